@@ -159,16 +159,20 @@ bool String::Replace(std::uint32_t offset, const char* text, std::size_t count)
 
 void String::vdReserve(std::uint32_t n)
 {
-    if (n == 0 || n < capacity || n > maximumLength)
+    if (n > 0 && n >= capacity && n <= maximumLength)
+        vdMoveToBuffer(n + 1);
+}
+
+void String::vdMoveToBuffer(std::uint32_t size)
+{
+    char* fresh = new (std::nothrow) char[size];
+    if (fresh == nullptr)
         return;
-    char* larger = new (std::nothrow) char[n + 1];
-    if (larger == nullptr)
-        return;
-    std::memcpy(larger, buffer, length + 1);
+    std::memcpy(fresh, buffer, length + 1);
     if (capacity > 0)
         delete[] buffer;
-    buffer = larger;
-    capacity = n + 1;
+    buffer = fresh;
+    capacity = size;
 }
 
 void String::vdShrinkToFit()
@@ -182,15 +186,8 @@ void String::vdShrinkToFit()
         capacity = 0;
         return;
     }
-    if (capacity == length + 1)
-        return;
-    char* exact = new (std::nothrow) char[length + 1];
-    if (exact == nullptr)
-        return;
-    std::memcpy(exact, buffer, length + 1);
-    delete[] buffer;
-    buffer = exact;
-    capacity = length + 1;
+    if (capacity > length + 1)
+        vdMoveToBuffer(length + 1);
 }
 
 void String::vdTrim()
