@@ -45,11 +45,11 @@ public:
     const char* Text() const { return buffer; }
 
 private:
+    // Moves the text to a new buffer of that many bytes; nothing changes when none can be had.
+    void vdMoveToBuffer(std::uint32_t size);
     // Copies count bytes of text (which may lie inside this String's own buffer) in place of the
     // text from offset on; false, with nothing changed, when the buffer cannot be made large
     // enough.
-    // Moves the text to a new buffer of that many bytes; nothing changes when none can be had.
-    void vdMoveToBuffer(std::uint32_t size);
     bool Replace(std::uint32_t offset, const char* text, std::size_t count);
 
     std::uint32_t length = 0;
