@@ -4,7 +4,9 @@
 #include "app/NotAvailable.h"
 #include "app/RecentFilesMenu.h"
 #include "app/ToolBarGlyphs.h"
+#include "platform/ApplicationPrinter.h"
 #include "platform/UserInteraction.h"
+#include "platform/WaitCursor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -305,6 +307,7 @@ bool TMainMDIWindow::NewSession()
             return false;
         }
     }
+    const WaitCursor hourglass;
     sessionFileName.clear();
     pRecentFiles->vdSetCurrent(QString());
     vdSetUntitledCaption();
@@ -378,7 +381,7 @@ void TMainMDIWindow::FilePrint()
 
 void TMainMDIWindow::FilePrintSetup()
 {
-    vdShowNotAvailable(MenuItem("FilePrintSetupItem")->text());
+    UserInteraction::Current().PrinterSetup(ApplicationPrinter());
 }
 
 void TMainMDIWindow::FileCopyItemClick()
@@ -607,6 +610,7 @@ void TMainMDIWindow::HelpTechnicalSupportItemClick()
 
 void TMainMDIWindow::HelpVeltrameHomePageItemClick()
 {
+    const WaitCursor hourglass;
     UserInteraction::Current().vdOpenWebAddress(kHomePage);
 }
 

@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 
 namespace Brosquin
 {
@@ -104,6 +107,18 @@ std::optional<QString> QtUserInteraction::OpenFileName(const FileDialogRequest& 
 std::optional<QString> QtUserInteraction::SaveFileName(const FileDialogRequest& request)
 {
     return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+
+bool QtUserInteraction::PrinterSetup(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QObject::tr("Print Setup"));
+    dialog.setOptions({});
+    // The dialog chooses the printer and its settings here; it prints nothing.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QObject::tr("OK"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtUserInteraction::vdSetHelpFile(const QString& folder)

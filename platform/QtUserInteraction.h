@@ -18,6 +18,7 @@ public:
 
     std::optional<QString> OpenFileName(const FileDialogRequest& request) override;
     std::optional<QString> SaveFileName(const FileDialogRequest& request) override;
+    bool PrinterSetup(QPrinter& printer) override;
     void vdSetHelpFile(const QString& folder) override;
     void vdShowHelpTopic(int context) override;
     void vdRunHelpCommand(HelpCommand command, const QString& key) override;

@@ -29,6 +29,7 @@ void ScriptedUserInteraction::vdClearRecords()
     fileDialogs.clear();
     helpRequests.clear();
     webAddresses.clear();
+    printerSetups = 0;
 }
 
 MessageAnswer ScriptedUserInteraction::AnswerMessage(const MessageRequest& request)
@@ -74,6 +75,12 @@ std::optional<QString> ScriptedUserInteraction::OpenFileName(const FileDialogReq
 std::optional<QString> ScriptedUserInteraction::SaveFileName(const FileDialogRequest& request)
 {
     return NextFileName(FileDialogKind::Save, request);
+}
+
+bool ScriptedUserInteraction::PrinterSetup(QPrinter&)
+{
+    ++printerSetups;
+    return false;
 }
 
 void ScriptedUserInteraction::vdSetHelpFile(const QString& folder)

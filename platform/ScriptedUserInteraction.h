@@ -45,10 +45,13 @@ public:
     const std::vector<HelpRecord>& HelpRequests() const { return helpRequests; }
     const std::vector<QUrl>& WebAddresses() const { return webAddresses; }
     const QString& HelpFile() const { return helpFolder; }
+    // Printer setups asked for; each is cancelled.
+    int PrinterSetups() const { return printerSetups; }
     void vdClearRecords();
 
     std::optional<QString> OpenFileName(const FileDialogRequest& request) override;
     std::optional<QString> SaveFileName(const FileDialogRequest& request) override;
+    bool PrinterSetup(QPrinter& printer) override;
     void vdSetHelpFile(const QString& folder) override;
     void vdShowHelpTopic(int context) override;
     void vdRunHelpCommand(HelpCommand command, const QString& key) override;
@@ -67,6 +70,7 @@ private:
     std::vector<HelpRecord> helpRequests;
     std::vector<QUrl> webAddresses;
     QString helpFolder;
+    int printerSetups = 0;
 };
 
 } // namespace Brosquin

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <optional>
 
+class QPrinter;
+
 namespace Brosquin
 {
 
@@ -76,6 +78,9 @@ public:
     // The chosen path, or nothing when the person cancelled.
     virtual std::optional<QString> OpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFileName(const FileDialogRequest& request) = 0;
+
+    // The printer setup dialog on the given printer; false when the person cancelled.
+    virtual bool PrinterSetup(QPrinter& printer) = 0;
 
     // The folder (a resource folder such as ":/help" or a directory) that holds the help pages.
     virtual void vdSetHelpFile(const QString& folder) = 0;

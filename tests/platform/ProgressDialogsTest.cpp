@@ -1,0 +1,141 @@
+#include "platform/ProgressDialogs.h"
+#include "platform/ApplicationPrinter.h"
+#include "platform/WaitCursor.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPrinter>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace Brosquin
+{
+namespace
+{
+
+template <class Form> std::vector<Form*> FormsOnScreen()
+{
+    std::vector<Form*> forms;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = dynamic_cast<Form*>(widget))
+            forms.push_back(form);
+    return forms;
+}
+
+// Counts the paint events that reach progress forms.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    PaintCounter() { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && dynamic_cast<TPleaseWaitDialog*>(watched))
+            ++paints;
+        return false;
+    }
+};
+
+bool HourglassShown()
+{
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::WaitCursor;
+}
+
+TEST(ProgressForms, CarryTheirCaptionsAndNoCloseBox)
+{
+    const TPrintingDialog printing(nullptr);
+    const TCopyingDialog copying(nullptr);
+    EXPECT_EQ(printing.windowTitle(), "Printing ...");
+    EXPECT_EQ(copying.windowTitle(), "Copying ...");
+    for (const TPleaseWaitDialog* form : {static_cast<const TPleaseWaitDialog*>(&printing),
+                                          static_cast<const TPleaseWaitDialog*>(&copying)})
+    {
+        EXPECT_EQ(form->Label1->text(), "Please Wait!");
+        EXPECT_FALSE(form->Image1->pixmap().isNull());
+        EXPECT_FALSE(form->windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(form->windowFlags() & Qt::WindowSystemMenuHint);
+        EXPECT_FALSE(form->isModal());
+    }
+}
+
+TEST(ProgressForms, AreShownAndPaintedBeforeTheWorkAndGoneAfterIt)
+{
+    QWidget owner;
+    PaintCounter counter;
+    {
+        ProgressShown<TPrintingDialog> progress(&owner);
+        const auto forms = FormsOnScreen<TPrintingDialog>();
+        ASSERT_EQ(forms.size(), 1u);
+        EXPECT_TRUE(forms[0]->isVisible());
+        EXPECT_GE(counter.paints, 1);
+        // Centred on the screen.
+        const QRect screen = forms[0]->screen()->availableGeometry();
+        EXPECT_LE((forms[0]->frameGeometry().center() - screen.center()).manhattanLength(), 2);
+    }
+    EXPECT_TRUE(FormsOnScreen<TPrintingDialog>().empty());
+    {
+        ProgressShown<TCopyingDialog> progress(&owner);
+        EXPECT_EQ(FormsOnScreen<TCopyingDialog>().size(), 1u);
+    }
+    EXPECT_TRUE(FormsOnScreen<TCopyingDialog>().empty());
+}
+
+TEST(ProgressForms, CloseWhenTheWorkThrows)
+{
+    QWidget owner;
+    EXPECT_THROW(
+        {
+            ProgressShown<TCopyingDialog> progress(&owner);
+            WaitCursor hourglass;
+            throw std::runtime_error("clipboard unavailable");
+        },
+        std::runtime_error);
+    EXPECT_TRUE(FormsOnScreen<TCopyingDialog>().empty());
+    EXPECT_FALSE(HourglassShown());
+}
+
+TEST(ProgressForms, SurviveTheirOwnerGoingFirst)
+{
+    auto* owner = new QWidget;
+    {
+        ProgressShown<TPrintingDialog> progress(owner);
+        delete owner;
+        EXPECT_TRUE(FormsOnScreen<TPrintingDialog>().empty());
+    }
+    EXPECT_TRUE(FormsOnScreen<TPrintingDialog>().empty());
+}
+
+TEST(WaitCursor, ShowsTheHourglassWhileItLivesAndNests)
+{
+    EXPECT_FALSE(HourglassShown());
+    {
+        WaitCursor outer;
+        EXPECT_TRUE(HourglassShown());
+        {
+            WaitCursor inner;
+            EXPECT_TRUE(HourglassShown());
+        }
+        EXPECT_TRUE(HourglassShown());
+    }
+    EXPECT_FALSE(HourglassShown());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(ApplicationPrinter, IsOnePrinterForTheWholeApplication)
+{
+    QPrinter& first = ApplicationPrinter();
+    first.setPageOrientation(QPageLayout::Landscape);
+    QPrinter& second = ApplicationPrinter();
+    EXPECT_EQ(&first, &second);
+    EXPECT_EQ(second.pageLayout().orientation(), QPageLayout::Landscape);
+    first.setPageOrientation(QPageLayout::Portrait);
+}
+
+} // namespace
+} // namespace Brosquin
