@@ -3,7 +3,11 @@
 #include "app/MdiChild.h"
 #include "app/NotAvailable.h"
 #include "app/RecentFilesMenu.h"
+#include "app/Settings.h"
 #include "app/ToolBarGlyphs.h"
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/SamplingPlan.h"
 #include "platform/ApplicationPrinter.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -35,6 +39,15 @@ QString Title()
     return QGuiApplication::applicationDisplayName();
 }
 
+// The current definitions and units return to the stored defaults.
+void vdApplyDefaultDefinitionsAndUnits()
+{
+    SamplingPlan::vdSetRiskTexts();
+    for (UnitsTable* table :
+         {&DefectivesSamplingPlan::Units(), &DefectsPerUnitSamplingPlan::Units()})
+        table->SetCurrentIndex(table->DefaultIndex());
+}
+
 MdiChild* ChildOf(QMdiSubWindow* window)
 {
     return window ? dynamic_cast<MdiChild*>(window->widget()) : nullptr;
@@ -55,9 +68,11 @@ void vdAddSeparator(QMenu* menu, const char* name)
 
 } // namespace
 
-TMainMDIWindow::TMainMDIWindow(QWidget* parent)
-    : QMainWindow(parent), settings(ReadSettings(store)), pMdiArea(new QMdiArea(this))
+TMainMDIWindow::TMainMDIWindow(QWidget* parent) : QMainWindow(parent), pMdiArea(new QMdiArea(this))
 {
+    const Settings settings = ReadSettings(store);
+    // Even a session file that cannot be opened at start-up leaves the user's defaults in force.
+    vdApplyDefaultDefinitionsAndUnits();
     setObjectName(QStringLiteral("MainMDIWindow"));
     setCentralWidget(pMdiArea);
     statusBar();
@@ -285,9 +300,9 @@ void TMainMDIWindow::vdSetUntitledCaption()
 
 void TMainMDIWindow::vdRebuildDefinitionCaptions()
 {
-    const int symbol = settings.definitions.symbolIndex;
     MenuItem("OptionsDefinitionsItem")
-        ->setText(tr("&Definitions of AQL and ") + QLatin1String(kQualityLevelSymbols.at(symbol)) +
+        ->setText(tr("&Definitions of AQL and ") +
+                  QLatin1String(SamplingPlan::SymbolName(SamplingPlan::SymbolIndex())) +
                   QStringLiteral("..."));
 }
 
@@ -318,7 +333,9 @@ bool TMainMDIWindow::NewSession()
             window->close();
     if (pPlanList)
         pPlanList->vdReset();
+    vdApplyDefaultDefinitionsAndUnits();
     vdRebuildDefinitionCaptions();
+    SamplingPlan::vdSetStagesLabel();
     bSessionModified = false;
     return true;
 }

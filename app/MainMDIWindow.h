@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/QtSettingsStore.h"
-#include "app/Settings.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -44,7 +43,6 @@ public:
     // go to it.
     void vdSetPlanList(PlanListChild* planList) { pPlanList = planList; }
     QMdiArea* MdiArea() const { return pMdiArea; }
-    const Settings& UserSettings() const { return settings; }
     // Where new evaluation windows put their tabs.
     bool AreTabsAtBottom() const;
 
@@ -114,7 +112,6 @@ private:
     void vdShowHelpOfActiveWindow();
 
     QtSettingsStore store;
-    Settings settings;
     std::unique_ptr<RecentFilesMenu> pRecentFiles;
     QMdiArea* pMdiArea;
     QToolBar* pSpeedBar = nullptr;

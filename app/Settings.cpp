@@ -1,7 +1,8 @@
 #include "app/Settings.h"
 
-#include <charconv>
-#include <optional>
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/SamplingPlan.h"
 
 namespace Brosquin
 {
@@ -17,76 +18,40 @@ const std::string kUnitsDefectives = "Units Defectives";
 const std::string kUnitsDefects = "Units Defects";
 const std::string kToolBarVisible = "Tool Bar Visible";
 
-std::string Trimmed(const std::string& text)
-{
-    const char* const blanks = " \t\r\n";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-// The probability a text stands for, when it is a number strictly between 0 and 1. Parsed
-// without the locale, so "0.95" means the same everywhere.
-std::optional<double> Probability(const std::string& text)
-{
-    const std::string trimmed = Trimmed(text);
-    double value = 0.0;
-    const char* const end = trimmed.data() + trimmed.size();
-    const auto [stop, error] = std::from_chars(trimmed.data(), end, value);
-    if (trimmed.empty() || error != std::errc() || stop != end || !(value > 0.0 && value < 1.0))
-        return std::nullopt;
-    return value;
-}
-
-bool IsUnitsRow(int index)
-{
-    return index >= 0 && index < kUnitsRows;
-}
-
-std::optional<Definitions> ReadDefinitions(const SettingsStore& store)
+// The plan classes refuse texts that are not probabilities, a probability at the AQL that is
+// not the greater, and a symbol beyond the four.
+void vdReadDefinitions(const SettingsStore& store)
 {
     const auto aql = store.ReadText(kAqlProbability);
     const auto ltpd = store.ReadText(kLtpdProbability);
     const auto symbol = store.ReadInteger(kLtpdSymbol);
-    if (!aql || !ltpd || !symbol)
-        return std::nullopt;
-    Definitions definitions{Trimmed(*aql), Trimmed(*ltpd), *symbol};
-    if (!AreValidDefinitions(definitions))
-        return std::nullopt;
-    return definitions;
+    if (aql && ltpd && symbol)
+        SamplingPlan::SetRiskLevels(aql->c_str(), ltpd->c_str(), *symbol);
 }
 
-std::optional<UnitsIndexes> ReadUnits(const SettingsStore& store)
+void vdReadUnits(const SettingsStore& store)
 {
     const auto defectives = store.ReadInteger(kUnitsDefectives);
     const auto defects = store.ReadInteger(kUnitsDefects);
-    if (!defectives || !defects || !IsUnitsRow(*defectives) || !IsUnitsRow(*defects))
-        return std::nullopt;
-    return UnitsIndexes{*defectives, *defects};
+    if (!defectives || !defects || !UnitsTable::IsRow(*defectives) || !UnitsTable::IsRow(*defects))
+        return;
+    for (auto [table, index] : {std::pair{&DefectivesSamplingPlan::Units(), *defectives},
+                                std::pair{&DefectsPerUnitSamplingPlan::Units(), *defects}})
+    {
+        table->SetDefaultIndex(index);
+        table->SetCurrentIndex(index);
+    }
 }
 
 } // namespace
-
-bool AreValidDefinitions(const Definitions& definitions)
-{
-    const auto aql = Probability(definitions.aqlProbability);
-    const auto ltpd = Probability(definitions.ltpdProbability);
-    const bool bSymbolKnown =
-        definitions.symbolIndex >= 0 &&
-        definitions.symbolIndex < static_cast<int>(kQualityLevelSymbols.size());
-    return aql && ltpd && *aql > *ltpd && bSymbolKnown;
-}
 
 Settings ReadSettings(const SettingsStore& store)
 {
     Settings settings;
     if (const auto bAtBottom = store.ReadBool(kTabsAtBottom))
         settings.bTabsAtBottom = *bAtBottom;
-    if (const auto definitions = ReadDefinitions(store))
-        settings.definitions = *definitions;
-    if (const auto units = ReadUnits(store))
-        settings.units = *units;
+    vdReadDefinitions(store);
+    vdReadUnits(store);
     if (const auto visible = store.ReadInteger(kToolBarVisible))
         settings.bToolBarVisible = *visible != 0;
     return settings;
@@ -102,17 +67,17 @@ void vdWriteToolBarVisible(SettingsStore& store, bool bVisible)
     store.vdWriteInteger(kToolBarVisible, bVisible ? 1 : 0);
 }
 
-void vdWriteDefinitions(SettingsStore& store, const Definitions& definitions)
+void vdWriteDefinitions(SettingsStore& store)
 {
-    store.vdWriteText(kAqlProbability, Trimmed(definitions.aqlProbability));
-    store.vdWriteText(kLtpdProbability, Trimmed(definitions.ltpdProbability));
-    store.vdWriteInteger(kLtpdSymbol, definitions.symbolIndex);
+    store.vdWriteText(kAqlProbability, SamplingPlan::DefaultPaAtAQLText().Text());
+    store.vdWriteText(kLtpdProbability, SamplingPlan::DefaultPaAtLTPDText().Text());
+    store.vdWriteInteger(kLtpdSymbol, SamplingPlan::DefaultSymbolIndex());
 }
 
-void vdWriteUnits(SettingsStore& store, const UnitsIndexes& units)
+void vdWriteUnits(SettingsStore& store)
 {
-    store.vdWriteInteger(kUnitsDefectives, units.defectives);
-    store.vdWriteInteger(kUnitsDefects, units.defects);
+    store.vdWriteInteger(kUnitsDefectives, DefectivesSamplingPlan::Units().DefaultIndex());
+    store.vdWriteInteger(kUnitsDefects, DefectsPerUnitSamplingPlan::Units().DefaultIndex());
 }
 
 } // namespace Brosquin

@@ -2,10 +2,18 @@
 
 #include "app/StartUp.h"
 #include "platform/ScriptedUserInteraction.h"
+#include "tests/app/PlanDefaults.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace Brosquin
 {
@@ -15,9 +23,12 @@ namespace Brosquin
 class AppTest : public testing::Test
 {
 protected:
+    void TearDown() override { vdResetPlanDefaults(); }
+
     void SetUp() override
     {
         ASSERT_TRUE(settingsFolder.isValid());
+        vdResetPlanDefaults();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
         vdSetUpApplication();
     }

@@ -238,12 +238,17 @@ TEST_F(MainMDIWindowTest, DefinitionsItemFollowsTheStoredSymbol)
     }
     window = std::make_unique<TMainMDIWindow>();
     EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and RQL...");
+    EXPECT_EQ(SamplingPlan::SymbolIndex(), 2) << "the stored definitions are made current";
+
+    // Each start below is a new run of the program.
     StoredSettings().setValue("LTPD Symbol", 9);
+    vdResetPlanDefaults();
     window = std::make_unique<TMainMDIWindow>();
     EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...")
         << "a symbol beyond the four keeps the built-in definitions";
     StoredSettings().setValue("LTPD Symbol", 3);
     StoredSettings().setValue("AQL Probability", "0.05");
+    vdResetPlanDefaults();
     window = std::make_unique<TMainMDIWindow>();
     EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...");
 }
@@ -282,6 +287,24 @@ TEST_F(MainMDIWindowTest, NewSessionAsksOnlyWhenTheSessionWasModified)
     EXPECT_TRUE(window->NewSession());
     EXPECT_FALSE(window->IsSessionModified());
     EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+}
+
+TEST_F(MainMDIWindowTest, NewSessionReturnsToTheStoredDefinitionsUnitsAndCosts)
+{
+    String message;
+    ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.90", "0.05", 3, message), 0);
+    ASSERT_TRUE(DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(2));
+    ASSERT_EQ(SamplingPlan::SetCostParameters("Cost", "2", "3", message), 0);
+    window->vdUpdateDefinitions();
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and UQL...");
+
+    EXPECT_TRUE(window->NewSession());
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.95");
+    EXPECT_EQ(SamplingPlan::SymbolIndex(), 0);
+    EXPECT_EQ(DefectsPerUnitSamplingPlan::Units().CurrentIndex(), 1);
+    EXPECT_STREQ(SamplingPlan::CostTitle().Text(), "E{#Stages}");
+    EXPECT_STREQ(SamplingPlan::C1Text().Text(), "1");
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...");
 }
 
 TEST_F(MainMDIWindowTest, ClosingAModifiedSessionCanBeCancelled)

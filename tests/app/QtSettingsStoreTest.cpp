@@ -1,5 +1,4 @@
 #include "app/QtSettingsStore.h"
-#include "app/Settings.h"
 #include "tests/app/AppTest.h"
 
 #include <QDir>
@@ -17,28 +16,20 @@ TEST_F(QtSettingsStoreTest, KeepsTheUsersSettingsUnderBrosquinVeltrame)
 {
     {
         QtSettingsStore store;
-        vdWriteDefinitions(store, Definitions{"0.99", "0.05", 1});
-        vdWriteUnits(store, UnitsIndexes{0, 2});
-        vdWriteTabsAtBottom(store, false);
-        vdWriteToolBarVisible(store, false);
+        store.vdWriteText("AQL Probability", "0.99");
+        store.vdWriteInteger("LTPD Symbol", 1);
+        store.vdWriteBool("Display Tabs Bottom", false);
     }
     QSettings stored = StoredSettings();
     EXPECT_TRUE(stored.fileName().startsWith(settingsFolder.path()));
     EXPECT_EQ(stored.value("AQL Probability").toString(), "0.99");
-    EXPECT_EQ(stored.value("LTPD Probability").toString(), "0.05");
     EXPECT_EQ(stored.value("LTPD Symbol").toInt(), 1);
-    EXPECT_EQ(stored.value("Units Defectives").toInt(), 0);
-    EXPECT_EQ(stored.value("Units Defects").toInt(), 2);
     EXPECT_EQ(stored.value("Display Tabs Bottom").toBool(), false);
-    EXPECT_EQ(stored.value("Tool Bar Visible").toInt(), 0);
 
     QtSettingsStore store;
-    const Settings settings = ReadSettings(store);
-    EXPECT_EQ(settings.definitions.aqlProbability, "0.99");
-    EXPECT_EQ(settings.definitions.symbolIndex, 1);
-    EXPECT_EQ(settings.units.defects, 2);
-    EXPECT_FALSE(settings.bTabsAtBottom);
-    EXPECT_FALSE(settings.bToolBarVisible);
+    EXPECT_EQ(store.ReadText("AQL Probability"), "0.99");
+    EXPECT_EQ(store.ReadInteger("LTPD Symbol"), 1);
+    EXPECT_EQ(store.ReadBool("Display Tabs Bottom"), false);
 }
 
 TEST_F(QtSettingsStoreTest, ReadsValuesAsTheSettingsFileHoldsThem)

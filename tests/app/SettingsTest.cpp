@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 #include "tests/app/MemorySettingsStore.h"
+#include "tests/app/PlanDefaults.h"
 
 #include <gtest/gtest.h>
 
@@ -9,72 +10,85 @@ namespace
 {
 
 using Values = std::map<std::string, MemorySettingsStore::Value>;
+using Text = std::string;
 
-Settings Read(const Values& values)
+class SettingsTest : public testing::Test
 {
-    MemorySettingsStore store;
-    store.values = values;
-    return ReadSettings(store);
-}
+protected:
+    void SetUp() override { vdResetPlanDefaults(); }
+    void TearDown() override { vdResetPlanDefaults(); }
 
-void ExpectDefaultDefinitions(const Settings& settings)
-{
-    EXPECT_EQ(settings.definitions.aqlProbability, "0.95");
-    EXPECT_EQ(settings.definitions.ltpdProbability, "0.10");
-    EXPECT_EQ(settings.definitions.symbolIndex, 0);
-}
+    static Settings Read(const Values& values)
+    {
+        MemorySettingsStore store;
+        store.values = values;
+        return ReadSettings(store);
+    }
 
-void ExpectDefaultUnits(const Settings& settings)
-{
-    EXPECT_EQ(settings.units.defectives, 1);
-    EXPECT_EQ(settings.units.defects, 1);
-}
+    static void ExpectDefinitions(const char* aql, const char* ltpd, int symbol)
+    {
+        EXPECT_STREQ(SamplingPlan::DefaultPaAtAQLText().Text(), aql);
+        EXPECT_STREQ(SamplingPlan::DefaultPaAtLTPDText().Text(), ltpd);
+        EXPECT_EQ(SamplingPlan::DefaultSymbolIndex(), symbol);
+    }
 
-const Values kGoodDefinitions = {{"AQL Probability", std::string("0.99")},
-                                 {"LTPD Probability", std::string("0.05")},
-                                 {"LTPD Symbol", 2}};
+    // Default and current index of both units tables.
+    static void ExpectUnits(int defectives, int defects)
+    {
+        EXPECT_EQ(DefectivesSamplingPlan::Units().DefaultIndex(), defectives);
+        EXPECT_EQ(DefectivesSamplingPlan::Units().CurrentIndex(), defectives);
+        EXPECT_EQ(DefectsPerUnitSamplingPlan::Units().DefaultIndex(), defects);
+        EXPECT_EQ(DefectsPerUnitSamplingPlan::Units().CurrentIndex(), defects);
+    }
 
-TEST(Settings, AnEmptyStoreGivesTheBuiltInDefaults)
+    const Values goodDefinitions = {
+        {"AQL Probability", Text("0.99")}, {"LTPD Probability", Text("0.05")}, {"LTPD Symbol", 2}};
+};
+
+TEST_F(SettingsTest, AnEmptyStoreGivesTheBuiltInDefaults)
 {
     const Settings settings = Read({});
     EXPECT_TRUE(settings.bTabsAtBottom);
-    ExpectDefaultDefinitions(settings);
-    ExpectDefaultUnits(settings);
     EXPECT_TRUE(settings.bToolBarVisible);
+    ExpectDefinitions("0.95", "0.10", 0);
+    ExpectUnits(1, 1);
+    EXPECT_STREQ(SamplingPlan::CurrentUnitsName(SamplingPlan::DefectiveUnits), "Percent Defective");
+    EXPECT_STREQ(SamplingPlan::CurrentUnitsName(SamplingPlan::DefectsPerUnit),
+                 "Defects per Hundred Units");
 }
 
-TEST(Settings, ReadsEveryGroupThatIsComplete)
+TEST_F(SettingsTest, ReadsEveryGroupThatIsComplete)
 {
-    Values values = kGoodDefinitions;
+    Values values = goodDefinitions;
     values["Display Tabs Bottom"] = false;
     values["Units Defectives"] = 0;
     values["Units Defects"] = 2;
     values["Tool Bar Visible"] = 0;
     const Settings settings = Read(values);
     EXPECT_FALSE(settings.bTabsAtBottom);
-    EXPECT_EQ(settings.definitions.aqlProbability, "0.99");
-    EXPECT_EQ(settings.definitions.ltpdProbability, "0.05");
-    EXPECT_EQ(settings.definitions.symbolIndex, 2);
-    EXPECT_EQ(settings.units.defectives, 0);
-    EXPECT_EQ(settings.units.defects, 2);
     EXPECT_FALSE(settings.bToolBarVisible);
+    ExpectDefinitions("0.99", "0.05", 2);
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.95") << "only the defaults are read";
+    ExpectUnits(0, 2);
+    EXPECT_STREQ(SamplingPlan::CurrentUnitsName(SamplingPlan::DefectiveUnits),
+                 "Fraction Defective");
+    EXPECT_STREQ(SamplingPlan::CurrentUnitsName(SamplingPlan::DefectsPerUnit),
+                 "Defects per Million Units");
     values["Tool Bar Visible"] = 7;
     EXPECT_TRUE(Read(values).bToolBarVisible) << "any nonzero value shows the tool bar";
 }
 
-TEST(Settings, ProbabilityTextsAreKeptTrimmed)
+TEST_F(SettingsTest, ProbabilityTextsAreKeptTrimmed)
 {
-    Values values = kGoodDefinitions;
-    values["AQL Probability"] = std::string(" \t0.9\r\n");
-    values["LTPD Probability"] = std::string("1e-2 ");
-    const Settings settings = Read(values);
-    EXPECT_EQ(settings.definitions.aqlProbability, "0.9");
-    EXPECT_EQ(settings.definitions.ltpdProbability, "1e-2");
+    Values values = goodDefinitions;
+    values["AQL Probability"] = Text(" \t0.9\r\n");
+    values["LTPD Probability"] = Text("1e-2 ");
+    Read(values);
+    ExpectDefinitions("0.9", "1e-2", 2);
 }
 
-TEST(Settings, BadDefinitionsLeaveTheWholeGroupAtItsDefaults)
+TEST_F(SettingsTest, BadDefinitionsLeaveTheWholeGroupAtItsDefaults)
 {
-    using Text = std::string;
     // Each patch spoils the good definitions in one way.
     const std::vector<Values> patches = {
         {{"AQL Probability", Text("0.05")}}, // not greater than at the LTPD
@@ -83,7 +97,6 @@ TEST(Settings, BadDefinitionsLeaveTheWholeGroupAtItsDefaults)
         {{"LTPD Probability", Text("0")}},
         {{"AQL Probability", Text("0.95x")}},
         {{"AQL Probability", Text("")}},
-        {{"AQL Probability", Text("nan")}},
         {{"LTPD Probability", Text("0,10")}},
         {{"AQL Probability", 1}}, // wrong type
         {{"LTPD Symbol", 4}},     // beyond the four symbols
@@ -92,71 +105,80 @@ TEST(Settings, BadDefinitionsLeaveTheWholeGroupAtItsDefaults)
     };
     for (const Values& patch : patches)
     {
-        Values values = kGoodDefinitions;
+        Values values = goodDefinitions;
         for (const auto& [name, value] : patch)
             values[name] = value;
         SCOPED_TRACE(patch.begin()->first);
-        ExpectDefaultDefinitions(Read(values));
+        Read(values);
+        ExpectDefinitions("0.95", "0.10", 0);
     }
     for (const char* missing : {"AQL Probability", "LTPD Probability", "LTPD Symbol"})
     {
-        Values values = kGoodDefinitions;
+        Values values = goodDefinitions;
         values.erase(missing);
         SCOPED_TRACE(missing);
-        ExpectDefaultDefinitions(Read(values));
+        Read(values);
+        ExpectDefinitions("0.95", "0.10", 0);
     }
 }
 
-TEST(Settings, BadUnitsLeaveBothIndexesAtTheirDefaults)
+TEST_F(SettingsTest, BadUnitsLeaveBothIndexesAtTheirDefaults)
 {
     const Values good = {{"Units Defectives", 2}, {"Units Defects", 0}};
-    EXPECT_EQ(Read(good).units.defectives, 2);
-    for (const auto& [name, value] :
-         std::vector<std::pair<std::string, MemorySettingsStore::Value>>{
-             {"Units Defectives", 3},
-             {"Units Defects", -1},
-             {"Units Defects", 1000000},
-             {"Units Defectives", std::string("2")}})
+    const std::vector<Values> patches = {{{"Units Defectives", 3}},
+                                         {{"Units Defects", -1}},
+                                         {{"Units Defects", 1000000}},
+                                         {{"Units Defectives", Text("2")}}};
+    for (const Values& patch : patches)
     {
         Values values = good;
-        values[name] = value;
-        SCOPED_TRACE(name);
-        ExpectDefaultUnits(Read(values));
+        for (const auto& [name, value] : patch)
+            values[name] = value;
+        SCOPED_TRACE(patch.begin()->first);
+        Read(values);
+        ExpectUnits(1, 1);
     }
     Values values = good;
     values.erase("Units Defects");
-    ExpectDefaultUnits(Read(values));
+    Read(values);
+    ExpectUnits(1, 1);
+    Read(good);
+    ExpectUnits(2, 0);
 }
 
-TEST(Settings, EachGroupIsReadOnItsOwn)
+TEST_F(SettingsTest, EachGroupIsReadOnItsOwn)
 {
-    Values values = kGoodDefinitions;
-    values["Display Tabs Bottom"] = std::string("yes"); // wrong type: group 1 fails
-    values["Units Defectives"] = 5;                     // out of range: group 3 fails
+    Values values = goodDefinitions;
+    values["Display Tabs Bottom"] = Text("yes"); // not a flag: group 1 fails
+    values["Units Defectives"] = 5;              // out of range: group 3 fails
+    values["Units Defects"] = 0;
     values["Tool Bar Visible"] = 0;
     const Settings settings = Read(values);
     EXPECT_TRUE(settings.bTabsAtBottom);
-    EXPECT_EQ(settings.definitions.symbolIndex, 2);
-    ExpectDefaultUnits(settings);
+    ExpectDefinitions("0.99", "0.05", 2);
+    ExpectUnits(1, 1);
     EXPECT_FALSE(settings.bToolBarVisible);
 }
 
-TEST(Settings, WrittenSettingsReadBack)
+TEST_F(SettingsTest, WrittenSettingsReadBack)
 {
     MemorySettingsStore store;
     vdWriteTabsAtBottom(store, false);
     vdWriteToolBarVisible(store, false);
-    vdWriteDefinitions(store, Definitions{" 0.90 ", "0.01", 3});
-    vdWriteUnits(store, UnitsIndexes{2, 0});
+    ASSERT_TRUE(SamplingPlan::SetRiskLevels(" 0.90 ", "0.01", 3));
+    DefectivesSamplingPlan::Units().SetDefaultIndex(2);
+    DefectsPerUnitSamplingPlan::Units().SetDefaultIndex(0);
+    vdWriteDefinitions(store);
+    vdWriteUnits(store);
     EXPECT_EQ(std::get<int>(store.values.at("Tool Bar Visible")), 0);
+    EXPECT_EQ(std::get<Text>(store.values.at("AQL Probability")), "0.90");
+
+    vdResetPlanDefaults();
     const Settings settings = ReadSettings(store);
     EXPECT_FALSE(settings.bTabsAtBottom);
     EXPECT_FALSE(settings.bToolBarVisible);
-    EXPECT_EQ(settings.definitions.aqlProbability, "0.90");
-    EXPECT_EQ(settings.definitions.ltpdProbability, "0.01");
-    EXPECT_EQ(settings.definitions.symbolIndex, 3);
-    EXPECT_EQ(settings.units.defectives, 2);
-    EXPECT_EQ(settings.units.defects, 0);
+    ExpectDefinitions("0.90", "0.01", 3);
+    ExpectUnits(2, 0);
 }
 
 } // namespace

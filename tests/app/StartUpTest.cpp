@@ -1,6 +1,7 @@
 #include "app/MainMDIWindow.h"
 #include "tests/app/AppTest.h"
 
+#include <QAction>
 #include <QFile>
 
 namespace Brosquin
@@ -44,6 +45,26 @@ TEST_F(StartUpTest, AMissingFileIsReportedAndLeftOutOfTheRecentFiles)
     }
     EXPECT_EQ(StoredSettings().value("1").toString(), "/elsewhere/kept.vlx");
     EXPECT_FALSE(StoredSettings().contains("2"));
+}
+
+TEST_F(StartUpTest, AMissingFileLeavesTheStoredDefinitionsAndUnitsInForce)
+{
+    {
+        QSettings stored = StoredSettings();
+        stored.setValue("AQL Probability", "0.99");
+        stored.setValue("LTPD Probability", "0.05");
+        stored.setValue("LTPD Symbol", 1);
+        stored.setValue("Units Defectives", 2);
+        stored.setValue("Units Defects", 0);
+    }
+    const auto window = CreateMainWindow({settingsFolder.filePath("gone.vlx")});
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.99");
+    EXPECT_STREQ(SamplingPlan::PaAtLTPDText().Text(), "0.05");
+    EXPECT_EQ(SamplingPlan::SymbolIndex(), 1);
+    EXPECT_STREQ(SamplingPlan::CurrentUnitsName(SamplingPlan::DefectiveUnits),
+                 "Defectives per Million");
+    EXPECT_EQ(window->findChild<QAction*>("OptionsDefinitionsItem")->text(),
+              "&Definitions of AQL and LQ...");
 }
 
 TEST_F(StartUpTest, AnExistingFileIsNotOpenedYetAndTheSessionStaysUntitled)
