@@ -1,5 +1,7 @@
 #include "core/Real.h"
 
+#include "stats/SpecialFunctions.h"
+
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -119,6 +121,39 @@ Real& Real::HyperbolicTangent()
     return StoreWithin([](double x) { return std::tanh(x); }, -infinity, infinity, Overflow);
 }
 
+Real& Real::LogGamma()
+{
+    if (message != nullptr)
+        return *this;
+    if (value <= 0.0)
+        vdSetError(GammaOfZeroOrNegative);
+    else
+        *this = Brosquin::LogGamma(value);
+    return *this;
+}
+
+Real& Real::Gamma()
+{
+    return LogGamma().Exponential();
+}
+
+Real& Real::LogBeta(const Real& b)
+{
+    if (PassesMessageOn(b))
+        return *this;
+    if (value <= 0.0 || b.value <= 0.0)
+        vdSetError(BetaOfZeroOrNegative);
+    else
+        *this = Brosquin::LogGamma(value) + Brosquin::LogGamma(b.value) -
+                Brosquin::LogGamma(value + b.value);
+    return *this;
+}
+
+Real& Real::Beta(const Real& b)
+{
+    return LogBeta(b).Exponential();
+}
+
 Real& Real::AbsoluteValue()
 {
     return StoreWithin([](double x) { return std::fabs(x); }, -infinity, infinity, Overflow);
@@ -147,6 +182,25 @@ Real& Real::Pi()
 Real& Real::E()
 {
     vdStore(std::numbers::e);
+    return *this;
+}
+
+Real& Real::NormalDistribution()
+{
+    if (message == nullptr)
+        vdStore(NormalTailArea(value, false));
+    return *this;
+}
+
+Real& Real::NormalFractionDefective(const Real& s)
+{
+    if (PassesMessageOn(s))
+        return *this;
+    if (s.value <= 0.0)
+        vdSetError(NormalFractionDefectiveParameter);
+    else
+        vdStore(NormalTailArea((value - 1.0) / (2.0 * s.value), false) +
+                NormalTailArea((-1.0 - value) / (2.0 * s.value), false));
     return *this;
 }
 
