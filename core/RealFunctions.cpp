@@ -2,6 +2,7 @@
 
 #include "stats/SpecialFunctions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -15,6 +16,13 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 // Beyond this exponent e^x lies far outside the range of a Real.
 constexpr double largestExponent = 400.0;
 constexpr double trigonometricLimit = 1000.0;
+
+// Phi(z). Beyond the range of a Real the tail is 0 or 1 to every digit, and the tail function is
+// not asked about arguments whose square would overflow.
+double NormalProbability(double z)
+{
+    return NormalTailArea(std::clamp(z, -1e154, 1e154), false);
+}
 } // namespace
 
 Real& Real::StoreWithin(double (*function)(double), double lowest, double highest, int error)
@@ -188,7 +196,7 @@ Real& Real::E()
 Real& Real::NormalDistribution()
 {
     if (message == nullptr)
-        vdStore(NormalTailArea(value, false));
+        vdStore(NormalProbability(value));
     return *this;
 }
 
@@ -199,8 +207,8 @@ Real& Real::NormalFractionDefective(const Real& s)
     if (s.value <= 0.0)
         vdSetError(NormalFractionDefectiveParameter);
     else
-        vdStore(NormalTailArea((value - 1.0) / (2.0 * s.value), false) +
-                NormalTailArea((-1.0 - value) / (2.0 * s.value), false));
+        vdStore(NormalProbability((value - 1.0) / (2.0 * s.value)) +
+                NormalProbability((-1.0 - value) / (2.0 * s.value)));
     return *this;
 }
 
