@@ -1,0 +1,167 @@
+#include "core/Real.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace Brosquin
+{
+
+namespace
+{
+constexpr double infinity = std::numeric_limits<double>::infinity();
+// Beyond this exponent e^x lies far outside the range of a Real.
+constexpr double largestExponent = 400.0;
+constexpr double trigonometricLimit = 1000.0;
+} // namespace
+
+Real& Real::StoreWithin(double (*function)(double), double lowest, double highest, int error)
+{
+    if (message != nullptr)
+        return *this;
+    if (value < lowest || value > highest)
+        vdSetError(error);
+    else
+        vdStore(function(value));
+    return *this;
+}
+
+Real& Real::Log()
+{
+    if (message == nullptr && value == 0.0)
+        vdSetError(LogOfZero);
+    return StoreWithin([](double x) { return std::log(x); }, 0.0, infinity, LogOfNegativeNumber);
+}
+
+Real& Real::Log10()
+{
+    if (message == nullptr && value == 0.0)
+        vdSetError(LogOfZero);
+    return StoreWithin([](double x) { return std::log10(x); }, 0.0, infinity, LogOfNegativeNumber);
+}
+
+Real& Real::Exponential()
+{
+    if (message == nullptr)
+        AssignPower(value, largestExponent, std::exp(value));
+    return *this;
+}
+
+Real& Real::SquareRoot()
+{
+    return StoreWithin([](double x) { return std::sqrt(x); }, 0.0, infinity,
+                       SquareRootOfNegativeNumber);
+}
+
+Real& Real::Sine()
+{
+    return StoreWithin([](double x) { return std::sin(x); }, -trigonometricLimit,
+                       trigonometricLimit, TrigonometricDomain);
+}
+
+Real& Real::Cosine()
+{
+    return StoreWithin([](double x) { return std::cos(x); }, -trigonometricLimit,
+                       trigonometricLimit, TrigonometricDomain);
+}
+
+Real& Real::Tangent()
+{
+    if (message != nullptr)
+        return *this;
+    if (value < -trigonometricLimit || value > trigonometricLimit)
+    {
+        vdSetError(TrigonometricDomain);
+        return *this;
+    }
+    // The poles pi/2 + k pi that the computation of x/pi - 1/2 hits as a whole number.
+    const double t = value / std::numbers::pi - 0.5;
+    if (std::fabs(t - std::trunc(t)) < 1e-16)
+        vdSetError(TangentNotDefined);
+    else
+        vdStore(std::tan(value));
+    return *this;
+}
+
+Real& Real::ArcSine()
+{
+    return StoreWithin([](double x) { return std::asin(x); }, -1.0, 1.0, ArcSineNotDefined);
+}
+
+Real& Real::ArcCosine()
+{
+    return StoreWithin([](double x) { return std::acos(x); }, -1.0, 1.0, ArcCosineNotDefined);
+}
+
+Real& Real::ArcTangent()
+{
+    return StoreWithin([](double x) { return std::atan(x); }, -infinity, infinity, Overflow);
+}
+
+Real& Real::HyperbolicSine()
+{
+    StoreWithin([](double x) { return std::sinh(x); }, -largestExponent, largestExponent, Overflow);
+    if (std::fabs(value) > 1e154)
+        vdSetError(Overflow);
+    return *this;
+}
+
+Real& Real::HyperbolicCosine()
+{
+    StoreWithin([](double x) { return std::cosh(x); }, -largestExponent, largestExponent, Overflow);
+    if (std::fabs(value) > 1e154)
+        vdSetError(Overflow);
+    return *this;
+}
+
+Real& Real::HyperbolicTangent()
+{
+    return StoreWithin([](double x) { return std::tanh(x); }, -infinity, infinity, Overflow);
+}
+
+Real& Real::AbsoluteValue()
+{
+    return StoreWithin([](double x) { return std::fabs(x); }, -infinity, infinity, Overflow);
+}
+
+Real& Real::Minimum(const Real& other)
+{
+    if (!PassesMessageOn(other) && other.value < value)
+        vdStore(other.value);
+    return *this;
+}
+
+Real& Real::Maximum(const Real& other)
+{
+    if (!PassesMessageOn(other) && other.value > value)
+        vdStore(other.value);
+    return *this;
+}
+
+Real& Real::Pi()
+{
+    vdStore(std::numbers::pi);
+    return *this;
+}
+
+Real& Real::E()
+{
+    vdStore(std::numbers::e);
+    return *this;
+}
+
+Real SquareRoot(const Real& a)
+{
+    Real result(a);
+    result.SquareRoot();
+    return result;
+}
+
+Real AbsoluteValue(const Real& a)
+{
+    Real result(a);
+    result.AbsoluteValue();
+    return result;
+}
+
+} // namespace Brosquin

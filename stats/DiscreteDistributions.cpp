@@ -1,0 +1,329 @@
+#include "stats/DiscreteDistributions.h"
+
+#include "stats/ContinuedFraction.h"
+#include "stats/SaddlePoint.h"
+#include "stats/SpecialFunctions.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+constexpr double twoPi = 6.28318530717958647692528677;
+constexpr std::int64_t largestExactCount = std::int64_t{1} << 53;
+constexpr std::int64_t largestLot = std::int64_t{1} << 31;
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr TailProbabilities undefinedTails = {notANumber, notANumber};
+constexpr TailProbabilities allBelow = {1.0, 0.0};
+constexpr TailProbabilities allAbove = {0.0, 1.0};
+
+// A value held as scale * exp(exponent), so that products of tiny factors do not underflow
+// before they are combined.
+struct ScaledExponential
+{
+    double dScale;
+    double dExponent;
+};
+
+double Value(ScaledExponential term)
+{
+    return term.dScale * std::exp(term.dExponent);
+}
+
+// C(m, k) p^k q^(m - k) in saddle-point form, 0 <= k <= m, where q = 1 - p is passed in as
+// computed without cancellation, and deviation = k - m p likewise.
+ScaledExponential BinomialTerm(double k, double m, double p, double q, double deviation)
+{
+    if (m == 0.0)
+        return {1.0, 0.0};
+    if (k == 0.0)
+        return {1.0, m * (p < 0.5 ? std::log1p(-p) : std::log(q))};
+    if (k == m)
+        return {1.0, m * (q < 0.5 ? std::log1p(-q) : std::log(p))};
+    const double rest = m - k;
+    return {std::sqrt(m / (twoPi * k * rest)),
+            StirlingError(m) - StirlingError(k) - StirlingError(rest) -
+                Deviance(k, m * p, deviation) - Deviance(rest, m * q, -deviation)};
+}
+
+// lambda^x e^-lambda / x!
+double PoissonTerm(double x, double lambda)
+{
+    if (x == 0.0)
+        return std::exp(-lambda);
+    return std::exp(-StirlingError(x) - Deviance(x, lambda, x - lambda)) / std::sqrt(twoPi * x);
+}
+
+constexpr long maxFractionTerms = 1000000;
+
+// Continued fraction K of the lower regularised gamma function, P(a, z) = z^a e^-z / Gamma(a) K:
+// the limit b -> infinity of the incomplete beta fraction (DLMF 8.17.22) at x = z / b, written
+// with the deviation a - z. Converges quickly for z < a.
+double LowerGammaFraction(double a, double z, double deviation)
+{
+    const double first = a * (deviation + 1.0) / (a + 1.0);
+    return 1.0 / EvaluateContinuedFraction(
+                     first,
+                     [&](long m, double& numerator, double& partial)
+                     {
+                         const double k = static_cast<double>(m);
+                         const double shifted = a + 2.0 * k - 1.0;
+                         numerator = k * (a + k - 1.0) * (z / shifted) * (z / shifted);
+                         partial = k + k * z / shifted +
+                                   (a + k) * (deviation + 1.0 + 2.0 * k) / (shifted + 2.0);
+                     },
+                     maxFractionTerms);
+}
+
+// Legendre's continued fraction of the upper regularised gamma function,
+// Q(a, z) = z^a e^-z / Gamma(a) K; converges quickly for z > a.
+double UpperGammaFraction(double a, double deviation)
+{
+    return 1.0 / EvaluateContinuedFraction(
+                     1.0 - deviation,
+                     [&](long m, double& numerator, double& partial)
+                     {
+                         const double k = static_cast<double>(m);
+                         numerator = k * (a - k);
+                         partial = 2.0 * k + 1.0 - deviation;
+                     },
+                     maxFractionTerms);
+}
+
+TailProbabilities Swapped(TailProbabilities tails)
+{
+    return {tails.dUpper, tails.dLower};
+}
+
+// The closed form of B(k; n, pi) for k < 4 of the sum of the first k + 1 terms, with
+// logKappa = ln(1 - pi).
+double SmallCountBinomial(std::int64_t k, double n, double pi, double logKappa)
+{
+    switch (k)
+    {
+    case 0:
+        return std::exp(n * logKappa);
+    case 1:
+        return std::exp((n - 1) * logKappa + std::log1p((n - 1) * pi));
+    case 2:
+        return std::exp((n - 2) * logKappa + std::log1p((n - 2) * pi * (1 + (n - 1) * pi / 2)));
+    default:
+        return std::exp((n - 3) * logKappa +
+                        std::log1p((n - 3) * pi * (1 + (n - 2) * pi * (1 + (n - 1) * pi / 3) / 2)));
+    }
+}
+
+bool IsValidLot(std::int64_t n, std::int64_t D, std::int64_t N)
+{
+    return n >= 0 && D >= 0 && n <= N && D <= N && N <= largestLot;
+}
+
+// h(x; n, D, N) = b(x; D, p) b(n - x; N - D, p) / b(n; N, p) at p = n / N, each binomial term
+// in saddle-point form; the deviations k - m n / N are formed from exact integer products.
+double HypergeometricTerm(std::int64_t x, std::int64_t n, std::int64_t D, std::int64_t N)
+{
+    const double lot = static_cast<double>(N);
+    const double p = static_cast<double>(n) / lot;
+    const double q = static_cast<double>(N - n) / lot;
+    const auto deviation = [&](std::int64_t k, std::int64_t m)
+    { return static_cast<double>(k * N - m * n) / lot; };
+    const ScaledExponential defectives =
+        BinomialTerm(static_cast<double>(x), static_cast<double>(D), p, q, deviation(x, D));
+    const ScaledExponential goods = BinomialTerm(
+        static_cast<double>(n - x), static_cast<double>(N - D), p, q, deviation(n - x, N - D));
+    const ScaledExponential sample = BinomialTerm(static_cast<double>(n), lot, p, q, 0.0);
+    const double term = Value({defectives.dScale * goods.dScale / sample.dScale,
+                               defectives.dExponent + goods.dExponent - sample.dExponent});
+    return term > 1.0 ? 1.0 : term;
+}
+
+} // namespace
+
+TailProbabilities BinomialTails(std::int64_t c, std::int64_t n, double p)
+{
+    if (n <= c)
+        return allBelow;
+    if (c < 0)
+        return allAbove;
+    if (std::isnan(p) || n > largestExactCount)
+        return undefinedTails;
+    if (p <= 0.0)
+        return allBelow;
+    if (p >= 1.0)
+        return allAbove;
+    // P(X > c) = I_p(c + 1, n - c).
+    return Swapped(IncompleteBetaTails(p, static_cast<double>(c + 1), static_cast<double>(n - c)));
+}
+
+double BinomialCumulative(std::int64_t c, std::int64_t n, double p)
+{
+    if (n <= c)
+        return 1.0;
+    if (c < 0)
+        return 0.0;
+    if (p == 0.0)
+        return 1.0;
+    if (p == 1.0)
+        return 0.0;
+    if (p > 0.0 && p < 1.0 && n <= largestExactCount)
+    {
+        const double trials = static_cast<double>(n);
+        if (c < 4)
+            return SmallCountBinomial(c, trials, p, std::log1p(-p));
+        // Few units above c: one minus the closed form of the complement, where that is the
+        // smaller tail (otherwise the subtraction would cost relative precision).
+        if (c > n - 5)
+        {
+            const double complement = SmallCountBinomial(n - c - 1, trials, 1.0 - p, std::log(p));
+            if (complement <= 0.5)
+                return 1.0 - complement;
+        }
+    }
+    return BinomialTails(c, n, p).dLower;
+}
+
+double BinomialProbability(std::int64_t x, std::int64_t n, double p)
+{
+    if (n < x || x < 0)
+        return 0.0;
+    if (std::isnan(p) || n > largestExactCount)
+        return notANumber;
+    if (p >= 1.0)
+        return x == n ? 1.0 : 0.0;
+    if (p <= 0.0)
+        return x == 0 ? 1.0 : 0.0;
+    const double count = static_cast<double>(x);
+    const double rest = static_cast<double>(n - x);
+    return Value(
+        BinomialTerm(count, static_cast<double>(n), p, 1.0 - p, Deviation(count, rest, p)));
+}
+
+TailProbabilities HypergeometricTails(std::int64_t c, std::int64_t n, std::int64_t D,
+                                      std::int64_t N)
+{
+    if (!IsValidLot(n, D, N))
+        return undefinedTails;
+    const std::int64_t lowest = n + D - N > 0 ? n + D - N : 0;
+    const std::int64_t highest = n < D ? n : D;
+    if (c < lowest)
+        return allAbove;
+    if (c >= highest)
+        return allBelow;
+    // Sum the tail on the far side of the mean from the term at its edge outward; the terms
+    // then fall off geometrically and the sum stops when they no longer count.
+    const double goods = static_cast<double>(N - D);
+    const double sample = static_cast<double>(n);
+    const double defectives = static_cast<double>(D);
+    constexpr double negligible = 0x1p-56;
+    if (static_cast<double>(c) * static_cast<double>(N) < sample * defectives)
+    {
+        double term = HypergeometricTerm(c, n, D, N);
+        double sum = 0.0;
+        for (std::int64_t x = c; term > sum * negligible; --x)
+        {
+            sum += term;
+            if (x == lowest)
+                break;
+            const double count = static_cast<double>(x);
+            term *= count * (goods - sample + count) /
+                    ((defectives - count + 1.0) * (sample - count + 1.0));
+        }
+        return {sum, 1.0 - sum};
+    }
+    double term = HypergeometricTerm(c + 1, n, D, N);
+    double sum = 0.0;
+    for (std::int64_t x = c + 1; term > sum * negligible; ++x)
+    {
+        sum += term;
+        if (x == highest)
+            break;
+        const double count = static_cast<double>(x);
+        term *= (defectives - count) * (sample - count) /
+                ((count + 1.0) * (goods - sample + count + 1.0));
+    }
+    return {1.0 - sum, sum};
+}
+
+double HypergeometricCumulative(std::int64_t c, std::int64_t n, std::int64_t D, std::int64_t N)
+{
+    if (c >= n || c >= D)
+        return 1.0;
+    if (c < 0)
+        return 0.0;
+    return HypergeometricTails(c, n, D, N).dLower;
+}
+
+double HypergeometricProbability(std::int64_t x, std::int64_t n, std::int64_t D, std::int64_t N)
+{
+    if (n < x || D < x || x < 0 || x < n + D - N)
+        return 0.0;
+    if (!IsValidLot(n, D, N))
+        return notANumber;
+    return HypergeometricTerm(x, n, D, N);
+}
+
+TailProbabilities PoissonTails(std::int64_t c, double lambda)
+{
+    if (c < 0)
+        return allAbove;
+    if (std::isnan(lambda) || c > largestExactCount)
+        return undefinedTails;
+    if (lambda <= 0.0)
+        return allBelow;
+    if (lambda == std::numeric_limits<double>::infinity())
+        return allAbove;
+    // With a = c + 1: P(X > c) = P(a, lambda) and P(X <= c) = Q(a, lambda), both
+    // lambda^a e^-lambda / c! times a continued fraction.
+    const double count = static_cast<double>(c);
+    const double a = count + 1.0;
+    const double deviation = (count - lambda) + 1.0;
+    const double factor = lambda * PoissonTerm(count, lambda);
+    if (lambda < a)
+    {
+        const double upper = factor * LowerGammaFraction(a, lambda, deviation);
+        return {1.0 - upper, upper};
+    }
+    const double lower = factor * UpperGammaFraction(a, deviation);
+    return {lower, 1.0 - lower};
+}
+
+double PoissonCumulative(std::int64_t c, double lambda)
+{
+    if (c < 0)
+        return 0.0;
+    if (lambda == 0.0)
+        return 1.0;
+    if (lambda > 0.0 && c < 4)
+    {
+        const double e = std::exp(-lambda);
+        switch (c)
+        {
+        case 0:
+            return e;
+        case 1:
+            return e * (1 + lambda);
+        case 2:
+            return e * (1 + lambda * (1 + lambda / 2));
+        default:
+            return e * (1 + lambda * (1 + lambda * (1.0 / 2 + lambda / 6)));
+        }
+    }
+    return PoissonTails(c, lambda).dLower;
+}
+
+double PoissonProbability(std::int64_t x, double lambda)
+{
+    if (x < 0)
+        return 0.0;
+    if (std::isnan(lambda) || x > largestExactCount)
+        return notANumber;
+    if (lambda <= 0.0)
+        return x == 0 ? 1.0 : 0.0;
+    return PoissonTerm(static_cast<double>(x), lambda);
+}
+
+} // namespace Brosquin

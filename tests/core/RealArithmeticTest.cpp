@@ -1,0 +1,172 @@
+#include "core/Real.h"
+#include "tests/core/RealTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace Brosquin
+{
+namespace
+{
+
+Real Message(const char* text)
+{
+    Real real;
+    real.vdSetMessage(text);
+    return real;
+}
+
+TEST(RealArithmeticTest, FourOperationsAssignTheirResults)
+{
+    EXPECT_TRUE(IsNumber(Number(2) + Number(3), 5.0));
+    EXPECT_TRUE(IsNumber(Number(2) - Number(3), -1.0));
+    EXPECT_TRUE(IsNumber(Number(2) * Number(3), 6.0));
+    EXPECT_TRUE(IsNumber(Number(1) / Number(4), 0.25));
+    EXPECT_TRUE(IsNumber(-Number(4), -4.0));
+    Real sum = Number(0.5);
+    sum += Number(0.25);
+    sum -= Number(1);
+    sum *= Number(8);
+    sum /= Number(-2);
+    EXPECT_TRUE(IsNumber(sum, 1.0));
+
+    // Results pass the range rules of assignment.
+    EXPECT_EQ(MessageOf(Number(1e154) + Number(1e154)), "Overflow");
+    EXPECT_EQ(MessageOf(Number(-1e154) - Number(1e154)), "Overflow");
+    EXPECT_EQ(MessageOf(Number(1e100) * Number(1e100)), "Overflow");
+    EXPECT_EQ(MessageOf(Number(1e154) / Number(1e-10)), "Overflow");
+    EXPECT_TRUE(IsNumber(Number(1e-100) * Number(1e-100), 0.0));
+    EXPECT_TRUE(IsNumber(Number(1e-150) / Number(1e10), 0.0));
+    EXPECT_EQ(MessageOf(Number(1) / Number(0)), "Divide by zero");
+    EXPECT_EQ(MessageOf(Number(0) / Number(0)), "Divide by zero");
+    EXPECT_TRUE(IsNumber(Number(0) / Number(3), 0.0));
+}
+
+TEST(RealArithmeticTest, TheFirstMessageIsPassedOn)
+{
+    const Real first = Message("first");
+    const Real second = Message("second");
+    EXPECT_EQ(MessageOf(first + second), "first");
+    EXPECT_EQ(MessageOf(second * first), "second");
+    EXPECT_EQ(MessageOf(Number(1) / second), "second");
+    EXPECT_EQ(MessageOf(first / Number(0)), "first");
+    EXPECT_EQ(MessageOf(-first), "first");
+
+    Real shared = Number(7);
+    shared -= second; // the other's message is shared, not copied
+    EXPECT_EQ(shared.Message(), second.Message());
+    EXPECT_EQ(shared.dValue(), 0.0);
+    shared += Number(1); // an operation on a message changes nothing
+    EXPECT_EQ(shared.Message(), second.Message());
+
+    Real power = Number(2);
+    power.Power(first);
+    EXPECT_EQ(power.Message(), first.Message());
+    Real base = Message("base");
+    base.Power(second);
+    EXPECT_EQ(MessageOf(base), "base");
+    base.PowerOfTen();
+    EXPECT_EQ(MessageOf(base), "base");
+
+    // The operands of value-returning operators stay as they were.
+    const Real a = Number(3);
+    const Real b = Number(4);
+    const Real product = a * b;
+    EXPECT_TRUE(IsNumber(a, 3.0));
+    EXPECT_TRUE(IsNumber(b, 4.0));
+    EXPECT_TRUE(IsNumber(product, 12.0));
+}
+
+Real Power(double x, double y)
+{
+    Real result = Number(x);
+    result.Power(Number(y));
+    return result;
+}
+
+TEST(RealArithmeticTest, PowerCoversEverySign)
+{
+    EXPECT_TRUE(IsNumber(Power(2, 10), 1024.0));
+    EXPECT_TRUE(IsNumber(Power(-8, 3), -512.0));
+    EXPECT_TRUE(IsNumber(Power(-8, 2), 64.0));
+    EXPECT_TRUE(IsNumber(Power(-2, -2), 0.25));
+    EXPECT_TRUE(IsNumber(Power(0, 2), 0.0));
+    EXPECT_TRUE(IsNear(Power(1.7, -2.3), 0.29509882538342092137, 1e-15)); // mpmath
+    EXPECT_TRUE(IsNumber(Power(1, 1e150), 1.0));
+    const char* undefined = "Power not defined at specified values";
+    EXPECT_EQ(MessageOf(Power(-8, 1.0 / 3.0)), undefined);
+    EXPECT_EQ(MessageOf(Power(0, 0)), undefined);
+    EXPECT_EQ(MessageOf(Power(0, -1)), undefined);
+    EXPECT_EQ(MessageOf(Power(10, 400)), "Overflow");
+    EXPECT_EQ(MessageOf(Power(-10, 401)), "Overflow");
+    EXPECT_EQ(MessageOf(Power(10, 155)), "Overflow"); // cut by the range of a Real
+    EXPECT_TRUE(IsNumber(Power(10, -400), 0.0));
+    EXPECT_TRUE(IsNumber(Power(-2, -1075), 0.0));
+    EXPECT_TRUE(IsNumber(Power(10, -160), 0.0));
+}
+
+TEST(RealArithmeticTest, PowerOfTenCutsAtFourHundredOverLnTen)
+{
+    Real real = Number(2);
+    EXPECT_TRUE(IsNumber(real.PowerOfTen(), 100.0));
+    EXPECT_TRUE(IsNear(Number(-2.5).PowerOfTen(), 0.0031622776601683793320, 1e-15)); // mpmath
+    EXPECT_EQ(MessageOf(Number(173.7).PowerOfTen()), "Overflow");
+    EXPECT_EQ(MessageOf(Number(174).PowerOfTen()), "Overflow");
+    EXPECT_TRUE(IsNumber(Number(-174).PowerOfTen(), 0.0));
+    EXPECT_TRUE(IsNumber(Number(-160).PowerOfTen(), 0.0));
+    EXPECT_TRUE(IsNumber(Number(154).PowerOfTen(), 1e154));
+}
+
+TEST(RealComparisonTest, EqualWithinRelativeTolerance)
+{
+    const Real one = Number(1);
+    const Real near = Number(1 + 4.5e-16); // two units in the last place
+    const Real apart = Number(1 + 2e-15);
+    EXPECT_TRUE(one == near);
+    EXPECT_FALSE(one != near);
+    EXPECT_FALSE(one < near);
+    EXPECT_TRUE(one <= near);
+    EXPECT_FALSE(near > one);
+    EXPECT_TRUE(near >= one);
+
+    EXPECT_FALSE(one == apart);
+    EXPECT_TRUE(one != apart);
+    EXPECT_TRUE(one < apart);
+    EXPECT_TRUE(one <= apart);
+    EXPECT_TRUE(apart > one);
+    EXPECT_TRUE(apart >= one);
+    EXPECT_FALSE(apart < one);
+    EXPECT_FALSE(apart <= one);
+
+    EXPECT_TRUE(Number(0) == Number(-0.0));
+    EXPECT_FALSE(Number(0) == Number(2e-154));
+    EXPECT_FALSE(Number(2e-154) == Number(0));
+    EXPECT_TRUE(Number(0) < Number(2e-154));
+    EXPECT_TRUE(Number(-1e154) < Number(1e154));
+    EXPECT_TRUE(Number(-3) == Number(-3 * (1 + 4.5e-16)));
+}
+
+TEST(RealComparisonTest, MessagesCompareWithNothing)
+{
+    const Real message = Message("x");
+    const Real zero = Number(0);
+    for (const Real* other : {&message, &zero})
+    {
+        EXPECT_FALSE(message == *other);
+        EXPECT_FALSE(message != *other);
+        EXPECT_FALSE(message < *other);
+        EXPECT_FALSE(message <= *other);
+        EXPECT_FALSE(message > *other);
+        EXPECT_FALSE(message >= *other);
+        EXPECT_FALSE(*other == message);
+        EXPECT_FALSE(*other != message);
+        EXPECT_FALSE(*other < message);
+        EXPECT_FALSE(*other <= message);
+        EXPECT_FALSE(*other > message);
+        EXPECT_FALSE(*other >= message);
+    }
+}
+
+} // namespace
+} // namespace Brosquin

@@ -1,0 +1,149 @@
+#include "core/Real.h"
+#include "tests/core/RealTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <numbers>
+
+namespace Brosquin
+{
+namespace
+{
+
+using Function = Real& (Real::*)();
+
+Real Apply(Function function, double x)
+{
+    Real real = Number(x);
+    (real.*function)();
+    return real;
+}
+
+// References computed with mpmath at 40 digits.
+TEST(RealFunctionsTest, ElementaryFunctionsAgreeWithReferences)
+{
+    struct Case
+    {
+        Function function;
+        double x;
+        double reference;
+    };
+    const Case cases[] = {
+        {&Real::Log, 2.5, 0.91629073187415506518},
+        {&Real::Log10, 2.5, 0.39794000867203760957},
+        {&Real::Exponential, -3.7, 0.024723526470339391203},
+        {&Real::Exponential, 354, 5.4985299346971414072e153},
+        {&Real::SquareRoot, 2, 1.4142135623730950488},
+        {&Real::Sine, 1000, 0.82687954053200256026},
+        {&Real::Cosine, -1000, 0.56237907629070299108},
+        {&Real::Tangent, 1.2, 2.5721516221263189354},
+        {&Real::ArcSine, 0.3, 0.30469265401539750797},
+        {&Real::ArcCosine, -0.7, 2.346193823405649683},
+        {&Real::ArcTangent, 5, 1.3734007669450158609},
+        {&Real::HyperbolicSine, 3, 10.017874927409901899},
+        {&Real::HyperbolicCosine, -2, 3.7621956910836314596},
+        {&Real::HyperbolicCosine, 354, 2.7492649673485707036e153},
+        {&Real::HyperbolicTangent, 0.5, 0.4621171572600097585},
+        {&Real::AbsoluteValue, -2.5, 2.5},
+    };
+    for (const Case& c : cases)
+        EXPECT_TRUE(IsNear(Apply(c.function, c.x), c.reference, 1e-14)) << "x = " << c.x;
+    EXPECT_TRUE(IsNumber(Apply(&Real::SquareRoot, 0), 0.0));
+    EXPECT_TRUE(IsNumber(Apply(&Real::ArcSine, 1), std::numbers::pi / 2));
+    EXPECT_TRUE(IsNumber(Apply(&Real::ArcCosine, -1), std::numbers::pi));
+}
+
+TEST(RealFunctionsTest, DomainErrorsGiveTheirMessages)
+{
+    EXPECT_EQ(MessageOf(Apply(&Real::Log, 0)), "Log of zero");
+    EXPECT_EQ(MessageOf(Apply(&Real::Log, -1)), "Log of negative number");
+    EXPECT_EQ(MessageOf(Apply(&Real::Log10, 0)), "Log of zero");
+    EXPECT_EQ(MessageOf(Apply(&Real::Log10, -1e-100)), "Log of negative number");
+    EXPECT_EQ(MessageOf(Apply(&Real::SquareRoot, -2e-154)), "Square root of negative number");
+
+    const char* trigonometric = "Trig functions limited to domain (-1000,1000)";
+    EXPECT_EQ(Apply(&Real::Sine, 1000).Message(), nullptr);
+    EXPECT_EQ(Apply(&Real::Cosine, -1000).Message(), nullptr);
+    EXPECT_EQ(MessageOf(Apply(&Real::Sine, 1000.0001)), trigonometric);
+    EXPECT_EQ(MessageOf(Apply(&Real::Cosine, -1000.0001)), trigonometric);
+    EXPECT_EQ(MessageOf(Apply(&Real::Tangent, 1e6)), trigonometric);
+    EXPECT_EQ(MessageOf(Apply(&Real::Tangent, std::numbers::pi / 2)),
+              "Tangent not defined at specified value");
+    EXPECT_EQ(MessageOf(Apply(&Real::Tangent, -std::numbers::pi / 2)),
+              "Tangent not defined at specified value");
+    EXPECT_EQ(MessageOf(Apply(&Real::ArcSine, 1.0001)), "ArcSine not defined at specified value");
+    EXPECT_EQ(MessageOf(Apply(&Real::ArcCosine, -1.5)), "ArcCosine not defined at specified value");
+
+    EXPECT_EQ(MessageOf(Apply(&Real::Exponential, 400)), "Overflow");
+    EXPECT_EQ(MessageOf(Apply(&Real::Exponential, 355)), "Overflow");
+    EXPECT_TRUE(IsNumber(Apply(&Real::Exponential, -401), 0.0));
+    EXPECT_TRUE(IsNumber(Apply(&Real::Exponential, -400), 0.0));
+    EXPECT_EQ(MessageOf(Apply(&Real::HyperbolicSine, 401)), "Overflow");
+    EXPECT_EQ(MessageOf(Apply(&Real::HyperbolicSine, -400)), "Overflow");
+    EXPECT_EQ(MessageOf(Apply(&Real::HyperbolicSine, 356)), "Overflow");
+    EXPECT_EQ(MessageOf(Apply(&Real::HyperbolicCosine, -356)), "Overflow");
+    EXPECT_TRUE(IsNear(Apply(&Real::HyperbolicSine, 355), 7.4732770023626700694e153, 1e-14));
+    EXPECT_TRUE(IsNumber(Apply(&Real::HyperbolicTangent, 400), 1.0));
+}
+
+TEST(RealFunctionsTest, MessagesStayThroughFunctionsButPiAndE)
+{
+    const Function functions[] = {
+        &Real::Log,
+        &Real::Log10,
+        &Real::Exponential,
+        &Real::SquareRoot,
+        &Real::Sine,
+        &Real::Cosine,
+        &Real::Tangent,
+        &Real::ArcSine,
+        &Real::ArcCosine,
+        &Real::ArcTangent,
+        &Real::HyperbolicSine,
+        &Real::HyperbolicCosine,
+        &Real::HyperbolicTangent,
+        &Real::AbsoluteValue,
+        &Real::PowerOfTen,
+        &Real::Negate,
+    };
+    Real message;
+    message.vdSetMessage("kept");
+    for (Function function : functions)
+    {
+        Real real(message);
+        (real.*function)();
+        EXPECT_EQ(real.Message(), message.Message());
+        EXPECT_EQ(real.dValue(), 0.0);
+    }
+    Real real(message);
+    EXPECT_TRUE(IsNumber(real.Pi(), std::numbers::pi));
+    real = message;
+    EXPECT_TRUE(IsNumber(real.E(), std::numbers::e));
+}
+
+TEST(RealFunctionsTest, MinimumAndMaximum)
+{
+    Real real = Number(3);
+    EXPECT_TRUE(IsNumber(real.Minimum(Number(2)), 2.0));
+    EXPECT_TRUE(IsNumber(real.Minimum(Number(5)), 2.0));
+    EXPECT_TRUE(IsNumber(real.Maximum(Number(-1)), 2.0));
+    EXPECT_TRUE(IsNumber(real.Maximum(Number(7.5)), 7.5));
+    EXPECT_TRUE(IsNumber(real.Maximum(Number(7.5)), 7.5));
+
+    Real message;
+    message.vdSetMessage("other");
+    EXPECT_EQ(real.Maximum(message).Message(), message.Message());
+    EXPECT_EQ(real.Minimum(Number(0)).Message(), message.Message());
+}
+
+TEST(RealFunctionsTest, ValueReturningSquareRootAndAbsoluteValue)
+{
+    const Real four = Number(4);
+    EXPECT_TRUE(IsNumber(SquareRoot(four), 2.0));
+    EXPECT_TRUE(IsNumber(four, 4.0));
+    EXPECT_EQ(MessageOf(SquareRoot(Number(-4))), "Square root of negative number");
+    EXPECT_TRUE(IsNumber(AbsoluteValue(Number(-1e154)), 1e154));
+}
+
+} // namespace
+} // namespace Brosquin

@@ -1,0 +1,187 @@
+#include "stats/SpecialFunctions.h"
+#include "tests/stats/Accuracy.h"
+
+#include <boost/math/special_functions/beta.hpp>
+#include <boost/math/special_functions/erf.hpp>
+#include <boost/math/special_functions/gamma.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+struct Reference
+{
+    double dArgument;
+    double dValue;
+};
+
+TEST(LogGammaTest, MatchesHighPrecisionValuesIncludingNearItsZeros)
+{
+    // mpmath.loggamma at 40 digits of the double arguments.
+    const std::vector<Reference> values = {
+        {0.5, 0.57236494292470008707},
+        {1e-300, 690.77552789821370521},
+        {1e-8, 18.420680738180208905},
+        {0.3, 1.0957979948180755606},
+        {0.9999999, 5.7721574684441928263e-8},
+        {1.0000001, -5.772155829918507097e-8},
+        {1.9999999, -4.2278430309861298194e-8},
+        {2.0000001, 4.2278436665324979232e-8},
+        {2.5, 0.28468287047291915963},
+        {9.75, 12.242204940050762559},
+        {12.0, 17.502307845873885839},
+        {300.0, 1409.2020674704117875},
+        {1e6, 12815504.56914761166},
+        {1e300, 6.8977552789821370521e+302},
+    };
+    for (const Reference& value : values)
+        EXPECT_LT(RelativeError(LogGamma(value.dArgument), value.dValue), 1e-14)
+            << "x = " << value.dArgument;
+    EXPECT_EQ(LogGamma(1.0), 0.0);
+    EXPECT_EQ(LogGamma(2.0), 0.0);
+    // x + 1 rounds to 1: -ln x exactly.
+    EXPECT_EQ(LogGamma(1e-20), -std::log(1e-20));
+}
+
+TEST(LogGammaTest, AgreesWithBoostOverAWideGrid)
+{
+    double worst = 0.0;
+    for (double x = 1e-12; x < 1e12; x *= 1.037)
+    {
+        const long double reference = boost::math::lgamma(static_cast<long double>(x));
+        if (std::fabs(x - 1.0) < 1e-3 || std::fabs(x - 2.0) < 1e-3)
+            continue; // near its zeros, checked against mpmath above
+        worst = std::max(worst, RelativeError(LogGamma(x), reference));
+    }
+    EXPECT_LT(worst, 1e-14);
+}
+
+TEST(NormalTailAreaTest, KeepsFullPrecisionFarIntoBothTails)
+{
+    // mpmath.ncdf at 40 digits.
+    EXPECT_LT(RelativeError(NormalTailArea(1.96, true), 0.024997895148220434137L), 1e-14);
+    EXPECT_LT(RelativeError(NormalTailArea(-1.96, false), 0.024997895148220434137L), 1e-14);
+    EXPECT_LT(RelativeError(NormalTailArea(8.0, true), 6.2209605742717841235e-16L), 1e-14);
+    EXPECT_LT(RelativeError(NormalTailArea(20.0, true), 2.7536241186062336951e-89L), 1e-13);
+    EXPECT_LT(RelativeError(NormalTailArea(-37.5, false), 4.6053530095819548438e-308L), 1e-13);
+    EXPECT_EQ(NormalTailArea(0.0, true), 0.5);
+    EXPECT_EQ(NormalTailArea(0.0, false), 0.5);
+    EXPECT_EQ(NormalTailArea(20.0, false), 1.0);
+    EXPECT_EQ(NormalTailArea(8.0, false), 1.0 - NormalTailArea(8.0, true));
+
+    double worst = 0.0;
+    for (double x = -38.0; x < 38.0; x += 0.0137)
+    {
+        const long double reference =
+            0.5L * boost::math::erfc(-static_cast<long double>(x) / std::sqrt(2.0L));
+        worst = std::max(worst, RelativeError(NormalTailArea(x, false), reference));
+        worst = std::max(worst, RelativeError(NormalTailArea(-x, true), reference));
+    }
+    EXPECT_LT(worst, 1e-13);
+}
+
+TEST(IncompleteBetaTest, ClosedFormsAndEnds)
+{
+    for (double x : {1e-300, 1e-9, 0.01, 0.3, 0.5, 0.77, 0.999999})
+    {
+        EXPECT_LT(RelativeError(IncompleteBeta(x, 1.0, 1.0), x), 1e-13);
+        // I_x(a, 1) = x^a and 1 - I_x(1, b) = (1 - x)^b.
+        EXPECT_LT(
+            RelativeError(IncompleteBeta(x, 3.5, 1.0), std::pow(static_cast<long double>(x), 3.5L)),
+            1e-13);
+        const TailProbabilities tails = IncompleteBetaTails(x, 1.0, 250.0);
+        EXPECT_LT(RelativeError(tails.dUpper, std::pow(1.0L - static_cast<long double>(x), 250.0L)),
+                  1e-13)
+            << x;
+        // The fraction as defined: I_x(1, 1) = x (1 - x) F, so F = 1 / (1 - x).
+        if (x < 0.5)
+        {
+            EXPECT_LT(RelativeError(IncompleteBetaFraction(x, 1.0, 1.0), 1.0L / (1.0L - x)), 1e-15);
+        }
+    }
+    EXPECT_EQ(IncompleteBeta(0.0, 2.0, 3.0), 0.0);
+    EXPECT_EQ(IncompleteBeta(-1.0, 2.0, 3.0), 0.0);
+    EXPECT_EQ(IncompleteBeta(1.0, 2.0, 3.0), 1.0);
+    EXPECT_EQ(IncompleteBeta(2.0, 2.0, 3.0), 1.0);
+    for (double a : {0.01, 0.5, 1.0, 7.0, 300.0, 1e5, 1e9})
+        EXPECT_NEAR(IncompleteBeta(0.5, a, a), 0.5, 1e-14) << a;
+}
+
+TEST(IncompleteBetaTest, HugeParametersNearTheCentre)
+{
+    // For whole a and b, I_x(a, b) = P(X >= a) with X binomial(a + b - 1, x); references are
+    // those binomial sums in mpmath at 40 digits (a sum of terms from the mode outward), and
+    // mpmath.betainc for (300, 300).
+    struct Case
+    {
+        double dX, dA, dB;
+        long double lower, upper;
+    };
+    const std::vector<Case> cases = {
+        {0.45, 300.0, 300.0, 0.007051586108963159589L, 0.992948413891036840411L},
+        {0.49998993769410377, 1e9, 1e9, 0.1840601254123956817723L, 0.8159398745876043182277L},
+        {0.0001505251027173897, 3e5, 2e9, 0.9771514067432566167553L, 0.02284859325674338324466L},
+        {0.00014956680386732195, 3e5, 2e9, 0.06670848683062305871646L, 0.9332915131693769412835L},
+        {0.9999938830915915, 1999999993.0, 12345.0, 0.8413480339637270939502L,
+         0.1586519660362729060498L},
+        {2.1581138382254747e-08, 40.0, 2e9, 0.7053317835133096238084L, 0.2946682164866903761916L},
+    };
+    for (const Case& c : cases)
+    {
+        const TailProbabilities tails = IncompleteBetaTails(c.dX, c.dA, c.dB);
+        EXPECT_LT(RelativeError(tails.dLower, c.lower), 1e-12) << c.dA << ", " << c.dB;
+        EXPECT_LT(RelativeError(tails.dUpper, c.upper), 1e-12) << c.dA << ", " << c.dB;
+    }
+}
+
+// Points around the centre of the distribution and in both tails, for every pair (a, b).
+std::vector<double> SamplePoints(double a, double b)
+{
+    const double mean = a / (a + b);
+    const double sd = std::sqrt(a * b / ((a + b) * (a + b) * (a + b + 1.0)));
+    std::vector<double> points;
+    for (double z : {-30.0, -8.0, -3.0, -1.0, -0.2, 0.0, 0.3, 1.0, 3.0, 8.0, 30.0})
+    {
+        const double x = mean + z * sd;
+        if (x > 0.0 && x < 1.0)
+            points.push_back(x);
+    }
+    for (double x : {1e-12, 1e-4, 0.1, 0.5, 0.9, 0.9999})
+        points.push_back(x);
+    return points;
+}
+
+TEST(IncompleteBetaTest, BothTailsAgreeWithBoostOverAWideGrid)
+{
+    const std::vector<double> parameters = {0.05, 0.5,   1.0,    1.5,   3.0, 10.0,
+                                            37.5, 100.0, 1000.0, 2.5e4, 1e6};
+    double worstLower = 0.0;
+    double worstUpper = 0.0;
+    for (double a : parameters)
+        for (double b : parameters)
+            for (double x : SamplePoints(a, b))
+            {
+                const long double xl = x;
+                const long double lower = boost::math::ibeta(static_cast<long double>(a),
+                                                             static_cast<long double>(b), xl);
+                const long double upper = boost::math::ibetac(static_cast<long double>(a),
+                                                              static_cast<long double>(b), xl);
+                const TailProbabilities tails = IncompleteBetaTails(x, a, b);
+                const double lowerError = RelativeError(tails.dLower, lower);
+                const double upperError = RelativeError(tails.dUpper, upper);
+                EXPECT_LT(lowerError, 1e-12) << "I_" << x << "(" << a << ", " << b << ")";
+                EXPECT_LT(upperError, 1e-12) << "1 - I_" << x << "(" << a << ", " << b << ")";
+                worstLower = std::max(worstLower, lowerError);
+                worstUpper = std::max(worstUpper, upperError);
+            }
+    std::printf("worst relative errors: lower %.3g, upper %.3g\n", worstLower, worstUpper);
+}
+
+} // namespace
+} // namespace Brosquin
