@@ -1,0 +1,53 @@
+#include "plans/CountedLotSamplingPlan.h"
+
+#include "plans/RealValues.h"
+
+namespace Brosquin
+{
+
+CountedLotSamplingPlan::CountedLotSamplingPlan(const UnitsTable& units)
+    : unitsIndex(static_cast<std::uint8_t>(units.CurrentIndex())), units(&units)
+{
+    unitsName = units.Name(unitsIndex);
+}
+
+CountedLotSamplingPlan::CountedLotSamplingPlan(const CountedLotSamplingPlan& other)
+    : SamplingPlan(other), unitsIndex(other.unitsIndex), method(other.method),
+      lotSizeGiven(other.lotSizeGiven), lotSizeText(other.lotSizeText), lotSize(other.lotSize),
+      units(other.units)
+{
+}
+
+bool CountedLotSamplingPlan::IsAOQDefined() const
+{
+    return true;
+}
+
+Real& CountedLotSamplingPlan::dMinQualityLevel()
+{
+    return Result(0);
+}
+
+bool CountedLotSamplingPlan::IsFiniteLot() const
+{
+    return lotSizeGiven;
+}
+
+Real& CountedLotSamplingPlan::dQualityLevelStep()
+{
+    if (!lotSizeGiven)
+        return Result(0);
+    result = Number(dUnitsFactor()) / Number(lotSize);
+    return result;
+}
+
+void CountedLotSamplingPlan::vdSetUnits(std::uint8_t index)
+{
+    if (!UnitsTable::IsRow(index))
+        return;
+    unitsIndex = index;
+    unitsName = units->Name(index);
+    vdUpdateSummary();
+}
+
+} // namespace Brosquin

@@ -1,0 +1,54 @@
+#include "plans/DefectivesSamplingPlan.h"
+
+#include "plans/RealValues.h"
+
+#include <algorithm>
+
+namespace Brosquin
+{
+
+UnitsTable& DefectivesSamplingPlan::Units()
+{
+    static UnitsTable units("Fraction Defective", "Percent Defective", "Defectives per Million");
+    return units;
+}
+
+DefectivesSamplingPlan::DefectivesSamplingPlan() : CountedLotSamplingPlan(Units()) {}
+
+std::uint8_t DefectivesSamplingPlan::CharacteristicId() const
+{
+    return DefectiveUnits;
+}
+
+const char* DefectivesSamplingPlan::CharacteristicName() const
+{
+    return "Defective Units";
+}
+
+Real& DefectivesSamplingPlan::dMaxQualityLevel()
+{
+    return Result(dUnitsFactor());
+}
+
+Real& DefectivesSamplingPlan::dRangeUpper()
+{
+    const Real highest = Number(dUnitsFactor());
+    result = LTPDPoint() > highest / Number(2) ? highest : LTPDPoint();
+    return result;
+}
+
+Real& DefectivesSamplingPlan::dRangeLower()
+{
+    const Real highest = Number(dUnitsFactor());
+    if (AQLPoint() < highest / Number(2))
+        return Result(0);
+    result = AQLPoint();
+    return result;
+}
+
+double DefectivesSamplingPlan::dFractionOf(const Real& p) const
+{
+    return std::clamp(p.dValue() / dUnitsFactor(), 0.0, 1.0);
+}
+
+} // namespace Brosquin

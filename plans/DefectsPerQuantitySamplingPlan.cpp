@@ -1,0 +1,53 @@
+#include "plans/DefectsPerQuantitySamplingPlan.h"
+
+#include "plans/RealValues.h"
+
+namespace Brosquin
+{
+
+DefectsPerQuantitySamplingPlan::DefectsPerQuantitySamplingPlan(
+    const DefectsPerQuantitySamplingPlan& other)
+    : SamplingPlan(other), method(other.method), lotSizeGiven(other.lotSizeGiven),
+      lotSizeText(other.lotSizeText), lotAmount(other.lotAmount)
+{
+}
+
+std::uint8_t DefectsPerQuantitySamplingPlan::CharacteristicId() const
+{
+    return DefectsPerQuantity;
+}
+
+const char* DefectsPerQuantitySamplingPlan::CharacteristicName() const
+{
+    return "Defects per Quantity";
+}
+
+bool DefectsPerQuantitySamplingPlan::IsAOQDefined() const
+{
+    return true;
+}
+
+Real& DefectsPerQuantitySamplingPlan::dMinQualityLevel()
+{
+    return Result(0);
+}
+
+bool DefectsPerQuantitySamplingPlan::IsFiniteLot() const
+{
+    return lotSizeGiven;
+}
+
+Real& DefectsPerQuantitySamplingPlan::dQualityLevelStep()
+{
+    if (!lotSizeGiven)
+        return Result(0);
+    result = Number(1) / Number(lotAmount);
+    return result;
+}
+
+Real& DefectsPerQuantitySamplingPlan::dRangeLower()
+{
+    return Result(0);
+}
+
+} // namespace Brosquin

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "plans/SamplingPlan.h"
+
+#include <cstdint>
+
+namespace Brosquin
+{
+
+// Plans that inspect an amount of material in the user's own unit of quantity and count its
+// defects; the quality level is the mean number of defects per quantity unit, used unconverted.
+// The units name is "Defects per " followed by the unit's name.
+class DefectsPerQuantitySamplingPlan : public SamplingPlan
+{
+public:
+    std::uint8_t CharacteristicId() const override;
+    const char* CharacteristicName() const override;
+    bool IsAOQDefined() const override;
+    Real& dMinQualityLevel() override;
+    bool IsFiniteLot() const override;
+    Real& dQualityLevelStep() override;
+    Real& dRangeLower() override;
+
+    std::int8_t Method() const { return method; }
+    bool IsLotSizeGiven() const { return lotSizeGiven; }
+    const String& LotSizeText() const { return lotSizeText; }
+    double dLotAmount() const { return lotAmount; }
+
+protected:
+    DefectsPerQuantitySamplingPlan() = default;
+    DefectsPerQuantitySamplingPlan(const DefectsPerQuantitySamplingPlan& other);
+
+    std::int8_t method = 0;
+    bool lotSizeGiven = false;
+    String lotSizeText;
+    double lotAmount = 0;
+};
+
+} // namespace Brosquin

@@ -1,0 +1,245 @@
+#include "plans/SamplingPlan.h"
+#include "plans/RealValues.h"
+
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/TextValidation.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+const char* const characteristicListNames[SamplingPlan::CharacteristicCount] = {
+    "Defective Units", "Defects Per Unit", "Defects Per Quantity"};
+
+const char* const planTypeNames[SamplingPlan::PlanTypeCount] = {"Single",
+                                                                "Double",
+                                                                "Multiple",
+                                                                "Sequential",
+                                                                "ANSI Z1.4",
+                                                                "ANSI Q3",
+                                                                "Variables Single",
+                                                                "Variables Double",
+                                                                "Variables Sequential",
+                                                                "ANSI Z1.9",
+                                                                "Narrow Limit Gaging",
+                                                                "Mixed",
+                                                                "Chain",
+                                                                "Skip Lot",
+                                                                "Quick Switching System"};
+
+const char* const symbolNames[SamplingPlan::SymbolCount] = {"LTPD", "LQ", "RQL", "UQL"};
+
+const char* const defaultUnitsNames[SamplingPlan::CharacteristicCount] = {
+    "Percent Defective", "Defects per Hundred Units", "Defects per "};
+
+const int enterableTypes[SamplingPlan::CharacteristicCount][7] = {
+    {0, 1, 2, 4, 6, 9, -1}, {0, 1, 2, 4, -1}, {0, 1, 2, -1}};
+
+const int designableTypes[SamplingPlan::CharacteristicCount][4] = {
+    {0, 1, 6, -1}, {0, 1, -1}, {0, 1, -1}};
+
+bool IsCharacteristic(int characteristic)
+{
+    return characteristic >= 0 && characteristic < SamplingPlan::CharacteristicCount;
+}
+
+} // namespace
+
+SamplingPlan::SamplingPlan() : description("No plan entered.") {}
+
+SamplingPlan::SamplingPlan(const SamplingPlan& other)
+    : valid(other.valid), description(other.description), unitsName(other.unitsName),
+      quantityUnitsText(other.quantityUnitsText), checked(other.checked), aqlPoint(other.aqlPoint),
+      aqlPointText(other.aqlPointText), ltpdPoint(other.ltpdPoint),
+      ltpdPointText(other.ltpdPointText), aoql(other.aoql), aoqlText(other.aoqlText),
+      rangeLower(other.rangeLower), rangeUpper(other.rangeUpper), maximumASN(other.maximumASN),
+      maximumCost(other.maximumCost), paAtAQLPoint(other.paAtAQLPoint),
+      paAtAQLPointText(other.paAtAQLPointText), percentAtAQLPoint(other.percentAtAQLPoint),
+      percentAtAQLPointText(other.percentAtAQLPointText), paAtLTPDPoint(other.paAtLTPDPoint),
+      paAtLTPDPointText(other.paAtLTPDPointText), percentAtLTPDPoint(other.percentAtLTPDPoint),
+      percentAtLTPDPointText(other.percentAtLTPDPointText)
+{
+}
+
+SamplingPlan::~SamplingPlan() = default;
+
+bool SamplingPlan::IsAOQDefined() const
+{
+    return false;
+}
+
+bool SamplingPlan::IsPaSingleValued() const
+{
+    return true;
+}
+
+Real& SamplingPlan::dMinQualityLevel()
+{
+    result.vdSetMessage("-inf");
+    return result;
+}
+
+Real& SamplingPlan::dMaxQualityLevel()
+{
+    result.vdSetMessage("+inf");
+    return result;
+}
+
+bool SamplingPlan::IsPaDecreasing() const
+{
+    return true;
+}
+
+bool SamplingPlan::IsFiniteLot() const
+{
+    return false;
+}
+
+Real& SamplingPlan::dQualityLevelStep()
+{
+    return Result(0);
+}
+
+Real& SamplingPlan::dPaMaximum(const Real& p)
+{
+    return dPa(p);
+}
+
+Real& SamplingPlan::dPaMinimum(const Real& p)
+{
+    return dPa(p);
+}
+
+Real& SamplingPlan::dPaUpperEnvelope(const Real& p)
+{
+    return dPa(p);
+}
+
+Real& SamplingPlan::dPaLowerEnvelope(const Real& p)
+{
+    return dPa(p);
+}
+
+void SamplingPlan::vdWriteToStream(std::ostream& out) const
+{
+    out << static_cast<int>(CharacteristicId()) << ' ' << static_cast<int>(PlanTypeId()) << ' '
+        << (checked ? 1 : 0) << ' ';
+    if (HasQuantityUnits(CharacteristicId()))
+    {
+        quantityUnitsText.vdWriteQuoted(out);
+        out << ' ';
+    }
+}
+
+void SamplingPlan::vdSetUnits(std::uint8_t) {}
+
+void SamplingPlan::vdSetUnitsText(const char* text)
+{
+    if (!HasQuantityUnits(CharacteristicId()))
+        return;
+    quantityUnitsText = text != nullptr ? text : "";
+    quantityUnitsText.vdTrim();
+    unitsName = defaultUnitsNames[CharacteristicId()];
+    unitsName += quantityUnitsText.Text();
+}
+
+const char* SamplingPlan::CharacteristicListName(int characteristic)
+{
+    return IsCharacteristic(characteristic) ? characteristicListNames[characteristic] : nullptr;
+}
+
+const char* SamplingPlan::PlanTypeNameOf(int planType)
+{
+    return planType >= 0 && planType < PlanTypeCount ? planTypeNames[planType] : nullptr;
+}
+
+const char* SamplingPlan::SymbolName(int symbolIndex)
+{
+    return symbolIndex >= 0 && symbolIndex < SymbolCount ? symbolNames[symbolIndex] : nullptr;
+}
+
+bool SamplingPlan::HasQuantityUnits(int characteristic)
+{
+    return characteristic == DefectsPerQuantity;
+}
+
+const int* SamplingPlan::EnterablePlanTypes(int characteristic)
+{
+    return IsCharacteristic(characteristic) ? enterableTypes[characteristic] : nullptr;
+}
+
+const int* SamplingPlan::DesignablePlanTypes(int characteristic)
+{
+    return IsCharacteristic(characteristic) ? designableTypes[characteristic] : nullptr;
+}
+
+const char* SamplingPlan::CurrentUnitsName(int characteristic)
+{
+    if (characteristic == DefectiveUnits)
+        return DefectivesSamplingPlan::Units().Name(DefectivesSamplingPlan::Units().CurrentIndex());
+    if (characteristic == DefectsPerUnit)
+        return DefectsPerUnitSamplingPlan::Units().Name(
+            DefectsPerUnitSamplingPlan::Units().CurrentIndex());
+    return IsCharacteristic(characteristic) ? defaultUnitsNames[characteristic] : nullptr;
+}
+
+Real& SamplingPlan::Result(double value)
+{
+    result = value;
+    return result;
+}
+
+bool SamplingPlan::IsValidOrMessage()
+{
+    if (!valid)
+        result.vdSetMessage("Invalid plan");
+    return valid;
+}
+
+bool SamplingPlan::IsEvaluableAt(const Real& p)
+{
+    if (HasMessage(p))
+    {
+        result = p;
+        return false;
+    }
+    if (!IsValidOrMessage())
+        return false;
+    Real lowest = dMinQualityLevel();
+    Real highest = dMaxQualityLevel();
+    String message(unitsName.Text());
+    if (p < lowest)
+        message += " is less than 0";
+    else if (p > highest)
+    {
+        message += " is greater than ";
+        message += highest.Text(0, true);
+    }
+    else
+        return true;
+    result.vdSetMessage(message.Text());
+    return false;
+}
+
+bool SamplingPlan::LotCountAt(const Real& p, std::int32_t& count)
+{
+    Real step = dQualityLevelStep();
+    double nearest = HasMessage(step) || step.dValue() <= 0
+                         ? HUGE_VAL
+                         : std::floor(p.dValue() / step.dValue() + 0.5);
+    if (!(nearest <= TextValidation::MaximumCount))
+    {
+        result.vdSetError(1);
+        return false;
+    }
+    count = static_cast<std::int32_t>(nearest);
+    return true;
+}
+
+} // namespace Brosquin

@@ -1,0 +1,219 @@
+#pragma once
+
+#include "core/Real.h"
+#include "core/String.h"
+
+#include <cstdint>
+#include <iosfwd>
+
+namespace Brosquin
+{
+
+// The abstract base of every acceptance sampling plan. The rest of the program asks every question
+// about a plan through the virtual operations below, which are kept in this fixed order. Every
+// number-valued operation writes its answer into the plan's one scratch Real and returns a
+// reference to it: a caller copies the value before it makes the next call on the same plan.
+class SamplingPlan
+{
+public:
+    // Quality characteristics; plans of different characteristics are never evaluated together.
+    enum : std::uint8_t
+    {
+        DefectiveUnits = 0,
+        DefectsPerUnit = 1,
+        DefectsPerQuantity = 2,
+        CharacteristicCount = 3
+    };
+    static constexpr int PlanTypeCount = 15;
+    static constexpr int SymbolCount = 4;
+
+    SamplingPlan& operator=(const SamplingPlan&) = delete;
+
+    virtual ~SamplingPlan();
+    virtual SamplingPlan* Clone() const = 0;
+    virtual std::uint8_t CharacteristicId() const = 0;
+    virtual const char* CharacteristicName() const = 0;
+    virtual std::uint8_t PlanTypeId() const = 0;
+    virtual const char* PlanTypeName() const = 0;
+    virtual bool IsAOQDefined() const;
+    virtual bool IsPaSingleValued() const;
+    virtual Real& dMinQualityLevel();
+    virtual Real& dMaxQualityLevel();
+    virtual bool IsPaDecreasing() const;
+    virtual bool IsFiniteLot() const;
+    virtual Real& dQualityLevelStep();
+    virtual Real& dQualityLevelAtPa(const Real& pa);
+    virtual Real& dPa(const Real& p) = 0;
+    virtual Real& dRangeUpper();
+    virtual Real& dRangeLower();
+    virtual Real& dPaMaximum(const Real& p);
+    virtual Real& dPaMinimum(const Real& p);
+    virtual Real& dPaUpperEnvelope(const Real& p);
+    virtual Real& dPaLowerEnvelope(const Real& p);
+    virtual Real& dASN(const Real& p) = 0;
+    virtual Real& dMaxASN();
+    virtual Real& dExpectedStages(const Real& p);
+    virtual Real& dCost(const Real& p);
+    virtual Real& dMaxCost();
+    virtual Real& dAOQ(const Real& p);
+    virtual Real& dAOQL();
+    // Writes the base part of the plan record; each class then writes its own fields.
+    virtual void vdWriteToStream(std::ostream& out) const;
+    // Reads the class's own fields (the base part has been read by then) and applies them.
+    virtual void vdReadFromStream(std::istream& in, double fileVersion) = 0;
+    // Re-expresses the plan in another row of its family's units; plans whose family has no
+    // units rows (defects per quantity) ignore it.
+    virtual void vdSetUnits(std::uint8_t unitsIndex);
+
+    // Recomputes the summary (AQL and LTPD points, AOQL, default range, maxima, Pa at the points)
+    // after any change of the plan, its units, the definitions or the cost parameters.
+    void vdUpdateSummary();
+    // Checks a quality-level range typed by the user: 0 when valid, else 1 (minimum), 2 (maximum)
+    // or 3 (number of intervals), with the reason in message.
+    int ValidateRange(const Real& minimum, const Real& maximum, const Real& intervals,
+                      String& message);
+    // For a plan whose characteristic has quantity units: sets that unit's name (trimmed) and the
+    // units name built from it. Does not recompute the summary.
+    void vdSetUnitsText(const char* text);
+
+    bool IsValid() const { return valid; }
+    bool IsChecked() const { return checked; }
+    void vdSetChecked(bool on) { checked = on; }
+    const String& Description() const { return description; }
+    const String& UnitsName() const { return unitsName; }
+    const String& QuantityUnitsText() const { return quantityUnitsText; }
+
+    // The summary kept by vdUpdateSummary.
+    const Real& AQLPoint() const { return aqlPoint; }
+    const String& AQLPointText() const { return aqlPointText; }
+    const Real& LTPDPoint() const { return ltpdPoint; }
+    const String& LTPDPointText() const { return ltpdPointText; }
+    const Real& AOQLValue() const { return aoql; }
+    const String& AOQLText() const { return aoqlText; }
+    const Real& RangeLower() const { return rangeLower; }
+    const Real& RangeUpper() const { return rangeUpper; }
+    const Real& MaximumASN() const { return maximumASN; }
+    const Real& MaximumCost() const { return maximumCost; }
+    const Real& PaAtAQLPoint() const { return paAtAQLPoint; }
+    const String& PaAtAQLPointText() const { return paAtAQLPointText; }
+    const Real& PercentAtAQLPoint() const { return percentAtAQLPoint; }
+    const String& PercentAtAQLPointText() const { return percentAtAQLPointText; }
+    const Real& PaAtLTPDPoint() const { return paAtLTPDPoint; }
+    const String& PaAtLTPDPointText() const { return paAtLTPDPointText; }
+    const Real& PercentAtLTPDPoint() const { return percentAtLTPDPoint; }
+    const String& PercentAtLTPDPointText() const { return percentAtLTPDPointText; }
+
+    // Vocabulary shared by lists and dialogs. Each gives null for a code outside its table.
+    static const char* CharacteristicListName(int characteristic);
+    static const char* PlanTypeNameOf(int planType);
+    static const char* SymbolName(int symbolIndex);
+    static bool HasQuantityUnits(int characteristic);
+    // The plan types that can be entered, and that can be designed, for a characteristic: their
+    // codes in list order, ended by -1.
+    static const int* EnterablePlanTypes(int characteristic);
+    static const int* DesignablePlanTypes(int characteristic);
+    // The name of the current units of a characteristic ("Defects per " for defects per quantity).
+    static const char* CurrentUnitsName(int characteristic);
+
+    // Protection definitions: Pa required at the AQL and allowed at the LTPD, and the symbol of
+    // the second level. Every setter checks all its inputs first and changes nothing on failure.
+    static bool CheckAQLProbability(const Real& pa, String& message);
+    static bool CheckLTPDProbability(const Real& pa, int symbolIndex, String& message);
+    // 0 and the texts made current; 1 (AQL field) or 2 (LTPD field) with the reason.
+    static int ValidateRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex,
+                                  String& message);
+    // Stores the texts as the defaults of new sessions when they would pass ValidateRiskLevels.
+    static bool SetRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex);
+    // Makes the defaults current; false when the defaults do not form valid definitions.
+    static bool vdSetRiskTexts();
+    static const String& PaAtAQLText();
+    static const Real& PaAtAQL();
+    static const String& PaAtLTPDText();
+    static const Real& PaAtLTPD();
+    static int SymbolIndex();
+    static const String& DefaultPaAtAQLText();
+    static const String& DefaultPaAtLTPDText();
+    static int DefaultSymbolIndex();
+    static const String& AQLConfidenceSentence();
+    static const String& LTPDConfidenceSentence();
+
+    // Cost parameters: C0 per unit inspected, C1 per stage. 0 when stored, else 1 (C0) or 2 (C1).
+    static int SetCostParameters(const char* title, const char* c0Text, const char* c1Text,
+                                 String& message);
+    static void vdSetStagesLabel();
+    static const String& CostTitle();
+    static const String& C0Text();
+    static const Real& C0();
+    static const String& C1Text();
+    static const Real& C1();
+
+protected:
+    SamplingPlan();
+    // Copies everything but the scratch result, as Clone needs.
+    SamplingPlan(const SamplingPlan& other);
+
+    // False, with "Invalid plan" in the scratch result, for a plan that is not valid.
+    bool IsValidOrMessage();
+    // Puts p's message, "Invalid plan", or the range message of a quality level outside the
+    // plan's levels into the scratch result and returns false; true when p can be evaluated.
+    bool IsEvaluableAt(const Real& p);
+    // The number of defectives (defects) in a finite lot nearest to quality level p; false with
+    // "Overflow" in the scratch result when that count is beyond what the statistics can take.
+    bool LotCountAt(const Real& p, std::int32_t& count);
+    // Evaluates a measure at quality level p, whose value for the statistics is level:
+    // anyLot(level) for lots of any size, givenLot(the count in the lot) for a finite lot.
+    template <class AnyLot, class GivenLot>
+    Real& dEvaluateAt(const Real& p, double level, AnyLot anyLot, GivenLot givenLot)
+    {
+        if (!IsEvaluableAt(p))
+            return result;
+        if (!IsFiniteLot())
+            return Result(anyLot(level));
+        std::int32_t count = 0;
+        return LotCountAt(p, count) ? Result(givenLot(count)) : result;
+    }
+    Real& Result(double value);
+
+    bool valid = false;
+    String description;
+    String unitsName;
+    String quantityUnitsText;
+    bool checked = true;
+    Real result;
+
+private:
+    using Measure = Real& (SamplingPlan::*)(const Real&);
+    // The measure at quality level x, copied out of the scratch result.
+    Real ValueAt(Measure measure, double x);
+    // The inverse OC search for a Pa strictly between 0 and 1.
+    Real dLevelSearch(const Real& pa);
+    // A level found on a finite lot, moved to an attainable level on the safe side.
+    Real SnapToStep(double level, const Real& pa);
+    // The largest value of a measure over the quality levels.
+    Real dMaximumOf(Measure measure);
+    // On a finite lot: the largest value of the measure over the attainable levels, climbing from
+    // level index start to neighbouring levels while they are larger.
+    Real FiniteLotMaximum(Measure measure, double step, double start, double lowest,
+                          double highest);
+
+    Real aqlPoint;
+    String aqlPointText;
+    Real ltpdPoint;
+    String ltpdPointText;
+    Real aoql;
+    String aoqlText;
+    Real rangeLower;
+    Real rangeUpper;
+    Real maximumASN;
+    Real maximumCost;
+    Real paAtAQLPoint;
+    String paAtAQLPointText;
+    Real percentAtAQLPoint;
+    String percentAtAQLPointText;
+    Real paAtLTPDPoint;
+    String paAtLTPDPointText;
+    Real percentAtLTPDPoint;
+    String percentAtLTPDPointText;
+};
+
+} // namespace Brosquin

@@ -1,0 +1,351 @@
+#include "plans/RealValues.h"
+#include "plans/SamplingPlan.h"
+
+#include "plans/TextValidation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+// The searches below run to the last bits of a double, so that every digit a summary or table
+// shows is right; the iteration limits only guard against a curve that never settles.
+constexpr double searchTolerance = 4e-16;
+constexpr int searchLimit = 5000;
+
+// A summary text of five significant digits, "none" for a value that could not be computed.
+String PointText(const Real& value)
+{
+    return String(HasMessage(value) ? "none" : value.Text(5, true));
+}
+
+} // namespace
+
+Real SamplingPlan::ValueAt(Measure measure, double x)
+{
+    return (this->*measure)(Number(x));
+}
+
+Real& SamplingPlan::dQualityLevelAtPa(const Real& pa)
+{
+    if (HasMessage(pa))
+        result = pa;
+    else if (pa <= Number(0))
+        result.vdSetMessage("Probability of acceptance less than or equal to 0");
+    else if (pa >= Number(1))
+        result.vdSetMessage("Probability of acceptance greater than or equal to 1.0");
+    else
+        result = dLevelSearch(pa);
+    return result;
+}
+
+Real SamplingPlan::dLevelSearch(const Real& pa)
+{
+    // On a falling OC curve a level whose Pa is at least the target lies below the sought level.
+    // Pa is compared exactly: near Pa = 1 the Real tolerance would move the level visibly.
+    const bool decreasing = IsPaDecreasing();
+    auto isBelow = [&](const Real& paAt) { return (paAt.dValue() >= pa.dValue()) == decreasing; };
+    Real highest = dMaxQualityLevel();
+    Real lowest = dMinQualityLevel();
+    double hi = highest.dValue();
+    double lo = lowest.dValue();
+    if (HasMessage(highest))
+    {
+        hi = !HasMessage(lowest) && 1 < lo ? lo + 1 : 1;
+        for (int i = 0;; hi *= 2, ++i)
+        {
+            Real paAt = ValueAt(&SamplingPlan::dPa, hi);
+            if (HasMessage(paAt) || i == searchLimit)
+                return paAt;
+            if (!isBelow(paAt) || paAt.dValue() == pa.dValue())
+                break;
+        }
+    }
+    if (HasMessage(lowest))
+    {
+        lo = -1 > hi ? hi - 1 : -1;
+        for (int i = 0;; lo *= 2, ++i)
+        {
+            Real paAt = ValueAt(&SamplingPlan::dPa, lo);
+            if (HasMessage(paAt) || i == searchLimit)
+                return paAt;
+            if (isBelow(paAt) || paAt.dValue() == pa.dValue())
+                break;
+        }
+    }
+    double mid = (lo + hi) / 2;
+    for (int i = 0; i < searchLimit && lo < mid && mid < hi; ++i)
+    {
+        Real paAt = ValueAt(&SamplingPlan::dPa, mid);
+        if (HasMessage(paAt))
+            return paAt;
+        if (isBelow(paAt))
+            lo = mid;
+        else
+            hi = mid;
+        if (!(hi - lo > searchTolerance * (std::fabs(hi) + std::fabs(lo))))
+            break;
+        mid = (lo + hi) / 2;
+    }
+    return IsFiniteLot() ? SnapToStep(mid, pa) : Number(mid);
+}
+
+Real SamplingPlan::SnapToStep(double level, const Real& pa)
+{
+    Real step = dQualityLevelStep();
+    if (HasMessage(step) || step.dValue() <= 0)
+        return step;
+    const double s = step.dValue();
+    const Real half = Number(0.5);
+    const bool decreasing = IsPaDecreasing();
+    // The attainable level on the safe side: at or below the exact point where a high Pa is
+    // sought (the AQL side), at or above it where a low one is.
+    if ((pa > half && decreasing) || (pa < half && !decreasing))
+        return Number(std::floor(level / s) * s);
+    if ((pa < half && decreasing) || (pa > half && !decreasing))
+        return Number(std::ceil(level / s) * s);
+    return Number(std::floor(level / s + 0.5) * s);
+}
+
+Real& SamplingPlan::dRangeUpper()
+{
+    result = IsPaDecreasing() ? ltpdPoint : aqlPoint;
+    return result;
+}
+
+Real& SamplingPlan::dRangeLower()
+{
+    result = IsPaDecreasing() ? aqlPoint : ltpdPoint;
+    return result;
+}
+
+Real& SamplingPlan::dMaxASN()
+{
+    result = dMaximumOf(&SamplingPlan::dASN);
+    return result;
+}
+
+Real& SamplingPlan::dExpectedStages(const Real& p)
+{
+    return IsEvaluableAt(p) ? Result(1) : result;
+}
+
+Real& SamplingPlan::dCost(const Real& p)
+{
+    Real asn = dASN(p);
+    Real stages = dExpectedStages(p);
+    result = C0() * asn + C1() * stages;
+    return result;
+}
+
+Real& SamplingPlan::dMaxCost()
+{
+    result = dMaximumOf(&SamplingPlan::dCost);
+    return result;
+}
+
+Real& SamplingPlan::dAOQ(const Real& p)
+{
+    if (!IsAOQDefined())
+    {
+        result.vdSetMessage("AOQ not defined");
+        return result;
+    }
+    Real pa = dPa(p);
+    result = p * pa;
+    return result;
+}
+
+Real& SamplingPlan::dAOQL()
+{
+    if (IsAOQDefined())
+        result = dMaximumOf(&SamplingPlan::dAOQ);
+    else
+        result.vdSetMessage("AOQL not defined");
+    return result;
+}
+
+Real SamplingPlan::dMaximumOf(Measure measure)
+{
+    if (HasMessage(aqlPoint))
+        return aqlPoint;
+    if (HasMessage(ltpdPoint))
+        return ltpdPoint;
+    const double aql = aqlPoint.dValue();
+    const double ltpd = ltpdPoint.dValue();
+    const double width = ltpd - aql;
+    Real lowest = dMinQualityLevel();
+    Real highest = dMaxQualityLevel();
+    const double outerA = HasMessage(lowest) ? aql - 100 * width : lowest.dValue();
+    const double outerB = HasMessage(highest) ? ltpd + 100 * width : highest.dValue();
+
+    // On a finite lot only the levels of a whole number of defectives (defects) can occur; the
+    // measure is searched on those, so its maximum is one the lot can have.
+    Real step = dQualityLevelStep();
+    const double s = IsFiniteLot() && !HasMessage(step) && step.dValue() > 0 ? step.dValue() : 0;
+    auto at = [&](double x) { return ValueAt(measure, s > 0 ? std::floor(x / s + 0.5) * s : x); };
+
+    double a = outerA;
+    double b = outerB;
+    double x1 = aql < ltpd ? aql : ltpd;
+    double x3 = aql < ltpd ? ltpd : aql;
+    double x2 = (x1 + x3) / 2;
+    Real g1 = at(x1);
+    Real g2 = at(x2);
+    Real g3 = at(x3);
+    for (int i = 0; i < searchLimit; ++i)
+    {
+        if (g2 >= g1 && g2 >= g3)
+        {
+            a = x1;
+            b = x3;
+        }
+        else if (g1 > g3)
+        {
+            b = x2;
+            x2 = x1;
+            g2 = g1;
+        }
+        else
+        {
+            a = x2;
+            x2 = x3;
+            g2 = g3;
+        }
+        x1 = (a + x2) / 2;
+        g1 = at(x1);
+        x3 = (x2 + b) / 2;
+        g3 = at(x3);
+        if (!(b - a > searchTolerance * (std::fabs(a) + std::fabs(b))))
+            break;
+    }
+    return s > 0 ? FiniteLotMaximum(measure, s, std::floor(x2 / s + 0.5), std::ceil(outerA / s),
+                                    std::floor(outerB / s))
+                 : g2;
+}
+
+Real SamplingPlan::FiniteLotMaximum(Measure measure, double step, double start, double lowest,
+                                    double highest)
+{
+    double k = std::clamp(start, lowest, highest);
+    Real best = ValueAt(measure, k * step);
+    for (int direction : {1, -1})
+    {
+        for (int i = 0; i < searchLimit; ++i)
+        {
+            const double next = k + direction;
+            if (next < lowest || next > highest)
+                break;
+            Real value = ValueAt(measure, next * step);
+            if (!(value > best))
+                break;
+            best = value;
+            k = next;
+        }
+    }
+    return best;
+}
+
+void SamplingPlan::vdUpdateSummary()
+{
+    if (!valid)
+    {
+        const Real invalid = MessageValue("Invalid plan");
+        for (Real* value :
+             {&aqlPoint, &ltpdPoint, &aoql, &rangeLower, &rangeUpper, &maximumASN, &maximumCost,
+              &paAtAQLPoint, &percentAtAQLPoint, &paAtLTPDPoint, &percentAtLTPDPoint})
+            *value = invalid;
+        for (String* text : {&aqlPointText, &ltpdPointText, &aoqlText, &paAtAQLPointText,
+                             &percentAtAQLPointText, &paAtLTPDPointText, &percentAtLTPDPointText})
+            *text = "";
+        return;
+    }
+    // The points first: the range, the maxima and the Pa values are found from them.
+    aqlPoint = dQualityLevelAtPa(PaAtAQL());
+    aqlPointText = PointText(aqlPoint);
+    ltpdPoint = dQualityLevelAtPa(PaAtLTPD());
+    ltpdPointText = PointText(ltpdPoint);
+    rangeUpper = dRangeUpper();
+    rangeLower = dRangeLower();
+    maximumASN = dMaxASN();
+    maximumCost = dMaxCost();
+    if (IsAOQDefined())
+    {
+        aoql = dAOQL();
+        aoqlText = PointText(aoql);
+    }
+    else
+    {
+        aoql.vdSetMessage("AOQ not defined for this characteric");
+        aoqlText = "";
+    }
+    if (IsPaSingleValued())
+    {
+        paAtAQLPoint = PaAtAQL();
+        paAtAQLPointText = PaAtAQLText();
+        paAtLTPDPoint = PaAtLTPD();
+        paAtLTPDPointText = PaAtLTPDText();
+        percentAtAQLPoint = Number(100);
+        percentAtAQLPointText = "100.0";
+        percentAtLTPDPoint = Number(100);
+        percentAtLTPDPointText = "100.0";
+        return;
+    }
+    const Real hundred = Number(100);
+    const Real margin = Number(0.0001);
+    paAtAQLPoint = dPaMinimum(aqlPoint);
+    paAtAQLPointText = paAtAQLPoint.Text(5, true);
+    Real lower = dPaLowerEnvelope(aqlPoint);
+    if (paAtAQLPoint >= PaAtAQL() - margin)
+    {
+        percentAtAQLPoint = hundred;
+        percentAtAQLPointText = "100.0";
+    }
+    else
+    {
+        percentAtAQLPoint = hundred * (lower - paAtAQLPoint) / (PaAtAQL() - paAtAQLPoint);
+        percentAtAQLPointText = percentAtAQLPoint.Text(5, true);
+    }
+    paAtLTPDPoint = dPaMaximum(ltpdPoint);
+    paAtLTPDPointText = paAtLTPDPoint.Text(5, true);
+    Real upper = dPaUpperEnvelope(ltpdPoint);
+    if (paAtLTPDPoint <= PaAtLTPD() + margin)
+    {
+        percentAtLTPDPoint = hundred;
+        percentAtLTPDPointText = "100.0";
+    }
+    else
+    {
+        percentAtLTPDPoint = hundred * (paAtLTPDPoint - upper) / (paAtLTPDPoint - PaAtLTPD());
+        percentAtLTPDPointText = percentAtLTPDPoint.Text(5, true);
+    }
+}
+
+int SamplingPlan::ValidateRange(const Real& minimum, const Real& maximum, const Real& intervals,
+                                String& message)
+{
+    Real lowest = dMinQualityLevel();
+    Real highest = dMaxQualityLevel();
+    String below("Minimum value cannot be below ");
+    below += lowest.Text(0, true);
+    below += ".";
+    String above("Maximum value cannot be above ");
+    above += highest.Text(0, true);
+    above += ".";
+    TextValidation check(message);
+    check.Require(!HasMessage(minimum), 1, "Minimum value not valid.")
+        .Require(!HasMessage(maximum), 2, "Maximum value not valid.")
+        .Require(!HasMessage(intervals), 3, "Number of intervals is not valid.")
+        .Require(TextValidation::IsWhole(intervals), 3, "Number of intervals must be integer.")
+        .Require(!(intervals < Number(1)), 3, "Number of intervals must be at least one.")
+        .Require(minimum < maximum, 1, "Minimum value must be less than maximum value.")
+        .Require(!(minimum < lowest), 1, below.Text())
+        .Require(!(maximum > highest), 2, above.Text());
+    return check.Result();
+}
+
+} // namespace Brosquin

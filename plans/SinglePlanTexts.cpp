@@ -1,0 +1,124 @@
+#include "plans/SinglePlanTexts.h"
+
+#include "plans/RealValues.h"
+#include "plans/TextValidation.h"
+
+#include <cmath>
+#include <istream>
+#include <limits>
+#include <ostream>
+
+namespace Brosquin
+{
+
+const char* const NoSinglePlanFound = "No single sampling plan meets the requirements.";
+
+int ValidateSinglePlanTexts(const SinglePlanRules& rules, const char* sampleSize,
+                            const char* acceptNumber, const char* unitsText, std::int8_t method,
+                            bool lotSizeGiven, const char* lotSize, String& message)
+{
+    const int methodField = rules.hasUnits ? 4 : 3;
+    const int lotField = methodField + 1;
+    Real n;
+    Real a;
+    Real lot;
+    String units(unitsText != nullptr ? unitsText : "");
+    units.vdTrim();
+    TextValidation check(message);
+    check.Parse(sampleSize, n, 1, "Sample size is not a valid number.")
+        .Require(!rules.wholeSampleSize || TextValidation::IsWhole(n), 1,
+                 "Sample size must be an integer.")
+        .Require(n > Number(0), 1, rules.sampleSizeSignFailure)
+        .Require(!rules.wholeSampleSize || TextValidation::IsCountSize(n), 1,
+                 "Sample size is too large.")
+        .Parse(acceptNumber, a, 2, "Accept number is not a valid number.")
+        .Require(TextValidation::IsWhole(a), 2, "Accept number must be an integer.")
+        .Require(!(a < Number(0)), 2, "Accept number cannot be negative.")
+        .Require(!rules.acceptBelowSampleSize || a < n, 2,
+                 "Accept number must be less than sample size.")
+        .Require(TextValidation::IsCountSize(a), 2, "Accept number is too large.")
+        .Require(!rules.hasUnits || units.Length() > 0, 3, "Units not specified.")
+        .Require(method <= rules.lastMethod, methodField, "Illegal method of curtailing.");
+    if (lotSizeGiven)
+        check.Parse(lotSize, lot, lotField, "Lot size is not a valid number.")
+            .Require(!rules.wholeLotSize || TextValidation::IsWhole(lot), lotField,
+                     "Lot size must be an integer.")
+            .Require(!(lot < Number(0)), lotField, "Lot size cannot be negative.")
+            .Require(!rules.wholeLotSize || TextValidation::IsCountSize(lot), lotField,
+                     "Lot size is too large.")
+            .Require(!(lot < n), lotField, "Lot size cannot be less than sample size.");
+    return check.Result();
+}
+
+SinglePlanTexts TrimmedSinglePlanTexts(const char* sampleSize, const char* acceptNumber,
+                                       std::int8_t method, bool lotSizeGiven, const char* lotSize)
+{
+    SinglePlanTexts texts{String(sampleSize), String(acceptNumber), method, lotSizeGiven,
+                          String(lotSize)};
+    texts.sampleSize.vdTrim();
+    texts.acceptNumber.vdTrim();
+    texts.lotSize.vdTrim();
+    return texts;
+}
+
+String SinglePlanDescription(const SinglePlanRules& rules, const SinglePlanTexts& texts,
+                             const String& unitsText)
+{
+    String description("Single: n=");
+    description += texts.sampleSize.Text();
+    if (rules.hasUnits)
+    {
+        description += " ";
+        description += unitsText.Text();
+    }
+    description += ", a=";
+    description += texts.acceptNumber.Text();
+    if (texts.lotSizeGiven)
+    {
+        description += ", N=";
+        description += texts.lotSize.Text();
+    }
+    if (texts.method >= 0 && texts.method <= rules.lastMethod)
+        description += rules.methodSuffixes[texts.method];
+    return description;
+}
+
+void vdWriteSinglePlanTexts(std::ostream& out, const String& sampleSize, const String& acceptNumber,
+                            std::int8_t method, bool lotSizeGiven, const String& lotSize)
+{
+    sampleSize.vdWriteQuoted(out);
+    out << ' ';
+    acceptNumber.vdWriteQuoted(out);
+    out << ' ' << static_cast<int>(method) << ' ' << (lotSizeGiven ? 1 : 0) << ' ';
+    lotSize.vdWriteQuoted(out);
+}
+
+bool ReadSinglePlanTexts(std::istream& in, SinglePlanTexts& texts)
+{
+    texts.sampleSize.vdReadQuoted(in);
+    texts.acceptNumber.vdReadQuoted(in);
+    Real method;
+    method.vdRead(in);
+    Real lotSizeGiven;
+    lotSizeGiven.vdRead(in);
+    texts.lotSize.vdReadQuoted(in);
+    // A code beyond the 8 bits it is kept in is as bad as a missing one.
+    const double code = std::trunc(method.dValue());
+    if (ReadErrorOccurred() || HasMessage(method) || HasMessage(lotSizeGiven) ||
+        code < std::numeric_limits<std::int8_t>::min() ||
+        code > std::numeric_limits<std::int8_t>::max())
+    {
+        SetReadError();
+        return false;
+    }
+    texts.method = static_cast<std::int8_t>(code);
+    texts.lotSizeGiven = lotSizeGiven.dValue() != 0;
+    return true;
+}
+
+String DesignedText(double value)
+{
+    return String(Number(value).Text(0, true));
+}
+
+} // namespace Brosquin

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/RealValues.h"
+#include "plans/SamplingPlan.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace Brosquin
+{
+
+// The definitions, costs and current units are shared by every plan: each test starts from those
+// of a new session and leaves them so.
+class PlanTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { vdRestore(); }
+    void TearDown() override { vdRestore(); }
+    static void vdRestore()
+    {
+        ASSERT_TRUE(SamplingPlan::SetRiskLevels("0.95", "0.10", 0));
+        ASSERT_TRUE(SamplingPlan::vdSetRiskTexts());
+        SamplingPlan::vdSetStagesLabel();
+        ASSERT_TRUE(DefectivesSamplingPlan::Units().SetCurrentIndex(1));
+        ASSERT_TRUE(DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(1));
+    }
+};
+
+// The text of a Real as the summaries and tables show it, or its message.
+inline std::string Shown(const Real& value, int digits = 5)
+{
+    return HasMessage(value) ? std::string(value.Message()->Text()) : value.Text(digits, true);
+}
+
+inline std::string MessageOf(const Real& value)
+{
+    return HasMessage(value) ? std::string(value.Message()->Text()) : std::string("(number)");
+}
+
+// Expects a value within a relative tolerance of an independent reference.
+inline void ExpectClose(const Real& value, double reference, double tolerance = 1e-12)
+{
+    ASSERT_FALSE(HasMessage(value)) << value.Message()->Text();
+    EXPECT_NEAR(value.dValue(), reference, tolerance * std::abs(reference));
+}
+
+} // namespace Brosquin
