@@ -26,20 +26,6 @@ TEST(LineStyle, MapsTheSevenCodesAndDrawsStrayCodesSolid)
     EXPECT_EQ(PenStyleOfLineStyle(-128), PenStyle::Solid);
 }
 
-TEST(LineStyle, OnlyPatternedPensHaveDashes)
-{
-    EXPECT_TRUE(DashPattern(PenStyle::Null).empty());
-    EXPECT_TRUE(DashPattern(PenStyle::InsideFrame).empty());
-    EXPECT_TRUE(DashPattern(PenStyle::Solid).empty());
-    for (const PenStyle style :
-         {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot, PenStyle::DashDotDot})
-    {
-        const auto pattern = DashPattern(style);
-        EXPECT_EQ(pattern.size() % 2, 0u);
-        EXPECT_GE(pattern.size(), 2u);
-    }
-}
-
 TEST(TruncatedPixel, TruncatesTowardZeroAndStaysInRange)
 {
     EXPECT_EQ(TruncatedPixel(2.99), 2);
