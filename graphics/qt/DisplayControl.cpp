@@ -2,12 +2,9 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/SvgCanvas.h"
-#include "graphics/qt/DrawingClipboard.h"
-#include "graphics/qt/DrawingPrinting.h"
+#include "platform/DrawingOutput.h"
 #include "platform/PainterCanvas.h"
-#include "platform/ProgressDialogs.h"
 #include "platform/UserInteraction.h"
-#include "platform/WaitCursor.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -15,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -83,7 +81,8 @@ void TDisplayControl::vdBuildPopupMenu()
     for (std::size_t i = 0; i < percentItems.size(); ++i)
     {
         const SizeMode mode = percentages[i].mode;
-        percentItems[i] = RadioItem(*custom, *percents, QString::fromLatin1(percentages[i].caption));
+        percentItems[i] =
+            RadioItem(*custom, *percents, QString::fromLatin1(percentages[i].caption));
         connect(percentItems[i], &QAction::triggered, this, [this, mode] { vdSetSizeMode(mode); });
     }
     custom->setDefaultAction(percentItems[defaultPercentage]);
@@ -100,19 +99,19 @@ void TDisplayControl::vdBuildPopupMenu()
 
 void TDisplayControl::vdUpdateChecks()
 {
-    sizeToFitItem->setChecked(size == SizeMode::SizeToFit);
-    fixedSizeNormalItem->setChecked(size == SizeMode::FixedSizeNormal);
-    fixedSizeCustomItem->setChecked(size != SizeMode::SizeToFit &&
-                                    size != SizeMode::FixedSizeNormal);
+    sizeToFitItem->setChecked(sizeMode == SizeMode::SizeToFit);
+    fixedSizeNormalItem->setChecked(sizeMode == SizeMode::FixedSizeNormal);
+    fixedSizeCustomItem->setChecked(sizeMode != SizeMode::SizeToFit &&
+                                    sizeMode != SizeMode::FixedSizeNormal);
     for (std::size_t i = 0; i < percentItems.size(); ++i)
-        percentItems[i]->setChecked(size == percentages[i].mode);
+        percentItems[i]->setChecked(sizeMode == percentages[i].mode);
 }
 
 void TDisplayControl::vdSetSizeMode(SizeMode mode)
 {
-    if (mode == size || (dSize(mode) == 0.0 && mode != SizeMode::SizeToFit))
+    if (mode == sizeMode || (dSize(mode) == 0.0 && mode != SizeMode::SizeToFit))
         return;
-    size = mode;
+    sizeMode = mode;
     vdUpdateChecks();
     vdLayOut();
     if (OnChange)
@@ -125,7 +124,7 @@ void TDisplayControl::vdSetMargin(double pixels)
     if (!std::isfinite(pixels) || pixels < 0 || pixels == margin)
         return;
     margin = pixels;
-    if (size != SizeMode::SizeToFit)
+    if (sizeMode != SizeMode::SizeToFit)
         vdLayOut();
     update();
 }
@@ -136,13 +135,13 @@ PixelSize TDisplayControl::FixedSize() const
     if (!drawing)
         return emptyClientSize;
     return FixedClientSize(drawing->dRight() - drawing->dLeft(),
-                           drawing->dBottom() - drawing->dTop(), size, lineHeight, margin,
+                           drawing->dBottom() - drawing->dTop(), sizeMode, lineHeight, margin,
                            limited);
 }
 
 void TDisplayControl::vdLayOut()
 {
-    if (size == SizeMode::SizeToFit)
+    if (sizeMode == SizeMode::SizeToFit)
     {
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -158,7 +157,7 @@ void TDisplayControl::vdLayOut()
 
 void TDisplayControl::vdLayOutWhenResized()
 {
-    if (size == SizeMode::SizeToFit)
+    if (sizeMode == SizeMode::SizeToFit)
         return;
     const PixelSize fixed = FixedSize();
     if (fixed.width != width() || fixed.height != height())
@@ -195,7 +194,7 @@ bool TDisplayControl::event(QEvent* event)
 bool TDisplayControl::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == watchedParent && event->type() == QEvent::Resize &&
-        size == SizeMode::SizeToFit)
+        sizeMode == SizeMode::SizeToFit)
         vdFillParent();
     return QWidget::eventFilter(watched, event);
 }
@@ -203,25 +202,23 @@ bool TDisplayControl::eventFilter(QObject* watched, QEvent* event)
 void TDisplayControl::paintEvent(QPaintEvent*)
 {
     const Drawing* drawing = ShownDrawing();
-    const DeviceRect target = MarginRect(width(), height(), margin);
-    if (!drawing || target.bEmpty())
+    if (!drawing)
         return;
     QPainter painter(this);
     PainterCanvas canvas(painter);
-    drawing->vdDraw(canvas, target.left, target.top, target.right, target.bottom,
+    drawing->vdDraw(canvas, margin, margin, width() - margin, height() - margin,
                     ColourOf(palette().color(backgroundRole())));
 }
 
 DrawingObject* TDisplayControl::ObjectAtPixel(QPoint pixel, double* x, double* y) const
 {
     Drawing* drawing = ShownDrawing();
-    const DeviceRect target = MarginRect(width(), height(), margin);
-    if (!drawing || target.bEmpty())
+    if (!drawing)
         return nullptr;
     // Finding the fitted rectangle needs only the resolution of the screen it was drawn on.
     const SvgCanvas screen(0, 0, logicalDpiX(), logicalDpiY());
-    return drawing->ObjectAt(screen, target.left, target.top, target.right, target.bottom,
-                             pixel.x(), pixel.y(), x, y);
+    return drawing->ObjectAt(screen, margin, margin, width() - margin, height() - margin, pixel.x(),
+                             pixel.y(), x, y);
 }
 
 DrawingObject* TDisplayControl::ObjectAtMouseDown(double* x, double* y) const
@@ -311,11 +308,8 @@ void TDisplayControl::vdPrint()
     const Drawing* drawing = ShownDrawing();
     if (!drawing)
         return;
-    vdReportFailures(QStringLiteral("The picture could not be printed."), [&] {
-        const ProgressShown<TPrintingDialog> progress(this);
-        const WaitCursor hourglass;
-        return PrintDrawing(*drawing, margin);
-    });
+    vdReportFailures(QStringLiteral("The picture could not be printed."),
+                     [&] { return PrintDrawing(this, *drawing, margin); });
 }
 
 void TDisplayControl::vdClipboard(const QString& text)
@@ -323,15 +317,17 @@ void TDisplayControl::vdClipboard(const QString& text)
     const Drawing* drawing = ShownDrawing();
     if (!drawing)
         return;
-    vdReportFailures(QStringLiteral("The picture could not be copied to the clipboard."), [&] {
-        const ProgressShown<TCopyingDialog> progress(this);
-        const WaitCursor hourglass;
-        std::unique_ptr<QMimeData> data = DrawingMimeData(*drawing, limited);
-        if (!text.isEmpty())
-            data->setText(text);
-        QGuiApplication::clipboard()->setMimeData(data.release());
-        return true;
-    });
+    vdReportFailures(QStringLiteral("The picture could not be copied to the clipboard."),
+                     [&]
+                     {
+                         std::unique_ptr<QMimeData> data = DrawingMimeData(
+                             this, *drawing,
+                             CopyPictureSize(*drawing, limited ? plotPictureLimit : 0));
+                         if (!text.isEmpty())
+                             data->setText(text);
+                         QGuiApplication::clipboard()->setMimeData(data.release());
+                         return true;
+                     });
 }
 
 } // namespace Brosquin

@@ -32,7 +32,7 @@ public:
     // The Drawing shown, or null; owned by the component.
     virtual Drawing* ShownDrawing() const = 0;
 
-    SizeMode Size() const { return size; }
+    SizeMode Size() const { return sizeMode; }
     double Margin() const { return margin; }
     // Pixels of one world unit at 100 %.
     double dLineHeight() const { return lineHeight; }
@@ -109,7 +109,7 @@ private:
     void vdReportFailures(const QString& what, const std::function<bool()>& job);
 
     const bool limited;
-    SizeMode size = SizeMode::SizeToFit;
+    SizeMode sizeMode = SizeMode::SizeToFit;
     double margin = 0;
     double lineHeight;
     QCursor savedCursor;

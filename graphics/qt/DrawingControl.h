@@ -19,11 +19,11 @@ public:
 
     // Raised for a click (double click) with the left button anywhere on the Drawing, with the
     // world point and the Drawing's own ID.
-    std::function<void(QObject* sender, double dxLocation, double dyLocation,
+    std::function<void(QObject*sender, double dxLocation, double dyLocation,
                        std::uint32_t uGraphicID)>
         OnMouseClickLocation, OnMouseDoubleClickLocation;
     // Raised after the location event when the click hit an object with an ID.
-    std::function<void(QObject* sender, std::uint32_t uObjectID, std::uint32_t uGraphicID)>
+    std::function<void(QObject*sender, std::uint32_t uObjectID, std::uint32_t uGraphicID)>
         OnMouseClickObject, OnMouseDoubleClickObject;
 
     // Takes the Drawing over and shows it, deleting the one shown before; null is ignored.

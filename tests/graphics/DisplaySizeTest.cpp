@@ -61,39 +61,5 @@ TEST(DisplaySize, SizesNeverLeaveWhatAWindowCanHave)
     EXPECT_EQ(FixedClientSize(20, 10, SizeMode::SizeToFit, 16, 2, false), (PixelSize{4, 4}));
 }
 
-TEST(DisplaySize, ClipboardPicturesHave20PixelsPerUnit)
-{
-    EXPECT_EQ(ClipboardPictureSize(30, 20, false), (PixelSize{600, 400}));
-    EXPECT_EQ(ClipboardPictureSize(30, 20, true), (PixelSize{600, 400}));
-    EXPECT_EQ(ClipboardPictureSize(2000, 100, true), (PixelSize{32000, 1600}));
-    EXPECT_EQ(ClipboardPictureSize(2000, 100, false), (PixelSize{40000, 2000}));
-    // A drawing without extent still gives a picture.
-    EXPECT_EQ(ClipboardPictureSize(0, 0, false), (PixelSize{1, 1}));
-    EXPECT_EQ(ClipboardPictureSize(12.34, 0, false), (PixelSize{246, 1}));
-}
-
-TEST(DisplaySize, HugeBitmapsAreRenderedSmallerInProportion)
-{
-    EXPECT_EQ(BitmapSize({600, 400}), (PixelSize{600, 400}));
-    EXPECT_EQ(BitmapSize({8192, 4096}), (PixelSize{8192, 4096}));
-    const PixelSize reduced = BitmapSize({40000, 20000});
-    EXPECT_LE(static_cast<double>(reduced.width) * reduced.height, largestBitmapPixels);
-    EXPECT_NEAR(reduced.width, 8192, 1);
-    EXPECT_NEAR(reduced.height, 4096, 1);
-    EXPECT_EQ(BitmapSize({largestClientSide, 1}).height, 1);
-}
-
-TEST(DisplaySize, MarginRectLeavesTheMarginOnEverySide)
-{
-    const DeviceRect rect = MarginRect(200, 100, 8);
-    EXPECT_EQ(rect.left, 8);
-    EXPECT_EQ(rect.top, 8);
-    EXPECT_EQ(rect.right, 192);
-    EXPECT_EQ(rect.bottom, 92);
-    EXPECT_FALSE(rect.bEmpty());
-    EXPECT_TRUE(MarginRect(200, 100, 50).bEmpty());
-    EXPECT_TRUE(MarginRect(0, 100, 0).bEmpty());
-}
-
 } // namespace
 } // namespace Brosquin
