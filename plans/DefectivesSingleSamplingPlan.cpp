@@ -2,7 +2,7 @@
 
 #include "plans/RealValues.h"
 #include "plans/SinglePlanTexts.h"
-#include "stats/DefectivesSinglePlan.h"
+#include "stats/DefectivesSingle.h"
 
 namespace Brosquin
 {
@@ -60,11 +60,14 @@ Real& DefectivesSingleSamplingPlan::dASN(const Real& p)
     return dEvaluateAt(
         p, dFractionOf(p),
         [&](double fraction)
-        { return DefectivesSingleAverageSampleNumber(fraction, sampleSize, acceptNumber, method); },
+        {
+            return DefectivesSingleAverageSampleNumber(fraction, sampleSize, acceptNumber,
+                                                       static_cast<std::uint8_t>(method));
+        },
         [&](int defectives)
         {
-            return DefectivesSingleAverageSampleNumberFiniteLot(defectives, sampleSize,
-                                                                acceptNumber, lotSize, method);
+            return DefectivesSingleAverageSampleNumberFiniteLot(
+                defectives, sampleSize, acceptNumber, lotSize, static_cast<std::uint8_t>(method));
         });
 }
 

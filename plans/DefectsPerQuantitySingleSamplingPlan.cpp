@@ -3,7 +3,7 @@
 #include "plans/RealValues.h"
 #include "plans/SinglePlanTexts.h"
 #include "plans/TextValidation.h"
-#include "stats/DefectsPerQuantityPlans.h"
+#include "stats/DefectsPerQuantitySingle.h"
 
 namespace Brosquin
 {
@@ -53,14 +53,15 @@ Real& DefectsPerQuantitySingleSamplingPlan::dASN(const Real& p)
 {
     return dEvaluateAt(
         p, p.dValue(),
-        [&](double rate) {
+        [&](double rate)
+        {
             return DefectsPerQuantitySingleAverageSampleNumber(rate, sampleAmount, acceptNumber,
-                                                               method);
+                                                               static_cast<std::uint8_t>(method));
         },
         [&](int defects)
         {
             return DefectsPerQuantitySingleAverageSampleNumberFiniteLot(
-                defects, sampleAmount, acceptNumber, lotAmount, method);
+                defects, sampleAmount, acceptNumber, lotAmount, static_cast<std::uint8_t>(method));
         });
 }
 

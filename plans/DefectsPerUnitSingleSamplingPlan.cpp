@@ -2,7 +2,7 @@
 
 #include "plans/RealValues.h"
 #include "plans/SinglePlanTexts.h"
-#include "stats/DefectsPerUnitSinglePlan.h"
+#include "stats/DefectsPerUnitSingle.h"
 
 namespace Brosquin
 {
@@ -61,14 +61,15 @@ Real& DefectsPerUnitSingleSamplingPlan::dASN(const Real& p)
 {
     return dEvaluateAt(
         p, p.dValue() / dUnitsFactor(),
-        [&](double perUnit) {
+        [&](double perUnit)
+        {
             return DefectsPerUnitSingleAverageSampleNumber(perUnit, sampleSize, acceptNumber,
-                                                           method);
+                                                           static_cast<std::uint8_t>(method));
         },
         [&](int defects)
         {
-            return DefectsPerUnitSingleAverageSampleNumberFiniteLot(defects, sampleSize,
-                                                                    acceptNumber, lotSize, method);
+            return DefectsPerUnitSingleAverageSampleNumberFiniteLot(
+                defects, sampleSize, acceptNumber, lotSize, static_cast<std::uint8_t>(method));
         });
 }
 
