@@ -1,10 +1,20 @@
-#include <iostream>
+// Veltrame: design, evaluate and compare acceptance sampling plans.
+#include "app/MainMDIWindow.h"
+#include "app/StartUp.h"
 
 int main(int argc, char* argv[])
 {
-    std::cout << "Veltrame: the main window is not built yet.";
-    if (argc > 1)
-        std::cout << " Session file named: " << argv[1];
-    std::cout << '\n';
-    return 0;
+    Brosquin::Application application(argc, argv);
+    try
+    {
+        Brosquin::vdSetUpApplication();
+        const auto window = Brosquin::CreateMainWindow(QCoreApplication::arguments().mid(1));
+        window->showMaximized();
+        return QApplication::exec();
+    }
+    catch (const std::exception& exception)
+    {
+        Brosquin::vdShowException(exception);
+    }
+    return 1;
 }

@@ -3,6 +3,7 @@
 #include "core/FixedSizeMemoryManager.h"
 
 #include <cstddef>
+#include <type_traits>
 
 namespace Brosquin
 {

@@ -332,14 +332,14 @@ Real& Real::operator=(double x)
     if (std::isnan(x) || x < -largest || x > largest)
         vdSetError(Overflow);
     else
-        vdStore(std::fabs(x) < smallest ? 0.0 : x);
+        vdStore(x);
     return *this;
 }
 
 void Real::vdStore(double x)
 {
     vdReleaseMessage();
-    value = x;
+    value = std::fabs(x) < smallest ? 0.0 : x;
 }
 
 void Real::vdSetError(int code)

@@ -93,11 +93,19 @@ public:
     Real& HyperbolicSine();
     Real& HyperbolicCosine();
     Real& HyperbolicTangent();
+    Real& Gamma();
+    Real& LogGamma();
+    Real& Beta(const Real& b);
+    Real& LogBeta(const Real& b);
     Real& AbsoluteValue();
     Real& Minimum(const Real& other);
     Real& Maximum(const Real& other);
     Real& Pi();
     Real& E();
+    Real& NormalDistribution();
+    // The fraction of a normal population with mean x (this) and standard deviation 2s that lies
+    // outside the limits -1 and +1.
+    Real& NormalFractionDefective(const Real& s);
 
     // Equal within a relative tolerance of 1e-15; every comparison is false when either side
     // holds a message.
@@ -111,7 +119,8 @@ public:
 private:
     // True when the operation must stop: this holds a message, or now shares the other's.
     bool PassesMessageOn(const Real& other);
-    // Writes a result without the range rules, dropping any message.
+    // Writes a result without the range checks, dropping any message; a magnitude below 2e-154
+    // (a far normal tail) is still written as 0.
     void vdStore(double x);
     // Assigns a power unless its exponent lies beyond +-limit: above it the power overflows, below
     // it the power is the number 0.

@@ -1,5 +1,8 @@
 #include "core/Real.h"
 
+#include "stats/SpecialFunctions.h"
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -13,6 +16,13 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 // Beyond this exponent e^x lies far outside the range of a Real.
 constexpr double largestExponent = 400.0;
 constexpr double trigonometricLimit = 1000.0;
+
+// Phi(z). Beyond the range of a Real the tail is 0 or 1 to every digit, and the tail function is
+// not asked about arguments whose square would overflow.
+double NormalProbability(double z)
+{
+    return NormalTailArea(std::clamp(z, -1e154, 1e154), false);
+}
 } // namespace
 
 Real& Real::StoreWithin(double (*function)(double), double lowest, double highest, int error)
@@ -119,6 +129,39 @@ Real& Real::HyperbolicTangent()
     return StoreWithin([](double x) { return std::tanh(x); }, -infinity, infinity, Overflow);
 }
 
+Real& Real::LogGamma()
+{
+    if (message != nullptr)
+        return *this;
+    if (value <= 0.0)
+        vdSetError(GammaOfZeroOrNegative);
+    else
+        *this = Brosquin::LogGamma(value);
+    return *this;
+}
+
+Real& Real::Gamma()
+{
+    return LogGamma().Exponential();
+}
+
+Real& Real::LogBeta(const Real& b)
+{
+    if (PassesMessageOn(b))
+        return *this;
+    if (value <= 0.0 || b.value <= 0.0)
+        vdSetError(BetaOfZeroOrNegative);
+    else
+        *this = Brosquin::LogGamma(value) + Brosquin::LogGamma(b.value) -
+                Brosquin::LogGamma(value + b.value);
+    return *this;
+}
+
+Real& Real::Beta(const Real& b)
+{
+    return LogBeta(b).Exponential();
+}
+
 Real& Real::AbsoluteValue()
 {
     return StoreWithin([](double x) { return std::fabs(x); }, -infinity, infinity, Overflow);
@@ -147,6 +190,25 @@ Real& Real::Pi()
 Real& Real::E()
 {
     vdStore(std::numbers::e);
+    return *this;
+}
+
+Real& Real::NormalDistribution()
+{
+    if (message == nullptr)
+        vdStore(NormalProbability(value));
+    return *this;
+}
+
+Real& Real::NormalFractionDefective(const Real& s)
+{
+    if (PassesMessageOn(s))
+        return *this;
+    if (s.value <= 0.0)
+        vdSetError(NormalFractionDefectiveParameter);
+    else
+        vdStore(NormalProbability((value - 1.0) / (2.0 * s.value)) +
+                NormalProbability((-1.0 - value) / (2.0 * s.value)));
     return *this;
 }
 

@@ -17,8 +17,10 @@ public:
         : String(text, minimumCapacity)
     {
     }
+    // The object itself is shared, never copied; its text can still be set.
     ReferenceString(const ReferenceString&) = delete;
     ReferenceString& operator=(const ReferenceString&) = delete;
+    using String::operator=;
 
     // A holder that starts to share the text counts itself in.
     void vdAddReference() { ++referenceCount; }

@@ -165,9 +165,11 @@ void SvgCanvas::vdTextOut(int x, int y, std::string_view text)
         return;
     const Font& font = CurrentFont();
     const int length = TextWidth(text);
-    body += "<text x=\"" + Number(x) + "\" y=\"" + Number(y + font.height * baselinePerCell) +
-            "\" font-family=\"" + XmlText(font.face) + "\" font-size=\"" +
-            Number(font.height * emPerCell) + "\"";
+    // Placed by its middle: where a viewer cannot hold the text to its measured width, the text
+    // still centres where it should and overhangs its box by half the difference on each side.
+    body += "<text x=\"" + Number(x + length * 0.5) + "\" y=\"" +
+            Number(y + font.height * baselinePerCell) + "\" text-anchor=\"middle\" font-family=\"" +
+            XmlText(font.face) + "\" font-size=\"" + Number(font.height * emPerCell) + "\"";
     if (font.bold)
         body += " font-weight=\"bold\"";
     if (font.italic)

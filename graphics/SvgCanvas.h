@@ -8,9 +8,9 @@ namespace Brosquin
 {
 
 // A canvas that writes what is painted on it as a standalone SVG document of width x height
-// pixels. Text widths come from the program's own Arial width table, and each text is drawn
-// squeezed or stretched to exactly that width, so that its placement holds whatever font the
-// viewer substitutes.
+// pixels. Text widths come from the program's own Arial width table, and each text asks the
+// viewer to fit it to exactly that width, so that tables and labels keep their places whatever
+// font the viewer substitutes.
 class SvgCanvas : public Canvas
 {
 public:

@@ -48,6 +48,11 @@ QString QtText(std::string_view text)
     return QString::fromStdString(Utf8OfAnsi(text));
 }
 
+// Qt refuses wider pens and measures larger fonts wrongly; nothing that fits on a page or a
+// picture comes near either limit.
+constexpr int widestPen = 32767;
+constexpr int largestFontPixels = 16000;
+
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter) : painter(painter)
@@ -71,7 +76,7 @@ void PainterCanvas::vdApplyPen()
         return;
     }
     QPen qtPen(QtColour(pen.colour));
-    qtPen.setWidth(pen.StrokeWidth());
+    qtPen.setWidth(std::min(pen.StrokeWidth(), widestPen));
     const auto pattern = DashPattern(pen.style);
     if (pattern.empty())
     {
@@ -109,8 +114,10 @@ void PainterCanvas::vdApplyFont()
         qtFont.setItalic(font.italic);
         qtFont.setPixelSize(referenceSize);
         const double cell = QFontMetricsF(qtFont, painter.device()).height();
-        const double pixelSize = cell > 0 ? font.height * referenceSize / cell : font.height;
-        qtFont.setPixelSize(std::max(1, TruncatedPixel(std::round(pixelSize))));
+        const double height = font.height;
+        const double pixelSize = cell > 0 ? height * referenceSize / cell : height;
+        qtFont.setPixelSize(
+            std::clamp(TruncatedPixel(std::round(pixelSize)), 1, largestFontPixels));
         convertedFont = font;
         fontConverted = true;
     }

@@ -138,6 +138,8 @@ TEST(ReferenceStringTest, SharedTextLivesUntilItsLastHolderLetsGo)
     EXPECT_EQ(message, nullptr);
     EXPECT_EQ(second->ReferenceCount(), 1u);
     EXPECT_STREQ(second->Text(), "Overflow");
+    *second = "Divide by zero"; // its text can be set in place
+    EXPECT_STREQ(second->Text(), "Divide by zero");
     EXPECT_EQ(second->vdRelease(), nullptr); // destroyed here; the sanitizers check it
 }
 

@@ -86,6 +86,78 @@ TEST(RealFunctionsTest, DomainErrorsGiveTheirMessages)
     EXPECT_TRUE(IsNumber(Apply(&Real::HyperbolicTangent, 400), 1.0));
 }
 
+Real Apply(Real& (Real::*function)(const Real&), double a, double b)
+{
+    Real real = Number(a);
+    (real.*function)(Number(b));
+    return real;
+}
+
+// References computed with mpmath at 40 digits.
+TEST(RealFunctionsTest, GammaAndBetaFunctions)
+{
+    EXPECT_TRUE(IsNear(Apply(&Real::LogGamma, 0.5), 0.57236494292470008707, 1e-14));
+    EXPECT_TRUE(IsNear(Apply(&Real::LogGamma, 12), 17.502307845873885839, 1e-14));
+    EXPECT_TRUE(IsNear(Apply(&Real::LogGamma, 3.25), 0.93580193110872535826, 1e-14));
+    EXPECT_TRUE(IsNear(Apply(&Real::LogGamma, 300), 1409.2020674704117875, 1e-14));
+    EXPECT_TRUE(IsNear(Apply(&Real::LogGamma, 1e-20), 46.05170185988091368, 1e-14));
+    EXPECT_TRUE(IsNear(Apply(&Real::Gamma, 5), 24.0, 1e-13));
+    EXPECT_TRUE(IsNear(Apply(&Real::Gamma, 0.5), 1.7724538509055160273, 1e-13));
+    EXPECT_TRUE(IsNear(Apply(&Real::Gamma, 10.5), 1133278.3889487855673, 1e-12));
+    // The exponential amplifies the rounding of a logarithm near 350.
+    EXPECT_TRUE(IsNear(Apply(&Real::Gamma, 98), 9.6192759682482119853e151, 1e-11));
+    EXPECT_TRUE(IsNear(Apply(&Real::LogBeta, 2.5, 3.5), -3.3018352699620526098, 1e-13));
+    EXPECT_TRUE(IsNear(Apply(&Real::Beta, 2.5, 3.5), 0.036815538909255389513, 1e-13));
+    EXPECT_TRUE(IsNear(Apply(&Real::Beta, 2, 3), 1.0 / 12.0, 1e-13));
+    EXPECT_TRUE(IsNear(Apply(&Real::Beta, 0.5, 0.5), std::numbers::pi, 1e-13));
+    EXPECT_TRUE(IsNear(Apply(&Real::LogBeta, 1000, 2000), -1911.8746142144515688, 1e-12));
+
+    EXPECT_EQ(MessageOf(Apply(&Real::Gamma, 0)), "Gamma of zero or negative");
+    EXPECT_EQ(MessageOf(Apply(&Real::LogGamma, -2.5)), "Gamma of zero or negative");
+    EXPECT_EQ(MessageOf(Apply(&Real::Gamma, 200)), "Overflow");
+    EXPECT_TRUE(IsNear(Apply(&Real::Gamma, 99), 9.426890448883248e153, 1e-11)); // 98! exactly
+    EXPECT_EQ(MessageOf(Apply(&Real::Gamma, 100)), "Overflow"); // 99! is beyond 1e154
+    EXPECT_EQ(MessageOf(Apply(&Real::Beta, 0, 1)), "Beta of zero or negative parameter");
+    EXPECT_EQ(MessageOf(Apply(&Real::LogBeta, 1, -1)), "Beta of zero or negative parameter");
+    EXPECT_TRUE(IsNumber(Apply(&Real::Beta, 1000, 2000), 0.0)); // e^-1912 is below any Real
+}
+
+TEST(RealFunctionsTest, NormalFunctionsUseTheExactTail)
+{
+    EXPECT_TRUE(IsNear(Apply(&Real::NormalDistribution, 1.96), 0.97500210485177956379, 1e-14));
+    EXPECT_TRUE(IsNear(Apply(&Real::NormalDistribution, -8), 6.2209605742717841235e-16, 1e-13));
+    EXPECT_TRUE(IsNumber(Apply(&Real::NormalDistribution, -30), 0.0)); // below 2e-154
+    EXPECT_TRUE(IsNumber(Apply(&Real::NormalDistribution, 0), 0.5));
+    EXPECT_TRUE(IsNumber(Apply(&Real::NormalDistribution, 40), 1.0));
+
+    EXPECT_TRUE(
+        IsNear(Apply(&Real::NormalFractionDefective, 0, 0.5), 0.31731050786291410283, 1e-14));
+    EXPECT_TRUE(
+        IsNear(Apply(&Real::NormalFractionDefective, 0.3, 0.2), 0.040636181906207857462, 1e-13));
+    EXPECT_TRUE(
+        IsNear(Apply(&Real::NormalFractionDefective, 0, 0.05), 1.5239706048321052132e-23, 1e-12));
+    // Standardised limits far beyond the range of a Real.
+    EXPECT_TRUE(IsNumber(Apply(&Real::NormalFractionDefective, 1e154, 2e-154), 1.0));
+    EXPECT_TRUE(IsNumber(Apply(&Real::NormalFractionDefective, 0, 2e-154), 0.0));
+    EXPECT_EQ(MessageOf(Apply(&Real::NormalFractionDefective, 0, 0)),
+              "Normal fraction defective parameter error");
+    EXPECT_EQ(MessageOf(Apply(&Real::NormalFractionDefective, 0, -1)),
+              "Normal fraction defective parameter error");
+
+    Real first, second;
+    first.vdSetMessage("mean");
+    second.vdSetMessage("deviation");
+    Real mean(first);
+    EXPECT_EQ(mean.NormalFractionDefective(second).Message(), first.Message());
+    Real number = Number(0);
+    EXPECT_EQ(number.NormalFractionDefective(second).Message(), second.Message());
+    Real gamma(first);
+    EXPECT_EQ(gamma.Gamma().Message(), first.Message());
+    EXPECT_EQ(gamma.Beta(Number(1)).Message(), first.Message());
+    EXPECT_EQ(Number(2).LogBeta(second).Message(), second.Message());
+    EXPECT_EQ(Real(first).NormalDistribution().Message(), first.Message());
+}
+
 TEST(RealFunctionsTest, MessagesStayThroughFunctionsButPiAndE)
 {
     const Function functions[] = {

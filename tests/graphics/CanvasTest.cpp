@@ -1,5 +1,6 @@
 #include "graphics/Canvas.h"
 #include "graphics/AnsiText.h"
+#include "tests/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -23,20 +24,6 @@ TEST(LineStyle, MapsTheSevenCodesAndDrawsStrayCodesSolid)
     EXPECT_EQ(PenStyleOfLineStyle(7), PenStyle::Solid);
     EXPECT_EQ(PenStyleOfLineStyle(-1), PenStyle::Solid);
     EXPECT_EQ(PenStyleOfLineStyle(-128), PenStyle::Solid);
-}
-
-TEST(LineStyle, OnlyPatternedPensHaveDashes)
-{
-    EXPECT_TRUE(DashPattern(PenStyle::Null).empty());
-    EXPECT_TRUE(DashPattern(PenStyle::InsideFrame).empty());
-    EXPECT_TRUE(DashPattern(PenStyle::Solid).empty());
-    for (const PenStyle style :
-         {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot, PenStyle::DashDotDot})
-    {
-        const auto pattern = DashPattern(style);
-        EXPECT_EQ(pattern.size() % 2, 0u);
-        EXPECT_GE(pattern.size(), 2u);
-    }
 }
 
 TEST(TruncatedPixel, TruncatesTowardZeroAndStaysInRange)
@@ -77,36 +64,18 @@ TEST(OutlineBox, OrdersCornersAndKeepsWideInsideFramePensInside)
     EXPECT_EQ(narrow.bottom, 38);
 }
 
-class LineCanvas : public Canvas
-{
-public:
-    std::vector<std::pair<DevicePoint, DevicePoint>> lines;
-
-    void vdRectangle(int, int, int, int) override {}
-    void vdEllipse(int, int, int, int) override {}
-    void vdPolygon(std::span<const DevicePoint>) override {}
-    void vdPolyline(std::span<const DevicePoint>) override {}
-    int TextWidth(std::string_view) override { return 0; }
-    void vdTextOut(int, int, std::string_view) override {}
-    double dPixelsPerInchX() const override { return 96; }
-    double dPixelsPerInchY() const override { return 96; }
-
-protected:
-    void vdDrawLine(DevicePoint from, DevicePoint to) override { lines.emplace_back(from, to); }
-};
-
 TEST(CanvasPenPosition, LineToDrawsFromThePenPositionAndMovesIt)
 {
-    LineCanvas canvas;
+    RecordingCanvas canvas;
     canvas.vdMoveTo(1, 2);
     canvas.vdLineTo(3, 4);
     canvas.vdLineTo(5, 6);
     canvas.vdMoveTo(7, 8);
     canvas.vdLineTo(9, 10);
-    ASSERT_EQ(canvas.lines.size(), 3u);
-    EXPECT_EQ(canvas.lines[0], std::make_pair(DevicePoint{1, 2}, DevicePoint{3, 4}));
-    EXPECT_EQ(canvas.lines[1], std::make_pair(DevicePoint{3, 4}, DevicePoint{5, 6}));
-    EXPECT_EQ(canvas.lines[2], std::make_pair(DevicePoint{7, 8}, DevicePoint{9, 10}));
+    ASSERT_EQ(canvas.painted.size(), 3u);
+    EXPECT_EQ(canvas.painted[0].points, (std::vector<DevicePoint>{{1, 2}, {3, 4}}));
+    EXPECT_EQ(canvas.painted[1].points, (std::vector<DevicePoint>{{3, 4}, {5, 6}}));
+    EXPECT_EQ(canvas.painted[2].points, (std::vector<DevicePoint>{{7, 8}, {9, 10}}));
     EXPECT_EQ(canvas.PenPosition(), (DevicePoint{9, 10}));
 }
 

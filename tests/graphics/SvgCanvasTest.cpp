@@ -104,7 +104,9 @@ TEST(SvgCanvas, WritesTextByItsCellTopAtItsMeasuredWidth)
     canvas.vdTextOut(5, 10, "10");
     const std::string document = canvas.Document();
     // Baseline 0.81 of the cell below its top, em 0.895 of the cell.
-    EXPECT_THAT(document, HasSubstr("<text x=\"5\" y=\"91.03146853146853\" font-family=\"Arial\" "
+    // Anchored by its middle, 49 pixels right of the cell's left edge.
+    EXPECT_THAT(document, HasSubstr("<text x=\"54\" y=\"91.03146853146853\" "
+                                    "text-anchor=\"middle\" font-family=\"Arial\" "
                                     "font-size=\"89.5104895104895\" font-weight=\"bold\" "
                                     "fill=\"#ff0000\" textLength=\"98\" "
                                     "lengthAdjust=\"spacingAndGlyphs\" xml:space=\"preserve\">10"

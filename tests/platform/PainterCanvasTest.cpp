@@ -188,6 +188,30 @@ TEST(PainterCanvas, WritesEscapedTextUpwardFromTheAnchor)
     EXPECT_GE(ink.height(), width * 8 / 10);
 }
 
+TEST(PainterCanvas, CopesWithFiguresFarBeyondItsDevice)
+{
+    constexpr int far = 1000000000;
+    int width = 0;
+    const QImage image = Painted(100, 100,
+                                 [&width](PainterCanvas& canvas)
+                                 {
+                                     canvas.vdSetPen(Pen{PenStyle::Dash, 0x0000FF, 1});
+                                     canvas.vdMoveTo(-far, 50);
+                                     canvas.vdLineTo(far, 50);
+                                     canvas.vdSetPen(Pen{PenStyle::Solid, 0, far});
+                                     canvas.vdSetBrush(Brush{true, 0});
+                                     canvas.vdEllipse(-far, -far, far, far);
+                                     Font font;
+                                     font.height = far;
+                                     canvas.vdSetFont(font);
+                                     width = canvas.TextWidth("Pa");
+                                     canvas.vdTextOut(-far, -far, "Pa");
+                                 });
+    EXPECT_GT(width, 10000);
+    EXPECT_TRUE(IsColour(image, 30, 50, qRgb(255, 0, 0)) ||
+                IsColour(image, 40, 50, qRgb(255, 0, 0)));
+}
+
 TEST(PainterCanvas, AnswersTheResolutionOfItsDevice)
 {
     QImage image(10, 10, QImage::Format_RGB32);

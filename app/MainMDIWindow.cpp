@@ -1,0 +1,639 @@
+#include "app/MainMDIWindow.h"
+
+#include "app/MdiChild.h"
+#include "app/NotAvailable.h"
+#include "app/RecentFilesMenu.h"
+#include "app/Settings.h"
+#include "app/ToolBarGlyphs.h"
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/SamplingPlan.h"
+#include "platform/ApplicationPrinter.h"
+#include "platform/UserInteraction.h"
+#include "platform/WaitCursor.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPointer>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+const QUrl kHomePage(QStringLiteral("https://www.brosquin.com/veltrame"));
+constexpr int kGlossaryContext = 100;
+constexpr int kTechnicalSupportContext = 502;
+
+QString Title()
+{
+    return QGuiApplication::applicationDisplayName();
+}
+
+// The current definitions and units return to the stored defaults.
+void vdApplyDefaultDefinitionsAndUnits()
+{
+    SamplingPlan::vdSetRiskTexts();
+    for (UnitsTable* table :
+         {&DefectivesSamplingPlan::Units(), &DefectsPerUnitSamplingPlan::Units()})
+        table->SetCurrentIndex(table->DefaultIndex());
+}
+
+MdiChild* ChildOf(QMdiSubWindow* window)
+{
+    return window ? dynamic_cast<MdiChild*>(window->widget()) : nullptr;
+}
+
+// A hint "A|B" shows A as the tool tip and B in the status line; a hint of one part shows in both.
+void vdSetHint(QAction* action, const QString& hint)
+{
+    const QStringList parts = hint.split(QLatin1Char('|'));
+    action->setToolTip(parts.constFirst());
+    action->setStatusTip(parts.constLast());
+}
+
+void vdAddSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+} // namespace
+
+TMainMDIWindow::TMainMDIWindow(QWidget* parent) : QMainWindow(parent), pMdiArea(new QMdiArea(this))
+{
+    const Settings settings = ReadSettings(store);
+    // Even a session file that cannot be opened at start-up leaves the user's defaults in force.
+    vdApplyDefaultDefinitionsAndUnits();
+    setObjectName(QStringLiteral("MainMDIWindow"));
+    setCentralWidget(pMdiArea);
+    statusBar();
+    vdBuildMenus();
+    vdBuildToolBar();
+
+    MenuItem("OptionsDisplayTabsAtBottomItem")->setChecked(settings.bTabsAtBottom);
+    MenuItem("OptionsShowToolBarItem")->setChecked(settings.bToolBarVisible);
+    pSpeedBar->setVisible(settings.bToolBarVisible);
+
+    pRecentFiles =
+        std::make_unique<RecentFilesMenu>(store, pFileMenu, MenuItem("FileBar2Item"),
+                                          [this](const QString& path) { vdOpenSessionFile(path); });
+    vdSetUntitledCaption();
+    bSessionModified = false;
+    vdRebuildDefinitionCaptions();
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &TMainMDIWindow::vdShowHelpOfActiveWindow);
+}
+
+TMainMDIWindow::~TMainMDIWindow() = default;
+
+QAction* TMainMDIWindow::AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                                     const QKeySequence& shortcut, const QString& hint,
+                                     Handler handler)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QLatin1String(name));
+    item->setShortcut(shortcut);
+    if (!hint.isEmpty())
+        vdSetHint(item, hint);
+    connect(item, &QAction::triggered, this, handler);
+    return item;
+}
+
+QAction* TMainMDIWindow::MenuItem(const char* name) const
+{
+    return findChild<QAction*>(QLatin1String(name));
+}
+
+void TMainMDIWindow::vdBuildMenus()
+{
+    const QKeySequence none;
+    QMenuBar* bar = menuBar();
+
+    pFileMenu = bar->addMenu(tr("&File"));
+    pFileMenu->setObjectName(QStringLiteral("File"));
+    AddMenuItem(pFileMenu, "FileNewItem", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                tr("Create a new file"), &TMainMDIWindow::FileNew);
+    AddMenuItem(pFileMenu, "FileOpenItem", tr("&Open..."), QKeySequence(Qt::CTRL | Qt::Key_O),
+                tr("Open an existing file"), &TMainMDIWindow::FileOpen);
+    AddMenuItem(pFileMenu, "FileMergeItem", tr("&Merge..."), none, QString(),
+                &TMainMDIWindow::FileMerge);
+    AddMenuItem(pFileMenu, "FileSaveItem", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                tr("Save current file"), &TMainMDIWindow::FileSave);
+    AddMenuItem(pFileMenu, "FileSaveAsItem", tr("Save &As..."), none,
+                tr("Save current file under a new name"), &TMainMDIWindow::FileSaveAs);
+    vdAddSeparator(pFileMenu, "FileBar1Item");
+    AddMenuItem(pFileMenu, "FilePrintItem", tr("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                tr("Print current child window"), &TMainMDIWindow::FilePrint);
+    AddMenuItem(pFileMenu, "FilePrintSetupItem", tr("P&rint Setup..."), none,
+                tr("Change printer setup"), &TMainMDIWindow::FilePrintSetup);
+    AddMenuItem(pFileMenu, "FileCopyItem", tr("&Copy to Clipboard"),
+                QKeySequence(Qt::CTRL | Qt::Key_C), QString(), &TMainMDIWindow::FileCopyItemClick);
+    vdAddSeparator(pFileMenu, "FileBar2Item");
+    AddMenuItem(pFileMenu, "FileExitItem", tr("E&xit"), none, tr("Exit this application"),
+                &TMainMDIWindow::FileExit);
+
+    QMenu* plans = bar->addMenu(tr("P&lans"));
+    plans->setObjectName(QStringLiteral("Plans"));
+    AddMenuItem(plans, "PlansEnterNewItem", tr("Enter &New Sampling Plan..."), none,
+                tr("Add a new sampling plan by entering parameters"),
+                &TMainMDIWindow::PlansEnterNewItemClick);
+    AddMenuItem(plans, "PlansSelectItem", tr("&Select New Sampling Plans..."), none,
+                tr("Select sampling plan based on AQL and LTPD"),
+                &TMainMDIWindow::PlansSelectItemClick);
+    AddMenuItem(plans, "PlansEvaluateItem", tr("E&valuate (OC, ASN) Sampling Plans"), none,
+                tr("Evaluate checked samping plans (OC, ASN, AQL, LTPD,...)"),
+                &TMainMDIWindow::PlansEvaluateItemClick);
+    AddMenuItem(plans, "PlansMatchProtectionItem", tr("&Match Protection..."), none,
+                tr("Match protection of currently selected plan"),
+                &TMainMDIWindow::PlansMatchProtectionItemClick);
+    AddMenuItem(plans, "PlansEditItem", tr("&Edit Selected Sampling Plan..."), none,
+                tr("Edit selected sampling plan"), &TMainMDIWindow::PlansEditItemClick);
+    AddMenuItem(plans, "PlansDuplicateItem", tr("Dup&licate Selected Sampling Plan"), none,
+                tr("Duplicate selected sampling plan"), &TMainMDIWindow::PlansDuplicateItemClick);
+    AddMenuItem(plans, "PlansDeleteItem", tr("&Delete Selected Sampling Plan"), none,
+                tr("Delete selected sampling plan"), &TMainMDIWindow::PlansDeleteItemClick);
+    AddMenuItem(plans, "PlansCheckAllItem", tr("&Check All"), none, tr("Check all sampling plans"),
+                &TMainMDIWindow::PlansCheckAllItemClick);
+    AddMenuItem(plans, "PlansUncheckAllItem", tr("&Uncheck All"), none,
+                tr("Uncheck all sampling plans"), &TMainMDIWindow::PlansUncheckAllItemClick);
+
+    pWindowMenu = bar->addMenu(tr("&Window"));
+    pWindowMenu->setObjectName(QStringLiteral("Window"));
+    AddMenuItem(pWindowMenu, "WindowTileItem", tr("&Tile"), none, tr("Tile all windows"),
+                &TMainMDIWindow::WindowTile);
+    AddMenuItem(pWindowMenu, "WindowCascadeItem", tr("&Cascade"), none, tr("Cascade all windows"),
+                &TMainMDIWindow::WindowCascade);
+    AddMenuItem(pWindowMenu, "WindowArrangeItem", tr("&Arrange All"), none,
+                tr("Arrange minimized windows"), &TMainMDIWindow::WindowArrange);
+    connect(pWindowMenu, &QMenu::aboutToShow, this, &TMainMDIWindow::vdRebuildWindowMenu);
+
+    QMenu* options = bar->addMenu(tr("&Options"));
+    options->setObjectName(QStringLiteral("Options"));
+    AddMenuItem(options, "OptionsDefinitionsItem", tr("&Definitions of AQL and LTPD..."), none,
+                tr("Define AQL and LTPD"), &TMainMDIWindow::OptionsDefinitions);
+    AddMenuItem(options, "OptionsUnitsItem",
+                tr("&Units for Defective Units and Defects Per Unit..."), none,
+                tr("Specify whether inspections are curtailed when defective units are tallied"),
+                &TMainMDIWindow::OptionsUnitsItemClick);
+    AddMenuItem(options, "OptionsCostsItem", tr("&Cost Parameters..."), none, QString(),
+                &TMainMDIWindow::OptionsCostParameters);
+    AddMenuItem(options, "OptionsShowToolBarItem", tr("&Show Toolbar"), none, QString(),
+                &TMainMDIWindow::OptionsShowToolBarItemClick)
+        ->setCheckable(true);
+    AddMenuItem(options, "OptionsDisplayTabsAtBottomItem", tr("Display &Tabs At Bottom"), none,
+                QString(), &TMainMDIWindow::OptionsDisplayTabsAtBottomItemClick)
+        ->setCheckable(true);
+
+    QMenu* help = bar->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    AddMenuItem(help, "HelpContentsItem", tr("&Contents"), none,
+                tr("Display the help contents screen"), &TMainMDIWindow::HelpContents);
+    AddMenuItem(help, "HelpGlossaryItem", tr("&Glossary"), none, tr("Display glossary."),
+                &TMainMDIWindow::HelpGlossaryItemClick);
+    AddMenuItem(help, "HelpSearchItem", tr("&Search for Help On..."), none,
+                tr("Search help file for a topic"), &TMainMDIWindow::HelpSearch);
+    AddMenuItem(help, "HelpHowToUseItem", tr("&How to Use Help"), none,
+                tr("Help on using the help system"), &TMainMDIWindow::HelpHowToUse);
+    vdAddSeparator(help, "HelpBar1Item");
+    AddMenuItem(help, "HelpTechnicalSupportItem", tr("&Technical Support"), none, QString(),
+                &TMainMDIWindow::HelpTechnicalSupportItemClick);
+    vdAddSeparator(help, "HelpBar2Item");
+    AddMenuItem(help, "HelpVeltrameHomePageItem", tr("Veltrame Home &Page"), none, QString(),
+                &TMainMDIWindow::HelpVeltrameHomePageItemClick);
+    vdAddSeparator(help, "HelpBar3Item");
+    AddMenuItem(help, "HelpAboutItem", tr("&About"), none, tr("Show program information"),
+                &TMainMDIWindow::HelpAbout);
+}
+
+void TMainMDIWindow::vdBuildToolBar()
+{
+    struct Button
+    {
+        ToolBarGlyph glyph;
+        const char* hint;
+        Handler handler;
+    };
+    // Three groups: file commands at the left, plan commands, help commands at the right end.
+    const std::vector<std::vector<Button>> groups = {
+        {{ToolBarGlyph::New, "New|New", &TMainMDIWindow::FileNew},
+         {ToolBarGlyph::Open, "Open|Open", &TMainMDIWindow::FileOpen},
+         {ToolBarGlyph::Save, "Save|Save", &TMainMDIWindow::FileSave},
+         {ToolBarGlyph::SaveAs, "Save As|Save As", &TMainMDIWindow::FileSaveAs},
+         {ToolBarGlyph::Print, "Print|Print", &TMainMDIWindow::FilePrint},
+         {ToolBarGlyph::PrintSetup, "Print Setup|Print Setup", &TMainMDIWindow::FilePrintSetup},
+         {ToolBarGlyph::Copy, "Copy to Clipboard", &TMainMDIWindow::FileCopyItemClick}},
+        {{ToolBarGlyph::EnterPlan, "Enter a new sampling plan by entering parameters",
+          &TMainMDIWindow::PlansEnterNewItemClick},
+         {ToolBarGlyph::SelectPlans, "Select new samplings plan based on AQL and LTPD",
+          &TMainMDIWindow::PlansSelectItemClick},
+         {ToolBarGlyph::Evaluate, "Evaluate checked samping plans (OC, ASN, AQL, LTPD,...)",
+          &TMainMDIWindow::PlansEvaluateItemClick},
+         {ToolBarGlyph::MatchProtection, "Match protection of currently selected plan",
+          &TMainMDIWindow::PlansMatchProtectionItemClick},
+         {ToolBarGlyph::Edit, "Edit selected sampling plan", &TMainMDIWindow::PlansEditItemClick},
+         {ToolBarGlyph::Duplicate, "Duplicate the selected sampling plan",
+          &TMainMDIWindow::PlansDuplicateItemClick},
+         {ToolBarGlyph::Delete, "Delete selected sampling plan",
+          &TMainMDIWindow::PlansDeleteItemClick},
+         {ToolBarGlyph::CheckAll, "Check all sampling plans",
+          &TMainMDIWindow::PlansCheckAllItemClick},
+         {ToolBarGlyph::UncheckAll, "Uncheck all sampling plans",
+          &TMainMDIWindow::PlansUncheckAllItemClick}},
+        {{ToolBarGlyph::HelpContents, "Help Contents|Help Contents", &TMainMDIWindow::HelpContents},
+         {ToolBarGlyph::HelpSearch, "Search for Help On|Search for Help On",
+          &TMainMDIWindow::HelpSearch},
+         {ToolBarGlyph::HomePage, "Veltrame Home Page|Veltrame Home Page",
+          &TMainMDIWindow::HelpVeltrameHomePageItemClick}}};
+
+    pSpeedBar = addToolBar(tr("Tool Bar"));
+    pSpeedBar->setObjectName(QStringLiteral("SpeedBar"));
+    pSpeedBar->setMovable(false);
+    pSpeedBar->setFloatable(false);
+    pSpeedBar->setFixedHeight(41);
+    pSpeedBar->setIconSize(QSize(24, 24));
+    int number = 0;
+    for (std::size_t group = 0; group < groups.size(); ++group)
+    {
+        if (group == 1)
+            pSpeedBar->addSeparator();
+        if (group == 2)
+        {
+            auto* spacer = new QWidget(pSpeedBar);
+            spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+            pSpeedBar->addWidget(spacer);
+        }
+        for (const Button& button : groups[group])
+        {
+            QAction* action = pSpeedBar->addAction(ToolBarIcon(button.glyph), QString());
+            action->setObjectName(QStringLiteral("SpeedButton%1").arg(++number));
+            vdSetHint(action, tr(button.hint));
+            connect(action, &QAction::triggered, this, button.handler);
+            pSpeedBar->widgetForAction(action)->setFixedSize(31, 31);
+        }
+    }
+}
+
+QMenu* TMainMDIWindow::createPopupMenu()
+{
+    return nullptr;
+}
+
+bool TMainMDIWindow::AreTabsAtBottom() const
+{
+    return MenuItem("OptionsDisplayTabsAtBottomItem")->isChecked();
+}
+
+void TMainMDIWindow::vdSetUntitledCaption()
+{
+    setWindowTitle(Title() + QStringLiteral(" - [untitled]"));
+}
+
+void TMainMDIWindow::vdRebuildDefinitionCaptions()
+{
+    MenuItem("OptionsDefinitionsItem")
+        ->setText(tr("&Definitions of AQL and ") +
+                  QLatin1String(SamplingPlan::SymbolName(SamplingPlan::SymbolIndex())) +
+                  QStringLiteral("..."));
+}
+
+bool TMainMDIWindow::NewSession()
+{
+    if (bSessionModified)
+    {
+        const MessageAnswer answer = UserInteraction::Current().MessageBox(
+            tr("Do you want to save current session first?"), tr("Warning"),
+            MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+        if (answer == MessageAnswer::Cancel)
+            return false;
+        if (answer == MessageAnswer::Yes)
+        {
+            // Without saving, going on would lose the session the user wants kept.
+            vdShowNotAvailable(tr("Saving session files"));
+            return false;
+        }
+    }
+    const WaitCursor hourglass;
+    sessionFileName.clear();
+    pRecentFiles->vdSetCurrent(QString());
+    vdSetUntitledCaption();
+    const QList<QMdiSubWindow*> windows = pMdiArea->subWindowList();
+    for (QMdiSubWindow* window : windows)
+        if (const MdiChild* child = ChildOf(window);
+            child && child->Tag() == MdiChild::EvaluationTag)
+            window->close();
+    if (pPlanList)
+        pPlanList->vdReset();
+    vdApplyDefaultDefinitionsAndUnits();
+    vdRebuildDefinitionCaptions();
+    SamplingPlan::vdSetStagesLabel();
+    bSessionModified = false;
+    return true;
+}
+
+void TMainMDIWindow::vdOpenSessionFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+    {
+        UserInteraction::Current().MessageBox(tr("Could not find file."));
+        pRecentFiles->vdRemove(path);
+        return;
+    }
+    vdShowNotAvailable(tr("Opening session files"));
+}
+
+void TMainMDIWindow::closeEvent(QCloseEvent* event)
+{
+    if (NewSession())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMainMDIWindow::FileNew()
+{
+    NewSession();
+}
+
+void TMainMDIWindow::FileOpen()
+{
+    vdShowNotAvailable(MenuItem("FileOpenItem")->text());
+}
+
+void TMainMDIWindow::FileMerge()
+{
+    vdShowNotAvailable(MenuItem("FileMergeItem")->text());
+}
+
+void TMainMDIWindow::FileSave()
+{
+    vdShowNotAvailable(MenuItem("FileSaveItem")->text());
+}
+
+void TMainMDIWindow::FileSaveAs()
+{
+    vdShowNotAvailable(MenuItem("FileSaveAsItem")->text());
+}
+
+MdiChild* TMainMDIWindow::ActiveChild() const
+{
+    return ChildOf(pMdiArea->activeSubWindow());
+}
+
+void TMainMDIWindow::FilePrint()
+{
+    if (MdiChild* child = ActiveChild())
+        child->PrintButtonClick();
+}
+
+void TMainMDIWindow::FilePrintSetup()
+{
+    UserInteraction::Current().PrinterSetup(ApplicationPrinter());
+}
+
+void TMainMDIWindow::FileCopyItemClick()
+{
+    if (MdiChild* child = ActiveChild())
+        child->CopyButtonClick();
+}
+
+void TMainMDIWindow::FileExit()
+{
+    close();
+}
+
+void TMainMDIWindow::vdForwardToPlanList(void (PlanListChild::*command)(), const char* itemName)
+{
+    if (pPlanList)
+        (pPlanList->*command)();
+    else
+        vdShowNotAvailable(MenuItem(itemName)->text());
+}
+
+void TMainMDIWindow::PlansEnterNewItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::EnterNewPlanButtonClick, "PlansEnterNewItem");
+}
+
+void TMainMDIWindow::PlansSelectItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::SelectPlanButtonClick, "PlansSelectItem");
+}
+
+void TMainMDIWindow::PlansEvaluateItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::EvaluateButtonClick, "PlansEvaluateItem");
+}
+
+void TMainMDIWindow::PlansMatchProtectionItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::MatchProtectionButtonClick, "PlansMatchProtectionItem");
+}
+
+void TMainMDIWindow::PlansEditItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::EditPlanButtonClick, "PlansEditItem");
+}
+
+void TMainMDIWindow::PlansDuplicateItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::DuplicateButtonClick, "PlansDuplicateItem");
+}
+
+void TMainMDIWindow::PlansDeleteItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::DeletePlanButtonClick, "PlansDeleteItem");
+}
+
+void TMainMDIWindow::PlansCheckAllItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::CheckAllButtonClick, "PlansCheckAllItem");
+}
+
+void TMainMDIWindow::PlansUncheckAllItemClick()
+{
+    vdForwardToPlanList(&PlanListChild::UncheckAllButtonClick, "PlansUncheckAllItem");
+}
+
+void TMainMDIWindow::WindowTile()
+{
+    pMdiArea->tileSubWindows();
+}
+
+void TMainMDIWindow::WindowCascade()
+{
+    pMdiArea->cascadeSubWindows();
+}
+
+void TMainMDIWindow::WindowArrange()
+{
+    const int areaWidth = pMdiArea->viewport()->width();
+    int x = 0;
+    int bottom = pMdiArea->viewport()->height();
+    int rowHeight = 0;
+    const QList<QMdiSubWindow*> windows = pMdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* window : windows)
+    {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        if (x > 0 && x + size.width() > areaWidth)
+        {
+            x = 0;
+            bottom -= rowHeight;
+            rowHeight = 0;
+        }
+        window->move(x, bottom - size.height());
+        x += size.width();
+        rowHeight = std::max(rowHeight, size.height());
+    }
+}
+
+void TMainMDIWindow::vdRebuildWindowMenu()
+{
+    for (QAction* item : std::as_const(windowListItems))
+    {
+        pWindowMenu->removeAction(item);
+        item->deleteLater();
+    }
+    windowListItems.clear();
+    const QList<QMdiSubWindow*> windows = pMdiArea->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    windowListItems.append(pWindowMenu->addSeparator());
+    for (qsizetype i = 0; i < windows.size(); ++i)
+    {
+        QPointer<QMdiSubWindow> window = windows.at(i);
+        const QString title = window->windowTitle().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item =
+            pWindowMenu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title);
+        item->setCheckable(true);
+        item->setChecked(window == pMdiArea->activeSubWindow());
+        connect(item, &QAction::triggered, this,
+                [this, window]
+                {
+                    if (window)
+                        pMdiArea->setActiveSubWindow(window);
+                });
+        windowListItems.append(item);
+    }
+}
+
+void TMainMDIWindow::OptionsDefinitions()
+{
+    vdShowNotAvailable(MenuItem("OptionsDefinitionsItem")->text());
+}
+
+void TMainMDIWindow::OptionsUnitsItemClick()
+{
+    vdShowNotAvailable(MenuItem("OptionsUnitsItem")->text());
+}
+
+void TMainMDIWindow::OptionsCostParameters()
+{
+    vdShowNotAvailable(MenuItem("OptionsCostsItem")->text());
+}
+
+void TMainMDIWindow::OptionsShowToolBarItemClick()
+{
+    const bool bVisible = MenuItem("OptionsShowToolBarItem")->isChecked();
+    pSpeedBar->setVisible(bVisible);
+    vdWriteToolBarVisible(store, bVisible);
+}
+
+void TMainMDIWindow::OptionsDisplayTabsAtBottomItemClick()
+{
+    const bool bAtBottom = AreTabsAtBottom();
+    vdWriteTabsAtBottom(store, bAtBottom);
+    const QList<QMdiSubWindow*> windows = pMdiArea->subWindowList();
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window)
+        if (auto* evaluation = dynamic_cast<EvaluationChild*>(ChildOf(*window)))
+            evaluation->vdSetTabsAtBottom(bAtBottom);
+}
+
+void TMainMDIWindow::vdUpdateDefinitions()
+{
+    vdRebuildDefinitionCaptions();
+    if (pPlanList)
+        pPlanList->vdApplyDefinitions();
+    vdUpdateEvaluationWindows();
+}
+
+void TMainMDIWindow::vdUpdateUnits()
+{
+    if (pPlanList)
+        pPlanList->vdApplyUnits();
+    vdUpdateEvaluationWindows();
+}
+
+void TMainMDIWindow::vdUpdateCostParameters()
+{
+    if (pPlanList)
+        pPlanList->vdApplyCostParameters();
+    vdUpdateEvaluationWindows();
+}
+
+void TMainMDIWindow::vdUpdateEvaluationWindows()
+{
+    // A window may close itself while it updates.
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* window : pMdiArea->subWindowList())
+        windows.append(window);
+    for (const QPointer<QMdiSubWindow>& window : std::as_const(windows))
+        if (auto* evaluation = window ? dynamic_cast<EvaluationChild*>(ChildOf(window)) : nullptr)
+            evaluation->vdUpdateAfterChange();
+}
+
+void TMainMDIWindow::vdShowHelpOfActiveWindow()
+{
+    const MdiChild* child = ActiveChild();
+    UserInteraction::Current().vdShowHelpTopic(child ? child->HelpContext() : kHelpContext);
+}
+
+void TMainMDIWindow::HelpContents()
+{
+    UserInteraction::Current().vdRunHelpCommand(HelpCommand::Contents);
+}
+
+void TMainMDIWindow::HelpGlossaryItemClick()
+{
+    UserInteraction::Current().vdShowHelpTopic(kGlossaryContext);
+}
+
+void TMainMDIWindow::HelpSearch()
+{
+    UserInteraction::Current().vdRunHelpCommand(HelpCommand::PartialKey, QString());
+}
+
+void TMainMDIWindow::HelpHowToUse()
+{
+    UserInteraction::Current().vdRunHelpCommand(HelpCommand::HelpOnHelp);
+}
+
+void TMainMDIWindow::HelpTechnicalSupportItemClick()
+{
+    UserInteraction::Current().vdShowHelpTopic(kTechnicalSupportContext);
+}
+
+void TMainMDIWindow::HelpVeltrameHomePageItemClick()
+{
+    const WaitCursor hourglass;
+    UserInteraction::Current().vdOpenWebAddress(kHomePage);
+}
+
+void TMainMDIWindow::HelpAbout()
+{
+    vdShowNotAvailable(MenuItem("HelpAboutItem")->text());
+}
+
+} // namespace Brosquin

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "app/QtSettingsStore.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace Brosquin
+{
+
+class MdiChild;
+class PlanListChild;
+class RecentFilesMenu;
+
+// The program's frame: the menus, the tool bar, the child windows of the session in a
+// multiple-document area, the session's file name and modified flag, and the user's settings.
+class TMainMDIWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kHelpContext = 1;
+
+    // Reads the settings; the caption is the title followed by " - [untitled]".
+    explicit TMainMDIWindow(QWidget* parent = nullptr);
+    // Stores the recently used files.
+    ~TMainMDIWindow() override;
+
+    // Starts an empty session; asks first whether to save a modified session. False when the
+    // user cancelled (the session is then untouched).
+    bool NewSession();
+    void vdOpenSessionFile(const QString& path);
+
+    // Called by every change of the session's plans or windows.
+    void vdSetSessionModified() { bSessionModified = true; }
+    bool IsSessionModified() const { return bSessionModified; }
+
+    // The plan list window, a child of the area that lives for the whole run; the Plans commands
+    // go to it.
+    void vdSetPlanList(PlanListChild* planList) { pPlanList = planList; }
+    QMdiArea* MdiArea() const { return pMdiArea; }
+    // Where new evaluation windows put their tabs.
+    bool AreTabsAtBottom() const;
+
+    // After the definitions, units or cost parameters dialog's OK.
+    void vdUpdateDefinitions();
+    void vdUpdateUnits();
+    void vdUpdateCostParameters();
+    // Every evaluation window brings itself up to date.
+    void vdUpdateEvaluationWindows();
+
+    void FileNew();
+    void FileOpen();
+    void FileMerge();
+    void FileSave();
+    void FileSaveAs();
+    void FilePrint();
+    void FilePrintSetup();
+    void FileCopyItemClick();
+    void FileExit();
+    void PlansEnterNewItemClick();
+    void PlansSelectItemClick();
+    void PlansEvaluateItemClick();
+    void PlansMatchProtectionItemClick();
+    void PlansEditItemClick();
+    void PlansDuplicateItemClick();
+    void PlansDeleteItemClick();
+    void PlansCheckAllItemClick();
+    void PlansUncheckAllItemClick();
+    void WindowTile();
+    void WindowCascade();
+    // Lines the minimized child windows up along the bottom of the area.
+    void WindowArrange();
+    void OptionsDefinitions();
+    void OptionsUnitsItemClick();
+    void OptionsCostParameters();
+    void OptionsShowToolBarItemClick();
+    void OptionsDisplayTabsAtBottomItemClick();
+    void HelpContents();
+    void HelpGlossaryItemClick();
+    void HelpSearch();
+    void HelpHowToUse();
+    void HelpTechnicalSupportItemClick();
+    void HelpVeltrameHomePageItemClick();
+    void HelpAbout();
+
+    // None: the tool bar is shown and hidden only through the Options menu, which keeps its
+    // check mark and the stored setting.
+    QMenu* createPopupMenu() override;
+
+protected:
+    // Closing goes through a new session, which may ask to save and may be cancelled.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using Handler = void (TMainMDIWindow::*)();
+
+    void vdBuildMenus();
+    void vdBuildToolBar();
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                         const QKeySequence& shortcut, const QString& hint, Handler handler);
+    QAction* MenuItem(const char* name) const;
+    void vdForwardToPlanList(void (PlanListChild::*command)(), const char* itemName);
+    MdiChild* ActiveChild() const;
+    void vdRebuildWindowMenu();
+    void vdRebuildDefinitionCaptions();
+    void vdSetUntitledCaption();
+    void vdShowHelpOfActiveWindow();
+
+    QtSettingsStore store;
+    std::unique_ptr<RecentFilesMenu> pRecentFiles;
+    QMdiArea* pMdiArea;
+    QToolBar* pSpeedBar = nullptr;
+    QMenu* pFileMenu = nullptr;
+    QMenu* pWindowMenu = nullptr;
+    QList<QAction*> windowListItems;
+    PlanListChild* pPlanList = nullptr;
+    QString sessionFileName;
+    bool bSessionModified = false;
+};
+
+} // namespace Brosquin

@@ -1,0 +1,63 @@
+#pragma once
+
+namespace Brosquin
+{
+
+// What the main window asks of the widget inside each of its child windows. The tag tells the
+// kinds apart: 1 the plan list window, 2 an evaluation window.
+class MdiChild
+{
+public:
+    enum Tag
+    {
+        PlanListTag = 1,
+        EvaluationTag = 2
+    };
+
+    virtual ~MdiChild() = default;
+
+    virtual int Tag() const = 0;
+    virtual int HelpContext() const = 0;
+    virtual void PrintButtonClick() = 0;
+    virtual void CopyButtonClick() = 0;
+};
+
+// An evaluation window, as the main window updates it.
+class EvaluationChild : public MdiChild
+{
+public:
+    int Tag() const override { return EvaluationTag; }
+
+    // Brings the window up to date after a change of plans, definitions, units or costs; a
+    // window whose plans all went away closes itself.
+    virtual void vdUpdateAfterChange() = 0;
+    virtual void vdSetTabsAtBottom(bool bAtBottom) = 0;
+};
+
+// The one plan list window: the main window's Plans commands and the updates after the
+// definitions, units or costs changed are passed to it.
+class PlanListChild : public MdiChild
+{
+public:
+    int Tag() const override { return PlanListTag; }
+
+    virtual void EnterNewPlanButtonClick() = 0;
+    virtual void SelectPlanButtonClick() = 0;
+    virtual void EvaluateButtonClick() = 0;
+    virtual void MatchProtectionButtonClick() = 0;
+    virtual void EditPlanButtonClick() = 0;
+    virtual void DuplicateButtonClick() = 0;
+    virtual void DeletePlanButtonClick() = 0;
+    virtual void CheckAllButtonClick() = 0;
+    virtual void UncheckAllButtonClick() = 0;
+
+    // A new, empty session in place of the old one, the window back at its first place and size.
+    virtual void vdReset() = 0;
+    // The session takes the current definitions, units or costs; the list shows them and keeps
+    // its selection.
+    virtual void vdApplyDefinitions() = 0;
+    virtual void vdApplyUnits() = 0;
+    virtual void vdApplyCostParameters() = 0;
+};
+
+} // namespace Brosquin

@@ -1,0 +1,48 @@
+#include "app/StartUp.h"
+
+#include "app/MainMDIWindow.h"
+#include "platform/UserInteraction.h"
+
+namespace Brosquin
+{
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try
+    {
+        return QApplication::notify(receiver, event);
+    }
+    catch (const std::exception& exception)
+    {
+        vdShowException(exception);
+    }
+    return false;
+}
+
+void vdShowException(const std::exception& exception)
+{
+    UserInteraction::Current().MessageBox(QString::fromLocal8Bit(exception.what()), QString(),
+                                          MessageIcon::Error);
+}
+
+void vdSetUpApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Brosquin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Veltrame"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Veltrame"));
+    UserInteraction::Current().vdSetHelpFile(QStringLiteral(":/help"));
+}
+
+std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)
+{
+    auto window = std::make_unique<TMainMDIWindow>();
+    if (!arguments.isEmpty())
+        window->vdOpenSessionFile(arguments.constFirst());
+    else
+        window->NewSession();
+    return window;
+}
+
+} // namespace Brosquin

@@ -1,0 +1,166 @@
+#include "platform/QtUserInteraction.h"
+
+#include "platform/HelpWindow.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+QMessageBox::Icon QtIcon(MessageIcon icon)
+{
+    switch (icon)
+    {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons QtButtons(MessageButtons buttons)
+{
+    switch (buttons)
+    {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+// Closing a box by its title bar or Escape counts as its cancelling answer.
+MessageAnswer Answer(int button, MessageButtons buttons)
+{
+    switch (button)
+    {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No
+               : buttons == MessageButtons::Ok  ? MessageAnswer::Ok
+                                                : MessageAnswer::Cancel;
+    }
+}
+
+std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title, QString(), request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    // A wildcard "file name" only chooses the filter, as the filter already does.
+    if (!request.fileName.contains(QLatin1Char('*')))
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QtUserInteraction::QtUserInteraction() = default;
+
+QtUserInteraction::~QtUserInteraction()
+{
+    // The default instance outlives the application object, which takes its windows along.
+    if (QCoreApplication::instance())
+        delete pHelpWindow.data();
+}
+
+MessageAnswer QtUserInteraction::AnswerMessage(const MessageRequest& request)
+{
+    QMessageBox box(QtIcon(request.icon), request.caption, request.text, QtButtons(request.buttons),
+                    QApplication::activeWindow());
+    return Answer(box.exec(), request.buttons);
+}
+
+std::optional<QString> QtUserInteraction::OpenFileName(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtUserInteraction::SaveFileName(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, QFileDialog::AcceptSave);
+}
+
+bool QtUserInteraction::PrinterSetup(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QObject::tr("Print Setup"));
+    dialog.setOptions({});
+    // The dialog chooses the printer and its settings here; it prints nothing.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QObject::tr("OK"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtUserInteraction::vdSetHelpFile(const QString& folder)
+{
+    helpFolder = folder;
+    delete pHelpWindow.data();
+}
+
+HelpWindow& QtUserInteraction::Help()
+{
+    if (!pHelpWindow)
+        pHelpWindow = new HelpWindow(helpFolder);
+    pHelpWindow->show();
+    pHelpWindow->raise();
+    pHelpWindow->activateWindow();
+    return *pHelpWindow;
+}
+
+void QtUserInteraction::vdShowHelpTopic(int context)
+{
+    Help().vdShowTopic(context);
+}
+
+void QtUserInteraction::vdRunHelpCommand(HelpCommand command, const QString& key)
+{
+    switch (command)
+    {
+    case HelpCommand::Contents:
+        Help().vdShowContents();
+        break;
+    case HelpCommand::HelpOnHelp:
+        Help().vdShowHowToUse();
+        break;
+    case HelpCommand::PartialKey:
+        Help().vdShowSearch(key);
+        break;
+    }
+}
+
+void QtUserInteraction::vdOpenWebAddress(const QUrl& address)
+{
+    QDesktopServices::openUrl(address);
+}
+
+} // namespace Brosquin

@@ -1,0 +1,106 @@
+#include "platform/ScriptedUserInteraction.h"
+
+namespace Brosquin
+{
+
+ScriptedUserInteraction::ScriptedUserInteraction()
+{
+    vdInstall();
+}
+
+ScriptedUserInteraction::~ScriptedUserInteraction()
+{
+    vdUninstall();
+}
+
+void ScriptedUserInteraction::vdQueueAnswer(MessageAnswer answer)
+{
+    answers.push_back(answer);
+}
+
+void ScriptedUserInteraction::vdQueueFileName(const std::optional<QString>& path)
+{
+    fileNames.push_back(path.value_or(QString()));
+}
+
+void ScriptedUserInteraction::vdClearRecords()
+{
+    messages.clear();
+    fileDialogs.clear();
+    helpRequests.clear();
+    webAddresses.clear();
+    printerSetups = 0;
+}
+
+MessageAnswer ScriptedUserInteraction::AnswerMessage(const MessageRequest& request)
+{
+    messages.push_back(request);
+    if (!answers.empty())
+    {
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    switch (request.buttons)
+    {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageAnswer::Cancel;
+}
+
+std::optional<QString> ScriptedUserInteraction::NextFileName(FileDialogKind kind,
+                                                             const FileDialogRequest& request)
+{
+    fileDialogs.push_back({kind, request});
+    if (fileNames.empty())
+        return std::nullopt;
+    const QString path = fileNames.front();
+    fileNames.pop_front();
+    if (path.isNull())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> ScriptedUserInteraction::OpenFileName(const FileDialogRequest& request)
+{
+    return NextFileName(FileDialogKind::Open, request);
+}
+
+std::optional<QString> ScriptedUserInteraction::SaveFileName(const FileDialogRequest& request)
+{
+    return NextFileName(FileDialogKind::Save, request);
+}
+
+bool ScriptedUserInteraction::PrinterSetup(QPrinter&)
+{
+    ++printerSetups;
+    return false;
+}
+
+void ScriptedUserInteraction::vdSetHelpFile(const QString& folder)
+{
+    helpFolder = folder;
+}
+
+void ScriptedUserInteraction::vdShowHelpTopic(int context)
+{
+    helpRequests.push_back({context, std::nullopt, QString()});
+}
+
+void ScriptedUserInteraction::vdRunHelpCommand(HelpCommand command, const QString& key)
+{
+    helpRequests.push_back({0, command, key});
+}
+
+void ScriptedUserInteraction::vdOpenWebAddress(const QUrl& address)
+{
+    webAddresses.push_back(address);
+}
+
+} // namespace Brosquin

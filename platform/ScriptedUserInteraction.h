@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/UserInteraction.h"
+
+#include <deque>
+#include <vector>
+
+namespace Brosquin
+{
+
+// Stands in for the person while it exists: answers message boxes and file dialogs from queued
+// answers and records everything that was asked. A box with no queued answer gets its
+// cancelling answer (No for Yes/No, Ok for a plain box), a file dialog with none is cancelled.
+class ScriptedUserInteraction : public UserInteraction
+{
+public:
+    enum class FileDialogKind
+    {
+        Open,
+        Save
+    };
+    struct FileDialogRecord
+    {
+        FileDialogKind kind;
+        FileDialogRequest request;
+    };
+    struct HelpRecord
+    {
+        // A topic request has context > 0 and no command.
+        int context = 0;
+        std::optional<HelpCommand> command;
+        QString key;
+    };
+
+    ScriptedUserInteraction();
+    ~ScriptedUserInteraction() override;
+    ScriptedUserInteraction(const ScriptedUserInteraction&) = delete;
+    ScriptedUserInteraction& operator=(const ScriptedUserInteraction&) = delete;
+
+    void vdQueueAnswer(MessageAnswer answer);
+    void vdQueueFileName(const std::optional<QString>& path);
+
+    const std::vector<MessageRequest>& Messages() const { return messages; }
+    const std::vector<FileDialogRecord>& FileDialogs() const { return fileDialogs; }
+    const std::vector<HelpRecord>& HelpRequests() const { return helpRequests; }
+    const std::vector<QUrl>& WebAddresses() const { return webAddresses; }
+    const QString& HelpFile() const { return helpFolder; }
+    // Printer setups asked for; each is cancelled.
+    int PrinterSetups() const { return printerSetups; }
+    void vdClearRecords();
+
+    std::optional<QString> OpenFileName(const FileDialogRequest& request) override;
+    std::optional<QString> SaveFileName(const FileDialogRequest& request) override;
+    bool PrinterSetup(QPrinter& printer) override;
+    void vdSetHelpFile(const QString& folder) override;
+    void vdShowHelpTopic(int context) override;
+    void vdRunHelpCommand(HelpCommand command, const QString& key) override;
+    void vdOpenWebAddress(const QUrl& address) override;
+
+protected:
+    MessageAnswer AnswerMessage(const MessageRequest& request) override;
+
+private:
+    std::optional<QString> NextFileName(FileDialogKind kind, const FileDialogRequest& request);
+
+    std::deque<MessageAnswer> answers;
+    std::deque<QString> fileNames; // a null text stands for a cancelled dialog
+    std::vector<MessageRequest> messages;
+    std::vector<FileDialogRecord> fileDialogs;
+    std::vector<HelpRecord> helpRequests;
+    std::vector<QUrl> webAddresses;
+    QString helpFolder;
+    int printerSetups = 0;
+};
+
+} // namespace Brosquin

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/StartUp.h"
+#include "platform/ScriptedUserInteraction.h"
+#include "tests/app/PlanDefaults.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace Brosquin
+{
+
+// Each test starts the application's set-up with the user's settings in a folder of its own
+// and a scripted user who answers every question.
+class AppTest : public testing::Test
+{
+protected:
+    void TearDown() override { vdResetPlanDefaults(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(settingsFolder.isValid());
+        vdResetPlanDefaults();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+        vdSetUpApplication();
+    }
+
+    // The user's settings file as another program would see it.
+    QSettings StoredSettings() const
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brosquin"),
+                         QStringLiteral("Veltrame"));
+    }
+
+    QTemporaryDir settingsFolder;
+    ScriptedUserInteraction user;
+};
+
+} // namespace Brosquin

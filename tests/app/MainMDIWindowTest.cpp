@@ -1,0 +1,474 @@
+#include "app/MainMDIWindow.h"
+#include "app/MdiChild.h"
+#include "tests/app/AppTest.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QShortcut>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace Brosquin
+{
+namespace
+{
+
+// Child windows that record what the main window asks of them.
+class FakeEvaluationWindow : public QWidget, public EvaluationChild
+{
+public:
+    explicit FakeEvaluationWindow(QStringList& log, QString name = QStringLiteral("evaluation"))
+        : log(log), name(std::move(name))
+    {
+    }
+    int HelpContext() const override { return 30; }
+    void PrintButtonClick() override { log.append(name + " print"); }
+    void CopyButtonClick() override { log.append(name + " copy"); }
+    void vdUpdateAfterChange() override
+    {
+        log.append(name + " update");
+        if (bCloseOnUpdate)
+            parentWidget()->close();
+    }
+    void vdSetTabsAtBottom(bool bAtBottom) override
+    {
+        log.append(name + (bAtBottom ? " tabs bottom" : " tabs top"));
+    }
+
+    QStringList& log;
+    QString name;
+    bool bCloseOnUpdate = false;
+};
+
+class FakePlanListWindow : public QWidget, public PlanListChild
+{
+public:
+    explicit FakePlanListWindow(QStringList& log) : log(log) {}
+    int HelpContext() const override { return 20; }
+    void PrintButtonClick() override { log.append("list print"); }
+    void CopyButtonClick() override { log.append("list copy"); }
+    void EnterNewPlanButtonClick() override { log.append("enter"); }
+    void SelectPlanButtonClick() override { log.append("select"); }
+    void EvaluateButtonClick() override { log.append("evaluate"); }
+    void MatchProtectionButtonClick() override { log.append("match"); }
+    void EditPlanButtonClick() override { log.append("edit"); }
+    void DuplicateButtonClick() override { log.append("duplicate"); }
+    void DeletePlanButtonClick() override { log.append("delete"); }
+    void CheckAllButtonClick() override { log.append("check all"); }
+    void UncheckAllButtonClick() override { log.append("uncheck all"); }
+    void vdReset() override { log.append("reset"); }
+    void vdApplyDefinitions() override { log.append("definitions"); }
+    void vdApplyUnits() override { log.append("units"); }
+    void vdApplyCostParameters() override { log.append("costs"); }
+
+    QStringList& log;
+};
+
+class MainMDIWindowTest : public AppTest
+{
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        window = std::make_unique<TMainMDIWindow>();
+        window->resize(900, 600);
+        window->show();
+        user.vdClearRecords();
+    }
+
+    QAction* Item(const char* name) const
+    {
+        QAction* item = window->findChild<QAction*>(QLatin1String(name));
+        EXPECT_NE(item, nullptr) << name;
+        return item;
+    }
+
+    QMenu* Menu(const char* name) const
+    {
+        return window->menuBar()->findChild<QMenu*>(QLatin1String(name));
+    }
+
+    QMdiSubWindow* AddChild(QWidget* child, const QString& title)
+    {
+        child->setWindowTitle(title);
+        QMdiSubWindow* sub = window->MdiArea()->addSubWindow(child);
+        sub->resize(300, 200);
+        sub->show();
+        return sub;
+    }
+
+    void vdPressF1() const
+    {
+        auto* help = window->findChild<QShortcut*>();
+        ASSERT_NE(help, nullptr);
+        ASSERT_EQ(help->key(), QKeySequence(Qt::Key_F1));
+        emit help->activated();
+    }
+
+    // The texts of the messages shown so far.
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const MessageRequest& message : user.Messages())
+            texts.append(message.text);
+        return texts;
+    }
+
+    std::unique_ptr<TMainMDIWindow> window;
+    QStringList log;
+};
+
+TEST_F(MainMDIWindowTest, MenusHoldTheItemsOfTheProgram)
+{
+    QStringList menus;
+    for (const QAction* menu : window->menuBar()->actions())
+        menus.append(menu->text());
+    EXPECT_EQ(menus, (QStringList{"&File", "P&lans", "&Window", "&Options", "&Help"}));
+
+    QStringList file;
+    for (const QAction* item : Menu("File")->actions())
+        file.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(file, (QStringList{"&New", "&Open...", "&Merge...", "&Save", "Save &As...", "-",
+                                 "&Print", "P&rint Setup...", "&Copy to Clipboard", "-", "E&xit"}));
+    EXPECT_EQ(Item("FileNewItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(Item("FileOpenItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(Item("FileSaveItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(Item("FilePrintItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(Item("FileCopyItem")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_TRUE(Item("FileMergeItem")->shortcut().isEmpty());
+    EXPECT_EQ(Item("FileSaveAsItem")->statusTip(), "Save current file under a new name");
+    EXPECT_EQ(Item("PlansEvaluateItem")->text(), "E&valuate (OC, ASN) Sampling Plans");
+    EXPECT_EQ(Item("PlansEvaluateItem")->statusTip(),
+              "Evaluate checked samping plans (OC, ASN, AQL, LTPD,...)");
+    EXPECT_EQ(Item("OptionsUnitsItem")->text(),
+              "&Units for Defective Units and Defects Per Unit...");
+    EXPECT_EQ(Item("HelpGlossaryItem")->statusTip(), "Display glossary.");
+    EXPECT_EQ(Menu("Plans")->actions().size(), 9);
+    EXPECT_EQ(Menu("Help")->actions().size(), 10);
+
+    for (QAction* item : window->findChildren<QAction*>())
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+}
+
+TEST_F(MainMDIWindowTest, ToolBarHasNineteenButtonsInThreeGroups)
+{
+    auto* bar = window->findChild<QToolBar*>(QStringLiteral("SpeedBar"));
+    ASSERT_NE(bar, nullptr);
+    QList<QAction*> buttons;
+    QList<int> groupStarts;
+    for (QAction* action : bar->actions())
+    {
+        if (action->isSeparator() || !bar->widgetForAction(action)->inherits("QToolButton"))
+            groupStarts.append(static_cast<int>(buttons.size()));
+        else
+            buttons.append(action);
+    }
+    ASSERT_EQ(buttons.size(), 19);
+    EXPECT_EQ(groupStarts, (QList<int>{7, 16}));
+    EXPECT_EQ(buttons.at(0)->toolTip(), "New");
+    EXPECT_EQ(buttons.at(0)->statusTip(), "New");
+    EXPECT_EQ(buttons.at(6)->toolTip(), "Copy to Clipboard");
+    EXPECT_EQ(buttons.at(6)->statusTip(), "Copy to Clipboard");
+    EXPECT_EQ(buttons.at(8)->toolTip(), "Select new samplings plan based on AQL and LTPD");
+    EXPECT_EQ(buttons.at(17)->toolTip(), "Search for Help On");
+    EXPECT_EQ(buttons.at(17)->statusTip(), "Search for Help On");
+    EXPECT_EQ(bar->widgetForAction(buttons.at(3))->size(), QSize(31, 31));
+    EXPECT_EQ(bar->height(), 41);
+    EXPECT_GT(bar->widgetForAction(buttons.at(16))->x(),
+              bar->widgetForAction(buttons.at(15))->x() + 100)
+        << "the help buttons stand at the right end";
+    for (QAction* button : buttons)
+        EXPECT_FALSE(button->icon().isNull());
+
+    // The buttons run the menu items' handlers.
+    buttons.at(16)->trigger();
+    buttons.at(18)->trigger();
+    ASSERT_EQ(user.HelpRequests().size(), 1u);
+    EXPECT_EQ(user.HelpRequests().front().command, HelpCommand::Contents);
+    EXPECT_EQ(user.WebAddresses().size(), 1u);
+}
+
+TEST_F(MainMDIWindowTest, ToolBarToggleIsStoredAndReadAtTheNextStart)
+{
+    EXPECT_TRUE(Item("OptionsShowToolBarItem")->isChecked());
+    Item("OptionsShowToolBarItem")->trigger();
+    auto* bar = window->findChild<QToolBar*>(QStringLiteral("SpeedBar"));
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(StoredSettings().value("Tool Bar Visible").toInt(), 0);
+
+    window = std::make_unique<TMainMDIWindow>();
+    window->show();
+    EXPECT_FALSE(Item("OptionsShowToolBarItem")->isChecked());
+    EXPECT_FALSE(window->findChild<QToolBar*>(QStringLiteral("SpeedBar"))->isVisible());
+    Item("OptionsShowToolBarItem")->trigger();
+    EXPECT_TRUE(window->findChild<QToolBar*>(QStringLiteral("SpeedBar"))->isVisible());
+    EXPECT_EQ(StoredSettings().value("Tool Bar Visible").toInt(), 1);
+    EXPECT_EQ(window->createPopupMenu(), nullptr) << "the tool bar is hidden only by the menu";
+}
+
+TEST_F(MainMDIWindowTest, TabsAtBottomToggleReachesEveryEvaluationWindow)
+{
+    AddChild(new FakePlanListWindow(log), "Plans");
+    AddChild(new FakeEvaluationWindow(log, "first"), "E1");
+    AddChild(new FakeEvaluationWindow(log, "second"), "E2");
+    EXPECT_TRUE(window->AreTabsAtBottom());
+    Item("OptionsDisplayTabsAtBottomItem")->trigger();
+    EXPECT_FALSE(window->AreTabsAtBottom());
+    EXPECT_EQ(StoredSettings().value("Display Tabs Bottom").toBool(), false);
+    EXPECT_EQ(log.size(), 2);
+    EXPECT_TRUE(log.contains("first tabs top"));
+    EXPECT_TRUE(log.contains("second tabs top"));
+
+    window = std::make_unique<TMainMDIWindow>();
+    EXPECT_FALSE(Item("OptionsDisplayTabsAtBottomItem")->isChecked());
+}
+
+TEST_F(MainMDIWindowTest, DefinitionsItemFollowsTheStoredSymbol)
+{
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...");
+    {
+        QSettings stored = StoredSettings();
+        stored.setValue("AQL Probability", "0.95");
+        stored.setValue("LTPD Probability", "0.10");
+        stored.setValue("LTPD Symbol", 2);
+    }
+    window = std::make_unique<TMainMDIWindow>();
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and RQL...");
+    EXPECT_EQ(SamplingPlan::SymbolIndex(), 2) << "the stored definitions are made current";
+
+    // Each start below is a new run of the program.
+    StoredSettings().setValue("LTPD Symbol", 9);
+    vdResetPlanDefaults();
+    window = std::make_unique<TMainMDIWindow>();
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...")
+        << "a symbol beyond the four keeps the built-in definitions";
+    StoredSettings().setValue("LTPD Symbol", 3);
+    StoredSettings().setValue("AQL Probability", "0.05");
+    vdResetPlanDefaults();
+    window = std::make_unique<TMainMDIWindow>();
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...");
+}
+
+TEST_F(MainMDIWindowTest, NewSessionAsksOnlyWhenTheSessionWasModified)
+{
+    auto* list = new FakePlanListWindow(log);
+    AddChild(list, "Plans");
+    window->vdSetPlanList(list);
+    QPointer<QMdiSubWindow> evaluation = AddChild(new FakeEvaluationWindow(log), "E1");
+    EXPECT_TRUE(window->NewSession());
+    EXPECT_TRUE(user.Messages().empty());
+    EXPECT_TRUE(evaluation.isNull() || !evaluation->isVisible()) << "evaluation windows close";
+    EXPECT_EQ(log, QStringList{"reset"});
+
+    window->vdSetSessionModified();
+    user.vdQueueAnswer(MessageAnswer::Cancel);
+    EXPECT_FALSE(window->NewSession());
+    ASSERT_EQ(user.Messages().size(), 1u);
+    const MessageRequest& question = user.Messages().front();
+    EXPECT_EQ(question.caption, "Warning");
+    EXPECT_EQ(question.text, "Do you want to save current session first?");
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(window->IsSessionModified());
+    EXPECT_EQ(log.size(), 1) << "cancel keeps everything";
+
+    user.vdClearRecords();
+    user.vdQueueAnswer(MessageAnswer::Yes);
+    EXPECT_FALSE(window->NewSession()) << "saving is not there, so yes must not lose the session";
+    EXPECT_EQ(MessageTexts(),
+              (QStringList{"Do you want to save current session first?",
+                           "Saving session files is not available in this version."}));
+    EXPECT_TRUE(window->IsSessionModified());
+
+    user.vdQueueAnswer(MessageAnswer::No);
+    EXPECT_TRUE(window->NewSession());
+    EXPECT_FALSE(window->IsSessionModified());
+    EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+}
+
+TEST_F(MainMDIWindowTest, NewSessionReturnsToTheStoredDefinitionsUnitsAndCosts)
+{
+    String message;
+    ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.90", "0.05", 3, message), 0);
+    ASSERT_TRUE(DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(2));
+    ASSERT_EQ(SamplingPlan::SetCostParameters("Cost", "2", "3", message), 0);
+    window->vdUpdateDefinitions();
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and UQL...");
+
+    EXPECT_TRUE(window->NewSession());
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.95");
+    EXPECT_EQ(SamplingPlan::SymbolIndex(), 0);
+    EXPECT_EQ(DefectsPerUnitSamplingPlan::Units().CurrentIndex(), 1);
+    EXPECT_STREQ(SamplingPlan::CostTitle().Text(), "E{#Stages}");
+    EXPECT_STREQ(SamplingPlan::C1Text().Text(), "1");
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...");
+}
+
+TEST_F(MainMDIWindowTest, ClosingAModifiedSessionCanBeCancelled)
+{
+    window->vdSetSessionModified();
+    user.vdQueueAnswer(MessageAnswer::Cancel);
+    Item("FileExitItem")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->IsSessionModified());
+
+    user.vdQueueAnswer(MessageAnswer::No);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainMDIWindowTest, PrintAndCopyGoToTheActiveChildWindow)
+{
+    Item("FilePrintItem")->trigger();
+    Item("FileCopyItem")->trigger();
+    EXPECT_TRUE(log.isEmpty()) << "no child window, nothing happens";
+    EXPECT_TRUE(user.Messages().empty());
+
+    QMdiSubWindow* list = AddChild(new FakePlanListWindow(log), "Plans");
+    QMdiSubWindow* evaluation = AddChild(new FakeEvaluationWindow(log), "E1");
+    window->MdiArea()->setActiveSubWindow(list);
+    Item("FilePrintItem")->trigger();
+    window->MdiArea()->setActiveSubWindow(evaluation);
+    Item("FilePrintItem")->trigger();
+    Item("FileCopyItem")->trigger();
+    window->MdiArea()->setActiveSubWindow(list);
+    Item("FileCopyItem")->trigger();
+    EXPECT_EQ(log, (QStringList{"list print", "evaluation print", "evaluation copy", "list copy"}));
+    Item("FilePrintSetupItem")->trigger();
+    EXPECT_EQ(user.PrinterSetups(), 1);
+
+    vdPressF1();
+    ASSERT_EQ(user.HelpRequests().size(), 1u);
+    EXPECT_EQ(user.HelpRequests().front().context, 20) << "help of the active child window";
+}
+
+TEST_F(MainMDIWindowTest, PlansCommandsGoToThePlanList)
+{
+    Item("PlansEnterNewItem")->trigger();
+    ASSERT_EQ(user.Messages().size(), 1u);
+    EXPECT_EQ(user.Messages().front().text,
+              "Enter New Sampling Plan is not available in this version.");
+    EXPECT_EQ(user.Messages().front().caption, "Veltrame");
+    EXPECT_EQ(user.Messages().front().icon, MessageIcon::Information);
+
+    auto* list = new FakePlanListWindow(log);
+    AddChild(list, "Plans");
+    AddChild(new FakeEvaluationWindow(log), "E1"); // the active one
+    window->vdSetPlanList(list);
+    for (const char* item : {"PlansEnterNewItem", "PlansSelectItem", "PlansEvaluateItem",
+                             "PlansMatchProtectionItem", "PlansEditItem", "PlansDuplicateItem",
+                             "PlansDeleteItem", "PlansCheckAllItem", "PlansUncheckAllItem"})
+        Item(item)->trigger();
+    EXPECT_EQ(log, (QStringList{"enter", "select", "evaluate", "match", "edit", "duplicate",
+                                "delete", "check all", "uncheck all"}));
+}
+
+TEST_F(MainMDIWindowTest, UpdatesReachThePlanListAndEveryEvaluationWindow)
+{
+    auto* list = new FakePlanListWindow(log);
+    AddChild(list, "Plans");
+    window->vdSetPlanList(list);
+    auto* closing = new FakeEvaluationWindow(log, "first");
+    closing->bCloseOnUpdate = true;
+    AddChild(closing, "E1");
+    AddChild(new FakeEvaluationWindow(log, "second"), "E2");
+
+    window->vdUpdateDefinitions();
+    EXPECT_EQ(log, (QStringList{"definitions", "first update", "second update"}));
+    log.clear();
+    window->vdUpdateUnits();
+    EXPECT_EQ(log, (QStringList{"units", "second update"})) << "the closed window is gone";
+    log.clear();
+    window->vdUpdateCostParameters();
+    EXPECT_EQ(log, (QStringList{"costs", "second update"}));
+}
+
+TEST_F(MainMDIWindowTest, WindowMenuListsAndArrangesTheChildWindows)
+{
+    QMdiSubWindow* first = AddChild(new FakePlanListWindow(log), "List Sampling Plans");
+    QMdiSubWindow* second = AddChild(new FakeEvaluationWindow(log), "Evaluation & more");
+    QMenu* menu = Menu("Window");
+    emit menu->aboutToShow();
+    QStringList captions;
+    for (const QAction* item : menu->actions())
+        captions.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(captions, (QStringList{"&Tile", "&Cascade", "&Arrange All", "-",
+                                     "&1 List Sampling Plans", "&2 Evaluation && more"}));
+    EXPECT_TRUE(menu->actions().at(5)->isChecked());
+    menu->actions().at(4)->trigger();
+    EXPECT_EQ(window->MdiArea()->activeSubWindow(), first);
+
+    Item("WindowTileItem")->trigger();
+    EXPECT_FALSE(first->geometry().intersects(second->geometry()));
+    Item("WindowCascadeItem")->trigger();
+    EXPECT_NE(first->pos(), second->pos());
+
+    first->showMinimized();
+    second->showMinimized();
+    first->move(200, 10);
+    second->move(40, 60);
+    Item("WindowArrangeItem")->trigger();
+    const int bottom = window->MdiArea()->viewport()->height();
+    EXPECT_EQ(first->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(second->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(first->x(), 0);
+    EXPECT_EQ(second->x(), first->width());
+
+    delete second;
+    emit menu->aboutToShow();
+    EXPECT_EQ(menu->actions().size(), 5);
+}
+
+TEST_F(MainMDIWindowTest, HelpMenuOpensTheHelpAtItsTopicsAndTheHomePage)
+{
+    for (const char* item :
+         {"HelpContentsItem", "HelpGlossaryItem", "HelpSearchItem", "HelpHowToUseItem",
+          "HelpTechnicalSupportItem", "HelpVeltrameHomePageItem"})
+        Item(item)->trigger();
+    const auto& asked = user.HelpRequests();
+    ASSERT_EQ(asked.size(), 5u);
+    EXPECT_EQ(asked[0].command, HelpCommand::Contents);
+    EXPECT_EQ(asked[1].context, 100);
+    EXPECT_EQ(asked[2].command, HelpCommand::PartialKey);
+    EXPECT_TRUE(asked[2].key.isEmpty());
+    EXPECT_EQ(asked[3].command, HelpCommand::HelpOnHelp);
+    EXPECT_EQ(asked[4].context, 502);
+    ASSERT_EQ(user.WebAddresses().size(), 1u);
+    EXPECT_EQ(user.WebAddresses().front().scheme(), "https");
+
+    vdPressF1();
+    EXPECT_EQ(user.HelpRequests().back().context, 1) << "no child window: the main window's help";
+}
+
+TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
+{
+    for (const char* item :
+         {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
+          "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem", "HelpAboutItem"})
+        Item(item)->trigger();
+    EXPECT_EQ(MessageTexts(),
+              (QStringList{"Open is not available in this version.",
+                           "Merge is not available in this version.",
+                           "Save is not available in this version.",
+                           "Save As is not available in this version.",
+                           "Definitions of AQL and LTPD is not available in this version.",
+                           "Units for Defective Units and Defects Per Unit is not available in "
+                           "this version.",
+                           "Cost Parameters is not available in this version.",
+                           "About is not available in this version."}));
+    EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+}
+
+TEST_F(MainMDIWindowTest, Screenshot)
+{
+    AddChild(new FakeEvaluationWindow(log), "Evaluation");
+    window->resize(1000, 560);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/main-window.png")));
+}
+
+} // namespace
+} // namespace Brosquin

@@ -1,0 +1,100 @@
+#include "app/MainMDIWindow.h"
+#include "tests/app/AppTest.h"
+
+#include <QAction>
+#include <QFile>
+
+namespace Brosquin
+{
+namespace
+{
+
+using StartUpTest = AppTest;
+
+TEST_F(StartUpTest, SetsTheTitleAndTheHelpFile)
+{
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Veltrame");
+    EXPECT_EQ(QCoreApplication::organizationName(), "Brosquin");
+    EXPECT_EQ(user.HelpFile(), ":/help");
+    EXPECT_TRUE(QFile::exists(user.HelpFile() + "/contents.html"));
+}
+
+TEST_F(StartUpTest, WithoutArgumentsStartsAnUntitledSessionWithoutAsking)
+{
+    const auto window = CreateMainWindow({});
+    EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+    EXPECT_FALSE(window->IsSessionModified());
+    EXPECT_TRUE(user.Messages().empty());
+}
+
+TEST_F(StartUpTest, AMissingFileIsReportedAndLeftOutOfTheRecentFiles)
+{
+    const QString missing = settingsFolder.filePath("gone.vlx");
+    StoredSettings().setValue("1", missing);
+    StoredSettings().setValue("2", "/elsewhere/kept.vlx");
+    {
+        const auto window = CreateMainWindow({missing, "/ignored/second.vlx"});
+        ASSERT_EQ(user.Messages().size(), 1u);
+        const MessageRequest& message = user.Messages().front();
+        EXPECT_EQ(message.text, "Could not find file.");
+        EXPECT_EQ(message.caption, "Veltrame");
+        EXPECT_EQ(message.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(message.buttons, MessageButtons::Ok);
+        EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+        EXPECT_FALSE(window->IsSessionModified());
+    }
+    EXPECT_EQ(StoredSettings().value("1").toString(), "/elsewhere/kept.vlx");
+    EXPECT_FALSE(StoredSettings().contains("2"));
+}
+
+TEST_F(StartUpTest, AMissingFileLeavesTheStoredDefinitionsAndUnitsInForce)
+{
+    {
+        QSettings stored = StoredSettings();
+        stored.setValue("AQL Probability", "0.99");
+        stored.setValue("LTPD Probability", "0.05");
+        stored.setValue("LTPD Symbol", 1);
+        stored.setValue("Units Defectives", 2);
+        stored.setValue("Units Defects", 0);
+    }
+    const auto window = CreateMainWindow({settingsFolder.filePath("gone.vlx")});
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.99");
+    EXPECT_STREQ(SamplingPlan::PaAtLTPDText().Text(), "0.05");
+    EXPECT_EQ(SamplingPlan::SymbolIndex(), 1);
+    EXPECT_STREQ(SamplingPlan::CurrentUnitsName(SamplingPlan::DefectiveUnits),
+                 "Defectives per Million");
+    EXPECT_EQ(window->findChild<QAction*>("OptionsDefinitionsItem")->text(),
+              "&Definitions of AQL and LQ...");
+}
+
+TEST_F(StartUpTest, AnExistingFileIsNotOpenedYetAndTheSessionStaysUntitled)
+{
+    const QString path = settingsFolder.filePath("lots.vlx");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Veltrame\" 2.0 \n");
+    file.close();
+    const auto window = CreateMainWindow({path});
+    ASSERT_EQ(user.Messages().size(), 1u);
+    EXPECT_EQ(user.Messages().front().text,
+              "Opening session files is not available in this version.");
+    EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+}
+
+TEST_F(StartUpTest, AFolderIsNoSessionFile)
+{
+    const auto window = CreateMainWindow({settingsFolder.path()});
+    ASSERT_EQ(user.Messages().size(), 1u);
+    EXPECT_EQ(user.Messages().front().text, "Could not find file.");
+}
+
+TEST_F(StartUpTest, AnExceptionOfACommandIsShownAsAnError)
+{
+    vdShowException(std::runtime_error("Out of paper"));
+    ASSERT_EQ(user.Messages().size(), 1u);
+    EXPECT_EQ(user.Messages().front().text, "Out of paper");
+    EXPECT_EQ(user.Messages().front().icon, MessageIcon::Error);
+}
+
+} // namespace
+} // namespace Brosquin

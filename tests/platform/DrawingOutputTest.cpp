@@ -1,0 +1,227 @@
+#include "platform/DrawingOutput.h"
+
+#include "graphics/Drawing.h"
+#include "platform/ProgressDialogs.h"
+#include "tests/platform/SampleDrawing.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+bool NoProgressFormLeft()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (dynamic_cast<TPleaseWaitDialog*>(widget))
+            return false;
+    return QGuiApplication::overrideCursor() == nullptr;
+}
+
+QString ArtifactPath(const char* name)
+{
+    return QString(VELTRAME_ARTIFACT_DIR) + "/" + name;
+}
+
+class DrawingOutput : public testing::Test
+{
+protected:
+    Drawing drawing;
+    QWidget owner;
+    void SetUp() override
+    {
+        vdFillSampleDrawing(drawing);
+        ASSERT_DOUBLE_EQ(drawing.dRight() - drawing.dLeft(), 30);
+        ASSERT_DOUBLE_EQ(drawing.dBottom() - drawing.dTop(), 20);
+    }
+};
+
+// The drawing commands of the only page of a PDF written by Qt.
+QByteArray PageContent(const QByteArray& pdf)
+{
+    const QRegularExpression contents(R"(/Contents (\d+) 0 R)");
+    const auto reference = contents.match(QString::fromLatin1(pdf));
+    if (!reference.hasMatch())
+        return {};
+    const QByteArray object = "\n" + reference.captured(1).toLatin1() + " 0 obj\n";
+    const qsizetype start = pdf.indexOf("stream\n", pdf.indexOf(object)) + 7;
+    const QByteArray deflated = pdf.mid(start, pdf.indexOf("endstream", start) - start);
+    // qUncompress wants the zlib data behind a big-endian size hint; it grows as needed.
+    QByteArray sized(4, '\0');
+    sized[1] = 1;
+    return qUncompress(sized + deflated);
+}
+
+struct Segment
+{
+    double x1, y1, x2, y2;
+};
+
+// The straight lines of a page: "x y m" followed by "x y l".
+std::vector<Segment> Segments(const QByteArray& content)
+{
+    std::vector<Segment> segments;
+    const QRegularExpression line(R"(([-\d.]+) ([-\d.]+) m\n([-\d.]+) ([-\d.]+) l\n)");
+    auto matches = line.globalMatch(QString::fromLatin1(content));
+    while (matches.hasNext())
+    {
+        const auto match = matches.next();
+        segments.push_back({match.captured(1).toDouble(), match.captured(2).toDouble(),
+                            match.captured(3).toDouble(), match.captured(4).toDouble()});
+    }
+    return segments;
+}
+
+TEST_F(DrawingOutput, PrintsTheDrawingFittedOnOnePdfPage)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(directory.filePath("sample.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    constexpr double margin = 200;
+    ASSERT_TRUE(PrintDrawing(&owner, drawing, margin, printer));
+    EXPECT_TRUE(NoProgressFormLeft());
+
+    QFile file(printer.outputFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "), 1);
+    EXPECT_TRUE(pdf.contains("/Count 1"));
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595.000000 842.000000]"));
+    QFile::copy(printer.outputFileName(), ArtifactPath("sample-drawing.pdf"));
+
+    // The page is portrait: the 30 x 20 drawing takes the width within the margins and is
+    // centred down the page. Its Y axis runs at x = 4 from y = 3 to 15.
+    const double width = printer.width();
+    const double height = printer.height();
+    ASSERT_LT(width, height);
+    const double unit = (width - 2 * margin) / 30;
+    const double top = margin + ((height - 2 * margin) - 20 * unit) * 0.5;
+    const double axisX = std::trunc(margin + 4 * unit) + 0.5;
+    const double axisTop = std::trunc(top + 3 * unit) + 0.5;
+    const double axisBottom = std::trunc(top + 15 * unit) + 0.5;
+    const QByteArray content = PageContent(pdf);
+    ASSERT_FALSE(content.isEmpty());
+    const std::vector<Segment> segments = Segments(content);
+    const bool axisFound = std::any_of(segments.begin(), segments.end(),
+                                       [&](const Segment& s)
+                                       {
+                                           return std::abs(s.x1 - axisX) < 0.01 &&
+                                                  std::abs(s.x2 - axisX) < 0.01 &&
+                                                  std::abs(s.y1 - axisTop) < 0.01 &&
+                                                  std::abs(s.y2 - axisBottom) < 0.01;
+                                       });
+    EXPECT_TRUE(axisFound) << content.left(2000).toStdString();
+    // The red curve, the dotted frame line and the upward text.
+    EXPECT_TRUE(content.contains("1 0 0 SCN"));
+    EXPECT_TRUE(content.contains("0 -1 1 0 "));
+    EXPECT_TRUE(content.contains(" Tj"));
+}
+
+TEST_F(DrawingOutput, ReportsAPrintJobThatCannotStart)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("/nonexistent-directory/sample.pdf");
+    EXPECT_FALSE(PrintDrawing(&owner, drawing, 0, printer));
+    EXPECT_TRUE(NoProgressFormLeft());
+}
+
+TEST_F(DrawingOutput, CopiesAsSvgAndPngAtTwentyPixelsPerUnit)
+{
+    const PictureSize size = CopyPictureSize(drawing);
+    EXPECT_DOUBLE_EQ(size.width, 600);
+    EXPECT_DOUBLE_EQ(size.height, 400);
+    const std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, drawing, size);
+    EXPECT_TRUE(NoProgressFormLeft());
+    ASSERT_TRUE(data->hasFormat("image/svg+xml"));
+    ASSERT_TRUE(data->hasFormat("image/png"));
+    EXPECT_TRUE(data->hasImage());
+
+    const QByteArray svg = data->data("image/svg+xml");
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd())
+        reader.readNext();
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_TRUE(svg.contains("Operating Characteristic &amp; &lt;Curves&gt;"));
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.defaultSize(), QSize(600, 400));
+
+    const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+    EXPECT_EQ(png.size(), QSize(600, 400));
+    png.save(ArtifactPath("sample-drawing-copy.png"));
+    QImage rendered(600, 400, QImage::Format_RGB32);
+    rendered.fill(Qt::white);
+    QPainter painter(&rendered);
+    renderer.render(&painter);
+    painter.end();
+    rendered.save(ArtifactPath("sample-drawing-copy-svg.png"));
+
+    // The red curve shows in both at the same place: (12, 6) in world units.
+    for (const QImage* image : {&png, static_cast<const QImage*>(&rendered)})
+    {
+        const QRgb pixel = image->pixel(12 * 20, 6 * 20);
+        EXPECT_GT(qRed(pixel), 200);
+        EXPECT_LT(qGreen(pixel), 80);
+    }
+}
+
+TEST_F(DrawingOutput, LeavesTheClipboardToTheCaller)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText("kept");
+    std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, drawing, CopyPictureSize(drawing));
+    EXPECT_EQ(clipboard->text(), "kept");
+    data->setText("n\ta\n50\t2\n");
+    clipboard->setMimeData(data.release());
+    const QMimeData* held = clipboard->mimeData();
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(held->text(), "n\ta\n50\t2\n");
+    EXPECT_TRUE(held->hasFormat("image/svg+xml"));
+    EXPECT_TRUE(held->hasFormat("image/png"));
+}
+
+TEST_F(DrawingOutput, CopiesAnEmptyDrawingAsAnEmptyPicture)
+{
+    Drawing empty;
+    const std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, empty, CopyPictureSize(empty));
+    EXPECT_TRUE(QSvgRenderer(data->data("image/svg+xml")).isValid());
+    const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+    EXPECT_EQ(png.size(), QSize(1, 1));
+}
+
+TEST_F(DrawingOutput, KeepsAVeryLargePngWithinBounds)
+{
+    Drawing huge;
+    huge.AddRect(0, 0, 1000, 500, 1, 0, 0, true, 0x0000FF, 0);
+    const PictureSize size = CopyPictureSize(huge);
+    const std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, huge, size);
+    EXPECT_TRUE(data->data("image/svg+xml").contains("width=\"20000\" height=\"10000\""));
+    const QImage png = QImage::fromData(data->data("image/png"), "PNG");
+    EXPECT_NEAR(png.width(), 5657, 1);
+    EXPECT_NEAR(png.height(), 2828, 1);
+}
+
+} // namespace
+} // namespace Brosquin

@@ -1,0 +1,258 @@
+#include "stats/DefectsPerUnitSingle.h"
+#include "stats/DefectsPerQuantitySingle.h"
+#include "stats/DiscreteDistributions.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+// Simpson's rule with many panels, for smooth integrands.
+double Integral(const std::function<double(double)>& f, double from, double to)
+{
+    const int panels = 20000;
+    const double h = (to - from) / panels;
+    double sum = f(from) + f(to);
+    for (int i = 1; i < panels; ++i)
+        sum += f(from + i * h) * (i % 2 == 1 ? 4.0 : 2.0);
+    return sum * h / 3.0;
+}
+
+TEST(DefectsPerUnitSingleTest, EvaluationAtTheEndsAndOutsideTheMethodList)
+{
+    EXPECT_EQ(DefectsPerUnitSingleProbabilityAcceptance(0.0, 20, 1), 1.0);
+    EXPECT_EQ(DefectsPerUnitSingleAverageSampleNumber(0.0, 20, 1, 0), 20.0);
+    EXPECT_EQ(DefectsPerUnitSingleAverageSampleNumber(0.0, 20, 1, 1), 20.0);
+    for (std::uint8_t method : {0, 2, 3, 255})
+    {
+        EXPECT_EQ(DefectsPerUnitSingleAverageSampleNumber(0.4, 20, 1, method), 20.0);
+        EXPECT_EQ(DefectsPerUnitSingleAverageSampleNumberFiniteLot(9, 20, 1, 100, method), 20.0);
+    }
+    // At most c defects in the whole lot: it cannot be rejected.
+    EXPECT_EQ(DefectsPerUnitSingleAverageSampleNumberFiniteLot(1, 20, 1, 100, 1), 20.0);
+    EXPECT_EQ(DefectsPerUnitSingleAverageSampleNumberFiniteLot(0, 20, 1, 100, 1), 20.0);
+    EXPECT_DOUBLE_EQ(DefectsPerUnitSingleProbabilityAcceptance(0.05, 20, 2),
+                     PoissonCumulative(2, 1.0));
+    EXPECT_DOUBLE_EQ(DefectsPerUnitSingleProbabilityAcceptanceFiniteLot(12, 20, 2, 100),
+                     BinomialCumulative(2, 12, 0.2));
+}
+
+TEST(DefectsPerUnitSingleTest, CurtailedAverageSampleNumberIsTheMeanStoppingPoint)
+{
+    // Inspection stops at the (c + 1)-th defect or after n units: the mean of that point is the
+    // integral over [0, n] of the chance that fewer than c + 1 defects lie before t.
+    for (int n : {5, 60})
+        for (int c : {0, 3})
+        {
+            for (double u : {0.001, 0.05, 0.4, 3.0})
+            {
+                const double expected =
+                    Integral([&](double t) { return PoissonCumulative(c, u * t); }, 0.0, n);
+                EXPECT_NEAR(DefectsPerUnitSingleAverageSampleNumber(u, n, c, 1), expected,
+                            1e-10 * expected)
+                    << n << " " << c << " " << u;
+            }
+            // In a lot of N units the T defects lie uniformly.
+            for (int T : {c + 1, 10, 250})
+            {
+                const int N = 300;
+                const double expected =
+                    Integral([&](double t) { return BinomialCumulative(c, T, t / N); }, 0.0, n);
+                EXPECT_NEAR(DefectsPerUnitSingleAverageSampleNumberFiniteLot(T, n, c, N, 1),
+                            expected, 1e-10 * expected)
+                    << n << " " << c << " " << T;
+            }
+            // The largest lot and defect count: T + 1 and (c + 1) N are formed without overflow.
+            const int most = 2147483647;
+            const double expected =
+                Integral([&](double t) { return BinomialCumulative(c, most, t / most); }, 0.0, n);
+            EXPECT_NEAR(DefectsPerUnitSingleAverageSampleNumberFiniteLot(most, n, c, most, 1),
+                        expected, 1e-10 * expected);
+        }
+}
+
+// Smallest n with Poisson Pa at most the target at each level.
+std::int64_t SmallestN(int c, const std::vector<std::pair<double, double>>& limits)
+{
+    const auto meets = [&](std::int64_t n)
+    {
+        for (const auto& [level, target] : limits)
+            if (PoissonCumulative(c, static_cast<double>(n) * level) > target)
+                return false;
+        return true;
+    };
+    std::int64_t hi = 1;
+    while (!meets(hi))
+        hi *= 2;
+    std::int64_t lo = 0;
+    while (hi - lo > 1)
+    {
+        const std::int64_t middle = (lo + hi) / 2;
+        (meets(middle) ? hi : lo) = middle;
+    }
+    return hi;
+}
+
+void ExpectSmallestPlanMeetingItsClaims(double aql, double maximumAql, double ltpd, double paAql,
+                                        double paLtpd, int n, int c)
+{
+    std::vector<std::pair<double, double>> limits = {{ltpd, paLtpd}};
+    if (maximumAql > 0.0)
+        limits.push_back({maximumAql, paAql});
+    ASSERT_GT(n, 0);
+    EXPECT_GE(DefectsPerUnitSingleProbabilityAcceptance(aql, n, c), paAql);
+    EXPECT_LE(DefectsPerUnitSingleProbabilityAcceptance(ltpd, n, c), paLtpd);
+    if (maximumAql > 0.0)
+    {
+        EXPECT_LE(DefectsPerUnitSingleProbabilityAcceptance(maximumAql, n, c), paAql);
+    }
+    EXPECT_EQ(n, SmallestN(c, limits));
+    for (int smaller = 0; smaller < c; ++smaller)
+        EXPECT_LT(PoissonCumulative(smaller, static_cast<double>(SmallestN(smaller, limits)) * aql),
+                  paAql)
+            << "accept number " << smaller << " would do";
+}
+
+TEST(DefectsPerUnitSingleTest, CameronsUnityValues)
+{
+    // Cameron's table for c = 2: n p = 0.8177 at Pa 0.95 and 5.3223 at Pa 0.10.
+    EXPECT_NEAR(PoissonCumulative(2, 0.8177), 0.95, 5e-6);
+    EXPECT_NEAR(PoissonCumulative(2, 5.3223), 0.10, 5e-6);
+    // So levels 0.0076 and 0.05 need c = 2 and n = ceil(5.3223 / 0.05) = 107.
+    int n = 0;
+    int c = 0;
+    DefectsPerUnitSingleDesignTwoLevels(0.0076, 0.05, 0.95, 0.10, n, c);
+    EXPECT_EQ(n, 107);
+    EXPECT_EQ(c, 2);
+}
+
+TEST(DefectsPerUnitSingleTest, DesignsAreTheSmallestThatMeetTheirClaims)
+{
+    for (double aql : {0.0005, 0.01, 0.2, 3.0})
+        for (double ratio : {1.6, 2.5, 8.0})
+            for (double paAql : {0.99, 0.95})
+                for (double paLtpd : {0.10, 0.01})
+                {
+                    const double ltpd = aql * ratio;
+                    int n = 0;
+                    int c = 0;
+                    DefectsPerUnitSingleDesignTwoLevels(aql, ltpd, paAql, paLtpd, n, c);
+                    SCOPED_TRACE(testing::Message() << aql << " " << ltpd << " " << paAql << " "
+                                                    << paLtpd << ": n " << n << ", c " << c);
+                    ExpectSmallestPlanMeetingItsClaims(aql, 0.0, ltpd, paAql, paLtpd, n, c);
+                    const double maximumAql = aql * 1.3;
+                    DefectsPerUnitSingleDesignThreeLevels(aql, maximumAql, ltpd, paAql, paLtpd, n,
+                                                          c);
+                    ExpectSmallestPlanMeetingItsClaims(aql, maximumAql, ltpd, paAql, paLtpd, n, c);
+                }
+}
+
+TEST(DefectsPerUnitSingleTest, NoPlanBeyondThe32BitSampleSizesOrOutsideTheRequirements)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const auto expectNoPlan = [](double aql, double ltpd, double paAql, double paLtpd)
+    {
+        int n = -1;
+        int c = -1;
+        DefectsPerUnitSingleDesignTwoLevels(aql, ltpd, paAql, paLtpd, n, c);
+        EXPECT_EQ(n, 0) << aql << " " << ltpd;
+        EXPECT_EQ(c, 0);
+        DefectsPerUnitSingleDesignThreeLevels(aql, 0.5 * (aql + ltpd), ltpd, paAql, paLtpd, n, c);
+        EXPECT_EQ(n, 0);
+        EXPECT_EQ(c, 0);
+    };
+    expectNoPlan(1e-11, 1e-9, 0.95, 0.10);
+    expectNoPlan(1e-6, 1.05e-6, 0.95, 0.10);
+    // An LTPD of 0 can never be met: no plan rather than one that claims it.
+    expectNoPlan(0.0, 0.0, 0.95, 0.10);
+    expectNoPlan(0.2, 0.1, 0.95, 0.10);
+    expectNoPlan(0.01, INFINITY, 0.95, 0.10);
+    expectNoPlan(0.01, 0.05, 0.95, 1.0);
+    expectNoPlan(0.01, 0.05, 0.0, 0.10);
+    expectNoPlan(0.01, std::nan(""), 0.95, 0.10);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST(DefectsPerUnitSingleTest, MinimumSampleSizeSearches)
+{
+    // P(2; n 0.05) <= 0.1 first at n = 107; a lower end that already qualifies is the answer.
+    EXPECT_EQ(DefectsPerUnitSingleMinimumSampleSize(2, 0.05, 0.1, 3, 0), 107);
+    EXPECT_EQ(DefectsPerUnitSingleMinimumSampleSize(2, 0.05, 0.1, 40, 1000), 107);
+    EXPECT_EQ(DefectsPerUnitSingleMinimumSampleSize(2, 0.05, 0.1, 150, 0), 150);
+    EXPECT_EQ(DefectsPerUnitSingleMinimumSampleSizeTwoConditions(2, 0.05, 0.1, 0.02, 0.5, 3, 0),
+              SmallestN(2, {{0.05, 0.1}, {0.02, 0.5}}));
+    EXPECT_EQ(DefectsPerUnitSingleMinimumSampleSizeTwoConditions(2, 0.05, 0.1, 0.02, 0.5, 400, 0),
+              400);
+    EXPECT_EQ(DefectsPerUnitSingleMinimumSampleSize(2, 1e-10, 0.1, 3, 0), 0);
+}
+
+TEST(DefectsPerQuantitySingleTest, EvaluatesAmountsAsPerUnitPlansDo)
+{
+    EXPECT_EQ(DefectsPerQuantitySingleProbabilityAcceptance(0.0, 2.5, 1), 1.0);
+    EXPECT_EQ(DefectsPerQuantitySingleAverageSampleNumber(0.0, 2.5, 1, 1), 2.5);
+    EXPECT_EQ(DefectsPerQuantitySingleAverageSampleNumber(0.0, 2.5, 1, 0), 2.5);
+    EXPECT_EQ(DefectsPerQuantitySingleAverageSampleNumber(0.3, 2.5, 1, 7), 2.5);
+    EXPECT_EQ(DefectsPerQuantitySingleAverageSampleNumberFiniteLot(1, 2.5, 1, 40.0, 1), 2.5);
+    EXPECT_DOUBLE_EQ(DefectsPerQuantitySingleProbabilityAcceptance(0.4, 2.5, 2),
+                     PoissonCumulative(2, 1.0));
+    EXPECT_DOUBLE_EQ(DefectsPerQuantitySingleProbabilityAcceptanceFiniteLot(8, 2.5, 2, 10.0),
+                     BinomialCumulative(2, 8, 0.25));
+    const double lambda = 0.7;
+    const double s = 12.25;
+    const double expected =
+        Integral([&](double t) { return PoissonCumulative(3, lambda * t); }, 0.0, s);
+    EXPECT_NEAR(DefectsPerQuantitySingleAverageSampleNumber(lambda, s, 3, 1), expected,
+                1e-10 * expected);
+    const double lot = 80.5;
+    const double expectedInLot =
+        Integral([&](double t) { return BinomialCumulative(3, 30, t / lot); }, 0.0, s);
+    EXPECT_NEAR(DefectsPerQuantitySingleAverageSampleNumberFiniteLot(30, s, 3, lot, 1),
+                expectedInLot, 1e-10 * expectedInLot);
+}
+
+TEST(DefectsPerQuantitySingleTest, DesignsOnAGridOfThousandths)
+{
+    for (const auto& [aql, ltpd] : std::vector<std::pair<double, double>>{
+             {0.5, 2.0}, {0.02, 0.09}, {7.0, 15.0}, {100.0, 300.0}})
+    {
+        double s = -1.0;
+        int c = -1;
+        DefectsPerQuantitySingleDesignTwoLevels(aql, ltpd, 0.95, 0.10, s, c);
+        SCOPED_TRACE(testing::Message() << aql << " " << ltpd << ": s " << s << ", c " << c);
+        ASSERT_GT(s, 0.0);
+        const double thousandths = std::round(s * 1000.0);
+        EXPECT_EQ(s, thousandths / 1000.0);
+        EXPECT_GE(DefectsPerQuantitySingleProbabilityAcceptance(aql, s, c), 0.95);
+        EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(ltpd, s, c), 0.10);
+        // One thousandth less no longer protects at the LTPD.
+        EXPECT_GT(
+            DefectsPerQuantitySingleProbabilityAcceptance(ltpd, (thousandths - 1) / 1000.0, c),
+            0.10);
+        int n = 0;
+        int unitC = 0;
+        DefectsPerUnitSingleDesignTwoLevels(aql / 1000.0, ltpd / 1000.0, 0.95, 0.10, n, unitC);
+        EXPECT_EQ(thousandths, n);
+        EXPECT_EQ(c, unitC);
+
+        DefectsPerQuantitySingleDesignThreeLevels(aql, 1.2 * aql, ltpd, 0.95, 0.10, s, c);
+        EXPECT_GE(DefectsPerQuantitySingleProbabilityAcceptance(aql, s, c), 0.95);
+        EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(1.2 * aql, s, c), 0.95);
+        EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(ltpd, s, c), 0.10);
+    }
+    double s = -1.0;
+    int c = -1;
+    DefectsPerQuantitySingleDesignTwoLevels(0.5, 0.2, 0.95, 0.10, s, c);
+    EXPECT_EQ(s, 0.0);
+    EXPECT_EQ(c, 0);
+}
+
+} // namespace
+} // namespace Brosquin
