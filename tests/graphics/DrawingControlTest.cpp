@@ -76,21 +76,21 @@ TEST_F(DrawingControlTest, TakesTheFixedSizeOfEachModeAtTheTopLeft)
     {
         SizeMode mode;
         double factor;
-        void (TDrawingControl::*handler)();
-    } modes[] = {{SizeMode::FixedSizeNormal, 1, &TDrawingControl::vdFixedSizeNormal},
-                 {SizeMode::Size50, 0.5, &TDrawingControl::vdSize50},
-                 {SizeMode::Size75, 0.75, &TDrawingControl::vdSize75},
-                 {SizeMode::Size100, 1, &TDrawingControl::vdSize100},
-                 {SizeMode::Size125, 1.25, &TDrawingControl::vdSize125},
-                 {SizeMode::Size150, 1.5, &TDrawingControl::vdSize150},
-                 {SizeMode::Size175, 1.75, &TDrawingControl::vdSize175},
-                 {SizeMode::Size200, 2, &TDrawingControl::vdSize200},
-                 {SizeMode::Size250, 2.5, &TDrawingControl::vdSize250},
-                 {SizeMode::Size300, 3, &TDrawingControl::vdSize300},
-                 {SizeMode::Size400, 4, &TDrawingControl::vdSize400}};
+        void (*handler)(TDrawingControl&);
+    } modes[] = {{SizeMode::FixedSizeNormal, 1, [](TDrawingControl& c) { c.vdFixedSizeNormal(); }},
+                 {SizeMode::Size50, 0.5, [](TDrawingControl& c) { c.vdSize50(); }},
+                 {SizeMode::Size75, 0.75, [](TDrawingControl& c) { c.vdSize75(); }},
+                 {SizeMode::Size100, 1, [](TDrawingControl& c) { c.vdSize100(); }},
+                 {SizeMode::Size125, 1.25, [](TDrawingControl& c) { c.vdSize125(); }},
+                 {SizeMode::Size150, 1.5, [](TDrawingControl& c) { c.vdSize150(); }},
+                 {SizeMode::Size175, 1.75, [](TDrawingControl& c) { c.vdSize175(); }},
+                 {SizeMode::Size200, 2, [](TDrawingControl& c) { c.vdSize200(); }},
+                 {SizeMode::Size250, 2.5, [](TDrawingControl& c) { c.vdSize250(); }},
+                 {SizeMode::Size300, 3, [](TDrawingControl& c) { c.vdSize300(); }},
+                 {SizeMode::Size400, 4, [](TDrawingControl& c) { c.vdSize400(); }}};
     for (const auto& mode : modes)
     {
-        (control->*mode.handler)();
+        mode.handler(*control);
         EXPECT_EQ(control->Size(), mode.mode);
         const QSize expected(static_cast<int>(20 * mode.factor * 12 + 16),
                              static_cast<int>(10 * mode.factor * 12 + 16));
