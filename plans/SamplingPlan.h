@@ -72,6 +72,15 @@ public:
     // or 3 (number of intervals), with the reason in message.
     int ValidateRange(const Real& minimum, const Real& maximum, const Real& intervals,
                       String& message);
+    // Curves for plot lines: plan is the plan, input the curve input (an OptimizationInput) whose
+    // value holds the quality level; each gives the plan's measure there.
+    static const Real* PaCurve(void* plan, void* input);
+    static const Real* PaMaximumCurve(void* plan, void* input);
+    static const Real* PaMinimumCurve(void* plan, void* input);
+    static const Real* ASNCurve(void* plan, void* input);
+    static const Real* CostCurve(void* plan, void* input);
+    static const Real* AOQCurve(void* plan, void* input);
+
     // For a plan whose characteristic has quantity units: sets that unit's name (trimmed) and the
     // units name built from it. Does not recompute the summary.
     void vdSetUnitsText(const char* text);
@@ -183,6 +192,7 @@ protected:
 
 private:
     using Measure = Real& (SamplingPlan::*)(const Real&);
+    static const Real* CurveValue(void* plan, void* input, Measure measure);
     // The measure at quality level x, copied out of the scratch result.
     Real ValueAt(Measure measure, double x);
     // The inverse OC search for a Pa strictly between 0 and 1.

@@ -1,6 +1,8 @@
 #include "plans/RealValues.h"
 #include "plans/SamplingPlan.h"
 
+#include "core/OptimizationInput.h"
+
 #include "plans/TextValidation.h"
 
 #include <algorithm>
@@ -24,6 +26,42 @@ String PointText(const Real& value)
 }
 
 } // namespace
+
+const Real* SamplingPlan::CurveValue(void* plan, void* input, Measure measure)
+{
+    return &(static_cast<SamplingPlan*>(plan)->*measure)(
+        static_cast<OptimizationInput*>(input)->value);
+}
+
+const Real* SamplingPlan::PaCurve(void* plan, void* input)
+{
+    return CurveValue(plan, input, &SamplingPlan::dPa);
+}
+
+const Real* SamplingPlan::PaMaximumCurve(void* plan, void* input)
+{
+    return CurveValue(plan, input, &SamplingPlan::dPaMaximum);
+}
+
+const Real* SamplingPlan::PaMinimumCurve(void* plan, void* input)
+{
+    return CurveValue(plan, input, &SamplingPlan::dPaMinimum);
+}
+
+const Real* SamplingPlan::ASNCurve(void* plan, void* input)
+{
+    return CurveValue(plan, input, &SamplingPlan::dASN);
+}
+
+const Real* SamplingPlan::CostCurve(void* plan, void* input)
+{
+    return CurveValue(plan, input, &SamplingPlan::dCost);
+}
+
+const Real* SamplingPlan::AOQCurve(void* plan, void* input)
+{
+    return CurveValue(plan, input, &SamplingPlan::dAOQ);
+}
 
 Real SamplingPlan::ValueAt(Measure measure, double x)
 {

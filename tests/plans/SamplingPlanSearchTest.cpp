@@ -1,3 +1,4 @@
+#include "core/OptimizationInput.h"
 #include "plans/SamplingPlan.h"
 #include "tests/plans/PlanTestEnvironment.h"
 
@@ -86,6 +87,21 @@ TEST_F(SamplingPlanSearchTest, SummaryOfAPlanWithoutAOQ)
     rising.vdUpdateSummary();
     ExpectClose(rising.RangeUpper(), -std::log(1 / 0.95 - 1), 1e-13);
     ExpectClose(rising.RangeLower(), -std::log(9.0), 1e-13);
+}
+
+TEST_F(SamplingPlanSearchTest, CurvesGiveTheMeasuresAtTheInputLevel)
+{
+    LogisticPlan plan(true);
+    OptimizationInput input;
+    input.value = Number(1);
+    EXPECT_EQ(SamplingPlan::PaCurve(&plan, &input)->dValue(), 1 / (1 + std::exp(1.0)));
+    EXPECT_EQ(SamplingPlan::PaMaximumCurve(&plan, &input)->dValue(), 1 / (1 + std::exp(1.0)));
+    EXPECT_EQ(SamplingPlan::PaMinimumCurve(&plan, &input)->dValue(), 1 / (1 + std::exp(1.0)));
+    EXPECT_EQ(SamplingPlan::ASNCurve(&plan, &input)->dValue(), 6);
+    EXPECT_EQ(SamplingPlan::CostCurve(&plan, &input)->dValue(), 1);
+    EXPECT_EQ(MessageOf(*SamplingPlan::AOQCurve(&plan, &input)), "AOQ not defined");
+    input.value = MessageValue("Overflow");
+    EXPECT_EQ(MessageOf(*SamplingPlan::PaCurve(&plan, &input)), "Overflow");
 }
 
 TEST_F(SamplingPlanSearchTest, TheBasePartOfTheRecord)
