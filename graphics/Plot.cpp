@@ -372,7 +372,9 @@ void Plot::vdSetOffAxisVariableValue(std::uint32_t i, const char* text)
     }
     OffAxisVariableInfo& info = *offAxis[i - 1];
     const Real value = RealOf(text);
-    if (value != info.value)
+    // A value that is not a number is ignored; one that replaces no number is a change, or the
+    // variable could never be given a value again.
+    if (IsNumber(value) && (!IsNumber(info.value) || value != info.value))
     {
         info.value = value;
         info.valueText = value.Text(5, true);

@@ -66,7 +66,8 @@ public:
     virtual void vdCalculateLines();
     virtual const char* const* GetLineResolutionList() const { return ResolutionNames; }
 
-    // A new Drawing of the plot, owned by the caller; brings the curves up to date first.
+    // A new Drawing of the plot, owned by the caller (null when memory is exhausted); brings the
+    // curves up to date first.
     Drawing* GetDrawing();
 
     // Sizes of texts as the options dialog shows them: "Normal" is 1.0, others read "2.5 x".
@@ -119,8 +120,9 @@ public:
     void vdSetCommentsSize(double size);
     void vdSetResolution(std::int32_t index);
     void vdSetOffAxisVariableName(std::uint32_t i, const char* text);
-    // Reads the text as a number; a number that differs from the one held is stored and the text
-    // rewritten with 5 significant digits. Anything else is ignored.
+    // Reads the text as a number; a number that differs from the value held (or replaces one that
+    // is not a number) is stored and the text rewritten with 5 significant digits. Anything else
+    // is ignored.
     void vdSetOffAxisVariableValue(std::uint32_t i, const char* text);
     void vdSetComment(std::uint32_t i, const char* text);
     void vdSetLineLabel(std::uint32_t i, const char* text);

@@ -70,7 +70,7 @@ bool Plot::SampleLine(LineInfo& line, std::vector<Real>& x, std::vector<Real>& y
         }
         return !x.empty();
     }
-    if (variable == nullptr || !HasXRange())
+    if (variable == nullptr)
     {
         return false;
     }

@@ -330,6 +330,12 @@ TEST(PlotSetterRules, OffAxisValueIsReadAndRewrittenWithFiveDigits)
     plot.vdSetOffAxisVariableValue(1, "1.5 10^-8");
     EXPECT_EQ(Str(plot.OffAxisVariable(1)->valueText), "1.5 10^-8");
     EXPECT_EQ(plot.OffAxisVariable(2), nullptr);
+
+    // A variable that starts without a number can still be given one.
+    plot.vdAddOffAxisVariable("C1", "none", nullptr);
+    EXPECT_EQ(Str(plot.OffAxisVariable(2)->value), "\"Illegal string\"");
+    plot.vdSetOffAxisVariableValue(2, "2");
+    EXPECT_EQ(Str(plot.OffAxisVariable(2)->value), "2");
 }
 
 TEST(PlotSetterRules, LabelsOfTheXAxis)
