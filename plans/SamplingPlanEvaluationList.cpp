@@ -1,0 +1,426 @@
+#include "plans/SamplingPlanEvaluationList.h"
+
+#include "graphics/Drawing.h"
+#include "graphics/Plot.h"
+#include "plans/QualityLevelRange.h"
+#include "plans/RealValues.h"
+#include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanSession.h"
+
+#include <algorithm>
+#include <array>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+constexpr std::uint32_t colourCount = 12;
+// Indexed by the plan number modulo 12, so the 12th plan takes the first entry.
+constexpr std::array<Colour, colourCount> planColours = {
+    0x000000, // black
+    0x0000FF, // red
+    0xFF0000, // blue
+    0x00FF00, // green
+    0x00FFFF, // yellow
+    0xFFFF00, // cyan
+    0xFF00FF, // magenta
+    0x800080, // purple
+    0x000080, // maroon
+    0x008000, // dark green
+    0x800000, // navy
+    0x808080, // grey
+};
+
+constexpr double axisRatio = 1.5;
+constexpr double planLineThickness = 0.2;
+constexpr std::uint8_t solid = 1;
+constexpr std::uint8_t dash = 2;
+constexpr std::uint8_t dot = 3;
+constexpr std::uint8_t plusSign = 9;
+constexpr double finiteLotPointSize = 0.4;
+constexpr double costSubTitleSize = 0.8;
+// The value texts that tell a plan's Pa line from its maximum and minimum lines in the OC plot.
+constexpr const char* paLineValue = "0";
+constexpr const char* boundLineValue = "1";
+constexpr std::uint32_t defaultIntervals = 10;
+
+bool IsBoundLine(const Plot& plot, std::uint32_t line)
+{
+    const LineInfo* info = plot.Line(line);
+    return info && info->valueText.Length() > 0 && *info->valueText.Text() == *boundLineValue;
+}
+
+// One line of a plan in a plot. On a finite lot the levels are multiples of a step, so the line is
+// drawn as unconnected points there.
+void vdAddCurve(Plot& plot, OptimizationPointFunction function, SamplingPlan& plan,
+                OptimizationInput& input, const char* valueText, Colour colour)
+{
+    const char* label = plan.Description().Text();
+    if (plan.IsFiniteLot())
+        plot.vdAddLineWithValue(function, nullptr, &plan, &input, plan.dQualityLevelStep().dValue(),
+                                label, valueText, planLineThickness, colour, solid, false, plusSign,
+                                finiteLotPointSize);
+    else
+        plot.vdAddLine(function, nullptr, &plan, &input, label, valueText, planLineThickness,
+                       colour, solid);
+}
+
+} // namespace
+
+Colour SamplingPlanEvaluationList::LineColour(std::uint32_t n)
+{
+    return planColours[n % colourCount];
+}
+
+SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owner,
+                                                       std::vector<std::uint32_t> positions)
+    : session(&owner)
+{
+    for (std::uint32_t position : positions)
+        if (MayAdd(position))
+            planIndexes.push_back(position);
+
+    ocPlot = std::make_unique<Plot>(&curveInput, 0);
+    asnPlot = std::make_unique<Plot>(&curveInput, 0);
+    costPlot = std::make_unique<Plot>(&curveInput, 0);
+    if (Count() > 0 && Plan(1).IsAOQDefined())
+        aoqPlot = std::make_unique<Plot>(&curveInput, 0);
+    ocPlot->vdSetMainTitle("OC Curve");
+    ocPlot->vdSetYAxisLabel("Pa");
+    asnPlot->vdSetMainTitle("ASN Curve");
+    asnPlot->vdSetYAxisLabel("ASN");
+    costPlot->vdSetSubTitleSize(costSubTitleSize);
+    vdSetCostTitles();
+    if (aoqPlot)
+    {
+        aoqPlot->vdSetMainTitle("AOQ Curve");
+        aoqPlot->vdSetYAxisLabel("AOQ");
+    }
+    for (Plot* plot : Plots())
+        plot->vdSetAxisRatio(axisRatio);
+    if (Count() > 0)
+    {
+        vdSetCharacteristicTitles();
+        for (std::uint32_t i = 1; i <= Count(); ++i)
+            vdAddPlanLines(Plan(i), i, LineColour(i));
+        vdRecompute();
+    }
+    // Last, so that the session never knows a list that failed to build.
+    session->vdRegisterEvaluationList(this);
+}
+
+SamplingPlanEvaluationList::~SamplingPlanEvaluationList()
+{
+    if (session)
+        session->vdUnregisterEvaluationList(this);
+    if (!ownsDisplayObjects)
+    {
+        // They belong to the window's display components now.
+        for (auto* plot : {&ocPlot, &asnPlot, &costPlot, &aoqPlot})
+            (void)plot->release();
+        for (auto* table : {&plansTable, &percentilesTable, &curvesTable})
+            (void)table->release();
+    }
+}
+
+std::uint32_t SamplingPlanEvaluationList::PlanIndex(std::uint32_t displayPosition) const
+{
+    return displayPosition >= 1 && displayPosition <= Count() ? planIndexes[displayPosition - 1]
+                                                              : 0;
+}
+
+SamplingPlan* SamplingPlanEvaluationList::GetPlan(std::uint32_t displayPosition) const
+{
+    return session ? session->Plan(PlanIndex(displayPosition)) : nullptr;
+}
+
+SamplingPlan& SamplingPlanEvaluationList::Plan(std::uint32_t displayPosition) const
+{
+    return *session->Plan(planIndexes[displayPosition - 1]);
+}
+
+std::uint32_t SamplingPlanEvaluationList::DisplayPosition(std::uint32_t sessionIndex) const
+{
+    auto found = std::find(planIndexes.begin(), planIndexes.end(), sessionIndex);
+    return found == planIndexes.end() ? 0
+                                      : static_cast<std::uint32_t>(found - planIndexes.begin()) + 1;
+}
+
+bool SamplingPlanEvaluationList::MayAdd(std::uint32_t sessionIndex) const
+{
+    // Plans of one list share a characteristic: units, axes and tables are those of the first.
+    const SamplingPlan* plan = session ? session->Plan(sessionIndex) : nullptr;
+    return plan && DisplayPosition(sessionIndex) == 0 &&
+           (Count() == 0 || plan->CharacteristicId() == Plan(1).CharacteristicId());
+}
+
+std::uint32_t SamplingPlanEvaluationList::PaLinePosition(std::uint32_t displayPosition) const
+{
+    std::uint32_t paLines = 0;
+    for (std::uint32_t line = 1; line <= ocPlot->LineCount(); ++line)
+        if (!IsBoundLine(*ocPlot, line) && ++paLines == displayPosition)
+            return line;
+    return ocPlot->LineCount() + 1;
+}
+
+bool SamplingPlanEvaluationList::ShowsBounds(SamplingPlan& plan) const
+{
+    return worstCaseCurves && !plan.IsPaSingleValued();
+}
+
+Colour SamplingPlanEvaluationList::FreeColour() const
+{
+    for (std::uint32_t c = 1; c <= colourCount; ++c)
+    {
+        bool used = false;
+        for (std::uint32_t line = 1; line <= ocPlot->LineCount() && !used; ++line)
+            used = ocPlot->Line(line)->colour == LineColour(c);
+        if (!used)
+            return LineColour(c);
+    }
+    return LineColour(Count());
+}
+
+void SamplingPlanEvaluationList::vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition,
+                                                Colour colour)
+{
+    const std::uint32_t paLine = PaLinePosition(displayPosition);
+    vdAddCurve(*ocPlot, SamplingPlan::PaCurve, plan, curveInput, paLineValue, colour);
+    ocPlot->vdMoveLine(ocPlot->LineCount(), paLine);
+    if (ShowsBounds(plan))
+        vdAddBoundLines(plan, paLine, colour);
+    vdAddCurve(*asnPlot, SamplingPlan::ASNCurve, plan, curveInput, nullptr, colour);
+    asnPlot->vdMoveLine(asnPlot->LineCount(), displayPosition);
+    vdAddCurve(*costPlot, SamplingPlan::CostCurve, plan, curveInput, nullptr, colour);
+    costPlot->vdMoveLine(costPlot->LineCount(), displayPosition);
+    if (aoqPlot)
+    {
+        vdAddCurve(*aoqPlot, SamplingPlan::AOQCurve, plan, curveInput, nullptr, colour);
+        aoqPlot->vdMoveLine(aoqPlot->LineCount(), displayPosition);
+    }
+}
+
+void SamplingPlanEvaluationList::vdAddBoundLines(SamplingPlan& plan, std::uint32_t paLine,
+                                                 Colour colour)
+{
+    ocPlot->vdAddLine(SamplingPlan::PaMaximumCurve, nullptr, &plan, &curveInput,
+                      "Maximum Probability of Acceptance", boundLineValue, 0, colour, dash);
+    ocPlot->vdMoveLine(ocPlot->LineCount(), paLine + 1);
+    ocPlot->vdAddLine(SamplingPlan::PaMinimumCurve, nullptr, &plan, &curveInput,
+                      "Minimum Probability of Acceptance", boundLineValue, 0, colour, dot);
+    ocPlot->vdMoveLine(ocPlot->LineCount(), paLine + 2);
+}
+
+void SamplingPlanEvaluationList::vdAddPlan(std::uint32_t sessionIndex)
+{
+    if (!MayAdd(sessionIndex))
+        return;
+    // In front of the first larger index, so a list in session order stays so.
+    auto place = std::find_if(planIndexes.begin(), planIndexes.end(),
+                              [sessionIndex](std::uint32_t k) { return sessionIndex < k; });
+    const auto p = static_cast<std::uint32_t>(place - planIndexes.begin()) + 1;
+    planIndexes.insert(place, sessionIndex);
+    if (Count() == 1)
+        vdSetCharacteristicTitles();
+    vdAddPlanLines(Plan(p), p, FreeColour());
+    vdRecompute();
+}
+
+void SamplingPlanEvaluationList::vdRemovePlan(std::uint32_t displayPosition)
+{
+    if (displayPosition < 1 || displayPosition > Count())
+        return;
+    const std::uint32_t paLine = PaLinePosition(displayPosition);
+    planIndexes.erase(planIndexes.begin() + (displayPosition - 1));
+    ocPlot->vdDeleteLine(paLine);
+    while (IsBoundLine(*ocPlot, paLine))
+        ocPlot->vdDeleteLine(paLine);
+    for (Plot* plot : Plots())
+        if (plot != ocPlot.get())
+            plot->vdDeleteLine(displayPosition);
+    // An emptied list has no plan to recompute from; its window closes, or a moved plan comes
+    // back through vdAddPlan.
+    if (Count() > 0)
+        vdRecompute();
+}
+
+void SamplingPlanEvaluationList::vdSetWorstCaseCurves(bool on)
+{
+    if (on == worstCaseCurves)
+        return;
+    worstCaseCurves = on;
+    if (on)
+    {
+        // Backwards, so that line i is still plan i's Pa line when plan i is reached.
+        for (std::uint32_t i = Count(); i >= 1; --i)
+            if (ShowsBounds(Plan(i)))
+                vdAddBoundLines(Plan(i), i, ocPlot->Line(i)->colour);
+    }
+    else
+    {
+        for (std::uint32_t line = ocPlot->LineCount(); line >= 1; --line)
+            if (IsBoundLine(*ocPlot, line))
+                ocPlot->vdDeleteLine(line);
+    }
+    vdRecompute();
+}
+
+void SamplingPlanEvaluationList::vdRecompute()
+{
+    // An emptied list reads no plan.
+    if (Count() == 0)
+        return;
+    Real xMinimum, xMaximum, asnMinimum, asnMaximum, costMinimum, costMaximum, aoqMinimum,
+        aoqMaximum;
+    vdComputeScales(xMinimum, xMaximum, asnMinimum, asnMaximum, costMinimum, costMaximum,
+                    aoqMinimum, aoqMaximum);
+    vdBuildPlansTable();
+    vdBuildPercentilesTable();
+    tableMinimum = xMinimum;
+    tableMaximum = xMaximum;
+    tableIntervals = Number(defaultIntervals);
+    vdBuildCurvesTable();
+    for (Plot* plot : Plots())
+    {
+        plot->vdSetXAxisMinimum(xMinimum);
+        plot->vdSetXAxisMaximum(xMaximum);
+    }
+    ocPlot->vdSetYAxisMinimum(Number(0));
+    ocPlot->vdSetYAxisMaximum(Number(1));
+    asnPlot->vdSetYAxisMinimum(asnMinimum);
+    asnPlot->vdSetYAxisMaximum(asnMaximum);
+    costPlot->vdSetYAxisMinimum(costMinimum);
+    costPlot->vdSetYAxisMaximum(costMaximum);
+    if (aoqPlot)
+    {
+        aoqPlot->vdSetYAxisMinimum(aoqMinimum);
+        aoqPlot->vdSetYAxisMaximum(aoqMaximum);
+    }
+}
+
+bool SamplingPlanEvaluationList::PlanDeleted(std::uint32_t sessionIndex)
+{
+    // An index that names no plan of the session would shift every position above it.
+    if (!session || !session->Plan(sessionIndex))
+        return false;
+    const std::uint32_t p = DisplayPosition(sessionIndex);
+    if (p != 0)
+    {
+        vdRemovePlan(p);
+        changed = true;
+    }
+    for (std::uint32_t& k : planIndexes)
+        if (k > sessionIndex)
+            --k;
+    return p != 0;
+}
+
+void SamplingPlanEvaluationList::vdPlanInserted(std::uint32_t sessionIndex)
+{
+    for (std::uint32_t& k : planIndexes)
+        if (k >= sessionIndex)
+            ++k;
+}
+
+void SamplingPlanEvaluationList::vdPlanReplaced(std::uint32_t sessionIndex)
+{
+    const std::uint32_t p = DisplayPosition(sessionIndex);
+    if (p == 0)
+        return;
+    vdRemovePlan(p);
+    vdAddPlan(sessionIndex);
+    changed = true;
+}
+
+void SamplingPlanEvaluationList::vdDefinitionsChanged()
+{
+    vdRecompute();
+    changed = true;
+}
+
+void SamplingPlanEvaluationList::vdUnitsChanged()
+{
+    if (Count() == 0 || Plan(1).CharacteristicId() == SamplingPlan::DefectsPerQuantity)
+        return;
+    vdSetUnitsLabels();
+    for (std::uint32_t i = 1; i <= Count(); ++i)
+    {
+        SamplingPlan& plan = Plan(i);
+        if (!plan.IsFiniteLot())
+            continue;
+        const double step = plan.dQualityLevelStep().dValue();
+        ocPlot->vdSetLineValue(PaLinePosition(i), step);
+        for (Plot* plot : Plots())
+            if (plot != ocPlot.get())
+                plot->vdSetLineValue(i, step);
+    }
+    // The values of every curve are now in other units, whether or not the scales moved.
+    for (Plot* plot : Plots())
+        plot->vdMarkCurvesOutOfDate();
+    vdRecompute();
+    changed = true;
+}
+
+void SamplingPlanEvaluationList::vdCostParametersChanged()
+{
+    vdSetCostTitles();
+    // New costs change the cost curves even where their scale stays.
+    costPlot->vdMarkCurvesOutOfDate();
+    vdRecompute();
+    changed = true;
+}
+
+void SamplingPlanEvaluationList::vdSetCostTitles()
+{
+    const String title = CostTitle();
+    String mainTitle = title;
+    mainTitle += " Curve";
+    String subTitle("C0 = ");
+    subTitle += SamplingPlan::C0Text().Text();
+    subTitle += ", C1 = ";
+    subTitle += SamplingPlan::C1Text().Text();
+    costPlot->vdSetMainTitle(mainTitle.Text());
+    costPlot->vdSetSubTitle(subTitle.Text());
+    costPlot->vdSetYAxisLabel(title.Text());
+}
+
+void SamplingPlanEvaluationList::vdSetUnitsLabels()
+{
+    for (Plot* plot : Plots())
+        plot->vdSetXAxisLabel(Plan(1).UnitsName().Text());
+}
+
+void SamplingPlanEvaluationList::vdSetCharacteristicTitles()
+{
+    vdSetUnitsLabels();
+    for (Plot* plot : Plots())
+        plot->vdSetKeyTitle(Plan(1).CharacteristicName());
+}
+
+String SamplingPlanEvaluationList::CostTitle()
+{
+    return String(SamplingPlan::CostTitle().Length() > 0 ? SamplingPlan::CostTitle().Text()
+                                                         : "Cost");
+}
+
+std::vector<Plot*> SamplingPlanEvaluationList::Plots() const
+{
+    std::vector<Plot*> plots = {ocPlot.get(), asnPlot.get(), costPlot.get()};
+    if (aoqPlot)
+        plots.push_back(aoqPlot.get());
+    return plots;
+}
+
+void SamplingPlanEvaluationList::vdForgetSession()
+{
+    for (Plot* plot : Plots())
+        while (plot->LineCount() > 0)
+            plot->vdDeleteLine(plot->LineCount());
+    planIndexes.clear();
+    session = nullptr;
+    changed = true;
+}
+
+} // namespace Brosquin

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/String.h"
+#include "plans/SamplingPlan.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace Brosquin
+{
+
+class SamplingPlanEvaluationList;
+
+// The plans of one session in display order, each with its check mark, and the evaluation lists
+// open on them. Every change of the plans, the definitions, the units or the cost parameters goes
+// through the session, which passes it on to each open evaluation list so that their plots and
+// tables follow. Plans are addressed by their 1-based position.
+class SamplingPlanSession
+{
+public:
+    SamplingPlanSession() = default;
+    SamplingPlanSession(const SamplingPlanSession&) = delete;
+    SamplingPlanSession& operator=(const SamplingPlanSession&) = delete;
+    // Deletes the plans; evaluation lists still open are left empty and no longer refer to it.
+    ~SamplingPlanSession();
+
+    std::uint32_t Count() const { return static_cast<std::uint32_t>(plans.size()); }
+    // The plan at a position, null outside 1..Count().
+    SamplingPlan* Plan(std::uint32_t position) const;
+
+    // Appends the plan (owned from now on); no evaluation list shows it yet.
+    void vdAddPlan(std::unique_ptr<SamplingPlan> plan);
+    // Takes the plan at the position out of every evaluation list, then deletes it. A position
+    // outside 1..Count() changes nothing.
+    void vdDeletePlan(std::uint32_t position);
+    // Moves a plan to another position, the plans between shifting by one; the evaluation lists
+    // that showed it show it again under its new position.
+    void vdMovePlan(std::uint32_t from, std::uint32_t to);
+    // After the plan at the position was edited in place: the lists showing it rebuild its curves.
+    void vdReplacePlan(std::uint32_t position);
+
+    // After the definitions, the units or the cost parameters changed: every plan's summary is
+    // brought up to date, then every evaluation list.
+    void vdApplyDefinitions();
+    void vdSetUnits();
+    void vdApplyCostParameters();
+
+    // Set (clear) every check mark; true when at least one changed.
+    bool CheckAll();
+    bool UncheckAll();
+
+    // A new evaluation list of the checked plans, or null with the reason in message when no plan
+    // is checked or the checked plans differ in characteristic.
+    std::unique_ptr<SamplingPlanEvaluationList> vdEvaluateCheckedPlans(String& message);
+
+    std::uint32_t EvaluationListCount() const
+    {
+        return static_cast<std::uint32_t>(evaluationLists.size());
+    }
+
+private:
+    friend class SamplingPlanEvaluationList;
+
+    bool SetAllChecks(bool on);
+    void vdRegisterEvaluationList(SamplingPlanEvaluationList* list);
+    void vdUnregisterEvaluationList(SamplingPlanEvaluationList* list);
+    template <class Notification> void vdTellEvaluationLists(Notification notification);
+
+    std::vector<std::unique_ptr<SamplingPlan>> plans;
+    // The lists alive now; each belongs to its evaluation window.
+    std::vector<SamplingPlanEvaluationList*> evaluationLists;
+};
+
+} // namespace Brosquin
