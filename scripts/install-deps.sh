@@ -7,7 +7,8 @@ packages=(
   build-essential cmake ninja-build
   libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   qt6-base-dev qt6-svg-dev libgl-dev
-  fonts-dejavu-core
+  # Liberation Sans has Arial's metrics, so drawn text is as wide as the layout measured it.
+  fonts-dejavu-core fonts-liberation
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace Brosquin
 {
@@ -93,6 +94,27 @@ double LogGamma(double x)
         return LogGammaNearTwo(y - 2.0) + std::log(product);
     }
     return (x - 0.5) * std::log(x) - x + logSqrtTwoPi + StirlingError(x);
+}
+
+double LogBeta(double a, double b)
+{
+    if (a > b)
+        std::swap(a, b);
+    const double s = a + b;
+    if (a >= 10.0)
+    {
+        // Stirling's form of all three terms: the large parts combine into logarithms of the
+        // ratios a/s and b/s, which stay moderate.
+        return (a - 0.5) * std::log(a / s) + (b - 0.5) * std::log1p(-a / s) - 0.5 * std::log(s) +
+               logSqrtTwoPi + StirlingError(a) + StirlingError(b) - StirlingError(s);
+    }
+    if (b >= 10.0)
+    {
+        // ln Gamma(b) - ln Gamma(a + b) in Stirling's form, with a small beside b.
+        return LogGamma(a) - (b - 0.5) * std::log1p(a / b) - a * std::log(s) + a +
+               StirlingError(b) - StirlingError(s);
+    }
+    return LogGamma(a) + LogGamma(b) - LogGamma(s);
 }
 
 double NormalTailArea(double x, bool upper)

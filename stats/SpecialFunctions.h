@@ -11,6 +11,10 @@ namespace Brosquin
 // ln Gamma(x) for x > 0; for x so small that x + 1 rounds to 1 it is -ln x.
 double LogGamma(double x);
 
+// ln B(a, b) = ln Gamma(a) + ln Gamma(b) - ln Gamma(a + b) for a > 0, b > 0, without the
+// cancellation of the three logarithms when a or b is large.
+double LogBeta(double a, double b);
+
 // Standard normal tail area: P(Z > x) when upper is true, Phi(x) = P(Z < x) when it is false.
 double NormalTailArea(double x, bool upper);
 

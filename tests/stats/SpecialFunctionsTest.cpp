@@ -62,6 +62,28 @@ TEST(LogGammaTest, AgreesWithBoostOverAWideGrid)
     EXPECT_LT(worst, 1e-14);
 }
 
+TEST(LogBetaTest, KeepsFullPrecisionWhenOneParameterIsLarge)
+{
+    // mpmath.log(mpmath.beta(a, b)) at 40 digits of the double arguments.
+    struct Pair
+    {
+        double a;
+        double b;
+        double dValue;
+    };
+    const std::vector<Pair> values = {
+        {1.0, 1e6, -13.815510557964274104},   {1e6, 1.0, -13.815510557964274104},
+        {0.5, 1e8, -8.637975427801482649},    {1e5, 2e5, -190958.88527911684967},
+        {2.5, 3.5, -3.3018352699620526098},   {1e-3, 50.0, 6.9032768856098271687},
+        {10.0, 10.0, -13.736229227036554814}, {1000.0, 2000.0, -1911.8746142144515688},
+        {30.0, 1e10, -619.51848897454569615}, {12.5, 7.25, -12.812329327932779412},
+        {3.0, 17.0, -7.9748769005588759230},
+    };
+    for (const Pair& value : values)
+        EXPECT_LT(RelativeError(LogBeta(value.a, value.b), value.dValue), 1e-14)
+            << "a = " << value.a << ", b = " << value.b;
+}
+
 TEST(NormalTailAreaTest, KeepsFullPrecisionFarIntoBothTails)
 {
     // mpmath.ncdf at 40 digits.
