@@ -1,0 +1,470 @@
+#include "graphics/qt/DrawingControl.h"
+
+#include "graphics/Drawing.h"
+#include "graphics/Line.h"
+#include "platform/ApplicationPrinter.h"
+#include "platform/ScriptedUserInteraction.h"
+#include "tests/graphics/DisplayControlSupport.h"
+#include "tests/graphics/RecordingCanvas.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QPrinter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+constexpr Colour grey = 0x808080;
+
+// A drawing of width x height units with an invisible frame fixing its bounds.
+Drawing* FramedDrawing(double width, double height)
+{
+    auto* drawing = new Drawing;
+    drawing->AddRect(0, 0, width, height, 0, 0, 0, false, 0, 0);
+    return drawing;
+}
+
+// Components live in a container without a layout, as on the evaluation window's tab pages. The
+// container's font has a character height of 10 pixels, so one world unit is 12 pixels.
+class DrawingControlTest : public testing::Test
+{
+protected:
+    QWidget container;
+    TDrawingControl* control = nullptr;
+
+    void SetUp() override
+    {
+        QFont font = container.font();
+        font.setPixelSize(10);
+        container.setFont(font);
+        container.resize(400, 300);
+        control = new TDrawingControl(&container);
+        container.show();
+        ASSERT_DOUBLE_EQ(control->dLineHeight(), 12);
+    }
+};
+
+TEST_F(DrawingControlTest, StartsFittedToItsParentWithNothingToShow)
+{
+    EXPECT_EQ(control->Size(), SizeMode::SizeToFit);
+    EXPECT_EQ(control->Margin(), 0);
+    EXPECT_EQ(control->ShownDrawing(), nullptr);
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 400, 300));
+    container.resize(320, 250);
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 320, 250));
+    // Nothing to show: a fixed size is 10 x 10 pixels.
+    control->vdFixedSizeNormal();
+    EXPECT_EQ(control->size(), QSize(10, 10));
+}
+
+TEST_F(DrawingControlTest, TakesTheFixedSizeOfEachModeAtTheTopLeft)
+{
+    control->vdSetDrawing(FramedDrawing(20, 10));
+    control->vdSetMargin(8);
+    const struct
+    {
+        SizeMode mode;
+        double factor;
+        void (*handler)(TDrawingControl&);
+    } modes[] = {{SizeMode::FixedSizeNormal, 1, [](TDrawingControl& c) { c.vdFixedSizeNormal(); }},
+                 {SizeMode::Size50, 0.5, [](TDrawingControl& c) { c.vdSize50(); }},
+                 {SizeMode::Size75, 0.75, [](TDrawingControl& c) { c.vdSize75(); }},
+                 {SizeMode::Size100, 1, [](TDrawingControl& c) { c.vdSize100(); }},
+                 {SizeMode::Size125, 1.25, [](TDrawingControl& c) { c.vdSize125(); }},
+                 {SizeMode::Size150, 1.5, [](TDrawingControl& c) { c.vdSize150(); }},
+                 {SizeMode::Size175, 1.75, [](TDrawingControl& c) { c.vdSize175(); }},
+                 {SizeMode::Size200, 2, [](TDrawingControl& c) { c.vdSize200(); }},
+                 {SizeMode::Size250, 2.5, [](TDrawingControl& c) { c.vdSize250(); }},
+                 {SizeMode::Size300, 3, [](TDrawingControl& c) { c.vdSize300(); }},
+                 {SizeMode::Size400, 4, [](TDrawingControl& c) { c.vdSize400(); }}};
+    for (const auto& mode : modes)
+    {
+        mode.handler(*control);
+        EXPECT_EQ(control->Size(), mode.mode);
+        const QSize expected(static_cast<int>(20 * mode.factor * 12 + 16),
+                             static_cast<int>(10 * mode.factor * 12 + 16));
+        EXPECT_EQ(control->geometry(), QRect(QPoint(0, 0), expected)) << mode.factor;
+    }
+    // 50 %: 20 * 0.5 * 12 + 16 = 136 by 10 * 0.5 * 12 + 16 = 76.
+    control->vdSize50();
+    EXPECT_EQ(control->size(), QSize(136, 76));
+    // A margin set in a fixed size takes effect at once; back to fitting, the parent is filled.
+    control->vdSetMargin(2);
+    EXPECT_EQ(control->size(), QSize(124, 64));
+    control->vdSizeToFit();
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 400, 300));
+    container.resize(500, 200);
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 500, 200));
+}
+
+TEST_F(DrawingControlTest, HasNoSizeLimit)
+{
+    control->vdSetDrawing(FramedDrawing(3000, 100));
+    control->vdSize400();
+    EXPECT_EQ(control->size(), QSize(3000 * 4 * 12, 100 * 4 * 12));
+}
+
+TEST_F(DrawingControlTest, RaisesOnChangeOnlyWhenTheSizeModeChanges)
+{
+    std::vector<QObject*> senders;
+    control->OnChange = [&](QObject* sender) { senders.push_back(sender); };
+    control->vdSize75();
+    control->vdSize75();
+    control->vdSetMargin(4);
+    control->vdSetMargin(4);
+    control->vdSizeToFit();
+    EXPECT_EQ(senders, (std::vector<QObject*>{control, control}));
+}
+
+TEST_F(DrawingControlTest, IgnoresMarginsThatAreNoPixelCount)
+{
+    control->vdSetMargin(3.5);
+    for (const double bad :
+         {-1.0, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+    {
+        control->vdSetMargin(bad);
+        EXPECT_EQ(control->Margin(), 3.5);
+    }
+}
+
+TEST_F(DrawingControlTest, ChecksTheMenuItemsOfTheSizeMode)
+{
+    QMenu& menu = *control->PopupMenu();
+    QStringList captions;
+    for (const QAction* item : menu.actions())
+        captions << (item->isSeparator() ? "-" : item->text());
+    EXPECT_EQ(captions, QStringList({"&Size To Fit", "&Fixed Size - Normal", "Fi&xed Size - Custom",
+                                     "-", "&Print", "&Copy to Clipboard"}));
+    QAction* fit = MenuItem(menu, "&Size To Fit");
+    QAction* normal = MenuItem(menu, "&Fixed Size - Normal");
+    QAction* custom = MenuItem(menu, "Fi&xed Size - Custom");
+    QMenu* percentages = custom->menu();
+    ASSERT_NE(percentages, nullptr);
+    QStringList percentCaptions;
+    for (const QAction* item : percentages->actions())
+        percentCaptions << item->text();
+    EXPECT_EQ(percentCaptions, QStringList({"50%", "75%", "100%", "125%", "150%", "175%", "200%",
+                                            "250%", "300%", "400%"}));
+    EXPECT_EQ(percentages->defaultAction(), MenuItem(menu, "100%"));
+    EXPECT_TRUE(fit->isChecked());
+    EXPECT_TRUE(MenuItem(menu, "100%")->isChecked());
+
+    const auto checked = [&]
+    {
+        QStringList names;
+        for (QAction* item : {fit, normal, custom})
+            if (item->isChecked())
+                names << item->text();
+        for (const QAction* item : percentages->actions())
+            if (item->isChecked())
+                names << item->text();
+        return names;
+    };
+    MenuItem(menu, "75%")->trigger();
+    EXPECT_EQ(control->Size(), SizeMode::Size75);
+    EXPECT_EQ(checked(), QStringList({"Fi&xed Size - Custom", "75%"}));
+    normal->trigger();
+    EXPECT_EQ(control->Size(), SizeMode::FixedSizeNormal);
+    EXPECT_EQ(checked(), QStringList({"&Fixed Size - Normal"}));
+    // Choosing the size that is set keeps its check mark.
+    normal->trigger();
+    EXPECT_EQ(checked(), QStringList({"&Fixed Size - Normal"}));
+    fit->trigger();
+    EXPECT_EQ(control->Size(), SizeMode::SizeToFit);
+    EXPECT_EQ(checked(), QStringList({"&Size To Fit"}));
+}
+
+TEST_F(DrawingControlTest, OwnsTheDrawingItShows)
+{
+    Drawing* first = FramedDrawing(20, 10);
+    control->vdSetDrawing(first);
+    control->vdSetDrawing(nullptr);
+    EXPECT_EQ(control->ShownDrawing(), first);
+    // Handing over the Drawing already shown keeps it; a new one replaces (deletes) it.
+    control->vdSetDrawing(first);
+    EXPECT_EQ(control->ShownDrawing(), first);
+    EXPECT_EQ(first->Count(), 1u);
+    Drawing* second = FramedDrawing(5, 5);
+    control->vdSetDrawing(second);
+    EXPECT_EQ(control->ShownDrawing(), second);
+    control->vdDeleteGraphic();
+    EXPECT_EQ(control->ShownDrawing(), nullptr);
+    control->vdSetDrawing(FramedDrawing(1, 1));
+    // The last one goes with the component; the sanitizers see any leak or double delete.
+}
+
+TEST_F(DrawingControlTest, TakesANewDrawingsSizeInAFixedSize)
+{
+    control->vdFixedSizeNormal();
+    control->vdSetDrawing(FramedDrawing(20, 10));
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 240, 120));
+    control->vdSetDrawing(FramedDrawing(10, 10));
+    EXPECT_EQ(control->size(), QSize(120, 120));
+}
+
+TEST_F(DrawingControlTest, RedrawTakesTheSizeOfADrawingRebuiltInPlace)
+{
+    Drawing* drawing = FramedDrawing(20, 10);
+    control->vdSetDrawing(drawing);
+    control->vdSize50();
+    EXPECT_EQ(control->size(), QSize(120, 60));
+    drawing->Clear();
+    drawing->AddRect(0, 0, 30, 5, 1, grey, 0, true, grey, 0);
+    EXPECT_EQ(control->size(), QSize(120, 60));
+    control->vdRedraw();
+    EXPECT_EQ(control->size(), QSize(180, 30));
+    // Fitted, the component keeps filling its parent.
+    control->vdSizeToFit();
+    drawing->AddRect(0, 0, 50, 50, 1, grey, 0, true, grey, 0);
+    control->vdRedraw();
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 400, 300));
+}
+
+TEST_F(DrawingControlTest, CrossesOutWithTwoRedDiagonalsInsideTheBounds)
+{
+    Drawing* drawing = FramedDrawing(40, 10);
+    control->vdSetDrawing(drawing);
+    control->vdFixedSizeNormal();
+    const QSize before = control->size();
+    control->vdCrossOutGraphic();
+    EXPECT_EQ(control->size(), before);
+    ASSERT_EQ(drawing->Count(), 3u);
+    EXPECT_EQ(drawing->dRight(), 40);
+    EXPECT_EQ(drawing->dBottom(), 10);
+    for (std::uint32_t i : {2u, 3u})
+    {
+        EXPECT_EQ(drawing->Object(i)->uType(), Line::type);
+        EXPECT_EQ(drawing->Object(i)->uID, 0u);
+        EXPECT_EQ(drawing->Object(i)->HitTest(0, 0) != nullptr, i == 2) << "tolerance 0";
+    }
+    // At 10 pixels per unit the lines are 0.05 * 10 units = 5 pixels wide.
+    RecordingCanvas canvas;
+    drawing->vdDrawScaled(canvas, 10, 0, 10, 0, 0xFFFFFF);
+    ASSERT_EQ(canvas.painted.size(), 3u);
+    const auto& down = canvas.painted[1];
+    const auto& up = canvas.painted[2];
+    EXPECT_EQ(down.points, (std::vector<DevicePoint>{{0, 0}, {400, 100}}));
+    EXPECT_EQ(up.points, (std::vector<DevicePoint>{{0, 100}, {400, 0}}));
+    for (const auto& line : {down, up})
+    {
+        EXPECT_EQ(line.pen, (Pen{PenStyle::InsideFrame, 0x0000FF, 5}));
+    }
+    // Without a drawing there is nothing to cross out.
+    control->vdDeleteGraphic();
+    control->vdCrossOutGraphic();
+}
+
+// The drawing is 20 x 10 units with uID 42; its left half is an object with ID 7, its right half
+// one without. Fitted into 200 x 200 pixels it takes 200 x 100, from y = 50 down.
+class DrawingControlMouseTest : public DrawingControlTest
+{
+protected:
+    struct Event
+    {
+        std::string kind;
+        double x;
+        double y;
+        std::uint32_t object;
+        std::uint32_t graphic;
+    };
+    std::vector<Event> events;
+
+    void SetUp() override
+    {
+        DrawingControlTest::SetUp();
+        container.resize(200, 200);
+        auto* drawing = new Drawing;
+        drawing->uID = 42;
+        drawing->AddRect(0, 0, 10, 10, 1, grey, 0, true, grey, 7);
+        drawing->AddRect(10, 0, 20, 10, 1, grey, 0, false, grey, 0);
+        control->vdSetDrawing(drawing);
+        control->OnMouseClickLocation = [this](QObject*, double x, double y, std::uint32_t g) {
+            events.push_back({"click at", x, y, 0, g});
+        };
+        control->OnMouseClickObject = [this](QObject*, std::uint32_t o, std::uint32_t g) {
+            events.push_back({"click on", 0, 0, o, g});
+        };
+        control->OnMouseDoubleClickLocation = [this](QObject*, double x, double y, std::uint32_t g)
+        {
+            events.push_back({"double click at", x, y, 0, g});
+        };
+        control->OnMouseDoubleClickObject = [this](QObject*, std::uint32_t o, std::uint32_t g) {
+            events.push_back({"double click on", 0, 0, o, g});
+        };
+    }
+
+    std::vector<std::string> Kinds() const
+    {
+        std::vector<std::string> kinds;
+        for (const Event& event : events)
+            kinds.push_back(event.kind);
+        return kinds;
+    }
+};
+
+TEST_F(DrawingControlMouseTest, ReportsTheWorldPointAndTheObjectClicked)
+{
+    vdClick(*control, QPoint(50, 100));
+    ASSERT_EQ(Kinds(), (std::vector<std::string>{"click at", "click on"}));
+    EXPECT_NEAR(events[0].x, 5, 1e-12);
+    EXPECT_NEAR(events[0].y, 5, 1e-12);
+    EXPECT_EQ(events[0].graphic, 42u);
+    EXPECT_EQ(events[1].object, 7u);
+    EXPECT_EQ(events[1].graphic, 42u);
+
+    // An object without an ID, and a point outside every object, give the location only.
+    events.clear();
+    vdClick(*control, QPoint(150, 75));
+    vdClick(*control, QPoint(100, 20));
+    ASSERT_EQ(Kinds(), (std::vector<std::string>{"click at", "click at"}));
+    EXPECT_NEAR(events[0].x, 15, 1e-12);
+    EXPECT_NEAR(events[0].y, 2.5, 1e-12);
+    EXPECT_NEAR(events[1].y, -3, 1e-12);
+}
+
+TEST_F(DrawingControlMouseTest, OnlyTheLeftButtonClicks)
+{
+    vdClick(*control, QPoint(50, 100), Qt::RightButton);
+    vdClick(*control, QPoint(50, 100), Qt::MiddleButton);
+    // A left press released outside the component is no click either.
+    vdSendMouse(*control, QEvent::MouseButtonPress, QPoint(50, 100));
+    vdSendMouse(*control, QEvent::MouseButtonRelease, QPoint(250, 100));
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(DrawingControlMouseTest, ADoubleClickIsAClickThenADoubleClick)
+{
+    vdDoubleClick(*control, QPoint(40, 60));
+    EXPECT_EQ(Kinds(), (std::vector<std::string>{"click at", "click on", "double click at",
+                                                 "double click on"}));
+}
+
+TEST_F(DrawingControlMouseTest, AHandlerMayReplaceTheDrawing)
+{
+    control->OnMouseClickLocation = [this](QObject*, double, double, std::uint32_t)
+    { control->vdSetDrawing(FramedDrawing(1, 1)); };
+    vdClick(*control, QPoint(50, 100));
+    ASSERT_EQ(Kinds(), (std::vector<std::string>{"click on"}));
+    EXPECT_EQ(events[0].object, 7u);
+    EXPECT_EQ(events[0].graphic, 42u);
+}
+
+TEST_F(DrawingControlMouseTest, NothingToClickWithoutADrawing)
+{
+    control->vdDeleteGraphic();
+    vdDoubleClick(*control, QPoint(50, 100));
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(DrawingControlMouseTest, PointsAtObjectsWithAnID)
+{
+    const Qt::CursorShape saved = control->cursor().shape();
+    vdMoveMouse(*control, QPoint(50, 100));
+    EXPECT_EQ(control->cursor().shape(), Qt::PointingHandCursor);
+    vdMoveMouse(*control, QPoint(150, 100));
+    EXPECT_EQ(control->cursor().shape(), saved);
+}
+
+TEST_F(DrawingControlTest, PaintsTheDrawingFittedWithinTheMargin)
+{
+    container.resize(220, 220);
+    auto* drawing = new Drawing;
+    drawing->AddRect(0, 0, 10, 10, 1, 0x0000FF, 0, true, 0x0000FF, 0);
+    drawing->AddRect(10, 0, 20, 10, 1, 0xFF0000, 0, true, 0xFF0000, 0);
+    control->vdSetDrawing(drawing);
+    control->vdSetMargin(10);
+    // Fitted into (10, 10, 210, 210): 200 x 100 pixels from y = 60, red left and blue right.
+    const QImage image = control->grab().toImage();
+    EXPECT_EQ(image.pixelColor(50, 110), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(150, 110), QColor(Qt::blue));
+    EXPECT_NE(image.pixelColor(50, 40), QColor(Qt::red));
+    EXPECT_NE(image.pixelColor(5, 110), QColor(Qt::red));
+}
+
+// Printing goes to the application's printer, here a PDF file.
+class DrawingControlOutputTest : public DrawingControlTest
+{
+protected:
+    QTemporaryDir directory;
+    ScriptedUserInteraction person;
+
+    void SetUp() override
+    {
+        DrawingControlTest::SetUp();
+        ASSERT_TRUE(directory.isValid());
+        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
+        ApplicationPrinter().setOutputFileName(directory.filePath("drawing.pdf"));
+    }
+    void TearDown() override { ApplicationPrinter().setOutputFileName(QString()); }
+};
+
+TEST_F(DrawingControlOutputTest, PrintsOnePageOfThePrinter)
+{
+    Drawing* drawing = FramedDrawing(30, 20);
+    drawing->AddLine(0, 10, 30, 10, 1, 0x0000FF, 0.2, 0, 0);
+    control->vdSetDrawing(drawing);
+    control->vdPrint();
+    EXPECT_TRUE(bNothingLeftBehind());
+    EXPECT_TRUE(person.Messages().empty());
+    QFile file(directory.filePath("drawing.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.contains("/Count 1"));
+}
+
+TEST_F(DrawingControlOutputTest, TellsWhenThePrinterFails)
+{
+    ApplicationPrinter().setOutputFileName("/nonexistent-directory/drawing.pdf");
+    control->vdSetDrawing(FramedDrawing(30, 20));
+    control->vdPrint();
+    EXPECT_TRUE(bNothingLeftBehind());
+    ASSERT_EQ(person.Messages().size(), 1u);
+    EXPECT_EQ(person.Messages()[0].text, "The picture could not be printed.");
+    EXPECT_EQ(person.Messages()[0].caption, "Error");
+}
+
+TEST_F(DrawingControlOutputTest, PrintsAndCopiesNothingWithoutADrawing)
+{
+    QGuiApplication::clipboard()->setText("kept");
+    control->vdPrint();
+    control->vdClipboard("text");
+    EXPECT_FALSE(QFile::exists(directory.filePath("drawing.pdf")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    EXPECT_TRUE(person.Messages().empty());
+}
+
+TEST_F(DrawingControlOutputTest, CopiesThePictureWithTheTextGiven)
+{
+    Drawing* drawing = FramedDrawing(30, 20);
+    control->vdSetDrawing(drawing);
+    control->vdClipboard();
+    EXPECT_TRUE(bNothingLeftBehind());
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(QSvgRenderer(data->data("image/svg+xml")).defaultSize(), QSize(600, 400));
+    EXPECT_EQ(QImage::fromData(data->data("image/png"), "PNG").size(), QSize(600, 400));
+    EXPECT_FALSE(data->hasText());
+
+    // The drawing control has no size limit: 2000 x 100 units copy as 40000 x 2000 pixels.
+    drawing->AddRect(0, 0, 2000, 100, 0, 0, 0, false, 0, 0);
+    control->vdClipboard("n\ta\n50\t1\n");
+    data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(data->text(), "n\ta\n50\t1\n");
+    EXPECT_EQ(QSvgRenderer(data->data("image/svg+xml")).defaultSize(), QSize(40000, 2000));
+    EXPECT_TRUE(data->hasFormat("image/png"));
+}
+
+} // namespace
+} // namespace Brosquin
