@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -106,6 +108,25 @@ TEST_F(DrawingControlTest, TakesTheFixedSizeOfEachModeAtTheTopLeft)
     EXPECT_EQ(control->geometry(), QRect(0, 0, 400, 300));
     container.resize(500, 200);
     EXPECT_EQ(control->geometry(), QRect(0, 0, 500, 200));
+}
+
+TEST(DrawingControlInScrollArea, FillsTheViewOrScrollsAtAFixedSize)
+{
+    QScrollArea area;
+    area.resize(300, 200);
+    auto* control = new TDrawingControl;
+    area.setWidget(control);
+    area.show();
+    control->vdSetDrawing(FramedDrawing(100, 50));
+    EXPECT_EQ(control->size(), area.viewport()->size());
+    control->vdSize400();
+    EXPECT_EQ(control->size(), QSize(static_cast<int>(400 * control->dLineHeight()),
+                                     static_cast<int>(200 * control->dLineHeight())));
+    QApplication::processEvents();
+    EXPECT_EQ(area.horizontalScrollBar()->maximum(), control->width() - area.viewport()->width());
+    control->vdSizeToFit();
+    QApplication::processEvents();
+    EXPECT_EQ(control->size(), area.viewport()->size());
 }
 
 TEST_F(DrawingControlTest, HasNoSizeLimit)
