@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace Brosquin
 {
@@ -39,6 +40,26 @@ inline void vdMoveMouse(QWidget& widget, QPoint pixel)
                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
 }
+
+// A component in a container without a layout, as on the evaluation window's tab pages. The
+// container's font has a character height of 10 pixels, so one world unit is 12 pixels at 100 %.
+template <class Control> class DisplayControlTest : public testing::Test
+{
+protected:
+    QWidget container;
+    Control* control = nullptr;
+
+    void vdShowInContainer(int width, int height)
+    {
+        QFont font = container.font();
+        font.setPixelSize(10);
+        container.setFont(font);
+        container.resize(width, height);
+        control = new Control(&container);
+        container.show();
+        ASSERT_DOUBLE_EQ(control->dLineHeight(), 12);
+    }
+};
 
 // True when printing or copying left neither its progress form nor the hourglass behind.
 inline bool bNothingLeftBehind()

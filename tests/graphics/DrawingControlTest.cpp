@@ -37,24 +37,10 @@ Drawing* FramedDrawing(double width, double height)
     return drawing;
 }
 
-// Components live in a container without a layout, as on the evaluation window's tab pages. The
-// container's font has a character height of 10 pixels, so one world unit is 12 pixels.
-class DrawingControlTest : public testing::Test
+class DrawingControlTest : public DisplayControlTest<TDrawingControl>
 {
 protected:
-    QWidget container;
-    TDrawingControl* control = nullptr;
-
-    void SetUp() override
-    {
-        QFont font = container.font();
-        font.setPixelSize(10);
-        container.setFont(font);
-        container.resize(400, 300);
-        control = new TDrawingControl(&container);
-        container.show();
-        ASSERT_DOUBLE_EQ(control->dLineHeight(), 12);
-    }
+    void SetUp() override { vdShowInContainer(400, 300); }
 };
 
 TEST_F(DrawingControlTest, StartsFittedToItsParentWithNothingToShow)

@@ -70,27 +70,16 @@ private:
     int* deletions;
 };
 
-// The plot of the OC curve over p in [0, 0.1], in a container without a layout whose font has a
-// character height of 10 pixels (12 pixels per world unit).
-class PlotControlTest : public testing::Test
+// The plot of the OC curve over p in [0, 0.1].
+class PlotControlTest : public DisplayControlTest<TPlotControl>
 {
 protected:
-    QWidget container;
-    TPlotControl* control = nullptr;
     OptimizationInput variable;
     OcCurve curve;
     int deletions = 0;
     ScriptedUserInteraction person;
 
-    void SetUp() override
-    {
-        QFont font = container.font();
-        font.setPixelSize(10);
-        container.setFont(font);
-        container.resize(640, 480);
-        control = new TPlotControl(&container);
-        container.show();
-    }
+    void SetUp() override { vdShowInContainer(640, 480); }
 
     CountedPlot* OcPlot()
     {
