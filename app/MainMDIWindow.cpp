@@ -304,6 +304,8 @@ void TMainMDIWindow::vdRebuildDefinitionCaptions()
         ->setText(tr("&Definitions of AQL and ") +
                   QLatin1String(SamplingPlan::SymbolName(SamplingPlan::SymbolIndex())) +
                   QStringLiteral("..."));
+    if (pPlanList)
+        pPlanList->vdRebuildDefinitionCaptions();
 }
 
 bool TMainMDIWindow::NewSession()

@@ -53,6 +53,8 @@ public:
 
     // A new, empty session in place of the old one, the window back at its first place and size.
     virtual void vdReset() = 0;
+    // The captions of the AQL and LTPD columns follow the current definitions.
+    virtual void vdRebuildDefinitionCaptions() = 0;
     // The session takes the current definitions, units or costs; the list shows them and keeps
     // its selection.
     virtual void vdApplyDefinitions() = 0;

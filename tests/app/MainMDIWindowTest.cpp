@@ -61,6 +61,7 @@ public:
     void CheckAllButtonClick() override { log.append("check all"); }
     void UncheckAllButtonClick() override { log.append("uncheck all"); }
     void vdReset() override { log.append("reset"); }
+    void vdRebuildDefinitionCaptions() override { log.append("captions"); }
     void vdApplyDefinitions() override { log.append("definitions"); }
     void vdApplyUnits() override { log.append("units"); }
     void vdApplyCostParameters() override { log.append("costs"); }
@@ -262,7 +263,7 @@ TEST_F(MainMDIWindowTest, NewSessionAsksOnlyWhenTheSessionWasModified)
     EXPECT_TRUE(window->NewSession());
     EXPECT_TRUE(user.Messages().empty());
     EXPECT_TRUE(evaluation.isNull() || !evaluation->isVisible()) << "evaluation windows close";
-    EXPECT_EQ(log, QStringList{"reset"});
+    EXPECT_EQ(log, (QStringList{"reset", "captions"}));
 
     window->vdSetSessionModified();
     user.vdQueueAnswer(MessageAnswer::Cancel);
@@ -273,7 +274,7 @@ TEST_F(MainMDIWindowTest, NewSessionAsksOnlyWhenTheSessionWasModified)
     EXPECT_EQ(question.text, "Do you want to save current session first?");
     EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
     EXPECT_TRUE(window->IsSessionModified());
-    EXPECT_EQ(log.size(), 1) << "cancel keeps everything";
+    EXPECT_EQ(log.size(), 2) << "cancel keeps everything";
 
     user.vdClearRecords();
     user.vdQueueAnswer(MessageAnswer::Yes);
@@ -377,7 +378,7 @@ TEST_F(MainMDIWindowTest, UpdatesReachThePlanListAndEveryEvaluationWindow)
     AddChild(new FakeEvaluationWindow(log, "second"), "E2");
 
     window->vdUpdateDefinitions();
-    EXPECT_EQ(log, (QStringList{"definitions", "first update", "second update"}));
+    EXPECT_EQ(log, (QStringList{"captions", "definitions", "first update", "second update"}));
     log.clear();
     window->vdUpdateUnits();
     EXPECT_EQ(log, (QStringList{"units", "second update"})) << "the closed window is gone";

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QListWidget;
+
+namespace Brosquin
+{
+
+// Where the user picks the characteristic and the type of a new plan. It lives for the whole run,
+// so the last choice stays selected for the next plan.
+class TAddPlanDialogBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kHelpContext = 40;
+
+    // Types for which isEnterable answers false stay listed but cannot be chosen.
+    TAddPlanDialogBox(QWidget* owner,
+                      std::function<bool(int characteristic, int planType)> isEnterable);
+
+    // The chosen characteristic (0 defective units, 1 defects per unit, 2 defects per quantity)
+    // and plan type code; -1 for a type when none is chosen.
+    int Characteristic() const;
+    int PlanType() const;
+
+    void CharacteristicListBoxChange();
+    void TypeSamplingPlanListBoxDblClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::function<bool(int, int)> isEnterable;
+    QListWidget* pCharacteristicListBox;
+    QListWidget* pTypeSamplingPlanListBox;
+};
+
+} // namespace Brosquin
