@@ -31,7 +31,8 @@ void TPlotControl::vdSetPlot(Plot* newPlot)
         drawing.reset();
         plot.reset(newPlot);
     }
-    drawing.reset(plot->GetDrawing());
+    if (Drawing* layout = plot->GetDrawing())
+        drawing.reset(layout);
     vdLayOut();
     update();
 }
@@ -44,7 +45,8 @@ void TPlotControl::vdRedraw()
         const WaitCursor hourglass;
         // The layout shown stays when a new one cannot be made.
         std::unique_ptr<Drawing> layout(plot->GetDrawing());
-        drawing = std::move(layout);
+        if (layout)
+            drawing = std::move(layout);
     }
     vdLayOutWhenResized();
     update();

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace Brosquin
 {
@@ -40,6 +41,26 @@ inline void vdMoveMouse(QWidget& widget, QPoint pixel)
     QApplication::sendEvent(&widget, &event);
 }
 
+// A component in a container without a layout, as on the evaluation window's tab pages. The
+// container's font has a character height of 10 pixels, so one world unit is 12 pixels at 100 %.
+template <class Control> class DisplayControlTest : public testing::Test
+{
+protected:
+    QWidget container;
+    Control* control = nullptr;
+
+    void vdShowInContainer(int width, int height)
+    {
+        QFont font = container.font();
+        font.setPixelSize(10);
+        container.setFont(font);
+        container.resize(width, height);
+        control = new Control(&container);
+        container.show();
+        ASSERT_DOUBLE_EQ(control->dLineHeight(), 12);
+    }
+};
+
 // True when printing or copying left neither its progress form nor the hourglass behind.
 inline bool bNothingLeftBehind()
 {
@@ -47,6 +68,29 @@ inline bool bNothingLeftBehind()
         if (dynamic_cast<TPleaseWaitDialog*>(widget))
             return false;
     return QGuiApplication::overrideCursor() == nullptr;
+}
+
+// The streams of a PDF written by Qt, inflated and joined: the drawing commands of its pages.
+inline QByteArray InflatedStreams(const QByteArray& pdf)
+{
+    QByteArray streams;
+    qsizetype start = pdf.indexOf("stream\n");
+    while (start >= 0)
+    {
+        const bool deflated =
+            pdf.lastIndexOf("/FlateDecode", start) > pdf.lastIndexOf(" obj", start);
+        start += 7;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0)
+            break;
+        // qUncompress wants a big-endian size hint before the zlib data; it grows as needed.
+        QByteArray zlib(4, '\0');
+        zlib[2] = 1;
+        if (deflated)
+            streams += qUncompress(zlib + pdf.mid(start, end - start));
+        start = pdf.indexOf("stream\n", end + 9);
+    }
+    return streams;
 }
 
 // The item of a menu or of one of its submenus with this caption, or null.

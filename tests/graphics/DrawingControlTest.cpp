@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -35,24 +37,10 @@ Drawing* FramedDrawing(double width, double height)
     return drawing;
 }
 
-// Components live in a container without a layout, as on the evaluation window's tab pages. The
-// container's font has a character height of 10 pixels, so one world unit is 12 pixels.
-class DrawingControlTest : public testing::Test
+class DrawingControlTest : public DisplayControlTest<TDrawingControl>
 {
 protected:
-    QWidget container;
-    TDrawingControl* control = nullptr;
-
-    void SetUp() override
-    {
-        QFont font = container.font();
-        font.setPixelSize(10);
-        container.setFont(font);
-        container.resize(400, 300);
-        control = new TDrawingControl(&container);
-        container.show();
-        ASSERT_DOUBLE_EQ(control->dLineHeight(), 12);
-    }
+    void SetUp() override { vdShowInContainer(400, 300); }
 };
 
 TEST_F(DrawingControlTest, StartsFittedToItsParentWithNothingToShow)
@@ -106,6 +94,25 @@ TEST_F(DrawingControlTest, TakesTheFixedSizeOfEachModeAtTheTopLeft)
     EXPECT_EQ(control->geometry(), QRect(0, 0, 400, 300));
     container.resize(500, 200);
     EXPECT_EQ(control->geometry(), QRect(0, 0, 500, 200));
+}
+
+TEST(DrawingControlInScrollArea, FillsTheViewOrScrollsAtAFixedSize)
+{
+    QScrollArea area;
+    area.resize(300, 200);
+    auto* control = new TDrawingControl;
+    area.setWidget(control);
+    area.show();
+    control->vdSetDrawing(FramedDrawing(100, 50));
+    EXPECT_EQ(control->size(), area.viewport()->size());
+    control->vdSize400();
+    EXPECT_EQ(control->size(), QSize(static_cast<int>(400 * control->dLineHeight()),
+                                     static_cast<int>(200 * control->dLineHeight())));
+    QApplication::processEvents();
+    EXPECT_EQ(area.horizontalScrollBar()->maximum(), control->width() - area.viewport()->width());
+    control->vdSizeToFit();
+    QApplication::processEvents();
+    EXPECT_EQ(control->size(), area.viewport()->size());
 }
 
 TEST_F(DrawingControlTest, HasNoSizeLimit)
