@@ -56,34 +56,15 @@ TEST_F(DrawingControlTest, StartsFittedToItsParentWithNothingToShow)
     EXPECT_EQ(control->size(), QSize(10, 10));
 }
 
-TEST_F(DrawingControlTest, TakesTheFixedSizeOfEachModeAtTheTopLeft)
+TEST_F(DrawingControlTest, TakesTheFixedSizeOfItsModeAtTheTopLeft)
 {
     control->vdSetDrawing(FramedDrawing(20, 10));
     control->vdSetMargin(8);
-    const struct
-    {
-        SizeMode mode;
-        double factor;
-        void (*handler)(TDrawingControl&);
-    } modes[] = {{SizeMode::FixedSizeNormal, 1, [](TDrawingControl& c) { c.vdFixedSizeNormal(); }},
-                 {SizeMode::Size50, 0.5, [](TDrawingControl& c) { c.vdSize50(); }},
-                 {SizeMode::Size75, 0.75, [](TDrawingControl& c) { c.vdSize75(); }},
-                 {SizeMode::Size100, 1, [](TDrawingControl& c) { c.vdSize100(); }},
-                 {SizeMode::Size125, 1.25, [](TDrawingControl& c) { c.vdSize125(); }},
-                 {SizeMode::Size150, 1.5, [](TDrawingControl& c) { c.vdSize150(); }},
-                 {SizeMode::Size175, 1.75, [](TDrawingControl& c) { c.vdSize175(); }},
-                 {SizeMode::Size200, 2, [](TDrawingControl& c) { c.vdSize200(); }},
-                 {SizeMode::Size250, 2.5, [](TDrawingControl& c) { c.vdSize250(); }},
-                 {SizeMode::Size300, 3, [](TDrawingControl& c) { c.vdSize300(); }},
-                 {SizeMode::Size400, 4, [](TDrawingControl& c) { c.vdSize400(); }}};
-    for (const auto& mode : modes)
-    {
-        mode.handler(*control);
-        EXPECT_EQ(control->Size(), mode.mode);
-        const QSize expected(static_cast<int>(20 * mode.factor * 12 + 16),
-                             static_cast<int>(10 * mode.factor * 12 + 16));
-        EXPECT_EQ(control->geometry(), QRect(QPoint(0, 0), expected)) << mode.factor;
-    }
+    control->vdSize400();
+    EXPECT_EQ(control->Size(), SizeMode::Size400);
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 20 * 4 * 12 + 16, 10 * 4 * 12 + 16));
+    control->vdFixedSizeNormal();
+    EXPECT_EQ(control->geometry(), QRect(0, 0, 20 * 12 + 16, 10 * 12 + 16));
     // 50 %: 20 * 0.5 * 12 + 16 = 136 by 10 * 0.5 * 12 + 16 = 76.
     control->vdSize50();
     EXPECT_EQ(control->size(), QSize(136, 76));
