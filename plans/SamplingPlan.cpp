@@ -6,6 +6,7 @@
 #include "plans/TextValidation.h"
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 
 namespace Brosquin
@@ -230,9 +231,14 @@ bool SamplingPlan::IsEvaluableAt(const Real& p)
 bool SamplingPlan::LotCountAt(const Real& p, std::int32_t& count)
 {
     Real step = dQualityLevelStep();
-    double nearest = HasMessage(step) || step.dValue() <= 0
-                         ? HUGE_VAL
-                         : std::floor(p.dValue() / step.dValue() + 0.5);
+    double nearest = HUGE_VAL;
+    if (!HasMessage(step) && step.dValue() > 0)
+    {
+        // A level halfway between two counts, as typed or as a table row, arrives a few units in
+        // the last place off the half; it is taken as the half, which rounds upward.
+        const double ratio = p.dValue() / step.dValue();
+        nearest = std::floor(ratio + 0.5 + 16 * std::numeric_limits<double>::epsilon() * ratio);
+    }
     if (!(nearest <= TextValidation::MaximumCount))
     {
         result.vdSetError(1);

@@ -91,16 +91,28 @@ Real SamplingPlan::dLevelSearch(const Real& pa)
     Real lowest = dMinQualityLevel();
     double hi = highest.dValue();
     double lo = lowest.dValue();
+    // Above some level a finite lot holds more defects than can be counted, and Pa there is a
+    // message. The doubling may step past that level although the sought one lies below it: the
+    // bisection then takes such levels as beyond the sought one, which counts as found only once
+    // a level above it has given a number.
+    Real unevaluable;
+    bool hiEvaluated = true;
     if (HasMessage(highest))
     {
         hi = !HasMessage(lowest) && 1 < lo ? lo + 1 : 1;
         for (int i = 0;; hi *= 2, ++i)
         {
             Real paAt = ValueAt(&SamplingPlan::dPa, hi);
-            if (HasMessage(paAt) || i == searchLimit)
-                return paAt;
+            if (HasMessage(paAt))
+            {
+                unevaluable = paAt;
+                hiEvaluated = false;
+                break;
+            }
             if (!isBelow(paAt) || paAt.dValue() == pa.dValue())
                 break;
+            if (i == searchLimit)
+                return MessageValue("Overflow");
         }
     }
     if (HasMessage(lowest))
@@ -119,16 +131,21 @@ Real SamplingPlan::dLevelSearch(const Real& pa)
     for (int i = 0; i < searchLimit && lo < mid && mid < hi; ++i)
     {
         Real paAt = ValueAt(&SamplingPlan::dPa, mid);
-        if (HasMessage(paAt))
+        if (HasMessage(paAt) && !HasMessage(unevaluable))
             return paAt;
-        if (isBelow(paAt))
+        if (!HasMessage(paAt) && isBelow(paAt))
             lo = mid;
         else
+        {
             hi = mid;
+            hiEvaluated = hiEvaluated || !HasMessage(paAt);
+        }
         if (!(hi - lo > searchTolerance * (std::fabs(hi) + std::fabs(lo))))
             break;
         mid = (lo + hi) / 2;
     }
+    if (!hiEvaluated)
+        return unevaluable;
     return IsFiniteLot() ? SnapToStep(mid, pa) : Number(mid);
 }
 

@@ -1,5 +1,6 @@
 #include "stats/SingleDesignSearch.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -16,6 +17,25 @@ bool MeetsAll(SinglePlanProbability pa, std::int64_t c, std::int64_t n,
         if (pa(c, n, condition.dLevel) > condition.dTarget)
             return false;
     return true;
+}
+
+// The largest accept number in [c, last] whose plan (n, c) still meets the conditions, where
+// (n, c) itself meets them; Pa at the upper levels rises with c, so they hold up to a bound.
+std::int64_t LastWithSampleSize(SinglePlanProbability pa,
+                                std::span<const UpperCondition> conditions, std::int64_t c,
+                                std::int64_t last, std::int64_t n)
+{
+    if (c == last || !MeetsAll(pa, c + 1, n, conditions))
+        return c;
+    if (MeetsAll(pa, last, n, conditions))
+        return last;
+    std::int64_t meeting = c + 1;
+    while (last > meeting + 1)
+    {
+        const std::int64_t middle = meeting + (last - meeting) / 2;
+        (MeetsAll(pa, middle, n, conditions) ? meeting : last) = middle;
+    }
+    return meeting;
 }
 
 struct SinglePlanSize
@@ -173,7 +193,11 @@ SinglePlanSize DesignSinglePlan(const SinglePlanModel& model,
                 cLow = c;
                 nLow = n;
             }
-            c *= 2;
+            // Defects may outnumber the units, so only this bound stops c on a level far
+            // beyond what any sample can judge.
+            if (c == largestAcceptNumber)
+                return noPlan;
+            c = std::min(2 * c, largestAcceptNumber);
         }
         n = SmallestSampleSize(pa, c, conditions, nFail, 0, lowerEndCounts);
     }
@@ -206,6 +230,24 @@ SinglePlanSize DesignSinglePlan(const SinglePlanModel& model,
             n = nLow;
             break;
         }
+        // Where defects outnumber the units, a long run of accept numbers can share one sample
+        // size. Along such a run Pa at the AQL rises with c, so the run is judged by its last
+        // member and searched only when that one meets the AQL condition.
+        const std::int64_t last = LastWithSampleSize(pa, conditions, cLow, c - 1, nLow);
+        if (!accepts(last, nLow))
+        {
+            cLow = last;
+            continue;
+        }
+        std::int64_t failing = cLow;
+        c = last;
+        while (c > failing + 1)
+        {
+            const std::int64_t middle = failing + (c - failing) / 2;
+            (accepts(middle, nLow) ? c : failing) = middle;
+        }
+        n = nLow;
+        break;
     }
     if (n == 0)
         return noPlan;

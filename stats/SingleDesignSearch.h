@@ -15,8 +15,9 @@ namespace Brosquin
 // Probability of acceptance of the single plan (n, c) at quality level q.
 using SinglePlanProbability = double (*)(std::int64_t c, std::int64_t n, double q);
 
-// Sample sizes are 32-bit integers: no design returns a larger one.
+// Sample sizes and accept numbers are 32-bit integers: no design returns a larger one.
 inline constexpr std::int64_t largestSampleSize = 2147483647;
+inline constexpr std::int64_t largestAcceptNumber = largestSampleSize;
 
 // The condition Pa(dLevel) <= dTarget.
 struct UpperCondition
@@ -50,7 +51,7 @@ struct SinglePlanModel
 // lets through. They write n = c = 0 (no plan) when the requirements are outside
 // 0 <= aql < ltpd <= largest level (and aql < maximumAql <= largest level) with both
 // probabilities strictly between 0 and 1, and when the plan would need a sample size above
-// largestSampleSize.
+// largestSampleSize or an accept number above largestAcceptNumber.
 void DesignSinglePlanTwoLevels(const SinglePlanModel& model, double aql, double ltpd, double paAql,
                                double paLtpd, int& n, int& c);
 // SmallestSampleSize with the model's probability and lower-end rule, for the conditions

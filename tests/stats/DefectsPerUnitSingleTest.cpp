@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -153,6 +154,47 @@ TEST(DefectsPerUnitSingleTest, DesignsAreTheSmallestThatMeetTheirClaims)
                                                           c);
                     ExpectSmallestPlanMeetingItsClaims(aql, maximumAql, ltpd, paAql, paLtpd, n, c);
                 }
+}
+
+TEST(DefectsPerUnitSingleTest, DesignsForManyDefectsPerUnitShareOneSampleSizeOverLongRuns)
+{
+    const auto start = std::chrono::steady_clock::now();
+    // Here n(c) stays at a few units while c runs into the hundreds.
+    for (double aql : {12.0, 40.0})
+        for (double ratio : {1.3, 2.0})
+            for (double paAql : {0.99, 0.95})
+            {
+                const double ltpd = aql * ratio;
+                int n = 0;
+                int c = 0;
+                DefectsPerUnitSingleDesignTwoLevels(aql, ltpd, paAql, 0.05, n, c);
+                SCOPED_TRACE(testing::Message()
+                             << aql << " " << ltpd << " " << paAql << ": n " << n << ", c " << c);
+                ExpectSmallestPlanMeetingItsClaims(aql, 0.0, ltpd, paAql, 0.05, n, c);
+            }
+    // One unit, and the 95% point of a Poisson count of mean 10^7: P(10005201; 10^7) =
+    // 0.9499912569326061 and P(10005202; 10^7) = 0.9500238616999345 (mpmath, regularised upper
+    // incomplete gamma at 30 digits). The same in thousandths of a foot for defects per foot.
+    int n = 0;
+    int c = 0;
+    DefectsPerUnitSingleDesignTwoLevels(1e7, 2e7, 0.95, 0.10, n, c);
+    EXPECT_EQ(n, 1);
+    EXPECT_EQ(c, 10005202);
+    double s = 0;
+    DefectsPerQuantitySingleDesignTwoLevels(1e10, 2e10, 0.95, 0.10, s, c);
+    EXPECT_EQ(s, 0.001);
+    EXPECT_EQ(c, 10005202);
+    // Levels beyond what 32-bit accept numbers can judge: no plan, rather than an accept number
+    // wrapped around to a negative one or a search without end.
+    for (auto [aql, ltpd, paAql, paLtpd] :
+         {std::array{1e9, 1.0001e9, 0.99, 0.01}, std::array{1e300, 1e301, 0.95, 0.10}})
+    {
+        n = c = -1;
+        DefectsPerUnitSingleDesignTwoLevels(aql, ltpd, paAql, paLtpd, n, c);
+        EXPECT_EQ(n, 0) << aql;
+        EXPECT_EQ(c, 0) << aql;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST(DefectsPerUnitSingleTest, NoPlanBeyondThe32BitSampleSizesOrOutsideTheRequirements)
