@@ -218,12 +218,15 @@ std::vector<String> CurvesGroupHeaders(bool aoq, const String& costTitle)
 }
 
 // The values of one plan at quality level x, each made a text before the plan's next evaluation.
-std::vector<String> CurvesGroup(SamplingPlan& plan, const Real& x, bool aoq)
+// The clipboard text writes exponents as "e", as every tab-separated table does, so that a
+// spreadsheet reads them as numbers.
+std::vector<String> CurvesGroup(SamplingPlan& plan, const Real& x, bool aoq, bool exponentFlag)
 {
-    std::vector<String> group = {Shown(plan.dPa(x), 6, true), Shown(plan.dASN(x), 6, true),
-                                 Shown(plan.dCost(x), 6, true)};
+    std::vector<String> group = {Shown(plan.dPa(x), 6, exponentFlag),
+                                 Shown(plan.dASN(x), 6, exponentFlag),
+                                 Shown(plan.dCost(x), 6, exponentFlag)};
     if (aoq)
-        group.push_back(Shown(plan.dAOQ(x), 6, true));
+        group.push_back(Shown(plan.dAOQ(x), 6, exponentFlag));
     return group;
 }
 
@@ -298,7 +301,7 @@ void SamplingPlanEvaluationList::vdBuildCurvesTable()
         table.vdRule(g + group, -2, g + group, bottom);
         table.vdText(Plan(k).Description().Text(), g + group / 2, -1.5);
         for (std::size_t j = 0; j < levels.size(); ++j)
-            table.vdRow(CurvesGroup(Plan(k), levels[j], aoq), x,
+            table.vdRow(CurvesGroup(Plan(k), levels[j], aoq, true), x,
                         RowTop(static_cast<std::uint32_t>(j)));
     }
     for (std::size_t j = 0; j < levels.size(); ++j)
@@ -384,7 +387,7 @@ void SamplingPlanEvaluationList::GetCurvesTableText(String& out) const
         for (std::uint32_t k = 1; k <= Count(); ++k)
         {
             out += tab;
-            vdAppendColumns(out, CurvesGroup(Plan(k), x, aoq));
+            vdAppendColumns(out, CurvesGroup(Plan(k), x, aoq, false));
         }
     }
 }

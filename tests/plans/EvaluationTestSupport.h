@@ -17,8 +17,12 @@
 namespace Brosquin
 {
 
+constexpr Colour red = 0x0000FF;
+constexpr Colour blue = 0xFF0000;
+constexpr Colour green = 0x00FF00;
+
 // A defectives single plan whose Pa is known only between bounds, as a chain or standard-table
-// plan's is: its maximum and minimum Pa enclose the single plan's. (Not to be cloned.)
+// plan's is. Not to be cloned.
 class BoundedSinglePlan : public DefectivesSingleSamplingPlan
 {
 public:
@@ -26,78 +30,101 @@ public:
     Real& dPaMaximum(const Real& p) override
     {
         Real pa = dPa(p);
-        result = Number(1) - Number(0.9) * (Number(1) - pa);
-        return result;
+        return result = Number(1) - Number(0.9) * (Number(1) - pa);
     }
     Real& dPaMinimum(const Real& p) override
     {
         Real pa = dPa(p);
-        result = Number(0.9) * pa;
-        return result;
+        return result = Number(0.9) * pa;
     }
 };
 
-inline std::unique_ptr<SamplingPlan> DefectivesSingle(const char* n, const char* a,
-                                                      const char* lotSize = nullptr)
+template <class Plan = DefectivesSingleSamplingPlan>
+std::unique_ptr<SamplingPlan> Single(const char* n, const char* a, const char* lotSize = nullptr)
 {
-    auto plan = std::make_unique<DefectivesSingleSamplingPlan>();
+    auto plan = std::make_unique<Plan>();
     plan->vdDescribe(n, a, 0, lotSize != nullptr, lotSize ? lotSize : "");
     return plan;
 }
 
-inline std::unique_ptr<SamplingPlan> DefectsPerUnitSingle(const char* n, const char* a)
+// A session and its evaluation lists, with the definitions, units and costs of a new session.
+class EvaluationTest : public PlanTest
 {
-    auto plan = std::make_unique<DefectsPerUnitSingleSamplingPlan>();
-    plan->vdDescribe(n, a, 0, false, "");
-    return plan;
-}
+protected:
+    std::unique_ptr<SamplingPlanEvaluationList> List(std::vector<std::uint32_t> positions)
+    {
+        return std::make_unique<SamplingPlanEvaluationList>(session, std::move(positions));
+    }
+    std::string Description(std::uint32_t position) const
+    {
+        return session.Plan(position)->Description().Text();
+    }
+    static std::vector<std::uint32_t> Indexes(const SamplingPlanEvaluationList& list)
+    {
+        std::vector<std::uint32_t> indexes;
+        for (std::uint32_t i = 1; i <= list.Count(); ++i)
+            indexes.push_back(list.PlanIndex(i));
+        return indexes;
+    }
+    static std::vector<std::string> Labels(const Plot& plot)
+    {
+        std::vector<std::string> labels;
+        for (std::uint32_t i = 1; i <= plot.LineCount(); ++i)
+            labels.emplace_back(plot.Line(i)->label.Text());
+        return labels;
+    }
+    static std::vector<Colour> Colours(const Plot& plot)
+    {
+        std::vector<Colour> colours;
+        for (std::uint32_t i = 1; i <= plot.LineCount(); ++i)
+            colours.push_back(plot.Line(i)->colour);
+        return colours;
+    }
+    // Every line of every plot calls the right curve of the plan at its display position; the
+    // OC plot holds each plan's Pa line followed by its bound lines, if any.
+    static void ExpectLinesFollowPlans(const SamplingPlanEvaluationList& list)
+    {
+        for (auto [plot, curve] : {std::pair{list.ASNPlot(), &SamplingPlan::ASNCurve},
+                                   {list.CostPlot(), &SamplingPlan::CostCurve},
+                                   {list.AOQPlot(), &SamplingPlan::AOQCurve}})
+        {
+            ASSERT_EQ(plot->LineCount(), list.Count());
+            for (std::uint32_t i = 1; i <= list.Count(); ++i)
+            {
+                EXPECT_EQ(plot->Line(i)->context1, list.GetPlan(i));
+                EXPECT_EQ(plot->Line(i)->pointFunction, curve);
+            }
+        }
+        const Plot& oc = *list.OCPlot();
+        std::uint32_t plan = 0;
+        for (std::uint32_t line = 1; line <= oc.LineCount(); ++line)
+        {
+            const bool paLine = std::string(oc.Line(line)->valueText.Text()) == "0";
+            plan += paLine;
+            EXPECT_EQ(oc.Line(line)->context1, list.GetPlan(plan)) << "OC line " << line;
+            EXPECT_TRUE(!paLine || oc.Line(line)->pointFunction == &SamplingPlan::PaCurve);
+        }
+        EXPECT_EQ(plan, list.Count());
+    }
 
-inline std::unique_ptr<SamplingPlan> BoundedSingle(const char* n, const char* a)
-{
-    auto plan = std::make_unique<BoundedSinglePlan>();
-    plan->vdDescribe(n, a, 0, false, "");
-    return plan;
-}
-
-inline std::vector<std::string> LineLabels(const Plot& plot)
-{
-    std::vector<std::string> labels;
-    for (std::uint32_t i = 1; i <= plot.LineCount(); ++i)
-        labels.emplace_back(plot.Line(i)->label.Text());
-    return labels;
-}
-
-inline std::vector<Colour> LineColours(const Plot& plot)
-{
-    std::vector<Colour> colours;
-    for (std::uint32_t i = 1; i <= plot.LineCount(); ++i)
-        colours.push_back(plot.Line(i)->colour);
-    return colours;
-}
-
-constexpr Colour red = 0x0000FF;
-constexpr Colour blue = 0xFF0000;
-constexpr Colour green = 0x00FF00;
+    SamplingPlanSession session;
+};
 
 // What a table drawing holds, read back by painting it at 100 device units per world unit on a
-// canvas whose texts have no width, so every text lands on its anchor.
+// canvas whose texts have no width, so that every text lands on its anchor.
 class TableContents : public Canvas
 {
 public:
     struct Text
     {
         std::string text;
-        double x;
-        double y;
-        double size;
+        double x, y, size;
         Colour colour;
     };
     struct Rule
     {
-        double x1;
-        double y1;
-        double x2;
-        double y2;
+        double x1, y1, x2, y2;
+        bool operator==(const Rule&) const = default;
     };
 
     explicit TableContents(const Drawing& drawing)
@@ -105,39 +132,32 @@ public:
         drawing.vdDrawScaled(*this, scale, 0, scale, 0, 0xFFFFFF);
     }
 
-    std::vector<Text> texts;
-    std::vector<Rule> rules;
-
-    // The texts whose anchor lies at height y, from left to right.
+    // The texts anchored at height y, from left to right.
     std::vector<std::string> Row(double y) const
     {
-        std::vector<std::string> row;
-        for (const Text* text : RowTexts(y))
-            row.push_back(text->text);
-        return row;
+        std::vector<const Text*> row;
+        for (const Text& text : texts)
+            if (text.y == y)
+                row.push_back(&text);
+        std::stable_sort(row.begin(), row.end(),
+                         [](const Text* a, const Text* b) { return a->x < b->x; });
+        std::vector<std::string> shown;
+        for (const Text* text : row)
+            shown.push_back(text->text);
+        return shown;
     }
-    // The x of the texts at height y, from left to right.
-    std::vector<double> RowX(double y) const
+    const Text& Find(const std::string& text) const
     {
-        std::vector<double> x;
-        for (const Text* text : RowTexts(y))
-            x.push_back(text->x);
-        return x;
-    }
-    const Text* Find(const std::string& text) const
-    {
-        for (const Text& t : texts)
-            if (t.text == text)
-                return &t;
-        return nullptr;
+        return *std::find_if(texts.begin(), texts.end(),
+                             [&](const Text& t) { return t.text == text; });
     }
     bool HasRule(double x1, double y1, double x2, double y2) const
     {
-        for (const Rule& r : rules)
-            if (r.x1 == x1 && r.y1 == y1 && r.x2 == x2 && r.y2 == y2)
-                return true;
-        return false;
+        return std::find(rules.begin(), rules.end(), Rule{x1, y1, x2, y2}) != rules.end();
     }
+
+    std::vector<Text> texts;
+    std::vector<Rule> rules;
 
     void vdRectangle(int, int, int, int) override {}
     void vdEllipse(int, int, int, int) override {}
@@ -159,17 +179,6 @@ protected:
     }
 
 private:
-    std::vector<const Text*> RowTexts(double y) const
-    {
-        std::vector<const Text*> row;
-        for (const Text& text : texts)
-            if (text.y == y)
-                row.push_back(&text);
-        std::stable_sort(row.begin(), row.end(),
-                         [](const Text* a, const Text* b) { return a->x < b->x; });
-        return row;
-    }
-
     static constexpr double scale = 100;
 };
 
