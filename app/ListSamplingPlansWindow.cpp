@@ -6,6 +6,7 @@
 #include "app/PlanListView.h"
 #include "app/ToolBarGlyphs.h"
 #include "app/dialogs/AddPlanDialogBox.h"
+#include "core/Real.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
 #include "platform/UserInteraction.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
+#include <cmath>
+#include <ostream>
 
 namespace Brosquin
 {
@@ -29,6 +32,29 @@ constexpr QRect kDesignGeometry(20, 20, 922, 348);
 constexpr std::array<int, TListSamplingPlansWindow::ColumnCount> kColumnWidths = {20, 120, 372, 75,
                                                                                   75, 60,  120, 70};
 constexpr int kPanelHeight = 90;
+
+// Window states in the session file.
+constexpr int kNormal = 0;
+constexpr int kMinimised = 1;
+constexpr int kMaximised = 2;
+// No screen comes near this many pixels; a record beyond it is corrupt.
+constexpr int kLargestPlace = 1000000;
+
+// Reads a number of the session file, truncated to a whole number; false, with the read-error
+// flag set, when there is none or it lies outside [lowest, highest].
+bool ReadWholeNumber(std::istream& in, int lowest, int highest, int& value)
+{
+    Real number;
+    number.vdRead(in);
+    const double whole = std::trunc(number.dValue());
+    if (ReadErrorOccurred() || number.Message() != nullptr || whole < lowest || whole > highest)
+    {
+        SetReadError();
+        return false;
+    }
+    value = static_cast<int>(whole);
+    return true;
+}
 
 } // namespace
 
@@ -55,6 +81,8 @@ TListSamplingPlansWindow::TListSamplingPlansWindow(TMainMDIWindow& owner)
     pListSamplingPlans->setEditTriggers(QAbstractItemView::NoEditTriggers);
     pListSamplingPlans->horizontalHeader()->setSectionsClickable(false);
     pListSamplingPlans->horizontalHeader()->setHighlightSections(false);
+    // The check box column is narrower than the style's least column.
+    pListSamplingPlans->horizontalHeader()->setMinimumSectionSize(kColumnWidths[CheckColumn]);
     pListSamplingPlans->setWordWrap(false);
     pListSamplingPlans->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(pListSamplingPlans, &QTableWidget::itemChanged, this,
@@ -162,6 +190,59 @@ void TListSamplingPlansWindow::vdSetDesignGeometry()
     pSubWindow->setGeometry(kDesignGeometry);
     for (int column = 0; column < ColumnCount; ++column)
         pListSamplingPlans->setColumnWidth(column, kColumnWidths[column]);
+}
+
+void TListSamplingPlansWindow::vdWriteToStream(std::ostream& out) const
+{
+    const int state = pSubWindow->isMinimized()   ? kMinimised
+                      : pSubWindow->isMaximized() ? kMaximised
+                                                  : kNormal;
+    const QRect place = pSubWindow->geometry();
+    out << Tag() << ' ' << state << ' ' << place.top() << ' ' << place.left() << ' '
+        << place.height() << ' ' << place.width();
+    for (int column = 0; column < ColumnCount; ++column)
+        out << ' ' << pListSamplingPlans->columnWidth(column);
+    out << '\n';
+}
+
+void TListSamplingPlansWindow::vdReadFromStream(std::istream& in)
+{
+    int state = kNormal;
+    if (!ReadWholeNumber(in, kNormal, kMaximised, state))
+        return;
+    if (state == kMinimised)
+        pSubWindow->showMinimized();
+    else if (state == kMaximised)
+        pSubWindow->showMaximized();
+    else
+        pSubWindow->showNormal();
+    // Top, left, height and width, each applied at once.
+    using Setter = void (*)(QRect&, int);
+    const std::array<std::pair<Setter, int>, 4> place = {{
+        {[](QRect& r, int top) { r.moveTop(top); }, -kLargestPlace},
+        {[](QRect& r, int left) { r.moveLeft(left); }, -kLargestPlace},
+        {[](QRect& r, int height) { r.setHeight(height); }, 0},
+        {[](QRect& r, int width) { r.setWidth(width); }, 0},
+    }};
+    for (const auto& [set, lowest] : place)
+    {
+        int value = 0;
+        if (!ReadWholeNumber(in, lowest, kLargestPlace, value))
+            return;
+        if (state == kNormal)
+        {
+            QRect geometry = pSubWindow->geometry();
+            set(geometry, value);
+            pSubWindow->setGeometry(geometry);
+        }
+    }
+    for (int column = 0; column < ColumnCount; ++column)
+    {
+        int width = 0;
+        if (!ReadWholeNumber(in, 0, kLargestPlace, width))
+            return;
+        pListSamplingPlans->setColumnWidth(column, width);
+    }
 }
 
 void TListSamplingPlansWindow::vdRebuildDefinitionCaptions()

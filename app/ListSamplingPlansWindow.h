@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 
 class QMdiSubWindow;
@@ -69,6 +70,14 @@ public:
     void vdApplyDefinitions() override;
     void vdApplyUnits() override;
     void vdApplyCostParameters() override;
+
+    // The window's record of the session file: its tag, window state (0 normal, 1 minimised, 2
+    // maximised), top, left, height, width and the widths of the columns, on one line.
+    void vdWriteToStream(std::ostream& out) const;
+    // Reads the record after its tag and applies each value as it is read; a value that is not a
+    // whole number within the range of its kind sets the read-error flag and ends the read,
+    // leaving the values before it in force. Place and size count only for a normal window.
+    void vdReadFromStream(std::istream& in);
 
     void ListSamplingPlansChange(QTableWidgetItem* item);
     void ListSamplingPlansDblClick();
