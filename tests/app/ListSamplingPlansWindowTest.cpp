@@ -1,5 +1,6 @@
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
+#include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
@@ -454,7 +455,7 @@ TEST_F(DragAndDropTest, OtherDropsChangeNothing)
     EXPECT_EQ(Order(), before);
 }
 
-TEST_F(ListSamplingPlansWindowTest, TheDefinitionCaptionsFollowTheSymbolAndANewSession)
+TEST_F(ListSamplingPlansWindowTest, RowsAndCaptionsFollowTheDefinitionsUnitsAndANewSession)
 {
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
     list->SubWindow()->setGeometry(100, 90, 500, 200);
@@ -468,6 +469,11 @@ TEST_F(ListSamplingPlansWindowTest, TheDefinitionCaptionsFollowTheSymbolAndANewS
     // The plan's points follow the new definitions, and its row stays selected.
     EXPECT_EQ(Row(0).at(2), QString::fromLatin1(list->Session().Plan(1)->AQLPointText().Text()));
     EXPECT_EQ(list->SelectedPlanIndex(), 1u);
+    // So do the units.
+    ASSERT_TRUE(DefectivesSamplingPlan::Units().SetCurrentIndex(0));
+    window->vdUpdateUnits();
+    EXPECT_EQ(Row(0).at(5), "Fraction Defective");
+    EXPECT_EQ(Row(0).at(2), QString::fromLatin1(list->Session().Plan(1)->AQLPointText().Text()));
 
     // A new session goes back to the stored definitions, and the window to its first place.
     list->SubWindow()->showMaximized();
