@@ -97,7 +97,7 @@ private:
 
     TMainMDIWindow& mainWindow;
     std::unique_ptr<SamplingPlanSession> pSession;
-    QMdiSubWindow* pSubWindow;
+    QMdiSubWindow* pSubWindow = nullptr;
     PlanListView* pListSamplingPlans;
     TAddPlanDialogBox* pAddPlanDialogBox;
     bool bRefreshing = false;

@@ -51,6 +51,7 @@ void PlanListView::dropEvent(QDropEvent* event)
     // The rows are rebuilt from the session, never moved by the view itself.
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
+    stopAutoScroll();
     if (window.OnDragOver())
         window.OnDragDrop(rowAt(event->position().toPoint().y()));
 }
