@@ -1,6 +1,7 @@
 #include "app/ListSamplingPlansWindow.h"
 
 #include "app/AnsiQString.h"
+#include "app/CommandPanel.h"
 #include "app/MainMDIWindow.h"
 #include "app/PlanEntryRoute.h"
 #include "app/PlanListView.h"
@@ -16,8 +17,6 @@
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <array>
 #include <cmath>
 #include <ostream>
@@ -90,14 +89,7 @@ TListSamplingPlansWindow::TListSamplingPlansWindow(TMainMDIWindow& owner)
     connect(pListSamplingPlans, &QTableWidget::itemDoubleClicked, this,
             &TListSamplingPlansWindow::ListSamplingPlansDblClick);
 
-    auto* panel1 = new QWidget(this);
-    panel1->setObjectName(QStringLiteral("Panel1"));
-    panel1->setFixedHeight(kPanelHeight);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(pListSamplingPlans);
-    layout->addWidget(panel1);
+    QWidget* panel1 = AddCommandPanel(*this, pListSamplingPlans, kPanelHeight);
 
     struct Button
     {
@@ -145,18 +137,13 @@ TListSamplingPlansWindow::TListSamplingPlansWindow(TMainMDIWindow& owner)
          &TListSamplingPlansWindow::UncheckAllButtonClick},
     }};
     for (const Button& spec : buttons)
-    {
-        auto* button = new QPushButton(ToolBarIcon(spec.glyph),
-                                       spec.caption ? tr(spec.caption) : QString(), panel1);
-        button->setObjectName(QLatin1String(spec.name));
-        button->setGeometry(spec.left, spec.top, spec.caption ? 149 : 30, 31);
-        button->setToolTip(tr(spec.hint));
-        if (spec.handler)
-            connect(button, &QPushButton::clicked, this, spec.handler);
-        else
-            connect(button, &QPushButton::clicked, this,
-                    [] { UserInteraction::Current().vdShowHelpTopic(kHelpContext); });
-    }
+        AddCommandButton(
+            panel1, spec.name, ToolBarIcon(spec.glyph), spec.caption ? tr(spec.caption) : QString(),
+            QRect(spec.left, spec.top, spec.caption ? 149 : 30, 31), tr(spec.hint),
+            spec.handler
+                ? std::function<void()>([this, handler = spec.handler] { (this->*handler)(); })
+                : nullptr,
+            kHelpContext);
 
     pSubWindow = owner.MdiArea()->addSubWindow(this);
     pSubWindow->setObjectName(QStringLiteral("ListSamplingPlansSubWindow"));
