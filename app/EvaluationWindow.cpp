@@ -83,14 +83,15 @@ TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWi
     vdBuildPages();
     vdBuildButtons(AddCommandPanel(*this, pPageControl, kPanelHeight));
 
+    vdSetTabsAtBottom(owner.AreTabsAtBottom());
+    vdInitializeControls();
+    connect(pPageControl, &QTabWidget::currentChanged, this, &TEvaluationWindow::Change);
+
+    // Only a window that was built takes its place among the child windows.
     pSubWindow = owner.MdiArea()->addSubWindow(this);
     pSubWindow->setObjectName(QStringLiteral("EvaluationSubWindow"));
     pSubWindow->setAttribute(Qt::WA_DeleteOnClose);
     pSubWindow->resize(kDesignSize);
-
-    vdSetTabsAtBottom(owner.AreTabsAtBottom());
-    vdInitializeControls();
-    connect(pPageControl, &QTabWidget::currentChanged, this, &TEvaluationWindow::Change);
     owner.vdSetSessionModified();
 }
 
@@ -221,6 +222,8 @@ void TEvaluationWindow::vdInitializeControls()
                 connect(item, &QAction::triggered, this, &TEvaluationWindow::CopyButtonClick);
             }
 
+    // Released first: should a layout fail part way, nothing is deleted twice.
+    pList->vdReleaseDisplayObjects();
     drawingControls[0]->vdSetDrawing(pList->PlansTable());
     drawingControls[1]->vdSetDrawing(pList->PercentilesTable());
     drawingControls[2]->vdSetDrawing(pList->CurvesTable());
@@ -228,9 +231,13 @@ void TEvaluationWindow::vdInitializeControls()
     plotControls[ASNCurvePage]->vdSetPlot(pList->ASNPlot());
     plotControls[CostCurvePage]->vdSetPlot(pList->CostPlot());
     plotControls[AOQCurvePage]->vdSetPlot(pList->AOQPlot());
-    pList->vdReleaseDisplayObjects();
     pPageControl->setTabVisible(AOQCurvePage, pList->AOQPlot() != nullptr);
     vdRedraw();
+}
+
+const SamplingPlan* TEvaluationWindow::FirstPlan() const
+{
+    return pList ? pList->GetPlan(1) : nullptr;
 }
 
 void TEvaluationWindow::vdSetTabsAtBottom(bool bAtBottom)
@@ -269,10 +276,11 @@ void TEvaluationWindow::MenuButtonClick()
 
 void TEvaluationWindow::AddPlanButtonClick()
 {
-    if (!pList)
+    const SamplingPlan* first = FirstPlan();
+    if (first == nullptr)
         return;
     const SamplingPlanSession& session = planList.Session();
-    const std::uint8_t characteristic = pList->GetPlan(1)->CharacteristicId();
+    const std::uint8_t characteristic = first->CharacteristicId();
     bool bCandidate = false;
     for (std::uint32_t index = 1; index <= session.Count() && !bCandidate; ++index)
         bCandidate =
@@ -355,11 +363,12 @@ bool TEvaluationWindow::FormDragOver(const QObject* source) const
 
 void TEvaluationWindow::FormDragDrop(const QObject* source)
 {
-    if (!pList || !FormDragOver(source))
+    const SamplingPlan* first = FirstPlan();
+    if (first == nullptr || !FormDragOver(source))
         return;
     const std::uint32_t index = planList.SelectedPlanIndex();
     const SamplingPlan* plan = planList.Session().Plan(index);
-    if (plan == nullptr || plan->CharacteristicId() != pList->GetPlan(1)->CharacteristicId())
+    if (plan == nullptr || plan->CharacteristicId() != first->CharacteristicId())
         return;
     const WaitCursor hourglass;
     pList->vdAddPlan(index);
@@ -385,10 +394,14 @@ void TEvaluationWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void TEvaluationWindow::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (FormDragOver(event->source()))
-        event->acceptProposedAction();
-    else
+    if (!FormDragOver(event->source()))
+    {
         event->ignore();
+        return;
+    }
+    // The plan is shown here as well: a move would have the list clear the dragged row.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void TEvaluationWindow::dropEvent(QDropEvent* event)
@@ -398,7 +411,8 @@ void TEvaluationWindow::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     FormDragDrop(event->source());
 }
 

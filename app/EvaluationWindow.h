@@ -15,6 +15,7 @@ class QTabWidget;
 namespace Brosquin
 {
 
+class SamplingPlan;
 class SamplingPlanEvaluationList;
 class TDisplayControl;
 class TDrawingControl;
@@ -91,6 +92,8 @@ private:
     void vdBuildPages();
     void vdBuildButtons(QWidget* panel);
     void vdInitializeControls();
+    // The plan whose characteristic every plan of the window has; null once none is left.
+    const SamplingPlan* FirstPlan() const;
 
     TMainMDIWindow& mainWindow;
     TListSamplingPlansWindow& planList;

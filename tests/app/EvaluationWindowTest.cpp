@@ -359,6 +359,29 @@ TEST_F(EvaluationWindowTest, UnitsChangesRedrawAndClosingUnregisters)
     EXPECT_EQ(Session().EvaluationListCount(), 0u);
 }
 
+TEST_F(EvaluationWindowTest, PlansThatCannotBeEvaluatedShowNoValues)
+{
+    // A plan never entered, and one beyond what a lot of any size makes sensible.
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    auto huge = std::make_unique<DefectivesSingleSamplingPlan>();
+    huge->vdDescribe("2000000000", "1000000", 0, false, "");
+    Session().vdAddPlan(std::move(huge));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    // Every page shows and copies; the plan without values has "none" in every cell.
+    for (int page = 0; page < TEvaluationWindow::PageCount; ++page)
+    {
+        vdShowPage(*evaluation, page);
+        evaluation->CopyButtonClick();
+        EXPECT_FALSE(evaluation->grab().isNull()) << page;
+    }
+    const QStringList rows = Clipboard().text().split(QLatin1Char('\n'));
+    ASSERT_EQ(rows.size(), 4 + 11);
+    EXPECT_TRUE(rows[4].startsWith(QStringLiteral("0\tnone\tnone\tnone\tnone\t")));
+    EXPECT_TRUE(user.Messages().empty());
+}
+
 TEST_F(EvaluationWindowTest, Screenshots)
 {
     TEvaluationWindow* evaluation = EvaluateTwoPlans();
