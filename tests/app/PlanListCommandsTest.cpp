@@ -3,6 +3,8 @@
 #include "plans/SamplingPlanTable.h"
 #include "tests/app/EvaluationRoadTest.h"
 
+#include <QImage>
+
 namespace Brosquin
 {
 namespace
@@ -120,7 +122,10 @@ TEST_F(PlanListCommandsTest, PrintAndCopyTakeTheTableOfAllPlans)
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Defects per Quantity\t") + Description(3) +
                                     QLatin1Char('\t')));
     EXPECT_TRUE(Clipboard().hasFormat(QStringLiteral("image/svg+xml")));
-    EXPECT_TRUE(Clipboard().hasImage());
+    ASSERT_TRUE(Clipboard().hasImage());
+    // Kept for a person to look at.
+    EXPECT_TRUE(qvariant_cast<QImage>(Clipboard().imageData())
+                    .save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/plan-table-copy.png")));
 
     for (bool menu : {false, true})
     {
