@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
 #include "platform/UserInteraction.h"
 
@@ -38,6 +39,8 @@ void vdSetUpApplication()
 std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)
 {
     auto window = std::make_unique<TMainMDIWindow>();
+    // Lives as long as the main window, among whose child windows it takes its place.
+    new TListSamplingPlansWindow(*window);
     if (!arguments.isEmpty())
         window->vdOpenSessionFile(arguments.constFirst());
     else

@@ -40,6 +40,15 @@ protected:
                          QStringLiteral("Veltrame"));
     }
 
+    // The texts of the messages shown so far.
+    QStringList MessageTexts() const
+    {
+        QStringList texts;
+        for (const MessageRequest& message : user.Messages())
+            texts.append(message.text);
+        return texts;
+    }
+
     QTemporaryDir settingsFolder;
     ScriptedUserInteraction user;
 };

@@ -110,15 +110,6 @@ protected:
         emit help->activated();
     }
 
-    // The texts of the messages shown so far.
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const MessageRequest& message : user.Messages())
-            texts.append(message.text);
-        return texts;
-    }
-
     std::unique_ptr<TMainMDIWindow> window;
     QStringList log;
 };

@@ -1,0 +1,409 @@
+#include "app/ListSamplingPlansWindow.h"
+
+#include "app/AnsiQString.h"
+#include "app/CommandPanel.h"
+#include "app/MainMDIWindow.h"
+#include "app/PlanEntryRoute.h"
+#include "app/PlanListView.h"
+#include "app/ToolBarGlyphs.h"
+#include "app/dialogs/AddPlanDialogBox.h"
+#include "core/Real.h"
+#include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanSession.h"
+#include "platform/UserInteraction.h"
+#include "platform/WaitCursor.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <array>
+#include <cmath>
+#include <ostream>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+constexpr QRect kDesignGeometry(20, 20, 922, 348);
+constexpr std::array<int, TListSamplingPlansWindow::ColumnCount> kColumnWidths = {20, 120, 372, 75,
+                                                                                  75, 60,  120, 70};
+constexpr int kPanelHeight = 90;
+
+// Window states in the session file.
+constexpr int kNormal = 0;
+constexpr int kMinimised = 1;
+constexpr int kMaximised = 2;
+// No screen comes near this many pixels; a record beyond it is corrupt.
+constexpr int kLargestPlace = 1000000;
+
+// Reads a number of the session file, truncated to a whole number; false, with the read-error
+// flag set, when there is none or it lies outside [lowest, highest].
+bool ReadWholeNumber(std::istream& in, int lowest, int highest, int& value)
+{
+    Real number;
+    number.vdRead(in);
+    const double whole = std::trunc(number.dValue());
+    if (ReadErrorOccurred() || number.Message() != nullptr || whole < lowest || whole > highest)
+    {
+        SetReadError();
+        return false;
+    }
+    value = static_cast<int>(whole);
+    return true;
+}
+
+} // namespace
+
+TListSamplingPlansWindow::TListSamplingPlansWindow(TMainMDIWindow& owner)
+    : mainWindow(owner), pSession(std::make_unique<SamplingPlanSession>()),
+      pListSamplingPlans(new PlanListView(*this, this)),
+      pAddPlanDialogBox(new TAddPlanDialogBox(
+          this, [](int characteristic, int planType)
+          { return PlanEntryRoute::Find(characteristic, planType) != nullptr; }))
+{
+    setObjectName(QStringLiteral("ListSamplingPlansWindow"));
+    setWindowTitle(tr("List Sampling Plans"));
+
+    pListSamplingPlans->setObjectName(QStringLiteral("ListSamplingPlans"));
+    pListSamplingPlans->setColumnCount(ColumnCount);
+    pListSamplingPlans->setHorizontalHeaderLabels({QString(), tr("Characteristic"),
+                                                   tr("Sampling Plans"), tr("AQL"), tr("LTPD"),
+                                                   tr("AOQL"), tr("Units"), tr("Protection")});
+    pListSamplingPlans->verticalHeader()->hide();
+    pListSamplingPlans->setFrameShape(QFrame::NoFrame);
+    pListSamplingPlans->setShowGrid(true);
+    pListSamplingPlans->setSelectionBehavior(QAbstractItemView::SelectRows);
+    pListSamplingPlans->setSelectionMode(QAbstractItemView::SingleSelection);
+    pListSamplingPlans->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pListSamplingPlans->horizontalHeader()->setSectionsClickable(false);
+    pListSamplingPlans->horizontalHeader()->setHighlightSections(false);
+    // The check box column is narrower than the style's least column.
+    pListSamplingPlans->horizontalHeader()->setMinimumSectionSize(kColumnWidths[CheckColumn]);
+    pListSamplingPlans->setWordWrap(false);
+    pListSamplingPlans->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    connect(pListSamplingPlans, &QTableWidget::itemChanged, this,
+            &TListSamplingPlansWindow::ListSamplingPlansChange);
+    connect(pListSamplingPlans, &QTableWidget::itemDoubleClicked, this,
+            &TListSamplingPlansWindow::ListSamplingPlansDblClick);
+
+    QWidget* panel1 = AddCommandPanel(*this, pListSamplingPlans, kPanelHeight);
+
+    struct Button
+    {
+        const char* name;
+        const char* caption;
+        int left;
+        int top;
+        ToolBarGlyph glyph;
+        const char* hint;
+        void (TListSamplingPlansWindow::*handler)();
+    };
+    // In tab order.
+    const std::array<Button, 12> buttons = {{
+        {"EnterNewPlanBitBtn", "Enter &New Plan", 10, 10, ToolBarGlyph::EnterPlan,
+         "Enter new sampling plan by entering type and parameters",
+         &TListSamplingPlansWindow::EnterNewPlanButtonClick},
+        {"SelectPlanBitBtn", "&Select New Plan", 167, 10, ToolBarGlyph::SelectPlans,
+         "Select new sampling plan by specifying type, AQL and LTPD",
+         &TListSamplingPlansWindow::SelectPlanButtonClick},
+        {"EvaluateBitBtn", "E&valute (OC, ASN)", 325, 10, ToolBarGlyph::Evaluate,
+         "Evaluate protection provided by checked sampling plans",
+         &TListSamplingPlansWindow::EvaluateButtonClick},
+        {"MatchProtectionBitBtn", "&Match Protection", 482, 10, ToolBarGlyph::MatchProtection,
+         "Find sampling plan(s) that match protection of selected sampling plan",
+         &TListSamplingPlansWindow::MatchProtectionButtonClick},
+        {"EditPlanBitBtn", "&Edit Plan", 640, 10, ToolBarGlyph::Edit,
+         "Edit the parameters of the selected sampling plan",
+         &TListSamplingPlansWindow::EditPlanButtonClick},
+        {"CheckAllBitBtn", nullptr, 798, 10, ToolBarGlyph::CheckAll,
+         "Check boxes of all sampling plans so that they are included in plots.",
+         &TListSamplingPlansWindow::CheckAllButtonClick},
+        {"DuplicateBitBtn", "D&uplicate Plan", 10, 49, ToolBarGlyph::Duplicate,
+         "Duplicate selected sampling plan", &TListSamplingPlansWindow::DuplicateButtonClick},
+        {"DeletePlanBitBtn", "&Delete Plan", 167, 49, ToolBarGlyph::Delete,
+         "Delete selected sampling plan", &TListSamplingPlansWindow::DeletePlanButtonClick},
+        {"PrintBitBtn", "&Print", 325, 49, ToolBarGlyph::Print,
+         "Print table of sampling plans shown above", &TListSamplingPlansWindow::PrintButtonClick},
+        {"CopyBitBtn", "&Copy", 482, 49, ToolBarGlyph::Copy,
+         "Copy table of sampling plans shown above to clipboard",
+         &TListSamplingPlansWindow::CopyButtonClick},
+        {"HelpBitBtn", "Help", 640, 49, ToolBarGlyph::HelpContents,
+         "Display help on using List of Sampling Plans Window", nullptr},
+        {"UncheckAllBitBtn", nullptr, 798, 49, ToolBarGlyph::UncheckAll,
+         "Uncheck boxes of all sampling plans so that they are not included in plots.",
+         &TListSamplingPlansWindow::UncheckAllButtonClick},
+    }};
+    for (const Button& spec : buttons)
+        AddCommandButton(
+            panel1, spec.name, ToolBarIcon(spec.glyph), spec.caption ? tr(spec.caption) : QString(),
+            QRect(spec.left, spec.top, spec.caption ? 149 : 30, 31), tr(spec.hint),
+            spec.handler
+                ? std::function<void()>([this, handler = spec.handler] { (this->*handler)(); })
+                : nullptr,
+            kHelpContext);
+
+    pSubWindow = owner.MdiArea()->addSubWindow(this);
+    pSubWindow->setObjectName(QStringLiteral("ListSamplingPlansSubWindow"));
+    // The window lives for the whole run: closing it only minimises it.
+    pSubWindow->installEventFilter(this);
+    vdSetDesignGeometry();
+    vdRebuildDefinitionCaptions();
+    owner.vdSetPlanList(this);
+}
+
+TListSamplingPlansWindow::~TListSamplingPlansWindow()
+{
+    // The rows destroyed with the list report nothing to the plans.
+    disconnect(pListSamplingPlans, nullptr, this, nullptr);
+}
+
+bool TListSamplingPlansWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == pSubWindow && event->type() == QEvent::Close)
+    {
+        event->ignore();
+        pSubWindow->showMinimized();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TListSamplingPlansWindow::vdSetDesignGeometry()
+{
+    pSubWindow->showNormal();
+    pSubWindow->setGeometry(kDesignGeometry);
+    for (int column = 0; column < ColumnCount; ++column)
+        pListSamplingPlans->setColumnWidth(column, kColumnWidths[column]);
+}
+
+void TListSamplingPlansWindow::vdWriteToStream(std::ostream& out) const
+{
+    const int state = pSubWindow->isMinimized()   ? kMinimised
+                      : pSubWindow->isMaximized() ? kMaximised
+                                                  : kNormal;
+    const QRect place = pSubWindow->geometry();
+    out << Tag() << ' ' << state << ' ' << place.top() << ' ' << place.left() << ' '
+        << place.height() << ' ' << place.width();
+    for (int column = 0; column < ColumnCount; ++column)
+        out << ' ' << pListSamplingPlans->columnWidth(column);
+    out << '\n';
+}
+
+void TListSamplingPlansWindow::vdReadFromStream(std::istream& in)
+{
+    int state = kNormal;
+    if (!ReadWholeNumber(in, kNormal, kMaximised, state))
+        return;
+    if (state == kMinimised)
+        pSubWindow->showMinimized();
+    else if (state == kMaximised)
+        pSubWindow->showMaximized();
+    else
+        pSubWindow->showNormal();
+    // Top, left, height and width, each applied at once.
+    using Setter = void (*)(QRect&, int);
+    const std::array<std::pair<Setter, int>, 4> place = {{
+        {[](QRect& r, int top) { r.moveTop(top); }, -kLargestPlace},
+        {[](QRect& r, int left) { r.moveLeft(left); }, -kLargestPlace},
+        {[](QRect& r, int height) { r.setHeight(height); }, 0},
+        {[](QRect& r, int width) { r.setWidth(width); }, 0},
+    }};
+    for (const auto& [set, lowest] : place)
+    {
+        int value = 0;
+        if (!ReadWholeNumber(in, lowest, kLargestPlace, value))
+            return;
+        if (state == kNormal)
+        {
+            QRect geometry = pSubWindow->geometry();
+            set(geometry, value);
+            pSubWindow->setGeometry(geometry);
+        }
+    }
+    for (int column = 0; column < ColumnCount; ++column)
+    {
+        int width = 0;
+        if (!ReadWholeNumber(in, 0, kLargestPlace, width))
+            return;
+        pListSamplingPlans->setColumnWidth(column, width);
+    }
+}
+
+void TListSamplingPlansWindow::vdRebuildDefinitionCaptions()
+{
+    const QString symbol = QLatin1String(SamplingPlan::SymbolName(SamplingPlan::SymbolIndex()));
+    pListSamplingPlans->horizontalHeaderItem(AQLColumn)->setText(
+        QStringLiteral("AQL (") + QStringOfAnsi(SamplingPlan::PaAtAQLText().Text()) +
+        QLatin1Char(')'));
+    pListSamplingPlans->horizontalHeaderItem(LTPDColumn)
+        ->setText(symbol + QStringLiteral(" (") +
+                  QStringOfAnsi(SamplingPlan::PaAtLTPDText().Text()) + QLatin1Char(')'));
+}
+
+void TListSamplingPlansWindow::vdRefreshList(std::uint32_t selectIndex)
+{
+    const WaitCursor hourglass;
+    bRefreshing = true;
+    pListSamplingPlans->setUpdatesEnabled(false);
+    pListSamplingPlans->clearSelection();
+    pListSamplingPlans->setRowCount(0);
+    const std::uint32_t count = pSession->Count();
+    pListSamplingPlans->setRowCount(static_cast<int>(count));
+    for (std::uint32_t index = 1; index <= count; ++index)
+    {
+        SamplingPlan& plan = *pSession->Plan(index);
+        const int row = static_cast<int>(index - 1);
+        auto* check = new QTableWidgetItem();
+        check->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable |
+                        Qt::ItemIsDragEnabled);
+        check->setCheckState(plan.IsChecked() ? Qt::Checked : Qt::Unchecked);
+        pListSamplingPlans->setItem(row, CheckColumn, check);
+        const std::array<QString, ColumnCount - 1> texts = {
+            tr(plan.CharacteristicName()),
+            QStringOfAnsi(plan.Description().Text()),
+            QStringOfAnsi(plan.AQLPointText().Text()),
+            QStringOfAnsi(plan.LTPDPointText().Text()),
+            QStringOfAnsi(plan.AOQLText().Text()),
+            QStringOfAnsi(plan.UnitsName().Text()),
+            plan.IsPaSingleValued() ? tr("Constant") : tr("Varies")};
+        for (int column = CharacteristicColumn; column < ColumnCount; ++column)
+        {
+            auto* item = new QTableWidgetItem(texts[static_cast<std::size_t>(column - 1)]);
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled);
+            item->setTextAlignment(Qt::AlignCenter);
+            pListSamplingPlans->setItem(row, column, item);
+        }
+    }
+    if (selectIndex > 0 && selectIndex <= count)
+        pListSamplingPlans->selectRow(static_cast<int>(selectIndex - 1));
+    pListSamplingPlans->setUpdatesEnabled(true);
+    bRefreshing = false;
+    mainWindow.vdSetSessionModified();
+}
+
+void TListSamplingPlansWindow::vdShowSelectPlanFirst()
+{
+    UserInteraction::Current().MessageBox(
+        tr("You must select a plan first by clicking on it above."));
+}
+
+std::uint32_t TListSamplingPlansWindow::SelectedPlanIndex() const
+{
+    const QModelIndexList rows = pListSamplingPlans->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : static_cast<std::uint32_t>(rows.constFirst().row()) + 1;
+}
+
+void TListSamplingPlansWindow::ListSamplingPlansChange(QTableWidgetItem* item)
+{
+    if (bRefreshing || item->column() != CheckColumn)
+        return;
+    SamplingPlan* plan = pSession->Plan(static_cast<std::uint32_t>(item->row()) + 1);
+    const bool bChecked = item->checkState() == Qt::Checked;
+    if (plan == nullptr || plan->IsChecked() == bChecked)
+        return;
+    plan->vdSetChecked(bChecked);
+    // Check marks are kept in the session file.
+    mainWindow.vdSetSessionModified();
+}
+
+void TListSamplingPlansWindow::ListSamplingPlansDblClick()
+{
+    if (SelectedPlanIndex() > 0)
+        EditPlanButtonClick();
+}
+
+void TListSamplingPlansWindow::OnStartDrag()
+{
+    bDragging = true;
+}
+
+void TListSamplingPlansWindow::OnEndDrag()
+{
+    bDragging = false;
+}
+
+bool TListSamplingPlansWindow::OnDragOver() const
+{
+    return bDragging;
+}
+
+void TListSamplingPlansWindow::OnDragDrop(int targetRow)
+{
+    const std::uint32_t from = SelectedPlanIndex();
+    if (targetRow < 0 || from == 0)
+        return;
+    const auto to = static_cast<std::uint32_t>(targetRow) + 1;
+    if (to == from || to > pSession->Count())
+        return;
+    pSession->vdMovePlan(from, to);
+    mainWindow.vdUpdateEvaluationWindows();
+    vdRefreshList(to);
+}
+
+void TListSamplingPlansWindow::EnterNewPlanButtonClick()
+{
+    if (pAddPlanDialogBox->exec() != QDialog::Accepted)
+        return;
+    const PlanEntryRoute* route =
+        PlanEntryRoute::Find(pAddPlanDialogBox->Characteristic(), pAddPlanDialogBox->PlanType());
+    if (route == nullptr)
+        return;
+    std::unique_ptr<SamplingPlan> plan = route->EnterNew(this);
+    if (!plan)
+        return;
+    const WaitCursor hourglass;
+    pSession->vdAddPlan(std::move(plan));
+    vdRefreshList(pSession->Count());
+}
+
+void TListSamplingPlansWindow::EditPlanButtonClick()
+{
+    const std::uint32_t index = SelectedPlanIndex();
+    if (index == 0)
+    {
+        vdShowSelectPlanFirst();
+        return;
+    }
+    SamplingPlan& plan = *pSession->Plan(index);
+    const PlanEntryRoute* route = PlanEntryRoute::Find(plan.CharacteristicId(), plan.PlanTypeId());
+    if (route == nullptr)
+    {
+        UserInteraction::Current().MessageBox(tr("Sampling plan not available"));
+        return;
+    }
+    if (!route->Edit(this, plan))
+        return;
+    const WaitCursor hourglass;
+    pSession->vdReplacePlan(index);
+    mainWindow.vdUpdateEvaluationWindows();
+    vdRefreshList(index);
+}
+
+void TListSamplingPlansWindow::vdReset()
+{
+    vdSetDesignGeometry();
+    pSession = std::make_unique<SamplingPlanSession>();
+    vdRefreshList(1);
+}
+
+void TListSamplingPlansWindow::vdApplyDefinitions()
+{
+    pSession->vdApplyDefinitions();
+    vdRefreshList(SelectedPlanIndex());
+}
+
+void TListSamplingPlansWindow::vdApplyUnits()
+{
+    pSession->vdSetUnits();
+    vdRefreshList(SelectedPlanIndex());
+}
+
+void TListSamplingPlansWindow::vdApplyCostParameters()
+{
+    pSession->vdApplyCostParameters();
+}
+
+} // namespace Brosquin

@@ -1,0 +1,136 @@
+// The plan list window's commands on the checked plans, on the selected plan and on the table of
+// all plans.
+#include "app/AnsiQString.h"
+#include "app/EvaluationWindow.h"
+#include "app/ListSamplingPlansWindow.h"
+#include "app/MainMDIWindow.h"
+#include "app/NotAvailable.h"
+#include "graphics/Drawing.h"
+#include "graphics/qt/DrawingControl.h"
+#include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SamplingPlanSession.h"
+#include "plans/SamplingPlanTable.h"
+#include "platform/UserInteraction.h"
+#include "platform/WaitCursor.h"
+
+#include <QMdiSubWindow>
+#include <new>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+// The hidden component that prints and copies the plan table: one per window, made on first use.
+TDrawingControl& PlanTableControl(QWidget& window)
+{
+    const QString name = QStringLiteral("DrawingControl");
+    if (auto* control = window.findChild<TDrawingControl*>(name))
+        return *control;
+    auto* control = new TDrawingControl(&window);
+    control->setObjectName(name);
+    control->vdSetSizeMode(SizeMode::FixedSizeNormal);
+    control->hide();
+    return *control;
+}
+
+} // namespace
+
+void TListSamplingPlansWindow::SelectPlanButtonClick()
+{
+    vdShowNotAvailable(tr("&Select New Sampling Plans..."));
+}
+
+void TListSamplingPlansWindow::MatchProtectionButtonClick()
+{
+    vdShowNotAvailable(tr("&Match Protection..."));
+}
+
+void TListSamplingPlansWindow::EvaluateButtonClick()
+{
+    String message;
+    std::unique_ptr<SamplingPlanEvaluationList> list;
+    {
+        const WaitCursor hourglass;
+        list = pSession->vdEvaluateCheckedPlans(message);
+    }
+    if (!list)
+    {
+        UserInteraction::Current().MessageBox(QStringOfAnsi(message.Text()));
+        return;
+    }
+    TEvaluationWindow* window = nullptr;
+    {
+        const WaitCursor hourglass;
+        window = new TEvaluationWindow(mainWindow, *this, std::move(list));
+    }
+    window->SubWindow()->show();
+}
+
+void TListSamplingPlansWindow::DuplicateButtonClick()
+{
+    const std::uint32_t index = SelectedPlanIndex();
+    if (index == 0)
+    {
+        vdShowSelectPlanFirst();
+        return;
+    }
+    std::unique_ptr<SamplingPlan> copy(pSession->Plan(index)->Clone());
+    if (!copy)
+        throw std::bad_alloc();
+    pSession->vdAddPlan(std::move(copy));
+    vdRefreshList(pSession->Count());
+}
+
+void TListSamplingPlansWindow::DeletePlanButtonClick()
+{
+    std::uint32_t index = SelectedPlanIndex();
+    if (index == 0)
+    {
+        vdShowSelectPlanFirst();
+        return;
+    }
+    if (UserInteraction::Current().MessageBox(tr("Are you sure you want to delete this plan?"),
+                                              tr("Please Confirm"), MessageIcon::Question,
+                                              MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    pSession->vdDeletePlan(index);
+    mainWindow.vdUpdateEvaluationWindows();
+    if (index > pSession->Count())
+        --index;
+    vdRefreshList(index);
+}
+
+void TListSamplingPlansWindow::CheckAllButtonClick()
+{
+    if (pSession->CheckAll())
+        vdRefreshList(SelectedPlanIndex());
+}
+
+void TListSamplingPlansWindow::UncheckAllButtonClick()
+{
+    if (pSession->UncheckAll())
+        vdRefreshList(SelectedPlanIndex());
+}
+
+void TListSamplingPlansWindow::PrintButtonClick()
+{
+    const WaitCursor hourglass;
+    TDrawingControl& control = PlanTableControl(*this);
+    control.vdSetDrawing(GetPlansTableDrawing(*pSession).release());
+    control.vdPrint();
+}
+
+void TListSamplingPlansWindow::CopyButtonClick()
+{
+    const WaitCursor hourglass;
+    TDrawingControl& control = PlanTableControl(*this);
+    control.vdSetDrawing(GetPlansTableDrawing(*pSession).release());
+    String text;
+    vdCopyAsText(*pSession, text);
+    control.vdClipboard(QStringOfAnsi(text.Text()));
+}
+
+} // namespace Brosquin

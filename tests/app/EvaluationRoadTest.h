@@ -1,0 +1,93 @@
+#pragma once
+
+#include "app/EvaluationWindow.h"
+#include "platform/ApplicationPrinter.h"
+#include "tests/app/PlanListTest.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace Brosquin
+{
+
+// The road from the plan list to the evaluation windows, with what is printed and copied caught.
+class EvaluationRoadTest : public PlanListTest
+{
+protected:
+    void SetUp() override
+    {
+        PlanListTest::SetUp();
+        ASSERT_TRUE(printFolder.isValid());
+        window->resize(1200, 800);
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void TearDown() override
+    {
+        PlanListTest::TearDown();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ApplicationPrinter().setOutputFileName(QString());
+    }
+
+    SamplingPlanSession& Session() const { return list->Session(); }
+
+    template <class Owner> static QPushButton* ButtonOf(const Owner* owner, const char* name)
+    {
+        auto* button = owner->template findChild<QPushButton*>(QLatin1String(name));
+        EXPECT_NE(button, nullptr) << name;
+        return button;
+    }
+
+    // The open evaluation windows, oldest first.
+    std::vector<TEvaluationWindow*> EvaluationWindows() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        std::vector<TEvaluationWindow*> windows;
+        for (QMdiSubWindow* sub : window->MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            if (auto* evaluation = qobject_cast<TEvaluationWindow*>(sub->widget()))
+                windows.push_back(evaluation);
+        return windows;
+    }
+
+    // Evaluates the checked plans through the Plans menu; the window that opened, or null.
+    TEvaluationWindow* Evaluate()
+    {
+        const std::size_t before = EvaluationWindows().size();
+        Item("PlansEvaluateItem")->trigger();
+        const std::vector<TEvaluationWindow*> windows = EvaluationWindows();
+        EXPECT_EQ(windows.size(), before + 1);
+        return windows.size() == before + 1 ? windows.back() : nullptr;
+    }
+
+    // Sends what the application prints next to a PDF file of the test's own.
+    QString PrintToPdf(const QString& name) const
+    {
+        const QString path = printFolder.filePath(name);
+        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
+        ApplicationPrinter().setOutputFileName(path);
+        return path;
+    }
+
+    // The page objects of a PDF file, -1 when there is no file.
+    static int PdfPageCount(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return -1;
+        const QByteArray pdf = file.readAll();
+        return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page/") +
+                                pdf.count("/Type /Page ") + pdf.count("/Type /Page>"));
+    }
+
+    static const QMimeData& Clipboard() { return *QGuiApplication::clipboard()->mimeData(); }
+
+    QTemporaryDir printFolder;
+};
+
+} // namespace Brosquin

@@ -1,0 +1,402 @@
+#include "app/EvaluationWindow.h"
+
+#include "graphics/Plot.h"
+#include "graphics/qt/DrawingControl.h"
+#include "graphics/qt/PlotControl.h"
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "tests/app/EvaluationRoadTest.h"
+
+#include <QMenu>
+#include <QTabWidget>
+#include <cmath>
+
+namespace Brosquin
+{
+namespace
+{
+
+// A single plan whose Pa is known only between bounds and whose AOQ is not defined, as some
+// standard-table and variables plans are.
+class BoundedPlan : public DefectivesSingleSamplingPlan
+{
+public:
+    bool IsAOQDefined() const override { return false; }
+    bool IsPaSingleValued() const override { return false; }
+    Real& dPaMaximum(const Real& p) override { return dPa(p); }
+    Real& dPaMinimum(const Real& p) override { return dPa(p); }
+};
+
+std::unique_ptr<SamplingPlan> Bounded(const char* n, const char* a)
+{
+    auto plan = std::make_unique<BoundedPlan>();
+    plan->vdDescribe(n, a, 0, false, "");
+    return plan;
+}
+
+class EvaluationWindowTest : public EvaluationRoadTest
+{
+protected:
+    // Two single plans for defective units, entered, checked and evaluated.
+    TEvaluationWindow* EvaluateTwoPlans()
+    {
+        vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+        vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
+        return Evaluate();
+    }
+
+    static QStringList VisibleTabs(const TEvaluationWindow& evaluation)
+    {
+        QStringList captions;
+        const QTabWidget* pages = evaluation.PageControl();
+        for (int page = 0; page < pages->count(); ++page)
+            if (pages->isTabVisible(page))
+                captions.append(pages->tabText(page));
+        return captions;
+    }
+
+    static QStringList MenuCaptions(const TEvaluationWindow& evaluation, int page)
+    {
+        QStringList captions;
+        for (const QAction* item : evaluation.Component(page)->PopupMenu()->actions())
+            captions.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+        return captions;
+    }
+
+    static std::uint32_t OCLines(const TEvaluationWindow& evaluation)
+    {
+        return evaluation.EvaluationList()->OCPlot()->LineCount();
+    }
+
+    static void vdShowPage(TEvaluationWindow& evaluation, int page)
+    {
+        evaluation.PageControl()->setCurrentIndex(page);
+    }
+};
+
+// Quality levels in percent defective at which single plans for defective units of lots of any
+// size accept with probability 99%, 95%, ..., 1%: the root p of P(X <= a) = Pa for X binomial
+// with n trials, found by bisection to 40 digits with mpmath.
+constexpr double kPercentilesN50A1[9] = {
+    0.29967672616138145, 0.71537195312938048, 1.0686800185840292,
+    1.9233707029124059,  3.3340240924180823,  5.2948612236165237,
+    7.5580598845327929,  9.1398130719697391,  12.552371645855272};
+constexpr double kPercentilesN125A3[9] = {
+    0.66441289451601825, 1.1002904476335979, 1.4029131337182339,
+    2.0320867277006186,  2.9297651497219932, 4.0531036574022506,
+    5.2663189730876117,  6.0858582889572805, 7.8126267716322034};
+
+// Every digit shown is right: the shown value is the reference rounded to five significant
+// digits.
+void vdExpectShownDigits(const QString& shown, double reference)
+{
+    bool number = false;
+    const double value = shown.toDouble(&number);
+    ASSERT_TRUE(number) << shown.toStdString();
+    const double halfDigit = 0.5 * std::pow(10.0, std::floor(std::log10(reference)) - 4);
+    EXPECT_LE(std::abs(value - reference), halfDigit * (1 + 1e-9))
+        << shown.toStdString() << " for " << reference;
+    QString digits = shown;
+    digits.remove(QLatin1Char('.'));
+    while (digits.startsWith(QLatin1Char('0')))
+        digits.remove(0, 1);
+    EXPECT_LE(digits.size(), 5) << shown.toStdString();
+}
+
+TEST_F(EvaluationWindowTest, TwoSinglePlansGoTheWholeRoad)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    EXPECT_TRUE(evaluation->SubWindow()->isVisible());
+    EXPECT_EQ(VisibleTabs(*evaluation),
+              (QStringList{"OC Cur&ve", "AS&N Curve", "Cost C&urve", "AO&Q Curve", "&Summary Info",
+                           "P&ercentiles", "&Table"}));
+    // The components own and show the list's plots and tables.
+    const auto* oc = static_cast<TPlotControl*>(evaluation->Component(0));
+    EXPECT_EQ(oc->ShownPlot(), evaluation->EvaluationList()->OCPlot());
+    EXPECT_EQ(oc->ShownPlot()->LineCount(), 2u);
+    for (int page = TEvaluationWindow::SummaryPage; page < TEvaluationWindow::PageCount; ++page)
+        EXPECT_NE(evaluation->Component(page)->ShownDrawing(), nullptr) << page;
+
+    // The percentiles as copied: every value of both plans agrees with the binomial roots.
+    vdShowPage(*evaluation, TEvaluationWindow::PercentilesPage);
+    Item("FileCopyItem")->trigger();
+    const QStringList lines = Clipboard().text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], "\t\t\tPercentiles in Percent Defective");
+    EXPECT_EQ(lines[1], "\t\t\tInspection for Defective Units");
+    EXPECT_EQ(lines[2], "Sampling Plans\t99%\t95%\t90%\t75%\t50%\t25%\t10%\t5%\t1%");
+    for (const auto& [line, description, reference] :
+         {std::tuple{lines[3], "Single: n=50, a=1", kPercentilesN50A1},
+          std::tuple{lines[4], "Single: n=125, a=3", kPercentilesN125A3}})
+    {
+        const QStringList cells = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(cells.size(), 10);
+        EXPECT_EQ(cells[0], description);
+        for (int column = 1; column < 10; ++column)
+            vdExpectShownDigits(cells[column], reference[column - 1]);
+    }
+    EXPECT_TRUE(Clipboard().hasFormat(QStringLiteral("image/svg+xml")));
+    EXPECT_TRUE(Clipboard().hasImage());
+}
+
+TEST_F(EvaluationWindowTest, PlansWithoutAOQHaveNoAOQPage)
+{
+    Session().vdAddPlan(Bounded("80", "2"));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    EXPECT_EQ(VisibleTabs(*evaluation), (QStringList{"OC Cur&ve", "AS&N Curve", "Cost C&urve",
+                                                     "&Summary Info", "P&ercentiles", "&Table"}));
+    EXPECT_EQ(static_cast<TPlotControl*>(evaluation->Component(3))->ShownPlot(), nullptr);
+
+    // The worst-case switch adds and takes away the bounds of a plan whose Pa varies.
+    QAction* worstCase = evaluation->WorstCaseOcCurvesItem();
+    EXPECT_EQ(MenuCaptions(*evaluation, 0).first(), "&Display Worst-Case OC Curves");
+    EXPECT_TRUE(worstCase->isChecked());
+    EXPECT_EQ(OCLines(*evaluation), 3u);
+    worstCase->trigger();
+    EXPECT_FALSE(worstCase->isChecked());
+    EXPECT_FALSE(evaluation->EvaluationList()->WorstCaseCurves());
+    EXPECT_EQ(OCLines(*evaluation), 1u);
+    worstCase->trigger();
+    EXPECT_TRUE(worstCase->isChecked());
+    EXPECT_EQ(OCLines(*evaluation), 3u);
+}
+
+TEST_F(EvaluationWindowTest, TheWindowFollowsDeletionsAndClosesWithItsLastPlan)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    const QPointer<QMdiSubWindow> sub = evaluation->SubWindow();
+
+    table->selectRow(0);
+    user.vdQueueAnswer(MessageAnswer::Yes);
+    Item("PlansDeleteItem")->trigger();
+    ASSERT_EQ(EvaluationWindows().size(), 1u);
+    SamplingPlanEvaluationList& evaluationList = *evaluation->EvaluationList();
+    EXPECT_EQ(evaluationList.Count(), 1u);
+    EXPECT_EQ(evaluationList.PlanIndex(1), 1u);
+    EXPECT_FALSE(evaluationList.Changed());
+    EXPECT_EQ(OCLines(*evaluation), 1u);
+    vdShowPage(*evaluation, TEvaluationWindow::PercentilesPage);
+    evaluation->CopyButtonClick();
+    const QStringList lines = Clipboard().text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Single: n=125, a=3\t")));
+    EXPECT_FALSE(Clipboard().text().contains(QStringLiteral("n=50")));
+
+    user.vdQueueAnswer(MessageAnswer::Yes);
+    Item("PlansDeleteItem")->trigger();
+    EXPECT_TRUE(EvaluationWindows().empty());
+    EXPECT_TRUE(sub.isNull());
+    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+}
+
+TEST_F(EvaluationWindowTest, PlansOfTwoCharacteristicsOrNoneAreRefused)
+{
+    Item("PlansEvaluateItem")->trigger();
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+    vdEnterSinglePlan(SamplingPlan::DefectsPerUnit, {"50", "1"});
+    table->selectRow(0);
+    Item("PlansEvaluateItem")->trigger();
+    EXPECT_EQ(
+        MessageTexts(),
+        (QStringList{"No sampling plan is checked.  Check one or more sampling plans and repeat.",
+                     "The checked sampling plans have different characteristics and cannot be "
+                     "plotted together."}));
+    EXPECT_TRUE(EvaluationWindows().empty());
+    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+
+    // Unchecking the plan of the other characteristic lets the evaluation through.
+    table->item(1, 0)->setCheckState(Qt::Unchecked);
+    EXPECT_NE(Evaluate(), nullptr);
+}
+
+TEST_F(EvaluationWindowTest, PrintAndCopyActOnThePageOnShow)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    const SamplingPlanEvaluationList& evaluationList = *evaluation->EvaluationList();
+    using Text = void (SamplingPlanEvaluationList::*)(String&) const;
+    const std::array<Text, 3> texts = {&SamplingPlanEvaluationList::GetPlansTableText,
+                                       &SamplingPlanEvaluationList::GetPercentilesTableText,
+                                       &SamplingPlanEvaluationList::GetCurvesTableText};
+    for (int page = 0; page < TEvaluationWindow::PageCount; ++page)
+    {
+        vdShowPage(*evaluation, page);
+        const QString pdf = PrintToPdf(QStringLiteral("page%1.pdf").arg(page));
+        (page % 2 ? Item("FilePrintItem")->trigger()
+                  : ButtonOf(evaluation, "PrintButton")->click());
+        EXPECT_EQ(PdfPageCount(pdf), 1) << page;
+
+        QGuiApplication::clipboard()->clear();
+        (page % 2 ? ButtonOf(evaluation, "CopyButton")->click() : Item("FileCopyItem")->trigger());
+        EXPECT_TRUE(Clipboard().hasFormat(QStringLiteral("image/svg+xml"))) << page;
+        EXPECT_TRUE(Clipboard().hasImage()) << page;
+        // Plots copy their picture alone, tables their text as well.
+        String expected;
+        if (page >= TEvaluationWindow::SummaryPage)
+            (evaluationList.*texts[page - TEvaluationWindow::SummaryPage])(expected);
+        EXPECT_EQ(Clipboard().text(), QString::fromLatin1(expected.Text())) << page;
+    }
+    EXPECT_TRUE(user.Messages().empty());
+
+    // A table's own menu item copies its text too.
+    QGuiApplication::clipboard()->clear();
+    vdShowPage(*evaluation, TEvaluationWindow::SummaryPage);
+    for (QAction* item :
+         evaluation->Component(TEvaluationWindow::SummaryPage)->PopupMenu()->actions())
+        if (item->text() == "&Copy to Clipboard")
+            item->trigger();
+    EXPECT_TRUE(Clipboard().text().startsWith(QStringLiteral("\t\t\tSummary Information\n")));
+}
+
+TEST_F(EvaluationWindowTest, CommandsOfTheWindow)
+{
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+    vdEnterSinglePlan(SamplingPlan::DefectsPerUnit, {"80", "2"});
+    table->item(1, 0)->setCheckState(Qt::Unchecked);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    // A plan of another characteristic is no candidate; the last plan stays.
+    ButtonOf(evaluation, "AddPlanButton")->click();
+    ButtonOf(evaluation, "RemovePlanButton")->click();
+    EXPECT_EQ(MessageTexts(), (QStringList{"No sampling plans of same characteristic that can "
+                                           "be added.",
+                                           "Cannot remove last sampling plan."}));
+    for (const MessageRequest& message : user.Messages())
+        EXPECT_TRUE(message.caption == "Error" && message.icon == MessageIcon::Exclamation);
+
+    // The dialogs behind these come later; the cost parameters are the main window's.
+    user.vdClearRecords();
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"20", "0"});
+    ButtonOf(evaluation, "AddPlanButton")->click();
+    EXPECT_EQ(MenuCaptions(*evaluation, TEvaluationWindow::TablePage).mid(0, 2),
+              (QStringList{"&Table Range...", "-"}));
+    evaluation->Component(TEvaluationWindow::TablePage)->PopupMenu()->actions().first()->trigger();
+    QMenu* costMenu = evaluation->Component(TEvaluationWindow::CostCurvePage)->PopupMenu();
+    costMenu->actions().first()->trigger();
+    EXPECT_EQ(MessageTexts(), (QStringList{"Add Plan is not available in this version.",
+                                           "Table Range is not available in this version.",
+                                           "Cost Parameters is not available in this version."}));
+    ButtonOf(evaluation, "HelpButton")->click();
+    ASSERT_EQ(user.HelpRequests().size(), 1u);
+    EXPECT_EQ(user.HelpRequests().front().context, 30);
+
+    // The menu button opens the menu of the page on show.
+    vdShowPage(*evaluation, TEvaluationWindow::CostCurvePage);
+    ButtonOf(evaluation, "MenuButton")->click();
+    EXPECT_TRUE(costMenu->isVisible());
+    costMenu->hide();
+
+    // Tabs at the bottom as set, then at the top, for this window and for new ones.
+    ASSERT_TRUE(window->AreTabsAtBottom());
+    EXPECT_EQ(evaluation->PageControl()->tabPosition(), QTabWidget::South);
+    Item("OptionsDisplayTabsAtBottomItem")->trigger();
+    EXPECT_EQ(evaluation->PageControl()->tabPosition(), QTabWidget::North);
+    TEvaluationWindow* second = Evaluate();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->PageControl()->tabPosition(), QTabWidget::North);
+}
+
+TEST_F(EvaluationWindowTest, PlansDraggedFromTheListAreAdded)
+{
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+    vdEnterSinglePlan(SamplingPlan::DefectsPerUnit, {"80", "2"});
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"20", "0"});
+    Item("PlansUncheckAllItem")->trigger();
+    table->item(2, 0)->setCheckState(Qt::Checked);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    const SamplingPlanEvaluationList& evaluationList = *evaluation->EvaluationList();
+    ASSERT_EQ(evaluationList.Count(), 1u);
+
+    EXPECT_TRUE(evaluation->FormDragOver(table));
+    EXPECT_FALSE(evaluation->FormDragOver(evaluation));
+
+    // No plan selected, a plan of another characteristic, a drag from elsewhere: nothing.
+    table->clearSelection();
+    evaluation->FormDragDrop(table);
+    table->selectRow(1);
+    evaluation->FormDragDrop(table);
+    table->selectRow(0);
+    evaluation->FormDragDrop(evaluation);
+    EXPECT_EQ(evaluationList.Count(), 1u);
+
+    // The first plan joins in session order; dropping it again changes nothing.
+    evaluation->FormDragDrop(table);
+    evaluation->FormDragDrop(table);
+    ASSERT_EQ(evaluationList.Count(), 2u);
+    EXPECT_EQ(evaluationList.PlanIndex(1), 1u);
+    EXPECT_EQ(evaluationList.PlanIndex(2), 3u);
+    EXPECT_EQ(OCLines(*evaluation), 2u);
+}
+
+TEST_F(EvaluationWindowTest, UnitsChangesRedrawAndClosingUnregisters)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    ASSERT_TRUE(DefectivesSamplingPlan::Units().SetCurrentIndex(0));
+    window->vdUpdateUnits();
+    EXPECT_FALSE(evaluation->EvaluationList()->Changed());
+    vdShowPage(*evaluation, TEvaluationWindow::PercentilesPage);
+    evaluation->CopyButtonClick();
+    EXPECT_TRUE(Clipboard().text().startsWith(QStringLiteral("\t\t\tPercentiles in Fraction "
+                                                             "Defective\n")));
+
+    // A new session closes the window; one closed by the user leaves the session at once.
+    user.vdQueueAnswer(MessageAnswer::No);
+    ASSERT_TRUE(window->NewSession());
+    EXPECT_TRUE(EvaluationWindows().empty());
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+    evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    EXPECT_EQ(Session().EvaluationListCount(), 1u);
+    evaluation->SubWindow()->close();
+    EXPECT_TRUE(EvaluationWindows().empty());
+    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+}
+
+TEST_F(EvaluationWindowTest, PlansThatCannotBeEvaluatedShowNoValues)
+{
+    // A plan never entered, and one beyond what a lot of any size makes sensible.
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    auto huge = std::make_unique<DefectivesSingleSamplingPlan>();
+    huge->vdDescribe("2000000000", "1000000", 0, false, "");
+    Session().vdAddPlan(std::move(huge));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    // Every page shows and copies; the plan without values has "none" in every cell.
+    for (int page = 0; page < TEvaluationWindow::PageCount; ++page)
+    {
+        vdShowPage(*evaluation, page);
+        evaluation->CopyButtonClick();
+        EXPECT_FALSE(evaluation->grab().isNull()) << page;
+    }
+    const QStringList rows = Clipboard().text().split(QLatin1Char('\n'));
+    ASSERT_EQ(rows.size(), 4 + 11);
+    EXPECT_TRUE(rows[4].startsWith(QStringLiteral("0\tnone\tnone\tnone\tnone\t")));
+    EXPECT_TRUE(user.Messages().empty());
+}
+
+TEST_F(EvaluationWindowTest, Screenshots)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    evaluation->SubWindow()->showMaximized();
+    for (const auto& [page, name] :
+         {std::pair{TEvaluationWindow::OCCurvePage, "evaluation-oc-curve.png"},
+          std::pair{TEvaluationWindow::PercentilesPage, "evaluation-percentiles.png"}})
+    {
+        vdShowPage(*evaluation, page);
+        QTest::qWait(50);
+        EXPECT_TRUE(evaluation->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") +
+                                            QLatin1String(name)));
+    }
+}
+
+} // namespace
+} // namespace Brosquin
