@@ -219,32 +219,6 @@ TEST_F(MainMDIWindowTest, TabsAtBottomToggleReachesEveryEvaluationWindow)
     EXPECT_FALSE(Item("OptionsDisplayTabsAtBottomItem")->isChecked());
 }
 
-TEST_F(MainMDIWindowTest, DefinitionsItemFollowsTheStoredSymbol)
-{
-    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...");
-    {
-        QSettings stored = StoredSettings();
-        stored.setValue("AQL Probability", "0.95");
-        stored.setValue("LTPD Probability", "0.10");
-        stored.setValue("LTPD Symbol", 2);
-    }
-    window = std::make_unique<TMainMDIWindow>();
-    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and RQL...");
-    EXPECT_EQ(SamplingPlan::SymbolIndex(), 2) << "the stored definitions are made current";
-
-    // Each start below is a new run of the program.
-    StoredSettings().setValue("LTPD Symbol", 9);
-    vdResetPlanDefaults();
-    window = std::make_unique<TMainMDIWindow>();
-    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...")
-        << "a symbol beyond the four keeps the built-in definitions";
-    StoredSettings().setValue("LTPD Symbol", 3);
-    StoredSettings().setValue("AQL Probability", "0.05");
-    vdResetPlanDefaults();
-    window = std::make_unique<TMainMDIWindow>();
-    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and LTPD...");
-}
-
 TEST_F(MainMDIWindowTest, NewSessionAsksOnlyWhenTheSessionWasModified)
 {
     auto* list = new FakePlanListWindow(log);
