@@ -74,12 +74,6 @@ TEST_F(ListSamplingPlansWindowTest, EntersASinglePlanOfEachCharacteristic)
     EXPECT_EQ(Row(2).at(5), "Defects per Metre");
     EXPECT_EQ(Row(2).at(1), Description(3));
     EXPECT_TRUE(user.Messages().empty());
-
-    // The new plans are the session's to save.
-    user.vdQueueAnswer(MessageAnswer::Cancel);
-    window->close();
-    EXPECT_EQ(MessageTexts(), QStringList{"Do you want to save current session first?"});
-    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ListSamplingPlansWindowTest, ABadEntryIsRefusedInTheDialogUntilItPasses)

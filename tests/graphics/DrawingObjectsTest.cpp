@@ -34,12 +34,6 @@ bool Hits(DrawingObject& object, double x, double y)
     return object.HitTest(x, y) == &object;
 }
 
-TEST(Line, IsBoxedByItsEndPoints)
-{
-    const Line line(10, 5, 2, 8, 1, 0, 0, 0, 7);
-    ExpectBox(line, {2, 5, 10, 8});
-}
-
 TEST(Line, HitsHorizontalAndVerticalLinesOnlyAcrossThem)
 {
     Line horizontal(0, 0, 10, 0, 1, 0, 0, 1, 0);
@@ -164,43 +158,32 @@ TEST(RectAndEllip, HitTheirBoxEdgesIncludedWhicheverWayTheCornersCame)
     EXPECT_TRUE(Hits(ellipse, 0, 0));
 }
 
-TEST(RectAndEllip, ScaleCornersAndPenPerAxis)
-{
-    Rect rect(1, 2, 3, 4, 1, 0, 1, false, 0, 0);
-    rect.vdScale(2, 10, 0.5, 1);
-    ExpectBox(rect, {12, 2, 16, 3});
-    RecordingCanvas canvas;
-    rect.vdDrawScaled(canvas, 4, 0, 4, 0, 0);
-    EXPECT_EQ(canvas.painted[0].pen.width, 2); // min(2 * 4, 0.5 * 4)
-}
-
-TEST(Poly, IsBoxedByItsPointsAndDrawsThemClosed)
+TEST(PolyAndPolyLine, AreBoxedByTheirPointsAndDrawThemClosedOrOpen)
 {
     const double points[] = {1, 5, 4, 2, 0, 3, 6, 7};
-    Poly poly(points, 4, 1, 0x0000FF, 0, true, 0xFF0000, 9);
+    const Poly poly(points, 4, 1, 0x0000FF, 0, true, 0xFF0000, 9);
+    const PolyLine line(points, 3, 4, 0x00FF00, 0.2, 0.1, 1001);
     ExpectBox(poly, {0, 2, 6, 7});
-    EXPECT_TRUE(Hits(poly, 6, 2)); // the box answers
+    ExpectBox(line, {0, 2, 4, 5});
     RecordingCanvas canvas;
     poly.vdDrawScaled(canvas, 10, 1, 10, 2, 0);
-    ASSERT_EQ(canvas.painted.size(), 1u);
+    line.vdDrawScaled(canvas, 10, 1, 10, 2, 0xFFFFFF);
+    ASSERT_EQ(canvas.painted.size(), 2u);
     EXPECT_EQ(canvas.painted[0].kind, Kind::Polygon);
     EXPECT_EQ(canvas.painted[0].points,
               (std::vector<DevicePoint>{{11, 52}, {41, 22}, {1, 32}, {61, 72}}));
     EXPECT_EQ(canvas.painted[0].brush, (Brush{false, 0xFF0000}));
+    EXPECT_EQ(canvas.painted[1].kind, Kind::Polyline);
+    EXPECT_EQ(canvas.painted[1].points, (std::vector<DevicePoint>{{11, 52}, {41, 22}, {1, 32}}));
+    EXPECT_EQ(canvas.painted[1].pen, (Pen{PenStyle::DashDot, 0x00FF00, 2}));
 }
 
-TEST(Poly, CopiesItsPoints)
+TEST(Poly, CopiesAndScalesItsPoints)
 {
-    double points[] = {0, 0, 2, 1};
+    double points[] = {1, 1, 2, 3};
     Poly poly(points, 2, 1, 0, 0, false, 0, 0);
     points[2] = 100;
-    ExpectBox(poly, {0, 0, 2, 1});
-}
-
-TEST(Poly, ScalesPointsAndBox)
-{
-    const double points[] = {1, 1, 2, 3};
-    Poly poly(points, 2, 1, 0, 0, false, 0, 0);
+    ExpectBox(poly, {1, 1, 2, 3});
     poly.vdScale(10, 1, -1, 0);
     // A scale that turns the y axis round leaves a proper box.
     ExpectBox(poly, {11, -3, 21, -1});
@@ -227,21 +210,6 @@ TEST(PolyAndPolyLine, WithoutPointsDrawNothingAndAreNeverHit)
         EXPECT_EQ(object->HitTest(1, 1), nullptr);
     }
     EXPECT_TRUE(canvas.painted.empty());
-}
-
-TEST(PolyLine, DrawsOpenThroughItsPoints)
-{
-    const double points[] = {0, 0, 1, 2, 3, 1};
-    const PolyLine line(points, 3, 4, 0x00FF00, 0.2, 0.1, 1001);
-    ExpectBox(line, {0, 0, 3, 2});
-    RecordingCanvas canvas;
-    canvas.vdSetBrush(Brush{false, 0});
-    line.vdDrawScaled(canvas, 10, 0, 10, 0, 0xFFFFFF);
-    ASSERT_EQ(canvas.painted.size(), 1u);
-    EXPECT_EQ(canvas.painted[0].kind, Kind::Polyline);
-    EXPECT_EQ(canvas.painted[0].points, (std::vector<DevicePoint>{{0, 0}, {10, 20}, {30, 10}}));
-    EXPECT_EQ(canvas.painted[0].pen, (Pen{PenStyle::DashDot, 0x00FF00, 2}));
-    EXPECT_EQ(canvas.painted[0].brush, (Brush{false, 0xFFFFFF}));
 }
 
 TEST(PolyLine, HitsNearASegmentStrictlyInsideItsBox)
