@@ -76,11 +76,7 @@ TEST_F(SettingsTest, ReadsEveryGroupThatIsComplete)
                  "Defects per Million Units");
     values["Tool Bar Visible"] = 7;
     EXPECT_TRUE(Read(values).bToolBarVisible) << "any nonzero value shows the tool bar";
-}
-
-TEST_F(SettingsTest, ProbabilityTextsAreKeptTrimmed)
-{
-    Values values = goodDefinitions;
+    // Probability texts are kept trimmed.
     values["AQL Probability"] = Text(" \t0.9\r\n");
     values["LTPD Probability"] = Text("1e-2 ");
     Read(values);

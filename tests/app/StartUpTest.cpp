@@ -32,8 +32,11 @@ TEST_F(StartUpTest, AMissingFileIsReportedAndLeftOutOfTheRecentFiles)
     const QString missing = settingsFolder.filePath("gone.vlx");
     StoredSettings().setValue("1", missing);
     StoredSettings().setValue("2", "/elsewhere/kept.vlx");
+    // A folder is no session file either.
+    for (const QString& path : {missing, settingsFolder.path()})
     {
-        const auto window = CreateMainWindow({missing, "/ignored/second.vlx"});
+        user.vdClearRecords();
+        const auto window = CreateMainWindow({path, "/ignored/second.vlx"});
         ASSERT_EQ(user.Messages().size(), 1u);
         const MessageRequest& message = user.Messages().front();
         EXPECT_EQ(message.text, "Could not find file.");
@@ -79,13 +82,6 @@ TEST_F(StartUpTest, AnExistingFileIsNotOpenedYetAndTheSessionStaysUntitled)
     EXPECT_EQ(user.Messages().front().text,
               "Opening session files is not available in this version.");
     EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
-}
-
-TEST_F(StartUpTest, AFolderIsNoSessionFile)
-{
-    const auto window = CreateMainWindow({settingsFolder.path()});
-    ASSERT_EQ(user.Messages().size(), 1u);
-    EXPECT_EQ(user.Messages().front().text, "Could not find file.");
 }
 
 TEST_F(StartUpTest, AnExceptionOfACommandIsShownAsAnError)

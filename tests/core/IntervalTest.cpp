@@ -9,6 +9,7 @@
 #include <limits>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace Brosquin
 {
@@ -75,61 +76,50 @@ Interval UnionOf(std::initializer_list<Interval> parts)
 
 constexpr double inf = IntervalInfinityValue;
 
-TEST(IntervalEnds, NewIntervalIsZeroPoint)
-{
-    EXPECT_EQ(Describe(Interval()), "[0, 0]");
-}
-
-TEST(IntervalEnds, ReversedEndsGiveTheMessage)
-{
-    EXPECT_EQ(Describe(Ends(3, 2)), "msg:Lower end of interval exceeds upper end");
-    EXPECT_EQ(Describe(Ends(2, 2)), "[2, 2]");
-}
-
-TEST(IntervalEnds, InfiniteAndOutOfRangeEnds)
-{
-    EXPECT_EQ(Describe(Ends(-inf, 5)), "[-inf, 5]");
-    EXPECT_EQ(Describe(Ends(-inf, inf)), "[-inf, inf]");
-    EXPECT_EQ(Describe(Ends(2e155, 3e155)), "[1e+154, inf]");
-    EXPECT_EQ(Describe(Ends(-3e155, -2e155)), "[-inf, -1e+154]");
-    EXPECT_EQ(Ends(-inf, 5).Lower(), -1e200);
-    EXPECT_EQ(Ends(2e155, 3e155).Upper(), 1e200);
-    EXPECT_EQ(Ends(1e154, 1e154).Kind(), IntervalBounded);
-}
-
-TEST(IntervalEnds, TinyEndsAreRoundedOutward)
-{
-    EXPECT_EQ(Describe(Ends(1e-160, 1)), "[0, 1]");
-    EXPECT_EQ(Describe(Ends(-1, -1e-160)), "[-1, 0]");
-    EXPECT_EQ(Describe(Ends(-1e-160, 1e-160)), "[-2e-154, 2e-154]");
-    EXPECT_EQ(Describe(Ends(2e-154, 2e-154)), "[2e-154, 2e-154]");
-}
-
-TEST(IntervalEnds, NanEndsAreTakenAsInfinite)
+TEST(IntervalEnds, EndsAndNumbersAreHeldWithinTheRangeOfAReal)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(Describe(Ends(nan, 1)), "[-inf, 1]");
-    EXPECT_EQ(Describe(Ends(1, nan)), "[1, inf]");
-    Interval x;
-    x = nan;
-    EXPECT_EQ(x.Kind(), IntervalWhole);
-}
+    const struct
+    {
+        double lo, hi;
+        const char* expected;
+    } ends[] = {
+        {3, 2, "msg:Lower end of interval exceeds upper end"},
+        {2, 2, "[2, 2]"},
+        {-inf, 5, "[-inf, 5]"},
+        {-inf, inf, "[-inf, inf]"},
+        {2e155, 3e155, "[1e+154, inf]"},
+        {-3e155, -2e155, "[-inf, -1e+154]"},
+        {1e154, 1e154, "[1e+154, 1e+154]"},
+        // Tiny ends are rounded outward.
+        {1e-160, 1, "[0, 1]"},
+        {-1, -1e-160, "[-1, 0]"},
+        {-1e-160, 1e-160, "[-2e-154, 2e-154]"},
+        {2e-154, 2e-154, "[2e-154, 2e-154]"},
+        // NaN ends are taken as infinite.
+        {nan, 1, "[-inf, 1]"},
+        {1, nan, "[1, inf]"},
+    };
+    for (const auto& c : ends)
+    {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(Describe(Ends(c.lo, c.hi)), c.expected);
+    }
+    EXPECT_EQ(Describe(Interval()), "[0, 0]");
+    EXPECT_EQ(Ends(-inf, 5).Lower(), -1e200);
+    EXPECT_EQ(Ends(2e155, 3e155).Upper(), 1e200);
 
-TEST(IntervalAssign, FromDouble)
-{
-    Interval x;
-    x = -1e-160;
-    EXPECT_EQ(Describe(x), "[-2e-154, 0]");
-    x = 1e-160;
-    EXPECT_EQ(Describe(x), "[0, 2e-154]");
-    x = 0.0;
-    EXPECT_EQ(Describe(x), "[0, 0]");
-    x = 2e155;
-    EXPECT_EQ(Describe(x), "[1e+154, inf]");
-    x = -2e155;
-    EXPECT_EQ(Describe(x), "[-inf, -1e+154]");
-    x = 0.25;
-    EXPECT_EQ(Describe(x), "[0.25, 0.25]");
+    const std::pair<double, const char*> numbers[] = {
+        {-1e-160, "[-2e-154, 0]"},   {1e-160, "[0, 2e-154]"}, {0.0, "[0, 0]"},
+        {2e155, "[1e+154, inf]"},    {0.25, "[0.25, 0.25]"},  {nan, "[-inf, inf]"},
+        {-2e155, "[-inf, -1e+154]"},
+    };
+    for (const auto& [number, expected] : numbers)
+    {
+        Interval x;
+        x = number;
+        EXPECT_EQ(Describe(x), expected);
+    }
 }
 
 TEST(IntervalAssign, FromRealSharesItsMessage)
@@ -233,32 +223,63 @@ TEST(IntervalCopy, SelfAssignmentAndAssigningOwnPiece)
     EXPECT_EQ(again.Piece(0), nullptr);
 }
 
-TEST(IntervalUnion, TwoSinglePieces)
+// Each case is the union of its parts in turn, starting from a message.
+TEST(IntervalUnion, PiecesStayAscendingAndMergeWhereTheyMeet)
 {
-    Interval x = Ends(1, 2);
-    x.Union(Ends(2, 3));
-    EXPECT_EQ(Describe(x), "[1, 3]");
-    x = Ends(1, 2);
-    x.Union(Ends(3, 4));
-    EXPECT_EQ(Describe(x), "{[1, 2] [3, 4]}");
-    x = Ends(3, 4);
-    x.Union(Ends(1, 2));
-    EXPECT_EQ(Describe(x), "{[1, 2] [3, 4]}");
-    x = Ends(1, 5);
-    x.Union(Ends(2, 3));
-    EXPECT_EQ(Describe(x), "[1, 5]");
-    x = Ends(-inf, 0);
-    x.Union(Ends(-1, inf));
-    EXPECT_EQ(Describe(x), "[-inf, inf]");
-    x = Ends(-inf, 0);
-    x.Union(Ends(-5, 2));
-    EXPECT_EQ(Describe(x), "[-inf, 2]");
-    x = Ends(3, inf);
-    x.Union(Ends(-inf, 1));
-    EXPECT_EQ(Describe(x), "{[-inf, 1] [3, inf]}");
+    const struct
+    {
+        std::vector<Interval> parts;
+        const char* expected;
+    } cases[] = {
+        {{Ends(1, 2), Ends(2, 3)}, "[1, 3]"},
+        {{Ends(1, 2), Ends(3, 4)}, "{[1, 2] [3, 4]}"},
+        {{Ends(3, 4), Ends(1, 2)}, "{[1, 2] [3, 4]}"},
+        {{Ends(1, 5), Ends(2, 3)}, "[1, 5]"},
+        {{Ends(-inf, 0), Ends(-1, inf)}, "[-inf, inf]"},
+        {{Ends(-inf, 0), Ends(-5, 2)}, "[-inf, 2]"},
+        {{Ends(3, inf), Ends(-inf, 1)}, "{[-inf, 1] [3, inf]}"},
+        {{Ends(1, 2), Ends(1, 2)}, "[1, 2]"},
+        // Insertion keeps the pieces ascending, at the front, inside and at the end.
+        {{Ends(10, 11), Ends(1, 2), Ends(5, 6), Ends(20, 21), Ends(-3, -2), Ends(7, 8),
+          Ends(30, 31)},
+         "{[-3, -2] [1, 2] [5, 6] [7, 8] [10, 11] [20, 21] [30, 31]}"},
+        // A piece absorbs every piece it reaches.
+        {{Ends(0, 1), Ends(2, 3), Ends(4, 5), Ends(6, 7), Ends(0.5, 4.5)}, "{[0, 5] [6, 7]}"},
+        {{Ends(0, 1), Ends(2, 3), Ends(4, 5), Ends(6, 7), Ends(0.5, 4.5), Ends(5, 6)}, "[0, 7]"},
+        {{Ends(1, 2), Ends(3, 4), Ends(-inf, inf)}, "[-inf, inf]"},
+        // Half lines join the ends.
+        {{Ends(-inf, -1), Ends(1, inf), Ends(0, 0)}, "{[-inf, -1] [0, 0] [1, inf]}"},
+        {{Ends(-inf, -1), Ends(1, inf), Ends(-1, 1)}, "[-inf, inf]"},
+        {{Ends(0, 1), Ends(2, 3), Ends(5, 6), Ends(-inf, 2.5), Ends(-inf, -10)},
+         "{[-inf, 3] [5, 6]}"},
+        {{Ends(0, 1), Ends(5, 6), Ends(-inf, 3), Ends(4, inf), Ends(10, inf)},
+         "{[-inf, 3] [4, inf]}"},
+        {{Ends(-inf, 3), Ends(4, inf), Ends(3, inf)}, "[-inf, inf]"},
+        {{Ends(0, 1), Ends(2, 3), Ends(5, 6), Ends(0.5, inf)}, "[0, inf]"},
+        // Union of unions.
+        {{UnionOf({Ends(0, 1), Ends(4, 5)}), UnionOf({Ends(2, 3), Ends(5, 6), Ends(8, 9)})},
+         "{[0, 1] [2, 3] [4, 6] [8, 9]}"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.expected);
+        Interval x;
+        x.SetMessage("start");
+        for (const Interval& part : c.parts)
+            x.Union(part);
+        EXPECT_EQ(Describe(x), c.expected);
+    }
+    const Interval merged = UnionOf({Ends(0, 1), Ends(1, 7)});
+    EXPECT_EQ(merged.PieceCount(), 0u);
+    const Interval pieces = UnionOf({Ends(0, 1), Ends(8, 9)});
+    EXPECT_EQ(pieces.Lower(), 0);
+    EXPECT_EQ(pieces.Upper(), 9);
+    const Interval halfLines = UnionOf({Ends(-inf, -1), Ends(1, inf)});
+    EXPECT_EQ(halfLines.Lower(), -1e200);
+    EXPECT_EQ(halfLines.Upper(), 1e200);
 }
 
-TEST(IntervalUnion, MessagesAreDroppedAndWholeLineWins)
+TEST(IntervalUnion, MessagesAreDroppedAndSelfUnionChangesNothing)
 {
     Interval message;
     message.SetMessage("bad");
@@ -267,71 +288,11 @@ TEST(IntervalUnion, MessagesAreDroppedAndWholeLineWins)
     EXPECT_EQ(Describe(x), "[1, 2]");
     x.Union(message);
     EXPECT_EQ(Describe(x), "[1, 2]");
-    Interval pieces = UnionOf({Ends(1, 2), Ends(3, 4)});
-    pieces.Union(Ends(-inf, inf));
-    EXPECT_EQ(Describe(pieces), "[-inf, inf]");
     x.Union(x);
     EXPECT_EQ(Describe(x), "[1, 2]");
-}
-
-TEST(IntervalUnion, InsertionKeepsPiecesAscending)
-{
-    Interval x = UnionOf({Ends(10, 11), Ends(1, 2), Ends(5, 6), Ends(20, 21), Ends(-3, -2)});
-    EXPECT_EQ(Describe(x), "{[-3, -2] [1, 2] [5, 6] [10, 11] [20, 21]}");
-    x.Union(Ends(7, 8));
-    EXPECT_EQ(Describe(x), "{[-3, -2] [1, 2] [5, 6] [7, 8] [10, 11] [20, 21]}");
-    x.Union(Ends(30, 31));
-    EXPECT_EQ(Describe(x), "{[-3, -2] [1, 2] [5, 6] [7, 8] [10, 11] [20, 21] [30, 31]}");
-}
-
-TEST(IntervalUnion, MergingAbsorbsEveryPieceItReaches)
-{
-    Interval x = UnionOf({Ends(0, 1), Ends(2, 3), Ends(4, 5), Ends(6, 7)});
-    x.Union(Ends(0.5, 4.5));
-    EXPECT_EQ(Describe(x), "{[0, 5] [6, 7]}");
-    x.Union(Ends(5, 6));
-    EXPECT_EQ(Describe(x), "[0, 7]");
-    EXPECT_EQ(x.PieceCount(), 0u);
-}
-
-TEST(IntervalUnion, HalfLinesJoinTheEnds)
-{
-    Interval x = UnionOf({Ends(-inf, -1), Ends(1, inf)});
-    EXPECT_EQ(Describe(x), "{[-inf, -1] [1, inf]}");
-    Interval withZero = x;
-    withZero.Union(Ends(0, 0));
-    EXPECT_EQ(Describe(withZero), "{[-inf, -1] [0, 0] [1, inf]}");
-    Interval collapsed = x;
-    collapsed.Union(Ends(-1, 1));
-    EXPECT_EQ(Describe(collapsed), "[-inf, inf]");
-
-    Interval y = UnionOf({Ends(0, 1), Ends(2, 3), Ends(5, 6)});
-    y.Union(Ends(-inf, 2.5));
-    EXPECT_EQ(Describe(y), "{[-inf, 3] [5, 6]}");
-    y.Union(Ends(-inf, -10));
-    EXPECT_EQ(Describe(y), "{[-inf, 3] [5, 6]}");
-    y.Union(Ends(4, inf));
-    EXPECT_EQ(Describe(y), "{[-inf, 3] [4, inf]}");
-    y.Union(Ends(10, inf));
-    EXPECT_EQ(Describe(y), "{[-inf, 3] [4, inf]}");
-    y.Union(Ends(3, inf));
-    EXPECT_EQ(Describe(y), "[-inf, inf]");
-
-    Interval z = UnionOf({Ends(0, 1), Ends(2, 3), Ends(5, 6)});
-    z.Union(Ends(0.5, inf));
-    EXPECT_EQ(Describe(z), "[0, inf]");
-}
-
-TEST(IntervalUnion, UnionOfUnions)
-{
-    Interval x = UnionOf({Ends(0, 1), Ends(4, 5)});
-    x.Union(UnionOf({Ends(2, 3), Ends(5, 6), Ends(8, 9)}));
-    EXPECT_EQ(Describe(x), "{[0, 1] [2, 3] [4, 6] [8, 9]}");
-    EXPECT_EQ(x.Lower(), 0);
-    EXPECT_EQ(x.Upper(), 9);
-    Interval halfLines = UnionOf({Ends(-inf, -1), Ends(1, inf)});
-    EXPECT_EQ(halfLines.Lower(), -1e200);
-    EXPECT_EQ(halfLines.Upper(), 1e200);
+    Interval pieces = UnionOf({Ends(1, 2), Ends(3, 4)});
+    pieces.Union(pieces);
+    EXPECT_EQ(Describe(pieces), "{[1, 2] [3, 4]}");
 }
 
 TEST(IntervalNegate, EveryKind)

@@ -135,10 +135,9 @@ TEST(RealTest, NextNonBlankSkipsBlanksAndStopsAtTheEnd)
     EXPECT_EQ(text, nullptr);
 }
 
+// The digits themselves are checked against printf below; these are the forms around them.
 TEST(RealTextTest, FormsOfTheDocumentedExamples)
 {
-    EXPECT_STREQ(Number(1234.5).Text(0, true), "1234.5");
-    EXPECT_STREQ(Number(0.001).Text(0, true), "0.001");
     EXPECT_STREQ(Number(1.5e-8).Text(0, true), "1.5 10^-8");
     EXPECT_STREQ(Number(1.5e-8).Text(0, false), "1.5e-8");
     EXPECT_STREQ(Number(2e9).Text(0, true), "2 10^9");
@@ -146,13 +145,9 @@ TEST(RealTextTest, FormsOfTheDocumentedExamples)
     EXPECT_STREQ(Number(-0.25).Text(0, true), "-0.25");
     EXPECT_STREQ(Number(0.0).Text(0, true), "0");
     EXPECT_STREQ(Number(-0.0).Text(0, true), "0");
-    EXPECT_STREQ(Number(3.14159265).Text(5, true), "3.1416");
     EXPECT_STREQ(Number(125).Text(), "125");
-    EXPECT_STREQ(Number(123456789).Text(0, true), "123456789");
     EXPECT_STREQ(Number(1234567890).Text(0, true), "1.23456789 10^9");
-    EXPECT_STREQ(Number(0.1).Text(0, true), "0.1");
     EXPECT_STREQ(Number(1.0 / 3.0).Text(0, true), "0.333333333333333");
-    EXPECT_STREQ(Number(-2.0 / 3.0).Text(6, false), "-0.666667");
     EXPECT_STREQ(Number(1e154).Text(0, true), "1 10^154");
     EXPECT_STREQ(Number(-2e-154).Text(0, false), "-2e-154");
     // The edges of fixed notation: 1e-7 and just below 1e9, also after rounding.
@@ -208,58 +203,53 @@ TEST(RealTextTest, SignificantDigitsRoundLikePrintf)
 
 TEST(RealTextTest, ParsesNumbersOfTheGrammar)
 {
-    EXPECT_TRUE(IsNumber(Parsed("  12.5 \t\r\n"), 12.5));
-    EXPECT_TRUE(IsNumber(Parsed("-7"), -7.0));
-    EXPECT_TRUE(IsNumber(Parsed("+7"), 7.0));
-    EXPECT_TRUE(IsNumber(Parsed("5."), 5.0));
-    EXPECT_TRUE(IsNumber(Parsed(".5"), 0.5));
-    EXPECT_TRUE(IsNumber(Parsed("1E3"), 1000.0));
-    EXPECT_TRUE(IsNumber(Parsed("1e+3"), 1000.0));
-    EXPECT_TRUE(IsNumber(Parsed("-2.5e-3"), -0.0025));
-    EXPECT_TRUE(IsNumber(Parsed("0.1"), 0.1));
-    EXPECT_TRUE(IsNumber(Parsed("000123.4500"), 123.45));
-    EXPECT_TRUE(IsNumber(Parsed("1.5 10^-8"), 1.5e-8));
-    EXPECT_TRUE(IsNumber(Parsed("2.5 10^+3"), 2500.0));
-    EXPECT_TRUE(IsNumber(Parsed("1.23456789 10^9"), 1234567890.0));
-    EXPECT_TRUE(IsNumber(Parsed("1e-400"), 0.0));
-    EXPECT_TRUE(IsNumber(Parsed("1 10^-400"), 0.0));
-    EXPECT_TRUE(IsNumber(Parsed("0e999999999999999999"), 0.0));
-    EXPECT_TRUE(IsNumber(Parsed("1e-160"), 0.0));
-    EXPECT_TRUE(IsNumber(Parsed("1e154"), 1e154));
-    EXPECT_TRUE(IsNumber(Parsed("0.000000000000000000001e175"), 1e154));
+    const std::pair<const char*, double> numbers[] = {
+        {"  12.5 \t\r\n", 12.5},
+        {"-7", -7.0},
+        {"+7", 7.0},
+        {"5.", 5.0},
+        {".5", 0.5},
+        {"1E3", 1000.0},
+        {"1e+3", 1000.0},
+        {"-2.5e-3", -0.0025},
+        {"0.1", 0.1},
+        {"000123.4500", 123.45},
+        {"1.5 10^-8", 1.5e-8},
+        {"2.5 10^+3", 2500.0},
+        {"1.23456789 10^9", 1234567890.0},
+        {"1e-400", 0.0},
+        {"1 10^-400", 0.0},
+        {"0e999999999999999999", 0.0},
+        {"1e154", 1e154},
+        {"0.000000000000000000001e175", 1e154},
+        // Thousands separators in groups of three.
+        {"1,234", 1234.0},
+        {"-1,234,567.5", -1234567.5},
+        {"123,456e3", 123456000.0},
+        {"12,345,678,901", 12345678901.0},
+    };
+    for (const auto& [text, value] : numbers)
+        EXPECT_TRUE(IsNumber(Parsed(text), value)) << text;
 
     const Real fractionalPower = Parsed("3 10^2.5");
     ASSERT_EQ(fractionalPower.Message(), nullptr);
     EXPECT_NEAR(fractionalPower.dValue(), 948.68329805051379960, 948.7 * 2e-16);
 
-    for (const char* overflow : {"2 10^400", "1e400", "-1e155", "1.0000001e154",
+    for (const char* overflow : {"2 10^400", "1e400", "-1e155", "1.0000001e154", "2 10^1,000",
                                  "1e99999999999999999999", "1 10^1e200", "1e300 10^-200"})
         EXPECT_EQ(MessageOf(Parsed(overflow)), "Overflow") << overflow;
-}
-
-TEST(RealTextTest, ParsesThousandsSeparators)
-{
-    EXPECT_TRUE(IsNumber(Parsed("1,234"), 1234.0));
-    EXPECT_TRUE(IsNumber(Parsed("1,234,567"), 1234567.0));
-    EXPECT_TRUE(IsNumber(Parsed("-1,234,567.5"), -1234567.5));
-    EXPECT_TRUE(IsNumber(Parsed("+123,456"), 123456.0));
-    EXPECT_TRUE(IsNumber(Parsed("-123,456"), -123456.0));
-    EXPECT_TRUE(IsNumber(Parsed("123,456e3"), 123456000.0));
-    EXPECT_TRUE(IsNumber(Parsed("12,345,678,901"), 12345678901.0));
-    EXPECT_EQ(MessageOf(Parsed("2 10^1,000")), "Overflow");
-    for (const char* refused : {"1234,567", "12,34", ",123", "1,1,234", "1,234.5,6", "1,2345,678",
-                                "-,123", "1234,567,890", "1,234,", "1.234,5", "a,bcd"})
-        EXPECT_EQ(MessageOf(Parsed(refused)), "Illegal string") << refused;
 }
 
 TEST(RealTextTest, EveryOtherTextIsIllegal)
 {
     for (const char* refused :
-         {"",       "   ",   "\t\r\n", "abc",    "12.5 word", "1 2",        "1.2.3",  "0x10",
-          "0x1p3",  "inf",   "-inf",   "nan",    "NAN",       "infinity",   "1,5",    "1e",
-          "1e+",    "e5",    ".",      "+",      "-",         "--1",        "+-1",    "1e+-5",
-          "1e5.5",  "1d5",   "1 10^",  "1 10^x", "1 10^2 x",  "1 10^2.5.1", "1 10e2", "1 x 10^2",
-          "12.5\"", "\"abc", "\"",     "  \"  ", "\"a\" b",   "１"})
+         {"",           "   ",    "\t\r\n",       "abc",    "12.5 word", "1 2",     "1.2.3",
+          "0x10",       "0x1p3",  "inf",          "-inf",   "nan",       "NAN",     "infinity",
+          "1,5",        "1e",     "1e+",          "e5",     ".",         "+",       "-",
+          "--1",        "+-1",    "1e+-5",        "1e5.5",  "1d5",       "1 10^",   "1 10^x",
+          "1 10^2 x",   "1 10e2", "1 x 10^2",     "12.5\"", "\"abc",     "\"",      "  \"  ",
+          "\"a\" b",    "１",     "1234,567",     "12,34",  ",123",      "1,1,234", "1,234.5,6",
+          "1,2345,678", "-,123",  "1234,567,890", "1,234,", "1.234,5",   "a,bcd",   "1 10^2.5.1"})
         EXPECT_EQ(MessageOf(Parsed(refused)), "Illegal string") << "[" << refused << "]";
     Real real;
     real = static_cast<const char*>(nullptr);
@@ -312,15 +302,15 @@ TEST(RealStreamTest, StreamFormIsOneTokenWithTheLetterE)
 {
     EXPECT_EQ(StreamForm(Number(1.5e-8)), "1.5e-8");
     EXPECT_EQ(StreamForm(Number(2e9)), "2e9");
-    EXPECT_EQ(StreamForm(Number(50)), "50");
     EXPECT_EQ(StreamForm(Number(-0.25)), "-0.25");
-    EXPECT_EQ(StreamForm(Number(0.1)), "0.1");
     EXPECT_EQ(StreamForm(Number(1e8)), "100000000");
     // All seventeen digits where fifteen would not read back.
     EXPECT_EQ(StreamForm(Number(0.1 + 0.2)), "0.30000000000000004");
     Real message;
     message.vdSetError(Real::Overflow);
     EXPECT_EQ(StreamForm(message), "\"Overflow\"");
+    message.vdSetMessage("a \"quoted\" word");
+    EXPECT_EQ(StreamForm(message), "\"a \"\"quoted\"\" word\"");
 }
 
 TEST(RealStreamTest, ReadsNumbersAndMessagesInTurn)
@@ -347,6 +337,16 @@ TEST(RealStreamTest, ReadsNumbersAndMessagesInTurn)
 TEST(RealStreamTest, BadValuesSetTheReadErrorFlag)
 {
     Real real;
+    for (const auto& [text, message] :
+         {std::pair{"1e999 ", "Overflow"}, std::pair{"  \"no end", "Illegal string"}})
+    {
+        std::istringstream in(text);
+        ClearReadError();
+        real.vdRead(in);
+        EXPECT_EQ(MessageOf(real), message) << text;
+        EXPECT_TRUE(ReadErrorOccurred()) << text;
+    }
+
     std::istringstream word("abc 5");
     ClearReadError();
     real.vdRead(word);
@@ -356,18 +356,6 @@ TEST(RealStreamTest, BadValuesSetTheReadErrorFlag)
     real.vdRead(word); // the bad token was consumed with its blank
     EXPECT_TRUE(IsNumber(real, 5.0));
 
-    std::istringstream overflow("1e999 ");
-    ClearReadError();
-    real.vdRead(overflow);
-    EXPECT_EQ(MessageOf(real), "Overflow");
-    EXPECT_TRUE(ReadErrorOccurred());
-
-    std::istringstream unclosed("  \"no end");
-    ClearReadError();
-    real.vdRead(unclosed);
-    EXPECT_EQ(MessageOf(real), "Illegal string");
-    EXPECT_TRUE(ReadErrorOccurred());
-
     // A good quoted message leaves the flag as it was: set stays set.
     std::istringstream quoted("\"fine\" \"fine\"");
     SetReadError();
@@ -376,21 +364,6 @@ TEST(RealStreamTest, BadValuesSetTheReadErrorFlag)
     EXPECT_TRUE(ReadErrorOccurred());
     ClearReadError();
     real.vdRead(quoted);
-    EXPECT_FALSE(ReadErrorOccurred());
-}
-
-TEST(RealStreamTest, MessagesWithQuotesSurviveTheSessionFile)
-{
-    Real real;
-    real.vdSetMessage("a \"quoted\" word");
-    std::stringstream file;
-    file << real << ' ' << Number(3.0);
-    ClearReadError();
-    Real first, second;
-    first.vdRead(file);
-    second.vdRead(file);
-    EXPECT_EQ(MessageOf(first), "a \"quoted\" word");
-    EXPECT_TRUE(IsNumber(second, 3.0));
     EXPECT_FALSE(ReadErrorOccurred());
 }
 

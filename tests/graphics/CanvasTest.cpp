@@ -14,16 +14,13 @@ namespace
 
 TEST(LineStyle, MapsTheSevenCodesAndDrawsStrayCodesSolid)
 {
-    EXPECT_EQ(PenStyleOfLineStyle(0), PenStyle::Null);
-    EXPECT_EQ(PenStyleOfLineStyle(1), PenStyle::InsideFrame);
-    EXPECT_EQ(PenStyleOfLineStyle(2), PenStyle::Dash);
-    EXPECT_EQ(PenStyleOfLineStyle(3), PenStyle::Dot);
-    EXPECT_EQ(PenStyleOfLineStyle(4), PenStyle::DashDot);
-    EXPECT_EQ(PenStyleOfLineStyle(5), PenStyle::DashDotDot);
-    EXPECT_EQ(PenStyleOfLineStyle(6), PenStyle::Solid);
-    EXPECT_EQ(PenStyleOfLineStyle(7), PenStyle::Solid);
-    EXPECT_EQ(PenStyleOfLineStyle(-1), PenStyle::Solid);
-    EXPECT_EQ(PenStyleOfLineStyle(-128), PenStyle::Solid);
+    const PenStyle styles[] = {PenStyle::Null, PenStyle::InsideFrame, PenStyle::Dash,
+                               PenStyle::Dot,  PenStyle::DashDot,     PenStyle::DashDotDot,
+                               PenStyle::Solid};
+    for (int code = 0; code < 7; ++code)
+        EXPECT_EQ(PenStyleOfLineStyle(code), styles[code]) << code;
+    for (int stray : {7, -1, -128})
+        EXPECT_EQ(PenStyleOfLineStyle(stray), PenStyle::Solid) << stray;
 }
 
 TEST(TruncatedPixel, TruncatesTowardZeroAndStaysInRange)

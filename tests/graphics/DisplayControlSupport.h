@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ProgressDialogs.h"
+#include "tests/platform/OutputSupport.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -60,38 +60,6 @@ protected:
         ASSERT_DOUBLE_EQ(control->dLineHeight(), 12);
     }
 };
-
-// True when printing or copying left neither its progress form nor the hourglass behind.
-inline bool bNothingLeftBehind()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (dynamic_cast<TPleaseWaitDialog*>(widget))
-            return false;
-    return QGuiApplication::overrideCursor() == nullptr;
-}
-
-// The streams of a PDF written by Qt, inflated and joined: the drawing commands of its pages.
-inline QByteArray InflatedStreams(const QByteArray& pdf)
-{
-    QByteArray streams;
-    qsizetype start = pdf.indexOf("stream\n");
-    while (start >= 0)
-    {
-        const bool deflated =
-            pdf.lastIndexOf("/FlateDecode", start) > pdf.lastIndexOf(" obj", start);
-        start += 7;
-        const qsizetype end = pdf.indexOf("endstream", start);
-        if (end < 0)
-            break;
-        // qUncompress wants a big-endian size hint before the zlib data; it grows as needed.
-        QByteArray zlib(4, '\0');
-        zlib[2] = 1;
-        if (deflated)
-            streams += qUncompress(zlib + pdf.mid(start, end - start));
-        start = pdf.indexOf("stream\n", end + 9);
-    }
-    return streams;
-}
 
 // The item of a menu or of one of its submenus with this caption, or null.
 inline QAction* MenuItem(const QMenu& menu, const QString& caption)

@@ -30,24 +30,43 @@ void vdAddBox(Drawing& drawing, double left, double top, double right, double bo
     drawing.AddRect(left, top, right, bottom, 1, 0, 0, false, 0, uID);
 }
 
-TEST(Drawing, EmptyHasNoExtentDrawsNothingAndHitsNothing)
+// An empty drawing, one without any extent, and an empty target rectangle: nothing is painted and
+// no pixel finds an object or a world point.
+TEST(Drawing, DrawsAndFindsNothingWithoutAnAreaOnEitherSide)
 {
-    Drawing drawing;
-    EXPECT_EQ(drawing.uType(), 13);
-    EXPECT_EQ(drawing.uID, 0u);
-    EXPECT_EQ(drawing.Count(), 0u);
-    ExpectBounds(drawing, 0, 0, 0, 0);
-    RecordingCanvas canvas;
-    drawing.vdDraw(canvas, 0, 0, 100, 100, 0xFFFFFF);
-    drawing.vdDrawStretched(canvas, 0, 0, 100, 100, 0xFFFFFF);
-    EXPECT_TRUE(canvas.painted.empty());
-    EXPECT_EQ(drawing.HitTest(0, 0), nullptr);
-    double x = -1;
-    double y = -1;
-    EXPECT_EQ(drawing.ObjectAt(canvas, 0, 0, 100, 100, 50, 50, &x, &y), nullptr);
-    EXPECT_EQ(drawing.ObjectAtStretched(0, 0, 100, 100, 50, 50, &x, &y), nullptr);
-    EXPECT_EQ(x, -1);
-    EXPECT_EQ(y, -1);
+    Drawing empty;
+    EXPECT_EQ(empty.uType(), 13);
+    ExpectBounds(empty, 0, 0, 0, 0);
+    EXPECT_EQ(empty.HitTest(0, 0), nullptr);
+    Drawing point;
+    vdAddBox(point, 3, 3, 3, 3, 1);
+    Drawing box;
+    vdAddBox(box, 0, 0, 2, 1, 1);
+    const struct
+    {
+        Drawing* drawing;
+        int left, top, right, bottom;
+    } cases[] = {{&empty, 0, 0, 100, 100},
+                 {&point, 0, 0, 100, 100},
+                 {&box, 10, 10, 10, 50},
+                 {&box, 10, 10, 50, 10}};
+    for (const auto& c : cases)
+    {
+        RecordingCanvas canvas;
+        c.drawing->vdDraw(canvas, c.left, c.top, c.right, c.bottom, 0);
+        c.drawing->vdDrawStretched(canvas, c.left, c.top, c.right, c.bottom, 0);
+        EXPECT_TRUE(canvas.painted.empty());
+        const int px = (c.left + c.right) / 2;
+        const int py = (c.top + c.bottom) / 2;
+        double x = -1;
+        double y = -1;
+        EXPECT_EQ(c.drawing->ObjectAt(canvas, c.left, c.top, c.right, c.bottom, px, py, &x, &y),
+                  nullptr);
+        EXPECT_EQ(c.drawing->ObjectAtStretched(c.left, c.top, c.right, c.bottom, px, py, &x, &y),
+                  nullptr);
+        EXPECT_EQ(x, -1);
+        EXPECT_EQ(y, -1);
+    }
 }
 
 TEST(Drawing, BoundsSpanAllObjects)
@@ -108,41 +127,36 @@ TEST(Drawing, HitsTheObjectAddedLastAndIncludesEdges)
     EXPECT_EQ(drawing.HitTest(16, 7), nullptr);
 }
 
-TEST(Drawing, FitsAWideDrawingIntoASquareCentredVertically)
+// Fitted, a drawing is as large as fits with its physical proportions, centred along the axis
+// with room to spare.
+TEST(Drawing, FitsIntoTheRectangleKeepingPhysicalProportions)
 {
-    Drawing drawing;
-    vdAddBox(drawing, 0, 0, 2, 1);
-    RecordingCanvas canvas;
-    drawing.vdDraw(canvas, 0, 0, 100, 100, 0xFFFFFF);
-    drawing.vdDraw(canvas, 10, 20, 110, 120, 0xFFFFFF);
-    ASSERT_EQ(canvas.painted.size(), 2u);
-    EXPECT_EQ(canvas.painted[0].points, (Points{{0, 25}, {100, 75}}));
-    EXPECT_EQ(canvas.painted[1].points, (Points{{10, 45}, {110, 95}}));
-}
-
-TEST(Drawing, FitsATallDrawingCentredHorizontally)
-{
-    Drawing drawing;
-    vdAddBox(drawing, 3, 1, 4, 3);
-    RecordingCanvas canvas;
-    drawing.vdDraw(canvas, 0, 0, 100, 100, 0xFFFFFF);
-    EXPECT_EQ(canvas.painted[0].points, (Points{{25, 0}, {75, 100}}));
-}
-
-TEST(Drawing, KeepsPhysicalProportionsOnUnequalResolutions)
-{
-    Drawing drawing;
-    vdAddBox(drawing, 0, 0, 2, 1);
-    // 200 pixels per inch across, 100 down: the square target is half an inch wide and one
-    // inch tall, so the picture is 0.5 x 0.25 inch, 100 x 25 pixels, 37.5 below the top.
-    RecordingCanvas canvas(200, 100);
-    drawing.vdDraw(canvas, 0, 0, 100, 100, 0xFFFFFF);
-    EXPECT_EQ(canvas.painted[0].points, (Points{{0, 37}, {100, 62}}));
-    // And at 100 across, 400 down: the target is 1 x 0.25 inch; the picture 0.5 x 0.25 inch
-    // takes 50 pixels across, 25 from the left.
-    RecordingCanvas narrow(100, 400);
-    drawing.vdDraw(narrow, 0, 0, 100, 100, 0xFFFFFF);
-    EXPECT_EQ(narrow.painted[0].points, (Points{{25, 0}, {75, 100}}));
+    const struct
+    {
+        double boxLeft, boxTop, boxRight, boxBottom;
+        double pixelsPerInchX, pixelsPerInchY;
+        int left, top;
+        Points expected;
+    } cases[] = {
+        {0, 0, 2, 1, 96, 96, 0, 0, {{0, 25}, {100, 75}}},
+        {0, 0, 2, 1, 96, 96, 10, 20, {{10, 45}, {110, 95}}},
+        {3, 1, 4, 3, 96, 96, 0, 0, {{25, 0}, {75, 100}}},
+        // 200 pixels per inch across, 100 down: the square target is half an inch wide and one
+        // inch tall, so the picture is 0.5 x 0.25 inch, 100 x 25 pixels, 37.5 below the top.
+        {0, 0, 2, 1, 200, 100, 0, 0, {{0, 37}, {100, 62}}},
+        // 100 across, 400 down: the target is 1 x 0.25 inch; the picture 0.5 x 0.25 inch takes 50
+        // pixels across, 25 from the left.
+        {0, 0, 2, 1, 100, 400, 0, 0, {{25, 0}, {75, 100}}},
+    };
+    for (const auto& c : cases)
+    {
+        Drawing drawing;
+        vdAddBox(drawing, c.boxLeft, c.boxTop, c.boxRight, c.boxBottom);
+        RecordingCanvas canvas(c.pixelsPerInchX, c.pixelsPerInchY);
+        drawing.vdDraw(canvas, c.left, c.top, c.left + 100, c.top + 100, 0xFFFFFF);
+        ASSERT_EQ(canvas.painted.size(), 1u);
+        EXPECT_EQ(canvas.painted[0].points, c.expected);
+    }
 }
 
 TEST(Drawing, StretchesItsBoxOntoTheRectangle)
@@ -154,23 +168,6 @@ TEST(Drawing, StretchesItsBoxOntoTheRectangle)
     drawing.vdDrawStretched(canvas, 0, 0, 400, 100, 0);
     EXPECT_EQ(canvas.painted[0].points, (Points{{0, 0}, {400, 100}}));
     EXPECT_EQ(canvas.painted[1].points, (Points{{200, 0}, {200, 100}}));
-}
-
-TEST(Drawing, DrawsNothingIntoAnEmptyRectangle)
-{
-    Drawing drawing;
-    vdAddBox(drawing, 0, 0, 2, 1, 1);
-    RecordingCanvas canvas;
-    drawing.vdDraw(canvas, 10, 10, 10, 50, 0);
-    drawing.vdDraw(canvas, 10, 10, 50, 10, 0);
-    drawing.vdDrawStretched(canvas, 10, 10, 10, 50, 0);
-    EXPECT_TRUE(canvas.painted.empty());
-    double x = -1;
-    double y = -1;
-    EXPECT_EQ(drawing.ObjectAt(canvas, 10, 10, 10, 50, 10, 10, &x, &y), nullptr);
-    EXPECT_EQ(drawing.ObjectAtStretched(10, 10, 50, 10, 10, 10, &x, &y), nullptr);
-    EXPECT_EQ(x, -1);
-    EXPECT_EQ(y, -1);
 }
 
 TEST(Drawing, FindsTheWorldPointAndObjectUnderAPixel)
@@ -232,20 +229,6 @@ TEST(Drawing, FitsADrawingWithoutWidthCentredAcrossTheFullHeight)
     EXPECT_EQ(drawing.ObjectAt(canvas, 0, 0, 100, 40, 55, 20, &x, &y)->uID, 3u);
     EXPECT_DOUBLE_EQ(x, 2.25);
     EXPECT_DOUBLE_EQ(y, 2);
-}
-
-TEST(Drawing, WithoutAnyExtentDrawsNothing)
-{
-    Drawing drawing;
-    vdAddBox(drawing, 3, 3, 3, 3, 1);
-    RecordingCanvas canvas;
-    drawing.vdDraw(canvas, 0, 0, 100, 100, 0);
-    drawing.vdDrawStretched(canvas, 0, 0, 100, 100, 0);
-    EXPECT_TRUE(canvas.painted.empty());
-    double x = -1;
-    double y = -1;
-    EXPECT_EQ(drawing.ObjectAt(canvas, 0, 0, 100, 100, 50, 50, &x, &y), nullptr);
-    EXPECT_EQ(x, -1);
 }
 
 TEST(Drawing, ScalesEveryObject)

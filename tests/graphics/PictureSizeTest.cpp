@@ -8,16 +8,7 @@ namespace Brosquin
 namespace
 {
 
-TEST(PictureSize, CopiesAtTwentyPixelsPerUnit)
-{
-    Drawing drawing;
-    drawing.AddRect(5, 2, 35, 22, 1, 0, 0, false, 0, 0);
-    const PictureSize size = CopyPictureSize(drawing);
-    EXPECT_DOUBLE_EQ(size.width, 600);
-    EXPECT_DOUBLE_EQ(size.height, 400);
-    EXPECT_DOUBLE_EQ(CopyPictureSize(Drawing()).width, 0);
-}
-
+// The copy at 20 pixels per unit is checked with the copied pictures themselves.
 TEST(PictureSize, HoldsTheLargerSideToTheLimitKeepingProportions)
 {
     const PictureSize wide = LimitedToLargestSide({40000, 1000}, 32000);

@@ -1,8 +1,8 @@
 #include "graphics/qt/PlotControl.h"
 
+#include "core/RealOf.h"
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
-#include "graphics/qt/DrawingControl.h"
 #include "platform/ApplicationPrinter.h"
 #include "platform/ScriptedUserInteraction.h"
 #include "tests/graphics/DisplayControlSupport.h"
@@ -26,13 +26,6 @@ namespace
 
 constexpr Colour red = 0x0000FF;
 const QString notAvailable = "Plot Options is not available in this version.";
-
-Real RealOf(double x)
-{
-    Real real;
-    real = x;
-    return real;
-}
 
 // The OC curve of the single plan n = 50, c = 1 for defective units in lots of any size:
 // Pa(p) = (1 - p)^50 + 50 p (1 - p)^49, the binomial probability of at most one defective.
@@ -87,7 +80,7 @@ protected:
         plot->vdSetMainTitle("OC Curve");
         plot->vdSetYAxisLabel("Pa");
         plot->vdSetXAxisLabel("Fraction Defective");
-        plot->vdSetXAxisMinimum(RealOf(0));
+        plot->vdSetXAxisMinimum(RealOf(0.0));
         plot->vdSetXAxisMaximum(RealOf(0.1));
         plot->vdSetXAxisNumberValues(5);
         plot->vdSetYAxisNumberValues(5);
@@ -205,17 +198,6 @@ TEST_F(PlotControlTest, HoldsTheLargerSideOfAFixedSizeTo32000Pixels)
     ASSERT_GT(w, 32000);
     EXPECT_EQ(control->size(), QSize(32010, static_cast<int>(h * 32000 / w + 10)));
 
-    // A drawing control shows the same extent in full.
-    TDrawingControl unlimited(&container);
-    auto* frame = new Drawing;
-    frame->AddRect(0, 0, drawing.dRight() - drawing.dLeft(), drawing.dBottom() - drawing.dTop(), 0,
-                   0, 0, false, 0, 0);
-    unlimited.vdSetDrawing(frame);
-    unlimited.vdSetMargin(5);
-    unlimited.vdSize400();
-    EXPECT_EQ(unlimited.width(), static_cast<int>(w + 10));
-    EXPECT_EQ(unlimited.height(), static_cast<int>(h + 10));
-
     // Its picture on the clipboard is held the same way, at 20 pixels per unit.
     control->vdClipboard();
     const QSize picture =
@@ -285,10 +267,6 @@ TEST_F(PlotControlTest, ADoubleClickOnAPartOfThePlotAsksForItsOptions)
     ASSERT_EQ(person.Messages().size(), 1u);
     EXPECT_EQ(person.Messages()[0].text, notAvailable);
     EXPECT_EQ(person.Messages()[0].icon, MessageIcon::Information);
-    vdMoveMouse(*control, onCurve);
-    EXPECT_EQ(control->cursor().shape(), Qt::PointingHandCursor);
-    vdMoveMouse(*control, offCurve);
-    EXPECT_NE(control->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(PlotControlTest, TheMouseSettingChoosesTheClickThatActs)

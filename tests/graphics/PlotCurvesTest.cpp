@@ -89,17 +89,32 @@ TEST_F(PlotCurves, ResolutionSamplingSpansTheRangeInEqualSteps)
     EXPECT_FALSE(plot.Line(1)->tooDense);
 }
 
-TEST_F(PlotCurves, StepSamplingTakesTheMultiplesOfTheStep)
+// A line with a step is sampled at the multiples of the step within the X range, unless more than
+// 500 of them would be needed; a step of zero or below, or none, means no step.
+TEST_F(PlotCurves, StepSamplingTakesTheMultiplesOfTheStepUnlessTooFine)
 {
-    TestCurve curve(Constant, nullptr, 0.5);
-    vdAdd(curve, 0.01);
-    plot.vdCalculateLines();
-    ASSERT_EQ(curve.calls, 101);
-    for (int i = 0; i <= 100; ++i)
+    const struct
     {
-        EXPECT_NEAR(curve.xSeen[i], i * 0.01, 1e-15);
+        double step;
+        int calls;
+        bool tooDense;
+    } cases[] = {
+        {0.01, 101, false},  {0.002, 501, false},        {0.001, 101, true},
+        {-0.01, 101, false}, {std::nan(""), 101, false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.step);
+        TestCurve curve(Constant, nullptr, 0.5);
+        Plot stepped(&variable, 1);
+        stepped.vdAddLineWithValue(TestCurve::Point, nullptr, &curve, &variable, c.step, "line",
+                                   nullptr, 0.2, 0, 1, true, 0, 0.0);
+        stepped.vdCalculateLines();
+        ASSERT_EQ(curve.calls, c.calls);
+        EXPECT_EQ(stepped.Line(1)->tooDense, c.tooDense);
+        for (int i = 0; c.step > 0 && !c.tooDense && i < c.calls; ++i)
+            EXPECT_NEAR(curve.xSeen[i], i * c.step, 1e-15);
     }
-    EXPECT_FALSE(plot.Line(1)->tooDense);
 
     // Multiples of 0.3 within [0.1, 1]: 0.3, 0.6, 0.9.
     TestCurve coarse(Constant, nullptr, 0.5);
@@ -109,31 +124,6 @@ TEST_F(PlotCurves, StepSamplingTakesTheMultiplesOfTheStep)
     ASSERT_EQ(coarse.xSeen.size(), 3u);
     EXPECT_NEAR(coarse.xSeen[0], 0.3, 1e-15);
     EXPECT_NEAR(coarse.xSeen[2], 0.9, 1e-15);
-}
-
-TEST_F(PlotCurves, TooFineAStepFallsBackToTheResolution)
-{
-    TestCurve curve(Constant, nullptr, 0.5);
-    vdAdd(curve, 0.001);
-    plot.vdCalculateLines();
-    EXPECT_EQ(curve.calls, 101);
-    EXPECT_TRUE(plot.Line(1)->tooDense);
-    plot.vdSetLineValue(1, 0.002); // exactly 500 steps
-    plot.vdCalculateLines();
-    EXPECT_EQ(curve.calls, 101 + 501);
-    EXPECT_FALSE(plot.Line(1)->tooDense);
-}
-
-TEST_F(PlotCurves, StepOfZeroOrBelowMeansNoStep)
-{
-    TestCurve curve(Constant, nullptr, 0.5);
-    vdAdd(curve, -0.01);
-    plot.vdCalculateLines();
-    EXPECT_EQ(curve.calls, 101);
-    EXPECT_FALSE(plot.Line(1)->tooDense);
-    plot.vdSetLineValue(1, std::numeric_limits<double>::quiet_NaN());
-    plot.vdCalculateLines();
-    EXPECT_EQ(curve.calls, 202);
 }
 
 TEST_F(PlotCurves, CurveLeavingThroughTheTopGivesTwoSegmentsWithExactCrossings)
@@ -257,7 +247,7 @@ TEST_F(PlotCurves, MovingALineCarriesItsSegments)
 class PlotAutoScale : public PlotCurves
 {
 protected:
-    void vdScaleAround(std::initializer_list<double> values)
+    static void vdScaleAround(Plot& plot, const std::vector<double>& values)
     {
         std::vector<Real> x;
         std::vector<Real> y;
@@ -270,36 +260,29 @@ protected:
         plot.vdSetLinePoints(plot.LineCount(), x, y);
         plot.vdAutoScale();
     }
-    std::string Range() const
+    static std::string Range(const Plot& plot)
     {
         return Str(plot.YAxisMinimum()) + " .. " + Str(plot.YAxisMaximum());
     }
+    std::string Range() const { return Range(plot); }
 };
 
 TEST_F(PlotAutoScale, DecimalBoundsAroundTheValues)
 {
-    vdScaleAround({0.03, 0.5, 0.97});
-    EXPECT_EQ(Range(), "0 .. 1");
-    EXPECT_FALSE(plot.bScaleChanged());
-    EXPECT_TRUE(plot.bRebuild());
-}
-
-TEST_F(PlotAutoScale, ConstantGetsOneEachSide)
-{
-    vdScaleAround({5, 5});
-    EXPECT_EQ(Range(), "4 .. 6");
-}
-
-TEST_F(PlotAutoScale, FinerStepWhenTheCoarseOneWastesSpace)
-{
-    vdScaleAround({103, 110, 117});
-    EXPECT_EQ(Range(), "103 .. 117");
-}
-
-TEST_F(PlotAutoScale, SmallValuesAcrossZero)
-{
-    vdScaleAround({-0.0123, 0.0456});
-    EXPECT_EQ(Range(), "-0.02 .. 0.05");
+    const std::pair<std::vector<double>, const char*> cases[] = {
+        {{0.03, 0.5, 0.97}, "0 .. 1"},
+        {{5, 5}, "4 .. 6"},                   // a constant gets one each side
+        {{103, 110, 117}, "103 .. 117"},      // a finer step where the coarse one wastes space
+        {{-0.0123, 0.0456}, "-0.02 .. 0.05"}, // small values across zero
+    };
+    for (const auto& [values, range] : cases)
+    {
+        Plot scaled(&variable, 1);
+        vdScaleAround(scaled, values);
+        EXPECT_EQ(Range(scaled), range);
+        EXPECT_FALSE(scaled.bScaleChanged());
+        EXPECT_TRUE(scaled.bRebuild());
+    }
 }
 
 TEST_F(PlotAutoScale, StepLinesAreSampledAndPlainCurvesIgnored)
@@ -352,7 +335,7 @@ TEST_F(PlotAutoScale, NothingToScaleLeavesTheRange)
     plot.vdAutoScale();
     EXPECT_EQ(Range(), "0 .. 2");
     // A constant too large for +-1 to widen it has no decimal range.
-    vdScaleAround({1e20, 1e20});
+    vdScaleAround(plot, {1e20, 1e20});
     EXPECT_EQ(Range(), "0 .. 2");
 }
 

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,20 +62,14 @@ protected:
             const DrawingObject& o = *drawing->Object(i);
             const bool text = o.uType() == TextType || o.uType() == VerticalTextType;
             placed.push_back({o.uType(), o.uID, o.dLeft(), o.dTop(), o.dRight(), o.dBottom(),
-                              text ? TextOf(o) : "", &o});
+                              text ? PaintedBy(o).text : "", &o});
         }
     }
 
     std::vector<Placed> Where(const std::function<bool(const Placed&)>& test) const
     {
         std::vector<Placed> found;
-        for (const Placed& p : placed)
-        {
-            if (test(p))
-            {
-                found.push_back(p);
-            }
-        }
+        std::copy_if(placed.begin(), placed.end(), std::back_inserter(found), test);
         return found;
     }
 
@@ -84,47 +80,32 @@ protected:
 
     const Placed& Text(const std::string& text) const
     {
-        for (const Placed& p : placed)
-        {
-            if (p.text == text)
-            {
-                return p;
-            }
-        }
+        const auto found = std::find_if(placed.begin(), placed.end(),
+                                        [&](const Placed& p) { return p.text == text; });
+        if (found != placed.end())
+            return *found;
         ADD_FAILURE() << "no text " << text;
         return placed.front();
     }
 
-    // The tic lines (uID 0) at a given x, as (top, bottom) pairs; horizontal ones when vertical
-    // is false, at a given y, as (left, right).
-    std::vector<std::pair<double, double>> TicsAcrossY(double x) const
+    // The short tic lines (uID 0) across the Y axis line at x, as (left, right) relative to x, or
+    // across the X axis line at y, as (top, bottom) relative to y.
+    std::vector<std::pair<double, double>> Tics(bool acrossY, double at) const
     {
         std::vector<std::pair<double, double>> tics;
-        for (const Placed& p :
-             Where([](const Placed& p)
-                   { return p.type == LineType && p.id == 0 && p.top == p.bottom; }))
+        for (const Placed& p : placed)
         {
-            if (p.left <= x + 1e-12 && x - 1e-12 <= p.right && p.right - p.left < 1)
-            {
-                tics.emplace_back(p.left - x, p.right - x);
-            }
+            const double from = acrossY ? p.left : p.top;
+            const double to = acrossY ? p.right : p.bottom;
+            if (p.type == LineType && p.id == 0 &&
+                (acrossY ? p.top == p.bottom : p.left == p.right) && from <= at + 1e-12 &&
+                at - 1e-12 <= to && to - from < 1)
+                tics.emplace_back(from - at, to - at);
         }
         return tics;
     }
-    std::vector<std::pair<double, double>> TicsAcrossX(double y) const
-    {
-        std::vector<std::pair<double, double>> tics;
-        for (const Placed& p :
-             Where([](const Placed& p)
-                   { return p.type == LineType && p.id == 0 && p.left == p.right; }))
-        {
-            if (p.top <= y + 1e-12 && y - 1e-12 <= p.bottom && p.bottom - p.top < 1)
-            {
-                tics.emplace_back(p.top - y, p.bottom - y);
-            }
-        }
-        return tics;
-    }
+    std::vector<std::pair<double, double>> TicsAcrossY(double x) const { return Tics(true, x); }
+    std::vector<std::pair<double, double>> TicsAcrossX(double y) const { return Tics(false, y); }
 
     OptimizationInput variable;
     Plot plot{&variable, 0};
@@ -420,7 +401,7 @@ TEST_F(PlotLayout, LinesAndTheirMarkers)
     EXPECT_EQ(polylines[0].id, 1001u);
     EXPECT_EQ(polylines[0].right, 15.0);
     EXPECT_EQ(polylines[0].top, 0.0);
-    EXPECT_EQ(FigureOf(*polylines[0].object).points, 51);
+    EXPECT_EQ(PaintedBy(*polylines[0].object).points.size(), 51u);
     // The step line too dense for its step is drawn connected, without markers.
     EXPECT_EQ(polylines[1].id, 1003u);
 
@@ -451,7 +432,7 @@ TEST_F(PlotLayout, PointMarkerShapes)
     ASSERT_EQ(d.Count(), 9u);
     const int types[] = {EllipType, RectType, PolyType, PolyType, EllipType,
                          RectType,  PolyType, PolyType, PolyType};
-    const int points[] = {4, 4, 5, 4, 4, 4, 5, 4, 13};
+    const std::size_t points[] = {2, 2, 5, 4, 2, 2, 5, 4, 13};
     for (std::uint32_t i = 1; i <= 9; ++i)
     {
         const DrawingObject& marker = *d.Object(i);
@@ -462,9 +443,9 @@ TEST_F(PlotLayout, PointMarkerShapes)
         EXPECT_NEAR(marker.dRight(), 2.6, 1e-12);
         EXPECT_NEAR(marker.dTop(), 2.4, 1e-12);
         EXPECT_NEAR(marker.dBottom(), 3.6, 1e-12);
-        const RecordingCanvas::Figure figure = FigureOf(marker);
-        EXPECT_EQ(figure.points, points[i - 1]);
-        EXPECT_EQ(figure.hollow, i <= 4);
+        const RecordingCanvas::Painted figure = PaintedBy(marker);
+        EXPECT_EQ(figure.points.size(), points[i - 1]);
+        EXPECT_EQ(figure.brush.hollow, i <= 4);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/RealOf.h"
 #include "graphics/Canvas.h"
 #include "graphics/DrawingObject.h"
+#include "tests/graphics/RecordingCanvas.h"
 
 #include <cmath>
 #include <string>
@@ -67,60 +68,12 @@ public:
     Interval range;
 };
 
-// A canvas that keeps what is written on it, to read back the texts and figures of drawing
-// objects.
-class RecordingCanvas : public Canvas
-{
-public:
-    struct Figure
-    {
-        std::string kind;
-        int points = 0;
-        bool hollow = false;
-    };
-
-    void vdRectangle(int, int, int, int) override { vdRecord("rectangle", 4); }
-    void vdEllipse(int, int, int, int) override { vdRecord("ellipse", 4); }
-    void vdPolygon(std::span<const DevicePoint> points) override
-    {
-        vdRecord("polygon", static_cast<int>(points.size()));
-    }
-    void vdPolyline(std::span<const DevicePoint> points) override
-    {
-        vdRecord("polyline", static_cast<int>(points.size()));
-    }
-    int TextWidth(std::string_view text) override { return static_cast<int>(text.size()) * 10; }
-    void vdTextOut(int, int, std::string_view text) override { texts.emplace_back(text); }
-    double dPixelsPerInchX() const override { return 96; }
-    double dPixelsPerInchY() const override { return 96; }
-
-    std::vector<std::string> texts;
-    std::vector<Figure> figures;
-
-protected:
-    void vdDrawLine(DevicePoint, DevicePoint) override { vdRecord("line", 2); }
-
-private:
-    void vdRecord(const char* kind, int points)
-    {
-        figures.push_back({kind, points, CurrentBrush().hollow});
-    }
-};
-
-// The text a text object writes (drawn large enough to be written).
-inline std::string TextOf(const DrawingObject& object)
+// What an object paints first, drawn large enough for its text to be written.
+inline RecordingCanvas::Painted PaintedBy(const DrawingObject& object)
 {
     RecordingCanvas canvas;
     object.vdDrawScaled(canvas, 100, 0, 100, 0, 0xFFFFFF);
-    return canvas.texts.empty() ? "" : canvas.texts.front();
-}
-
-// The figure a marker or shape draws.
-inline RecordingCanvas::Figure FigureOf(const DrawingObject& object)
-{
-    RecordingCanvas canvas;
-    object.vdDrawScaled(canvas, 100, 0, 100, 0, 0xFFFFFF);
-    return canvas.figures.empty() ? RecordingCanvas::Figure{} : canvas.figures.front();
+    return canvas.painted.empty() ? RecordingCanvas::Painted{} : canvas.painted.front();
 }
 
 } // namespace Brosquin

@@ -1,7 +1,7 @@
 #include "platform/DrawingOutput.h"
 
 #include "graphics/Drawing.h"
-#include "platform/ProgressDialogs.h"
+#include "tests/platform/OutputSupport.h"
 #include "tests/platform/SampleDrawing.h"
 
 #include <QApplication>
@@ -26,14 +26,6 @@ namespace Brosquin
 namespace
 {
 
-bool NoProgressFormLeft()
-{
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (dynamic_cast<TPleaseWaitDialog*>(widget))
-            return false;
-    return QGuiApplication::overrideCursor() == nullptr;
-}
-
 QString ArtifactPath(const char* name)
 {
     return QString(VELTRAME_ARTIFACT_DIR) + "/" + name;
@@ -51,22 +43,6 @@ protected:
         ASSERT_DOUBLE_EQ(drawing.dBottom() - drawing.dTop(), 20);
     }
 };
-
-// The drawing commands of the only page of a PDF written by Qt.
-QByteArray PageContent(const QByteArray& pdf)
-{
-    const QRegularExpression contents(R"(/Contents (\d+) 0 R)");
-    const auto reference = contents.match(QString::fromLatin1(pdf));
-    if (!reference.hasMatch())
-        return {};
-    const QByteArray object = "\n" + reference.captured(1).toLatin1() + " 0 obj\n";
-    const qsizetype start = pdf.indexOf("stream\n", pdf.indexOf(object)) + 7;
-    const QByteArray deflated = pdf.mid(start, pdf.indexOf("endstream", start) - start);
-    // qUncompress wants the zlib data behind a big-endian size hint; it grows as needed.
-    QByteArray sized(4, '\0');
-    sized[1] = 1;
-    return qUncompress(sized + deflated);
-}
 
 struct Segment
 {
@@ -98,7 +74,7 @@ TEST_F(DrawingOutput, PrintsTheDrawingFittedOnOnePdfPage)
     printer.setPageSize(QPageSize(QPageSize::A4));
     constexpr double margin = 200;
     ASSERT_TRUE(PrintDrawing(&owner, drawing, margin, printer));
-    EXPECT_TRUE(NoProgressFormLeft());
+    EXPECT_TRUE(bNothingLeftBehind());
 
     QFile file(printer.outputFileName());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -120,7 +96,7 @@ TEST_F(DrawingOutput, PrintsTheDrawingFittedOnOnePdfPage)
     const double axisX = std::trunc(margin + 4 * unit) + 0.5;
     const double axisTop = std::trunc(top + 3 * unit) + 0.5;
     const double axisBottom = std::trunc(top + 15 * unit) + 0.5;
-    const QByteArray content = PageContent(pdf);
+    const QByteArray content = InflatedStreams(pdf);
     ASSERT_FALSE(content.isEmpty());
     const std::vector<Segment> segments = Segments(content);
     const bool axisFound = std::any_of(segments.begin(), segments.end(),
@@ -138,22 +114,15 @@ TEST_F(DrawingOutput, PrintsTheDrawingFittedOnOnePdfPage)
     EXPECT_TRUE(content.contains(" Tj"));
 }
 
-TEST_F(DrawingOutput, ReportsAPrintJobThatCannotStart)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName("/nonexistent-directory/sample.pdf");
-    EXPECT_FALSE(PrintDrawing(&owner, drawing, 0, printer));
-    EXPECT_TRUE(NoProgressFormLeft());
-}
-
 TEST_F(DrawingOutput, CopiesAsSvgAndPngAtTwentyPixelsPerUnit)
 {
     const PictureSize size = CopyPictureSize(drawing);
     EXPECT_DOUBLE_EQ(size.width, 600);
     EXPECT_DOUBLE_EQ(size.height, 400);
+    QGuiApplication::clipboard()->setText("kept");
     const std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, drawing, size);
-    EXPECT_TRUE(NoProgressFormLeft());
+    EXPECT_TRUE(bNothingLeftBehind());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept") << "the caller sets the clipboard";
     ASSERT_TRUE(data->hasFormat("image/svg+xml"));
     ASSERT_TRUE(data->hasFormat("image/png"));
     EXPECT_TRUE(data->hasImage());
@@ -185,21 +154,6 @@ TEST_F(DrawingOutput, CopiesAsSvgAndPngAtTwentyPixelsPerUnit)
         EXPECT_GT(qRed(pixel), 200);
         EXPECT_LT(qGreen(pixel), 80);
     }
-}
-
-TEST_F(DrawingOutput, LeavesTheClipboardToTheCaller)
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText("kept");
-    std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, drawing, CopyPictureSize(drawing));
-    EXPECT_EQ(clipboard->text(), "kept");
-    data->setText("n\ta\n50\t2\n");
-    clipboard->setMimeData(data.release());
-    const QMimeData* held = clipboard->mimeData();
-    ASSERT_NE(held, nullptr);
-    EXPECT_EQ(held->text(), "n\ta\n50\t2\n");
-    EXPECT_TRUE(held->hasFormat("image/svg+xml"));
-    EXPECT_TRUE(held->hasFormat("image/png"));
 }
 
 TEST_F(DrawingOutput, CopiesAnEmptyDrawingAsAnEmptyPicture)

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/ProgressDialogs.h"
+
+#include <QApplication>
+#include <QByteArray>
+
+namespace Brosquin
+{
+
+// True when printing or copying left neither its progress form nor the hourglass behind.
+inline bool bNothingLeftBehind()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (dynamic_cast<TPleaseWaitDialog*>(widget))
+            return false;
+    return QGuiApplication::overrideCursor() == nullptr;
+}
+
+// The deflated streams of a PDF written by Qt, inflated and joined: among them the drawing
+// commands of its pages.
+inline QByteArray InflatedStreams(const QByteArray& pdf)
+{
+    QByteArray streams;
+    qsizetype start = pdf.indexOf("stream\n");
+    while (start >= 0)
+    {
+        const bool deflated =
+            pdf.lastIndexOf("/FlateDecode", start) > pdf.lastIndexOf(" obj", start);
+        start += 7;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0)
+            break;
+        // qUncompress wants a big-endian size hint before the zlib data; it grows as needed.
+        QByteArray zlib(4, '\0');
+        zlib[2] = 1;
+        if (deflated)
+            streams += qUncompress(zlib + pdf.mid(start, end - start));
+        start = pdf.indexOf("stream\n", end + 9);
+    }
+    return streams;
+}
+
+} // namespace Brosquin
