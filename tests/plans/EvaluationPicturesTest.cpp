@@ -32,7 +32,7 @@ TEST_F(EvaluationTest, PicturesOfAnEvaluation)
             drawing.vdDraw(canvas, 10, 10, image.width() - 10, image.height() - 10, 0xFFFFFF);
         }
         painter.end();
-        image.save(QString::fromStdString(std::string(VELTRAME_ARTIFACT_DIR) + "/evaluation-" +
+        image.save(QString::fromStdString(std::string(VELTRAME_ARTIFACT_DIR) + "/evaluation-list-" +
                                           name + ".png"));
         return image;
     };
