@@ -21,6 +21,17 @@ inline Real RealOf(const char* text)
     return r;
 }
 
-inline bool IsNumber(const Real& r) { return r.Message() == nullptr; }
+// A Real holding the message text instead of a number.
+inline Real MessageValue(const char* text)
+{
+    Real r;
+    r.vdSetMessage(text);
+    return r;
+}
+
+inline bool IsNumber(const Real& r)
+{
+    return r.Message() == nullptr;
+}
 
 } // namespace Brosquin

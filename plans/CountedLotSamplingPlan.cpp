@@ -1,6 +1,6 @@
 #include "plans/CountedLotSamplingPlan.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 
 namespace Brosquin
 {
@@ -37,7 +37,7 @@ Real& CountedLotSamplingPlan::dQualityLevelStep()
 {
     if (!lotSizeGiven)
         return Result(0);
-    result = Number(dUnitsFactor()) / Number(lotSize);
+    result = RealOf(dUnitsFactor()) / RealOf(lotSize);
     return result;
 }
 

@@ -1,6 +1,6 @@
 #include "plans/DefectivesSamplingPlan.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 
 #include <algorithm>
 
@@ -32,15 +32,15 @@ Real& DefectivesSamplingPlan::dMaxQualityLevel()
 
 Real& DefectivesSamplingPlan::dRangeUpper()
 {
-    const Real highest = Number(dUnitsFactor());
-    result = LTPDPoint() > highest / Number(2) ? highest : LTPDPoint();
+    const Real highest = RealOf(dUnitsFactor());
+    result = LTPDPoint() > highest / RealOf(2) ? highest : LTPDPoint();
     return result;
 }
 
 Real& DefectivesSamplingPlan::dRangeLower()
 {
-    const Real highest = Number(dUnitsFactor());
-    if (AQLPoint() < highest / Number(2))
+    const Real highest = RealOf(dUnitsFactor());
+    if (AQLPoint() < highest / RealOf(2))
         return Result(0);
     result = AQLPoint();
     return result;

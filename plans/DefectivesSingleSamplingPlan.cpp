@@ -1,6 +1,6 @@
 #include "plans/DefectivesSingleSamplingPlan.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 #include "plans/SinglePlanTexts.h"
 #include "stats/DefectivesSingle.h"
 

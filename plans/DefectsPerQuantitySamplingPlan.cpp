@@ -1,6 +1,6 @@
 #include "plans/DefectsPerQuantitySamplingPlan.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 
 namespace Brosquin
 {
@@ -41,7 +41,7 @@ Real& DefectsPerQuantitySamplingPlan::dQualityLevelStep()
 {
     if (!lotSizeGiven)
         return Result(0);
-    result = Number(1) / Number(lotAmount);
+    result = RealOf(1) / RealOf(lotAmount);
     return result;
 }
 

@@ -1,6 +1,6 @@
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 #include "plans/SinglePlanTexts.h"
 #include "plans/TextValidation.h"
 #include "stats/DefectsPerQuantitySingle.h"

@@ -1,6 +1,6 @@
 #include "plans/DefectsPerUnitSingleSamplingPlan.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 #include "plans/SinglePlanTexts.h"
 #include "stats/DefectsPerUnitSingle.h"
 

@@ -1,7 +1,7 @@
 #include "plans/SamplingPlanEvaluationList.h"
 
+#include "core/RealOf.h"
 #include "plans/QualityLevelRange.h"
-#include "plans/RealValues.h"
 #include "plans/SamplingPlan.h"
 
 #include <utility>
@@ -16,9 +16,9 @@ namespace
 // number replaces it.
 bool Replaces(const Real& candidate, const Real& current, bool smaller)
 {
-    if (HasMessage(candidate))
+    if (!IsNumber(candidate))
         return false;
-    if (HasMessage(current))
+    if (!IsNumber(current))
         return true;
     return smaller ? candidate < current : candidate > current;
 }
@@ -31,7 +31,7 @@ void SamplingPlanEvaluationList::vdComputeScales(Real& xMinimum, Real& xMaximum,
                                                  Real& aoqMaximum)
 {
     for (Real* minimum : {&asnMinimum, &costMinimum, &aoqMinimum})
-        *minimum = Number(0);
+        *minimum = RealOf(0.0);
     if (Count() == 0)
         return;
     SamplingPlan& first = Plan(1);
@@ -55,18 +55,18 @@ void SamplingPlanEvaluationList::vdComputeScales(Real& xMinimum, Real& xMaximum,
     RoundRange(xMinimum, xMaximum);
     // The scale never shows levels the plans cannot have.
     const Real lowest = first.dMinQualityLevel();
-    if (!HasMessage(lowest) && xMinimum < lowest)
+    if (IsNumber(lowest) && xMinimum < lowest)
         xMinimum = lowest;
     const Real highest = first.dMaxQualityLevel();
-    if (!HasMessage(highest) && xMaximum > highest)
+    if (IsNumber(highest) && xMaximum > highest)
         xMaximum = highest;
     for (auto [minimum, maximum] :
          {std::pair{&asnMinimum, &asnMaximum}, std::pair{&costMinimum, &costMaximum},
           std::pair{&aoqMinimum, &aoqMaximum}})
     {
         RoundRange(*minimum, *maximum);
-        if (*minimum < Number(0))
-            *minimum = Number(0);
+        if (*minimum < RealOf(0.0))
+            *minimum = RealOf(0.0);
     }
 }
 
@@ -85,10 +85,10 @@ int SamplingPlanEvaluationList::SetRange(const char* minimumText, const char* ma
     int result = Plan(1).ValidateRange(minimum, maximum, intervals, message);
     // The curves table has a row for every grid point; more than it can hold would only exhaust
     // the memory.
-    if (result == 0 && intervals > Number(MaximumIntervals))
+    if (result == 0 && intervals > RealOf(MaximumIntervals))
     {
         message = "Number of intervals cannot be above ";
-        message += Number(MaximumIntervals).Text(0, true);
+        message += RealOf(MaximumIntervals).Text(0, true);
         message += ".";
         result = 3;
     }

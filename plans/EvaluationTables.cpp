@@ -1,7 +1,7 @@
 #include "plans/SamplingPlanEvaluationList.h"
 
+#include "core/RealOf.h"
 #include "graphics/Drawing.h"
-#include "plans/RealValues.h"
 #include "plans/SamplingPlan.h"
 
 #include <array>
@@ -42,7 +42,7 @@ double TableBottom(std::uint32_t rows)
 
 String Shown(const Real& value, int digits, bool exponentFlag)
 {
-    return String(HasMessage(value) ? "none" : value.Text(digits, exponentFlag));
+    return String(!IsNumber(value) ? "none" : value.Text(digits, exponentFlag));
 }
 
 // Appends the texts joined by tabs.
@@ -200,7 +200,7 @@ std::vector<String> PercentilesRow(SamplingPlan& plan, bool exponentFlag)
 {
     std::vector<String> row = {plan.Description()};
     for (double pa : percentiles)
-        row.push_back(Shown(plan.dQualityLevelAtPa(Number(pa)), 5, exponentFlag));
+        row.push_back(Shown(plan.dQualityLevelAtPa(RealOf(pa)), 5, exponentFlag));
     return row;
 }
 
@@ -314,14 +314,14 @@ std::vector<Real> SamplingPlanEvaluationList::TableLevels() const
 {
     // The grid of the table range, with its ends exactly the range's ends.
     std::vector<Real> levels;
-    if (HasMessage(tableIntervals) || tableIntervals < Number(1) ||
-        tableIntervals > Number(MaximumIntervals))
+    if (!IsNumber(tableIntervals) || tableIntervals < RealOf(1) ||
+        tableIntervals > RealOf(MaximumIntervals))
         return levels;
     const auto n = static_cast<std::uint32_t>(tableIntervals.dValue());
     for (std::uint32_t j = 0; j <= n; ++j)
     {
-        const Real t = Number(j) / tableIntervals;
-        levels.push_back((Number(1) - t) * tableMinimum + t * tableMaximum);
+        const Real t = RealOf(j) / tableIntervals;
+        levels.push_back((RealOf(1) - t) * tableMinimum + t * tableMaximum);
     }
     return levels;
 }

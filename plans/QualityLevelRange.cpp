@@ -1,6 +1,6 @@
 #include "plans/QualityLevelRange.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,10 +70,10 @@ void RoundRange(Real& lo, Real& hi)
 {
     if (lo == hi)
     {
-        hi = lo + Number(1);
+        hi = lo + RealOf(1);
         return;
     }
-    if (HasMessage(lo) || HasMessage(hi) || hi < lo)
+    if (!IsNumber(lo) || !IsNumber(hi) || hi < lo)
         return;
     const double low = lo.dValue();
     const double high = hi.dValue();
@@ -115,8 +115,8 @@ void RoundRange(Real& lo, Real& hi)
             bestScore = score;
         }
     }
-    lo = Number(best.a);
-    hi = Number(best.b);
+    lo = RealOf(best.a);
+    hi = RealOf(best.b);
 }
 
 } // namespace Brosquin

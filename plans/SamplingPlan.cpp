@@ -1,5 +1,5 @@
 #include "plans/SamplingPlan.h"
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
@@ -205,7 +205,7 @@ bool SamplingPlan::IsValidOrMessage()
 
 bool SamplingPlan::IsEvaluableAt(const Real& p)
 {
-    if (HasMessage(p))
+    if (!IsNumber(p))
     {
         result = p;
         return false;
@@ -232,7 +232,7 @@ bool SamplingPlan::LotCountAt(const Real& p, std::int32_t& count)
 {
     Real step = dQualityLevelStep();
     double nearest = HUGE_VAL;
-    if (!HasMessage(step) && step.dValue() > 0)
+    if (IsNumber(step) && step.dValue() > 0)
     {
         // A level halfway between two counts, as typed or as a table row, arrives a few units in
         // the last place off the half; it is taken as the half, which rounds upward.

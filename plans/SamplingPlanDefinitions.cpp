@@ -1,4 +1,4 @@
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 #include "plans/SamplingPlan.h"
 
 #include "plans/TextValidation.h"
@@ -88,16 +88,16 @@ int CheckRiskLevels(const Real& aql, const Real& ltpd, int symbolIndex, String& 
 
 bool SamplingPlan::CheckAQLProbability(const Real& pa, String& message)
 {
-    if (HasMessage(pa))
+    if (!IsNumber(pa))
         message = "Error: AQL probability of acceptance is not a number.";
     else if (pa <= Real())
         message = "Error: AQL probability of acceptance must be greater than zero.";
-    else if (pa >= Number(1))
+    else if (pa >= RealOf(1))
         message = "Error: AQL probability of acceptance must be less than one.";
     else
     {
         message = "Failing the sampling plan results in ";
-        message += (Number(100) * pa).Text(0, true);
+        message += (RealOf(100) * pa).Text(0, true);
         message += "% confidence that the lot is worse than the AQL.";
         return true;
     }
@@ -114,16 +114,16 @@ bool SamplingPlan::CheckLTPDProbability(const Real& pa, int symbolIndex, String&
     }
     message = "Error: ";
     message += symbol;
-    if (HasMessage(pa))
+    if (!IsNumber(pa))
         message += " probability of acceptance is not a number.";
     else if (pa <= Real())
         message += " probability of acceptance must be greater than zero.";
-    else if (pa >= Number(1))
+    else if (pa >= RealOf(1))
         message += " probability of acceptance must be less than one.";
     else
     {
         message = "Passing the sampling plan results in ";
-        message += (Number(100) * (Number(1) - pa)).Text(0, true);
+        message += (RealOf(100) * (RealOf(1) - pa)).Text(0, true);
         message += "% confidence that the lot is better than the ";
         message += symbol;
         message += ".";

@@ -1,9 +1,9 @@
 #include "plans/SamplingPlanEvaluationList.h"
 
+#include "core/RealOf.h"
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
 #include "plans/QualityLevelRange.h"
-#include "plans/RealValues.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
 
@@ -280,15 +280,15 @@ void SamplingPlanEvaluationList::vdRecompute()
     vdBuildPercentilesTable();
     tableMinimum = xMinimum;
     tableMaximum = xMaximum;
-    tableIntervals = Number(defaultIntervals);
+    tableIntervals = RealOf(defaultIntervals);
     vdBuildCurvesTable();
     for (Plot* plot : Plots())
     {
         plot->vdSetXAxisMinimum(xMinimum);
         plot->vdSetXAxisMaximum(xMaximum);
     }
-    ocPlot->vdSetYAxisMinimum(Number(0));
-    ocPlot->vdSetYAxisMaximum(Number(1));
+    ocPlot->vdSetYAxisMinimum(RealOf(0.0));
+    ocPlot->vdSetYAxisMaximum(RealOf(1));
     asnPlot->vdSetYAxisMinimum(asnMinimum);
     asnPlot->vdSetYAxisMaximum(asnMaximum);
     costPlot->vdSetYAxisMinimum(costMinimum);

@@ -1,4 +1,4 @@
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 #include "plans/SamplingPlan.h"
 
 #include "core/OptimizationInput.h"
@@ -22,7 +22,7 @@ constexpr int searchLimit = 5000;
 // A summary text of five significant digits, "none" for a value that could not be computed.
 String PointText(const Real& value)
 {
-    return String(HasMessage(value) ? "none" : value.Text(5, true));
+    return String(!IsNumber(value) ? "none" : value.Text(5, true));
 }
 
 } // namespace
@@ -65,16 +65,16 @@ const Real* SamplingPlan::AOQCurve(void* plan, void* input)
 
 Real SamplingPlan::ValueAt(Measure measure, double x)
 {
-    return (this->*measure)(Number(x));
+    return (this->*measure)(RealOf(x));
 }
 
 Real& SamplingPlan::dQualityLevelAtPa(const Real& pa)
 {
-    if (HasMessage(pa))
+    if (!IsNumber(pa))
         result = pa;
-    else if (pa <= Number(0))
+    else if (pa <= RealOf(0.0))
         result.vdSetMessage("Probability of acceptance less than or equal to 0");
-    else if (pa >= Number(1))
+    else if (pa >= RealOf(1))
         result.vdSetMessage("Probability of acceptance greater than or equal to 1.0");
     else
         result = dLevelSearch(pa);
@@ -97,13 +97,13 @@ Real SamplingPlan::dLevelSearch(const Real& pa)
     // a level above it has given a number.
     Real unevaluable;
     bool hiEvaluated = true;
-    if (HasMessage(highest))
+    if (!IsNumber(highest))
     {
-        hi = !HasMessage(lowest) && 1 < lo ? lo + 1 : 1;
+        hi = IsNumber(lowest) && 1 < lo ? lo + 1 : 1;
         for (int i = 0;; hi *= 2, ++i)
         {
             Real paAt = ValueAt(&SamplingPlan::dPa, hi);
-            if (HasMessage(paAt))
+            if (!IsNumber(paAt))
             {
                 unevaluable = paAt;
                 hiEvaluated = false;
@@ -115,13 +115,13 @@ Real SamplingPlan::dLevelSearch(const Real& pa)
                 return MessageValue("Overflow");
         }
     }
-    if (HasMessage(lowest))
+    if (!IsNumber(lowest))
     {
         lo = -1 > hi ? hi - 1 : -1;
         for (int i = 0;; lo *= 2, ++i)
         {
             Real paAt = ValueAt(&SamplingPlan::dPa, lo);
-            if (HasMessage(paAt) || i == searchLimit)
+            if (!IsNumber(paAt) || i == searchLimit)
                 return paAt;
             if (isBelow(paAt) || paAt.dValue() == pa.dValue())
                 break;
@@ -131,14 +131,14 @@ Real SamplingPlan::dLevelSearch(const Real& pa)
     for (int i = 0; i < searchLimit && lo < mid && mid < hi; ++i)
     {
         Real paAt = ValueAt(&SamplingPlan::dPa, mid);
-        if (HasMessage(paAt) && !HasMessage(unevaluable))
+        if (!IsNumber(paAt) && IsNumber(unevaluable))
             return paAt;
-        if (!HasMessage(paAt) && isBelow(paAt))
+        if (IsNumber(paAt) && isBelow(paAt))
             lo = mid;
         else
         {
             hi = mid;
-            hiEvaluated = hiEvaluated || !HasMessage(paAt);
+            hiEvaluated = hiEvaluated || IsNumber(paAt);
         }
         if (!(hi - lo > searchTolerance * (std::fabs(hi) + std::fabs(lo))))
             break;
@@ -146,24 +146,24 @@ Real SamplingPlan::dLevelSearch(const Real& pa)
     }
     if (!hiEvaluated)
         return unevaluable;
-    return IsFiniteLot() ? SnapToStep(mid, pa) : Number(mid);
+    return IsFiniteLot() ? SnapToStep(mid, pa) : RealOf(mid);
 }
 
 Real SamplingPlan::SnapToStep(double level, const Real& pa)
 {
     Real step = dQualityLevelStep();
-    if (HasMessage(step) || step.dValue() <= 0)
+    if (!IsNumber(step) || step.dValue() <= 0)
         return step;
     const double s = step.dValue();
-    const Real half = Number(0.5);
+    const Real half = RealOf(0.5);
     const bool decreasing = IsPaDecreasing();
     // The attainable level on the safe side: at or below the exact point where a high Pa is
     // sought (the AQL side), at or above it where a low one is.
     if ((pa > half && decreasing) || (pa < half && !decreasing))
-        return Number(std::floor(level / s) * s);
+        return RealOf(std::floor(level / s) * s);
     if ((pa < half && decreasing) || (pa > half && !decreasing))
-        return Number(std::ceil(level / s) * s);
-    return Number(std::floor(level / s + 0.5) * s);
+        return RealOf(std::ceil(level / s) * s);
+    return RealOf(std::floor(level / s + 0.5) * s);
 }
 
 Real& SamplingPlan::dRangeUpper()
@@ -226,22 +226,22 @@ Real& SamplingPlan::dAOQL()
 
 Real SamplingPlan::dMaximumOf(Measure measure)
 {
-    if (HasMessage(aqlPoint))
+    if (!IsNumber(aqlPoint))
         return aqlPoint;
-    if (HasMessage(ltpdPoint))
+    if (!IsNumber(ltpdPoint))
         return ltpdPoint;
     const double aql = aqlPoint.dValue();
     const double ltpd = ltpdPoint.dValue();
     const double width = ltpd - aql;
     Real lowest = dMinQualityLevel();
     Real highest = dMaxQualityLevel();
-    const double outerA = HasMessage(lowest) ? aql - 100 * width : lowest.dValue();
-    const double outerB = HasMessage(highest) ? ltpd + 100 * width : highest.dValue();
+    const double outerA = !IsNumber(lowest) ? aql - 100 * width : lowest.dValue();
+    const double outerB = !IsNumber(highest) ? ltpd + 100 * width : highest.dValue();
 
     // On a finite lot only the levels of a whole number of defectives (defects) can occur; the
     // measure is searched on those, so its maximum is one the lot can have.
     Real step = dQualityLevelStep();
-    const double s = IsFiniteLot() && !HasMessage(step) && step.dValue() > 0 ? step.dValue() : 0;
+    const double s = IsFiniteLot() && IsNumber(step) && step.dValue() > 0 ? step.dValue() : 0;
     auto at = [&](double x) { return ValueAt(measure, s > 0 ? std::floor(x / s + 0.5) * s : x); };
 
     double a = outerA;
@@ -344,14 +344,14 @@ void SamplingPlan::vdUpdateSummary()
         paAtAQLPointText = PaAtAQLText();
         paAtLTPDPoint = PaAtLTPD();
         paAtLTPDPointText = PaAtLTPDText();
-        percentAtAQLPoint = Number(100);
+        percentAtAQLPoint = RealOf(100);
         percentAtAQLPointText = "100.0";
-        percentAtLTPDPoint = Number(100);
+        percentAtLTPDPoint = RealOf(100);
         percentAtLTPDPointText = "100.0";
         return;
     }
-    const Real hundred = Number(100);
-    const Real margin = Number(0.0001);
+    const Real hundred = RealOf(100);
+    const Real margin = RealOf(0.0001);
     paAtAQLPoint = dPaMinimum(aqlPoint);
     paAtAQLPointText = paAtAQLPoint.Text(5, true);
     Real lower = dPaLowerEnvelope(aqlPoint);
@@ -392,11 +392,11 @@ int SamplingPlan::ValidateRange(const Real& minimum, const Real& maximum, const 
     above += highest.Text(0, true);
     above += ".";
     TextValidation check(message);
-    check.Require(!HasMessage(minimum), 1, "Minimum value not valid.")
-        .Require(!HasMessage(maximum), 2, "Maximum value not valid.")
-        .Require(!HasMessage(intervals), 3, "Number of intervals is not valid.")
+    check.Require(IsNumber(minimum), 1, "Minimum value not valid.")
+        .Require(IsNumber(maximum), 2, "Maximum value not valid.")
+        .Require(IsNumber(intervals), 3, "Number of intervals is not valid.")
         .Require(TextValidation::IsWhole(intervals), 3, "Number of intervals must be integer.")
-        .Require(!(intervals < Number(1)), 3, "Number of intervals must be at least one.")
+        .Require(!(intervals < RealOf(1)), 3, "Number of intervals must be at least one.")
         .Require(minimum < maximum, 1, "Minimum value must be less than maximum value.")
         .Require(!(minimum < lowest), 1, below.Text())
         .Require(!(maximum > highest), 2, above.Text());

@@ -1,6 +1,6 @@
 #include "plans/SinglePlanTexts.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 #include "plans/TextValidation.h"
 
 #include <cmath>
@@ -28,12 +28,12 @@ int ValidateSinglePlanTexts(const SinglePlanRules& rules, const char* sampleSize
     check.Parse(sampleSize, n, 1, "Sample size is not a valid number.")
         .Require(!rules.wholeSampleSize || TextValidation::IsWhole(n), 1,
                  "Sample size must be an integer.")
-        .Require(n > Number(0), 1, rules.sampleSizeSignFailure)
+        .Require(n > RealOf(0.0), 1, rules.sampleSizeSignFailure)
         .Require(!rules.wholeSampleSize || TextValidation::IsCountSize(n), 1,
                  "Sample size is too large.")
         .Parse(acceptNumber, a, 2, "Accept number is not a valid number.")
         .Require(TextValidation::IsWhole(a), 2, "Accept number must be an integer.")
-        .Require(!(a < Number(0)), 2, "Accept number cannot be negative.")
+        .Require(!(a < RealOf(0.0)), 2, "Accept number cannot be negative.")
         .Require(!rules.acceptBelowSampleSize || a < n, 2,
                  "Accept number must be less than sample size.")
         .Require(TextValidation::IsCountSize(a), 2, "Accept number is too large.")
@@ -43,7 +43,7 @@ int ValidateSinglePlanTexts(const SinglePlanRules& rules, const char* sampleSize
         check.Parse(lotSize, lot, lotField, "Lot size is not a valid number.")
             .Require(!rules.wholeLotSize || TextValidation::IsWhole(lot), lotField,
                      "Lot size must be an integer.")
-            .Require(!(lot < Number(0)), lotField, "Lot size cannot be negative.")
+            .Require(!(lot < RealOf(0.0)), lotField, "Lot size cannot be negative.")
             .Require(!rules.wholeLotSize || TextValidation::IsCountSize(lot), lotField,
                      "Lot size is too large.")
             .Require(!(lot < n), lotField, "Lot size cannot be less than sample size.");
@@ -104,7 +104,7 @@ bool ReadSinglePlanTexts(std::istream& in, SinglePlanTexts& texts)
     texts.lotSize.vdReadQuoted(in);
     // A code beyond the 8 bits it is kept in is as bad as a missing one.
     const double code = std::trunc(method.dValue());
-    if (ReadErrorOccurred() || HasMessage(method) || HasMessage(lotSizeGiven) ||
+    if (ReadErrorOccurred() || !IsNumber(method) || !IsNumber(lotSizeGiven) ||
         code < std::numeric_limits<std::int8_t>::min() ||
         code > std::numeric_limits<std::int8_t>::max())
     {
@@ -118,7 +118,7 @@ bool ReadSinglePlanTexts(std::istream& in, SinglePlanTexts& texts)
 
 String DesignedText(double value)
 {
-    return String(Number(value).Text(0, true));
+    return String(RealOf(value).Text(0, true));
 }
 
 } // namespace Brosquin

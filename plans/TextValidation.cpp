@@ -1,5 +1,5 @@
 #include "plans/TextValidation.h"
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 
 #include <cmath>
 
@@ -9,7 +9,7 @@ namespace Brosquin
 TextValidation& TextValidation::Parse(const char* text, Real& value, int field, const char* failure)
 {
     value = text != nullptr ? text : "";
-    return Require(!HasMessage(value), field, failure);
+    return Require(IsNumber(value), field, failure);
 }
 
 TextValidation& TextValidation::Require(bool condition, int field, const char* failure)
@@ -24,12 +24,12 @@ TextValidation& TextValidation::Require(bool condition, int field, const char* f
 
 bool TextValidation::IsWhole(const Real& value)
 {
-    return !HasMessage(value) && std::floor(value.dValue()) == value.dValue();
+    return IsNumber(value) && std::floor(value.dValue()) == value.dValue();
 }
 
 bool TextValidation::IsCountSize(const Real& value)
 {
-    return !HasMessage(value) && value.dValue() <= MaximumCount;
+    return IsNumber(value) && value.dValue() <= MaximumCount;
 }
 
 std::int32_t TextValidation::CountOf(const char* text)

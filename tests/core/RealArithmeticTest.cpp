@@ -21,28 +21,28 @@ Real Message(const char* text)
 
 TEST(RealArithmeticTest, FourOperationsAssignTheirResults)
 {
-    EXPECT_TRUE(IsNumber(Number(2) + Number(3), 5.0));
-    EXPECT_TRUE(IsNumber(Number(2) - Number(3), -1.0));
-    EXPECT_TRUE(IsNumber(Number(2) * Number(3), 6.0));
-    EXPECT_TRUE(IsNumber(Number(1) / Number(4), 0.25));
-    EXPECT_TRUE(IsNumber(-Number(4), -4.0));
-    Real sum = Number(0.5);
-    sum += Number(0.25);
-    sum -= Number(1);
-    sum *= Number(8);
-    sum /= Number(-2);
+    EXPECT_TRUE(IsNumber(RealOf(2) + RealOf(3), 5.0));
+    EXPECT_TRUE(IsNumber(RealOf(2) - RealOf(3), -1.0));
+    EXPECT_TRUE(IsNumber(RealOf(2) * RealOf(3), 6.0));
+    EXPECT_TRUE(IsNumber(RealOf(1) / RealOf(4), 0.25));
+    EXPECT_TRUE(IsNumber(-RealOf(4), -4.0));
+    Real sum = RealOf(0.5);
+    sum += RealOf(0.25);
+    sum -= RealOf(1);
+    sum *= RealOf(8);
+    sum /= RealOf(-2);
     EXPECT_TRUE(IsNumber(sum, 1.0));
 
     // Results pass the range rules of assignment.
-    EXPECT_EQ(MessageOf(Number(1e154) + Number(1e154)), "Overflow");
-    EXPECT_EQ(MessageOf(Number(-1e154) - Number(1e154)), "Overflow");
-    EXPECT_EQ(MessageOf(Number(1e100) * Number(1e100)), "Overflow");
-    EXPECT_EQ(MessageOf(Number(1e154) / Number(1e-10)), "Overflow");
-    EXPECT_TRUE(IsNumber(Number(1e-100) * Number(1e-100), 0.0));
-    EXPECT_TRUE(IsNumber(Number(1e-150) / Number(1e10), 0.0));
-    EXPECT_EQ(MessageOf(Number(1) / Number(0)), "Divide by zero");
-    EXPECT_EQ(MessageOf(Number(0) / Number(0)), "Divide by zero");
-    EXPECT_TRUE(IsNumber(Number(0) / Number(3), 0.0));
+    EXPECT_EQ(MessageOf(RealOf(1e154) + RealOf(1e154)), "Overflow");
+    EXPECT_EQ(MessageOf(RealOf(-1e154) - RealOf(1e154)), "Overflow");
+    EXPECT_EQ(MessageOf(RealOf(1e100) * RealOf(1e100)), "Overflow");
+    EXPECT_EQ(MessageOf(RealOf(1e154) / RealOf(1e-10)), "Overflow");
+    EXPECT_TRUE(IsNumber(RealOf(1e-100) * RealOf(1e-100), 0.0));
+    EXPECT_TRUE(IsNumber(RealOf(1e-150) / RealOf(1e10), 0.0));
+    EXPECT_EQ(MessageOf(RealOf(1) / RealOf(0.0)), "Divide by zero");
+    EXPECT_EQ(MessageOf(RealOf(0.0) / RealOf(0.0)), "Divide by zero");
+    EXPECT_TRUE(IsNumber(RealOf(0.0) / RealOf(3), 0.0));
 }
 
 TEST(RealArithmeticTest, TheFirstMessageIsPassedOn)
@@ -51,18 +51,18 @@ TEST(RealArithmeticTest, TheFirstMessageIsPassedOn)
     const Real second = Message("second");
     EXPECT_EQ(MessageOf(first + second), "first");
     EXPECT_EQ(MessageOf(second * first), "second");
-    EXPECT_EQ(MessageOf(Number(1) / second), "second");
-    EXPECT_EQ(MessageOf(first / Number(0)), "first");
+    EXPECT_EQ(MessageOf(RealOf(1) / second), "second");
+    EXPECT_EQ(MessageOf(first / RealOf(0.0)), "first");
     EXPECT_EQ(MessageOf(-first), "first");
 
-    Real shared = Number(7);
+    Real shared = RealOf(7);
     shared -= second; // the other's message is shared, not copied
     EXPECT_EQ(shared.Message(), second.Message());
     EXPECT_EQ(shared.dValue(), 0.0);
-    shared += Number(1); // an operation on a message changes nothing
+    shared += RealOf(1); // an operation on a message changes nothing
     EXPECT_EQ(shared.Message(), second.Message());
 
-    Real power = Number(2);
+    Real power = RealOf(2);
     power.Power(first);
     EXPECT_EQ(power.Message(), first.Message());
     Real base = Message("base");
@@ -74,8 +74,8 @@ TEST(RealArithmeticTest, TheFirstMessageIsPassedOn)
 
 Real Power(double x, double y)
 {
-    Real result = Number(x);
-    result.Power(Number(y));
+    Real result = RealOf(x);
+    result.Power(RealOf(y));
     return result;
 }
 
@@ -102,14 +102,14 @@ TEST(RealArithmeticTest, PowerCoversEverySign)
 
 TEST(RealArithmeticTest, PowerOfTenCutsAtFourHundredOverLnTen)
 {
-    Real real = Number(2);
+    Real real = RealOf(2);
     EXPECT_TRUE(IsNumber(real.PowerOfTen(), 100.0));
-    EXPECT_TRUE(IsNear(Number(-2.5).PowerOfTen(), 0.0031622776601683793320, 1e-15)); // mpmath
-    EXPECT_EQ(MessageOf(Number(173.7).PowerOfTen()), "Overflow");
-    EXPECT_EQ(MessageOf(Number(174).PowerOfTen()), "Overflow");
-    EXPECT_TRUE(IsNumber(Number(-174).PowerOfTen(), 0.0));
-    EXPECT_TRUE(IsNumber(Number(-160).PowerOfTen(), 0.0));
-    EXPECT_TRUE(IsNumber(Number(154).PowerOfTen(), 1e154));
+    EXPECT_TRUE(IsNear(RealOf(-2.5).PowerOfTen(), 0.0031622776601683793320, 1e-15)); // mpmath
+    EXPECT_EQ(MessageOf(RealOf(173.7).PowerOfTen()), "Overflow");
+    EXPECT_EQ(MessageOf(RealOf(174).PowerOfTen()), "Overflow");
+    EXPECT_TRUE(IsNumber(RealOf(-174).PowerOfTen(), 0.0));
+    EXPECT_TRUE(IsNumber(RealOf(-160).PowerOfTen(), 0.0));
+    EXPECT_TRUE(IsNumber(RealOf(154).PowerOfTen(), 1e154));
 }
 
 // The comparisons that hold between a and b, of == != < <= > >=.
@@ -126,26 +126,26 @@ std::string Relations(const Real& a, const Real& b)
 
 TEST(RealComparisonTest, EqualWithinRelativeTolerance)
 {
-    const Real one = Number(1);
-    const Real near = Number(1 + 4.5e-16); // two units in the last place
-    const Real apart = Number(1 + 2e-15);
+    const Real one = RealOf(1);
+    const Real near = RealOf(1 + 4.5e-16); // two units in the last place
+    const Real apart = RealOf(1 + 2e-15);
     EXPECT_EQ(Relations(one, near), "== <= >=");
     EXPECT_EQ(Relations(near, one), "== <= >=");
     EXPECT_EQ(Relations(one, apart), "!= < <=");
     EXPECT_EQ(Relations(apart, one), "!= > >=");
-    EXPECT_EQ(Relations(Number(-3), Number(-3 * (1 + 4.5e-16))), "== <= >=");
-    EXPECT_EQ(Relations(Number(0), Number(-0.0)), "== <= >=");
-    EXPECT_EQ(Relations(Number(0), Number(2e-154)), "!= < <=");
-    EXPECT_EQ(Relations(Number(2e-154), Number(0)), "!= > >=");
-    EXPECT_EQ(Relations(Number(-1e154), Number(1e154)), "!= < <=");
+    EXPECT_EQ(Relations(RealOf(-3), RealOf(-3 * (1 + 4.5e-16))), "== <= >=");
+    EXPECT_EQ(Relations(RealOf(0.0), RealOf(-0.0)), "== <= >=");
+    EXPECT_EQ(Relations(RealOf(0.0), RealOf(2e-154)), "!= < <=");
+    EXPECT_EQ(Relations(RealOf(2e-154), RealOf(0.0)), "!= > >=");
+    EXPECT_EQ(Relations(RealOf(-1e154), RealOf(1e154)), "!= < <=");
 }
 
 TEST(RealComparisonTest, MessagesCompareWithNothing)
 {
     const Real message = Message("x");
     EXPECT_EQ(Relations(message, message), "");
-    EXPECT_EQ(Relations(message, Number(0)), "");
-    EXPECT_EQ(Relations(Number(0), message), "");
+    EXPECT_EQ(Relations(message, RealOf(0.0)), "");
+    EXPECT_EQ(Relations(RealOf(0.0), message), "");
 }
 
 } // namespace

@@ -14,7 +14,7 @@ using Function = Real& (Real::*)();
 
 Real Apply(Function function, double x)
 {
-    Real real = Number(x);
+    Real real = RealOf(x);
     (real.*function)();
     return real;
 }
@@ -88,8 +88,8 @@ TEST(RealFunctionsTest, DomainErrorsGiveTheirMessages)
 
 Real Apply(Real& (Real::*function)(const Real&), double a, double b)
 {
-    Real real = Number(a);
-    (real.*function)(Number(b));
+    Real real = RealOf(a);
+    (real.*function)(RealOf(b));
     return real;
 }
 
@@ -191,7 +191,7 @@ TEST(RealFunctionsTest, MessagesStayThroughFunctionsButPiAndE)
     {
         Real both(message);
         EXPECT_EQ((both.*function)(other).Message(), message.Message());
-        Real number = Number(2);
+        Real number = RealOf(2);
         EXPECT_EQ((number.*function)(other).Message(), other.Message());
     }
     Real real(message);
@@ -202,17 +202,17 @@ TEST(RealFunctionsTest, MessagesStayThroughFunctionsButPiAndE)
 
 TEST(RealFunctionsTest, MinimumMaximumAndTheValueReturningForms)
 {
-    Real real = Number(3);
-    EXPECT_TRUE(IsNumber(real.Minimum(Number(2)), 2.0));
-    EXPECT_TRUE(IsNumber(real.Minimum(Number(5)), 2.0));
-    EXPECT_TRUE(IsNumber(real.Maximum(Number(-1)), 2.0));
-    EXPECT_TRUE(IsNumber(real.Maximum(Number(7.5)), 7.5));
+    Real real = RealOf(3);
+    EXPECT_TRUE(IsNumber(real.Minimum(RealOf(2)), 2.0));
+    EXPECT_TRUE(IsNumber(real.Minimum(RealOf(5)), 2.0));
+    EXPECT_TRUE(IsNumber(real.Maximum(RealOf(-1)), 2.0));
+    EXPECT_TRUE(IsNumber(real.Maximum(RealOf(7.5)), 7.5));
 
-    const Real four = Number(4);
+    const Real four = RealOf(4);
     EXPECT_TRUE(IsNumber(SquareRoot(four), 2.0));
     EXPECT_TRUE(IsNumber(four, 4.0));
-    EXPECT_EQ(MessageOf(SquareRoot(Number(-4))), "Square root of negative number");
-    EXPECT_TRUE(IsNumber(AbsoluteValue(Number(-1e154)), 1e154));
+    EXPECT_EQ(MessageOf(SquareRoot(RealOf(-4))), "Square root of negative number");
+    EXPECT_TRUE(IsNumber(AbsoluteValue(RealOf(-1e154)), 1e154));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Real.h"
+#include "core/RealOf.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,6 @@
 
 namespace Brosquin
 {
-
-inline Real Number(double x)
-{
-    Real real;
-    real = x;
-    return real;
-}
 
 inline std::string MessageOf(const Real& real)
 {

@@ -36,18 +36,18 @@ std::string StreamForm(const Real& real)
 TEST(RealTest, AssignmentKeepsNumbersWithinRange)
 {
     EXPECT_TRUE(IsNumber(Real(), 0.0));
-    EXPECT_TRUE(IsNumber(Number(1e154), 1e154));
-    EXPECT_TRUE(IsNumber(Number(-1e154), -1e154));
-    EXPECT_TRUE(IsNumber(Number(2e-154), 2e-154));
-    EXPECT_TRUE(IsNumber(Number(-2e-154), -2e-154));
-    EXPECT_TRUE(IsNumber(Number(1e-160), 0.0));
-    EXPECT_TRUE(IsNumber(Number(std::nextafter(2e-154, 0.0)), 0.0));
-    EXPECT_TRUE(IsNumber(Number(-std::numeric_limits<double>::denorm_min()), 0.0));
+    EXPECT_TRUE(IsNumber(RealOf(1e154), 1e154));
+    EXPECT_TRUE(IsNumber(RealOf(-1e154), -1e154));
+    EXPECT_TRUE(IsNumber(RealOf(2e-154), 2e-154));
+    EXPECT_TRUE(IsNumber(RealOf(-2e-154), -2e-154));
+    EXPECT_TRUE(IsNumber(RealOf(1e-160), 0.0));
+    EXPECT_TRUE(IsNumber(RealOf(std::nextafter(2e-154, 0.0)), 0.0));
+    EXPECT_TRUE(IsNumber(RealOf(-std::numeric_limits<double>::denorm_min()), 0.0));
     for (double wrong :
          {1.0000001e154, -1.0000001e154, std::nextafter(1e154, 2e154),
           std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()})
     {
-        const Real real = Number(wrong);
+        const Real real = RealOf(wrong);
         EXPECT_EQ(MessageOf(real), "Overflow") << wrong;
         EXPECT_EQ(real.dValue(), 0.0);
     }
@@ -104,7 +104,7 @@ TEST(RealTest, CopiesShareOneMessageAndReleaseItOnce)
     Real moved(std::move(first));
     EXPECT_EQ(moved.Message(), message);
     EXPECT_EQ(first.Message(), nullptr);
-    Real target = Number(4.0);
+    Real target = RealOf(4.0);
     target = std::move(moved);
     EXPECT_EQ(target.Message(), message);
     EXPECT_EQ(message->ReferenceCount(), 1u);
@@ -138,24 +138,24 @@ TEST(RealTest, NextNonBlankSkipsBlanksAndStopsAtTheEnd)
 // The digits themselves are checked against printf below; these are the forms around them.
 TEST(RealTextTest, FormsOfTheDocumentedExamples)
 {
-    EXPECT_STREQ(Number(1.5e-8).Text(0, true), "1.5 10^-8");
-    EXPECT_STREQ(Number(1.5e-8).Text(0, false), "1.5e-8");
-    EXPECT_STREQ(Number(2e9).Text(0, true), "2 10^9");
-    EXPECT_STREQ(Number(2e9).Text(0, false), "2e9");
-    EXPECT_STREQ(Number(-0.25).Text(0, true), "-0.25");
-    EXPECT_STREQ(Number(0.0).Text(0, true), "0");
-    EXPECT_STREQ(Number(-0.0).Text(0, true), "0");
-    EXPECT_STREQ(Number(125).Text(), "125");
-    EXPECT_STREQ(Number(1234567890).Text(0, true), "1.23456789 10^9");
-    EXPECT_STREQ(Number(1.0 / 3.0).Text(0, true), "0.333333333333333");
-    EXPECT_STREQ(Number(1e154).Text(0, true), "1 10^154");
-    EXPECT_STREQ(Number(-2e-154).Text(0, false), "-2e-154");
+    EXPECT_STREQ(RealOf(1.5e-8).Text(0, true), "1.5 10^-8");
+    EXPECT_STREQ(RealOf(1.5e-8).Text(0, false), "1.5e-8");
+    EXPECT_STREQ(RealOf(2e9).Text(0, true), "2 10^9");
+    EXPECT_STREQ(RealOf(2e9).Text(0, false), "2e9");
+    EXPECT_STREQ(RealOf(-0.25).Text(0, true), "-0.25");
+    EXPECT_STREQ(RealOf(0.0).Text(0, true), "0");
+    EXPECT_STREQ(RealOf(-0.0).Text(0, true), "0");
+    EXPECT_STREQ(RealOf(125).Text(), "125");
+    EXPECT_STREQ(RealOf(1234567890).Text(0, true), "1.23456789 10^9");
+    EXPECT_STREQ(RealOf(1.0 / 3.0).Text(0, true), "0.333333333333333");
+    EXPECT_STREQ(RealOf(1e154).Text(0, true), "1 10^154");
+    EXPECT_STREQ(RealOf(-2e-154).Text(0, false), "-2e-154");
     // The edges of fixed notation: 1e-7 and just below 1e9, also after rounding.
-    EXPECT_STREQ(Number(1e-7).Text(0, true), "0.0000001");
-    EXPECT_STREQ(Number(9.9e-8).Text(0, true), "9.9 10^-8");
-    EXPECT_STREQ(Number(999999999).Text(0, true), "999999999");
-    EXPECT_STREQ(Number(999999999.5).Text(9, true), "1 10^9");
-    EXPECT_STREQ(Number(9.9999996e-8).Text(7, true), "0.0000001");
+    EXPECT_STREQ(RealOf(1e-7).Text(0, true), "0.0000001");
+    EXPECT_STREQ(RealOf(9.9e-8).Text(0, true), "9.9 10^-8");
+    EXPECT_STREQ(RealOf(999999999).Text(0, true), "999999999");
+    EXPECT_STREQ(RealOf(999999999.5).Text(9, true), "1 10^9");
+    EXPECT_STREQ(RealOf(9.9999996e-8).Text(7, true), "0.0000001");
 }
 
 TEST(RealTextTest, MessagesAreQuotedAndCutToTwoHundredCharacters)
@@ -178,7 +178,7 @@ TEST(RealTextTest, SignificantDigitsRoundLikePrintf)
     for (int sample = 0; sample < 20000; ++sample)
     {
         const double x = (sample % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, power(random));
-        const Real real = Number(x);
+        const Real real = RealOf(x);
         if (real.Message() != nullptr || real.dValue() == 0.0)
             continue;
         const int digits = 1 + sample % 15;
@@ -284,7 +284,7 @@ TEST(RealStreamTest, EveryDoubleInRangeReadsBackUnchanged)
             written.push_back(x);
     }
     for (double x : written)
-        out << Number(x) << ' ';
+        out << RealOf(x) << ' ';
     const std::string text = out.str();
     EXPECT_EQ(text.find_first_of(",\"i"), std::string::npos);
     std::istringstream in(text);
@@ -300,12 +300,12 @@ TEST(RealStreamTest, EveryDoubleInRangeReadsBackUnchanged)
 
 TEST(RealStreamTest, StreamFormIsOneTokenWithTheLetterE)
 {
-    EXPECT_EQ(StreamForm(Number(1.5e-8)), "1.5e-8");
-    EXPECT_EQ(StreamForm(Number(2e9)), "2e9");
-    EXPECT_EQ(StreamForm(Number(-0.25)), "-0.25");
-    EXPECT_EQ(StreamForm(Number(1e8)), "100000000");
+    EXPECT_EQ(StreamForm(RealOf(1.5e-8)), "1.5e-8");
+    EXPECT_EQ(StreamForm(RealOf(2e9)), "2e9");
+    EXPECT_EQ(StreamForm(RealOf(-0.25)), "-0.25");
+    EXPECT_EQ(StreamForm(RealOf(1e8)), "100000000");
     // All seventeen digits where fifteen would not read back.
-    EXPECT_EQ(StreamForm(Number(0.1 + 0.2)), "0.30000000000000004");
+    EXPECT_EQ(StreamForm(RealOf(0.1 + 0.2)), "0.30000000000000004");
     Real message;
     message.vdSetError(Real::Overflow);
     EXPECT_EQ(StreamForm(message), "\"Overflow\"");
@@ -381,14 +381,14 @@ TEST(RealStreamTest, StreamLocaleDoesNotChangeTheForm)
     const std::locale previous = std::locale::global(comma);
     std::stringstream file;
     file.imbue(comma);
-    file << Number(1234.5) << ' ' << Number(-2.5e-9);
+    file << RealOf(1234.5) << ' ' << RealOf(-2.5e-9);
     EXPECT_EQ(file.str(), "1234.5 -2.5e-9");
     Real first, second;
     first.vdRead(file);
     second.vdRead(file);
     EXPECT_TRUE(IsNumber(first, 1234.5));
     EXPECT_TRUE(IsNumber(second, -2.5e-9));
-    EXPECT_STREQ(Number(1234.5).Text(), "1234.5");
+    EXPECT_STREQ(RealOf(1234.5).Text(), "1234.5");
     std::locale::global(previous);
 }
 

@@ -42,14 +42,14 @@ TEST_F(DefinitionsTest, ProbabilityChecksGiveTheirMessagesInOrder)
     text = "abc";
     EXPECT_FALSE(SamplingPlan::CheckAQLProbability(text, message));
     EXPECT_STREQ(message.Text(), "Error: AQL probability of acceptance is not a number.");
-    EXPECT_FALSE(SamplingPlan::CheckAQLProbability(Number(0), message));
+    EXPECT_FALSE(SamplingPlan::CheckAQLProbability(RealOf(0.0), message));
     EXPECT_STREQ(message.Text(), "Error: AQL probability of acceptance must be greater than zero.");
-    EXPECT_FALSE(SamplingPlan::CheckAQLProbability(Number(1), message));
+    EXPECT_FALSE(SamplingPlan::CheckAQLProbability(RealOf(1), message));
     EXPECT_STREQ(message.Text(), "Error: AQL probability of acceptance must be less than one.");
-    EXPECT_TRUE(SamplingPlan::CheckLTPDProbability(Number(0.05), 1, message));
+    EXPECT_TRUE(SamplingPlan::CheckLTPDProbability(RealOf(0.05), 1, message));
     EXPECT_STREQ(message.Text(), "Passing the sampling plan results in 95% confidence that the "
                                  "lot is better than the LQ.");
-    EXPECT_FALSE(SamplingPlan::CheckLTPDProbability(Number(-0.5), 3, message));
+    EXPECT_FALSE(SamplingPlan::CheckLTPDProbability(RealOf(-0.5), 3, message));
     EXPECT_STREQ(message.Text(), "Error: UQL probability of acceptance must be greater than zero.");
     EXPECT_FALSE(SamplingPlan::CheckLTPDProbability(text, 2, message));
     EXPECT_STREQ(message.Text(), "Error: RQL probability of acceptance is not a number.");

@@ -121,7 +121,7 @@ TEST_F(EvaluationTablesTest, PercentilesAreTheExactQualityLevelsInEveryDigitShow
         session.vdAddPlan(std::move(c.plan));
         auto list = List({session.Count()});
         for (std::size_t k = 0; k < 9; ++k)
-            ExpectClose(plan.dQualityLevelAtPa(Number(pas[k])), c.levels[k], 1e-12);
+            ExpectClose(plan.dQualityLevelAtPa(RealOf(pas[k])), c.levels[k], 1e-12);
         Row expected = {Text(plan.Description())};
         expected.insert(expected.end(), c.shown.begin(), c.shown.end());
         EXPECT_EQ(TableContents(*list->PercentilesTable()).Row(2.5), expected);

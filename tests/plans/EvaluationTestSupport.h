@@ -30,12 +30,12 @@ public:
     Real& dPaMaximum(const Real& p) override
     {
         Real pa = dPa(p);
-        return result = Number(1) - Number(0.9) * (Number(1) - pa);
+        return result = RealOf(1) - RealOf(0.9) * (RealOf(1) - pa);
     }
     Real& dPaMinimum(const Real& p) override
     {
         Real pa = dPa(p);
-        return result = Number(0.9) * pa;
+        return result = RealOf(0.9) * pa;
     }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/RealOf.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
-#include "plans/RealValues.h"
 #include "plans/SamplingPlan.h"
 
 #include <gtest/gtest.h>
@@ -32,18 +32,18 @@ protected:
 // The text of a Real as the summaries and tables show it, or its message.
 inline std::string Shown(const Real& value, int digits = 5)
 {
-    return HasMessage(value) ? std::string(value.Message()->Text()) : value.Text(digits, true);
+    return !IsNumber(value) ? std::string(value.Message()->Text()) : value.Text(digits, true);
 }
 
 inline std::string MessageOf(const Real& value)
 {
-    return HasMessage(value) ? std::string(value.Message()->Text()) : std::string("(number)");
+    return !IsNumber(value) ? std::string(value.Message()->Text()) : std::string("(number)");
 }
 
 // Expects a value within a relative tolerance of an independent reference.
 inline void ExpectClose(const Real& value, double reference, double tolerance = 1e-12)
 {
-    ASSERT_FALSE(HasMessage(value)) << value.Message()->Text();
+    ASSERT_FALSE(!IsNumber(value)) << value.Message()->Text();
     EXPECT_NEAR(value.dValue(), reference, tolerance * std::abs(reference));
 }
 

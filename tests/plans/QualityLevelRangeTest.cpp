@@ -1,6 +1,6 @@
 #include "plans/QualityLevelRange.h"
 
-#include "plans/RealValues.h"
+#include "core/RealOf.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@ namespace
 
 std::pair<double, double> Rounded(double lo, double hi)
 {
-    Real low = Number(lo);
-    Real high = Number(hi);
+    Real low = RealOf(lo);
+    Real high = RealOf(hi);
     RoundRange(low, high);
     return {low.dValue(), high.dValue()};
 }
@@ -51,7 +51,7 @@ TEST(RoundRangeTest, LeavesReversedEndsAndMessagesAlone)
 {
     EXPECT_EQ(Rounded(7, 3), (std::pair<double, double>{7, 3}));
     Real invalid = MessageValue("Invalid plan");
-    Real top = Number(10);
+    Real top = RealOf(10);
     RoundRange(invalid, top);
     EXPECT_STREQ(invalid.Message()->Text(), "Invalid plan");
     EXPECT_EQ(top.dValue(), 10);

@@ -50,8 +50,8 @@ TEST_F(EvaluationListTest, FourPlotsWithALinePerPlanInItsColour)
 
     // The lines evaluate the plan's own measures at the curve input's quality level.
     const LineInfo& aoq = *list->AOQPlot()->Line(1);
-    static_cast<OptimizationInput*>(aoq.context2)->value = Number(3.5);
-    const Real expected = session.Plan(1)->dAOQ(Number(3.5));
+    static_cast<OptimizationInput*>(aoq.context2)->value = RealOf(3.5);
+    const Real expected = session.Plan(1)->dAOQ(RealOf(3.5));
     EXPECT_EQ(aoq.pointFunction(aoq.context1, aoq.context2)->dValue(), expected.dValue());
 }
 

@@ -57,10 +57,10 @@ TEST_F(SamplingPlanSearchTest, UnboundedLevelsAreSearchedByDoublingBothWays)
     EXPECT_EQ(MessageOf(plan.dMaxQualityLevel()), "+inf");
     // Pa = 1 / (1 + e^x) = P at x = ln(1/P - 1).
     for (double pa : {0.999, 0.95, 0.3, 0.1, 1e-9})
-        ExpectClose(plan.dQualityLevelAtPa(Number(pa)), std::log((1 - pa) / pa), 1e-13);
+        ExpectClose(plan.dQualityLevelAtPa(RealOf(pa)), std::log((1 - pa) / pa), 1e-13);
     LogisticPlan rising(false);
     for (double pa : {0.95, 0.1})
-        ExpectClose(rising.dQualityLevelAtPa(Number(pa)), -std::log(1 / pa - 1), 1e-13);
+        ExpectClose(rising.dQualityLevelAtPa(RealOf(pa)), -std::log(1 / pa - 1), 1e-13);
 }
 
 TEST_F(SamplingPlanSearchTest, SummaryOfAPlanWithoutAOQ)
@@ -78,10 +78,10 @@ TEST_F(SamplingPlanSearchTest, SummaryOfAPlanWithoutAOQ)
     ExpectClose(plan.MaximumCost(), 1, 1e-14);
     EXPECT_EQ(MessageOf(plan.AOQLValue()), "AOQ not defined for this characteric");
     EXPECT_STREQ(plan.AOQLText().Text(), "");
-    EXPECT_EQ(MessageOf(plan.dAOQ(Number(1))), "AOQ not defined");
+    EXPECT_EQ(MessageOf(plan.dAOQ(RealOf(1))), "AOQ not defined");
     EXPECT_EQ(MessageOf(plan.dAOQL()), "AOQL not defined");
-    EXPECT_EQ(plan.dPaMaximum(Number(0)).dValue(), 0.5);
-    EXPECT_EQ(plan.dPaLowerEnvelope(Number(0)).dValue(), 0.5);
+    EXPECT_EQ(plan.dPaMaximum(RealOf(0.0)).dValue(), 0.5);
+    EXPECT_EQ(plan.dPaLowerEnvelope(RealOf(0.0)).dValue(), 0.5);
 
     LogisticPlan rising(false);
     rising.vdUpdateSummary();
@@ -93,7 +93,7 @@ TEST_F(SamplingPlanSearchTest, CurvesGiveTheMeasuresAtTheInputLevel)
 {
     LogisticPlan plan(true);
     OptimizationInput input;
-    input.value = Number(1);
+    input.value = RealOf(1);
     EXPECT_EQ(SamplingPlan::PaCurve(&plan, &input)->dValue(), 1 / (1 + std::exp(1.0)));
     EXPECT_EQ(SamplingPlan::PaMaximumCurve(&plan, &input)->dValue(), 1 / (1 + std::exp(1.0)));
     EXPECT_EQ(SamplingPlan::PaMinimumCurve(&plan, &input)->dValue(), 1 / (1 + std::exp(1.0)));

@@ -254,7 +254,7 @@ TEST_F(SinglePlanAuditTest, ShownTextsOfHardPlansMatchIndependentValues)
         {
             if (*shown.percentiles[i] != '\0')
             {
-                EXPECT_EQ(Shown(plan->dQualityLevelAtPa(Number(percentiles[i]))),
+                EXPECT_EQ(Shown(plan->dQualityLevelAtPa(RealOf(percentiles[i]))),
                           shown.percentiles[i])
                     << percentiles[i];
             }
@@ -275,19 +275,19 @@ TEST_F(SinglePlanAuditTest, LevelsHalfwayBetweenTwoCountsOfAGivenLotRoundUpward)
     // 0.7 percent of 500 units is 3.5 defectives, taken as 4; 0.9 percent is 4.5, taken as 5.
     // Both arrive a unit in the last place below the half once divided by the level step.
     auto defectives = Entered(SamplingPlan::DefectiveUnits, "50", "2", 0, "500", 1);
-    ExpectClose(defectives->dPa(Number(0.7)), 0.99648263096700783206);
-    ExpectClose(defectives->dPa(Number(0.9)), 0.9918280620074303948);
-    ExpectClose(defectives->dAOQ(Number(0.7)), 0.7 * 0.99648263096700783206);
+    ExpectClose(defectives->dPa(RealOf(0.7)), 0.99648263096700783206);
+    ExpectClose(defectives->dPa(RealOf(0.9)), 0.9918280620074303948);
+    ExpectClose(defectives->dAOQ(RealOf(0.7)), 0.7 * 0.99648263096700783206);
 
     // 0.15 defects per foot of a lot of 10 feet is 1.5 defects, taken as 2: B(1; 2, 0.25).
     auto quantity = Entered(SamplingPlan::DefectsPerQuantity, "2.5", "1", 1, "10", 0);
-    ExpectClose(quantity->dPa(Number(0.15)), 0.9375);
-    ExpectClose(quantity->dASN(Number(0.15)), 2.4479166666666666667);
-    ExpectClose(quantity->dPa(Number(0.35)), 0.73828125);
+    ExpectClose(quantity->dPa(RealOf(0.15)), 0.9375);
+    ExpectClose(quantity->dASN(RealOf(0.15)), 2.4479166666666666667);
+    ExpectClose(quantity->dPa(RealOf(0.35)), 0.73828125);
 
     // 0.35 defects per hundred units of 1000 units is 3.5 defects, taken as 4: B(2; 4, 0.05).
     auto perUnit = Entered(SamplingPlan::DefectsPerUnit, "50", "2", 0, "1000", 1);
-    ExpectClose(perUnit->dPa(Number(0.35)), 0.99951875);
+    ExpectClose(perUnit->dPa(RealOf(0.35)), 0.99951875);
 
     // The curves table of a lot of 1000 units from 0.05 to 0.55 percent has a half-way level in
     // every row: 1, 2, ..., 6 defectives.
@@ -320,11 +320,11 @@ TEST_F(SinglePlanAuditTest, PointsBeyondTheLargestCountableLevelAreStillFound)
     EXPECT_STREQ(plan->AQLPointText().Text(), "0.99996");
     EXPECT_STREQ(plan->LTPDPointText().Text(), "1");
     EXPECT_STREQ(plan->AOQLText().Text(), "0.9999");
-    EXPECT_EQ(Shown(plan->dQualityLevelAtPa(Number(0.01))), "1.0001");
+    EXPECT_EQ(Shown(plan->dQualityLevelAtPa(RealOf(0.01))), "1.0001");
     // Where the level sought cannot be counted, the message stays.
     auto larger =
         Entered(SamplingPlan::DefectsPerUnit, "1000000000", "1000000000", 1, "2147483646", 0);
-    EXPECT_EQ(MessageOf(larger->dQualityLevelAtPa(Number(0.10))), "Overflow");
+    EXPECT_EQ(MessageOf(larger->dQualityLevelAtPa(RealOf(0.10))), "Overflow");
     EXPECT_STREQ(larger->LTPDPointText().Text(), "none");
 }
 
@@ -407,7 +407,7 @@ TEST_F(SinglePlanAuditTest, TextsThatAreNoNumbersOrTooLargeGetAMessage)
         EXPECT_FALSE(plan.IsValid());
         EXPECT_STREQ(plan.Description().Text(), bad.asSampleSize);
         EXPECT_EQ(plan.SampleSize(), 50);
-        EXPECT_EQ(MessageOf(plan.dPa(Number(1))), "Invalid plan");
+        EXPECT_EQ(MessageOf(plan.dPa(RealOf(1))), "Invalid plan");
     }
 }
 
@@ -427,15 +427,15 @@ TEST_F(SinglePlanAuditTest, LevelsThatAreNoNumbersOrOutOfRangeGetAMessage)
         EXPECT_EQ(MessageOf(plan->dASN(text)), "Illegal string");
         EXPECT_EQ(plan->dPa(negativeZero).dValue(), 1);
         EXPECT_EQ(MessageOf(plan->dQualityLevelAtPa(text)), "Illegal string");
-        EXPECT_EQ(MessageOf(plan->dQualityLevelAtPa(Number(-0.5))),
+        EXPECT_EQ(MessageOf(plan->dQualityLevelAtPa(RealOf(-0.5))),
                   "Probability of acceptance less than or equal to 0");
     }
-    EXPECT_EQ(MessageOf(defectives->dAOQ(Number(1e154))),
+    EXPECT_EQ(MessageOf(defectives->dAOQ(RealOf(1e154))),
               "Defectives per Million is greater than 1000000");
-    EXPECT_EQ(MessageOf(perUnit->dPa(Number(-1e-100))), "Defects per Million Units is less than 0");
+    EXPECT_EQ(MessageOf(perUnit->dPa(RealOf(-1e-100))), "Defects per Million Units is less than 0");
     // The largest number a level can hold: no defect count of a lot, but a Poisson mean.
-    EXPECT_EQ(perUnit->dPa(Number(1e154)).dValue(), 0);
-    EXPECT_EQ(MessageOf(quantity->dPa(Number(1e154))), "Overflow");
+    EXPECT_EQ(perUnit->dPa(RealOf(1e154)).dValue(), 0);
+    EXPECT_EQ(MessageOf(quantity->dPa(RealOf(1e154))), "Overflow");
 }
 
 } // namespace

@@ -23,8 +23,8 @@ protected:
     // The plan meets both protection points, given in its own units.
     static void vdExpectMeets(SamplingPlan& plan, double aql, double ltpd)
     {
-        EXPECT_GE(plan.dPa(Number(aql)).dValue(), SamplingPlan::PaAtAQL().dValue());
-        EXPECT_LE(plan.dPa(Number(ltpd)).dValue(), SamplingPlan::PaAtLTPD().dValue());
+        EXPECT_GE(plan.dPa(RealOf(aql)).dValue(), SamplingPlan::PaAtAQL().dValue());
+        EXPECT_LE(plan.dPa(RealOf(ltpd)).dValue(), SamplingPlan::PaAtLTPD().dValue());
     }
     String message;
 };
@@ -44,7 +44,7 @@ TEST_F(SinglePlanDesignTest, DefectivesFromTwoAndThreeLevelsInPercent)
     ASSERT_NE(plan, nullptr) << message.Text();
     EXPECT_STREQ(plan->Description().Text(), "Single: n=110, a=3");
     vdExpectMeets(*plan, 1, 6);
-    EXPECT_LE(plan->dPa(Number(2)).dValue(), 0.95);
+    EXPECT_LE(plan->dPa(RealOf(2)).dValue(), 0.95);
 }
 
 TEST_F(SinglePlanDesignTest, DefectivesInFractionsWithOtherDefinitions)
@@ -70,7 +70,7 @@ TEST_F(SinglePlanDesignTest, DefectsPerUnitFromTwoAndThreeLevelsPerHundred)
     ASSERT_NE(plan, nullptr) << message.Text();
     EXPECT_STREQ(plan->Description().Text(), "Single: n=112, a=3");
     vdExpectMeets(*plan, 1, 6);
-    EXPECT_LE(plan->dPa(Number(2)).dValue(), 0.95);
+    EXPECT_LE(plan->dPa(RealOf(2)).dValue(), 0.95);
 }
 
 TEST_F(SinglePlanDesignTest, DefectsPerQuantityInThousandthsOfTheUnit)

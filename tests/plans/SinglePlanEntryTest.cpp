@@ -180,8 +180,8 @@ TEST_F(SinglePlanEntryTest, RefusedTextsLeaveThePlanInvalidWithItsNumbers)
     EXPECT_STREQ(plan.SampleSizeText().Text(), "80");
     EXPECT_EQ(plan.SampleSize(), 50);
     EXPECT_EQ(plan.AcceptNumber(), 2);
-    EXPECT_EQ(MessageOf(plan.dPa(Number(1))), "Invalid plan");
-    EXPECT_EQ(MessageOf(plan.dASN(Number(1))), "Invalid plan");
+    EXPECT_EQ(MessageOf(plan.dPa(RealOf(1))), "Invalid plan");
+    EXPECT_EQ(MessageOf(plan.dASN(RealOf(1))), "Invalid plan");
     EXPECT_EQ(MessageOf(plan.dMaxASN()), "Invalid plan");
     EXPECT_EQ(MessageOf(plan.AQLPoint()), "Invalid plan");
     EXPECT_EQ(MessageOf(plan.MaximumCost()), "Invalid plan");

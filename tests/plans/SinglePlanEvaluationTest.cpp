@@ -24,27 +24,27 @@ TEST_F(SinglePlanEvaluationTest, DefectivesAnyLotInPercent)
 {
     DefectivesSingleSamplingPlan plan;
     plan.vdDescribe("50", "2", 0, false, "");
-    ExpectClose(plan.dPa(Number(1)), 0.98618272916939960489);
-    ExpectClose(plan.dPa(Number(5)), 0.54053312271951524388);
-    EXPECT_EQ(plan.dPa(Number(0)).dValue(), 1);
-    EXPECT_EQ(plan.dPa(Number(100)).dValue(), 0);
-    ExpectClose(plan.dAOQ(Number(5)), 5 * 0.54053312271951524388);
-    ExpectClose(plan.dASN(Number(4)), 50);
-    ExpectClose(plan.dExpectedStages(Number(4)), 1);
-    ExpectClose(plan.dCost(Number(4)), 1);
+    ExpectClose(plan.dPa(RealOf(1)), 0.98618272916939960489);
+    ExpectClose(plan.dPa(RealOf(5)), 0.54053312271951524388);
+    EXPECT_EQ(plan.dPa(RealOf(0.0)).dValue(), 1);
+    EXPECT_EQ(plan.dPa(RealOf(100)).dValue(), 0);
+    ExpectClose(plan.dAOQ(RealOf(5)), 5 * 0.54053312271951524388);
+    ExpectClose(plan.dASN(RealOf(4)), 50);
+    ExpectClose(plan.dExpectedStages(RealOf(4)), 1);
+    ExpectClose(plan.dCost(RealOf(4)), 1);
 
     const double curtailed[] = {50, 44.270509527403101841, 49.447534385192717663,
                                 44.822975142210384178};
     for (std::int8_t method = 1; method <= 3; ++method)
     {
         plan.vdDescribe("50", "2", method, false, "");
-        ExpectClose(plan.dASN(Number(4)), curtailed[method]);
+        ExpectClose(plan.dASN(RealOf(4)), curtailed[method]);
     }
-    EXPECT_EQ(MessageOf(plan.dPa(Number(100.5))), "Percent Defective is greater than 100");
-    EXPECT_EQ(MessageOf(plan.dASN(Number(-0.5))), "Percent Defective is less than 0");
-    EXPECT_EQ(MessageOf(plan.dAOQ(Number(101))), "Percent Defective is greater than 100");
-    EXPECT_EQ(MessageOf(plan.dCost(Number(-1))), "Percent Defective is less than 0");
-    EXPECT_EQ(MessageOf(plan.dExpectedStages(Number(-1))), "Percent Defective is less than 0");
+    EXPECT_EQ(MessageOf(plan.dPa(RealOf(100.5))), "Percent Defective is greater than 100");
+    EXPECT_EQ(MessageOf(plan.dASN(RealOf(-0.5))), "Percent Defective is less than 0");
+    EXPECT_EQ(MessageOf(plan.dAOQ(RealOf(101))), "Percent Defective is greater than 100");
+    EXPECT_EQ(MessageOf(plan.dCost(RealOf(-1))), "Percent Defective is less than 0");
+    EXPECT_EQ(MessageOf(plan.dExpectedStages(RealOf(-1))), "Percent Defective is less than 0");
     EXPECT_EQ(MessageOf(plan.dPa(MessageValue("Overflow"))), "Overflow");
 }
 
@@ -55,9 +55,9 @@ TEST_F(SinglePlanEvaluationTest, DefectivesPointsAndSummaryInEveryUnitsRow)
     ExpectClose(plan.AQLPoint(), 1.6551859189231354312);
     ExpectClose(plan.LTPDPoint(), 10.29592085367192725);
     ExpectClose(plan.AOQLValue(), 2.7353476666662630436);
-    ExpectClose(plan.dQualityLevelAtPa(Number(0.99)), 0.88607614458725463);
-    ExpectClose(plan.dQualityLevelAtPa(Number(0.5)), 5.3122268479286557);
-    ExpectClose(plan.dQualityLevelAtPa(Number(0.01)), 15.770404761479477);
+    ExpectClose(plan.dQualityLevelAtPa(RealOf(0.99)), 0.88607614458725463);
+    ExpectClose(plan.dQualityLevelAtPa(RealOf(0.5)), 5.3122268479286557);
+    ExpectClose(plan.dQualityLevelAtPa(RealOf(0.01)), 15.770404761479477);
     EXPECT_STREQ(plan.AQLPointText().Text(), "1.6552");
     EXPECT_STREQ(plan.LTPDPointText().Text(), "10.296");
     EXPECT_STREQ(plan.AOQLText().Text(), "2.7353");
@@ -76,13 +76,13 @@ TEST_F(SinglePlanEvaluationTest, DefectivesPointsAndSummaryInEveryUnitsRow)
     EXPECT_STREQ(plan.AQLPointText().Text(), "0.016552");
     EXPECT_STREQ(plan.LTPDPointText().Text(), "0.10296");
     EXPECT_STREQ(plan.AOQLText().Text(), "0.027353");
-    EXPECT_EQ(MessageOf(plan.dPa(Number(1.5))), "Fraction Defective is greater than 1");
+    EXPECT_EQ(MessageOf(plan.dPa(RealOf(1.5))), "Fraction Defective is greater than 1");
     plan.vdSetUnits(2);
     EXPECT_STREQ(plan.AQLPointText().Text(), "16552");
     EXPECT_STREQ(plan.LTPDPointText().Text(), "102960");
     EXPECT_STREQ(plan.AOQLText().Text(), "27353");
-    ExpectClose(plan.dPa(Number(10000)), 0.98618272916939960489);
-    EXPECT_EQ(MessageOf(plan.dPa(Number(1000001))),
+    ExpectClose(plan.dPa(RealOf(10000)), 0.98618272916939960489);
+    EXPECT_EQ(MessageOf(plan.dPa(RealOf(1000001))),
               "Defectives per Million is greater than 1000000");
 }
 
@@ -108,12 +108,12 @@ TEST_F(SinglePlanEvaluationTest, DefectivesGivenLotSnapsToWholeDefectives)
     EXPECT_TRUE(plan.IsFiniteLot());
     EXPECT_EQ(plan.dQualityLevelStep().dValue(), 0.5);
     // 1.3 percent of 200 units is nearest to 3 defectives.
-    ExpectClose(plan.dPa(Number(1.3)), 0.97309273640931932);
+    ExpectClose(plan.dPa(RealOf(1.3)), 0.97309273640931932);
     const double curtailed[] = {20, 19.095477386934673, 19.25995888533577, 19.835518501598904};
     for (std::int8_t method = 0; method <= 3; ++method)
     {
         plan.vdDescribe("20", "1", method, true, "200");
-        ExpectClose(plan.dASN(Number(1.3)), curtailed[method]);
+        ExpectClose(plan.dASN(RealOf(1.3)), curtailed[method]);
     }
     // The points are attainable levels on the safe side: Pa(3 defectives) = 0.9731 >= 0.95 >
     // Pa(4) = 0.9494, and Pa(34) = 0.1098 >= 0.10 > Pa(35) = 0.0995.
@@ -134,7 +134,7 @@ TEST_F(SinglePlanEvaluationTest, DefectsPerUnitAnyLotAndGivenLot)
 {
     DefectsPerUnitSingleSamplingPlan plan;
     plan.vdDescribe("50", "2", 0, false, "");
-    ExpectClose(plan.dPa(Number(2)), 0.9196986029286058);
+    ExpectClose(plan.dPa(RealOf(2)), 0.9196986029286058);
     ExpectClose(plan.AQLPoint(), 1.6353828943279067);
     ExpectClose(plan.LTPDPoint(), 10.64464067566842);
     ExpectClose(plan.AOQLValue(), 2.7422032098006172);
@@ -143,32 +143,32 @@ TEST_F(SinglePlanEvaluationTest, DefectsPerUnitAnyLotAndGivenLot)
     EXPECT_EQ(plan.RangeLower().dValue(), 0);
     ExpectClose(plan.RangeUpper(), 10.64464067566842);
     EXPECT_EQ(MessageOf(plan.dMaxQualityLevel()), "+inf");
-    EXPECT_FALSE(HasMessage(plan.dPa(Number(1e6))));
-    EXPECT_EQ(MessageOf(plan.dPa(Number(-1))), "Defects per Hundred Units is less than 0");
+    EXPECT_FALSE(!IsNumber(plan.dPa(RealOf(1e6))));
+    EXPECT_EQ(MessageOf(plan.dPa(RealOf(-1))), "Defects per Hundred Units is less than 0");
     plan.vdDescribe("50", "2", 1, false, "");
-    ExpectClose(plan.dASN(Number(3)), 47.006586964747916);
-    ExpectClose(plan.dASN(Number(0)), 50);
+    ExpectClose(plan.dASN(RealOf(3)), 47.006586964747916);
+    ExpectClose(plan.dASN(RealOf(0.0)), 50);
 
     plan.vdSetUnits(2);
     EXPECT_STREQ(plan.UnitsName().Text(), "Defects per Million Units");
     EXPECT_STREQ(plan.AQLPointText().Text(), "16354");
-    ExpectClose(plan.dPa(Number(20000)), 0.9196986029286058);
+    ExpectClose(plan.dPa(RealOf(20000)), 0.9196986029286058);
     plan.vdSetUnits(0);
-    ExpectClose(plan.dPa(Number(0.02)), 0.9196986029286058);
+    ExpectClose(plan.dPa(RealOf(0.02)), 0.9196986029286058);
 
     // 500 units, 2.38 defects per hundred: 11.9, nearest to 12 defects in the lot.
     plan.vdSetUnits(1);
     plan.vdDescribe("50", "2", 1, true, "500");
     EXPECT_EQ(plan.dQualityLevelStep().dValue(), 0.2);
-    ExpectClose(plan.dPa(Number(2.38)), 0.889130022255);
-    ExpectClose(plan.dASN(Number(2.38)), 48.398122757711538);
+    ExpectClose(plan.dPa(RealOf(2.38)), 0.889130022255);
+    ExpectClose(plan.dASN(RealOf(2.38)), 48.398122757711538);
 }
 
 TEST_F(SinglePlanEvaluationTest, DefectsPerQuantityUsesAmounts)
 {
     DefectsPerQuantitySingleSamplingPlan plan;
     plan.vdDescribe("2.5", "1", "Foot", 0, false, "");
-    ExpectClose(plan.dPa(Number(0.4)), 0.73575888234288464);
+    ExpectClose(plan.dPa(RealOf(0.4)), 0.73575888234288464);
     ExpectClose(plan.AQLPoint(), 0.14214460427946482);
     ExpectClose(plan.LTPDPoint(), 1.5558880679469716);
     ExpectClose(plan.AOQLValue(), 0.33598483786287004);
@@ -176,15 +176,15 @@ TEST_F(SinglePlanEvaluationTest, DefectsPerQuantityUsesAmounts)
     EXPECT_STREQ(plan.LTPDPointText().Text(), "1.5559");
     EXPECT_STREQ(plan.AOQLText().Text(), "0.33598");
     EXPECT_EQ(plan.MaximumASN().dValue(), 2.5);
-    EXPECT_EQ(MessageOf(plan.dPa(Number(-1))), "Defects per Foot is less than 0");
+    EXPECT_EQ(MessageOf(plan.dPa(RealOf(-1))), "Defects per Foot is less than 0");
     plan.vdDescribe("2.5", "1", "Foot", 1, false, "");
-    ExpectClose(plan.dASN(Number(0.4)), 2.2409041912141826);
+    ExpectClose(plan.dASN(RealOf(0.4)), 2.2409041912141826);
 
     // A lot of 10 feet at 0.37 defects per foot holds 4 defects.
     plan.vdDescribe("2.5", "1", "Foot", 1, true, "10");
     EXPECT_EQ(plan.dQualityLevelStep().dValue(), 0.1);
-    ExpectClose(plan.dPa(Number(0.37)), 0.73828125);
-    ExpectClose(plan.dASN(Number(0.37)), 2.259765625);
+    ExpectClose(plan.dPa(RealOf(0.37)), 0.73828125);
+    ExpectClose(plan.dASN(RealOf(0.37)), 2.259765625);
     plan.vdDescribe("2.5", "1", "Foot", 1, true, "4");
     EXPECT_EQ(plan.dQualityLevelStep().dValue(), 0.25);
 }
@@ -193,19 +193,19 @@ TEST_F(SinglePlanEvaluationTest, HugeLevelsOnAGivenLotGiveAMessage)
 {
     DefectsPerQuantitySingleSamplingPlan plan;
     plan.vdDescribe("1", "0", "Meter", 0, true, "1e150");
-    EXPECT_EQ(MessageOf(plan.dPa(Number(1e100))), "Overflow");
+    EXPECT_EQ(MessageOf(plan.dPa(RealOf(1e100))), "Overflow");
     DefectsPerUnitSingleSamplingPlan perUnit;
     perUnit.vdDescribe("1", "0", 0, true, "2000000000");
-    EXPECT_EQ(MessageOf(perUnit.dASN(Number(1e10))), "Overflow");
+    EXPECT_EQ(MessageOf(perUnit.dASN(RealOf(1e10))), "Overflow");
 }
 
 TEST_F(SinglePlanEvaluationTest, InverseOCRefusesProbabilitiesOutsideTheOpenInterval)
 {
     DefectivesSingleSamplingPlan plan;
     plan.vdDescribe("50", "2", 0, false, "");
-    EXPECT_EQ(MessageOf(plan.dQualityLevelAtPa(Number(0))),
+    EXPECT_EQ(MessageOf(plan.dQualityLevelAtPa(RealOf(0.0))),
               "Probability of acceptance less than or equal to 0");
-    EXPECT_EQ(MessageOf(plan.dQualityLevelAtPa(Number(1))),
+    EXPECT_EQ(MessageOf(plan.dQualityLevelAtPa(RealOf(1))),
               "Probability of acceptance greater than or equal to 1.0");
     EXPECT_EQ(MessageOf(plan.dQualityLevelAtPa(MessageValue("none"))), "none");
 }
@@ -242,27 +242,27 @@ TEST_F(SinglePlanEvaluationTest, RangeChecksOfTheUserTable)
     String message;
     Real text;
     text = "abc";
-    EXPECT_EQ(plan.ValidateRange(text, Number(5), Number(10), message), 1);
+    EXPECT_EQ(plan.ValidateRange(text, RealOf(5), RealOf(10), message), 1);
     EXPECT_STREQ(message.Text(), "Minimum value not valid.");
-    EXPECT_EQ(plan.ValidateRange(Number(0), text, Number(10), message), 2);
+    EXPECT_EQ(plan.ValidateRange(RealOf(0.0), text, RealOf(10), message), 2);
     EXPECT_STREQ(message.Text(), "Maximum value not valid.");
-    EXPECT_EQ(plan.ValidateRange(Number(0), Number(5), text, message), 3);
+    EXPECT_EQ(plan.ValidateRange(RealOf(0.0), RealOf(5), text, message), 3);
     EXPECT_STREQ(message.Text(), "Number of intervals is not valid.");
-    EXPECT_EQ(plan.ValidateRange(Number(0), Number(5), Number(2.5), message), 3);
+    EXPECT_EQ(plan.ValidateRange(RealOf(0.0), RealOf(5), RealOf(2.5), message), 3);
     EXPECT_STREQ(message.Text(), "Number of intervals must be integer.");
-    EXPECT_EQ(plan.ValidateRange(Number(0), Number(5), Number(-3), message), 3);
+    EXPECT_EQ(plan.ValidateRange(RealOf(0.0), RealOf(5), RealOf(-3), message), 3);
     EXPECT_STREQ(message.Text(), "Number of intervals must be at least one.");
-    EXPECT_EQ(plan.ValidateRange(Number(5), Number(5), Number(10), message), 1);
+    EXPECT_EQ(plan.ValidateRange(RealOf(5), RealOf(5), RealOf(10), message), 1);
     EXPECT_STREQ(message.Text(), "Minimum value must be less than maximum value.");
-    EXPECT_EQ(plan.ValidateRange(Number(-1), Number(5), Number(10), message), 1);
+    EXPECT_EQ(plan.ValidateRange(RealOf(-1), RealOf(5), RealOf(10), message), 1);
     EXPECT_STREQ(message.Text(), "Minimum value cannot be below 0.");
-    EXPECT_EQ(plan.ValidateRange(Number(0), Number(200), Number(10), message), 2);
+    EXPECT_EQ(plan.ValidateRange(RealOf(0.0), RealOf(200), RealOf(10), message), 2);
     EXPECT_STREQ(message.Text(), "Maximum value cannot be above 100.");
-    EXPECT_EQ(plan.ValidateRange(Number(0), Number(100), Number(10), message), 0);
+    EXPECT_EQ(plan.ValidateRange(RealOf(0.0), RealOf(100), RealOf(10), message), 0);
 
     DefectsPerUnitSingleSamplingPlan perUnit;
     perUnit.vdDescribe("50", "2", 0, false, "");
-    EXPECT_EQ(perUnit.ValidateRange(Number(0), Number(1e9), Number(1), message), 0);
+    EXPECT_EQ(perUnit.ValidateRange(RealOf(0.0), RealOf(1e9), RealOf(1), message), 0);
 }
 
 } // namespace

@@ -79,7 +79,7 @@ TEST_F(SinglePlanRecordTest, ReadsBackThePlanItWrote)
     auto perUnit = Read<DefectsPerUnitSingleSamplingPlan>("\"50\" \"2\" -2 0 \"\"");
     EXPECT_FALSE(ReadErrorOccurred());
     EXPECT_STREQ(perUnit->Description().Text(), "Single: n=50, a=2");
-    EXPECT_EQ(perUnit->dASN(Number(3)).dValue(), 50);
+    EXPECT_EQ(perUnit->dASN(RealOf(3)).dValue(), 50);
 }
 
 TEST_F(SinglePlanRecordTest, BadRecordsSetTheReadError)
@@ -113,7 +113,7 @@ TEST_F(SinglePlanRecordTest, CloneCopiesEverythingButStaysApart)
     EXPECT_FALSE(copy->IsChecked());
     EXPECT_EQ(Record(*copy), Record(plan));
     EXPECT_STREQ(copy->AQLPointText().Text(), plan.AQLPointText().Text());
-    EXPECT_EQ(copy->dPa(Number(3)).dValue(), plan.dPa(Number(3)).dValue());
+    EXPECT_EQ(copy->dPa(RealOf(3)).dValue(), plan.dPa(RealOf(3)).dValue());
     plan.vdDescribe("80", "3", 0, false, "");
     EXPECT_STREQ(copy->Description().Text(), "Single: n=50, a=2, N=200, Full Curtailing");
 
