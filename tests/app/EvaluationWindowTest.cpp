@@ -1,8 +1,8 @@
 #include "app/EvaluationWindow.h"
 
 #include "graphics/Plot.h"
-#include "graphics/qt/DrawingControl.h"
-#include "graphics/qt/PlotControl.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
@@ -191,7 +191,7 @@ TEST_F(EvaluationWindowTest, TheWindowFollowsDeletionsAndClosesWithItsLastPlan)
     Item("PlansDeleteItem")->trigger();
     EXPECT_TRUE(EvaluationWindows().empty());
     EXPECT_TRUE(sub.isNull());
-    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+    EXPECT_EQ(Session().ListenerCount(), 0u);
 }
 
 TEST_F(EvaluationWindowTest, PlansOfTwoCharacteristicsOrNoneAreRefused)
@@ -207,7 +207,7 @@ TEST_F(EvaluationWindowTest, PlansOfTwoCharacteristicsOrNoneAreRefused)
                      "The checked sampling plans have different characteristics and cannot be "
                      "plotted together."}));
     EXPECT_TRUE(EvaluationWindows().empty());
-    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+    EXPECT_EQ(Session().ListenerCount(), 0u);
 
     // Unchecking the plan of the other characteristic lets the evaluation through.
     table->item(1, 0)->setCheckState(Qt::Unchecked);
@@ -353,10 +353,10 @@ TEST_F(EvaluationWindowTest, UnitsChangesRedrawAndClosingUnregisters)
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
     evaluation = Evaluate();
     ASSERT_NE(evaluation, nullptr);
-    EXPECT_EQ(Session().EvaluationListCount(), 1u);
+    EXPECT_EQ(Session().ListenerCount(), 1u);
     evaluation->SubWindow()->close();
     EXPECT_TRUE(EvaluationWindows().empty());
-    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+    EXPECT_EQ(Session().ListenerCount(), 0u);
 }
 
 TEST_F(EvaluationWindowTest, PlansThatCannotBeEvaluatedShowNoValues)
