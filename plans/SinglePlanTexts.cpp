@@ -1,9 +1,9 @@
 #include "plans/SinglePlanTexts.h"
 
 #include "core/RealOf.h"
+#include "core/RecordFields.h"
 #include "plans/TextValidation.h"
 
-#include <cmath>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -95,25 +95,10 @@ void vdWriteSinglePlanTexts(std::ostream& out, const String& sampleSize, const S
 
 bool ReadSinglePlanTexts(std::istream& in, SinglePlanTexts& texts)
 {
-    texts.sampleSize.vdReadQuoted(in);
-    texts.acceptNumber.vdReadQuoted(in);
-    Real method;
-    method.vdRead(in);
-    Real lotSizeGiven;
-    lotSizeGiven.vdRead(in);
-    texts.lotSize.vdReadQuoted(in);
-    // A code beyond the 8 bits it is kept in is as bad as a missing one.
-    const double code = std::trunc(method.dValue());
-    if (ReadErrorOccurred() || !IsNumber(method) || !IsNumber(lotSizeGiven) ||
-        code < std::numeric_limits<std::int8_t>::min() ||
-        code > std::numeric_limits<std::int8_t>::max())
-    {
-        SetReadError();
-        return false;
-    }
-    texts.method = static_cast<std::int8_t>(code);
-    texts.lotSizeGiven = lotSizeGiven.dValue() != 0;
-    return true;
+    return ReadText(in, texts.sampleSize) && ReadText(in, texts.acceptNumber) &&
+           ReadTruncated<std::int8_t>(in, std::numeric_limits<std::int8_t>::min(),
+                                      std::numeric_limits<std::int8_t>::max(), texts.method) &&
+           ReadFlag(in, texts.lotSizeGiven) && ReadText(in, texts.lotSize);
 }
 
 String DesignedText(double value)
