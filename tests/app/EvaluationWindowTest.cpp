@@ -9,6 +9,7 @@
 #include "tests/app/EvaluationRoadTest.h"
 
 #include <QMenu>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <cmath>
 
@@ -396,6 +397,52 @@ TEST_F(EvaluationWindowTest, Screenshots)
         EXPECT_TRUE(evaluation->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") +
                                             QLatin1String(name)));
     }
+}
+
+} // namespace
+} // namespace Brosquin
+
+namespace Brosquin
+{
+namespace
+{
+
+// On a 1280 x 900 screen the main window opens at 853 x 600, narrower than the plan list and
+// lower than an evaluation window: the area scrolls, so each one's last button can be reached.
+TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    window->resize(853, 600);
+    QMdiArea* area = window->MdiArea();
+    QTest::qWait(20);
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/small-screen.png")));
+
+    const auto inView = [area](const QWidget* widget)
+    {
+        const QRect place(widget->mapTo(area->viewport(), QPoint(0, 0)), widget->size());
+        return area->viewport()->rect().contains(place);
+    };
+    // The bottom right-hand button of each.
+    for (const auto& [child, name] :
+         {std::pair<QWidget*, const char*>{list, "UncheckAllBitBtn"},
+          std::pair<QWidget*, const char*>{evaluation, "HelpButton"}})
+    {
+        const QPushButton* button = ButtonOf(child, name);
+        ASSERT_NE(button, nullptr);
+        area->horizontalScrollBar()->setValue(0);
+        area->verticalScrollBar()->setValue(0);
+        QTest::qWait(20);
+        EXPECT_FALSE(inView(button)) << name;
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        QTest::qWait(20);
+        EXPECT_TRUE(inView(button)) << name;
+    }
+    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR
+                                                   "/small-screen-scrolled.png")));
 }
 
 } // namespace
