@@ -293,7 +293,7 @@ std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, doub
     return ReadErrorOccurred() ? nullptr : std::move(session);
 }
 
-void vdWriteSessionFileStart(std::ostream& out, const SamplingPlanSession& session)
+void vdWriteSessionFileHead(std::ostream& out)
 {
     out << header;
     SamplingPlan::PaAtAQLText().vdWriteQuoted(out);
@@ -305,7 +305,6 @@ void vdWriteSessionFileStart(std::ostream& out, const SamplingPlanSession& sessi
     SamplingPlan::C0Text().vdWriteQuoted(out);
     SamplingPlan::C1Text().vdWriteQuoted(out);
     out << EndLine;
-    session.vdWriteToStream(out);
 }
 
 void vdWritePlanListRecord(std::ostream& out, const PlanListRecord& record)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "graphics/DisplaySize.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SamplingPlanSession.h"
 
 #include <array>
 #include <iosfwd>
@@ -10,9 +12,6 @@
 
 namespace Brosquin
 {
-
-class SamplingPlanEvaluationList;
-class SamplingPlanSession;
 
 // The session file, a text of blank-separated quoted texts and numbers, one record a line: a
 // header with the product name and the format version, the protection definitions, the units,
@@ -90,8 +89,8 @@ std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double ve
 // parameters are read but not applied, its window records not read. Null when they are bad.
 std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, double version);
 
-// The header, the current definitions, units and cost parameters and the session's plan list.
-void vdWriteSessionFileStart(std::ostream& out, const SamplingPlanSession& session);
+// The header and the current definitions, units and cost parameters; the plan list follows.
+void vdWriteSessionFileHead(std::ostream& out);
 void vdWritePlanListRecord(std::ostream& out, const PlanListRecord& record);
 // Writing clears the modified flags of the list's plots.
 void vdWriteEvaluationWindowRecord(std::ostream& out, const EvaluationWindowLayout& layout,

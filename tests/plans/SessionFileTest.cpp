@@ -31,7 +31,8 @@ protected:
     static std::string FileOf(const SamplingPlanSession& plans, const std::vector<WindowRecord>& windows)
     {
         std::ostringstream out;
-        vdWriteSessionFileStart(out, plans);
+        vdWriteSessionFileHead(out);
+        plans.vdWriteToStream(out);
         for (const WindowRecord& window : windows)
         {
             if (const auto* list = std::get_if<PlanListRecord>(&window))
