@@ -459,9 +459,11 @@ bool TMainMDIWindow::SaveSessionFile(const QString& path)
                 child->vdWriteToStream(out);
         vdWriteSessionFileEnd(out);
     }
-    // The old file is replaced only once every byte of the new one is on the disk.
+    // The old file is replaced only once every byte of the new one is on the disk. Unbuffered,
+    // a short write (a full disk, a size limit) shows in the count written: a buffered one is
+    // flushed by the commit, which takes a short write for success.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     {
         UserInteraction::Current().MessageBox(
             tr("File could not be opened for output.  May be write protected."));
