@@ -14,6 +14,7 @@
 #include <istream>
 #include <ostream>
 #include <sstream>
+#include <string>
 
 namespace Brosquin
 {
@@ -197,9 +198,17 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     {
         if (!ReadSizeMode(in, layout.plotSizes[i]))
             return false;
+        // The value texts mark a plan's Pa line and its bound lines for the list, and no person
+        // sets them: a record that changes one does not belong to these plans.
+        std::vector<std::string> marks;
+        for (std::uint32_t line = 1; line <= plots[i]->LineCount(); ++line)
+            marks.emplace_back(plots[i]->Line(line)->valueText.Text());
         plots[i]->vdReadFromStream(in, plotVersion);
         if (ReadErrorOccurred())
             return false;
+        for (std::uint32_t line = 1; line <= plots[i]->LineCount(); ++line)
+            if (marks[line - 1] != plots[i]->Line(line)->valueText.Text())
+                return RefuseField();
     }
     for (SizeMode& mode : layout.tableSizes)
         if (!ReadSizeMode(in, mode))

@@ -1,6 +1,7 @@
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/SessionFile.h"
 #include "tests/plans/EvaluationTestSupport.h"
+#include "tests/plans/SessionFileText.h"
 
 #include <gtest/gtest.h>
 
@@ -13,50 +14,19 @@ namespace Brosquin
 namespace
 {
 
-// The definitions, units and cost parameters in force, as one text.
-std::string Settings()
-{
-    return std::string(SamplingPlan::PaAtAQLText().Text()) + "|" +
-           SamplingPlan::PaAtLTPDText().Text() + "|" + SamplingPlan::SymbolName(SamplingPlan::SymbolIndex()) +
-           "|" + SamplingPlan::CurrentUnitsName(SamplingPlan::DefectiveUnits) + "|" +
-           SamplingPlan::CurrentUnitsName(SamplingPlan::DefectsPerUnit) + "|" +
-           SamplingPlan::CostTitle().Text() + "|" + SamplingPlan::C0Text().Text() + "|" +
-           SamplingPlan::C1Text().Text();
-}
-
 class SessionFileTest : public EvaluationTest
 {
 protected:
-    // The file of a session with its windows, as the main window writes it.
-    static std::string FileOf(const SamplingPlanSession& plans, const std::vector<WindowRecord>& windows)
-    {
-        std::ostringstream out;
-        vdWriteSessionFileHead(out);
-        plans.vdWriteToStream(out);
-        for (const WindowRecord& window : windows)
-        {
-            if (const auto* list = std::get_if<PlanListRecord>(&window))
-                vdWritePlanListRecord(out, *list);
-            else
-            {
-                const auto& evaluation = std::get<EvaluationWindowRecord>(window);
-                vdWriteEvaluationWindowRecord(out, evaluation.layout, *evaluation.list);
-            }
-        }
-        vdWriteSessionFileEnd(out);
-        return out.str();
-    }
-
     // Reads a whole file; null when it was refused, and then nothing in force has changed.
     static std::unique_ptr<SessionFileContents> Read(const std::string& file)
     {
-        const std::string before = Settings();
+        const std::string before = DefinitionsText();
         std::istringstream in(file);
         double version = 0;
         if (ReadSessionFileHeader(in, version) != SessionFileHeader::Valid)
             return nullptr;
         auto contents = ReadSessionFile(in, version);
-        EXPECT_TRUE(contents != nullptr || Settings() == before) << file;
+        EXPECT_TRUE(contents != nullptr || DefinitionsText() == before) << file;
         return contents;
     }
 
@@ -112,7 +82,7 @@ TEST_F(SessionFileTest, AnUntitledSessionIsSevenLines)
 {
     std::vector<WindowRecord> windows;
     windows.emplace_back(DesignListRecord());
-    EXPECT_EQ(FileOf(session, windows),
+    EXPECT_EQ(SessionFileText(session, windows),
               "\"Veltrame\" 2.0 \n"
               "\"0.95\" \"0.10\" 0\n"
               "1 1\n"
@@ -202,13 +172,13 @@ TEST_F(SessionFileTest, APlanListReadsItsCountOfRecordsAndStopsAtTheFirstBadOne)
 TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
 {
     const std::vector<WindowRecord> windows = BuildRichSession();
-    const std::string file = FileOf(session, windows);
-    const std::string settings = Settings();
+    const std::string file = SessionFileText(session, windows);
+    const std::string settings = DefinitionsText();
     vdRestore();
     auto contents = Read(file);
     ASSERT_NE(contents, nullptr);
-    EXPECT_EQ(Settings(), settings) << "the file's definitions, units and costs are in force";
-    EXPECT_EQ(FileOf(*contents->session, contents->windows), file);
+    EXPECT_EQ(DefinitionsText(), settings) << "the file's definitions, units and costs are in force";
+    EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file);
 
     ASSERT_EQ(contents->session->Count(), 4u);
     EXPECT_FALSE(contents->session->Plan(3)->IsChecked());
@@ -253,7 +223,7 @@ TEST_F(SessionFileTest, AHeaderNamesTheProductAndAVersionNotAfterThisOne)
 TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
 {
     const std::vector<WindowRecord> windows = BuildRichSession();
-    const std::string file = FileOf(session, windows);
+    const std::string file = SessionFileText(session, windows);
     vdRestore();
     ASSERT_NE(Read(file), nullptr);
     vdRestore();
@@ -277,6 +247,7 @@ TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
         {"1 1 1 2 3 4", "1 1 1 2 -3 4"},                  // a negative height
         {"1 1 1 2 3 4", "7 1 1 2 3 4"},                   // an unknown window
         {"\n  11 ", "\n  12 "},                           // a thirteenth size mode
+        {"a=5\" \"0\"", "a=5\" \"1\""},                      // a Pa line marked as a bound
         {" 7\n", " 0\n"},                                 // no interval in the table range
         {" 7\n", " \"7\"\n"},                             //
         {"\n0\n", "\n"},                                  // no terminator
@@ -296,7 +267,7 @@ TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
 TEST_F(SessionFileTest, EveryTruncatedOrGarbledFileIsRefusedWithoutHarm)
 {
     const std::vector<WindowRecord> windows = BuildRichSession();
-    const std::string file = FileOf(session, windows);
+    const std::string file = SessionFileText(session, windows);
     vdRestore();
     for (std::size_t end = 0; end + 2 < file.size(); ++end)
         EXPECT_EQ(Read(file.substr(0, end)), nullptr) << end;
@@ -330,16 +301,16 @@ TEST_F(SessionFileTest, EveryTruncatedOrGarbledFileIsRefusedWithoutHarm)
 TEST_F(SessionFileTest, AMergedFileGivesItsPlansOnly)
 {
     const std::vector<WindowRecord> windows = BuildRichSession();
-    const std::string file = FileOf(session, windows);
+    const std::string file = SessionFileText(session, windows);
     vdRestore();
-    const std::string settings = Settings();
+    const std::string settings = DefinitionsText();
     std::istringstream in(file);
     double version = 0;
     ASSERT_EQ(ReadSessionFileHeader(in, version), SessionFileHeader::Valid);
     auto plans = ReadSessionFilePlans(in, version);
     ASSERT_NE(plans, nullptr);
     EXPECT_EQ(plans->Count(), 4u);
-    EXPECT_EQ(Settings(), settings);
+    EXPECT_EQ(DefinitionsText(), settings);
 
     std::istringstream bad(file.substr(0, file.find("\n1 0 1 \"13\"")));
     ASSERT_EQ(ReadSessionFileHeader(bad, version), SessionFileHeader::Valid);
