@@ -5,13 +5,13 @@
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
 #include "app/NotAvailable.h"
-#include "widgets/DrawingControl.h"
-#include "widgets/PlotControl.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -25,7 +25,6 @@ public:
         CharacteristicCount = 3
     };
     static constexpr int PlanTypeCount = 15;
-    static constexpr int SymbolCount = 4;
 
     SamplingPlan& operator=(const SamplingPlan&) = delete;
 
@@ -124,16 +123,13 @@ public:
     // The name of the current units of a characteristic ("Defects per " for defects per quantity).
     static const char* CurrentUnitsName(int characteristic);
 
-    // Protection definitions: Pa required at the AQL and allowed at the LTPD, and the symbol of
-    // the second level. Every setter checks all its inputs first and changes nothing on failure.
+    // The protection definitions and the cost parameters of the session: each forwards to
+    // SamplingPlanDefinitions::Current(), where they are described.
     static bool CheckAQLProbability(const Real& pa, String& message);
     static bool CheckLTPDProbability(const Real& pa, int symbolIndex, String& message);
-    // 0 and the texts made current; 1 (AQL field) or 2 (LTPD field) with the reason.
     static int ValidateRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex,
                                   String& message);
-    // Stores the texts as the defaults of new sessions when they would pass ValidateRiskLevels.
     static bool SetRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex);
-    // Makes the defaults current; false when the defaults do not form valid definitions.
     static bool vdSetRiskTexts();
     static const String& PaAtAQLText();
     static const Real& PaAtAQL();
@@ -145,8 +141,6 @@ public:
     static int DefaultSymbolIndex();
     static const String& AQLConfidenceSentence();
     static const String& LTPDConfidenceSentence();
-
-    // Cost parameters: C0 per unit inspected, C1 per stage. 0 when stored, else 1 (C0) or 2 (C1).
     static int SetCostParameters(const char* title, const char* c0Text, const char* c1Text,
                                  String& message);
     static void vdSetStagesLabel();

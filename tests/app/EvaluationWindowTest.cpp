@@ -1,12 +1,12 @@
 #include "app/EvaluationWindow.h"
 
 #include "graphics/Plot.h"
-#include "widgets/DrawingControl.h"
-#include "widgets/PlotControl.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 
 #include <QMenu>
 #include <QTabWidget>
