@@ -189,16 +189,28 @@ private:
     static const Real* CurveValue(void* plan, void* input, Measure measure);
     // The measure at quality level x, copied out of the scratch result.
     Real ValueAt(Measure measure, double x);
+    // Its number, or NaN for a message.
+    double NumberAt(Measure measure, double x);
+    // Which attainable level of a finite lot stands for a level found between two of them: by
+    // the Pa sought (at or below the level for a Pa above 0.5 on a falling curve, at or above it
+    // for one below 0.5, the nearer at 0.5), or the nearest with Pa at least or at most the one
+    // sought.
+    enum class LotLevelSide : std::uint8_t
+    {
+        ByProbability,
+        AtLeast,
+        AtMost
+    };
     // The inverse OC search for a Pa strictly between 0 and 1.
-    Real dLevelSearch(const Real& pa);
-    // A level found on a finite lot, moved to an attainable level on the safe side.
-    Real SnapToStep(double level, const Real& pa);
-    // The largest value of a measure over the quality levels.
+    Real dLevelSearch(const Real& pa, LotLevelSide side);
+    // A level found on a finite lot, moved to an attainable level on the given side.
+    Real SnapToStep(double level, const Real& pa, LotLevelSide side);
+    // A summary point: on a finite lot the attainable level on the given side, else
+    // dQualityLevelAtPa.
+    Real PointAt(const Real& pa, LotLevelSide side);
+    // The largest value of a measure over the quality levels (the attainable ones on a finite
+    // lot).
     Real dMaximumOf(Measure measure);
-    // On a finite lot: the largest value of the measure over the attainable levels, climbing from
-    // level index start to neighbouring levels while they are larger.
-    Real FiniteLotMaximum(Measure measure, double step, double start, double lowest,
-                          double highest);
 
     Real aqlPoint;
     String aqlPointText;
