@@ -7,6 +7,7 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanDefinitions.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 
@@ -45,14 +46,11 @@ const Real plotVersion = RealOf(2.0);
 class DefinitionsGuard
 {
 public:
-    DefinitionsGuard() : a(SamplingPlan::PaAtAQLText()), l(SamplingPlan::PaAtLTPDText()), k(SamplingPlan::SymbolIndex()), u0(DefectivesSamplingPlan::Units().CurrentIndex()), u1(DefectsPerUnitSamplingPlan::Units().CurrentIndex()), t(SamplingPlan::CostTitle()), c0(SamplingPlan::C0Text()), c1(SamplingPlan::C1Text()) {}
+    DefinitionsGuard() : saved(SamplingPlanDefinitions::Current()) {}
     ~DefinitionsGuard()
     {
-        if (!kept) { String m;
-            SamplingPlan::ValidateRiskLevels(a.Text(), l.Text(), k, m);
-            DefectivesSamplingPlan::Units().SetCurrentIndex(u0);
-            DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(u1);
-            SamplingPlan::SetCostParameters(t.Text(), c0.Text(), c1.Text(), m); }
+        if (!kept)
+            SamplingPlanDefinitions::Current() = saved;
     }
     DefinitionsGuard(const DefinitionsGuard&) = delete;
     DefinitionsGuard& operator=(const DefinitionsGuard&) = delete;
@@ -60,7 +58,7 @@ public:
     void vdKeep() { kept = true; }
 
 private:
-    String a, l; int k, u0, u1; String t, c0, c1;
+    SamplingPlanDefinitions saved;
     bool kept = false;
 };
 
@@ -81,7 +79,7 @@ bool ReadSettings(std::istream& in, Settings& settings)
 {
     const int lastUnits = UnitsTable::RowCount - 1;
     return ReadText(in, settings.aqlText) && ReadText(in, settings.ltpdText) &&
-           ReadTruncated(in, 0, SamplingPlan::SymbolCount - 1,
+           ReadTruncated(in, 0, SamplingPlanDefinitions::SymbolCount - 1,
                          settings.symbolIndex) &&
            ReadTruncated(in, 0, lastUnits, settings.defectivesUnits) &&
            ReadTruncated(in, 0, lastUnits, settings.defectsPerUnitUnits) &&

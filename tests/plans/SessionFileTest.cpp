@@ -174,7 +174,7 @@ TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
     const std::vector<WindowRecord> windows = BuildRichSession();
     const std::string file = SessionFileText(session, windows);
     const std::string settings = DefinitionsText();
-    vdRestore();
+    SamplingPlanDefinitions::vdReset();
     auto contents = Read(file);
     ASSERT_NE(contents, nullptr);
     EXPECT_EQ(DefinitionsText(), settings) << "the file's definitions, units and costs are in force";
@@ -224,9 +224,9 @@ TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
 {
     const std::vector<WindowRecord> windows = BuildRichSession();
     const std::string file = SessionFileText(session, windows);
-    vdRestore();
+    SamplingPlanDefinitions::vdReset();
     ASSERT_NE(Read(file), nullptr);
-    vdRestore();
+    SamplingPlanDefinitions::vdReset();
     // Each replaces the first occurrence of a piece of the good file.
     const std::pair<std::string, std::string> refusals[] = {
         {"\"0.99\" \"0.05\" 3", "\"0.99\" \"0.05\" 4"},   // a fifth symbol
@@ -268,7 +268,7 @@ TEST_F(SessionFileTest, EveryTruncatedOrGarbledFileIsRefusedWithoutHarm)
 {
     const std::vector<WindowRecord> windows = BuildRichSession();
     const std::string file = SessionFileText(session, windows);
-    vdRestore();
+    SamplingPlanDefinitions::vdReset();
     for (std::size_t end = 0; end + 2 < file.size(); ++end)
         EXPECT_EQ(Read(file.substr(0, end)), nullptr) << end;
 
@@ -293,7 +293,7 @@ TEST_F(SessionFileTest, EveryTruncatedOrGarbledFileIsRefusedWithoutHarm)
                 garbled[at] = static_cast<char>(random());
             }
         }
-        vdRestore();
+        SamplingPlanDefinitions::vdReset();
         Read(garbled);
     }
 }
@@ -302,7 +302,7 @@ TEST_F(SessionFileTest, AMergedFileGivesItsPlansOnly)
 {
     const std::vector<WindowRecord> windows = BuildRichSession();
     const std::string file = SessionFileText(session, windows);
-    vdRestore();
+    SamplingPlanDefinitions::vdReset();
     const std::string settings = DefinitionsText();
     std::istringstream in(file);
     double version = 0;
