@@ -1,18 +1,18 @@
 #include "app/EvaluationWindow.h"
 
-#include "app/AnsiQString.h"
 #include "app/CommandPanel.h"
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
 #include "app/dialogs/SelectSamplingPlanDialog.h"
 #include "app/dialogs/TableOptionsDialogBox.h"
-#include "widgets/DrawingControl.h"
-#include "widgets/PlotControl.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
+#include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -10,8 +10,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QShortcut>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -399,9 +399,8 @@ TEST_F(MainMDIWindowTest, HelpMenuOpensTheHelpAtItsTopicsAndTheHomePage)
 
 TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
 {
-    for (const char* item :
-         {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
-          "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem"})
+    for (const char* item : {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
+                             "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem"})
         Item(item)->trigger();
     EXPECT_EQ(MessageTexts(),
               (QStringList{"Open is not available in this version.",
