@@ -48,8 +48,8 @@ void DefectsPerQuantitySingleDesignThreeLevels(double AQL, double maximumAQL, do
                                                double PaAQL, double PaLTPD, double& s, int& c)
 {
     int n = 0;
-    PoissonSingleDesignThreeLevels(AQL / thousandths, maximumAQL / thousandths,
-                                   LTPD / thousandths, PaAQL, PaLTPD, n, c);
+    PoissonSingleDesignThreeLevels(AQL / thousandths, maximumAQL / thousandths, LTPD / thousandths,
+                                   PaAQL, PaLTPD, n, c);
     s = n / thousandths;
 }
 

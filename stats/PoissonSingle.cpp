@@ -1,7 +1,6 @@
 #include "stats/PoissonSingle.h"
 
 #include "stats/DiscreteDistributions.h"
-#include "stats/SingleDesignSearch.h"
 
 #include <cmath>
 #include <limits>
@@ -29,6 +28,11 @@ constexpr SinglePlanModel poissonModel = {PoissonPa, ZeroAcceptanceSize,
                                           std::numeric_limits<double>::max(), true};
 
 } // namespace
+
+const SinglePlanModel& PoissonSinglePlanModel()
+{
+    return poissonModel;
+}
 
 double PoissonSingleProbabilityAcceptance(double rate, double amount, int c)
 {
@@ -80,9 +84,9 @@ std::int64_t PoissonSingleMinimumSampleSize(std::int64_t c, double q, double tar
     return ModelSampleSize(poissonModel, c, q, target, std::nullopt, 0.0, lo, hi);
 }
 
-std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1,
-                                                         double target1, double q2, double target2,
-                                                         std::int64_t lo, std::int64_t hi)
+std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1, double target1,
+                                                         double q2, double target2, std::int64_t lo,
+                                                         std::int64_t hi)
 {
     return ModelSampleSize(poissonModel, c, q1, target1, q2, target2, lo, hi);
 }

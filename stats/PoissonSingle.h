@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/SingleDesignSearch.h"
+
 #include <cstdint>
 
 // Single plans that count the defects in an inspected amount and accept when there are at most
@@ -23,6 +25,9 @@ double PoissonSingleAverageSampleNumber(double rate, double amount, int c, std::
 double PoissonSingleAverageSampleNumberFiniteLot(int T, double amount, int c, double lot,
                                                  std::uint8_t method);
 
+// What the shared single-plan design search needs of the Poisson count.
+const SinglePlanModel& PoissonSinglePlanModel();
+
 // The designs in whole units of amount, as DefectsPerUnitSingleDesignTwoLevels and
 // DefectsPerUnitSingleDesignThreeLevels describe them.
 void PoissonSingleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD, int& n,
@@ -33,8 +38,8 @@ void PoissonSingleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, 
 // describe them.
 std::int64_t PoissonSingleMinimumSampleSize(std::int64_t c, double q, double target,
                                             std::int64_t lo, std::int64_t hi);
-std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1,
-                                                         double target1, double q2, double target2,
-                                                         std::int64_t lo, std::int64_t hi);
+std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1, double target1,
+                                                         double q2, double target2, std::int64_t lo,
+                                                         std::int64_t hi);
 
 } // namespace Brosquin
