@@ -11,10 +11,6 @@ namespace
 
 constexpr std::uint8_t curtailOnRejection = 1;
 
-// Thousandths of a quantity unit per unit. Levels and amounts are divided and multiplied by
-// it exactly once, so that an amount is the double nearest to its multiple of 0.001.
-constexpr double thousandths = 1000.0;
-
 } // namespace
 
 double DefectsPerQuantitySingleProbabilityAcceptance(double lambda, double s, int c)
@@ -54,17 +50,19 @@ void DefectsPerQuantitySingleDesignTwoLevels(double AQL, double LTPD, double PaA
                                              double& s, int& c)
 {
     int n = 0;
-    DefectsPerUnitSingleDesignTwoLevels(AQL / thousandths, LTPD / thousandths, PaAQL, PaLTPD, n, c);
-    s = n / thousandths;
+    DefectsPerUnitSingleDesignTwoLevels(AQL / quantityThousandths, LTPD / quantityThousandths,
+                                        PaAQL, PaLTPD, n, c);
+    s = n / quantityThousandths;
 }
 
 void DefectsPerQuantitySingleDesignThreeLevels(double AQL, double maximumAQL, double LTPD,
                                                double PaAQL, double PaLTPD, double& s, int& c)
 {
     int n = 0;
-    DefectsPerUnitSingleDesignThreeLevels(AQL / thousandths, maximumAQL / thousandths,
-                                          LTPD / thousandths, PaAQL, PaLTPD, n, c);
-    s = n / thousandths;
+    DefectsPerUnitSingleDesignThreeLevels(AQL / quantityThousandths,
+                                          maximumAQL / quantityThousandths,
+                                          LTPD / quantityThousandths, PaAQL, PaLTPD, n, c);
+    s = n / quantityThousandths;
 }
 
 } // namespace Brosquin
