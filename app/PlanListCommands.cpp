@@ -6,7 +6,7 @@
 #include "app/MainMDIWindow.h"
 #include "app/NotAvailable.h"
 #include "graphics/Drawing.h"
-#include "graphics/qt/DrawingControl.h"
+#include "widgets/DrawingControl.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/StartUp.h"
-#include "platform/ScriptedUserInteraction.h"
+#include "tests/support/ScriptedUserInteraction.h"
 #include "tests/app/PlanDefaults.h"
 
 #include <QSettings>
