@@ -24,16 +24,10 @@ double FirstSampleCumulative(std::int64_t x, std::int64_t n, double p)
     return BinomialCumulative(x, n, p);
 }
 
-double PointRatio(std::int64_t x, std::int64_t n, double p)
-{
-    return p < 1.0 ? static_cast<double>(n - x) / static_cast<double>(x + 1) * (p / (1.0 - p))
-                   : 0.0;
-}
-
 constexpr DoublePlanModel binomialModel = {
     FirstSamplePoint,
     FirstSampleCumulative,
-    PointRatio,
+    BinomialPointRatio,
     DefectivesDoubleProbabilityAcceptance,
     DefectivesDoubleAverageSampleNumber,
     DefectivesDoubleExpectedStages,

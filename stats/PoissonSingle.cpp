@@ -80,9 +80,9 @@ std::int64_t PoissonSingleMinimumSampleSize(std::int64_t c, double q, double tar
     return ModelSampleSize(poissonModel, c, q, target, std::nullopt, 0.0, lo, hi);
 }
 
-std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1,
-                                                         double target1, double q2, double target2,
-                                                         std::int64_t lo, std::int64_t hi)
+std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1, double target1,
+                                                         double q2, double target2, std::int64_t lo,
+                                                         std::int64_t hi)
 {
     return ModelSampleSize(poissonModel, c, q1, target1, q2, target2, lo, hi);
 }

@@ -33,8 +33,8 @@ void PoissonSingleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, 
 // describe them.
 std::int64_t PoissonSingleMinimumSampleSize(std::int64_t c, double q, double target,
                                             std::int64_t lo, std::int64_t hi);
-std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1,
-                                                         double target1, double q2, double target2,
-                                                         std::int64_t lo, std::int64_t hi);
+std::int64_t PoissonSingleMinimumSampleSizeTwoConditions(std::int64_t c, double q1, double target1,
+                                                         double q2, double target2, std::int64_t lo,
+                                                         std::int64_t hi);
 
 } // namespace Brosquin

@@ -48,12 +48,22 @@ template <class Sample, class Count> struct StagedPlan
     const Count* r;
 };
 
+// b(j + 1; n, p) / b(j; n, p) where b(j; n, p) > 0.
+inline double BinomialPointRatio(std::int64_t j, std::int64_t n, double p)
+{
+    if (p >= 1.0)
+        return 0.0;
+    return static_cast<double>(n - j) / static_cast<double>(j + 1) * (p / (1.0 - p));
+}
+
 // The count of one stage. Lots of any size: binomial with n units of fraction defective p.
 class BinomialStage
 {
 public:
     BinomialStage(std::int64_t n, double p) : n(n), p(p) {}
     double Point(std::int64_t j) const { return BinomialProbability(j, n, p); }
+    // Point(j + 1) / Point(j) where Point(j) > 0.
+    double PointRatio(std::int64_t j) const { return BinomialPointRatio(j, n, p); }
     TailProbabilities Tails(std::int64_t k) const { return BinomialTails(k, n, p); }
     // Expected units inspected on the paths accepted with at most k defectives, inspection
     // stopping at the (n - k)-th good unit.
@@ -82,6 +92,11 @@ class HypergeometricStage
 public:
     HypergeometricStage(std::int64_t n, std::int64_t D, std::int64_t M) : n(n), D(D), M(M) {}
     double Point(std::int64_t j) const { return HypergeometricProbability(j, n, D, M); }
+    double PointRatio(std::int64_t j) const
+    {
+        return static_cast<double>(D - j) * static_cast<double>(n - j) /
+               (static_cast<double>(j + 1) * static_cast<double>(M - D - n + j + 1));
+    }
     TailProbabilities Tails(std::int64_t k) const { return HypergeometricTails(k, n, D, M); }
     double AcceptanceUnits(std::int64_t k) const
     {
@@ -109,6 +124,7 @@ class PoissonStage
 public:
     PoissonStage(double s, double lambda) : lambda(lambda), mean(s * lambda) {}
     double Point(std::int64_t j) const { return PoissonProbability(j, mean); }
+    double PointRatio(std::int64_t j) const { return mean / static_cast<double>(j + 1); }
     TailProbabilities Tails(std::int64_t k) const { return PoissonTails(k, mean); }
     // The j-th defect lies at j / lambda on average; none comes at all when lambda is 0.
     double RejectionUnits(std::int64_t j) const
@@ -130,6 +146,7 @@ class DefectsBinomialStage
 public:
     DefectsBinomialStage(double s, std::int64_t T, double L) : T(T), L(L), share(s / L) {}
     double Point(std::int64_t j) const { return BinomialProbability(j, T, share); }
+    double PointRatio(std::int64_t j) const { return BinomialPointRatio(j, T, share); }
     TailProbabilities Tails(std::int64_t k) const { return BinomialTails(k, T, share); }
     double RejectionUnits(std::int64_t j) const
     {
@@ -290,9 +307,16 @@ double EvaluateStages(const Lot& lot, StagedPlan<Sample, Count> plan, StagedMeas
             else if (measure == StagedMeasure::averageSampleNumber && curtailed)
                 decided += probability * staged::DecidedUnits(stage, size, curtail, accept - count,
                                                               reject - count);
+            // Each point probability from the one before; afresh now and then, so that rounding
+            // cannot build up.
+            double point = 0.0;
             for (std::int64_t y = std::max(onward.lo, count); y <= onward.hi; ++y)
-                next[static_cast<std::size_t>(y - onward.lo)] +=
-                    probability * stage.Point(y - count);
+            {
+                const std::int64_t j = y - count;
+                point =
+                    point > 0.0 && j % 32 != 0 ? point * stage.PointRatio(j - 1) : stage.Point(j);
+                next[static_cast<std::size_t>(y - onward.lo)] += probability * point;
+            }
         }
         double goingOn = 0.0;
         for (double probability : next)
