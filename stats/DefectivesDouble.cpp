@@ -83,18 +83,16 @@ void DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, doub
                                      double p0, double C0, double C1, int& n1, int& a1, int& r1,
                                      int& n2, int& a2, std::uint8_t method)
 {
-    vdWriteDoublePlan(DesignDoublePlan(binomialModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0,
-                                                       C0, C1, method}),
-                      n1, a1, r1, n2, a2);
+    vdDesignDoublePlan(binomialModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method},
+                       n1, a1, r1, n2, a2);
 }
 
 void DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                        double PaLTPD, double p0, double C0, double C1, int& n1,
                                        int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
 {
-    vdWriteDoublePlan(
-        DesignDoublePlan(binomialModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}),
-        n1, a1, r1, n2, a2);
+    vdDesignDoublePlan(binomialModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method},
+                       n1, a1, r1, n2, a2);
 }
 
 } // namespace Brosquin

@@ -90,18 +90,16 @@ void DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, 
                                          double p0, double C0, double C1, int& n1, int& a1, int& r1,
                                          int& n2, int& a2, std::uint8_t method)
 {
-    vdWriteDoublePlan(DesignDoublePlan(poissonModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0,
-                                                      C0, C1, method}),
-                      n1, a1, r1, n2, a2);
+    vdDesignDoublePlan(poissonModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method},
+                       n1, a1, r1, n2, a2);
 }
 
 void DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
                                            int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
 {
-    vdWriteDoublePlan(
-        DesignDoublePlan(poissonModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}),
-        n1, a1, r1, n2, a2);
+    vdDesignDoublePlan(poissonModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1,
+                       a1, r1, n2, a2);
 }
 
 } // namespace Brosquin

@@ -15,6 +15,15 @@ constexpr std::int64_t largestCount = 2147483646;
 // Second accept numbers stay below this.
 constexpr std::int64_t largestSecondAccept = 100000;
 
+struct DoublePlanNumbers
+{
+    int n1;
+    int a1;
+    int r1;
+    int n2;
+    int a2;
+};
+
 // Point probabilities of the first sample's count at one quality level, computed as the search
 // reaches them.
 class FirstSamplePoints
@@ -138,16 +147,20 @@ DoublePlanNumbers DoubleDesign::Run()
             ++a1max;
         while (atAql.Cumulative(r1min - 1) <= required.dPaAql)
             ++r1min;
+        // Reject numbers only grow with n1, and second accept numbers stay below their limit.
+        if (r1min > largestSecondAccept)
+            break;
         if (a1max < 0 || (model.bCountsWithinSample && r1min > n1))
             continue;
+        const std::int64_t highestA1 = std::min(a1max, largestSecondAccept);
         // No plan of this n1 costs less than the one with the widest first-stage continuation
         // and the smallest second sample that the bounds allow.
         const std::int64_t n2 =
-            model.bCountsWithinSample ? std::max<std::int64_t>(r1min - a1max - 1, 1) : 1;
-        if (Cost({n1, static_cast<int>(a1max), static_cast<int>(r1min), static_cast<int>(n2),
-                  static_cast<int>(r1min - 1)}) >= best)
+            model.bCountsWithinSample ? std::max<std::int64_t>(r1min - highestA1 - 1, 1) : 1;
+        if (!(Cost({n1, static_cast<int>(highestA1), static_cast<int>(r1min), static_cast<int>(n2),
+                    static_cast<int>(r1min - 1)}) < best))
             continue;
-        for (std::int64_t a1 = 0; a1 <= a1max; ++a1)
+        for (std::int64_t a1 = 0; a1 <= highestA1; ++a1)
             vdSearchFirstAcceptNumber(n1, static_cast<int>(a1));
     }
     return result;
@@ -267,7 +280,7 @@ void DoubleDesign::vdSearchFirstAcceptNumber(int n1, int a1)
             // Larger second accept numbers, here and for larger r1, need second samples at
             // least as large and cost at least as much.
             const double cost = Cost(plan);
-            if (cost >= best)
+            if (!(cost < best)) // a cost that is not a number never wins either
             {
                 limit = a2;
                 break;
@@ -295,14 +308,10 @@ void DoubleDesign::vdSearchFirstAcceptNumber(int n1, int a1)
 
 } // namespace
 
-DoublePlanNumbers DesignDoublePlan(const DoublePlanModel& model,
-                                   const DoubleDesignRequirements& requirements)
+void vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
+                        int& n1, int& a1, int& r1, int& n2, int& a2)
 {
-    return DoubleDesign(model, requirements).Run();
-}
-
-void vdWriteDoublePlan(const DoublePlanNumbers& plan, int& n1, int& a1, int& r1, int& n2, int& a2)
-{
+    const DoublePlanNumbers plan = DoubleDesign(model, requirements).Run();
     n1 = plan.n1;
     a1 = plan.a1;
     r1 = plan.r1;

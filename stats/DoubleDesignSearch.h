@@ -6,19 +6,12 @@
 // The search shared by the double-plan designs of defective units and of defects per unit: the
 // double plan (n1, a1, r1, n2, a2) of least cost C0 ASN(p0) + C1 E{#Stages}(p0) that meets the
 // protection requirements, among the plans whose first sample is smaller than the single plan
-// designed from the same levels and whose cost is below that plan's.
+// designed from the same levels and whose cost is below that plan's. The search passes a plan
+// over only where a bound shows that it costs at least as much as the best found; the bounds
+// hold for the cost without curtailing, and steer the search alike under a method of curtailing.
 
 namespace Brosquin
 {
-
-struct DoublePlanNumbers
-{
-    int n1;
-    int a1;
-    int r1;
-    int n2;
-    int a2;
-};
 
 // What the search needs to know of a characteristic.
 struct DoublePlanModel
@@ -55,11 +48,9 @@ struct DoubleDesignRequirements
     std::uint8_t method;
 };
 
-// r1 = n2 = a2 = 0 when no double plan qualifies; n1 and a1 then hold the single plan.
-DoublePlanNumbers DesignDoublePlan(const DoublePlanModel& model,
-                                   const DoubleDesignRequirements& requirements);
-
-// Writes the plan into the five out-parameters of a design.
-void vdWriteDoublePlan(const DoublePlanNumbers& plan, int& n1, int& a1, int& r1, int& n2, int& a2);
+// Writes the plan found; r1 = n2 = a2 = 0 when no double plan qualifies, n1 and a1 then hold the
+// single plan.
+void vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
+                        int& n1, int& a1, int& r1, int& n2, int& a2);
 
 } // namespace Brosquin

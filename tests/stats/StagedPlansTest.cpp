@@ -278,9 +278,12 @@ AnyPlan RandomPlan(std::mt19937& random, int trial)
         previousAccept = a;
         previousReject = r;
     }
+    // The ends, and levels so low that the curtailed terms would lose every digit taken as
+    // differences from 1.
     const int chance = uniform(0, 9);
     plan.level = chance == 0                 ? 0.0
                  : defectives && chance == 1 ? 1.0
+                 : chance == 2               ? real(0.0, 1e-7)
                                              : real(0.0, defectives ? 1.0 : 2.0);
     plan.lot = inspected + (amounts ? real(0.0, 20.0) : uniform(0, 30));
     plan.count = defectives ? uniform(0, static_cast<int>(plan.lot)) : uniform(0, 25);
@@ -346,6 +349,25 @@ TEST(StagedPlansTest, TypedNumbersBeyondAnyCountCostNothing)
             0.0,
             1};
     ExpectAsInspectedItemByItem(plan);
+}
+
+TEST(StagedPlansTest, LotsOfTheLargestSize)
+{
+    // Units left and (M + 1) products stay exact far beyond 32 bits; such a lot behaves almost
+    // like one of any size.
+    const int n[] = {1500, 1500, 1500};
+    const int a[] = {2, 8, 14};
+    const int r[] = {9, 12, 15};
+    const int N = 2147483646;
+    const int D = 10737418;
+    for (std::uint8_t method : {0, 1})
+    {
+        const double finite =
+            DefectivesMultipleAverageSampleNumberFiniteLot(D, 3, n, a, r, N, method);
+        EXPECT_NEAR(finite,
+                    DefectivesMultipleAverageSampleNumber(double(D) / N, 3, n, a, r, method),
+                    1e-5 * finite);
+    }
 }
 
 TEST(StagedPlansTest, EndsOfTheQualityRange)
