@@ -6,13 +6,13 @@
 #include "app/MainMDIWindow.h"
 #include "app/dialogs/SelectSamplingPlanDialog.h"
 #include "app/dialogs/TableOptionsDialogBox.h"
-#include "widgets/DrawingControl.h"
-#include "widgets/PlotControl.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 
 #include <QAction>
 #include <QCloseEvent>

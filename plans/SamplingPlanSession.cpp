@@ -38,8 +38,7 @@ void SamplingPlanSession::vdDeletePlan(std::uint32_t position)
     // all) must reach none of them.
     if (!Plan(position))
         return;
-    vdTellListeners([position](SessionListener& list)
-                          { list.PlanDeleted(position); });
+    vdTellListeners([position](SessionListener& list) { list.PlanDeleted(position); });
     plans.erase(plans.begin() + (position - 1));
 }
 
@@ -64,8 +63,7 @@ void SamplingPlanSession::vdMovePlan(std::uint32_t from, std::uint32_t to)
 void SamplingPlanSession::vdReplacePlan(std::uint32_t position)
 {
     if (Plan(position))
-        vdTellListeners([position](SessionListener& list)
-                              { list.vdPlanReplaced(position); });
+        vdTellListeners([position](SessionListener& list) { list.vdPlanReplaced(position); });
 }
 
 void SamplingPlanSession::vdApplyDefinitions()
@@ -154,8 +152,7 @@ void SamplingPlanSession::vdRemoveListener(SessionListener& listener)
     std::erase(listeners, &listener);
 }
 
-template <class Notification>
-void SamplingPlanSession::vdTellListeners(Notification notification)
+template <class Notification> void SamplingPlanSession::vdTellListeners(Notification notification)
 {
     for (SessionListener* listener : listeners)
         notification(*listener);

@@ -1,7 +1,6 @@
 #include "stats/PoissonSingle.h"
 
 #include "stats/DiscreteDistributions.h"
-#include "stats/SingleDesignSearch.h"
 
 #include <cmath>
 #include <limits>
@@ -29,6 +28,11 @@ constexpr SinglePlanModel poissonModel = {PoissonPa, ZeroAcceptanceSize,
                                           std::numeric_limits<double>::max(), true};
 
 } // namespace
+
+const SinglePlanModel& PoissonSinglePlanModel()
+{
+    return poissonModel;
+}
 
 double PoissonSingleProbabilityAcceptance(double rate, double amount, int c)
 {

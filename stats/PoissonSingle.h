@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/SingleDesignSearch.h"
+
 #include <cstdint>
 
 // Single plans that count the defects in an inspected amount and accept when there are at most
@@ -22,6 +24,9 @@ double PoissonSingleProbabilityAcceptanceFiniteLot(int T, double amount, int c, 
 double PoissonSingleAverageSampleNumber(double rate, double amount, int c, std::uint8_t method);
 double PoissonSingleAverageSampleNumberFiniteLot(int T, double amount, int c, double lot,
                                                  std::uint8_t method);
+
+// What the shared single-plan design search needs of the Poisson count.
+const SinglePlanModel& PoissonSinglePlanModel();
 
 // The designs in whole units of amount, as DefectsPerUnitSingleDesignTwoLevels and
 // DefectsPerUnitSingleDesignThreeLevels describe them.

@@ -1,13 +1,13 @@
 #include "app/EvaluationWindow.h"
 
 #include "graphics/Plot.h"
-#include "widgets/DrawingControl.h"
-#include "widgets/PlotControl.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/graphics/RecordingCanvas.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 
 #include <QLabel>
 #include <QListWidget>

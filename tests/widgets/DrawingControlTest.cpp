@@ -3,9 +3,9 @@
 #include "graphics/Drawing.h"
 #include "graphics/Line.h"
 #include "platform/ApplicationPrinter.h"
+#include "tests/graphics/RecordingCanvas.h"
 #include "tests/support/ScriptedUserInteraction.h"
 #include "tests/widgets/DisplayControlSupport.h"
-#include "tests/graphics/RecordingCanvas.h"
 
 #include <QClipboard>
 #include <QFile>
