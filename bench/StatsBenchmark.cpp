@@ -158,6 +158,27 @@ void BM_DefectsPerQuantityDoubleDesignTwoLevels(benchmark::State& state)
 }
 BENCHMARK(BM_DefectsPerQuantityDoubleDesignTwoLevels)->Unit(benchmark::kMillisecond);
 
+// Double designs for levels in parts per million: AQL 1 % with LTPD 2 % and 1.5 %, and the
+// close levels 50 % and 50.1 %, where the search ends after its most steps.
+void BM_DefectivesDoubleDesignCloseLevels(benchmark::State& state)
+{
+    const double aql = state.range(0) * 1e-6;
+    const double ltpd = state.range(1) * 1e-6;
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        DefectivesDoubleDesignTwoLevels(aql, ltpd, 0.95, 0.10, aql, 1.0, 0.0, n1, a1, r1, n2, a2,
+                                        0);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_DefectivesDoubleDesignCloseLevels)
+    ->Args({10000, 20000})
+    ->Args({10000, 15000})
+    ->Args({500000, 501000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 // Levels or probabilities so close that accept numbers in the millions are needed: every design
 // ends in bounded time (the goal is under 50 ms each).
 struct CloseRequirements

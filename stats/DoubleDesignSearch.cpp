@@ -14,6 +14,31 @@ namespace
 constexpr std::int64_t largestCount = 2147483646;
 // Second accept numbers stay below this.
 constexpr std::int64_t largestSecondAccept = 100000;
+// The most steps a design takes (each step one evaluation of a plan or of a bound, or one pass
+// of a loop): where the single plan needs accept numbers in the hundreds and samples in the
+// tens of thousands, the search ends there with the best plan found so far.
+constexpr std::int64_t largestWork = std::int64_t{1} << 22;
+
+// The first k >= from where `holds` fails, for a condition that holds up to some k and fails
+// from there on: steps that double, then bisection.
+template <class Condition> std::int64_t FirstFailing(std::int64_t from, Condition holds)
+{
+    if (!holds(from))
+        return from;
+    std::int64_t holding = from;
+    std::int64_t failing = from + 1;
+    for (std::int64_t step = 1; holds(failing); step *= 2)
+    {
+        holding = failing;
+        failing = holding + step;
+    }
+    while (failing - holding > 1)
+    {
+        const std::int64_t middle = holding + (failing - holding) / 2;
+        (holds(middle) ? holding : failing) = middle;
+    }
+    return failing;
+}
 
 struct DoublePlanNumbers
 {
@@ -66,10 +91,11 @@ public:
 
 private:
     bool HasMaximumAql() const { return required.maximumAql.has_value(); }
-    double Cost(const DoublePlanNumbers& plan) const;
+    double Cost(const DoublePlanNumbers& plan);
     bool MeetsRequirements(const DoublePlanNumbers& plan) const;
     // Whether a first accept number a leaves Pa at the upper levels able to meet their targets.
-    bool AllowsFirstAccept(std::int64_t a) const;
+    bool AllowsFirstAccept(std::int64_t a);
+    bool Exhausted() const { return work >= largestWork; }
     void vdSearchFirstAcceptNumber(int n1, int a1);
     // Pa of the plan at the level of `points`, from the first sample's probabilities.
     double PaFromFirstSample(FirstSamplePoints& points, double accepted, int a1, std::int64_t r1,
@@ -98,10 +124,12 @@ private:
     // The second sample size found for (a1, r1, a2) with the last first sample: the next first
     // sample's is near it.
     std::unordered_map<std::int64_t, std::int64_t> previousSecondSample;
+    std::int64_t work = 0;
 };
 
-double DoubleDesign::Cost(const DoublePlanNumbers& plan) const
+double DoubleDesign::Cost(const DoublePlanNumbers& plan)
 {
+    ++work;
     return required.dC0 * model.asn(required.dP0, plan.n1, plan.a1, plan.r1, plan.n2, plan.a2,
                                     required.method) +
            required.dC1 *
@@ -116,8 +144,9 @@ bool DoubleDesign::MeetsRequirements(const DoublePlanNumbers& plan) const
            (!HasMaximumAql() || pa(*required.maximumAql) <= required.dPaAql);
 }
 
-bool DoubleDesign::AllowsFirstAccept(std::int64_t a) const
+bool DoubleDesign::AllowsFirstAccept(std::int64_t a)
 {
+    ++work;
     return atLtpd.Cumulative(a) < required.dPaLtpd &&
            (!HasMaximumAql() || atMaximumAql.Cumulative(a) < required.dPaAql);
 }
@@ -139,15 +168,19 @@ DoublePlanNumbers DoubleDesign::Run()
     best = required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
     std::int64_t a1max = -1;
     r1min = 1;
-    for (int n1 = model.bCountsWithinSample ? 2 : 1; n1 < n; ++n1)
+    for (int n1 = model.bCountsWithinSample ? 2 : 1; n1 < n && !Exhausted(); ++n1, ++work)
     {
         for (FirstSamplePoints* points : {&atAql, &atLtpd, &atMaximumAql})
             points->vdStartSample(n1);
-        while (AllowsFirstAccept(a1max + 1))
-            ++a1max;
-        while (atAql.Cumulative(r1min - 1) <= required.dPaAql)
-            ++r1min;
-        // Reject numbers only grow with n1, and second accept numbers stay below their limit.
+        // Both bounds only grow with n1.
+        a1max = FirstFailing(a1max + 1, [&](std::int64_t a) { return AllowsFirstAccept(a); }) - 1;
+        r1min = FirstFailing(r1min,
+                             [&](std::int64_t r)
+                             {
+                                 ++work;
+                                 return atAql.Cumulative(r - 1) <= required.dPaAql;
+                             });
+        // Second accept numbers, at least r1 - 1, stay below their limit.
         if (r1min > largestSecondAccept)
             break;
         if (a1max < 0 || (model.bCountsWithinSample && r1min > n1))
@@ -160,7 +193,7 @@ DoublePlanNumbers DoubleDesign::Run()
         if (!(Cost({n1, static_cast<int>(highestA1), static_cast<int>(r1min), static_cast<int>(n2),
                     static_cast<int>(r1min - 1)}) < best))
             continue;
-        for (std::int64_t a1 = 0; a1 <= highestA1; ++a1)
+        for (std::int64_t a1 = 0; a1 <= highestA1 && !Exhausted(); ++a1, ++work)
             vdSearchFirstAcceptNumber(n1, static_cast<int>(a1));
     }
     return result;
@@ -194,6 +227,7 @@ std::int64_t DoubleDesign::SmallestSecondSample(int a1, std::int64_t r1, std::in
 {
     const auto fails = [&](std::int64_t n2)
     {
+        ++work;
         return PaFromFirstSample(atLtpd, acceptedAtLtpd, a1, r1, n2, a2) > required.dPaLtpd ||
                (HasMaximumAql() && PaFromFirstSample(atMaximumAql, acceptedAtMaximumAql, a1, r1, n2,
                                                      a2) > required.dPaAql);
@@ -250,7 +284,7 @@ void DoubleDesign::vdSearchFirstAcceptNumber(int n1, int a1)
         if (model.bCountsWithinSample && r1 > n1)
             return;
         bool progress = false;
-        for (std::int64_t a2 = r1 - 1; a2 < limit; ++a2)
+        for (std::int64_t a2 = r1 - 1; a2 < limit && !Exhausted(); ++a2)
         {
             const auto index = static_cast<std::size_t>(a2);
             if (index >= open.size())

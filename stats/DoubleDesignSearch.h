@@ -9,6 +9,9 @@
 // designed from the same levels and whose cost is below that plan's. The search passes a plan
 // over only where a bound shows that it costs at least as much as the best found; the bounds
 // hold for the cost without curtailing, and steer the search alike under a method of curtailing.
+// Every search ends after a bounded number of steps: where the single plan needs accept numbers
+// in the hundreds and samples in the tens of thousands, it may end there with the best plan
+// found so far (which meets the requirements and costs less than the single plan) or none.
 
 namespace Brosquin
 {
