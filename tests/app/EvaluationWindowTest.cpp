@@ -6,6 +6,7 @@
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/graphics/RecordingCanvas.h"
+#include "tests/support/Pixels.h"
 #include "widgets/DrawingControl.h"
 #include "widgets/PlotControl.h"
 
@@ -16,6 +17,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <cmath>
+#include <tuple>
 
 namespace Brosquin
 {
@@ -387,14 +389,19 @@ TEST_F(EvaluationWindowTest, Screenshots)
     TEvaluationWindow* evaluation = EvaluateTwoPlans();
     ASSERT_NE(evaluation, nullptr);
     evaluation->SubWindow()->showMaximized();
-    for (const auto& [page, name] :
-         {std::pair{TEvaluationWindow::OCCurvePage, "evaluation-oc-curve.png"},
-          std::pair{TEvaluationWindow::PercentilesPage, "evaluation-percentiles.png"}})
+    // The OC curves in the plans' colours, red and blue; the percentiles table in black with its
+    // title in blue and no curve.
+    for (const auto& [page, name, curves] :
+         {std::tuple{TEvaluationWindow::OCCurvePage, "evaluation-oc-curve.png", true},
+          std::tuple{TEvaluationWindow::PercentilesPage, "evaluation-percentiles.png", false}})
     {
         vdShowPage(*evaluation, page);
         QTest::qWait(50);
-        EXPECT_TRUE(evaluation->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") +
-                                            QLatin1String(name)));
+        const QImage shot = evaluation->grab().toImage();
+        EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") + QLatin1String(name)));
+        EXPECT_EQ(PixelsOf(shot, Qt::red) > 1000, curves) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::blue), 200) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::black), 200) << name;
     }
 }
 
