@@ -264,6 +264,8 @@ public:
     std::span<const double> Segment(std::uint32_t i) const;
     bool bDrawingOutOfDate() const { return drawingOutOfDate; }
     bool bModified() const { return modified; }
+    // Forgets the changes made so far, so that bModified tells of the changes made after.
+    void vdClearModified() { modified = false; }
 
 private:
     // The reading of the record's fields; false at the first one that fails.
