@@ -29,6 +29,14 @@ struct CommaNumbers : std::numpunct<char>
     std::string do_grouping() const override { return "\3"; }
 };
 
+template <class Plan>
+std::unique_ptr<SamplingPlan> Single(const char* n, const char* a, const char* lot = nullptr)
+{
+    auto plan = std::make_unique<Plan>();
+    plan->vdDescribe(n, a, 0, lot != nullptr, lot ? lot : "");
+    return plan;
+}
+
 // Files may grow to no more than a few bytes while it lives, as on a full disk.
 class FileSizeLimit
 {
@@ -73,7 +81,7 @@ protected:
     static QByteArray Contents(const QString& path)
     {
         QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return !path.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static void vdWrite(const QString& path, const QByteArray& bytes)
@@ -95,20 +103,17 @@ protected:
         window->vdUpdateDefinitions();
         window->vdUpdateUnits();
         window->vdUpdateCostParameters();
-        auto defectives = std::make_unique<DefectivesSingleSamplingPlan>();
-        defectives->vdDescribe("50", "1", 1, false, "");
-        Session().vdAddPlan(std::move(defectives));
-        auto perUnit = std::make_unique<DefectsPerUnitSingleSamplingPlan>();
-        perUnit->vdDescribe("13", "0", 0, true, "200");
-        perUnit->vdSetChecked(false);
-        Session().vdAddPlan(std::move(perUnit));
+        const auto add = [this](std::unique_ptr<SamplingPlan> plan, bool checked)
+        {
+            plan->vdSetChecked(checked);
+            Session().vdAddPlan(std::move(plan));
+        };
+        add(Single<DefectivesSingleSamplingPlan>("50", "1"), true);
+        add(Single<DefectsPerUnitSingleSamplingPlan>("13", "0", "200"), false);
         auto quantity = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
         quantity->vdDescribe("2.5", "1", "M\xE8tre \"carr\xE9\"", 0, false, "");
-        quantity->vdSetChecked(false);
-        Session().vdAddPlan(std::move(quantity));
-        auto second = std::make_unique<DefectivesSingleSamplingPlan>();
-        second->vdDescribe("125", "3", 0, true, "2000");
-        Session().vdAddPlan(std::move(second));
+        add(std::move(quantity), false);
+        add(Single<DefectivesSingleSamplingPlan>("125", "3", "2000"), true);
         list->vdRefreshList(1);
         list->SubWindow()->setGeometry(30, 40, 700, 260);
         table->setColumnWidth(2, 300);
@@ -337,17 +342,30 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
     vdBuildSession();
     const QString good = PathOf(QStringLiteral("good.vlx"));
     ASSERT_TRUE(SaveAs(good));
-    QByteArray corrupt = Contents(good);
-    corrupt.chop(2);
-    const QString missing = PathOf(QStringLiteral("missing.vlx"));
-    const QString foreign = PathOf(QStringLiteral("foreign.vlx"));
-    const QString newer = PathOf(QStringLiteral("newer.vlx"));
-    const QString corrupted = PathOf(QStringLiteral("corrupted.vlx"));
-    vdWrite(foreign, "\"VELTRAME\" 2.0 \n");
-    vdWrite(newer, QByteArray(Contents(good)).replace("2.0", "2.1"));
-    vdWrite(corrupted, corrupt + "7\n"); // a window of no known kind
-    for (const QString& path : {missing, foreign, newer, corrupted})
+    const QByteArray file = Contents(good);
+    const QString asked = "Do you want to save current session first?";
+    // A file that is no session file, or one of a later version, is refused before the question.
+    const struct
     {
+        QString name;
+        QByteArray contents;
+        QStringList messages;
+        bool kept; // among the recent files
+    } files[] = {
+        {"missing.vlx", {}, {"Could not find file."}, false},
+        {"foreign.vlx", "\"VELTRAME\" 2.0 \n", {"File is not a Veltrame data file."}, false},
+        {"newer.vlx",
+         QByteArray(file).replace("2.0", "2.1"),
+         {"File is from more recent version of Veltrame and cannot be read."},
+         true},
+        // A window of no known kind.
+        {"corrupted.vlx", file.chopped(2) + "7\n", {asked, "File is corrupted and could not be read."}, false},
+    };
+    for (const auto& [name, contents, messages, kept] : files)
+    {
+        const QString path = PathOf(name);
+        if (!contents.isEmpty())
+            vdWrite(path, contents);
         window.reset();
         StoredSettings().setValue("1", path);
         window = CreateMainWindow({});
@@ -357,30 +375,13 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
         vdBuildSession();
         const QStringList before = Shown();
         user.vdClearRecords();
-        if (path == corrupted)
+        if (messages.front() == asked)
             user.vdQueueAnswer(MessageAnswer::No);
         window->vdOpenSessionFile(path);
-        EXPECT_EQ(Shown(), before) << path.toStdString();
-        EXPECT_EQ(RecentFiles().contains(path), path == newer) << path.toStdString();
+        EXPECT_EQ(MessageTexts(), messages) << name.toStdString();
+        EXPECT_EQ(Shown(), before) << name.toStdString();
+        EXPECT_EQ(RecentFiles().contains(path), kept) << name.toStdString();
     }
-    // Only the corrupted file got as far as the question.
-    EXPECT_EQ(MessageTexts(), (QStringList{"Do you want to save current session first?",
-                                           "File is corrupted and could not be read."}));
-}
-
-TEST_F(SessionFileCommandsTest, RefusalsSayWhy)
-{
-    const QString foreign = PathOf(QStringLiteral("foreign.vlx"));
-    const QString newer = PathOf(QStringLiteral("newer.vlx"));
-    vdWrite(foreign, "Veltrame 2.0 \n");
-    vdWrite(newer, "\"Veltrame\" 2.1 \n");
-    window->vdSetSessionModified();
-    for (const QString& path : {PathOf(QStringLiteral("missing.vlx")), foreign, newer})
-        window->vdOpenSessionFile(path);
-    EXPECT_EQ(MessageTexts(),
-              (QStringList{"Could not find file.", "File is not a Veltrame data file.",
-                           "File is from more recent version of Veltrame and cannot be read."}))
-        << "refused before the question";
 }
 
 TEST_F(SessionFileCommandsTest, ASaveAnsweredBeforeOpeningTheSameFileOpensWhatWasSaved)
