@@ -248,7 +248,7 @@ void Interval::SetMessage(ReferenceString* shared)
 void Interval::SetMessage(const char* text)
 {
     vdSetKind(IntervalMessage, 0.0, 0.0);
-    message = new ReferenceString(text, 80);
+    message = NewMessage(text);
 }
 
 void Interval::SetError(int n)
@@ -264,7 +264,7 @@ void Interval::AppendMessage(const char* text)
     }
     if (message == nullptr)
     {
-        message = new ReferenceString(text, 80);
+        message = NewMessage(text);
     }
     else
     {
