@@ -1,6 +1,7 @@
 #include "app/MainMDIWindow.h"
 #include "app/MdiChild.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/ModalDialogDriver.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -8,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
@@ -398,7 +401,7 @@ TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
 {
     for (const char* item :
          {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
-          "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem", "HelpAboutItem"})
+          "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem"})
         Item(item)->trigger();
     EXPECT_EQ(MessageTexts(),
               (QStringList{"Open is not available in this version.",
@@ -408,9 +411,36 @@ TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
                            "Definitions of AQL and LTPD is not available in this version.",
                            "Units for Defective Units and Defects Per Unit is not available in "
                            "this version.",
-                           "Cost Parameters is not available in this version.",
-                           "About is not available in this version."}));
+                           "Cost Parameters is not available in this version."}));
     EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+}
+
+// Help > About: OK has the focus, Enter and Escape close the box, and Help opens its topic.
+TEST_F(MainMDIWindowTest, AboutBoxClosesWithEnterOrEscape)
+{
+    ModalDialogDriver driver;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+        driver.vdQueue(
+            [key](QDialog& about)
+            {
+                EXPECT_EQ(about.windowTitle(), "About");
+                auto& ok = ModalDialogDriver::ControlOf<QPushButton>(about, "OkButton");
+                EXPECT_EQ(about.focusWidget(), &ok);
+                QTest::keyClick(&ok, key);
+                EXPECT_FALSE(about.isVisible());
+            });
+    driver.vdQueue(
+        [](QDialog& about)
+        {
+            EXPECT_TRUE(about.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/about-box.png")));
+            ModalDialogDriver::ControlOf<QPushButton>(about, "HelpButton").click();
+            about.accept();
+        });
+    for (int run = 0; run < 3; ++run)
+        Item("HelpAboutItem")->trigger();
+    ASSERT_EQ(user.HelpRequests().size(), 1u);
+    EXPECT_EQ(user.HelpRequests().front().context, 91);
+    EXPECT_TRUE(user.Messages().empty());
 }
 
 TEST_F(MainMDIWindowTest, Screenshot)
