@@ -9,7 +9,8 @@ namespace Brosquin
 
 ErrorNode::ErrorNode(const char* text, const char* appended) : message(NewMessage(text))
 {
-    if (appended != nullptr)
+    // Not onto the shared message that stands in when memory is exhausted.
+    if (appended != nullptr && message->ReferenceCount() == 1)
         *message += appended;
 }
 

@@ -5,13 +5,13 @@
 #include "core/Function.h"
 #include "core/ListPointers.h"
 #include "core/Property.h"
-#include "core/ReferenceString.h"
 #include "core/String.h"
 #include "core/Symbol.h"
 #include "core/UnaryOperator.h"
 #include "core/VariableReference.h"
 
 #include <cstring>
+#include <string>
 
 namespace Brosquin
 {
@@ -391,13 +391,8 @@ ExpressionNode* Expression::ParseProperty(const ListPointers& tokens, std::int32
     if (name->Kind() != KindVariable || last - first != 3)
         return NewNode<ErrorNode>("Illegal property for variable: ", variable);
     if (const char* refusal = CheckProperty(variable, name->Name()))
-    {
-        auto* error = NewNode<ErrorNode>(refusal, variable);
-        *error->Message() += "{";
-        *error->Message() += name->Name();
-        *error->Message() += "}";
-        return error;
-    }
+        return NewNode<ErrorNode>(refusal,
+                                  (std::string(variable) + "{" + name->Name() + "}").c_str());
     property->vdSetPropertyName(name->Name());
     return property;
 }

@@ -25,6 +25,9 @@ enum IntervalKind : std::uint32_t
 inline constexpr double IntervalInfinityBound = 1e154;
 // Nonzero ends of smaller magnitude are rounded outward to this or to 0.
 inline constexpr double IntervalTinyBound = 2e-154;
+// A union of more pieces becomes the one interval that holds them all, so that operations on
+// unions, which combine every piece with every other, keep their work bounded.
+inline constexpr std::uint32_t IntervalPieceLimit = 32;
 // Stands for an infinite end where an end is passed or returned as a number.
 inline constexpr double IntervalInfinityValue = 1e200;
 
@@ -162,6 +165,9 @@ private:
     void vdUniteSingle(const Interval& other);
     void vdUniteIntoUnion(const Interval& piece);
     void vdCollapseSinglePiece();
+    void vdCollapseToHull();
+    // The single interval from hullLower to hullUpper, either end missing when flagged.
+    void vdSetHull(bool noLower, bool noUpper, double hullLower, double hullUpper);
 
     IntervalKind kind = IntervalBounded;
     double lower = 0.0;

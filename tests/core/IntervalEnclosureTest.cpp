@@ -12,6 +12,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // Every interval operation against 50-digit values: for random intervals of every kind and
 // random points in them (ends included), the true value at the point lies in the result wherever
@@ -171,9 +172,9 @@ template <class Apply> bool DefinedAt(Apply apply)
     return value.Message() == nullptr;
 }
 
-TEST(IntervalEnclosure, OneArgumentFunctions)
+const std::vector<OneArgument>& OneArgumentOperations()
 {
-    const OneArgument operations[] = {
+    static const std::vector<OneArgument> operations = {
         {"Log", &Interval::Log, &Real::Log, [](const Big& x) { return log(x); }, 1e10},
         {"Log10", &Interval::Log10, &Real::Log10, [](const Big& x) { return log10(x); }, 1e10},
         {"Exponential", &Interval::Exponential, &Real::Exponential,
@@ -208,29 +209,38 @@ TEST(IntervalEnclosure, OneArgumentFunctions)
         {"NormalDistribution", &Interval::NormalDistribution, &Real::NormalDistribution, Phi, 40},
         {"Negate", nullptr, &Real::Negate, [](const Big& x) { return -x; }, 1e100},
     };
-    Sampler sampler(1);
-    for (const OneArgument& operation : operations)
-        for (int trial = 0; trial < 150; ++trial)
-        {
-            const Interval argument = sampler.Any(operation.scale);
-            Interval result = argument;
-            if (operation.interval != nullptr)
-                (result.*operation.interval)();
-            else
-                result.Negate();
-            for (int i = 0; i < 4; ++i)
-            {
-                const double x = sampler.PointIn(argument, operation.scale);
-                if (!DefinedAt([&](Real& value) { ((value = RealOf(x)).*operation.real)(); }))
-                    continue;
-                ASSERT_TRUE(Holds(result, operation.reference(Big(x))))
-                    << operation.name << " of " << Show(argument) << " at " << x << " gives "
-                    << Show(result);
-            }
-        }
+    return operations;
 }
 
-TEST(IntervalEnclosure, TwoArgumentOperations)
+class IntervalEnclosureOfOne : public ::testing::TestWithParam<std::size_t>
+{
+};
+
+TEST_P(IntervalEnclosureOfOne, HoldsTheValueAtEveryPoint)
+{
+    const OneArgument& operation = OneArgumentOperations()[GetParam()];
+    Sampler sampler(static_cast<unsigned>(GetParam()));
+    for (int trial = 0; trial < 150; ++trial)
+    {
+        const Interval argument = sampler.Any(operation.scale);
+        Interval result = argument;
+        if (operation.interval != nullptr)
+            (result.*operation.interval)();
+        else
+            result.Negate();
+        for (int i = 0; i < 4; ++i)
+        {
+            const double x = sampler.PointIn(argument, operation.scale);
+            if (!DefinedAt([&](Real& value) { ((value = RealOf(x)).*operation.real)(); }))
+                continue;
+            ASSERT_TRUE(Holds(result, operation.reference(Big(x))))
+                << operation.name << " of " << Show(argument) << " at " << x << " gives "
+                << Show(result);
+        }
+    }
+}
+
+const std::vector<TwoArguments>& TwoArgumentOperations()
 {
     const auto power = [](const Big& x, const Big& y)
     {
@@ -241,17 +251,17 @@ TEST(IntervalEnclosure, TwoArgumentOperations)
     };
     const auto fraction = [](const Big& x, const Big& s)
     { return Phi((x - 1) / (2 * s)) + Phi((-1 - x) / (2 * s)); };
-    const TwoArguments operations[] = {
-        {"+", &Interval::operator+=, &Real::operator+=,
+    static const std::vector<TwoArguments> operations = {
+        {"Sum", &Interval::operator+=, &Real::operator+=,
          [](const Big& x, const Big& y) { return x + y; }, 1e150},
-        {"-", &Interval::operator-=, &Real::operator-=,
+        {"Difference", &Interval::operator-=, &Real::operator-=,
          [](const Big& x, const Big& y) { return x - y; }, 1e150},
-        {"*", &Interval::operator*=, &Real::operator*=,
+        {"Product", &Interval::operator*=, &Real::operator*=,
          [](const Big& x, const Big& y) { return x * y; }, 1e75},
-        {"/", &Interval::operator/=, &Real::operator/=,
+        {"Quotient", &Interval::operator/=, &Real::operator/=,
          [](const Big& x, const Big& y) { return x / y; }, 1e75},
-        {"^", &Interval::Power, &Real::Power, power, 4},
-        {"^", &Interval::Power, &Real::Power, power, 100},
+        {"Power", &Interval::Power, &Real::Power, power, 4},
+        {"Power", &Interval::Power, &Real::Power, power, 100},
         {"Beta", &Interval::Beta, &Real::Beta,
          [](const Big& x, const Big& y) { return boost::math::beta(x, y); }, 50},
         {"LogBeta", &Interval::LogBeta, &Real::LogBeta,
@@ -263,26 +273,50 @@ TEST(IntervalEnclosure, TwoArgumentOperations)
         {"NormalFractionDefective", &Interval::NormalFractionDefective,
          &Real::NormalFractionDefective, fraction, 4},
     };
-    Sampler sampler(2);
-    for (const TwoArguments& operation : operations)
-        for (int trial = 0; trial < 150; ++trial)
-        {
-            const Interval x = sampler.Any(operation.scale), y = sampler.Any(operation.scale);
-            Interval result = x;
-            (result.*operation.interval)(y);
-            for (int i = 0; i < 4; ++i)
-            {
-                const double a = sampler.PointIn(x, operation.scale);
-                const double b = sampler.PointIn(y, operation.scale);
-                if (!DefinedAt([&](Real& value)
-                               { ((value = RealOf(a)).*operation.real)(RealOf(b)); }))
-                    continue;
-                ASSERT_TRUE(Holds(result, operation.reference(Big(a), Big(b))))
-                    << Show(x) << " " << operation.name << " " << Show(y) << " at " << a << ", "
-                    << b << " gives " << Show(result);
-            }
-        }
+    return operations;
 }
+
+class IntervalEnclosureOfTwo : public ::testing::TestWithParam<std::size_t>
+{
+};
+
+TEST_P(IntervalEnclosureOfTwo, HoldsTheValueAtEveryPairOfPoints)
+{
+    const TwoArguments& operation = TwoArgumentOperations()[GetParam()];
+    Sampler sampler(static_cast<unsigned>(100 + GetParam()));
+    for (int trial = 0; trial < 150; ++trial)
+    {
+        const Interval x = sampler.Any(operation.scale), y = sampler.Any(operation.scale);
+        Interval result = x;
+        (result.*operation.interval)(y);
+        for (int i = 0; i < 4; ++i)
+        {
+            const double a = sampler.PointIn(x, operation.scale);
+            const double b = sampler.PointIn(y, operation.scale);
+            if (!DefinedAt([&](Real& value) { ((value = RealOf(a)).*operation.real)(RealOf(b)); }))
+                continue;
+            ASSERT_TRUE(Holds(result, operation.reference(Big(a), Big(b))))
+                << Show(x) << " " << operation.name << " " << Show(y) << " at " << a << ", " << b
+                << " gives " << Show(result);
+        }
+    }
+}
+
+// One test per operation and scale, named after them.
+template <class Table> std::string OperationName(const Table& table, std::size_t index)
+{
+    return std::string(table[index].name) + "_" + std::to_string(index);
+}
+
+INSTANTIATE_TEST_SUITE_P(IntervalEnclosure, IntervalEnclosureOfOne,
+                         ::testing::Range<std::size_t>(0, OneArgumentOperations().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info)
+                         { return OperationName(OneArgumentOperations(), info.param); });
+
+INSTANTIATE_TEST_SUITE_P(IntervalEnclosure, IntervalEnclosureOfTwo,
+                         ::testing::Range<std::size_t>(0, TwoArgumentOperations().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info)
+                         { return OperationName(TwoArgumentOperations(), info.param); });
 
 } // namespace
 } // namespace Brosquin

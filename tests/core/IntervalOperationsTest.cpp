@@ -100,6 +100,14 @@ TEST(IntervalArithmetic, HalfLinesUnionsAndMessages)
     };
     for (const auto& [result, expected] : cases)
         EXPECT_EQ(Describe(result), expected);
+
+    // Past 32 pieces a union becomes the one interval that holds them.
+    Interval points = Point(0);
+    for (int i = 1; i < 32; ++i)
+        points.Union(Point(2 * i));
+    EXPECT_EQ(points.PieceCount(), 32u);
+    points.Union(Ends(-inf, -10));
+    EXPECT_EQ(Describe(points), "[-inf, 62]");
 }
 
 TEST(IntervalArithmetic, Powers)
