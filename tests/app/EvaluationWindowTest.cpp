@@ -6,6 +6,7 @@
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/graphics/RecordingCanvas.h"
+#include "tests/support/Pixels.h"
 #include "widgets/DrawingControl.h"
 #include "widgets/PlotControl.h"
 
@@ -13,8 +14,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <cmath>
+#include <tuple>
 
 namespace Brosquin
 {
@@ -386,24 +389,21 @@ TEST_F(EvaluationWindowTest, Screenshots)
     TEvaluationWindow* evaluation = EvaluateTwoPlans();
     ASSERT_NE(evaluation, nullptr);
     evaluation->SubWindow()->showMaximized();
-    for (const auto& [page, name] :
-         {std::pair{TEvaluationWindow::OCCurvePage, "evaluation-oc-curve.png"},
-          std::pair{TEvaluationWindow::PercentilesPage, "evaluation-percentiles.png"}})
+    // The OC curves in the plans' colours, red and blue; the percentiles table in black with its
+    // title in blue and no curve.
+    for (const auto& [page, name, curves] :
+         {std::tuple{TEvaluationWindow::OCCurvePage, "evaluation-oc-curve.png", true},
+          std::tuple{TEvaluationWindow::PercentilesPage, "evaluation-percentiles.png", false}})
     {
         vdShowPage(*evaluation, page);
         QTest::qWait(50);
-        EXPECT_TRUE(evaluation->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") +
-                                            QLatin1String(name)));
+        const QImage shot = evaluation->grab().toImage();
+        EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") + QLatin1String(name)));
+        EXPECT_EQ(PixelsOf(shot, Qt::red) > 1000, curves) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::blue), 200) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::black), 200) << name;
     }
 }
-
-} // namespace
-} // namespace Brosquin
-
-namespace Brosquin
-{
-namespace
-{
 
 // On a 1280 x 900 screen the main window opens at 853 x 600, narrower than the plan list and
 // lower than an evaluation window: the area scrolls, so each one's last button can be reached.
@@ -424,9 +424,8 @@ TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
         return area->viewport()->rect().contains(place);
     };
     // The bottom right-hand button of each.
-    for (const auto& [child, name] :
-         {std::pair<QWidget*, const char*>{list, "UncheckAllBitBtn"},
-          std::pair<QWidget*, const char*>{evaluation, "HelpButton"}})
+    for (const auto& [child, name] : {std::pair<QWidget*, const char*>{list, "UncheckAllBitBtn"},
+                                      std::pair<QWidget*, const char*>{evaluation, "HelpButton"}})
     {
         const QPushButton* button = ButtonOf(child, name);
         ASSERT_NE(button, nullptr);
@@ -439,17 +438,9 @@ TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
         QTest::qWait(20);
         EXPECT_TRUE(inView(button)) << name;
     }
-    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR
-                                                   "/small-screen-scrolled.png")));
+    EXPECT_TRUE(
+        window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/small-screen-scrolled.png")));
 }
-
-} // namespace
-} // namespace Brosquin
-
-namespace Brosquin
-{
-namespace
-{
 
 class PlanChoiceTest : public EvaluationWindowTest
 {
@@ -521,8 +512,8 @@ TEST_F(PlanChoiceTest, AddPlanOffersThePlansOfTheSameCharacteristicInSessionOrde
                       (QStringList{"Single: n=50, a=1 for Defective Units",
                                    "Single: n=125, a=3 for Defective Units"}));
             In<QPushButton>(dialog, "HelpButton").click();
-            EXPECT_TRUE(dialog.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR
-                                                          "/add-plans-dialog.png")));
+            EXPECT_TRUE(
+                dialog.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/add-plans-dialog.png")));
             In<QPushButton>(dialog, "CancelButton").click();
         });
     ButtonOf(evaluation, "AddPlanButton")->click();
@@ -603,8 +594,8 @@ TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
         {"5", "5", "5", "Minimum value must be less than maximum value.", "MinimumEditControl"},
         {"0", "150", "5", "Maximum value cannot be above 100.", "MaximumEditControl"},
     };
-    const auto fill = [](QDialog& dialog, const char* minimum, const char* maximum,
-                         const char* intervals)
+    const auto fill =
+        [](QDialog& dialog, const char* minimum, const char* maximum, const char* intervals)
     {
         In<QLineEdit>(dialog, "MinimumEditControl").setText(QLatin1String(minimum));
         In<QLineEdit>(dialog, "MaximumEditControl").setText(QLatin1String(maximum));
@@ -617,8 +608,8 @@ TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
             EXPECT_EQ(In<QLabel>(dialog, "UnitsLabel").text(), "In Percent Defective");
             EXPECT_EQ(In<QLineEdit>(dialog, "MinimumEditControl").text(),
                       QString::fromLatin1(evaluationList.TableMinimum().Text(15, true)));
-            EXPECT_TRUE(dialog.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR
-                                                          "/table-range.png")));
+            EXPECT_TRUE(
+                dialog.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/table-range.png")));
             for (const Refusal& refusal : refusals)
             {
                 fill(dialog, refusal.minimum, refusal.maximum, refusal.intervals);
@@ -664,6 +655,45 @@ TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
     for (const QString& level : levels)
         EXPECT_TRUE(drawn.contains(level)) << level.toStdString();
     EXPECT_EQ(user.Messages().size(), std::size(refusals));
+}
+
+// The plot options of an evaluation plot open at their page's help topic, and OK changes the
+// plot the window shows.
+TEST_F(EvaluationWindowTest, PlotOptionsChangeTheShownPlot)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    auto* oc = static_cast<TPlotControl*>(evaluation->Component(TEvaluationWindow::OCCurvePage));
+    const Drawing* before = oc->ShownDrawing();
+    driver.vdQueue(
+        [this](QDialog& dialog)
+        {
+            EXPECT_FALSE(In<QGroupBox>(dialog, "XAxisScaleGroupBox1").isHidden());
+            EXPECT_EQ(In<QTabBar>(dialog, "LinesTabControl").count(), 2);
+            EXPECT_TRUE(In<QGroupBox>(dialog, "LineValueGroupBox").isHidden());
+            auto& pages = In<QTabWidget>(dialog, "PageControl");
+            QList<int> topics;
+            for (int page = 0; page < pages.count(); ++page)
+                if (pages.isTabVisible(page))
+                {
+                    pages.setCurrentIndex(page);
+                    In<QPushButton>(dialog, "HelpButton").click();
+                    topics.append(user.HelpRequests().back().context);
+                }
+            EXPECT_EQ(topics, (QList<int>{601, 602, 603, 604, 605, 606, 609}));
+            In<QLineEdit>(dialog, "MainTitleEditControl").setText("Two Plans");
+            In<QLineEdit>(dialog, "XAxisScaleMaximumValueEdit").setText("5");
+            In<QPushButton>(dialog, "OkButton").click();
+        });
+    for (QAction* item : oc->PopupMenu()->actions())
+        if (item->text() == "Plot &Options...")
+            item->trigger();
+    const Plot& plot = *oc->ShownPlot();
+    EXPECT_STREQ(plot.MainTitle().Text(), "Two Plans");
+    EXPECT_EQ(plot.XAxisMaximum().dValue(), 5.0);
+    EXPECT_NE(oc->ShownDrawing(), before);
+    EXPECT_TRUE(window->IsSessionModified());
+    EXPECT_TRUE(user.Messages().empty());
 }
 
 } // namespace

@@ -10,8 +10,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QShortcut>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -399,9 +399,8 @@ TEST_F(MainMDIWindowTest, HelpMenuOpensTheHelpAtItsTopicsAndTheHomePage)
 
 TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
 {
-    for (const char* item :
-         {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
-          "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem"})
+    for (const char* item : {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
+                             "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem"})
         Item(item)->trigger();
     EXPECT_EQ(MessageTexts(),
               (QStringList{"Open is not available in this version.",
@@ -445,10 +444,20 @@ TEST_F(MainMDIWindowTest, AboutBoxClosesWithEnterOrEscape)
 
 TEST_F(MainMDIWindowTest, Screenshot)
 {
-    AddChild(new FakeEvaluationWindow(log), "Evaluation");
+    QMdiSubWindow* child = AddChild(new FakeEvaluationWindow(log), "Evaluation");
     window->resize(1000, 560);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/main-window.png")));
+    const QImage shot = window->grab().toImage();
+    EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/main-window.png")));
+    EXPECT_EQ(shot.size(), QSize(1000, 560));
+    // The child window stands out of the area's background in its top left-hand corner.
+    QMdiArea* area = window->MdiArea();
+    const QRgb background = area->background().color().rgb();
+    const QPoint inChild = child->mapTo(window.get(), child->rect().center());
+    const QPoint beside = area->viewport()->mapTo(window.get(), area->viewport()->rect().center());
+    ASSERT_FALSE(child->geometry().contains(area->viewport()->rect().center()));
+    EXPECT_NE(shot.pixel(inChild), background);
+    EXPECT_EQ(shot.pixel(beside), background);
 }
 
 } // namespace

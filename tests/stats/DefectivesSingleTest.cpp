@@ -45,16 +45,6 @@ double EnumeratedAsn(int n, int c, int method,
     return expected;
 }
 
-TEST(DefectivesSingleTest, ProbabilityOfAcceptance)
-{
-    EXPECT_EQ(DefectivesSingleProbabilityAcceptance(0.0, 10, 0), 1.0);
-    EXPECT_EQ(DefectivesSingleProbabilityAcceptance(1.0, 10, 0), 0.0);
-    EXPECT_DOUBLE_EQ(DefectivesSingleProbabilityAcceptance(0.1, 20, 4),
-                     BinomialCumulative(4, 20, 0.1));
-    EXPECT_DOUBLE_EQ(DefectivesSingleProbabilityAcceptanceFiniteLot(30, 50, 2, 1000),
-                     HypergeometricCumulative(2, 50, 30, 1000));
-}
-
 TEST(DefectivesSingleTest, AverageSampleNumberAtTheEnds)
 {
     EXPECT_EQ(DefectivesSingleAverageSampleNumber(0.0, 50, 3, 1), 47.0);
