@@ -8,6 +8,7 @@
 #include "widgets/DrawingControl.h"
 #include "widgets/PlotControl.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -169,6 +170,7 @@ TEST_F(PlotOptionsTest, CodesOpenThePageAndTabOfWhatWasClicked)
         {4, Dialog::AxisStylePage, nullptr, 0, nullptr, nullptr},
         {5, Dialog::KeyPage, nullptr, 0, nullptr, nullptr},
         {1002, Dialog::LinePage, "LinesTabControl", 1, "LineLabelEdit", "Line B"},
+        {2001, Dialog::OffAxisPage, "OffAxisTabControl", 0, "OffAxisNameEdit", "n"},
         {2002, Dialog::OffAxisPage, "OffAxisTabControl", 1, "OffAxisNameEdit", "c"},
         {3001, Dialog::CommentsPage, "CommentsTabControl", 0, "CommentsTextEdit", "First comment"},
         // Codes that name nothing shown open the Title page.
@@ -261,6 +263,17 @@ TEST_F(PlotOptionsTest, LoadsEveryPageFromThePlot)
         EXPECT_EQ(List(*dialog, "LinePointStyleComboBox").currentIndex(), line.pointStyle);
         EXPECT_EQ(List(*dialog, "LinePointSizeComboBox").currentText(), line.pointSize);
     }
+    // The Lines page on the line with plus signs, and the list of point styles drawn open.
+    lines.setCurrentIndex(1);
+    QComboBox& pointStyles = List(*dialog, "LinePointStyleComboBox");
+    Find<QTabWidget>(*dialog, "PageControl").setCurrentIndex(Dialog::LinePage);
+    pointStyles.showPopup();
+    QWidget* popup = pointStyles.view()->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    EXPECT_GE(pointStyles.view()->height(), 9 * 16);
+    EXPECT_TRUE(
+        popup->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/plot-options-point-styles.png")));
+    pointStyles.hidePopup();
     for (int page = Dialog::TitlePage; page < Dialog::PageCount; ++page)
     {
         Find<QTabWidget>(*dialog, "PageControl").setCurrentIndex(page);
