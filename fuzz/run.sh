@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# run.sh [seconds]: builds the session file fuzzer with clang, libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-fuzz/ and runs it for that long (default 600) on a working
-# copy of the seed corpus; new inputs it finds stay in build-fuzz/corpus, crashes in
-# build-fuzz/findings.
+# run.sh [formula|session-file] [seconds] [libFuzzer options...]: builds that fuzzer (the formula
+# engine by default, or the session file's readers) with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) in build-fuzz/ and fuzzes for that many seconds (default 600),
+# starting from a copy of its seed corpus. Findings are written to build-fuzz/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+out=$root/build-fuzz
+fuzzer=formula
+case ${1:-} in
+  formula | session-file) fuzzer=$1; shift ;;
+esac
 seconds=${1:-600}
-dir=$root/build-fuzz
-CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVELTRAME_FUZZ=ON >/dev/null
-cmake --build "$dir" --target session_file_fuzzer
-mkdir -p "$dir/corpus" "$dir/findings"
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-"$dir/fuzz/session_file_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-  -artifact_prefix="$dir/findings/" "$dir/corpus" "$root/fuzz/corpus"
+shift || true
+case $fuzzer in
+  formula) target=FormulaFuzzTarget; seeds=seeds; options=(-max_len=4096 -dict="$root/fuzz/formula.dict") ;;
+  session-file) target=SessionFileFuzzTarget; seeds=session-file-seeds; options=(-max_len=16384) ;;
+esac
+flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$root")
+mkdir -p "$out/objects" "$out/$fuzzer-corpus"
+rm -f "$out"/objects/*.o "$out/engine.a"
+# The plain C++ folders as an archive, so that only what the fuzzer calls is linked.
+for source in "$root"/stats/*.cpp "$root"/core/*.cpp "$root"/graphics/*.cpp "$root"/plans/*.cpp; do
+  name=$(basename "$(dirname "$source")")_$(basename "$source" .cpp)
+  clang++ "${flags[@]/-fsanitize=fuzzer,/-fsanitize=fuzzer-no-link,}" -c "$source" \
+    -o "$out/objects/$name.o"
+done
+ar rcs "$out/engine.a" "$out"/objects/*.o
+clang++ "${flags[@]}" "$root/fuzz/$target.cpp" "$out/engine.a" -o "$out/$fuzzer-fuzzer"
+cp -n "$root/fuzz/$seeds"/* "$out/$fuzzer-corpus/"
+cd "$out"
+"./$fuzzer-fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "${options[@]}" "$@" \
+  "$fuzzer-corpus"

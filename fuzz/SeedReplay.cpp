@@ -1,30 +1,31 @@
-// Runs the fuzzer's entry on every file of a folder, as a quick check built without libFuzzer.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <string>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-int main(int argc, char* argv[])
+// Feeds every file of the seed corpus to the fuzz target once, as a quick check that needs no
+// fuzzing engine.
+int main(int argc, char** argv)
 {
     if (argc != 2)
     {
-        std::cerr << "usage: " << argv[0] << " <corpus folder>\n";
+        std::cerr << "usage: " << argv[0] << " <corpus directory>\n";
         return 2;
     }
-    int count = 0;
+    int inputs = 0;
     for (const auto& entry : std::filesystem::directory_iterator(argv[1]))
     {
         std::ifstream file(entry.path(), std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(file)),
-                                std::istreambuf_iterator<char>());
+        const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
+                                      std::istreambuf_iterator<char>());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-        ++count;
+        ++inputs;
     }
-    std::cout << count << " inputs\n";
-    return count > 0 ? 0 : 1;
+    std::cout << inputs << " inputs\n";
+    return inputs > 0 ? 0 : 1;
 }
