@@ -2,7 +2,6 @@
 
 #include "app/MdiChild.h"
 #include "app/NotAvailable.h"
-#include "plans/SessionFile.h"
 #include "app/RecentFilesMenu.h"
 #include "app/Settings.h"
 #include "app/ToolBarGlyphs.h"
@@ -10,6 +9,7 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SessionFile.h"
 #include "platform/ApplicationPrinter.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"

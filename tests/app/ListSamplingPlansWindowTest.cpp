@@ -19,7 +19,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
-#include <sstream>
 
 namespace Brosquin
 {
@@ -335,28 +334,6 @@ TEST_F(ListSamplingPlansWindowTest, RowsAndCaptionsFollowTheDefinitionsUnitsAndA
     EXPECT_EQ(table->rowCount(), 0);
     EXPECT_EQ(list->Session().Count(), 0u);
     EXPECT_FALSE(window->IsSessionModified());
-}
-
-TEST_F(ListSamplingPlansWindowTest, TheWindowRecordKeepsStatePlaceSizeAndColumns)
-{
-    list->SubWindow()->setGeometry(35, 25, 700, 300);
-    table->setColumnWidth(2, 250);
-    std::ostringstream out;
-    list->vdWriteToStream(out);
-    EXPECT_EQ(out.str(), "1 0 25 35 300 700 20 120 250 75 75 60 120 70\n");
-
-    list->vdReset();
-    list->vdApplyRecord({{0, 25, 35, 300, 700}, {20, 120, 250, 75, 75, 60, 120, 70}});
-    EXPECT_EQ(list->SubWindow()->geometry(), QRect(35, 25, 700, 300));
-    EXPECT_EQ(table->columnWidth(2), 250);
-
-    list->SubWindow()->showMaximized();
-    out.str("");
-    list->vdWriteToStream(out);
-    EXPECT_EQ(out.str().substr(0, 4), "1 2 ");
-    list->vdReset();
-    list->vdApplyRecord({{2, 0, 0, 0, 0}, {}});
-    EXPECT_TRUE(list->SubWindow()->isMaximized());
 }
 
 TEST_F(ListSamplingPlansWindowTest, CommandsThatComeLaterSaySo)
