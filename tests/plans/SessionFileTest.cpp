@@ -173,6 +173,20 @@ TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
     EXPECT_EQ(first.layout.tableSizes[2], SizeMode::Size300);
     EXPECT_EQ(contents->session->ListenerCount(), 2u);
 
+    // Every symbol and units row.
+    for (int symbol = 0; symbol < SamplingPlanDefinitions::SymbolCount; ++symbol)
+        for (int units = 0; units < UnitsTable::RowCount; ++units)
+        {
+            ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.95", "0.10", symbol, message), 0);
+            DefectivesSamplingPlan::Units().SetCurrentIndex(units);
+            DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(2 - units);
+            const std::string settings = SessionFileText(session, {});
+            SamplingPlanDefinitions::vdReset();
+            const auto read = Read(settings);
+            ASSERT_NE(read, nullptr);
+            EXPECT_EQ(SessionFileText(*read->session, {}), settings);
+        }
+
     // A file of an earlier version reads with the same layout; a later one is refused.
     std::string older = file;
     EXPECT_NE(Read(older.replace(older.find("2.0"), 3, "1.5")), nullptr);
