@@ -4,14 +4,15 @@
 #include "app/CommandPanel.h"
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
-#include "app/NotAvailable.h"
-#include "graphics/qt/DrawingControl.h"
-#include "graphics/qt/PlotControl.h"
+#include "app/dialogs/SelectSamplingPlanDialog.h"
+#include "app/dialogs/TableOptionsDialogBox.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -280,18 +281,26 @@ void TEvaluationWindow::AddPlanButtonClick()
     if (first == nullptr)
         return;
     const SamplingPlanSession& session = planList.Session();
-    const std::uint8_t characteristic = first->CharacteristicId();
-    bool bCandidate = false;
-    for (std::uint32_t index = 1; index <= session.Count() && !bCandidate; ++index)
-        bCandidate =
-            session.Plan(index)->CharacteristicId() == characteristic && !Shows(*pList, index);
-    if (!bCandidate)
+    std::vector<std::uint32_t> candidates;
+    for (std::uint32_t index = 1; index <= session.Count(); ++index)
+        if (session.Plan(index)->CharacteristicId() == first->CharacteristicId() &&
+            !Shows(*pList, index))
+            candidates.push_back(index);
+    if (candidates.empty())
     {
         UserInteraction::Current().MessageBox(
             tr("No sampling plans of same characteristic that can be added."), tr("Error"));
         return;
     }
-    vdShowNotAvailable(tr("&Add Plan"));
+    TSelectSamplingPlanDialog dialog(this, true, candidates, session, kAddPlansHelpContext);
+    dialog.setWindowTitle(tr("Add Selected Sampling Plans"));
+    if (dialog.exec() != QDialog::Accepted || dialog.CheckedCount() == 0 || !pList)
+        return;
+    const WaitCursor hourglass;
+    for (std::size_t k = 0; k < candidates.size(); ++k)
+        if (dialog.IsChecked(static_cast<int>(k)))
+            pList->vdAddPlan(candidates[k]);
+    vdRedraw();
 }
 
 void TEvaluationWindow::RemovePlanButtonClick()
@@ -303,7 +312,28 @@ void TEvaluationWindow::RemovePlanButtonClick()
         UserInteraction::Current().MessageBox(tr("Cannot remove last sampling plan."), tr("Error"));
         return;
     }
-    vdShowNotAvailable(tr("&Remove Plan"));
+    std::vector<std::uint32_t> shown;
+    for (std::uint32_t position = 1; position <= pList->Count(); ++position)
+        shown.push_back(pList->PlanIndex(position));
+    TSelectSamplingPlanDialog dialog(this, false, shown, planList.Session(),
+                                     kRemovePlansHelpContext);
+    dialog.setWindowTitle(tr("Remove Selected Sampling Plans"));
+    if (dialog.exec() != QDialog::Accepted || !pList)
+        return;
+    const int checked = dialog.CheckedCount();
+    if (checked == static_cast<int>(shown.size()))
+    {
+        UserInteraction::Current().MessageBox(tr("Cannot remove all sampling plans."), tr("Error"));
+        return;
+    }
+    if (checked == 0)
+        return;
+    const WaitCursor hourglass;
+    // From the last to the first, so the positions still to remove stay valid.
+    for (auto position = static_cast<std::uint32_t>(shown.size()); position >= 1; --position)
+        if (dialog.IsChecked(static_cast<int>(position) - 1))
+            pList->vdRemovePlan(position);
+    vdRedraw();
 }
 
 void TEvaluationWindow::PrintButtonClick()
@@ -338,7 +368,13 @@ void TEvaluationWindow::CopyButtonClick()
 
 void TEvaluationWindow::TableOptionsItemClicked()
 {
-    vdShowNotAvailable(tr("&Table Range..."));
+    if (!pList)
+        return;
+    TTableOptionsDialogBox dialog(this, *pList);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    drawingControls[TablePage - kFirstTablePage]->vdRedraw();
+    mainWindow.vdSetSessionModified();
 }
 
 void TEvaluationWindow::CostParametersItemClicked()

@@ -34,6 +34,8 @@ class TEvaluationWindow : public QWidget, public EvaluationChild
 public:
     static constexpr int kHelpContext = 30;
     static constexpr int kPlotHelpContext = 600;
+    static constexpr int kAddPlansHelpContext = 31;
+    static constexpr int kRemovePlansHelpContext = 32;
     // The pages, in tab order.
     enum Page
     {

@@ -5,6 +5,7 @@
 #include "app/RecentFilesMenu.h"
 #include "app/Settings.h"
 #include "app/ToolBarGlyphs.h"
+#include "app/dialogs/AboutDialogBox.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
@@ -68,13 +69,17 @@ void vdAddSeparator(QMenu* menu, const char* name)
 
 } // namespace
 
-TMainMDIWindow::TMainMDIWindow(QWidget* parent) : QMainWindow(parent), pMdiArea(new QMdiArea(this))
+TMainMDIWindow::TMainMDIWindow(QWidget* parent)
+    : QMainWindow(parent), pMdiArea(new QMdiArea(this)), pAboutDialogBox(new TAboutDialogBox(this))
 {
     const Settings settings = ReadSettings(store);
     // Even a session file that cannot be opened at start-up leaves the user's defaults in force.
     vdApplyDefaultDefinitionsAndUnits();
     setObjectName(QStringLiteral("MainMDIWindow"));
     setCentralWidget(pMdiArea);
+    // A child window that reaches past the area can be scrolled into view, on any screen.
+    pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     statusBar();
     vdBuildMenus();
     vdBuildToolBar();
@@ -635,7 +640,7 @@ void TMainMDIWindow::HelpVeltrameHomePageItemClick()
 
 void TMainMDIWindow::HelpAbout()
 {
-    vdShowNotAvailable(MenuItem("HelpAboutItem")->text());
+    pAboutDialogBox->exec();
 }
 
 } // namespace Brosquin

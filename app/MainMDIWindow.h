@@ -15,6 +15,7 @@ namespace Brosquin
 class MdiChild;
 class PlanListChild;
 class RecentFilesMenu;
+class TAboutDialogBox;
 
 // The program's frame: the menus, the tool bar, the child windows of the session in a
 // multiple-document area, the session's file name and modified flag, and the user's settings.
@@ -114,6 +115,7 @@ private:
     QtSettingsStore store;
     std::unique_ptr<RecentFilesMenu> pRecentFiles;
     QMdiArea* pMdiArea;
+    TAboutDialogBox* pAboutDialogBox;
     QToolBar* pSpeedBar = nullptr;
     QMenu* pFileMenu = nullptr;
     QMenu* pWindowMenu = nullptr;

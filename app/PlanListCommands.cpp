@@ -6,13 +6,13 @@
 #include "app/MainMDIWindow.h"
 #include "app/NotAvailable.h"
 #include "graphics/Drawing.h"
-#include "graphics/qt/DrawingControl.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 #include "plans/SamplingPlanTable.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
+#include "widgets/DrawingControl.h"
 
 #include <QMdiSubWindow>
 #include <new>

@@ -1,5 +1,6 @@
 // Veltrame: design, evaluate and compare acceptance sampling plans.
 #include "app/MainMDIWindow.h"
+#include "app/SplashWindow.h"
 #include "app/StartUp.h"
 
 int main(int argc, char* argv[])
@@ -7,6 +8,10 @@ int main(int argc, char* argv[])
     Brosquin::Application application(argc, argv);
     try
     {
+        // Shown before the rest starts up; it closes itself once the message loop runs.
+        auto* splash = new Brosquin::TSplashWindow;
+        splash->show();
+        splash->repaint();
         Brosquin::vdSetUpApplication();
         const auto window = Brosquin::CreateMainWindow(QCoreApplication::arguments().mid(1));
         window->showMaximized();

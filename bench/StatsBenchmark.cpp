@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 namespace Brosquin
 {
@@ -90,6 +91,50 @@ BENCHMARK(BM_DefectsPerUnitSingleDesignThreeLevels)
     ->Args({10000000, 50000000})
     ->Args({1000000, 2000000})
     ->Unit(benchmark::kMicrosecond);
+
+// Levels or probabilities so close that accept numbers in the millions are needed: every design
+// ends in bounded time (the goal is under 50 ms each).
+struct CloseRequirements
+{
+    bool defectives;
+    double aql;
+    double maximumAql; // 0: two levels
+    double ltpd;
+    double paAql;
+    double paLtpd;
+};
+
+constexpr CloseRequirements closeRequirements[] = {
+    {false, 0.5, 0, 0.5000001, 0.5, 0.4999},
+    {false, 0.5, 0.50000005, 0.5000001, 0.5, 0.4999},
+    {true, 0.5, 0, 0.5000001, 0.5, 0.4999},
+    {true, 0.5, 0.50000005, 0.5000001, 0.5, 0.4999},
+    {false, 2.0, 0, 2.004, 0.95, 0.10},
+    {true, 0.5, 0, 0.501, 0.95, 0.10},
+    {false, 0.3, 0.30000001, 0.3000001, 0.5, 0.4999}};
+
+void BM_DesignForCloseRequirements(benchmark::State& state)
+{
+    const CloseRequirements& r = closeRequirements[state.range(0)];
+    for (auto _ : state)
+    {
+        int n = 0;
+        int c = 0;
+        if (r.defectives && r.maximumAql > 0)
+            DefectivesSingleDesignThreeLevels(r.aql, r.maximumAql, r.ltpd, r.paAql, r.paLtpd, n, c);
+        else if (r.defectives)
+            DefectivesSingleDesignTwoLevels(r.aql, r.ltpd, r.paAql, r.paLtpd, n, c);
+        else if (r.maximumAql > 0)
+            DefectsPerUnitSingleDesignThreeLevels(r.aql, r.maximumAql, r.ltpd, r.paAql, r.paLtpd, n,
+                                                  c);
+        else
+            DefectsPerUnitSingleDesignTwoLevels(r.aql, r.ltpd, r.paAql, r.paLtpd, n, c);
+        benchmark::DoNotOptimize(n + c);
+    }
+}
+BENCHMARK(BM_DesignForCloseRequirements)
+    ->DenseRange(0, std::size(closeRequirements) - 1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace Brosquin

@@ -1,6 +1,7 @@
 #include "plans/DefectivesSamplingPlan.h"
 
 #include "core/RealOf.h"
+#include "plans/SamplingPlanDefinitions.h"
 
 #include <algorithm>
 
@@ -9,8 +10,7 @@ namespace Brosquin
 
 UnitsTable& DefectivesSamplingPlan::Units()
 {
-    static UnitsTable units("Fraction Defective", "Percent Defective", "Defectives per Million");
-    return units;
+    return SamplingPlanDefinitions::Current().DefectivesUnits();
 }
 
 DefectivesSamplingPlan::DefectivesSamplingPlan() : CountedLotSamplingPlan(Units()) {}

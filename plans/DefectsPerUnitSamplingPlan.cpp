@@ -1,13 +1,12 @@
 #include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/SamplingPlanDefinitions.h"
 
 namespace Brosquin
 {
 
 UnitsTable& DefectsPerUnitSamplingPlan::Units()
 {
-    static UnitsTable units("Defects per Unit", "Defects per Hundred Units",
-                            "Defects per Million Units");
-    return units;
+    return SamplingPlanDefinitions::Current().DefectsPerUnitUnits();
 }
 
 DefectsPerUnitSamplingPlan::DefectsPerUnitSamplingPlan() : CountedLotSamplingPlan(Units()) {}

@@ -1,8 +1,7 @@
 #include "plans/SamplingPlan.h"
 #include "core/RealOf.h"
 
-#include "plans/DefectivesSamplingPlan.h"
-#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/SamplingPlanDefinitions.h"
 #include "plans/TextValidation.h"
 
 #include <cmath>
@@ -33,8 +32,6 @@ const char* const planTypeNames[SamplingPlan::PlanTypeCount] = {"Single",
                                                                 "Chain",
                                                                 "Skip Lot",
                                                                 "Quick Switching System"};
-
-const char* const symbolNames[SamplingPlan::SymbolCount] = {"LTPD", "LQ", "RQL", "UQL"};
 
 const char* const defaultUnitsNames[SamplingPlan::CharacteristicCount] = {
     "Percent Defective", "Defects per Hundred Units", "Defects per "};
@@ -162,7 +159,7 @@ const char* SamplingPlan::PlanTypeNameOf(int planType)
 
 const char* SamplingPlan::SymbolName(int symbolIndex)
 {
-    return symbolIndex >= 0 && symbolIndex < SymbolCount ? symbolNames[symbolIndex] : nullptr;
+    return SamplingPlanDefinitions::SymbolName(symbolIndex);
 }
 
 bool SamplingPlan::HasQuantityUnits(int characteristic)
@@ -182,12 +179,126 @@ const int* SamplingPlan::DesignablePlanTypes(int characteristic)
 
 const char* SamplingPlan::CurrentUnitsName(int characteristic)
 {
+    SamplingPlanDefinitions& definitions = SamplingPlanDefinitions::Current();
     if (characteristic == DefectiveUnits)
-        return DefectivesSamplingPlan::Units().Name(DefectivesSamplingPlan::Units().CurrentIndex());
+        return definitions.DefectivesUnits().Name(definitions.DefectivesUnits().CurrentIndex());
     if (characteristic == DefectsPerUnit)
-        return DefectsPerUnitSamplingPlan::Units().Name(
-            DefectsPerUnitSamplingPlan::Units().CurrentIndex());
+        return definitions.DefectsPerUnitUnits().Name(
+            definitions.DefectsPerUnitUnits().CurrentIndex());
     return IsCharacteristic(characteristic) ? defaultUnitsNames[characteristic] : nullptr;
+}
+
+bool SamplingPlan::CheckAQLProbability(const Real& pa, String& message)
+{
+    return SamplingPlanDefinitions::CheckAQLProbability(pa, message);
+}
+
+bool SamplingPlan::CheckLTPDProbability(const Real& pa, int symbolIndex, String& message)
+{
+    return SamplingPlanDefinitions::CheckLTPDProbability(pa, symbolIndex, message);
+}
+
+int SamplingPlan::ValidateRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex,
+                                     String& message)
+{
+    return SamplingPlanDefinitions::Current().ValidateRiskLevels(aqlText, ltpdText, symbolIndex,
+                                                                 message);
+}
+
+bool SamplingPlan::SetRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex)
+{
+    return SamplingPlanDefinitions::Current().SetRiskLevels(aqlText, ltpdText, symbolIndex);
+}
+
+bool SamplingPlan::vdSetRiskTexts()
+{
+    return SamplingPlanDefinitions::Current().vdSetRiskTexts();
+}
+
+const String& SamplingPlan::PaAtAQLText()
+{
+    return SamplingPlanDefinitions::Current().PaAtAQLText();
+}
+
+const Real& SamplingPlan::PaAtAQL()
+{
+    return SamplingPlanDefinitions::Current().PaAtAQL();
+}
+
+const String& SamplingPlan::PaAtLTPDText()
+{
+    return SamplingPlanDefinitions::Current().PaAtLTPDText();
+}
+
+const Real& SamplingPlan::PaAtLTPD()
+{
+    return SamplingPlanDefinitions::Current().PaAtLTPD();
+}
+
+int SamplingPlan::SymbolIndex()
+{
+    return SamplingPlanDefinitions::Current().SymbolIndex();
+}
+
+const String& SamplingPlan::DefaultPaAtAQLText()
+{
+    return SamplingPlanDefinitions::Current().DefaultPaAtAQLText();
+}
+
+const String& SamplingPlan::DefaultPaAtLTPDText()
+{
+    return SamplingPlanDefinitions::Current().DefaultPaAtLTPDText();
+}
+
+int SamplingPlan::DefaultSymbolIndex()
+{
+    return SamplingPlanDefinitions::Current().DefaultSymbolIndex();
+}
+
+const String& SamplingPlan::AQLConfidenceSentence()
+{
+    return SamplingPlanDefinitions::Current().AQLConfidenceSentence();
+}
+
+const String& SamplingPlan::LTPDConfidenceSentence()
+{
+    return SamplingPlanDefinitions::Current().LTPDConfidenceSentence();
+}
+
+int SamplingPlan::SetCostParameters(const char* title, const char* c0Text, const char* c1Text,
+                                    String& message)
+{
+    return SamplingPlanDefinitions::Current().SetCostParameters(title, c0Text, c1Text, message);
+}
+
+void SamplingPlan::vdSetStagesLabel()
+{
+    SamplingPlanDefinitions::Current().vdSetStagesLabel();
+}
+
+const String& SamplingPlan::CostTitle()
+{
+    return SamplingPlanDefinitions::Current().CostTitle();
+}
+
+const String& SamplingPlan::C0Text()
+{
+    return SamplingPlanDefinitions::Current().C0Text();
+}
+
+const Real& SamplingPlan::C0()
+{
+    return SamplingPlanDefinitions::Current().C0();
+}
+
+const String& SamplingPlan::C1Text()
+{
+    return SamplingPlanDefinitions::Current().C1Text();
+}
+
+const Real& SamplingPlan::C1()
+{
+    return SamplingPlanDefinitions::Current().C1();
 }
 
 Real& SamplingPlan::Result(double value)

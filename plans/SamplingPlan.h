@@ -25,7 +25,6 @@ public:
         CharacteristicCount = 3
     };
     static constexpr int PlanTypeCount = 15;
-    static constexpr int SymbolCount = 4;
 
     SamplingPlan& operator=(const SamplingPlan&) = delete;
 
@@ -124,16 +123,13 @@ public:
     // The name of the current units of a characteristic ("Defects per " for defects per quantity).
     static const char* CurrentUnitsName(int characteristic);
 
-    // Protection definitions: Pa required at the AQL and allowed at the LTPD, and the symbol of
-    // the second level. Every setter checks all its inputs first and changes nothing on failure.
+    // The protection definitions and the cost parameters of the session: each forwards to
+    // SamplingPlanDefinitions::Current(), where they are described.
     static bool CheckAQLProbability(const Real& pa, String& message);
     static bool CheckLTPDProbability(const Real& pa, int symbolIndex, String& message);
-    // 0 and the texts made current; 1 (AQL field) or 2 (LTPD field) with the reason.
     static int ValidateRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex,
                                   String& message);
-    // Stores the texts as the defaults of new sessions when they would pass ValidateRiskLevels.
     static bool SetRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex);
-    // Makes the defaults current; false when the defaults do not form valid definitions.
     static bool vdSetRiskTexts();
     static const String& PaAtAQLText();
     static const Real& PaAtAQL();
@@ -145,8 +141,6 @@ public:
     static int DefaultSymbolIndex();
     static const String& AQLConfidenceSentence();
     static const String& LTPDConfidenceSentence();
-
-    // Cost parameters: C0 per unit inspected, C1 per stage. 0 when stored, else 1 (C0) or 2 (C1).
     static int SetCostParameters(const char* title, const char* c0Text, const char* c1Text,
                                  String& message);
     static void vdSetStagesLabel();
@@ -195,16 +189,28 @@ private:
     static const Real* CurveValue(void* plan, void* input, Measure measure);
     // The measure at quality level x, copied out of the scratch result.
     Real ValueAt(Measure measure, double x);
+    // Its number, or NaN for a message.
+    double NumberAt(Measure measure, double x);
+    // Which attainable level of a finite lot stands for a level found between two of them: by
+    // the Pa sought (at or below the level for a Pa above 0.5 on a falling curve, at or above it
+    // for one below 0.5, the nearer at 0.5), or the nearest with Pa at least or at most the one
+    // sought.
+    enum class LotLevelSide : std::uint8_t
+    {
+        ByProbability,
+        AtLeast,
+        AtMost
+    };
     // The inverse OC search for a Pa strictly between 0 and 1.
-    Real dLevelSearch(const Real& pa);
-    // A level found on a finite lot, moved to an attainable level on the safe side.
-    Real SnapToStep(double level, const Real& pa);
-    // The largest value of a measure over the quality levels.
+    Real dLevelSearch(const Real& pa, LotLevelSide side);
+    // A level found on a finite lot, moved to an attainable level on the given side.
+    Real SnapToStep(double level, const Real& pa, LotLevelSide side);
+    // A summary point: on a finite lot the attainable level on the given side, else
+    // dQualityLevelAtPa.
+    Real PointAt(const Real& pa, LotLevelSide side);
+    // The largest value of a measure over the quality levels (the attainable ones on a finite
+    // lot).
     Real dMaximumOf(Measure measure);
-    // On a finite lot: the largest value of the measure over the attainable levels, climbing from
-    // level index start to neighbouring levels while they are larger.
-    Real FiniteLotMaximum(Measure measure, double step, double start, double lowest,
-                          double highest);
 
     Real aqlPoint;
     String aqlPointText;

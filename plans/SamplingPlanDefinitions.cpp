@@ -1,6 +1,6 @@
-#include "core/RealOf.h"
-#include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanDefinitions.h"
 
+#include "core/RealOf.h"
 #include "plans/TextValidation.h"
 
 namespace Brosquin
@@ -9,42 +9,7 @@ namespace Brosquin
 namespace
 {
 
-// The protection definitions and cost parameters shared by every plan of a session, with the
-// defaults that a new session starts from.
-struct Definitions
-{
-    String defaultAQLText{"0.95"};
-    String defaultLTPDText{"0.10"};
-    int defaultSymbolIndex = 0;
-    String aqlText{"0.95"};
-    Real aql;
-    String ltpdText{"0.10"};
-    Real ltpd;
-    int symbolIndex = 0;
-    String aqlSentence{
-        "Failing the sampling plan results in 95% confidence that the lot is worse than the AQL."};
-    String ltpdSentence{"Passing the sampling plan results in 90% confidence that the lot is "
-                        "better than the LTPD."};
-    String costTitle{"E{#Stages}"};
-    String c0Text{"0"};
-    Real c0;
-    String c1Text{"1"};
-    Real c1;
-
-    Definitions()
-    {
-        aql = 0.95;
-        ltpd = 0.1;
-        c0 = 0.0;
-        c1 = 1.0;
-    }
-};
-
-Definitions& Current()
-{
-    static Definitions definitions;
-    return definitions;
-}
+const char* const symbolNames[SamplingPlanDefinitions::SymbolCount] = {"LTPD", "LQ", "RQL", "UQL"};
 
 String Trimmed(const char* text)
 {
@@ -64,12 +29,12 @@ Real Parsed(const char* text)
 int CheckRiskLevels(const Real& aql, const Real& ltpd, int symbolIndex, String& aqlSentence,
                     String& ltpdSentence, String& message)
 {
-    if (!SamplingPlan::CheckAQLProbability(aql, aqlSentence))
+    if (!SamplingPlanDefinitions::CheckAQLProbability(aql, aqlSentence))
     {
         message = aqlSentence.Text() + 6;
         return 1;
     }
-    if (!SamplingPlan::CheckLTPDProbability(ltpd, symbolIndex, ltpdSentence))
+    if (!SamplingPlanDefinitions::CheckLTPDProbability(ltpd, symbolIndex, ltpdSentence))
     {
         message = ltpdSentence.Text() + 6;
         return 2;
@@ -77,7 +42,7 @@ int CheckRiskLevels(const Real& aql, const Real& ltpd, int symbolIndex, String& 
     if (ltpd >= aql)
     {
         message = "Probability of acceptance at AQL must be greater than at ";
-        message += SamplingPlan::SymbolName(symbolIndex);
+        message += SamplingPlanDefinitions::SymbolName(symbolIndex);
         message += ".";
         return 1;
     }
@@ -86,7 +51,30 @@ int CheckRiskLevels(const Real& aql, const Real& ltpd, int symbolIndex, String& 
 
 } // namespace
 
-bool SamplingPlan::CheckAQLProbability(const Real& pa, String& message)
+SamplingPlanDefinitions::SamplingPlanDefinitions()
+{
+    aql = 0.95;
+    ltpd = 0.1;
+    vdSetStagesLabel();
+}
+
+SamplingPlanDefinitions& SamplingPlanDefinitions::Current()
+{
+    static SamplingPlanDefinitions definitions;
+    return definitions;
+}
+
+void SamplingPlanDefinitions::vdReset()
+{
+    Current() = SamplingPlanDefinitions();
+}
+
+const char* SamplingPlanDefinitions::SymbolName(int symbolIndex)
+{
+    return symbolIndex >= 0 && symbolIndex < SymbolCount ? symbolNames[symbolIndex] : nullptr;
+}
+
+bool SamplingPlanDefinitions::CheckAQLProbability(const Real& pa, String& message)
 {
     if (!IsNumber(pa))
         message = "Error: AQL probability of acceptance is not a number.";
@@ -104,9 +92,9 @@ bool SamplingPlan::CheckAQLProbability(const Real& pa, String& message)
     return false;
 }
 
-bool SamplingPlan::CheckLTPDProbability(const Real& pa, int symbolIndex, String& message)
+bool SamplingPlanDefinitions::CheckLTPDProbability(const Real& pa, int symbolIndex, String& message)
 {
-    const char* symbol = SymbolName(symbolIndex);
+    const char* symbol = SamplingPlanDefinitions::SymbolName(symbolIndex);
     if (symbol == nullptr)
     {
         message = "Error: The symbol of the second quality level is not known.";
@@ -132,145 +120,78 @@ bool SamplingPlan::CheckLTPDProbability(const Real& pa, int symbolIndex, String&
     return false;
 }
 
-int SamplingPlan::ValidateRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex,
-                                     String& message)
+int SamplingPlanDefinitions::ValidateRiskLevels(const char* aqlEntry, const char* ltpdEntry,
+                                                int symbol, String& message)
 {
-    Real aql = Parsed(aqlText);
-    Real ltpd = Parsed(ltpdText);
-    String aqlSentence;
-    String ltpdSentence;
-    int code = CheckRiskLevels(aql, ltpd, symbolIndex, aqlSentence, ltpdSentence, message);
+    Real newAql = Parsed(aqlEntry);
+    Real newLtpd = Parsed(ltpdEntry);
+    String newAqlSentence;
+    String newLtpdSentence;
+    int code = CheckRiskLevels(newAql, newLtpd, symbol, newAqlSentence, newLtpdSentence, message);
     if (code != 0)
         return code;
-    Definitions& current = Current();
-    current.aqlText = Trimmed(aqlText);
-    current.ltpdText = Trimmed(ltpdText);
-    current.aql = aql;
-    current.ltpd = ltpd;
-    current.symbolIndex = symbolIndex;
-    current.aqlSentence = aqlSentence;
-    current.ltpdSentence = ltpdSentence;
+    aqlText = Trimmed(aqlEntry);
+    ltpdText = Trimmed(ltpdEntry);
+    aql = newAql;
+    ltpd = newLtpd;
+    symbolIndex = symbol;
+    aqlSentence = newAqlSentence;
+    ltpdSentence = newLtpdSentence;
     return 0;
 }
 
-bool SamplingPlan::SetRiskLevels(const char* aqlText, const char* ltpdText, int symbolIndex)
+bool SamplingPlanDefinitions::SetRiskLevels(const char* aqlEntry, const char* ltpdEntry, int symbol)
 {
-    String aqlSentence;
-    String ltpdSentence;
+    String newAqlSentence;
+    String newLtpdSentence;
     String message;
-    if (CheckRiskLevels(Parsed(aqlText), Parsed(ltpdText), symbolIndex, aqlSentence, ltpdSentence,
-                        message) != 0)
+    if (CheckRiskLevels(Parsed(aqlEntry), Parsed(ltpdEntry), symbol, newAqlSentence,
+                        newLtpdSentence, message) != 0)
         return false;
-    Definitions& current = Current();
-    current.defaultAQLText = Trimmed(aqlText);
-    current.defaultLTPDText = Trimmed(ltpdText);
-    current.defaultSymbolIndex = symbolIndex;
+    defaultAQLText = Trimmed(aqlEntry);
+    defaultLTPDText = Trimmed(ltpdEntry);
+    defaultSymbolIndex = symbol;
     return true;
 }
 
-bool SamplingPlan::vdSetRiskTexts()
+bool SamplingPlanDefinitions::vdSetRiskTexts()
 {
-    Definitions& current = Current();
-    current.aqlText = current.defaultAQLText;
-    current.ltpdText = current.defaultLTPDText;
-    current.aql = Parsed(current.aqlText.Text());
-    current.ltpd = Parsed(current.ltpdText.Text());
-    current.symbolIndex = current.defaultSymbolIndex;
-    CheckAQLProbability(current.aql, current.aqlSentence);
-    return CheckLTPDProbability(current.ltpd, current.symbolIndex, current.ltpdSentence);
+    aqlText = defaultAQLText;
+    ltpdText = defaultLTPDText;
+    aql = Parsed(aqlText.Text());
+    ltpd = Parsed(ltpdText.Text());
+    symbolIndex = defaultSymbolIndex;
+    CheckAQLProbability(aql, aqlSentence);
+    return CheckLTPDProbability(ltpd, symbolIndex, ltpdSentence);
 }
 
-const String& SamplingPlan::PaAtAQLText()
+int SamplingPlanDefinitions::SetCostParameters(const char* title, const char* c0Entry,
+                                               const char* c1Entry, String& message)
 {
-    return Current().aqlText;
-}
-const Real& SamplingPlan::PaAtAQL()
-{
-    return Current().aql;
-}
-const String& SamplingPlan::PaAtLTPDText()
-{
-    return Current().ltpdText;
-}
-const Real& SamplingPlan::PaAtLTPD()
-{
-    return Current().ltpd;
-}
-int SamplingPlan::SymbolIndex()
-{
-    return Current().symbolIndex;
-}
-const String& SamplingPlan::DefaultPaAtAQLText()
-{
-    return Current().defaultAQLText;
-}
-const String& SamplingPlan::DefaultPaAtLTPDText()
-{
-    return Current().defaultLTPDText;
-}
-int SamplingPlan::DefaultSymbolIndex()
-{
-    return Current().defaultSymbolIndex;
-}
-const String& SamplingPlan::AQLConfidenceSentence()
-{
-    return Current().aqlSentence;
-}
-const String& SamplingPlan::LTPDConfidenceSentence()
-{
-    return Current().ltpdSentence;
-}
-
-int SamplingPlan::SetCostParameters(const char* title, const char* c0Text, const char* c1Text,
-                                    String& message)
-{
-    Real c0;
-    Real c1;
+    Real newC0;
+    Real newC1;
     TextValidation check(message);
-    check.Parse(c0Text, c0, 1, "Error: Cost parameter C0 is not a valid number.")
-        .Require(!(c0 < Real()), 1, "Error: Cost parameter C0 is negative.")
-        .Parse(c1Text, c1, 2, "Error: Cost parameter C1 is not a valid number.")
-        .Require(!(c1 < Real()), 2, "Error: Cost parameter C1 is negative.");
+    check.Parse(c0Entry, newC0, 1, "Error: Cost parameter C0 is not a valid number.")
+        .Require(!(newC0 < Real()), 1, "Error: Cost parameter C0 is negative.")
+        .Parse(c1Entry, newC1, 2, "Error: Cost parameter C1 is not a valid number.")
+        .Require(!(newC1 < Real()), 2, "Error: Cost parameter C1 is negative.");
     if (check.Result() != 0)
         return check.Result();
-    Definitions& current = Current();
-    current.costTitle = Trimmed(title);
-    current.c0Text = Trimmed(c0Text);
-    current.c0 = c0;
-    current.c1Text = Trimmed(c1Text);
-    current.c1 = c1;
+    costTitle = Trimmed(title);
+    c0Text = Trimmed(c0Entry);
+    c0 = newC0;
+    c1Text = Trimmed(c1Entry);
+    c1 = newC1;
     return 0;
 }
 
-void SamplingPlan::vdSetStagesLabel()
+void SamplingPlanDefinitions::vdSetStagesLabel()
 {
-    Definitions& current = Current();
-    current.costTitle = "E{#Stages}";
-    current.c0Text = "0";
-    current.c0 = 0.0;
-    current.c1Text = "1";
-    current.c1 = 1.0;
-}
-
-const String& SamplingPlan::CostTitle()
-{
-    return Current().costTitle;
-}
-const String& SamplingPlan::C0Text()
-{
-    return Current().c0Text;
-}
-const Real& SamplingPlan::C0()
-{
-    return Current().c0;
-}
-const String& SamplingPlan::C1Text()
-{
-    return Current().c1Text;
-}
-const Real& SamplingPlan::C1()
-{
-    return Current().c1;
+    costTitle = "E{#Stages}";
+    c0Text = "0";
+    c0 = 0.0;
+    c1Text = "1";
+    c1 = 1.0;
 }
 
 } // namespace Brosquin

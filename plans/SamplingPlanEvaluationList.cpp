@@ -108,13 +108,13 @@ SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owne
         vdRecompute();
     }
     // Last, so that the session never knows a list that failed to build.
-    session->vdRegisterEvaluationList(this);
+    session->vdAddListener(*this);
 }
 
 SamplingPlanEvaluationList::~SamplingPlanEvaluationList()
 {
     if (session)
-        session->vdUnregisterEvaluationList(this);
+        session->vdRemoveListener(*this);
     if (!ownsDisplayObjects)
     {
         // They belong to the window's display components now.
@@ -413,7 +413,7 @@ std::vector<Plot*> SamplingPlanEvaluationList::Plots() const
     return plots;
 }
 
-void SamplingPlanEvaluationList::vdForgetSession()
+void SamplingPlanEvaluationList::vdSessionClosed()
 {
     for (Plot* plot : Plots())
         while (plot->LineCount() > 0)

@@ -7,6 +7,7 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
+#include "plans/SessionListener.h"
 
 #include <cstdint>
 #include <memory>
@@ -27,7 +28,7 @@ class SamplingPlanSession;
 // The seven display objects are built by the list and stay at the same addresses for its life.
 // The list deletes them unless vdReleaseDisplayObjects was called: the window calls it once its
 // display components own them, and destroys the list before those components.
-class SamplingPlanEvaluationList
+class SamplingPlanEvaluationList final : public SessionListener
 {
 public:
     // The most intervals the curves table takes.
@@ -53,20 +54,22 @@ public:
     // The window's commands. vdAddPlan adds the plan at a session position in session order
     // (nothing when it is listed already or of another characteristic); vdRemovePlan takes the
     // plan at a display position out.
-    void vdAddPlan(std::uint32_t sessionIndex);
+    void vdAddPlan(std::uint32_t sessionIndex) override;
     void vdRemovePlan(std::uint32_t displayPosition);
     void vdSetWorstCaseCurves(bool on);
     bool WorstCaseCurves() const { return worstCaseCurves; }
     // Recomputes the scales, the tables and the default table range.
     void vdRecompute();
 
-    // What the session tells every list. PlanDeleted returns whether the list showed the plan.
-    bool PlanDeleted(std::uint32_t sessionIndex);
-    void vdPlanInserted(std::uint32_t sessionIndex);
-    void vdPlanReplaced(std::uint32_t sessionIndex);
-    void vdDefinitionsChanged();
-    void vdUnitsChanged();
-    void vdCostParametersChanged();
+    // What the session tells every list.
+    bool PlanDeleted(std::uint32_t sessionIndex) override;
+    void vdPlanInserted(std::uint32_t sessionIndex) override;
+    void vdPlanReplaced(std::uint32_t sessionIndex) override;
+    void vdDefinitionsChanged() override;
+    void vdUnitsChanged() override;
+    void vdCostParametersChanged() override;
+    // The list drops its plans and their lines and refers to no session any more.
+    void vdSessionClosed() override;
 
     // Set by the session's notifications; the window redraws (or closes, when Count() is 0) and
     // clears it.
@@ -104,11 +107,6 @@ public:
     void GetCurvesTableText(String& out) const;
 
 private:
-    friend class SamplingPlanSession;
-
-    // The session is going away: the list drops its plans and their lines and refers to no
-    // session any more.
-    void vdForgetSession();
     SamplingPlan& Plan(std::uint32_t displayPosition) const;
     // Display position of a session index, 0 when not listed.
     std::uint32_t DisplayPosition(std::uint32_t sessionIndex) const;

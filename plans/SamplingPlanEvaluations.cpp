@@ -4,9 +4,11 @@
 #include "core/OptimizationInput.h"
 
 #include "plans/TextValidation.h"
+#include "stats/MonotoneInverse.h"
+#include "stats/UnimodalMaximum.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Brosquin
 {
@@ -77,93 +79,71 @@ Real& SamplingPlan::dQualityLevelAtPa(const Real& pa)
     else if (pa >= RealOf(1))
         result.vdSetMessage("Probability of acceptance greater than or equal to 1.0");
     else
-        result = dLevelSearch(pa);
+        result = dLevelSearch(pa, LotLevelSide::ByProbability);
     return result;
 }
 
-Real SamplingPlan::dLevelSearch(const Real& pa)
+double SamplingPlan::NumberAt(Measure measure, double x)
 {
-    // On a falling OC curve a level whose Pa is at least the target lies below the sought level.
-    // Pa is compared exactly: near Pa = 1 the Real tolerance would move the level visibly.
-    const bool decreasing = IsPaDecreasing();
-    auto isBelow = [&](const Real& paAt) { return (paAt.dValue() >= pa.dValue()) == decreasing; };
-    Real highest = dMaxQualityLevel();
-    Real lowest = dMinQualityLevel();
-    double hi = highest.dValue();
-    double lo = lowest.dValue();
-    // Above some level a finite lot holds more defects than can be counted, and Pa there is a
-    // message. The doubling may step past that level although the sought one lies below it: the
-    // bisection then takes such levels as beyond the sought one, which counts as found only once
-    // a level above it has given a number.
-    Real unevaluable;
-    bool hiEvaluated = true;
-    if (!IsNumber(highest))
-    {
-        hi = IsNumber(lowest) && 1 < lo ? lo + 1 : 1;
-        for (int i = 0;; hi *= 2, ++i)
-        {
-            Real paAt = ValueAt(&SamplingPlan::dPa, hi);
-            if (!IsNumber(paAt))
-            {
-                unevaluable = paAt;
-                hiEvaluated = false;
-                break;
-            }
-            if (!isBelow(paAt) || paAt.dValue() == pa.dValue())
-                break;
-            if (i == searchLimit)
-                return MessageValue("Overflow");
-        }
-    }
-    if (!IsNumber(lowest))
-    {
-        lo = -1 > hi ? hi - 1 : -1;
-        for (int i = 0;; lo *= 2, ++i)
-        {
-            Real paAt = ValueAt(&SamplingPlan::dPa, lo);
-            if (!IsNumber(paAt) || i == searchLimit)
-                return paAt;
-            if (isBelow(paAt) || paAt.dValue() == pa.dValue())
-                break;
-        }
-    }
-    double mid = (lo + hi) / 2;
-    for (int i = 0; i < searchLimit && lo < mid && mid < hi; ++i)
-    {
-        Real paAt = ValueAt(&SamplingPlan::dPa, mid);
-        if (!IsNumber(paAt) && IsNumber(unevaluable))
-            return paAt;
-        if (IsNumber(paAt) && isBelow(paAt))
-            lo = mid;
-        else
-        {
-            hi = mid;
-            hiEvaluated = hiEvaluated || IsNumber(paAt);
-        }
-        if (!(hi - lo > searchTolerance * (std::fabs(hi) + std::fabs(lo))))
-            break;
-        mid = (lo + hi) / 2;
-    }
-    if (!hiEvaluated)
-        return unevaluable;
-    return IsFiniteLot() ? SnapToStep(mid, pa) : RealOf(mid);
+    Real value = ValueAt(measure, x);
+    return IsNumber(value) ? value.dValue() : std::numeric_limits<double>::quiet_NaN();
 }
 
-Real SamplingPlan::SnapToStep(double level, const Real& pa)
+Real SamplingPlan::dLevelSearch(const Real& pa, LotLevelSide side)
+{
+    // An infinite bound is an open end. Above some level a finite lot holds more defects than can
+    // be counted, and Pa there is a message, which the search reads as lying beyond the level.
+    Real lowest = dMinQualityLevel();
+    Real highest = dMaxQualityLevel();
+    const InverseResult found = InverseOfMonotone(
+        [this](double x) { return NumberAt(&SamplingPlan::dPa, x); }, pa.dValue(), IsPaDecreasing(),
+        IsNumber(lowest) ? lowest.dValue() : -HUGE_VAL,
+        IsNumber(highest) ? highest.dValue() : HUGE_VAL, searchTolerance, searchLimit);
+    switch (found.end)
+    {
+    case InverseEnd::Unbounded:
+        return MessageValue("Overflow");
+    case InverseEnd::Unevaluable:
+        return ValueAt(&SamplingPlan::dPa, found.level);
+    case InverseEnd::Found:
+        break;
+    }
+    return IsFiniteLot() ? SnapToStep(found.level, pa, side) : RealOf(found.level);
+}
+
+Real SamplingPlan::SnapToStep(double level, const Real& pa, LotLevelSide side)
 {
     Real step = dQualityLevelStep();
     if (!IsNumber(step) || step.dValue() <= 0)
         return step;
     const double s = step.dValue();
-    const Real half = RealOf(0.5);
     const bool decreasing = IsPaDecreasing();
-    // The attainable level on the safe side: at or below the exact point where a high Pa is
-    // sought (the AQL side), at or above it where a low one is.
-    if ((pa > half && decreasing) || (pa < half && !decreasing))
-        return RealOf(std::floor(level / s) * s);
-    if ((pa < half && decreasing) || (pa > half && !decreasing))
-        return RealOf(std::ceil(level / s) * s);
-    return RealOf(std::floor(level / s + 0.5) * s);
+    if (side == LotLevelSide::ByProbability)
+    {
+        // The attainable level on the safe side: at or below the exact point where a high Pa is
+        // sought (the AQL side), at or above it where a low one is.
+        const Real half = RealOf(0.5);
+        if ((pa > half && decreasing) || (pa < half && !decreasing))
+            return RealOf(std::floor(level / s) * s);
+        if ((pa < half && decreasing) || (pa > half && !decreasing))
+            return RealOf(std::ceil(level / s) * s);
+        return RealOf(std::floor(level / s + 0.5) * s);
+    }
+    // The search counts a level whose Pa equals pa with those of a higher Pa, which lie below
+    // the crossing on a falling curve: the nearest of them has Pa at or above pa, the nearest
+    // level across has Pa below pa.
+    const double atLeast = (decreasing ? std::floor(level / s) : std::ceil(level / s)) * s;
+    if (side == LotLevelSide::AtLeast)
+        return RealOf(atLeast);
+    const double below = (decreasing ? std::ceil(level / s) : std::floor(level / s)) * s;
+    // A level whose Pa is exactly pa is at most pa too, and nearer the crossing.
+    Real paAt = ValueAt(&SamplingPlan::dPa, atLeast);
+    return RealOf(IsNumber(paAt) && paAt.dValue() == pa.dValue() ? atLeast : below);
+}
+
+Real SamplingPlan::PointAt(const Real& pa, LotLevelSide side)
+{
+    return IsFiniteLot() ? dLevelSearch(pa, side) : Real(dQualityLevelAtPa(pa));
 }
 
 Real& SamplingPlan::dRangeUpper()
@@ -237,72 +217,24 @@ Real SamplingPlan::dMaximumOf(Measure measure)
     Real highest = dMaxQualityLevel();
     const double outerA = !IsNumber(lowest) ? aql - 100 * width : lowest.dValue();
     const double outerB = !IsNumber(highest) ? ltpd + 100 * width : highest.dValue();
+    const double first = aql < ltpd ? aql : ltpd;
+    const double second = aql < ltpd ? ltpd : aql;
 
     // On a finite lot only the levels of a whole number of defectives (defects) can occur; the
     // measure is searched on those, so its maximum is one the lot can have.
     Real step = dQualityLevelStep();
-    const double s = IsFiniteLot() && IsNumber(step) && step.dValue() > 0 ? step.dValue() : 0;
-    auto at = [&](double x) { return ValueAt(measure, s > 0 ? std::floor(x / s + 0.5) * s : x); };
-
-    double a = outerA;
-    double b = outerB;
-    double x1 = aql < ltpd ? aql : ltpd;
-    double x3 = aql < ltpd ? ltpd : aql;
-    double x2 = (x1 + x3) / 2;
-    Real g1 = at(x1);
-    Real g2 = at(x2);
-    Real g3 = at(x3);
-    for (int i = 0; i < searchLimit; ++i)
+    if (IsFiniteLot() && IsNumber(step) && step.dValue() > 0)
     {
-        if (g2 >= g1 && g2 >= g3)
-        {
-            a = x1;
-            b = x3;
-        }
-        else if (g1 > g3)
-        {
-            b = x2;
-            x2 = x1;
-            g2 = g1;
-        }
-        else
-        {
-            a = x2;
-            x2 = x3;
-            g2 = g3;
-        }
-        x1 = (a + x2) / 2;
-        g1 = at(x1);
-        x3 = (x2 + b) / 2;
-        g3 = at(x3);
-        if (!(b - a > searchTolerance * (std::fabs(a) + std::fabs(b))))
-            break;
+        const double s = step.dValue();
+        const MaximumResult found = MaximumOfUnimodalOnWholeNumbers(
+            [&](double k) { return NumberAt(measure, k * s); }, outerA / s, outerB / s, first / s,
+            second / s, searchTolerance, searchLimit);
+        return ValueAt(measure, found.level * s);
     }
-    return s > 0 ? FiniteLotMaximum(measure, s, std::floor(x2 / s + 0.5), std::ceil(outerA / s),
-                                    std::floor(outerB / s))
-                 : g2;
-}
-
-Real SamplingPlan::FiniteLotMaximum(Measure measure, double step, double start, double lowest,
-                                    double highest)
-{
-    double k = std::clamp(start, lowest, highest);
-    Real best = ValueAt(measure, k * step);
-    for (int direction : {1, -1})
-    {
-        for (int i = 0; i < searchLimit; ++i)
-        {
-            const double next = k + direction;
-            if (next < lowest || next > highest)
-                break;
-            Real value = ValueAt(measure, next * step);
-            if (!(value > best))
-                break;
-            best = value;
-            k = next;
-        }
-    }
-    return best;
+    const MaximumResult found =
+        MaximumOfUnimodal([&](double x) { return NumberAt(measure, x); }, outerA, outerB, first,
+                          second, searchTolerance, searchLimit);
+    return ValueAt(measure, found.level);
 }
 
 void SamplingPlan::vdUpdateSummary()
@@ -319,10 +251,12 @@ void SamplingPlan::vdUpdateSummary()
             *text = "";
         return;
     }
-    // The points first: the range, the maxima and the Pa values are found from them.
-    aqlPoint = dQualityLevelAtPa(PaAtAQL());
+    // The points first: the range, the maxima and the Pa values are found from them. On a
+    // finite lot, the AQL point is the largest attainable level with Pa at or above the AQL
+    // probability, the LTPD point the smallest with Pa at or below the LTPD probability.
+    aqlPoint = PointAt(PaAtAQL(), LotLevelSide::AtLeast);
     aqlPointText = PointText(aqlPoint);
-    ltpdPoint = dQualityLevelAtPa(PaAtLTPD());
+    ltpdPoint = PointAt(PaAtLTPD(), LotLevelSide::AtMost);
     ltpdPointText = PointText(ltpdPoint);
     rangeUpper = dRangeUpper();
     rangeLower = dRangeLower();

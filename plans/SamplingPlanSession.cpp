@@ -13,8 +13,8 @@ namespace Brosquin
 SamplingPlanSession::~SamplingPlanSession()
 {
     // An evaluation window may still be open: its list lets go of the plans before they go.
-    for (SamplingPlanEvaluationList* list : evaluationLists)
-        list->vdForgetSession();
+    for (SessionListener* listener : listeners)
+        listener->vdSessionClosed();
     while (!plans.empty())
         plans.pop_back();
 }
@@ -38,8 +38,7 @@ void SamplingPlanSession::vdDeletePlan(std::uint32_t position)
     // all) must reach none of them.
     if (!Plan(position))
         return;
-    vdTellEvaluationLists([position](SamplingPlanEvaluationList& list)
-                          { list.PlanDeleted(position); });
+    vdTellListeners([position](SessionListener& list) { list.PlanDeleted(position); });
     plans.erase(plans.begin() + (position - 1));
 }
 
@@ -49,30 +48,29 @@ void SamplingPlanSession::vdMovePlan(std::uint32_t from, std::uint32_t to)
         return;
     // A move is told as a delete, an insert and, to the lists that showed the plan, an add.
     std::vector<bool> showed;
-    showed.reserve(evaluationLists.size());
-    for (SamplingPlanEvaluationList* list : evaluationLists)
-        showed.push_back(list->PlanDeleted(from));
+    showed.reserve(listeners.size());
+    for (SessionListener* listener : listeners)
+        showed.push_back(listener->PlanDeleted(from));
     std::unique_ptr<SamplingPlan> moved = std::move(plans[from - 1]);
     plans.erase(plans.begin() + (from - 1));
     plans.insert(plans.begin() + (to - 1), std::move(moved));
-    vdTellEvaluationLists([to](SamplingPlanEvaluationList& list) { list.vdPlanInserted(to); });
-    for (std::size_t i = 0; i < evaluationLists.size(); ++i)
+    vdTellListeners([to](SessionListener& list) { list.vdPlanInserted(to); });
+    for (std::size_t i = 0; i < listeners.size(); ++i)
         if (showed[i])
-            evaluationLists[i]->vdAddPlan(to);
+            listeners[i]->vdAddPlan(to);
 }
 
 void SamplingPlanSession::vdReplacePlan(std::uint32_t position)
 {
     if (Plan(position))
-        vdTellEvaluationLists([position](SamplingPlanEvaluationList& list)
-                              { list.vdPlanReplaced(position); });
+        vdTellListeners([position](SessionListener& list) { list.vdPlanReplaced(position); });
 }
 
 void SamplingPlanSession::vdApplyDefinitions()
 {
     for (const auto& plan : plans)
         plan->vdUpdateSummary();
-    vdTellEvaluationLists([](SamplingPlanEvaluationList& list) { list.vdDefinitionsChanged(); });
+    vdTellListeners([](SessionListener& list) { list.vdDefinitionsChanged(); });
 }
 
 void SamplingPlanSession::vdSetUnits()
@@ -87,14 +85,14 @@ void SamplingPlanSession::vdSetUnits()
             plan->vdSetUnits(
                 static_cast<std::uint8_t>(DefectsPerUnitSamplingPlan::Units().CurrentIndex()));
     }
-    vdTellEvaluationLists([](SamplingPlanEvaluationList& list) { list.vdUnitsChanged(); });
+    vdTellListeners([](SessionListener& list) { list.vdUnitsChanged(); });
 }
 
 void SamplingPlanSession::vdApplyCostParameters()
 {
     for (const auto& plan : plans)
         plan->vdUpdateSummary();
-    vdTellEvaluationLists([](SamplingPlanEvaluationList& list) { list.vdCostParametersChanged(); });
+    vdTellListeners([](SessionListener& list) { list.vdCostParametersChanged(); });
 }
 
 bool SamplingPlanSession::CheckAll()
@@ -144,21 +142,20 @@ SamplingPlanSession::vdEvaluateCheckedPlans(String& message)
     return std::make_unique<SamplingPlanEvaluationList>(*this, std::move(positions));
 }
 
-void SamplingPlanSession::vdRegisterEvaluationList(SamplingPlanEvaluationList* list)
+void SamplingPlanSession::vdAddListener(SessionListener& listener)
 {
-    evaluationLists.push_back(list);
+    listeners.push_back(&listener);
 }
 
-void SamplingPlanSession::vdUnregisterEvaluationList(SamplingPlanEvaluationList* list)
+void SamplingPlanSession::vdRemoveListener(SessionListener& listener)
 {
-    std::erase(evaluationLists, list);
+    std::erase(listeners, &listener);
 }
 
-template <class Notification>
-void SamplingPlanSession::vdTellEvaluationLists(Notification notification)
+template <class Notification> void SamplingPlanSession::vdTellListeners(Notification notification)
 {
-    for (SamplingPlanEvaluationList* list : evaluationLists)
-        notification(*list);
+    for (SessionListener* listener : listeners)
+        notification(*listener);
 }
 
 } // namespace Brosquin

@@ -2,6 +2,7 @@
 
 #include "core/String.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SessionListener.h"
 
 #include <cstdint>
 #include <memory>
@@ -54,22 +55,19 @@ public:
     // is checked or the checked plans differ in characteristic.
     std::unique_ptr<SamplingPlanEvaluationList> vdEvaluateCheckedPlans(String& message);
 
-    std::uint32_t EvaluationListCount() const
-    {
-        return static_cast<std::uint32_t>(evaluationLists.size());
-    }
+    // The views told of every change from now on, until they are removed; each is removed
+    // before it goes.
+    void vdAddListener(SessionListener& listener);
+    void vdRemoveListener(SessionListener& listener);
+    std::uint32_t ListenerCount() const { return static_cast<std::uint32_t>(listeners.size()); }
 
 private:
-    friend class SamplingPlanEvaluationList;
-
     bool SetAllChecks(bool on);
-    void vdRegisterEvaluationList(SamplingPlanEvaluationList* list);
-    void vdUnregisterEvaluationList(SamplingPlanEvaluationList* list);
-    template <class Notification> void vdTellEvaluationLists(Notification notification);
+    template <class Notification> void vdTellListeners(Notification notification);
 
     std::vector<std::unique_ptr<SamplingPlan>> plans;
-    // The lists alive now; each belongs to its evaluation window.
-    std::vector<SamplingPlanEvaluationList*> evaluationLists;
+    // The evaluation lists alive now; each belongs to its evaluation window.
+    std::vector<SessionListener*> listeners;
 };
 
 } // namespace Brosquin

@@ -19,6 +19,7 @@ constexpr int pictureSide = 48;
 constexpr int labelPixelSize = 16;
 
 // A 16 x 16 icon painted by the caller, shown enlarged with its pixels kept square.
+// The printer keeps to the 16 colours of a 4-bit picture; the clipboard may use any.
 QPixmap Picture(void (*paint)(QPainter&))
 {
     QImage image(16, 16, QImage::Format_ARGB32);
@@ -35,7 +36,7 @@ void vdPaintPrinter(QPainter& painter)
     painter.fillRect(4, 1, 8, 5, Qt::white);
     painter.fillRect(1, 6, 14, 6, QColor(0x80, 0x80, 0x80));
     painter.fillRect(2, 7, 12, 1, QColor(0xC0, 0xC0, 0xC0));
-    painter.fillRect(12, 9, 2, 1, QColor(0x00, 0xC0, 0x00));
+    painter.fillRect(12, 9, 2, 1, QColor(0x00, 0xFF, 0x00));
     painter.fillRect(4, 10, 8, 5, Qt::white);
     painter.fillRect(5, 12, 6, 1, Qt::black);
 }

@@ -17,7 +17,18 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+# sudo drops the environment, so the setting that keeps apt from asking questions is passed
+# through env on its command line.
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=(env DEBIAN_FRONTEND=noninteractive)
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+else
+    echo "install-deps.sh: these packages are missing: ${missing[*]}" >&2
+    echo "Installing them needs root, and sudo is not available here. Install them as root," >&2
+    echo "for example: su -c 'apt-get update && apt-get install -y ${missing[*]}'" >&2
+    echo "and then run this command again." >&2
+    exit 1
+fi
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# start.sh [session.vlx]: installs, builds and starts Veltrame, opening the named session file.
+# start.sh: installs what the build needs, builds the program alone (no tests or benchmarks) and
+# starts Veltrame; any arguments are passed on to it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/build.sh" build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+"$root/scripts/build.sh" build --target veltrame -DCMAKE_BUILD_TYPE=RelWithDebInfo
 exec "$root/build/app/veltrame" "$@"

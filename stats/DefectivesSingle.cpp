@@ -1,7 +1,6 @@
 #include "stats/DefectivesSingle.h"
 
 #include "stats/DiscreteDistributions.h"
-#include "stats/SingleDesignSearch.h"
 
 #include <cmath>
 
@@ -49,6 +48,11 @@ double CurtailedSampleNumber(std::uint8_t method, double sample, TailProbabiliti
 }
 
 } // namespace
+
+const SinglePlanModel& BinomialSinglePlanModel()
+{
+    return binomialModel;
+}
 
 double DefectivesSingleProbabilityAcceptance(double p, int n, int c)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/SingleDesignSearch.h"
+
 #include <cstdint>
 
 // Single sampling plans for defective units (n, c): inspect n units, accept the lot when at
@@ -23,6 +25,9 @@ double DefectivesSingleAverageSampleNumber(double p, int n, int c, std::uint8_t 
 // Average sample number for a lot of N units holding D defectives.
 double DefectivesSingleAverageSampleNumberFiniteLot(int D, int n, int c, int N,
                                                     std::uint8_t method);
+
+// What the shared single-plan design search needs of the binomial count.
+const SinglePlanModel& BinomialSinglePlanModel();
 
 // Designs the plan with the smallest accept number c such that, with n the smallest sample
 // size giving Pa(LTPD) <= PaLTPD, Pa(AQL) >= PaAQL. Needs 0 <= AQL < LTPD <= 1 and both

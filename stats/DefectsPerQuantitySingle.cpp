@@ -1,15 +1,12 @@
 #include "stats/DefectsPerQuantitySingle.h"
 
-#include "stats/DefectsPerUnitSingle.h"
-#include "stats/DiscreteDistributions.h"
+#include "stats/PoissonSingle.h"
 
 namespace Brosquin
 {
 
 namespace
 {
-
-constexpr std::uint8_t curtailOnRejection = 1;
 
 // Thousandths of a quantity unit per unit. Levels and amounts are divided and multiplied by
 // it exactly once, so that an amount is the double nearest to its multiple of 0.001.
@@ -19,42 +16,31 @@ constexpr double thousandths = 1000.0;
 
 double DefectsPerQuantitySingleProbabilityAcceptance(double lambda, double s, int c)
 {
-    return PoissonCumulative(c, s * lambda);
+    return PoissonSingleProbabilityAcceptance(lambda, s, c);
 }
 
 double DefectsPerQuantitySingleProbabilityAcceptanceFiniteLot(int T, double s, int c, double L)
 {
-    return BinomialCumulative(c, T, s / L);
+    return PoissonSingleProbabilityAcceptanceFiniteLot(T, s, c, L);
 }
 
 double DefectsPerQuantitySingleAverageSampleNumber(double lambda, double s, int c,
                                                    std::uint8_t method)
 {
-    if (method != curtailOnRejection || lambda == 0.0)
-        return s;
-    // The (c + 1)-th defect comes after (c + 1) / lambda on average.
-    const double mean = s * lambda;
-    return s * PoissonCumulative(c, mean) +
-           (c + 1.0) / lambda * PoissonTails(c + std::int64_t{1}, mean).dUpper;
+    return PoissonSingleAverageSampleNumber(lambda, s, c, method);
 }
 
 double DefectsPerQuantitySingleAverageSampleNumberFiniteLot(int T, double s, int c, double L,
                                                             std::uint8_t method)
 {
-    if (method != curtailOnRejection || T <= c)
-        return s;
-    const double share = s / L;
-    const std::int64_t defects = T;
-    return s * BinomialCumulative(c, defects, share) +
-           (c + 1.0) * L / (static_cast<double>(defects) + 1.0) *
-               BinomialTails(c + std::int64_t{1}, defects + 1, share).dUpper;
+    return PoissonSingleAverageSampleNumberFiniteLot(T, s, c, L, method);
 }
 
 void DefectsPerQuantitySingleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                              double& s, int& c)
 {
     int n = 0;
-    DefectsPerUnitSingleDesignTwoLevels(AQL / thousandths, LTPD / thousandths, PaAQL, PaLTPD, n, c);
+    PoissonSingleDesignTwoLevels(AQL / thousandths, LTPD / thousandths, PaAQL, PaLTPD, n, c);
     s = n / thousandths;
 }
 
@@ -62,8 +48,8 @@ void DefectsPerQuantitySingleDesignThreeLevels(double AQL, double maximumAQL, do
                                                double PaAQL, double PaLTPD, double& s, int& c)
 {
     int n = 0;
-    DefectsPerUnitSingleDesignThreeLevels(AQL / thousandths, maximumAQL / thousandths,
-                                          LTPD / thousandths, PaAQL, PaLTPD, n, c);
+    PoissonSingleDesignThreeLevels(AQL / thousandths, maximumAQL / thousandths, LTPD / thousandths,
+                                   PaAQL, PaLTPD, n, c);
     s = n / thousandths;
 }
 

@@ -10,6 +10,9 @@ namespace Brosquin
 namespace
 {
 
+// The most accept numbers the final pass of the design examines.
+constexpr std::int64_t largestScan = 256;
+
 bool MeetsAll(SinglePlanProbability pa, std::int64_t c, std::int64_t n,
               std::span<const UpperCondition> conditions)
 {
@@ -220,10 +223,30 @@ SinglePlanSize DesignSinglePlan(const SinglePlanModel& model,
         cFail = middle;
         nFail = size;
     }
+    // Accept numbers up to cLow fail; those between it and c may meet the AQL condition where
+    // the discreteness of n(c) lets them through. Where the two levels or the two probabilities
+    // are so close that millions lie between, only the nearest ones below c are examined, so that
+    // every design ends in bounded time; the plan found still meets both requirements.
+    cLow = std::max(cLow, c - 1 - largestScan);
     while (n != 0 && cLow != c - 1)
     {
         ++cLow;
-        nLow = SmallestSampleSize(pa, cLow, conditions, nLow, n, lowerEndCounts);
+        // n(c) grows steadily with c: a bracket of twice its average growth is tried first.
+        std::int64_t from = nLow;
+        std::int64_t to = n;
+        bool fromCounts = lowerEndCounts;
+        const std::int64_t guess = nLow + 2 * ((n - nLow) / (c - cLow + 1)) + 1;
+        if (guess < n)
+        {
+            if (MeetsAll(pa, cLow, guess, conditions))
+                to = guess;
+            else
+            {
+                from = guess;
+                fromCounts = false;
+            }
+        }
+        nLow = SmallestSampleSize(pa, cLow, conditions, from, to, fromCounts);
         if (accepts(cLow, nLow))
         {
             c = cLow;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/StartUp.h"
-#include "platform/ScriptedUserInteraction.h"
-#include "tests/app/PlanDefaults.h"
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/SamplingPlanDefinitions.h"
+#include "tests/support/ScriptedUserInteraction.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -23,12 +25,12 @@ namespace Brosquin
 class AppTest : public testing::Test
 {
 protected:
-    void TearDown() override { vdResetPlanDefaults(); }
+    void TearDown() override { SamplingPlanDefinitions::vdReset(); }
 
     void SetUp() override
     {
         ASSERT_TRUE(settingsFolder.isValid());
-        vdResetPlanDefaults();
+        SamplingPlanDefinitions::vdReset();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
         vdSetUpApplication();
     }

@@ -1,16 +1,22 @@
 #include "app/EvaluationWindow.h"
 
 #include "graphics/Plot.h"
-#include "graphics/qt/DrawingControl.h"
-#include "graphics/qt/PlotControl.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
+#include "tests/graphics/RecordingCanvas.h"
+#include "tests/support/Pixels.h"
+#include "widgets/DrawingControl.h"
+#include "widgets/PlotControl.h"
 
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <cmath>
+#include <tuple>
 
 namespace Brosquin
 {
@@ -191,7 +197,7 @@ TEST_F(EvaluationWindowTest, TheWindowFollowsDeletionsAndClosesWithItsLastPlan)
     Item("PlansDeleteItem")->trigger();
     EXPECT_TRUE(EvaluationWindows().empty());
     EXPECT_TRUE(sub.isNull());
-    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+    EXPECT_EQ(Session().ListenerCount(), 0u);
 }
 
 TEST_F(EvaluationWindowTest, PlansOfTwoCharacteristicsOrNoneAreRefused)
@@ -207,7 +213,7 @@ TEST_F(EvaluationWindowTest, PlansOfTwoCharacteristicsOrNoneAreRefused)
                      "The checked sampling plans have different characteristics and cannot be "
                      "plotted together."}));
     EXPECT_TRUE(EvaluationWindows().empty());
-    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+    EXPECT_EQ(Session().ListenerCount(), 0u);
 
     // Unchecking the plan of the other characteristic lets the evaluation through.
     table->item(1, 0)->setCheckState(Qt::Unchecked);
@@ -269,18 +275,13 @@ TEST_F(EvaluationWindowTest, CommandsOfTheWindow)
     for (const MessageRequest& message : user.Messages())
         EXPECT_TRUE(message.caption == "Error" && message.icon == MessageIcon::Exclamation);
 
-    // The dialogs behind these come later; the cost parameters are the main window's.
+    // The cost parameters are the main window's.
     user.vdClearRecords();
-    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"20", "0"});
-    ButtonOf(evaluation, "AddPlanButton")->click();
     EXPECT_EQ(MenuCaptions(*evaluation, TEvaluationWindow::TablePage).mid(0, 2),
               (QStringList{"&Table Range...", "-"}));
-    evaluation->Component(TEvaluationWindow::TablePage)->PopupMenu()->actions().first()->trigger();
     QMenu* costMenu = evaluation->Component(TEvaluationWindow::CostCurvePage)->PopupMenu();
     costMenu->actions().first()->trigger();
-    EXPECT_EQ(MessageTexts(), (QStringList{"Add Plan is not available in this version.",
-                                           "Table Range is not available in this version.",
-                                           "Cost Parameters is not available in this version."}));
+    EXPECT_EQ(MessageTexts(), (QStringList{"Cost Parameters is not available in this version."}));
     ButtonOf(evaluation, "HelpButton")->click();
     ASSERT_EQ(user.HelpRequests().size(), 1u);
     EXPECT_EQ(user.HelpRequests().front().context, 30);
@@ -353,10 +354,10 @@ TEST_F(EvaluationWindowTest, UnitsChangesRedrawAndClosingUnregisters)
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
     evaluation = Evaluate();
     ASSERT_NE(evaluation, nullptr);
-    EXPECT_EQ(Session().EvaluationListCount(), 1u);
+    EXPECT_EQ(Session().ListenerCount(), 1u);
     evaluation->SubWindow()->close();
     EXPECT_TRUE(EvaluationWindows().empty());
-    EXPECT_EQ(Session().EvaluationListCount(), 0u);
+    EXPECT_EQ(Session().ListenerCount(), 0u);
 }
 
 TEST_F(EvaluationWindowTest, PlansThatCannotBeEvaluatedShowNoValues)
@@ -387,15 +388,288 @@ TEST_F(EvaluationWindowTest, Screenshots)
     TEvaluationWindow* evaluation = EvaluateTwoPlans();
     ASSERT_NE(evaluation, nullptr);
     evaluation->SubWindow()->showMaximized();
-    for (const auto& [page, name] :
-         {std::pair{TEvaluationWindow::OCCurvePage, "evaluation-oc-curve.png"},
-          std::pair{TEvaluationWindow::PercentilesPage, "evaluation-percentiles.png"}})
+    // The OC curves in the plans' colours, red and blue; the percentiles table in black with its
+    // title in blue and no curve.
+    for (const auto& [page, name, curves] :
+         {std::tuple{TEvaluationWindow::OCCurvePage, "evaluation-oc-curve.png", true},
+          std::tuple{TEvaluationWindow::PercentilesPage, "evaluation-percentiles.png", false}})
     {
         vdShowPage(*evaluation, page);
         QTest::qWait(50);
-        EXPECT_TRUE(evaluation->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") +
-                                            QLatin1String(name)));
+        const QImage shot = evaluation->grab().toImage();
+        EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") + QLatin1String(name)));
+        EXPECT_EQ(PixelsOf(shot, Qt::red) > 1000, curves) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::blue), 200) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::black), 200) << name;
     }
+}
+
+} // namespace
+} // namespace Brosquin
+
+namespace Brosquin
+{
+namespace
+{
+
+// On a 1280 x 900 screen the main window opens at 853 x 600, narrower than the plan list and
+// lower than an evaluation window: the area scrolls, so each one's last button can be reached.
+TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    window->resize(853, 600);
+    QMdiArea* area = window->MdiArea();
+    QTest::qWait(20);
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/small-screen.png")));
+
+    const auto inView = [area](const QWidget* widget)
+    {
+        const QRect place(widget->mapTo(area->viewport(), QPoint(0, 0)), widget->size());
+        return area->viewport()->rect().contains(place);
+    };
+    // The bottom right-hand button of each.
+    for (const auto& [child, name] : {std::pair<QWidget*, const char*>{list, "UncheckAllBitBtn"},
+                                      std::pair<QWidget*, const char*>{evaluation, "HelpButton"}})
+    {
+        const QPushButton* button = ButtonOf(child, name);
+        ASSERT_NE(button, nullptr);
+        area->horizontalScrollBar()->setValue(0);
+        area->verticalScrollBar()->setValue(0);
+        QTest::qWait(20);
+        EXPECT_FALSE(inView(button)) << name;
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        QTest::qWait(20);
+        EXPECT_TRUE(inView(button)) << name;
+    }
+    EXPECT_TRUE(
+        window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/small-screen-scrolled.png")));
+}
+
+} // namespace
+} // namespace Brosquin
+
+namespace Brosquin
+{
+namespace
+{
+
+class PlanChoiceTest : public EvaluationWindowTest
+{
+protected:
+    // The session: 1 and 3 and 4 for defective units, 2 for defects per unit; the window shows
+    // plan 3 alone.
+    TEvaluationWindow* EvaluateThirdOfFour()
+    {
+        vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+        vdEnterSinglePlan(SamplingPlan::DefectsPerUnit, {"80", "2"});
+        vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"20", "0"});
+        vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
+        Item("PlansUncheckAllItem")->trigger();
+        table->item(2, 0)->setCheckState(Qt::Checked);
+        return Evaluate();
+    }
+
+    static QStringList Entries(QDialog& dialog, Qt::CheckState* allState = nullptr)
+    {
+        auto& checkList = In<QListWidget>(dialog, "SamplingPlanCheckListBox");
+        QStringList texts;
+        for (int k = 0; k < checkList.count(); ++k)
+        {
+            texts.append(checkList.item(k)->text());
+            if (allState && checkList.item(k)->checkState() != *allState)
+                ADD_FAILURE() << "entry " << k << " has another check mark";
+        }
+        return texts;
+    }
+
+    // Answers the plan choice with the entries to check (from 0) and OK, or Cancel.
+    void vdQueueChoice(const QString& caption, Qt::CheckState startState, QList<int> checked,
+                       bool ok = true)
+    {
+        driver.vdQueue(
+            [=](QDialog& dialog)
+            {
+                EXPECT_EQ(dialog.windowTitle(), caption);
+                Qt::CheckState state = startState;
+                Entries(dialog, &state);
+                In<QPushButton>(dialog, "UncheckAllBitBtn").click();
+                auto& checkList = In<QListWidget>(dialog, "SamplingPlanCheckListBox");
+                for (int k : checked)
+                    checkList.item(k)->setCheckState(Qt::Checked);
+                In<QPushButton>(dialog, ok ? "OkButton" : "CancelButton").click();
+            });
+    }
+
+    static std::vector<std::uint32_t> Shown(const TEvaluationWindow& evaluation)
+    {
+        std::vector<std::uint32_t> indexes;
+        const SamplingPlanEvaluationList& list = *evaluation.EvaluationList();
+        for (std::uint32_t position = 1; position <= list.Count(); ++position)
+            indexes.push_back(list.PlanIndex(position));
+        return indexes;
+    }
+};
+
+TEST_F(PlanChoiceTest, AddPlanOffersThePlansOfTheSameCharacteristicInSessionOrder)
+{
+    TEvaluationWindow* evaluation = EvaluateThirdOfFour();
+    ASSERT_NE(evaluation, nullptr);
+    driver.vdQueue(
+        [](QDialog& dialog)
+        {
+            EXPECT_EQ(dialog.windowTitle(), "Add Selected Sampling Plans");
+            Qt::CheckState checked = Qt::Checked;
+            EXPECT_EQ(Entries(dialog, &checked),
+                      (QStringList{"Single: n=50, a=1 for Defective Units",
+                                   "Single: n=125, a=3 for Defective Units"}));
+            In<QPushButton>(dialog, "HelpButton").click();
+            EXPECT_TRUE(
+                dialog.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/add-plans-dialog.png")));
+            In<QPushButton>(dialog, "CancelButton").click();
+        });
+    ButtonOf(evaluation, "AddPlanButton")->click();
+    EXPECT_EQ(Shown(*evaluation), (std::vector<std::uint32_t>{3}));
+    ASSERT_EQ(user.HelpRequests().size(), 1u);
+    EXPECT_EQ(user.HelpRequests().front().context, 31);
+
+    // Nothing checked adds nothing; both checked join in session order.
+    vdQueueChoice("Add Selected Sampling Plans", Qt::Checked, {});
+    ButtonOf(evaluation, "AddPlanButton")->click();
+    EXPECT_EQ(Shown(*evaluation), (std::vector<std::uint32_t>{3}));
+    vdQueueChoice("Add Selected Sampling Plans", Qt::Checked, {1, 0});
+    ButtonOf(evaluation, "AddPlanButton")->click();
+    EXPECT_EQ(Shown(*evaluation), (std::vector<std::uint32_t>{1, 3, 4}));
+    EXPECT_EQ(OCLines(*evaluation), 3u);
+    EXPECT_TRUE(user.Messages().empty());
+}
+
+TEST_F(PlanChoiceTest, RemovePlanKeepsAtLeastOnePlan)
+{
+    TEvaluationWindow* evaluation = EvaluateThirdOfFour();
+    ASSERT_NE(evaluation, nullptr);
+    vdQueueChoice("Add Selected Sampling Plans", Qt::Checked, {0, 1});
+    ButtonOf(evaluation, "AddPlanButton")->click();
+    ASSERT_EQ(Shown(*evaluation), (std::vector<std::uint32_t>{1, 3, 4}));
+
+    // Every plan checked is refused; Cancel changes nothing.
+    driver.vdQueue(
+        [](QDialog& dialog)
+        {
+            Qt::CheckState unchecked = Qt::Unchecked;
+            EXPECT_EQ(Entries(dialog, &unchecked).size(), 3);
+            In<QPushButton>(dialog, "HelpButton").click();
+            In<QPushButton>(dialog, "CheckAllBitBtn").click();
+            In<QPushButton>(dialog, "OkButton").click();
+        });
+    ButtonOf(evaluation, "RemovePlanButton")->click();
+    vdQueueChoice("Remove Selected Sampling Plans", Qt::Unchecked, {0}, false);
+    ButtonOf(evaluation, "RemovePlanButton")->click();
+    EXPECT_EQ(Shown(*evaluation), (std::vector<std::uint32_t>{1, 3, 4}));
+    ASSERT_EQ(user.Messages().size(), 1u);
+    EXPECT_EQ(user.Messages().front().text, "Cannot remove all sampling plans.");
+    EXPECT_EQ(user.Messages().front().caption, "Error");
+    EXPECT_EQ(user.HelpRequests().back().context, 32);
+
+    // The first and the last go; the plan between them stays.
+    vdQueueChoice("Remove Selected Sampling Plans", Qt::Unchecked, {0, 2});
+    ButtonOf(evaluation, "RemovePlanButton")->click();
+    EXPECT_EQ(Shown(*evaluation), (std::vector<std::uint32_t>{3}));
+    EXPECT_EQ(OCLines(*evaluation), 1u);
+}
+
+// The range of the curves table: each refusal names its field, which gets the focus, and keeps
+// the range; OK sets it and the Table page shows it.
+TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    SamplingPlanEvaluationList& evaluationList = *evaluation->EvaluationList();
+    String before;
+    evaluationList.GetCurvesTableText(before);
+    QAction* tableRange =
+        evaluation->Component(TEvaluationWindow::TablePage)->PopupMenu()->actions().first();
+
+    struct Refusal
+    {
+        const char* minimum;
+        const char* maximum;
+        const char* intervals;
+        const char* message;
+        const char* field;
+    };
+    const Refusal refusals[] = {
+        {"", "10", "5", "Minimum value not valid.", "MinimumEditControl"},
+        {"0", "10", "2.5", "Number of intervals must be integer.", "NumberEditControl"},
+        {"0", "10", "0", "Number of intervals must be at least one.", "NumberEditControl"},
+        {"0", "10", "-3", "Number of intervals must be at least one.", "NumberEditControl"},
+        {"5", "5", "5", "Minimum value must be less than maximum value.", "MinimumEditControl"},
+        {"0", "150", "5", "Maximum value cannot be above 100.", "MaximumEditControl"},
+    };
+    const auto fill =
+        [](QDialog& dialog, const char* minimum, const char* maximum, const char* intervals)
+    {
+        In<QLineEdit>(dialog, "MinimumEditControl").setText(QLatin1String(minimum));
+        In<QLineEdit>(dialog, "MaximumEditControl").setText(QLatin1String(maximum));
+        In<QLineEdit>(dialog, "NumberEditControl").setText(QLatin1String(intervals));
+    };
+    driver.vdQueue(
+        [&](QDialog& dialog)
+        {
+            EXPECT_EQ(dialog.windowTitle(), "Table Range");
+            EXPECT_EQ(In<QLabel>(dialog, "UnitsLabel").text(), "In Percent Defective");
+            EXPECT_EQ(In<QLineEdit>(dialog, "MinimumEditControl").text(),
+                      QString::fromLatin1(evaluationList.TableMinimum().Text(15, true)));
+            EXPECT_TRUE(
+                dialog.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/table-range.png")));
+            for (const Refusal& refusal : refusals)
+            {
+                fill(dialog, refusal.minimum, refusal.maximum, refusal.intervals);
+                In<QPushButton>(dialog, "OkButton").click();
+                ASSERT_FALSE(user.Messages().empty());
+                EXPECT_EQ(user.Messages().back().text, refusal.message);
+                EXPECT_EQ(user.Messages().back().caption, "Error");
+                EXPECT_EQ(user.Messages().back().icon, MessageIcon::Exclamation);
+                EXPECT_EQ(dialog.focusWidget(), &In<QLineEdit>(dialog, refusal.field))
+                    << refusal.message;
+                EXPECT_TRUE(dialog.isVisible());
+            }
+            fill(dialog, "0", "10", "5");
+            In<QPushButton>(dialog, "CancelButton").click();
+        });
+    tableRange->trigger();
+    EXPECT_EQ(user.Messages().size(), std::size(refusals));
+    String unchanged;
+    evaluationList.GetCurvesTableText(unchanged);
+    EXPECT_STREQ(unchanged.Text(), before.Text());
+
+    driver.vdQueue(
+        [&](QDialog& dialog)
+        {
+            fill(dialog, "0", "10", "5");
+            In<QPushButton>(dialog, "OkButton").click();
+        });
+    tableRange->trigger();
+    vdShowPage(*evaluation, TEvaluationWindow::TablePage);
+    evaluation->CopyButtonClick();
+    QStringList levels;
+    for (const QString& row : Clipboard().text().split(QLatin1Char('\n')).mid(4))
+        levels.append(row.section(QLatin1Char('\t'), 0, 0));
+    EXPECT_EQ(levels, (QStringList{"0", "2", "4", "6", "8", "10"}));
+    // The drawing shows the same rows.
+    RecordingCanvas canvas;
+    evaluation->Component(TEvaluationWindow::TablePage)
+        ->ShownDrawing()
+        ->vdDrawScaled(canvas, 20, 0, 20, 0, 0xFFFFFF);
+    QStringList drawn;
+    for (const RecordingCanvas::Painted& painted : canvas.painted)
+        drawn.append(QString::fromStdString(painted.text));
+    for (const QString& level : levels)
+        EXPECT_TRUE(drawn.contains(level)) << level.toStdString();
+    EXPECT_EQ(user.Messages().size(), std::size(refusals));
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "platform/HelpIndex.h"
 #include "platform/HelpWindow.h"
+#include "tests/support/Pixels.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 namespace Brosquin
@@ -65,9 +67,17 @@ TEST(HelpPages, Screenshot)
     HelpWindow window(kHelpFolder);
     window.vdShowTopic(100);
     window.show();
-    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/help-glossary.png")));
+    const QImage glossary = window.grab().toImage();
+    EXPECT_TRUE(glossary.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/help-glossary.png")));
+    EXPECT_TRUE(window.Browser()->toPlainText().startsWith(QStringLiteral("Glossary")));
     window.vdShowSearch(QStringLiteral("curtailing"));
-    EXPECT_TRUE(window.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/help-search.png")));
+    const QImage search = window.grab().toImage();
+    EXPECT_TRUE(search.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/help-search.png")));
+    EXPECT_TRUE(window.Browser()->toPlainText().startsWith(QStringLiteral("Search for Help On")));
+    // The glossary shows one link, the search a list of ten topics, all in the link colour.
+    const QColor link = window.Browser()->palette().color(QPalette::Link);
+    EXPECT_GT(PixelsOf(glossary, link), 20);
+    EXPECT_GT(PixelsOf(search, link), 10 * PixelsOf(glossary, link));
 }
 
 } // namespace

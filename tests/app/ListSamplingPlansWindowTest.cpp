@@ -399,7 +399,19 @@ TEST_F(ListSamplingPlansWindowTest, Screenshot)
     table->selectRow(1);
     table->item(2, 0)->setCheckState(Qt::Unchecked);
     QTest::qWait(50);
-    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/plan-list.png")));
+    const QImage shot = window->grab().toImage();
+    EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/plan-list.png")));
+    EXPECT_EQ(shot.size(), QSize(1200, 560));
+    // The selected plan's row is highlighted, the others are not.
+    const auto rowColour = [&](int row)
+    {
+        const QRect cell = table->visualItemRect(table->item(row, 1));
+        return shot.pixel(table->viewport()->mapTo(window.get(), cell.topLeft() + QPoint(3, 3)));
+    };
+    const QRgb highlight = table->palette().color(QPalette::Highlight).rgb();
+    EXPECT_EQ(rowColour(1), highlight);
+    EXPECT_NE(rowColour(0), highlight);
+    EXPECT_NE(rowColour(2), highlight);
 }
 
 } // namespace

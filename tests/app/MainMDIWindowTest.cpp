@@ -1,6 +1,7 @@
 #include "app/MainMDIWindow.h"
 #include "app/MdiChild.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/ModalDialogDriver.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -8,7 +9,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QShortcut>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -396,9 +399,8 @@ TEST_F(MainMDIWindowTest, HelpMenuOpensTheHelpAtItsTopicsAndTheHomePage)
 
 TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
 {
-    for (const char* item :
-         {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
-          "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem", "HelpAboutItem"})
+    for (const char* item : {"FileOpenItem", "FileMergeItem", "FileSaveItem", "FileSaveAsItem",
+                             "OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem"})
         Item(item)->trigger();
     EXPECT_EQ(MessageTexts(),
               (QStringList{"Open is not available in this version.",
@@ -408,17 +410,54 @@ TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
                            "Definitions of AQL and LTPD is not available in this version.",
                            "Units for Defective Units and Defects Per Unit is not available in "
                            "this version.",
-                           "Cost Parameters is not available in this version.",
-                           "About is not available in this version."}));
+                           "Cost Parameters is not available in this version."}));
     EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+}
+
+// Help > About: OK has the focus, Enter and Escape close the box, and Help opens its topic.
+TEST_F(MainMDIWindowTest, AboutBoxClosesWithEnterOrEscape)
+{
+    ModalDialogDriver driver;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+        driver.vdQueue(
+            [key](QDialog& about)
+            {
+                EXPECT_EQ(about.windowTitle(), "About");
+                auto& ok = ModalDialogDriver::ControlOf<QPushButton>(about, "OkButton");
+                EXPECT_EQ(about.focusWidget(), &ok);
+                QTest::keyClick(&ok, key);
+                EXPECT_FALSE(about.isVisible());
+            });
+    driver.vdQueue(
+        [](QDialog& about)
+        {
+            EXPECT_TRUE(about.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/about-box.png")));
+            ModalDialogDriver::ControlOf<QPushButton>(about, "HelpButton").click();
+            about.accept();
+        });
+    for (int run = 0; run < 3; ++run)
+        Item("HelpAboutItem")->trigger();
+    ASSERT_EQ(user.HelpRequests().size(), 1u);
+    EXPECT_EQ(user.HelpRequests().front().context, 91);
+    EXPECT_TRUE(user.Messages().empty());
 }
 
 TEST_F(MainMDIWindowTest, Screenshot)
 {
-    AddChild(new FakeEvaluationWindow(log), "Evaluation");
+    QMdiSubWindow* child = AddChild(new FakeEvaluationWindow(log), "Evaluation");
     window->resize(1000, 560);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/main-window.png")));
+    const QImage shot = window->grab().toImage();
+    EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/main-window.png")));
+    EXPECT_EQ(shot.size(), QSize(1000, 560));
+    // The child window stands out of the area's background in its top left-hand corner.
+    QMdiArea* area = window->MdiArea();
+    const QRgb background = area->background().color().rgb();
+    const QPoint inChild = child->mapTo(window.get(), child->rect().center());
+    const QPoint beside = area->viewport()->mapTo(window.get(), area->viewport()->rect().center());
+    ASSERT_FALSE(child->geometry().contains(area->viewport()->rect().center()));
+    EXPECT_NE(shot.pixel(inChild), background);
+    EXPECT_EQ(shot.pixel(beside), background);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "app/Settings.h"
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/SamplingPlanDefinitions.h"
 #include "tests/app/MemorySettingsStore.h"
-#include "tests/app/PlanDefaults.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +17,8 @@ using Text = std::string;
 class SettingsTest : public testing::Test
 {
 protected:
-    void SetUp() override { vdResetPlanDefaults(); }
-    void TearDown() override { vdResetPlanDefaults(); }
+    void SetUp() override { SamplingPlanDefinitions::vdReset(); }
+    void TearDown() override { SamplingPlanDefinitions::vdReset(); }
 
     static Settings Read(const Values& values)
     {
@@ -169,7 +171,7 @@ TEST_F(SettingsTest, WrittenSettingsReadBack)
     EXPECT_EQ(std::get<int>(store.values.at("Tool Bar Visible")), 0);
     EXPECT_EQ(std::get<Text>(store.values.at("AQL Probability")), "0.90");
 
-    vdResetPlanDefaults();
+    SamplingPlanDefinitions::vdReset();
     const Settings settings = ReadSettings(store);
     EXPECT_FALSE(settings.bTabsAtBottom);
     EXPECT_FALSE(settings.bToolBarVisible);

@@ -1,5 +1,6 @@
 #include "platform/PainterCanvas.h"
 #include "tests/plans/EvaluationTestSupport.h"
+#include "tests/support/Pixels.h"
 
 #include <QImage>
 #include <QPainter>
@@ -37,13 +38,7 @@ TEST_F(EvaluationTest, PicturesOfAnEvaluation)
         return image;
     };
     auto pixelsOf = [](const QImage& image, Colour colour)
-    {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                count += image.pixel(x, y) == qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour));
-        return count;
-    };
+    { return PixelsOf(image, QColor(RedOf(colour), GreenOf(colour), BlueOf(colour))); };
     for (auto [plot, name] : {std::pair{list->OCPlot(), "oc"},
                               {list->ASNPlot(), "asn"},
                               {list->CostPlot(), "cost"},

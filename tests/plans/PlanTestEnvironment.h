@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/RealOf.h"
-#include "plans/DefectivesSamplingPlan.h"
-#include "plans/DefectsPerUnitSamplingPlan.h"
-#include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanDefinitions.h"
 
 #include <gtest/gtest.h>
 
@@ -17,16 +15,8 @@ namespace Brosquin
 class PlanTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { vdRestore(); }
-    void TearDown() override { vdRestore(); }
-    static void vdRestore()
-    {
-        ASSERT_TRUE(SamplingPlan::SetRiskLevels("0.95", "0.10", 0));
-        ASSERT_TRUE(SamplingPlan::vdSetRiskTexts());
-        SamplingPlan::vdSetStagesLabel();
-        ASSERT_TRUE(DefectivesSamplingPlan::Units().SetCurrentIndex(1));
-        ASSERT_TRUE(DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(1));
-    }
+    void SetUp() override { SamplingPlanDefinitions::vdReset(); }
+    void TearDown() override { SamplingPlanDefinitions::vdReset(); }
 };
 
 // The text of a Real as the summaries and tables show it, or its message.

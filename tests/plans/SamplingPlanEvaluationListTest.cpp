@@ -179,7 +179,7 @@ TEST_F(EvaluationListTest, DisplayObjectsStayAtTheirAddressesAndCanBeHandedOver)
         tables.emplace_back(table);
     list->vdReleaseDisplayObjects();
     list.reset();
-    EXPECT_EQ(session.EvaluationListCount(), 0u);
+    EXPECT_EQ(session.ListenerCount(), 0u);
 }
 
 } // namespace

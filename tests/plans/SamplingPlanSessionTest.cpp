@@ -44,9 +44,9 @@ TEST_F(SessionTest, EvaluatesTheCheckedPlansOfOneCharacteristicOrSaysWhyNot)
     ASSERT_NE(list, nullptr);
     EXPECT_STREQ(message.Text(), "untouched");
     EXPECT_EQ(Indexes(*list), (std::vector<std::uint32_t>{2, 5}));
-    EXPECT_EQ(session.EvaluationListCount(), 1u);
+    EXPECT_EQ(session.ListenerCount(), 1u);
     list.reset();
-    EXPECT_EQ(session.EvaluationListCount(), 0u);
+    EXPECT_EQ(session.ListenerCount(), 0u);
 
     session.vdAddPlan(Single<DefectsPerUnitSingleSamplingPlan>("20", "1"));
     EXPECT_EQ(session.vdEvaluateCheckedPlans(message), nullptr);

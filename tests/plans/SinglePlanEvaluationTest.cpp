@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+
 namespace Brosquin
 {
 namespace
@@ -128,6 +131,69 @@ TEST_F(SinglePlanEvaluationTest, DefectivesGivenLotSnapsToWholeDefectives)
     plan.vdDescribe("10", "1", 0, false, "50");
     EXPECT_FALSE(plan.IsFiniteLot());
     EXPECT_EQ(plan.dQualityLevelStep().dValue(), 0);
+}
+
+// On a given lot the AQL point is the largest attainable level with Pa at or above the AQL
+// probability and the LTPD point the smallest with Pa at or below the LTPD probability, whatever
+// the definitions: checked against every attainable level in turn.
+void ExpectPointsOnTheirSides(SamplingPlan& plan, const char* aqlText, const char* ltpdText)
+{
+    String message;
+    ASSERT_EQ(SamplingPlan::ValidateRiskLevels(aqlText, ltpdText, 0, message), 0) << aqlText;
+    plan.vdUpdateSummary();
+    const double step = plan.dQualityLevelStep().dValue();
+    const double aql = SamplingPlan::PaAtAQL().dValue();
+    const double ltpd = SamplingPlan::PaAtLTPD().dValue();
+    double largestAtLeast = -1;
+    double smallestAtMost = -1;
+    for (int k = 0; smallestAtMost < 0; ++k)
+    {
+        ASSERT_LT(k, 100000) << "Pa never falls to the LTPD probability";
+        const double pa = plan.dPa(RealOf(k * step)).dValue();
+        if (pa >= aql)
+            largestAtLeast = k * step;
+        if (pa <= ltpd)
+            smallestAtMost = k * step;
+    }
+    EXPECT_EQ(plan.AQLPoint().dValue(), largestAtLeast) << aqlText << " " << ltpdText;
+    EXPECT_EQ(plan.LTPDPoint().dValue(), smallestAtMost) << aqlText << " " << ltpdText;
+}
+
+TEST_F(SinglePlanEvaluationTest, GivenLotPointsKeepTheirSideUnderAnyDefinitions)
+{
+    // n = 50, c = 2 on 200 units, in percent (steps of 0.5): Pa(3 defectives) = 0.9851,
+    // Pa(4) = 0.9510, Pa(15) = 0.2256, Pa(16) = 0.1858.
+    DefectivesSingleSamplingPlan plan;
+    plan.vdDescribe("50", "2", 0, true, "200");
+    String message;
+    ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.99", "0.98", 0, message), 0);
+    plan.vdUpdateSummary();
+    EXPECT_EQ(plan.LTPDPoint().dValue(), 2.0);
+    // The percentiles keep rounding by the probability: 0.98 is above one half.
+    EXPECT_EQ(plan.dQualityLevelAtPa(RealOf(0.98)).dValue(), 1.5);
+    ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.2", "0.1", 0, message), 0);
+    plan.vdUpdateSummary();
+    EXPECT_EQ(plan.AQLPoint().dValue(), 7.5);
+    ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.999", "0.998", 0, message), 0);
+    plan.vdUpdateSummary();
+    EXPECT_EQ(plan.AQLPoint().dValue(), 1.0);
+    EXPECT_EQ(plan.LTPDPoint().dValue(), 1.5);
+
+    // A lot of 10 with n = 5, c = 2: five defectives give Pa = 1/2 exactly, which is at or
+    // above and at or below a probability of one half.
+    DefectivesSingleSamplingPlan tiny;
+    tiny.vdDescribe("5", "2", 0, true, "10");
+    ASSERT_EQ(tiny.dPa(RealOf(50)).dValue(), 0.5);
+    DefectsPerUnitSingleSamplingPlan perUnit;
+    perUnit.vdDescribe("30", "3", 0, true, "120");
+    DefectsPerQuantitySingleSamplingPlan perQuantity;
+    perQuantity.vdDescribe("2.5", "1", "Foot", 0, true, "10");
+    for (SamplingPlan* lotPlan :
+         std::initializer_list<SamplingPlan*>{&plan, &tiny, &perUnit, &perQuantity})
+        for (const char* aql : {"0.999", "0.99", "0.95", "0.75", "0.5", "0.2"})
+            for (const char* ltpd : {"0.998", "0.98", "0.5", "0.25", "0.1", "0.01"})
+                if (std::stod(ltpd) < std::stod(aql))
+                    ExpectPointsOnTheirSides(*lotPlan, aql, ltpd);
 }
 
 TEST_F(SinglePlanEvaluationTest, DefectsPerUnitAnyLotAndGivenLot)

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <stdexcept>
 
 namespace Brosquin
@@ -62,6 +63,23 @@ TEST(ProgressForms, CarryTheirCaptionsAndNoCloseBox)
         EXPECT_FALSE(form->windowFlags() & Qt::WindowSystemMenuHint);
         EXPECT_FALSE(form->isModal());
     }
+}
+
+// The printing picture is a 4-bit one: every pixel is transparent or one of the 16 colours.
+TEST(ProgressForms, ThePrintingPictureKeepsToSixteenColours)
+{
+    const std::set<QRgb> sixteen = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                    0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                    0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    const TPrintingDialog printing(nullptr);
+    const QImage picture = printing.Image1->pixmap().toImage();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            const QRgb pixel = picture.pixel(x, y);
+            EXPECT_TRUE(qAlpha(pixel) == 0 || sixteen.count(pixel & 0xFFFFFF) == 1)
+                << x << ", " << y << ": " << std::hex << pixel;
+        }
 }
 
 TEST(ProgressForms, AreShownAndPaintedBeforeTheWorkAndGoneAfterIt)

@@ -1,4 +1,4 @@
-#include "platform/ScriptedUserInteraction.h"
+#include "tests/support/ScriptedUserInteraction.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphics/qt/DisplayControl.h"
+#include "widgets/DisplayControl.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "graphics/qt/DrawingControl.h"
+#include "widgets/DrawingControl.h"
 
 #include "graphics/Drawing.h"
 

@@ -1,11 +1,11 @@
-#include "graphics/qt/PlotControl.h"
+#include "widgets/PlotControl.h"
 
 #include "core/RealOf.h"
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
 #include "platform/ApplicationPrinter.h"
-#include "platform/ScriptedUserInteraction.h"
-#include "tests/graphics/DisplayControlSupport.h"
+#include "tests/support/ScriptedUserInteraction.h"
+#include "tests/widgets/DisplayControlSupport.h"
 
 #include <QClipboard>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "graphics/qt/DisplayControl.h"
+#include "widgets/DisplayControl.h"
 
 #include "graphics/Drawing.h"
 #include "graphics/SvgCanvas.h"

@@ -1,4 +1,4 @@
-#include "graphics/qt/PlotControl.h"
+#include "widgets/PlotControl.h"
 
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"

@@ -1,11 +1,11 @@
-#include "graphics/qt/DrawingControl.h"
+#include "widgets/DrawingControl.h"
 
 #include "graphics/Drawing.h"
 #include "graphics/Line.h"
 #include "platform/ApplicationPrinter.h"
-#include "platform/ScriptedUserInteraction.h"
-#include "tests/graphics/DisplayControlSupport.h"
 #include "tests/graphics/RecordingCanvas.h"
+#include "tests/support/ScriptedUserInteraction.h"
+#include "tests/widgets/DisplayControlSupport.h"
 
 #include <QClipboard>
 #include <QFile>

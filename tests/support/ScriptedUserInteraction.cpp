@@ -1,4 +1,4 @@
-#include "platform/ScriptedUserInteraction.h"
+#include "tests/support/ScriptedUserInteraction.h"
 
 namespace Brosquin
 {

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "stats/SingleDesignSearch.h"
+
+#include <cstdint>
+
+namespace Brosquin
+{
+
+// The probabilities of acceptance a design may evaluate, whatever its levels: a pass one accept
+// number at a time over a long run would take millions.
+inline constexpr long designEvaluationBound = 4000;
+
+struct DesignWork
+{
+    long evaluations;
+    int n;
+    int c;
+};
+
+// Runs the shared design search on a characteristic's model with its probability counted; a
+// maximum AQL of 0 asks for the design from two levels.
+inline DesignWork WorkOfDesign(const SinglePlanModel& model, double aql, double maximumAql,
+                               double ltpd, double paAql, double paLtpd)
+{
+    static SinglePlanProbability probability;
+    static long evaluations;
+    probability = model.pa;
+    evaluations = 0;
+    SinglePlanModel counted = model;
+    counted.pa = [](std::int64_t c, std::int64_t n, double q)
+    {
+        ++evaluations;
+        return probability(c, n, q);
+    };
+    DesignWork work{0, -1, -1};
+    if (maximumAql > 0)
+        DesignSinglePlanThreeLevels(counted, aql, maximumAql, ltpd, paAql, paLtpd, work.n, work.c);
+    else
+        DesignSinglePlanTwoLevels(counted, aql, ltpd, paAql, paLtpd, work.n, work.c);
+    work.evaluations = evaluations;
+    return work;
+}
+
+} // namespace Brosquin
