@@ -25,7 +25,7 @@ constexpr double negligible = epsilon / 4;
 constexpr double negligibleAbsolute = 1e-320;
 // The series is summed while the Poisson weights spread over fewer terms than this mean;
 // beyond it the integral costs less.
-constexpr double largestSeriesMean = 1e4;
+constexpr double largestSeriesMean = 1e3;
 
 TailProbabilities Swapped(TailProbabilities tails)
 {
@@ -273,7 +273,8 @@ TailProbabilities TailsBySeries(double t, double df, double delta)
 // Both tails for t >= 0.
 TailProbabilities NonnegativeT(double t, double df, double delta)
 {
-    if (t == std::numeric_limits<double>::infinity())
+    // t^2 / df beyond the doubles: the upper tail, below t^-df, is below them too.
+    if (df / t / t == 0.0)
         return {1.0, 0.0};
     if (std::fabs(delta) == std::numeric_limits<double>::infinity())
         return delta > 0.0 ? TailProbabilities{0.0, 1.0} : TailProbabilities{1.0, 0.0};
