@@ -3,6 +3,7 @@
 #include "stats/InverseSolvers.h"
 #include "stats/SpecialFunctions.h"
 #include "stats/VariablesDesign.h"
+#include "stats/VariablesEnds.h"
 
 #include <cmath>
 
@@ -14,13 +15,8 @@ namespace
 
 double OneSpecPa(double p, double n, double k)
 {
-    if (!(p >= 0.0 && p <= 1.0))
-        return -1.0;
-    if (p == 1.0)
-        return 0.0;
-    if (p == 0.0)
-        return 1.0;
-    return NormalTailArea((InverseNormal(p) + k) * std::sqrt(n), true);
+    const double end = VariablesEndProbability(p);
+    return std::isnan(end) ? NormalTailArea((InverseNormal(p) + k) * std::sqrt(n), true) : end;
 }
 
 // The fraction outside the limits of a centred process, the smallest a process can have.

@@ -3,6 +3,7 @@
 #include "stats/InverseSolvers.h"
 #include "stats/NoncentralT.h"
 #include "stats/VariablesDesign.h"
+#include "stats/VariablesEnds.h"
 
 #include <cmath>
 
@@ -11,12 +12,9 @@ namespace Brosquin
 
 double VariablesUnknownSdOneSidedProbabilityAcceptance(double p, double n, double k)
 {
-    if (!(p >= 0.0 && p <= 1.0))
-        return -1.0;
-    if (p == 1.0)
-        return 0.0;
-    if (p == 0.0)
-        return 1.0;
+    const double end = VariablesEndProbability(p);
+    if (!std::isnan(end))
+        return end;
     const double root = std::sqrt(n);
     // The upper tail itself, so that a small Pa keeps its digits.
     return NoncentralTCumulativeSeries(k * root, n - 1.0, -InverseNormal(p) * root).dUpper;

@@ -7,6 +7,7 @@
 #include "stats/SpecialFunctions.h"
 #include "stats/SymmetricBetaBoundary.h"
 #include "stats/VariablesDesign.h"
+#include "stats/VariablesEnds.h"
 #include "stats/VariablesUnknownSdOneSpec.h"
 
 #include <array>
@@ -24,15 +25,13 @@ constexpr double rootHalf = 0.7071067811865475244;
 // e^-40 of its peak.
 constexpr double negligibleDensity = 40.0;
 
-// 1 at p = 0, 0 at p = 1, -1 outside [0, 1] or for n below 2; NaN when p is inside.
+// The value at the ends of p, or -1 for n below 2; NaN when p is inside.
 double EndValue(double p, double n)
 {
-    if (!(p >= 0.0 && p <= 1.0) || !(n >= 2.0))
-        return -1.0;
-    if (p == 0.0)
-        return 1.0;
-    return p == 1.0 ? 0.0 : std::nan("");
+    return n >= 2.0 ? VariablesEndProbability(p) : -1.0;
 }
+
+using Bound = double (*)(double p, double n, double constant);
 
 double BandValue(double centred, double oneSided)
 {
@@ -110,6 +109,24 @@ bool IsFormTwo(double n, double M)
     return n >= 3.0 && M > 0.0 && M < 100.0;
 }
 
+// The centred and one-sided bounds of a form.
+struct Bounds
+{
+    Bound centred;
+    Bound oneSided;
+};
+constexpr Bounds FormOneBounds = {VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm1,
+                                  VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm1};
+constexpr Bounds FormTwoBounds = {VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2,
+                                  VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm2};
+
+// The point of the band that choose picks from the two bounds; both bounds give the same value
+// at the ends of p, which every choice keeps.
+double Band(double (*choose)(double, double), Bounds bounds, double p, double n, double constant)
+{
+    return choose(bounds.centred(p, n, constant), bounds.oneSided(p, n, constant));
+}
+
 } // namespace
 
 double VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm1(double p, double n, double k)
@@ -148,23 +165,17 @@ double VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm1(double p, do
 
 double VariablesUnknownSdTwoSpecsProbabilityAcceptanceForm1(double p, double n, double k)
 {
-    const double end = EndValue(p, n);
-    if (!std::isnan(end))
-        return end;
-    return BandValue(VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm1(p, n, k),
-                     VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm1(p, n, k));
+    return Band(BandValue, FormOneBounds, p, n, k);
 }
 
 double VariablesUnknownSdTwoSpecsMaximumProbabilityAcceptanceForm1(double p, double n, double k)
 {
-    return std::fmax(VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm1(p, n, k),
-                     VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm1(p, n, k));
+    return Band(std::fmax, FormOneBounds, p, n, k);
 }
 
 double VariablesUnknownSdTwoSpecsMinimumProbabilityAcceptanceForm1(double p, double n, double k)
 {
-    return std::fmin(VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm1(p, n, k),
-                     VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm1(p, n, k));
+    return Band(std::fmin, FormOneBounds, p, n, k);
 }
 
 double VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2(double p, double n, double M)
@@ -228,23 +239,17 @@ double VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm2(double p, do
 
 double VariablesUnknownSdTwoSpecsProbabilityAcceptanceForm2(double p, double n, double M)
 {
-    const double end = IsFormTwo(n, M) ? EndValue(p, n) : -1.0;
-    if (!std::isnan(end))
-        return end;
-    return BandValue(VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2(p, n, M),
-                     VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm2(p, n, M));
+    return Band(BandValue, FormTwoBounds, p, n, M);
 }
 
 double VariablesUnknownSdTwoSpecsMaximumProbabilityAcceptanceForm2(double p, double n, double M)
 {
-    return std::fmax(VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2(p, n, M),
-                     VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm2(p, n, M));
+    return Band(std::fmax, FormTwoBounds, p, n, M);
 }
 
 double VariablesUnknownSdTwoSpecsMinimumProbabilityAcceptanceForm2(double p, double n, double M)
 {
-    return std::fmin(VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2(p, n, M),
-                     VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm2(p, n, M));
+    return Band(std::fmin, FormTwoBounds, p, n, M);
 }
 
 void VariablesUnknownSdTwoSpecsDesign(double aql, double ltpd, double paAtAql, double paAtLtpd,
