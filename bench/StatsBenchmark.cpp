@@ -1,4 +1,7 @@
+#include "stats/DefectivesDouble.h"
+#include "stats/DefectivesMultiple.h"
 #include "stats/DefectivesSingle.h"
+#include "stats/DefectsPerQuantityDouble.h"
 #include "stats/DefectsPerUnitSingle.h"
 #include "stats/DiscreteDistributions.h"
 #include "stats/NoncentralT.h"
@@ -93,6 +96,90 @@ BENCHMARK(BM_DefectsPerUnitSingleDesignThreeLevels)
     ->Args({10000000, 50000000})
     ->Args({1000000, 2000000})
     ->Unit(benchmark::kMicrosecond);
+
+// One evaluation of the double plan (50, 1, 4, 100, 4) at 2 %: argument 0 for lots of any size,
+// 1 for a lot of 1000 units; the method of curtailing is full.
+void BM_DefectivesDoubleAverageSampleNumber(benchmark::State& state)
+{
+    const bool finite = state.range(0) != 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            finite ? DefectivesDoubleAverageSampleNumberFiniteLot(20, 50, 1, 4, 100, 4, 1000, 1)
+                   : DefectivesDoubleAverageSampleNumber(0.02, 50, 1, 4, 100, 4, 1));
+}
+BENCHMARK(BM_DefectivesDoubleAverageSampleNumber)->Arg(0)->Arg(1);
+
+// The seven stages of 50 units at 2 %: Pa for lots of any size and a lot of 1000, and the fully
+// curtailed ASN on that lot.
+void BM_DefectivesMultiple(benchmark::State& state)
+{
+    const int n[] = {50, 50, 50, 50, 50, 50, 50};
+    const int a[] = {0, 1, 3, 5, 7, 10, 13};
+    const int r[] = {4, 6, 8, 10, 11, 12, 14};
+    for (auto _ : state)
+        switch (state.range(0))
+        {
+        case 0:
+            benchmark::DoNotOptimize(DefectivesMultipleProbabilityAcceptance(0.02, 7, n, a, r));
+            break;
+        case 1:
+            benchmark::DoNotOptimize(
+                DefectivesMultipleProbabilityAcceptanceFiniteLot(20, 7, n, a, r, 1000));
+            break;
+        default:
+            benchmark::DoNotOptimize(
+                DefectivesMultipleAverageSampleNumberFiniteLot(20, 7, n, a, r, 1000, 1));
+        }
+}
+BENCHMARK(BM_DefectivesMultiple)->Arg(0)->Arg(1)->Arg(2);
+
+// The double design for AQL 1 % and LTPD 5 % with the least ASN at 1 %.
+void BM_DefectivesDoubleDesignTwoLevels(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        DefectivesDoubleDesignTwoLevels(0.01, 0.05, 0.95, 0.10, 0.01, 1.0, 0.0, n1, a1, r1, n2, a2,
+                                        0);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_DefectivesDoubleDesignTwoLevels)->Unit(benchmark::kMillisecond);
+
+// The double design for AQL 0.5 and LTPD 2 defects per quantity unit, on thousandths.
+void BM_DefectsPerQuantityDoubleDesignTwoLevels(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        double s1 = 0.0, s2 = 0.0;
+        int a1 = 0, r1 = 0, a2 = 0;
+        DefectsPerQuantityDoubleDesignTwoLevels(0.5, 2.0, 0.95, 0.10, 0.5, 1.0, 0.0, s1, a1, r1, s2,
+                                                a2, 0);
+        benchmark::DoNotOptimize(s1 + s2);
+    }
+}
+BENCHMARK(BM_DefectsPerQuantityDoubleDesignTwoLevels)->Unit(benchmark::kMillisecond);
+
+// Double designs for levels in parts per million: AQL 1 % with LTPD 2 % and 1.5 %, and the
+// close levels 50 % and 50.1 %, where the search ends after its most steps.
+void BM_DefectivesDoubleDesignCloseLevels(benchmark::State& state)
+{
+    const double aql = state.range(0) * 1e-6;
+    const double ltpd = state.range(1) * 1e-6;
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        DefectivesDoubleDesignTwoLevels(aql, ltpd, 0.95, 0.10, aql, 1.0, 0.0, n1, a1, r1, n2, a2,
+                                        0);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_DefectivesDoubleDesignCloseLevels)
+    ->Args({10000, 20000})
+    ->Args({10000, 15000})
+    ->Args({500000, 501000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // Levels or probabilities so close that accept numbers in the millions are needed: every design
 // ends in bounded time (the goal is under 50 ms each).

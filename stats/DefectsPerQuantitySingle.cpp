@@ -5,15 +5,6 @@
 namespace Brosquin
 {
 
-namespace
-{
-
-// Thousandths of a quantity unit per unit. Levels and amounts are divided and multiplied by
-// it exactly once, so that an amount is the double nearest to its multiple of 0.001.
-constexpr double thousandths = 1000.0;
-
-} // namespace
-
 double DefectsPerQuantitySingleProbabilityAcceptance(double lambda, double s, int c)
 {
     return PoissonSingleProbabilityAcceptance(lambda, s, c);
@@ -40,17 +31,18 @@ void DefectsPerQuantitySingleDesignTwoLevels(double AQL, double LTPD, double PaA
                                              double& s, int& c)
 {
     int n = 0;
-    PoissonSingleDesignTwoLevels(AQL / thousandths, LTPD / thousandths, PaAQL, PaLTPD, n, c);
-    s = n / thousandths;
+    PoissonSingleDesignTwoLevels(AQL / quantityThousandths, LTPD / quantityThousandths, PaAQL,
+                                 PaLTPD, n, c);
+    s = n / quantityThousandths;
 }
 
 void DefectsPerQuantitySingleDesignThreeLevels(double AQL, double maximumAQL, double LTPD,
                                                double PaAQL, double PaLTPD, double& s, int& c)
 {
     int n = 0;
-    PoissonSingleDesignThreeLevels(AQL / thousandths, maximumAQL / thousandths, LTPD / thousandths,
-                                   PaAQL, PaLTPD, n, c);
-    s = n / thousandths;
+    PoissonSingleDesignThreeLevels(AQL / quantityThousandths, maximumAQL / quantityThousandths,
+                                   LTPD / quantityThousandths, PaAQL, PaLTPD, n, c);
+    s = n / quantityThousandths;
 }
 
 } // namespace Brosquin

@@ -13,6 +13,11 @@
 namespace Brosquin
 {
 
+// The designs cut the quantity unit into thousandths, each designed as one unit of a plan for
+// defects per unit. Levels and amounts are divided and multiplied by this exactly once, so that
+// an amount is the double nearest to its multiple of 0.001.
+inline constexpr double quantityThousandths = 1000.0;
+
 // Pa = P(at most c defects), Poisson with mean s lambda.
 double DefectsPerQuantitySingleProbabilityAcceptance(double lambda, double s, int c);
 // Pa for a lot of amount L holding T defects: binomial with T trials of probability s / L.

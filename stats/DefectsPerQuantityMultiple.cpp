@@ -1,0 +1,63 @@
+#include "stats/DefectsPerQuantityMultiple.h"
+
+#include "stats/StagedInspection.h"
+
+namespace Brosquin
+{
+
+namespace
+{
+
+using Plan = StagedPlan<double, int>;
+constexpr StageCurtailing none = {};
+
+} // namespace
+
+double DefectsPerQuantityMultipleProbabilityAcceptance(double lambda, int k, const double s[],
+                                                       const int a[], const int r[])
+{
+    return EvaluateStages(DefectsAnyLot{lambda}, Plan{k, s, a, r},
+                          StagedMeasure::probabilityAcceptance, none);
+}
+
+double DefectsPerQuantityMultipleProbabilityAcceptanceFiniteLot(int T, int k, const double s[],
+                                                                const int a[], const int r[],
+                                                                double L)
+{
+    return EvaluateStages(DefectsGivenLot{T, L}, Plan{k, s, a, r},
+                          StagedMeasure::probabilityAcceptance, none);
+}
+
+double DefectsPerQuantityMultipleAverageSampleNumber(double lambda, int k, const double s[],
+                                                     const int a[], const int r[],
+                                                     std::uint8_t method)
+{
+    return EvaluateStages(DefectsAnyLot{lambda}, Plan{k, s, a, r},
+                          StagedMeasure::averageSampleNumber,
+                          DefectsMultipleStageCurtailing(method));
+}
+
+double DefectsPerQuantityMultipleAverageSampleNumberFiniteLot(int T, int k, const double s[],
+                                                              const int a[], const int r[],
+                                                              double L, std::uint8_t method)
+{
+    return EvaluateStages(DefectsGivenLot{T, L}, Plan{k, s, a, r},
+                          StagedMeasure::averageSampleNumber,
+                          DefectsMultipleStageCurtailing(method));
+}
+
+double DefectsPerQuantityMultipleExpectedStages(double lambda, int k, const double s[],
+                                                const int a[], const int r[])
+{
+    return EvaluateStages(DefectsAnyLot{lambda}, Plan{k, s, a, r}, StagedMeasure::expectedStages,
+                          none);
+}
+
+double DefectsPerQuantityMultipleExpectedStagesFiniteLot(int T, int k, const double s[],
+                                                         const int a[], const int r[], double L)
+{
+    return EvaluateStages(DefectsGivenLot{T, L}, Plan{k, s, a, r}, StagedMeasure::expectedStages,
+                          none);
+}
+
+} // namespace Brosquin

@@ -1,0 +1,105 @@
+#include "stats/DefectsPerUnitDouble.h"
+
+#include "stats/DefectsPerUnitSingle.h"
+#include "stats/DiscreteDistributions.h"
+#include "stats/DoubleDesignSearch.h"
+#include "stats/StagedInspection.h"
+
+namespace Brosquin
+{
+
+namespace
+{
+
+using Stages = TwoStages<int>;
+constexpr StageCurtailing none = {};
+
+double FirstSamplePoint(std::int64_t x, std::int64_t n, double u)
+{
+    return PoissonProbability(x, static_cast<double>(n) * u);
+}
+
+double FirstSampleCumulative(std::int64_t x, std::int64_t n, double u)
+{
+    return PoissonCumulative(x, static_cast<double>(n) * u);
+}
+
+double PointRatio(std::int64_t x, std::int64_t n, double u)
+{
+    return static_cast<double>(n) * u / static_cast<double>(x + 1);
+}
+
+constexpr DoublePlanModel poissonModel = {
+    FirstSamplePoint,
+    FirstSampleCumulative,
+    PointRatio,
+    DefectsPerUnitDoubleProbabilityAcceptance,
+    DefectsPerUnitDoubleAverageSampleNumber,
+    DefectsPerUnitDoubleExpectedStages,
+    DefectsPerUnitSingleDesignTwoLevels,
+    DefectsPerUnitSingleDesignThreeLevels,
+    DefectsPerUnitSingleAverageSampleNumber,
+    false,
+};
+
+} // namespace
+
+double DefectsPerUnitDoubleProbabilityAcceptance(double u, int n1, int a1, int r1, int n2, int a2)
+{
+    return EvaluateStages(DefectsAnyLot{u}, Stages(n1, a1, r1, n2, a2).Plan(),
+                          StagedMeasure::probabilityAcceptance, none);
+}
+
+double DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(int T, int n1, int a1, int r1, int n2,
+                                                          int a2, int N)
+{
+    return ProbabilityInUnitRange(EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
+                                                 Stages(n1, a1, r1, n2, a2).Plan(),
+                                                 StagedMeasure::probabilityAcceptance, none));
+}
+
+double DefectsPerUnitDoubleAverageSampleNumber(double u, int n1, int a1, int r1, int n2, int a2,
+                                               std::uint8_t method)
+{
+    return EvaluateStages(DefectsAnyLot{u}, Stages(n1, a1, r1, n2, a2).Plan(),
+                          StagedMeasure::averageSampleNumber, DefectsDoubleStageCurtailing(method));
+}
+
+double DefectsPerUnitDoubleAverageSampleNumberFiniteLot(int T, int n1, int a1, int r1, int n2,
+                                                        int a2, int N, std::uint8_t method)
+{
+    return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
+                          Stages(n1, a1, r1, n2, a2).Plan(), StagedMeasure::averageSampleNumber,
+                          DefectsDoubleStageCurtailing(method));
+}
+
+double DefectsPerUnitDoubleExpectedStages(double u, int n1, int a1, int r1, int n2, int a2)
+{
+    return EvaluateStages(DefectsAnyLot{u}, Stages(n1, a1, r1, n2, a2).Plan(),
+                          StagedMeasure::expectedStages, none);
+}
+
+double DefectsPerUnitDoubleExpectedStagesFiniteLot(int T, int n1, int a1, int r1, int n2, int a2,
+                                                   int N)
+{
+    return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
+                          Stages(n1, a1, r1, n2, a2).Plan(), StagedMeasure::expectedStages, none);
+}
+
+void DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
+                                         double p0, double C0, double C1, int& n1, int& a1, int& r1,
+                                         int& n2, int& a2, std::uint8_t method)
+{
+    vdDesignDoublePlan(poissonModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method},
+                       n1, a1, r1, n2, a2);
+}
+
+void DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
+                                           double PaLTPD, double p0, double C0, double C1, int& n1,
+                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
+{
+    vdDesignDoublePlan(poissonModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1,
+                       a1, r1, n2, a2);
+}
+
+} // namespace Brosquin

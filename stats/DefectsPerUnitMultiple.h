@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+// Multiple plans for defects per unit: k stages (n[i], a[i], r[i]) on the running count of
+// defects, as for defective units (a[i] = -1: no acceptance at that stage; r[k - 1] =
+// a[k - 1] + 1). u is the mean number of defects per unit; for a lot of N units, T is its total
+// number of defects, each defect still in the lot lying in the next sample with probability n[i]
+// over the units left.
+//
+// Method of curtailing: 0 "No Curtailing", 1 "Curtail on Rejection All Stages", 2 "Curtail on
+// Rejection Except First Stage"; any other code curtails as 1. With k < 1 there is no plan: Pa
+// and ASN are 0, E{#Stages} 1.
+
+namespace Brosquin
+{
+
+double DefectsPerUnitMultipleProbabilityAcceptance(double u, int k, const int n[], const int a[],
+                                                   const int r[]);
+double DefectsPerUnitMultipleProbabilityAcceptanceFiniteLot(int T, int k, const int n[],
+                                                            const int a[], const int r[], int N);
+double DefectsPerUnitMultipleAverageSampleNumber(double u, int k, const int n[], const int a[],
+                                                 const int r[], std::uint8_t method);
+double DefectsPerUnitMultipleAverageSampleNumberFiniteLot(int T, int k, const int n[],
+                                                          const int a[], const int r[], int N,
+                                                          std::uint8_t method);
+double DefectsPerUnitMultipleExpectedStages(double u, int k, const int n[], const int a[],
+                                            const int r[]);
+double DefectsPerUnitMultipleExpectedStagesFiniteLot(int T, int k, const int n[], const int a[],
+                                                     const int r[], int N);
+
+} // namespace Brosquin

@@ -1,0 +1,252 @@
+#include "stats/DefectivesDouble.h"
+#include "stats/DefectivesSingle.h"
+#include "stats/DefectsPerQuantityDouble.h"
+#include "stats/DefectsPerUnitDouble.h"
+#include "stats/DefectsPerUnitSingle.h"
+#include "stats/DiscreteDistributions.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace Brosquin
+{
+namespace
+{
+
+struct Plan
+{
+    int n1 = 0;
+    int a1 = 0;
+    int r1 = 0;
+    int n2 = 0;
+    int a2 = 0;
+    bool operator==(const Plan&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Plan& plan)
+{
+    return out << "(" << plan.n1 << ", " << plan.a1 << ", " << plan.r1 << ", " << plan.n2 << ", "
+               << plan.a2 << ")";
+}
+
+struct Requirements
+{
+    double aql;
+    std::optional<double> maximumAql;
+    double ltpd;
+    double p0;
+    double c0;
+    double c1;
+};
+
+constexpr double paAql = 0.95;
+constexpr double paLtpd = 0.10;
+
+// A characteristic as its class sees it: evaluation functions, the single plan, and the rules
+// of a valid double plan.
+struct Characteristic
+{
+    bool defectives;
+    double Pa(double level, const Plan& plan) const
+    {
+        return defectives ? DefectivesDoubleProbabilityAcceptance(level, plan.n1, plan.a1, plan.r1,
+                                                                  plan.n2, plan.a2)
+                          : DefectsPerUnitDoubleProbabilityAcceptance(level, plan.n1, plan.a1,
+                                                                      plan.r1, plan.n2, plan.a2);
+    }
+    double Cost(const Requirements& required, const Plan& plan) const
+    {
+        const auto [n1, a1, r1, n2, a2] = plan;
+        const double p0 = required.p0;
+        return defectives
+                   ? required.c0 * DefectivesDoubleAverageSampleNumber(p0, n1, a1, r1, n2, a2, 0) +
+                         required.c1 * DefectivesDoubleExpectedStages(p0, n1, a1, r1, n2, a2)
+                   : required.c0 *
+                             DefectsPerUnitDoubleAverageSampleNumber(p0, n1, a1, r1, n2, a2, 0) +
+                         required.c1 * DefectsPerUnitDoubleExpectedStages(p0, n1, a1, r1, n2, a2);
+    }
+    double FirstSample(std::int64_t x, int n1, double level) const
+    {
+        return defectives ? BinomialCumulative(x, n1, level) : PoissonCumulative(x, n1 * level);
+    }
+    Plan Single(const Requirements& required) const
+    {
+        Plan single;
+        const auto& [aql, maximumAql, ltpd, p0, c0, c1] = required;
+        if (defectives && maximumAql)
+            DefectivesSingleDesignThreeLevels(aql, *maximumAql, ltpd, paAql, paLtpd, single.n1,
+                                              single.a1);
+        else if (defectives)
+            DefectivesSingleDesignTwoLevels(aql, ltpd, paAql, paLtpd, single.n1, single.a1);
+        else if (maximumAql)
+            DefectsPerUnitSingleDesignThreeLevels(aql, *maximumAql, ltpd, paAql, paLtpd, single.n1,
+                                                  single.a1);
+        else
+            DefectsPerUnitSingleDesignTwoLevels(aql, ltpd, paAql, paLtpd, single.n1, single.a1);
+        return single;
+    }
+    Plan Design(const Requirements& required) const
+    {
+        Plan plan;
+        const auto& [aql, maximumAql, ltpd, p0, c0, c1] = required;
+        auto& [n1, a1, r1, n2, a2] = plan;
+        if (defectives && maximumAql)
+            DefectivesDoubleDesignThreeLevels(aql, *maximumAql, ltpd, paAql, paLtpd, p0, c0, c1, n1,
+                                              a1, r1, n2, a2, 0);
+        else if (defectives)
+            DefectivesDoubleDesignTwoLevels(aql, ltpd, paAql, paLtpd, p0, c0, c1, n1, a1, r1, n2,
+                                            a2, 0);
+        else if (maximumAql)
+            DefectsPerUnitDoubleDesignThreeLevels(aql, *maximumAql, ltpd, paAql, paLtpd, p0, c0, c1,
+                                                  n1, a1, r1, n2, a2, 0);
+        else
+            DefectsPerUnitDoubleDesignTwoLevels(aql, ltpd, paAql, paLtpd, p0, c0, c1, n1, a1, r1,
+                                                n2, a2, 0);
+        return plan;
+    }
+};
+
+// Every valid double plan with n1 below the single plan's n, by brute force: for each (n1, a1,
+// r1, a2) the smallest n2 meeting the upper levels is the cheapest. Only necessary conditions
+// and lower bounds on the cost cut the enumeration short.
+Plan ExhaustiveDesign(const Characteristic& model, const Requirements& required)
+{
+    const Plan single = model.Single(required);
+    const double singleAsn =
+        model.defectives
+            ? DefectivesSingleAverageSampleNumber(required.p0, single.n1, single.a1, 0)
+            : DefectsPerUnitSingleAverageSampleNumber(required.p0, single.n1, single.a1, 0);
+    double best = required.c0 * singleAsn + required.c1;
+    Plan result = {single.n1, single.a1, 0, 0, 0};
+    const auto meetsUpperLevels = [&](const Plan& plan)
+    {
+        return model.Pa(required.ltpd, plan) <= paLtpd &&
+               (!required.maximumAql || model.Pa(*required.maximumAql, plan) <= paAql);
+    };
+    const double highest = std::max({required.aql, required.ltpd, required.p0});
+    for (int n1 = model.defectives ? 2 : 1; n1 < single.n1; ++n1)
+        for (int a1 = 0; model.FirstSample(a1, n1, required.ltpd) < paLtpd; ++a1)
+            for (int r1 = a1 + 2; !model.defectives || r1 <= n1; ++r1)
+            {
+                // Pa(AQL) stays below B(r1 - 1; n1, AQL).
+                if (model.FirstSample(r1 - 1, n1, required.aql) <= paAql)
+                    continue;
+                const double goOn = model.FirstSample(r1 - 1, n1, required.p0) -
+                                    model.FirstSample(a1, n1, required.p0);
+                const int fewestSecond = model.defectives ? r1 - a1 - 1 : 1;
+                if (required.c0 * (n1 + fewestSecond * goOn) + required.c1 * (1 + goOn) >= best)
+                    break;
+                // Defects: reject numbers no count reaches change nothing.
+                if (!model.defectives && r1 > a1 + 2 &&
+                    model.FirstSample(r1 - 2, n1, highest) == 1.0)
+                    break;
+                for (int a2 = r1 - 1;; ++a2)
+                {
+                    Plan plan = {n1, a1, r1, std::max(fewestSecond, model.defectives ? a2 - a1 : 1),
+                                 a2};
+                    // Pa at the upper levels falls as n2 grows: double, then bisect.
+                    int failing = plan.n2 - 1;
+                    while (!meetsUpperLevels(plan))
+                    {
+                        failing = plan.n2;
+                        plan.n2 *= 2;
+                    }
+                    for (int meeting = plan.n2; meeting - failing > 1;)
+                    {
+                        plan.n2 = failing + (meeting - failing) / 2;
+                        (meetsUpperLevels(plan) ? meeting : failing) = plan.n2;
+                        plan.n2 = meeting;
+                    }
+                    const double cost = model.Cost(required, plan);
+                    if (cost >= best)
+                        break;
+                    if (model.Pa(required.aql, plan) >= paAql)
+                    {
+                        best = cost;
+                        result = plan;
+                        break;
+                    }
+                }
+            }
+    return result;
+}
+
+TEST(DoubleDesignTest, KnownDesigns)
+{
+    const Characteristic defectives = {true};
+    const Characteristic defects = {false};
+    const Requirements asn = {0.01, std::nullopt, 0.05, 0.01, 1.0, 0.0};
+    Plan plan = defectives.Design(asn);
+    EXPECT_EQ(plan, (Plan{60, 0, 4, 82, 3}));
+    EXPECT_NEAR(defectives.Cost(asn, plan), 96.877042, 5e-7);
+    EXPECT_EQ(defectives.Design({0.01, std::nullopt, 0.05, 0.03, 1.0, 0.0}),
+              (Plan{93, 1, 4, 45, 3}));
+    const Requirements cost = {0.01, std::nullopt, 0.05, 0.01, 1.0, 20.0};
+    plan = defectives.Design(cost);
+    EXPECT_EQ(plan, (Plan{87, 1, 4, 57, 3}));
+    EXPECT_NEAR(defectives.Cost(cost, plan), 122.76801, 5e-6);
+    plan = defects.Design(asn);
+    EXPECT_EQ(plan, (Plan{81, 1, 4, 121, 4}));
+    EXPECT_NEAR(defects.Cost(asn, plan), 103.425937, 5e-7);
+}
+
+TEST(DoubleDesignTest, DesignsAreTheCheapestOfAllValidPlans)
+{
+    for (bool defectives : {true, false})
+        for (const auto& [aql, ltpd] : {std::array{0.02, 0.1}, std::array{0.05, 0.16}})
+            for (const std::optional<double> maximumAql :
+                 {std::optional<double>(), std::optional(1.01 * aql)})
+                for (const auto& [p0, c1] : {std::array{aql, 0.0}, std::array{ltpd, 20.0}})
+                {
+                    const Characteristic model = {defectives};
+                    const Requirements required = {aql, maximumAql, ltpd, p0, 1.0, c1};
+                    SCOPED_TRACE(testing::Message()
+                                 << defectives << " " << aql << " " << ltpd << " "
+                                 << maximumAql.value_or(0) << " " << p0 << " " << c1);
+                    EXPECT_EQ(model.Design(required), ExhaustiveDesign(model, required));
+                }
+}
+
+TEST(DoubleDesignTest, WhereNoDoublePlanIsCheaper)
+{
+    // The single plan (22, 0) already meets 0.1 % and 10 %: no smaller first sample can.
+    int n1 = -1, a1 = -1, r1 = -1, n2 = -1, a2 = -1;
+    DefectivesDoubleDesignTwoLevels(0.001, 0.1, paAql, paLtpd, 0.001, 1.0, 0.0, n1, a1, r1, n2, a2,
+                                    0);
+    EXPECT_EQ((Plan{n1, a1, r1, n2, a2}), (Plan{22, 0, 0, 0, 0}));
+    // A stage costs more than the units a second sample could save.
+    DefectsPerUnitDoubleDesignTwoLevels(0.01, 0.05, paAql, paLtpd, 0.01, 1.0, 1000.0, n1, a1, r1,
+                                        n2, a2, 0);
+    EXPECT_EQ(n2, 0);
+    // Levels in the wrong order have no plan at all.
+    DefectivesDoubleDesignThreeLevels(0.05, 0.06, 0.01, paAql, paLtpd, 0.01, 1.0, 0.0, n1, a1, r1,
+                                      n2, a2, 0);
+    EXPECT_EQ((Plan{n1, a1, r1, n2, a2}), Plan{});
+}
+
+TEST(DoubleDesignTest, DefectsPerQuantityOnAGridOfThousandths)
+{
+    double s1 = 0.0;
+    double s2 = 0.0;
+    int a1 = 0, r1 = 0, a2 = 0;
+    DefectsPerQuantityDoubleDesignTwoLevels(0.5, 2.0, paAql, paLtpd, 0.5, 1.0, 0.0, s1, a1, r1, s2,
+                                            a2, 0);
+    Plan thousandths;
+    DefectsPerUnitDoubleDesignTwoLevels(0.0005, 0.002, paAql, paLtpd, 0.0005, 1.0, 0.0,
+                                        thousandths.n1, thousandths.a1, thousandths.r1,
+                                        thousandths.n2, thousandths.a2, 0);
+    ASSERT_GT(thousandths.n2, 0);
+    EXPECT_EQ(s1, thousandths.n1 / 1000.0);
+    EXPECT_EQ(s2, thousandths.n2 / 1000.0);
+    EXPECT_EQ((std::array{a1, r1, a2}),
+              (std::array{thousandths.a1, thousandths.r1, thousandths.a2}));
+    EXPECT_GE(DefectsPerQuantityDoubleProbabilityAcceptance(0.5, s1, a1, r1, s2, a2), paAql);
+    EXPECT_LE(DefectsPerQuantityDoubleProbabilityAcceptance(2.0, s1, a1, r1, s2, a2), paLtpd);
+}
+
+} // namespace
+} // namespace Brosquin

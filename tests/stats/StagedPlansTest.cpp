@@ -1,0 +1,392 @@
+#include "stats/DefectivesDouble.h"
+#include "stats/DefectivesMultiple.h"
+#include "stats/DefectsPerQuantityDouble.h"
+#include "stats/DefectsPerQuantityMultiple.h"
+#include "stats/DefectsPerUnitDouble.h"
+#include "stats/DefectsPerUnitMultiple.h"
+#include "tests/stats/Accuracy.h"
+#include "tests/stats/ItemByItemInspection.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+constexpr double tolerance = 1e-12;
+
+#define EXPECT_ACCURATE(computed, reference)                                                       \
+    EXPECT_LE(RelativeError(computed, reference), tolerance) << (computed) << " vs " << (reference)
+
+TEST(StagedPlansTest, PublishedAndHighPrecisionValues)
+{
+    // mpmath at 40 digits (StagedPlanReferences.py); the curtailed ASNs by its model of
+    // inspection unit by unit.
+    EXPECT_ACCURATE(DefectivesDoubleProbabilityAcceptance(0.02, 50, 1, 4, 100, 4),
+                    0.885966523808011468L);
+    EXPECT_ACCURATE(DefectivesDoubleExpectedStages(0.02, 50, 1, 4, 100, 4), 1.24647052484030205L);
+    const long double curtailed[] = {
+        74.6470524840302054L, 70.3774115658872086L, 74.1656395032391116L, 70.8588245466783024L,
+        70.9367755552569524L, 74.5372412176137208L, 71.0465868216734369L};
+    for (std::uint8_t method = 0; method < 7; ++method)
+        EXPECT_ACCURATE(DefectivesDoubleAverageSampleNumber(0.02, 50, 1, 4, 100, 4, method),
+                        curtailed[method]);
+    EXPECT_ACCURATE(DefectivesDoubleProbabilityAcceptanceFiniteLot(20, 50, 1, 4, 100, 4, 1000),
+                    0.89726120733227152L);
+    EXPECT_ACCURATE(DefectivesDoubleAverageSampleNumberFiniteLot(20, 50, 1, 4, 100, 4, 1000, 1),
+                    71.1553252237253051L);
+    // The NIST/SEMATECH e-Handbook's example (6.2.4): n1 50, c1 2, r1 7, n2 100, c2 6 at 6 %.
+    EXPECT_ACCURATE(DefectivesDoubleProbabilityAcceptance(0.06, 50, 2, 7, 100, 6),
+                    0.460747491273055819L);
+    EXPECT_ACCURATE(DefectivesDoubleAverageSampleNumber(0.06, 50, 2, 7, 100, 6, 0),
+                    105.48294335383239L);
+    const int n[] = {50, 50, 50, 50, 50, 50, 50};
+    const int a[] = {0, 1, 3, 5, 7, 10, 13};
+    const int r[] = {4, 6, 8, 10, 11, 12, 14};
+    EXPECT_ACCURATE(DefectivesMultipleProbabilityAcceptance(0.02, 7, n, a, r),
+                    0.957219292567371488L);
+    EXPECT_ACCURATE(DefectivesMultipleAverageSampleNumber(0.02, 7, n, a, r, 0),
+                    128.015577536582449L);
+    EXPECT_ACCURATE(DefectivesMultipleExpectedStages(0.02, 7, n, a, r), 2.56031155073164898L);
+    const int n3[] = {20, 20, 20};
+    const int a3[] = {-1, 1, 3};
+    const int r3[] = {2, 3, 4};
+    EXPECT_ACCURATE(DefectivesMultipleProbabilityAcceptance(0.05, 3, n3, a3, r3),
+                    0.553615176756072868L);
+    EXPECT_ACCURATE(DefectivesMultipleAverageSampleNumber(0.05, 3, n3, a3, r3, 0),
+                    38.9174648685950571L);
+    EXPECT_ACCURATE(DefectivesMultipleAverageSampleNumber(0.05, 3, n3, a3, r3, 1),
+                    35.5732213389373195L);
+    EXPECT_ACCURATE(DefectivesMultipleAverageSampleNumberFiniteLot(5, 3, n3, a3, r3, 100, 1),
+                    36.9186473800704287L);
+    EXPECT_ACCURATE(DefectsPerUnitDoubleProbabilityAcceptance(0.1, 5, 0, 2, 5, 1),
+                    std::exp(-0.5L) + std::exp(-1.0L) / 2);
+}
+
+enum class Family
+{
+    defectives,
+    defectsPerUnit,
+    defectsPerQuantity,
+};
+
+// A plan of any class with a lot model, a quality level and a method of curtailing.
+struct AnyPlan
+{
+    Family family;
+    bool isDouble;
+    std::vector<double> n;
+    std::vector<int> a;
+    std::vector<int> r;
+    bool finite;
+    double level;
+    int count;  // D or T
+    double lot; // N or L
+    std::uint8_t method;
+};
+
+struct Evaluations
+{
+    double pa;
+    double asn;
+    double stages;
+};
+
+Evaluations Evaluate(const AnyPlan& plan)
+{
+    const int k = static_cast<int>(plan.n.size());
+    const std::vector<int> sizes(plan.n.begin(), plan.n.end());
+    const int* n = sizes.data();
+    const double* s = plan.n.data();
+    const int* a = plan.a.data();
+    const int* r = plan.r.data();
+    const double p = plan.level;
+    const int D = plan.count;
+    const int N = static_cast<int>(plan.lot);
+    const double L = plan.lot;
+    const std::uint8_t m = plan.method;
+    if (plan.isDouble)
+        switch (plan.family)
+        {
+        case Family::defectives:
+            if (plan.finite)
+                return {
+                    DefectivesDoubleProbabilityAcceptanceFiniteLot(D, n[0], a[0], r[0], n[1], a[1],
+                                                                   N),
+                    DefectivesDoubleAverageSampleNumberFiniteLot(D, n[0], a[0], r[0], n[1], a[1], N,
+                                                                 m),
+                    DefectivesDoubleExpectedStagesFiniteLot(D, n[0], a[0], r[0], n[1], a[1], N)};
+            return {DefectivesDoubleProbabilityAcceptance(p, n[0], a[0], r[0], n[1], a[1]),
+                    DefectivesDoubleAverageSampleNumber(p, n[0], a[0], r[0], n[1], a[1], m),
+                    DefectivesDoubleExpectedStages(p, n[0], a[0], r[0], n[1], a[1])};
+        case Family::defectsPerUnit:
+            if (plan.finite)
+                return {DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(D, n[0], a[0], r[0],
+                                                                           n[1], a[1], N),
+                        DefectsPerUnitDoubleAverageSampleNumberFiniteLot(D, n[0], a[0], r[0], n[1],
+                                                                         a[1], N, m),
+                        DefectsPerUnitDoubleExpectedStagesFiniteLot(D, n[0], a[0], r[0], n[1], a[1],
+                                                                    N)};
+            return {DefectsPerUnitDoubleProbabilityAcceptance(p, n[0], a[0], r[0], n[1], a[1]),
+                    DefectsPerUnitDoubleAverageSampleNumber(p, n[0], a[0], r[0], n[1], a[1], m),
+                    DefectsPerUnitDoubleExpectedStages(p, n[0], a[0], r[0], n[1], a[1])};
+        case Family::defectsPerQuantity:
+            if (plan.finite)
+                return {DefectsPerQuantityDoubleProbabilityAcceptanceFiniteLot(D, s[0], a[0], r[0],
+                                                                               s[1], a[1], L),
+                        DefectsPerQuantityDoubleAverageSampleNumberFiniteLot(D, s[0], a[0], r[0],
+                                                                             s[1], a[1], L, m),
+                        DefectsPerQuantityDoubleExpectedStagesFiniteLot(D, s[0], a[0], r[0], s[1],
+                                                                        a[1], L)};
+            return {DefectsPerQuantityDoubleProbabilityAcceptance(p, s[0], a[0], r[0], s[1], a[1]),
+                    DefectsPerQuantityDoubleAverageSampleNumber(p, s[0], a[0], r[0], s[1], a[1], m),
+                    DefectsPerQuantityDoubleExpectedStages(p, s[0], a[0], r[0], s[1], a[1])};
+        }
+    switch (plan.family)
+    {
+    case Family::defectives:
+        if (plan.finite)
+            return {DefectivesMultipleProbabilityAcceptanceFiniteLot(D, k, n, a, r, N),
+                    DefectivesMultipleAverageSampleNumberFiniteLot(D, k, n, a, r, N, m),
+                    DefectivesMultipleExpectedStagesFiniteLot(D, k, n, a, r, N)};
+        return {DefectivesMultipleProbabilityAcceptance(p, k, n, a, r),
+                DefectivesMultipleAverageSampleNumber(p, k, n, a, r, m),
+                DefectivesMultipleExpectedStages(p, k, n, a, r)};
+    case Family::defectsPerUnit:
+        if (plan.finite)
+            return {DefectsPerUnitMultipleProbabilityAcceptanceFiniteLot(D, k, n, a, r, N),
+                    DefectsPerUnitMultipleAverageSampleNumberFiniteLot(D, k, n, a, r, N, m),
+                    DefectsPerUnitMultipleExpectedStagesFiniteLot(D, k, n, a, r, N)};
+        return {DefectsPerUnitMultipleProbabilityAcceptance(p, k, n, a, r),
+                DefectsPerUnitMultipleAverageSampleNumber(p, k, n, a, r, m),
+                DefectsPerUnitMultipleExpectedStages(p, k, n, a, r)};
+    case Family::defectsPerQuantity:
+        if (plan.finite)
+            return {DefectsPerQuantityMultipleProbabilityAcceptanceFiniteLot(D, k, s, a, r, L),
+                    DefectsPerQuantityMultipleAverageSampleNumberFiniteLot(D, k, s, a, r, L, m),
+                    DefectsPerQuantityMultipleExpectedStagesFiniteLot(D, k, s, a, r, L)};
+        return {DefectsPerQuantityMultipleProbabilityAcceptance(p, k, s, a, r),
+                DefectsPerQuantityMultipleAverageSampleNumber(p, k, s, a, r, m),
+                DefectsPerQuantityMultipleExpectedStages(p, k, s, a, r)};
+    }
+    return {};
+}
+
+// The methods' lists, read as (acceptance, rejection) curtailed at the first and later stages.
+InspectionOutcome InspectAnyPlan(const AnyPlan& plan)
+{
+    bool first[2] = {false, false};
+    bool later[2] = {false, false};
+    if (plan.family == Family::defectives)
+    {
+        const int code = plan.method > 6 ? 1 : plan.method;
+        const bool acceptance = code == 1 || code == 2 || code == 4 || code == 5;
+        const bool rejection = code == 1 || code == 3 || code == 4 || code == 6;
+        first[0] = acceptance && code < 4;
+        first[1] = rejection && code < 4;
+        later[0] = acceptance;
+        later[1] = rejection;
+    }
+    else
+    {
+        later[1] = plan.method != 0;
+        first[1] = plan.isDouble ? plan.method == 1 : plan.method != 0 && plan.method != 2;
+    }
+    InspectedLot lot = {InspectedLot::binomial, plan.level, plan.count, plan.lot};
+    if (plan.family == Family::defectives)
+        lot.kind = plan.finite ? InspectedLot::hypergeometric : InspectedLot::binomial;
+    else
+        lot.kind = plan.finite ? InspectedLot::defectsInLot : InspectedLot::poisson;
+    std::vector<InspectedStage> stages;
+    for (std::size_t i = 0; i < plan.n.size(); ++i)
+    {
+        const bool* curtail = i == 0 ? first : later;
+        stages.push_back({plan.n[i], plan.a[i], plan.r[i], curtail[0], curtail[1]});
+    }
+    return InspectItemByItem(lot, stages);
+}
+
+void ExpectAsInspectedItemByItem(const AnyPlan& plan)
+{
+    const Evaluations computed = Evaluate(plan);
+    const InspectionOutcome reference = InspectAnyPlan(plan);
+    EXPECT_ACCURATE(computed.pa, reference.pa);
+    EXPECT_ACCURATE(computed.asn, reference.asn);
+    EXPECT_ACCURATE(computed.stages, reference.stages);
+}
+
+// Valid plans of every class (the plan classes' rules), small enough to inspect item by item.
+AnyPlan RandomPlan(std::mt19937& random, int trial)
+{
+    const auto uniform = [&](int lo, int hi)
+    { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    const auto real = [&](double lo, double hi)
+    { return std::uniform_real_distribution<double>(lo, hi)(random); };
+    AnyPlan plan = {};
+    plan.family = static_cast<Family>(trial % 3);
+    plan.isDouble = trial / 3 % 2 == 0;
+    plan.finite = trial / 6 % 2 == 1;
+    const bool defectives = plan.family == Family::defectives;
+    const bool amounts = plan.family == Family::defectsPerQuantity;
+    const int k = plan.isDouble ? 2 : uniform(2, 5);
+    double inspected = 0.0;
+    int previousAccept = plan.isDouble ? 0 : -1;
+    int previousReject = 1;
+    for (int i = 0; i < k; ++i)
+    {
+        const bool last = i == k - 1;
+        double n = amounts ? std::round(real(0.2, 4.0) * 8) / 8 : uniform(1, 8);
+        if (plan.isDouble && defectives)
+            n = i == 0 ? uniform(2, 12) : uniform(std::max(1, previousReject - plan.a[0] - 1), 12);
+        inspected += n;
+        // Units bound every count of defectives; defects have no such bound.
+        const int room = defectives ? static_cast<int>(inspected) : previousAccept + 6;
+        int a = 0;
+        int r = 0;
+        if (plan.isDouble && i == 0)
+        {
+            a = uniform(0, defectives ? static_cast<int>(n) - 2 : 3);
+            r = uniform(a + 2, defectives ? static_cast<int>(n) : a + 5);
+        }
+        else if (plan.isDouble)
+        {
+            a = uniform(previousReject - 1,
+                        defectives ? static_cast<int>(n) + plan.a[0] : previousReject + 4);
+            r = a + 1;
+        }
+        else if (last)
+        {
+            a = uniform(std::max(previousAccept, previousReject - 1),
+                        std::max(room - 1, previousReject - 1));
+            r = a + 1;
+        }
+        else
+        {
+            a = uniform(previousAccept,
+                        std::max(previousAccept, std::min(room - 1, previousAccept + 3)));
+            r = uniform(std::max(previousReject, a + 2),
+                        std::max(a + 2, std::min(room + 1, a + 5)));
+        }
+        plan.n.push_back(n);
+        plan.a.push_back(a);
+        plan.r.push_back(r);
+        previousAccept = a;
+        previousReject = r;
+    }
+    // The ends, and levels so low that the curtailed terms would lose every digit taken as
+    // differences from 1.
+    const int chance = uniform(0, 9);
+    plan.level = chance == 0                 ? 0.0
+                 : defectives && chance == 1 ? 1.0
+                 : chance == 2               ? real(0.0, 1e-7)
+                                             : real(0.0, defectives ? 1.0 : 2.0);
+    plan.lot = inspected + (amounts ? real(0.0, 20.0) : uniform(0, 30));
+    plan.count = defectives ? uniform(0, static_cast<int>(plan.lot)) : uniform(0, 25);
+    plan.method = static_cast<std::uint8_t>(uniform(0, defectives ? 7 : 3));
+    return plan;
+}
+
+TEST(StagedPlansTest, EveryClassMethodAndLotAsInspectedItemByItem)
+{
+    std::mt19937 random(15);
+    for (int trial = 0; trial < 360; ++trial)
+    {
+        const AnyPlan plan = RandomPlan(random, trial);
+        SCOPED_TRACE(testing::Message() << "trial " << trial);
+        ExpectAsInspectedItemByItem(plan);
+    }
+}
+
+TEST(StagedPlansTest, ThousandStagesAsInspectedItemByItem)
+{
+    // One unit a stage; the accept and reject numbers follow 30 % defective.
+    AnyPlan plan = {Family::defectives, false, {}, {}, {}, false, 0.3, 600, 2000.0, 0};
+    for (int i = 1; i < 1000; ++i)
+    {
+        plan.n.push_back(1.0);
+        plan.a.push_back(std::max(-1, 3 * i / 10 - 3));
+        plan.r.push_back(std::min(i + 1, 3 * i / 10 + 3));
+    }
+    plan.n.push_back(1.0);
+    plan.a.push_back(plan.r.back() - 1);
+    plan.r.push_back(plan.r.back());
+    for (bool finite : {false, true})
+        for (std::uint8_t method : {0, 1, 5})
+        {
+            plan.finite = finite;
+            plan.method = method;
+            ExpectAsInspectedItemByItem(plan);
+        }
+}
+
+TEST(StagedPlansTest, TypedNumbersBeyondAnyCountCostNothing)
+{
+    // Reject numbers near the count range: only the counts that can occur are carried.
+    AnyPlan plan = {Family::defectsPerUnit,
+                    false,
+                    {10, 10, 10},
+                    {0, 1, 1999999998},
+                    {1999999990, 1999999999, 1999999999},
+                    false,
+                    0.05,
+                    0,
+                    0.0,
+                    1};
+    ExpectAsInspectedItemByItem(plan);
+    plan = {Family::defectsPerQuantity,
+            true,
+            {2.5, 4.0},
+            {0, 2000000000},
+            {2000000000, 2000000001},
+            false,
+            0.3,
+            0,
+            0.0,
+            1};
+    ExpectAsInspectedItemByItem(plan);
+}
+
+TEST(StagedPlansTest, LotsOfTheLargestSize)
+{
+    // Units left and (M + 1) products stay exact far beyond 32 bits; such a lot behaves almost
+    // like one of any size.
+    const int n[] = {1500, 1500, 1500};
+    const int a[] = {2, 8, 14};
+    const int r[] = {9, 12, 15};
+    const int N = 2147483646;
+    const int D = 10737418;
+    for (std::uint8_t method : {0, 1})
+    {
+        const double finite =
+            DefectivesMultipleAverageSampleNumberFiniteLot(D, 3, n, a, r, N, method);
+        EXPECT_NEAR(finite,
+                    DefectivesMultipleAverageSampleNumber(double(D) / N, 3, n, a, r, method),
+                    1e-5 * finite);
+    }
+}
+
+TEST(StagedPlansTest, EndsOfTheQualityRange)
+{
+    const int n[] = {20, 20, 20};
+    const int a[] = {-1, 1, 3};
+    const int r[] = {2, 3, 4};
+    // No defect at all: the lot goes on to the first stage that can accept.
+    EXPECT_EQ(DefectsPerUnitMultipleAverageSampleNumber(0.0, 3, n, a, r, 1), 40.0);
+    EXPECT_EQ(DefectsPerUnitMultipleAverageSampleNumber(0.0, 3, n, a, r, 2), 40.0);
+    EXPECT_EQ(DefectsPerUnitMultipleProbabilityAcceptance(0.0, 3, n, a, r), 1.0);
+    EXPECT_EQ(DefectsPerUnitMultipleExpectedStages(0.0, 3, n, a, r), 2.0);
+    EXPECT_EQ(DefectsPerUnitDoubleAverageSampleNumber(0.0, 20, 0, 2, 20, 1, 1), 20.0);
+    EXPECT_EQ(DefectivesMultipleProbabilityAcceptance(1.0, 3, n, a, r), 0.0);
+    EXPECT_EQ(DefectivesDoubleAverageSampleNumber(0.0, 50, 1, 4, 100, 4, 1), 49.0);
+    // No plan.
+    EXPECT_EQ(DefectivesMultipleProbabilityAcceptance(0.1, 0, n, a, r), 0.0);
+    EXPECT_EQ(DefectivesMultipleExpectedStages(0.1, 0, n, a, r), 1.0);
+}
+
+} // namespace
+} // namespace Brosquin
