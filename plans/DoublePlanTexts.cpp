@@ -108,13 +108,8 @@ String DoublePlanDescription(const DoublePlanRules& rules, const DoublePlanTexts
     description += amount(texts.n2).Text();
     description += ", a2=";
     description += texts.a2.Text();
-    if (texts.lotSizeGiven)
-    {
-        description += ", N=";
-        description += texts.lotSize.Text();
-    }
-    if (texts.method >= 0 && texts.method <= rules.lastMethod)
-        description += rules.methodSuffixes[texts.method];
+    vdAppendLotAndMethod(description, texts.lotSizeGiven, texts.lotSize, texts.method,
+                         rules.lastMethod, rules.methodSuffixes);
     return description;
 }
 

@@ -63,16 +63,13 @@ int ValidateMultiplePlanTexts(const MultiplePlanRules& rules, int S, const Strin
         check.Parse(n[k - 1].Text(), sample, field + 1,
                     about("Stage ", " sample size is not a valid number."));
         if (counted)
-            check
-                .Require(TextValidation::IsWhole(sample), field + 1,
-                         about("Stage ", " sample size is not an integer."))
-                .Require(sample > zero, field + 1,
-                         about("Stage ", " sample size must be greater than 0."))
-                .Require(TextValidation::IsCountSize(sample), field + 1,
-                         about("Stage ", " sample size is too large."));
-        else
-            check.Require(sample > zero, field + 1,
-                          about("Stage ", " sample size must be greater than 0."));
+            check.Require(TextValidation::IsWhole(sample), field + 1,
+                          about("Stage ", " sample size is not an integer."));
+        check.Require(sample > zero, field + 1,
+                      about("Stage ", " sample size must be greater than 0."));
+        if (counted)
+            check.Require(TextValidation::IsCountSize(sample), field + 1,
+                          about("Stage ", " sample size is too large."));
         if (IsNoAcceptance(a[k - 1]))
             accept = RealOf(-1.0);
         else
@@ -172,13 +169,8 @@ String MultiplePlanDescription(const MultiplePlanRules& rules, const MultiplePla
         description += texts.r[k].Text();
     }
     description += ", ...";
-    if (texts.lotSizeGiven)
-    {
-        description += ", N=";
-        description += texts.lotSize.Text();
-    }
-    if (texts.method >= 0 && texts.method <= rules.lastMethod)
-        description += rules.methodSuffixes[texts.method];
+    vdAppendLotAndMethod(description, texts.lotSizeGiven, texts.lotSize, texts.method,
+                         rules.lastMethod, rules.methodSuffixes);
     return description;
 }
 

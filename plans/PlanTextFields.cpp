@@ -38,6 +38,19 @@ bool ReadMethodAndLot(std::istream& in, std::int8_t& method, bool& lotSizeGiven,
     return true;
 }
 
+void vdAppendLotAndMethod(String& description, bool lotSizeGiven, const String& lotSize,
+                          std::int8_t method, std::int8_t lastMethod,
+                          const char* const* methodSuffixes)
+{
+    if (lotSizeGiven)
+    {
+        description += ", N=";
+        description += lotSize.Text();
+    }
+    if (method >= 0 && method <= lastMethod)
+        description += methodSuffixes[method];
+}
+
 String DesignedText(double value)
 {
     return String(RealOf(value).Text(0, true));

@@ -74,13 +74,8 @@ String SinglePlanDescription(const SinglePlanRules& rules, const SinglePlanTexts
     }
     description += ", a=";
     description += texts.acceptNumber.Text();
-    if (texts.lotSizeGiven)
-    {
-        description += ", N=";
-        description += texts.lotSize.Text();
-    }
-    if (texts.method >= 0 && texts.method <= rules.lastMethod)
-        description += rules.methodSuffixes[texts.method];
+    vdAppendLotAndMethod(description, texts.lotSizeGiven, texts.lotSize, texts.method,
+                         rules.lastMethod, rules.methodSuffixes);
     return description;
 }
 
