@@ -1,6 +1,5 @@
 #include "app/EvaluationWindow.h"
 
-#include "app/AnsiQString.h"
 #include "app/CommandPanel.h"
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
@@ -9,6 +8,7 @@
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
+#include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
 #include "widgets/DrawingControl.h"

@@ -1,6 +1,5 @@
 #include "app/ListSamplingPlansWindow.h"
 
-#include "app/AnsiQString.h"
 #include "app/CommandPanel.h"
 #include "app/MainMDIWindow.h"
 #include "app/PlanEntryRoute.h"
@@ -10,6 +9,7 @@
 #include "core/Real.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
+#include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
 

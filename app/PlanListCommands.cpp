@@ -1,6 +1,5 @@
 // The plan list window's commands on the checked plans, on the selected plan and on the table of
 // all plans.
-#include "app/AnsiQString.h"
 #include "app/EvaluationWindow.h"
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
@@ -10,6 +9,7 @@
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 #include "plans/SamplingPlanTable.h"
+#include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
 #include "widgets/DrawingControl.h"

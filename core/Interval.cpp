@@ -248,7 +248,7 @@ void Interval::SetMessage(ReferenceString* shared)
 void Interval::SetMessage(const char* text)
 {
     vdSetKind(IntervalMessage, 0.0, 0.0);
-    message = new ReferenceString(text, 80);
+    message = NewMessage(text);
 }
 
 void Interval::SetError(int n)
@@ -264,7 +264,7 @@ void Interval::AppendMessage(const char* text)
     }
     if (message == nullptr)
     {
-        message = new ReferenceString(text, 80);
+        message = NewMessage(text);
     }
     else
     {
@@ -322,24 +322,8 @@ void Interval::vdUniteSingle(const Interval& other)
     {
         const bool noLower = kind == IntervalNoLower || other.kind == IntervalNoLower;
         const bool noUpper = kind == IntervalNoUpper || other.kind == IntervalNoUpper;
-        const double hullLower = otherLower < thisLower ? otherLower : thisLower;
-        const double hullUpper = otherUpper > thisUpper ? otherUpper : thisUpper;
-        if (noLower && noUpper)
-        {
-            vdSetKind(IntervalWhole, 0.0, 0.0);
-        }
-        else if (noLower)
-        {
-            vdSetKind(IntervalNoLower, 0.0, hullUpper);
-        }
-        else if (noUpper)
-        {
-            vdSetKind(IntervalNoUpper, hullLower, 0.0);
-        }
-        else
-        {
-            vdSetKind(IntervalBounded, hullLower, hullUpper);
-        }
+        vdSetHull(noLower, noUpper, otherLower < thisLower ? otherLower : thisLower,
+                  otherUpper > thisUpper ? otherUpper : thisUpper);
         return;
     }
     ListPointers* list = NewPieceList();
@@ -420,7 +404,40 @@ void Interval::vdUniteIntoUnion(const Interval& piece)
         break;
     }
     }
-    vdCollapseSinglePiece();
+    if (pieces->Count() > IntervalPieceLimit)
+    {
+        vdCollapseToHull();
+    }
+    else
+    {
+        vdCollapseSinglePiece();
+    }
+}
+
+void Interval::vdCollapseToHull()
+{
+    vdSetHull(PieceOf(*pieces, 1)->kind == IntervalNoLower,
+              PieceOf(*pieces, pieces->Count())->kind == IntervalNoUpper, Lower(), Upper());
+}
+
+void Interval::vdSetHull(bool noLower, bool noUpper, double hullLower, double hullUpper)
+{
+    if (noLower && noUpper)
+    {
+        vdSetKind(IntervalWhole, 0.0, 0.0);
+    }
+    else if (noLower)
+    {
+        vdSetKind(IntervalNoLower, 0.0, hullUpper);
+    }
+    else if (noUpper)
+    {
+        vdSetKind(IntervalNoUpper, hullLower, 0.0);
+    }
+    else
+    {
+        vdSetKind(IntervalBounded, hullLower, hullUpper);
+    }
 }
 
 void Interval::vdCollapseSinglePiece()

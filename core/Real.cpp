@@ -47,28 +47,6 @@ bool IsBlank(char character)
     return character == ' ' || character == '\t' || character == '\n' || character == '\r';
 }
 
-// The message a Real takes when memory for its own cannot be had. It holds a reference of its own,
-// so no holder ever destroys it; it is made at start-up, while memory is still there.
-ReferenceString* OutOfMemoryMessage()
-{
-    alignas(ReferenceString) static unsigned char storage[sizeof(ReferenceString)];
-    static ReferenceString* const shared = ::new (storage) ReferenceString("Out of memory", 0);
-    return shared;
-}
-[[maybe_unused]] ReferenceString* const madeAtStartUp = OutOfMemoryMessage();
-
-ReferenceString* NewMessage(const char* text)
-{
-    ReferenceString* fresh = new ReferenceString(text, 80);
-    if (fresh != nullptr && fresh->Capacity() > 0)
-        return fresh;
-    if (fresh != nullptr)
-        fresh->vdRelease();
-    ReferenceString* shared = OutOfMemoryMessage();
-    shared->vdAddReference();
-    return shared;
-}
-
 // Significant decimal digits of a magnitude and the position of the decimal point relative to the
 // first of them: the number is 0.d1d2d3... x 10^point.
 struct DecimalDigits

@@ -36,4 +36,8 @@ private:
     std::uint32_t referenceCount = 1;
 };
 
+// A new message of one holder with room to grow; when memory is exhausted, a shared "Out of
+// memory" message instead. Never null.
+ReferenceString* NewMessage(const char* text);
+
 } // namespace Brosquin

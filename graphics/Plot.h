@@ -252,6 +252,8 @@ public:
     std::span<const double> Segment(std::uint32_t i) const;
     bool bDrawingOutOfDate() const { return drawingOutOfDate; }
     bool bModified() const { return modified; }
+    // Forgets the changes made so far, so that bModified tells of the changes made after.
+    void vdClearModified() { modified = false; }
 
 private:
     void vdChanged();

@@ -135,10 +135,10 @@ Real SamplingPlan::SnapToStep(double level, const Real& pa, LotLevelSide side)
     const double atLeast = (decreasing ? std::floor(level / s) : std::ceil(level / s)) * s;
     if (side == LotLevelSide::AtLeast)
         return RealOf(atLeast);
-    const double below = (decreasing ? std::ceil(level / s) : std::floor(level / s)) * s;
+    const double across = (decreasing ? std::ceil(level / s) : std::floor(level / s)) * s;
     // A level whose Pa is exactly pa is at most pa too, and nearer the crossing.
     Real paAt = ValueAt(&SamplingPlan::dPa, atLeast);
-    return RealOf(IsNumber(paAt) && paAt.dValue() == pa.dValue() ? atLeast : below);
+    return RealOf(IsNumber(paAt) && paAt.dValue() == pa.dValue() ? atLeast : across);
 }
 
 Real SamplingPlan::PointAt(const Real& pa, LotLevelSide side)

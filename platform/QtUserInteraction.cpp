@@ -28,6 +28,8 @@ QMessageBox::Icon QtIcon(MessageIcon icon)
         return QMessageBox::Critical;
     case MessageIcon::Question:
         return QMessageBox::Question;
+    case MessageIcon::None:
+        return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }

@@ -14,7 +14,8 @@ enum class MessageIcon
     Information,
     Exclamation,
     Error,
-    Question
+    Question,
+    None
 };
 
 enum class MessageButtons

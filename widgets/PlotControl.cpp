@@ -2,10 +2,11 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
-#include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
+#include "widgets/PlotOptionsDialogBox.h"
 
 #include <QMenu>
+#include <QPointer>
 
 namespace Brosquin
 {
@@ -59,13 +60,18 @@ void TPlotControl::vdDeletePlot()
     update();
 }
 
-void TPlotControl::vdMouseAction(std::uint32_t)
+void TPlotControl::vdMouseAction(std::uint32_t uObjectID)
 {
     if (!plot)
         return;
-    UserInteraction::Current().MessageBox(
-        QStringLiteral("Plot Options is not available in this version."), QString(),
-        MessageIcon::Information);
+    plot->vdClearModified();
+    // The dialog is the control's child: should the control go while it runs, both are gone.
+    const QPointer<TPlotControl> alive(this);
+    QPointer<TPlotOptionsDialogBox> dialog = new TPlotOptionsDialogBox(*this, uObjectID, *plot);
+    dialog->exec();
+    delete dialog.data();
+    if (alive && plot && OnChange && plot->bModified())
+        OnChange(this);
 }
 
 void TPlotControl::vdActOnMouseDown()

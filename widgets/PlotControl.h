@@ -17,7 +17,7 @@ enum class MouseAction : std::uint8_t
 };
 
 // Shows one Plot, which it owns, by laying it out into a Drawing, which it owns too. A click on a
-// part of the plot asks for the plot options of that part. The fixed size and the copied picture
+// part of the plot opens the plot options of that part. The fixed size and the copied picture
 // are held to plotPictureLimit pixels along their larger side.
 class TPlotControl : public TDisplayControl
 {
@@ -28,7 +28,7 @@ public:
     Drawing* ShownDrawing() const override { return drawing.get(); }
     Plot* ShownPlot() const { return plot.get(); }
 
-    // Stored only: the help topic of the component.
+    // The help base of the plot options: their pages' topics follow it; 0 for none.
     int HelpContext = 0;
     // Which click on a part of the plot asks for its options; maNone also keeps the cursor.
     MouseAction Mouse = MouseAction::maDouble;
@@ -42,7 +42,8 @@ public:
     // Crosses out the current layout; the next layout of the Plot has no cross.
     void vdCrossOutPlot() { vdCrossOut(); }
     void vdDeletePlot();
-    // Asks for the plot options of the part of the plot with this object ID (0: the first page).
+    // Runs the plot options at the page of the part of the plot with this object ID (0: the first
+    // page); raises OnChange when they changed the Plot.
     void vdMouseAction(std::uint32_t uObjectID);
     void vdOptionsDialogBox() { vdMouseAction(0); }
 

@@ -1,7 +1,7 @@
 #include "app/dialogs/AttributePlanDialogBox.h"
 
-#include "app/AnsiQString.h"
 #include "app/dialogs/DialogPanels.h"
+#include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 
 #include <QButtonGroup>

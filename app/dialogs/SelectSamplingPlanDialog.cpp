@@ -1,9 +1,9 @@
 #include "app/dialogs/SelectSamplingPlanDialog.h"
 
-#include "app/AnsiQString.h"
 #include "app/dialogs/DialogPanels.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
+#include "platform/AnsiQString.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -34,11 +34,11 @@ TSelectSamplingPlanDialog::TSelectSamplingPlanDialog(QWidget* owner, bool checke
     {
         // A position that names no plan keeps its entry, empty, so the entries stay in step.
         const SamplingPlan* plan = session.Plan(position);
-        auto* entry = new QListWidgetItem(plan ? QStringOfAnsi(plan->Description().Text()) +
-                                                     tr(" for ") +
-                                                     QStringOfAnsi(plan->CharacteristicName())
-                                               : QString(),
-                                          SamplingPlanCheckListBox);
+        auto* entry =
+            new QListWidgetItem(plan ? QStringOfAnsi(plan->Description().Text()) + tr(" for ") +
+                                           QStringOfAnsi(plan->CharacteristicName())
+                                     : QString(),
+                                SamplingPlanCheckListBox);
         entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
         entry->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
@@ -50,8 +50,7 @@ TSelectSamplingPlanDialog::TSelectSamplingPlanDialog(QWidget* owner, bool checke
     checkAll->setObjectName(QStringLiteral("CheckAllBitBtn"));
     checkAll->setAutoDefault(false);
     connect(checkAll, &QPushButton::clicked, this, &TSelectSamplingPlanDialog::CheckAllBitBtnClick);
-    QPushButton* uncheckAll =
-        buttons->addButton(tr("&Uncheck All"), QDialogButtonBox::ActionRole);
+    QPushButton* uncheckAll = buttons->addButton(tr("&Uncheck All"), QDialogButtonBox::ActionRole);
     uncheckAll->setObjectName(QStringLiteral("UncheckAllBitBtn"));
     uncheckAll->setAutoDefault(false);
     connect(uncheckAll, &QPushButton::clicked, this,

@@ -1,9 +1,9 @@
 #include "app/dialogs/TableOptionsDialogBox.h"
 
-#include "app/AnsiQString.h"
 #include "app/dialogs/DialogPanels.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
+#include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 
 #include <QFrame>

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <cmath>
 #include <tuple>
@@ -404,14 +405,6 @@ TEST_F(EvaluationWindowTest, Screenshots)
     }
 }
 
-} // namespace
-} // namespace Brosquin
-
-namespace Brosquin
-{
-namespace
-{
-
 // On a 1280 x 900 screen the main window opens at 853 x 600, narrower than the plan list and
 // lower than an evaluation window: the area scrolls, so each one's last button can be reached.
 TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
@@ -448,14 +441,6 @@ TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
     EXPECT_TRUE(
         window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/small-screen-scrolled.png")));
 }
-
-} // namespace
-} // namespace Brosquin
-
-namespace Brosquin
-{
-namespace
-{
 
 class PlanChoiceTest : public EvaluationWindowTest
 {
@@ -670,6 +655,45 @@ TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
     for (const QString& level : levels)
         EXPECT_TRUE(drawn.contains(level)) << level.toStdString();
     EXPECT_EQ(user.Messages().size(), std::size(refusals));
+}
+
+// The plot options of an evaluation plot open at their page's help topic, and OK changes the
+// plot the window shows.
+TEST_F(EvaluationWindowTest, PlotOptionsChangeTheShownPlot)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    auto* oc = static_cast<TPlotControl*>(evaluation->Component(TEvaluationWindow::OCCurvePage));
+    const Drawing* before = oc->ShownDrawing();
+    driver.vdQueue(
+        [this](QDialog& dialog)
+        {
+            EXPECT_FALSE(In<QGroupBox>(dialog, "XAxisScaleGroupBox1").isHidden());
+            EXPECT_EQ(In<QTabBar>(dialog, "LinesTabControl").count(), 2);
+            EXPECT_TRUE(In<QGroupBox>(dialog, "LineValueGroupBox").isHidden());
+            auto& pages = In<QTabWidget>(dialog, "PageControl");
+            QList<int> topics;
+            for (int page = 0; page < pages.count(); ++page)
+                if (pages.isTabVisible(page))
+                {
+                    pages.setCurrentIndex(page);
+                    In<QPushButton>(dialog, "HelpButton").click();
+                    topics.append(user.HelpRequests().back().context);
+                }
+            EXPECT_EQ(topics, (QList<int>{601, 602, 603, 604, 605, 606, 609}));
+            In<QLineEdit>(dialog, "MainTitleEditControl").setText("Two Plans");
+            In<QLineEdit>(dialog, "XAxisScaleMaximumValueEdit").setText("5");
+            In<QPushButton>(dialog, "OkButton").click();
+        });
+    for (QAction* item : oc->PopupMenu()->actions())
+        if (item->text() == "Plot &Options...")
+            item->trigger();
+    const Plot& plot = *oc->ShownPlot();
+    EXPECT_STREQ(plot.MainTitle().Text(), "Two Plans");
+    EXPECT_EQ(plot.XAxisMaximum().dValue(), 5.0);
+    EXPECT_NE(oc->ShownDrawing(), before);
+    EXPECT_TRUE(window->IsSessionModified());
+    EXPECT_TRUE(user.Messages().empty());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "core/Real.h"
 #include "core/RealOf.h"
 #include "core/ReferenceString.h"
+#include "tests/core/IntervalTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -15,64 +16,6 @@ namespace Brosquin
 {
 namespace
 {
-
-// A compact picture of an interval: "[1, 2]", "[-inf, 5]", "{[1, 2] [3, 4]}", "msg:text".
-std::string Describe(const Interval& interval)
-{
-    std::ostringstream out;
-    switch (interval.Kind())
-    {
-    case IntervalMessage:
-        out << "msg:" << interval.MessageText();
-        break;
-    case IntervalBounded:
-        out << "[" << interval.Lower() << ", " << interval.Upper() << "]";
-        break;
-    case IntervalNoLower:
-        out << "[-inf, " << interval.Upper() << "]";
-        break;
-    case IntervalNoUpper:
-        out << "[" << interval.Lower() << ", inf]";
-        break;
-    case IntervalWhole:
-        out << "[-inf, inf]";
-        break;
-    case IntervalUnion:
-        out << "{";
-        for (std::uint32_t i = 1; i <= interval.PieceCount(); ++i)
-        {
-            out << (i > 1 ? " " : "") << Describe(*interval.Piece(i));
-        }
-        out << "}";
-        break;
-    }
-    return out.str();
-}
-
-Interval Ends(double lo, double hi)
-{
-    Interval interval;
-    interval.SetEnds(lo, hi);
-    return interval;
-}
-
-Real MessageReal(const char* text)
-{
-    Real r;
-    r.vdSetMessage(text);
-    return r;
-}
-
-Interval UnionOf(std::initializer_list<Interval> parts)
-{
-    Interval result;
-    result.SetMessage("start");
-    for (const Interval& part : parts)
-    {
-        result.Union(part);
-    }
-    return result;
-}
 
 constexpr double inf = IntervalInfinityValue;
 
@@ -140,9 +83,9 @@ TEST(IntervalAssign, EndsFromReals)
     Interval x;
     x.SetEnds(RealOf(1), RealOf(2));
     EXPECT_EQ(Describe(x), "[1, 2]");
-    x.SetEnds(MessageReal("first"), MessageReal("second"));
+    x.SetEnds(MessageValue("first"), MessageValue("second"));
     EXPECT_EQ(Describe(x), "msg:first");
-    x.SetEnds(RealOf(1), MessageReal("second"));
+    x.SetEnds(RealOf(1), MessageValue("second"));
     EXPECT_EQ(Describe(x), "msg:second");
     x.SetEnds(RealOf(2), RealOf(1));
     EXPECT_EQ(Describe(x), "msg:Lower end of interval exceeds upper end");

@@ -4,8 +4,10 @@
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
 #include "platform/ApplicationPrinter.h"
+#include "tests/app/ModalDialogDriver.h"
 #include "tests/support/ScriptedUserInteraction.h"
 #include "tests/widgets/DisplayControlSupport.h"
+#include "widgets/PlotOptionsDialogBox.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -13,6 +15,8 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QSvgRenderer>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -25,7 +29,6 @@ namespace
 {
 
 constexpr Colour red = 0x0000FF;
-const QString notAvailable = "Plot Options is not available in this version.";
 
 // The OC curve of the single plan n = 50, c = 1 for defective units in lots of any size:
 // Pa(p) = (1 - p)^50 + 50 p (1 - p)^49, the binomial probability of at most one defective.
@@ -72,7 +75,26 @@ protected:
     int deletions = 0;
     ScriptedUserInteraction person;
 
+    ModalDialogDriver driver;
+    // The pages the plot options opened at, and the tab of the Lines page.
+    std::vector<std::pair<int, int>> openings;
+
     void SetUp() override { vdShowInContainer(640, 480); }
+
+    // The next plot options dialog is noted and cancelled.
+    void vdQueueCancelledOptions()
+    {
+        driver.vdQueue(
+            [this](QDialog& dialog)
+            {
+                const int page =
+                    ModalDialogDriver::ControlOf<QTabWidget>(dialog, "PageControl").currentIndex();
+                openings.emplace_back(
+                    page, ModalDialogDriver::ControlOf<QTabBar>(dialog, "LinesTabControl")
+                              .currentIndex());
+                dialog.reject();
+            });
+    }
 
     CountedPlot* OcPlot()
     {
@@ -148,13 +170,13 @@ TEST_F(PlotControlTest, StartsItsMenuWithThePlotOptions)
     EXPECT_EQ(captions,
               QStringList({"Plot &Options...", "-", "&Size To Fit", "&Fixed Size - Normal",
                            "Fi&xed Size - Custom", "-", "&Print", "&Copy to Clipboard"}));
-    // Without a Plot there are no options to ask for.
+    // Without a Plot there are no options to show; with one they open at the Title page.
     MenuItem(*control->PopupMenu(), "Plot &Options...")->trigger();
-    EXPECT_TRUE(person.Messages().empty());
+    EXPECT_TRUE(openings.empty());
     control->vdSetPlot(OcPlot());
+    vdQueueCancelledOptions();
     MenuItem(*control->PopupMenu(), "Plot &Options...")->trigger();
-    ASSERT_EQ(person.Messages().size(), 1u);
-    EXPECT_EQ(person.Messages()[0].text, notAvailable);
+    EXPECT_EQ(openings, (std::vector<std::pair<int, int>>{{TPlotOptionsDialogBox::TitlePage, 0}}));
 }
 
 TEST_F(PlotControlTest, OwnsThePlotAndItsLayout)
@@ -254,19 +276,21 @@ TEST_F(PlotControlTest, ACrossLastsUntilTheNextLayout)
 
 // The point of the curve at p = 0.03 is part of line 1 (uID 1001); the middle of the plot area
 // far from the curve is no object.
-TEST_F(PlotControlTest, ADoubleClickOnAPartOfThePlotAsksForItsOptions)
+TEST_F(PlotControlTest, ADoubleClickOnAPartOfThePlotOpensItsOptions)
 {
     control->vdSetPlot(OcPlot());
+    int changes = 0;
+    control->OnChange = [&changes](QObject*) { ++changes; };
     const QPoint onCurve = PixelOf(0.03, SinglePlanPa(0.03));
     const QPoint offCurve = PixelOf(0.08, 0.8);
     vdClick(*control, onCurve);
-    EXPECT_TRUE(person.Messages().empty());
     vdDoubleClick(*control, offCurve);
-    EXPECT_TRUE(person.Messages().empty());
+    EXPECT_TRUE(openings.empty());
+    vdQueueCancelledOptions();
     vdDoubleClick(*control, onCurve);
-    ASSERT_EQ(person.Messages().size(), 1u);
-    EXPECT_EQ(person.Messages()[0].text, notAvailable);
-    EXPECT_EQ(person.Messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(openings, (std::vector<std::pair<int, int>>{{TPlotOptionsDialogBox::LinePage, 0}}));
+    // Cancelled options changed nothing.
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(PlotControlTest, TheMouseSettingChoosesTheClickThatActs)
@@ -274,13 +298,13 @@ TEST_F(PlotControlTest, TheMouseSettingChoosesTheClickThatActs)
     control->vdSetPlot(OcPlot());
     const QPoint onCurve = PixelOf(0.03, SinglePlanPa(0.03));
     control->Mouse = MouseAction::maSingle;
+    vdQueueCancelledOptions();
     vdClick(*control, onCurve);
-    EXPECT_EQ(person.Messages().size(), 1u);
+    EXPECT_EQ(openings.size(), 1u);
     vdClick(*control, onCurve, Qt::RightButton);
-    EXPECT_EQ(person.Messages().size(), 1u);
     control->Mouse = MouseAction::maNone;
     vdDoubleClick(*control, onCurve);
-    EXPECT_EQ(person.Messages().size(), 1u);
+    EXPECT_EQ(openings.size(), 1u);
     vdMoveMouse(*control, onCurve);
     EXPECT_NE(control->cursor().shape(), Qt::PointingHandCursor);
 }

@@ -1,4 +1,4 @@
-#include "app/AnsiQString.h"
+#include "platform/AnsiQString.h"
 
 #include "graphics/AnsiText.h"
 
