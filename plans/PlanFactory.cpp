@@ -2,8 +2,15 @@
 // plan type codes.
 #include "core/RealOf.h"
 #include "core/RecordFields.h"
+#include "plans/DefectivesChainSamplingPlan.h"
+#include "plans/DefectivesDoubleSamplingPlan.h"
+#include "plans/DefectivesMultipleSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/DefectsPerQuantityDoubleSamplingPlan.h"
+#include "plans/DefectsPerQuantityMultipleSamplingPlan.h"
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
+#include "plans/DefectsPerUnitDoubleSamplingPlan.h"
+#include "plans/DefectsPerUnitMultipleSamplingPlan.h"
 #include "plans/DefectsPerUnitSingleSamplingPlan.h"
 #include "plans/SamplingPlan.h"
 
@@ -27,11 +34,18 @@ template <class Plan> std::unique_ptr<SamplingPlan> Create()
     return std::make_unique<Plan>();
 }
 
-// One row per class.
+// One row per class: characteristic, plan type code, class.
 constexpr Creator creators[] = {
     {SamplingPlan::DefectiveUnits, 0, &Create<DefectivesSingleSamplingPlan>},
+    {SamplingPlan::DefectiveUnits, 1, &Create<DefectivesDoubleSamplingPlan>},
+    {SamplingPlan::DefectiveUnits, 2, &Create<DefectivesMultipleSamplingPlan>},
+    {SamplingPlan::DefectiveUnits, 12, &Create<DefectivesChainSamplingPlan>},
     {SamplingPlan::DefectsPerUnit, 0, &Create<DefectsPerUnitSingleSamplingPlan>},
+    {SamplingPlan::DefectsPerUnit, 1, &Create<DefectsPerUnitDoubleSamplingPlan>},
+    {SamplingPlan::DefectsPerUnit, 2, &Create<DefectsPerUnitMultipleSamplingPlan>},
     {SamplingPlan::DefectsPerQuantity, 0, &Create<DefectsPerQuantitySingleSamplingPlan>},
+    {SamplingPlan::DefectsPerQuantity, 1, &Create<DefectsPerQuantityDoubleSamplingPlan>},
+    {SamplingPlan::DefectsPerQuantity, 2, &Create<DefectsPerQuantityMultipleSamplingPlan>},
 };
 
 // The codes are compared as the numbers read, so that no value can wrap into a valid code.

@@ -1,9 +1,10 @@
 #include "plans/SinglePlanTexts.h"
 
 #include "core/RealOf.h"
-#include "core/RecordFields.h"
+#include "plans/PlanTextFields.h"
 #include "plans/TextValidation.h"
 
+#include <cmath>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -73,13 +74,8 @@ String SinglePlanDescription(const SinglePlanRules& rules, const SinglePlanTexts
     }
     description += ", a=";
     description += texts.acceptNumber.Text();
-    if (texts.lotSizeGiven)
-    {
-        description += ", N=";
-        description += texts.lotSize.Text();
-    }
-    if (texts.method >= 0 && texts.method <= rules.lastMethod)
-        description += rules.methodSuffixes[texts.method];
+    vdAppendLotAndMethod(description, texts.lotSizeGiven, texts.lotSize, texts.method,
+                         rules.lastMethod, rules.methodSuffixes);
     return description;
 }
 
@@ -89,21 +85,14 @@ void vdWriteSinglePlanTexts(std::ostream& out, const String& sampleSize, const S
     sampleSize.vdWriteQuoted(out);
     out << ' ';
     acceptNumber.vdWriteQuoted(out);
-    out << ' ' << static_cast<int>(method) << ' ' << (lotSizeGiven ? 1 : 0) << ' ';
-    lotSize.vdWriteQuoted(out);
+    vdWriteMethodAndLot(out, method, lotSizeGiven, lotSize);
 }
 
 bool ReadSinglePlanTexts(std::istream& in, SinglePlanTexts& texts)
 {
-    return ReadText(in, texts.sampleSize) && ReadText(in, texts.acceptNumber) &&
-           ReadTruncated<std::int8_t>(in, std::numeric_limits<std::int8_t>::min(),
-                                      std::numeric_limits<std::int8_t>::max(), texts.method) &&
-           ReadFlag(in, texts.lotSizeGiven) && ReadText(in, texts.lotSize);
-}
-
-String DesignedText(double value)
-{
-    return String(RealOf(value).Text(0, true));
+    texts.sampleSize.vdReadQuoted(in);
+    texts.acceptNumber.vdReadQuoted(in);
+    return ReadMethodAndLot(in, texts.method, texts.lotSizeGiven, texts.lotSize);
 }
 
 } // namespace Brosquin

@@ -1,4 +1,11 @@
+#include "plans/DefectivesChainSamplingPlan.h"
+#include "plans/DefectivesDoubleSamplingPlan.h"
+#include "plans/DefectivesMultipleSamplingPlan.h"
+#include "plans/DefectsPerQuantityDoubleSamplingPlan.h"
+#include "plans/DefectsPerQuantityMultipleSamplingPlan.h"
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
+#include "plans/DefectsPerUnitDoubleSamplingPlan.h"
+#include "plans/DefectsPerUnitMultipleSamplingPlan.h"
 #include "plans/SessionFile.h"
 #include "tests/plans/EvaluationTestSupport.h"
 #include "tests/plans/SessionFileText.h"
@@ -50,6 +57,7 @@ protected:
         quantity->vdSetChecked(false);
         session.vdAddPlan(std::move(quantity));
         session.vdAddPlan(Single("1,000", "5"));
+        vdAddPlansOfEveryOtherType();
 
         EvaluationWindowRecord first{{{2, 0, 0, 400, 600}, 6, {}, {}}, List({4, 1})};
         first.layout.plotSizes = {SizeMode::Size400, SizeMode::SizeToFit, SizeMode::Size50,
@@ -63,9 +71,43 @@ protected:
         windows.emplace_back(std::move(first));
         windows.emplace_back(PlanListRecord{{1, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 5, 6, 7}});
         windows.emplace_back(EvaluationWindowRecord{{{0, -5, 30, 300, 500}, 3, {}, {}}, List({3})});
+        windows.emplace_back(EvaluationWindowRecord{{}, List({11, 5, 8})});
         const std::string file = SessionFileText(session, windows);
         SamplingPlanDefinitions::vdReset();
         return file;
+    }
+
+    // Plans 5 to 11: double, multiple and chain plans.
+    void vdAddPlansOfEveryOtherType()
+    {
+        auto defectivesDouble = std::make_unique<DefectivesDoubleSamplingPlan>();
+        defectivesDouble->vdDescribe("50", "1", "4", "100", "4", 1, true, "1000");
+        auto perUnitDouble = std::make_unique<DefectsPerUnitDoubleSamplingPlan>();
+        perUnitDouble->vdDescribe("5", "0", "2", "5", "1", 2, false, "");
+        auto quantityDouble = std::make_unique<DefectsPerQuantityDoubleSamplingPlan>();
+        quantityDouble->vdDescribe("2.5", "0", "2", "0.5", "1", "Foot", 1, true, "4");
+        const String n[] = {"20", "20", "20"}, a[] = {"#", "1", "3"}, r[] = {"2", "3", "4"};
+        auto defectivesMultiple = std::make_unique<DefectivesMultipleSamplingPlan>();
+        defectivesMultiple->vdDescribe(3, n, a, r, 1, true, "100");
+        auto perUnitMultiple = std::make_unique<DefectsPerUnitMultipleSamplingPlan>();
+        perUnitMultiple->vdDescribe(3, n, a, r, 0, false, "");
+        const String amounts[] = {"2.5", "1"}, accept[] = {"#", "3"}, reject[] = {"3", "4"};
+        auto quantityMultiple = std::make_unique<DefectsPerQuantityMultipleSamplingPlan>();
+        quantityMultiple->vdDescribe(2, amounts, accept, reject, "M\xE8tre", 2, false, "");
+        auto chain = std::make_unique<DefectivesChainSamplingPlan>();
+        chain->vdDescribe("20", "0", "2", "4.0", "1");
+        for (SamplingPlan* plan :
+             std::initializer_list<SamplingPlan*>{defectivesDouble.get(), perUnitDouble.get(), quantityDouble.get(),
+              defectivesMultiple.get(), perUnitMultiple.get(), quantityMultiple.get(),
+              chain.get()})
+            EXPECT_TRUE(plan->IsValid()) << plan->Description().Text();
+        session.vdAddPlan(std::move(defectivesDouble));
+        session.vdAddPlan(std::move(perUnitDouble));
+        session.vdAddPlan(std::move(quantityDouble));
+        session.vdAddPlan(std::move(defectivesMultiple));
+        session.vdAddPlan(std::move(perUnitMultiple));
+        session.vdAddPlan(std::move(quantityMultiple));
+        session.vdAddPlan(std::move(chain));
     }
 
     // A small file of two evaluation windows, so that every end of it can be tried.
@@ -167,11 +209,11 @@ TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
     ASSERT_NE(contents, nullptr);
     EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file)
         << "the file's definitions, units and costs are in force, and every record came back";
-    ASSERT_EQ(contents->windows.size(), 3u);
+    ASSERT_EQ(contents->windows.size(), 4u);
     const auto& first = std::get<EvaluationWindowRecord>(contents->windows[0]);
     EXPECT_EQ(Indexes(*first.list), (std::vector<std::uint32_t>{4, 1}));
     EXPECT_EQ(first.layout.tableSizes[2], SizeMode::Size300);
-    EXPECT_EQ(contents->session->ListenerCount(), 2u);
+    EXPECT_EQ(contents->session->ListenerCount(), 3u);
 
     // Every symbol and units row.
     for (int symbol = 0; symbol < SamplingPlanDefinitions::SymbolCount; ++symbol)
@@ -208,7 +250,7 @@ TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
     const std::string settings = DefinitionsText();
     const auto plans = ReadSessionFilePlans(merged, version);
     ASSERT_NE(plans, nullptr);
-    EXPECT_EQ(plans->Count(), 4u);
+    EXPECT_EQ(plans->Count(), 11u);
     EXPECT_EQ(DefinitionsText(), settings);
     std::istringstream cut(file.substr(0, file.find("\n1 0 1 \"13\"")));
     ASSERT_EQ(ReadSessionFileHeader(cut, version), SessionFileHeader::Valid);
@@ -224,12 +266,12 @@ TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
         {"\"0.99\" \"0.05\" 3", "\"0.05\" \"0.99\" 3"},             // Pa at the AQL not above
         {"\n2 0\n", "\n3 0\n"},                                     // a fourth units row
         {"\"2.5\" \"10\" ", "\"-1\" \"10\" "},                      // a negative cost
-        {"\n4\n", "\n\"4\"\n"},                                     // a quoted plan count
+        {"\n11\n", "\n\"11\"\n"},                                   // a quoted plan count
         {"\n0 0 1 \"50\"", "\n0 12 1 \"50\""},                      // a plan type not built
         {"\n0 0 1 \"50\"", "\n0 0 3 \"50\""},                       // a checked flag of 3
         {"6 2 4 1   0", "6 2 1 1   0"},                             // a plan twice
         {"6 2 4 1   0", "6 2 0 1   0"},                             // plan 0
-        {"6 2 4 1   0", "6 2 5 1   0"},                             // beyond the plans
+        {"6 2 4 1   0", "6 2 12 1   0"},                            // beyond the plans
         {"6 2 4 1   0", "6 2 4 2   0"},                             // two characteristics
         {"6 2 4 1   0", "6 0 4 1   0"},                             // no plan
         {"6 2 4 1   0", "6 1.5 4 1   0"},                           // half a count
