@@ -1,6 +1,7 @@
 #include "plans/CountedLotSamplingPlan.h"
 
 #include "core/RealOf.h"
+#include "plans/TextValidation.h"
 
 namespace Brosquin
 {
@@ -16,6 +17,11 @@ CountedLotSamplingPlan::CountedLotSamplingPlan(const CountedLotSamplingPlan& oth
       lotSizeGiven(other.lotSizeGiven), lotSizeText(other.lotSizeText), lotSize(other.lotSize),
       units(other.units)
 {
+}
+
+CountedLotSamplingPlan::Number CountedLotSamplingPlan::NumberOf(const char* text)
+{
+    return TextValidation::CountOf(text);
 }
 
 bool CountedLotSamplingPlan::IsAOQDefined() const

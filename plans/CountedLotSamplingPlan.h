@@ -25,6 +25,9 @@ public:
     const String& LotSizeText() const { return lotSizeText; }
     std::int32_t LotSize() const { return lotSize; }
 
+    // Sample and lot sizes are whole numbers of units.
+    using Number = std::int32_t;
+
 protected:
     // New plans take the table's current row.
     explicit CountedLotSamplingPlan(const UnitsTable& units);
@@ -33,6 +36,10 @@ protected:
     // A quality level in the plan's units divided by this is a fraction defective, or a number
     // of defects per unit.
     double dUnitsFactor() const { return units->dFactor(unitsIndex); }
+    // The count of a text that has passed the checks of a count.
+    static Number NumberOf(const char* text);
+    Number LotNumber() const { return lotSize; }
+    void vdSetLotNumber(Number size) { lotSize = size; }
 
     std::uint8_t unitsIndex;
     std::int8_t method = 0;

@@ -26,6 +26,8 @@ protected:
     // The fraction defective of quality level p, kept within [0, 1] (a level equal to the units
     // maximum within the Real tolerance may lie a rounding above it).
     double dFractionOf(const Real& p) const;
+    // The quality level as the statistics take it: the fraction defective.
+    double dLevelOf(const Real& p) const { return dFractionOf(p); }
 };
 
 } // namespace Brosquin

@@ -1,6 +1,7 @@
 #include "plans/DefectsPerQuantitySamplingPlan.h"
 
 #include "core/RealOf.h"
+#include "plans/TextValidation.h"
 
 namespace Brosquin
 {
@@ -10,6 +11,11 @@ DefectsPerQuantitySamplingPlan::DefectsPerQuantitySamplingPlan(
     : SamplingPlan(other), method(other.method), lotSizeGiven(other.lotSizeGiven),
       lotSizeText(other.lotSizeText), lotAmount(other.lotAmount)
 {
+}
+
+DefectsPerQuantitySamplingPlan::Number DefectsPerQuantitySamplingPlan::NumberOf(const char* text)
+{
+    return TextValidation::dNumberOf(text);
 }
 
 std::uint8_t DefectsPerQuantitySamplingPlan::CharacteristicId() const

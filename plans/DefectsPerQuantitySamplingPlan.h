@@ -26,9 +26,19 @@ public:
     const String& LotSizeText() const { return lotSizeText; }
     double dLotAmount() const { return lotAmount; }
 
+    // Sample and lot sizes are amounts of material.
+    using Number = double;
+
 protected:
     DefectsPerQuantitySamplingPlan() = default;
     DefectsPerQuantitySamplingPlan(const DefectsPerQuantitySamplingPlan& other);
+
+    // The quality level as the statistics take it: unchanged.
+    double dLevelOf(const Real& p) const { return p.dValue(); }
+    // The number of a text that has passed the checks of a number.
+    static Number NumberOf(const char* text);
+    Number LotNumber() const { return lotAmount; }
+    void vdSetLotNumber(Number amount) { lotAmount = amount; }
 
     std::int8_t method = 0;
     bool lotSizeGiven = false;

@@ -20,6 +20,9 @@ public:
 protected:
     DefectsPerUnitSamplingPlan();
     DefectsPerUnitSamplingPlan(const DefectsPerUnitSamplingPlan& other) = default;
+
+    // The quality level as the statistics take it: defects per single unit.
+    double dLevelOf(const Real& p) const { return p.dValue() / dUnitsFactor(); }
 };
 
 } // namespace Brosquin

@@ -1,6 +1,7 @@
 #include "plans/SinglePlanTexts.h"
 
 #include "core/RealOf.h"
+#include "plans/PlanTextFields.h"
 #include "plans/TextValidation.h"
 
 #include <cmath>
@@ -73,13 +74,8 @@ String SinglePlanDescription(const SinglePlanRules& rules, const SinglePlanTexts
     }
     description += ", a=";
     description += texts.acceptNumber.Text();
-    if (texts.lotSizeGiven)
-    {
-        description += ", N=";
-        description += texts.lotSize.Text();
-    }
-    if (texts.method >= 0 && texts.method <= rules.lastMethod)
-        description += rules.methodSuffixes[texts.method];
+    vdAppendLotAndMethod(description, texts.lotSizeGiven, texts.lotSize, texts.method,
+                         rules.lastMethod, rules.methodSuffixes);
     return description;
 }
 
@@ -89,36 +85,14 @@ void vdWriteSinglePlanTexts(std::ostream& out, const String& sampleSize, const S
     sampleSize.vdWriteQuoted(out);
     out << ' ';
     acceptNumber.vdWriteQuoted(out);
-    out << ' ' << static_cast<int>(method) << ' ' << (lotSizeGiven ? 1 : 0) << ' ';
-    lotSize.vdWriteQuoted(out);
+    vdWriteMethodAndLot(out, method, lotSizeGiven, lotSize);
 }
 
 bool ReadSinglePlanTexts(std::istream& in, SinglePlanTexts& texts)
 {
     texts.sampleSize.vdReadQuoted(in);
     texts.acceptNumber.vdReadQuoted(in);
-    Real method;
-    method.vdRead(in);
-    Real lotSizeGiven;
-    lotSizeGiven.vdRead(in);
-    texts.lotSize.vdReadQuoted(in);
-    // A code beyond the 8 bits it is kept in is as bad as a missing one.
-    const double code = std::trunc(method.dValue());
-    if (ReadErrorOccurred() || !IsNumber(method) || !IsNumber(lotSizeGiven) ||
-        code < std::numeric_limits<std::int8_t>::min() ||
-        code > std::numeric_limits<std::int8_t>::max())
-    {
-        SetReadError();
-        return false;
-    }
-    texts.method = static_cast<std::int8_t>(code);
-    texts.lotSizeGiven = lotSizeGiven.dValue() != 0;
-    return true;
-}
-
-String DesignedText(double value)
-{
-    return String(RealOf(value).Text(0, true));
+    return ReadMethodAndLot(in, texts.method, texts.lotSizeGiven, texts.lotSize);
 }
 
 } // namespace Brosquin

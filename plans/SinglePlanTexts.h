@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/String.h"
+#include "plans/DesignedPlan.h"
+#include "plans/PlanTextFields.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -50,9 +52,6 @@ void vdWriteSinglePlanTexts(std::ostream& out, const String& sampleSize, const S
                             std::int8_t method, bool lotSizeGiven, const String& lotSize);
 bool ReadSinglePlanTexts(std::istream& in, SinglePlanTexts& texts);
 
-// The text of a designed count or amount, as the plan's entry texts hold it.
-String DesignedText(double value);
-
 // The message of a design that finds no plan.
 extern const char* const NoSinglePlanFound;
 
@@ -62,18 +61,10 @@ extern const char* const NoSinglePlanFound;
 template <class Plan, class Describe>
 Plan* DesignedSinglePlan(double sampleSize, int acceptNumber, String& message, Describe describe)
 {
-    if (!(sampleSize > 0))
-    {
-        message = NoSinglePlanFound;
-        return nullptr;
-    }
-    auto* plan = new Plan;
-    describe(*plan, DesignedText(sampleSize).Text(), DesignedText(acceptNumber).Text());
-    if (plan->IsValid())
-        return plan;
-    message = plan->Description();
-    delete plan;
-    return nullptr;
+    return DesignedPlan<Plan>(
+        sampleSize > 0, NoSinglePlanFound, message,
+        [&](Plan& plan)
+        { describe(plan, DesignedText(sampleSize).Text(), DesignedText(acceptNumber).Text()); });
 }
 
 } // namespace Brosquin

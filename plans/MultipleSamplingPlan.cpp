@@ -1,0 +1,130 @@
+#include "plans/MultipleSamplingPlan.h"
+
+#include "plans/DefectivesSamplingPlan.h"
+#include "plans/DefectsPerQuantitySamplingPlan.h"
+#include "plans/DefectsPerUnitSamplingPlan.h"
+#include "plans/TextValidation.h"
+
+#include <algorithm>
+
+namespace Brosquin
+{
+
+template <class Family> std::uint8_t MultipleSamplingPlan<Family>::PlanTypeId() const
+{
+    return 2;
+}
+
+template <class Family> const char* MultipleSamplingPlan<Family>::PlanTypeName() const
+{
+    return "Multiple";
+}
+
+template <class Family> Real& MultipleSamplingPlan<Family>::dPa(const Real& p)
+{
+    const int S = Stages();
+    return this->dEvaluateAt(
+        p, this->dLevelOf(p),
+        [&](double level) { return statistics->pa(level, S, n.data(), a.data(), r.data()); },
+        [&](int count) {
+            return statistics->paGivenLot(count, S, n.data(), a.data(), r.data(),
+                                          this->LotNumber());
+        });
+}
+
+template <class Family> Real& MultipleSamplingPlan<Family>::dASN(const Real& p)
+{
+    const int S = Stages();
+    const auto method = static_cast<std::uint8_t>(this->method);
+    return this->dEvaluateAt(
+        p, this->dLevelOf(p),
+        [&](double level)
+        { return statistics->asn(level, S, n.data(), a.data(), r.data(), method); },
+        [&](int count)
+        {
+            return statistics->asnGivenLot(count, S, n.data(), a.data(), r.data(),
+                                           this->LotNumber(), method);
+        });
+}
+
+template <class Family> Real& MultipleSamplingPlan<Family>::dExpectedStages(const Real& p)
+{
+    const int S = Stages();
+    return this->dEvaluateAt(
+        p, this->dLevelOf(p),
+        [&](double level) { return statistics->stages(level, S, n.data(), a.data(), r.data()); },
+        [&](int count) {
+            return statistics->stagesGivenLot(count, S, n.data(), a.data(), r.data(),
+                                              this->LotNumber());
+        });
+}
+
+template <class Family> void MultipleSamplingPlan<Family>::vdWriteToStream(std::ostream& out) const
+{
+    SamplingPlan::vdWriteToStream(out);
+    vdWriteMultiplePlanTexts(out, texts);
+}
+
+template <class Family>
+void MultipleSamplingPlan<Family>::vdReadFromStream(std::istream& in, double)
+{
+    MultiplePlanTexts read;
+    if (!ReadMultiplePlanTexts(in, read))
+        return;
+    // The units text came with the base part of the record.
+    const String units(this->quantityUnitsText);
+    vdApply(read.Stages(), read.n.data(), read.a.data(), read.r.data(), units.Text(), read.method,
+            read.lotSizeGiven, read.lotSize.Text());
+    if (!this->valid)
+        SetReadError();
+}
+
+template <class Family>
+void MultipleSamplingPlan<Family>::vdApply(int S, const String nTexts[], const String aTexts[],
+                                           const String rTexts[], const char* unitsText,
+                                           std::int8_t method, bool lotSizeGiven,
+                                           const char* lotSize)
+{
+    S = std::max(S, 0);
+    // The texts are copied first: they may be this plan's own.
+    MultiplePlanTexts normalised =
+        NormalisedMultiplePlanTexts(S, nTexts, aTexts, rTexts, method, lotSizeGiven, lotSize);
+    const MultiplePlanTexts given{std::vector<String>(nTexts, nTexts + S),
+                                  std::vector<String>(aTexts, aTexts + S),
+                                  std::vector<String>(rTexts, rTexts + S),
+                                  method,
+                                  lotSizeGiven,
+                                  String(lotSize)};
+    const String units(unitsText);
+    texts = std::move(normalised);
+    n.assign(given.n.size(), 0);
+    a.assign(given.n.size(), 0);
+    r.assign(given.n.size(), 0);
+    if (rules->amounts)
+        this->vdSetUnitsText(units.Text());
+    this->method = method;
+    this->lotSizeGiven = lotSizeGiven;
+    this->lotSizeText = texts.lotSize;
+    this->valid = ValidateMultiplePlanTexts(*rules, S, given.n.data(), given.a.data(),
+                                            given.r.data(), units.Text(), method, lotSizeGiven,
+                                            given.lotSize.Text(), this->description) == 0;
+    if (this->valid)
+    {
+        for (std::size_t k = 0; k < n.size(); ++k)
+        {
+            n[k] = Family::NumberOf(given.n[k].Text());
+            a[k] = IsNoAcceptance(given.a[k]) ? -1 : TextValidation::CountOf(given.a[k].Text());
+            r[k] = TextValidation::CountOf(given.r[k].Text());
+        }
+        if (lotSizeGiven)
+            this->vdSetLotNumber(Family::NumberOf(given.lotSize.Text()));
+        this->description = MultiplePlanDescription(*rules, texts, this->quantityUnitsText);
+    }
+    this->vdUpdateSummary();
+}
+
+template class MultipleSamplingPlan<DefectivesSamplingPlan>;
+template class MultipleSamplingPlan<DefectsPerUnitSamplingPlan>;
+template class MultipleSamplingPlan<DefectsPerQuantitySamplingPlan>;
+
+} // namespace Brosquin

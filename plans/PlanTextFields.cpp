@@ -1,0 +1,66 @@
+#include "plans/PlanTextFields.h"
+
+#include "core/Real.h"
+#include "core/RealOf.h"
+
+#include <cmath>
+#include <istream>
+#include <limits>
+#include <ostream>
+
+namespace Brosquin
+{
+
+void vdWriteMethodAndLot(std::ostream& out, std::int8_t method, bool lotSizeGiven,
+                         const String& lotSize)
+{
+    out << ' ' << static_cast<int>(method) << ' ' << (lotSizeGiven ? 1 : 0) << ' ';
+    lotSize.vdWriteQuoted(out);
+}
+
+bool ReadMethodAndLot(std::istream& in, std::int8_t& method, bool& lotSizeGiven, String& lotSize)
+{
+    Real code;
+    code.vdRead(in);
+    Real given;
+    given.vdRead(in);
+    lotSize.vdReadQuoted(in);
+    const double whole = std::trunc(code.dValue());
+    if (ReadErrorOccurred() || !IsNumber(code) || !IsNumber(given) ||
+        whole < std::numeric_limits<std::int8_t>::min() ||
+        whole > std::numeric_limits<std::int8_t>::max())
+    {
+        SetReadError();
+        return false;
+    }
+    method = static_cast<std::int8_t>(whole);
+    lotSizeGiven = given.dValue() != 0;
+    return true;
+}
+
+void vdAppendLotAndMethod(String& description, bool lotSizeGiven, const String& lotSize,
+                          std::int8_t method, std::int8_t lastMethod,
+                          const char* const* methodSuffixes)
+{
+    if (lotSizeGiven)
+    {
+        description += ", N=";
+        description += lotSize.Text();
+    }
+    if (method >= 0 && method <= lastMethod)
+        description += methodSuffixes[method];
+}
+
+String DesignedText(double value)
+{
+    return String(RealOf(value).Text(0, true));
+}
+
+String NormalisedText(const char* text)
+{
+    String normalised(RealOf(text != nullptr ? text : "").Text(0, true));
+    normalised.vdTrim();
+    return normalised;
+}
+
+} // namespace Brosquin
