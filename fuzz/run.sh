@@ -4,6 +4,7 @@
 # UndefinedBehaviorSanitizer) in build-fuzz/ and fuzzes for that many seconds (default 600),
 # starting from a copy of its seed corpus. Findings are written to build-fuzz/.
 set -euo pipefail
+command -v clang++ >/dev/null || { echo "fuzz/run.sh needs clang (Debian package clang)" >&2; exit 1; }
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build-fuzz
 fuzzer=formula
