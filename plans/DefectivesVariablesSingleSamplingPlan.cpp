@@ -1,6 +1,7 @@
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
 
 #include "core/RealOf.h"
+#include "core/RecordFields.h"
 #include "plans/TextValidation.h"
 #include "plans/VariablesPlanTerms.h"
 #include "stats/InverseSolvers.h"
@@ -199,27 +200,19 @@ void DefectivesVariablesSingleSamplingPlan::vdWriteToStream(std::ostream& out) c
 
 void DefectivesVariablesSingleSamplingPlan::vdReadFromStream(std::istream& in, double)
 {
-    Real formFlag;
+    bool formFlag = false;
     String size;
     String constant;
-    Real knownFlag;
-    Real twoFlag;
+    bool knownFlag = false;
+    bool twoFlag = false;
     String capability;
-    Real bandFlag;
-    formFlag.vdRead(in);
-    size.vdReadQuoted(in);
-    constant.vdReadQuoted(in);
-    knownFlag.vdRead(in);
-    twoFlag.vdRead(in);
-    capability.vdReadQuoted(in);
-    bandFlag.vdRead(in);
-    for (const Real* flag : {&formFlag, &knownFlag, &twoFlag, &bandFlag})
-        if (!IsNumber(*flag))
-            SetReadError();
-    if (ReadErrorOccurred())
+    bool bandFlag = false;
+    if (!ReadFlag(in, formFlag) || !ReadText(in, size) || !ReadText(in, constant) ||
+        !ReadFlag(in, knownFlag) || !ReadFlag(in, twoFlag) || !ReadText(in, capability) ||
+        !ReadFlag(in, bandFlag))
         return;
-    vdDescribe(formFlag.dValue() != 0, size.Text(), constant.Text(), knownFlag.dValue() != 0,
-               twoFlag.dValue() != 0, capability.Text(), bandFlag.dValue() != 0);
+    vdDescribe(formFlag, size.Text(), constant.Text(), knownFlag, twoFlag, capability.Text(),
+               bandFlag);
     if (!valid)
         SetReadError();
 }

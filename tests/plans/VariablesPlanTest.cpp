@@ -228,17 +228,26 @@ TEST_F(VariablesPlanTest, RecordsCopiesAndConversions)
     std::ostringstream out;
     plan->vdWriteToStream(out);
     EXPECT_EQ(out.str(), record);
-    Plan read;
-    std::istringstream in(record.substr(6));
-    ClearReadError();
-    read.vdReadFromStream(in, 2.0);
-    EXPECT_FALSE(ReadErrorOccurred());
-    EXPECT_STREQ(read.Description().Text(), plan->Description().Text());
-    for (const char* bad : {"1 \"10\"  \"0\"  x 0 \"x\"  0 ", "1 \"1\"  \"0\"  0 0 \"\"  0 "})
+    // Read back through the plan factory.
+    const auto readBack = [](const std::string& text)
     {
-        std::istringstream corrupt(bad);
         ClearReadError();
-        read.vdReadFromStream(corrupt, 2.0);
+        std::istringstream in(text);
+        return SamplingPlan::ReadPlanFromStream(in, 2.0);
+    };
+    const std::unique_ptr<SamplingPlan> read = readBack(record);
+    EXPECT_FALSE(ReadErrorOccurred());
+    ASSERT_NE(dynamic_cast<Plan*>(read.get()), nullptr);
+    EXPECT_STREQ(read->Description().Text(), plan->Description().Text());
+    std::ostringstream again;
+    read->vdWriteToStream(again);
+    EXPECT_EQ(again.str(), record);
+    // A flag that is no number, a text where a flag is due, texts that make no plan.
+    for (const char* bad :
+         {"0 6 1  1 \"10\"  \"0\"  x 0 \"x\"  0 ", "0 6 1  1 \"10\"  \"0\"  \"1\" 0 \"x\"  0 ",
+          "0 6 1  1 \"1\"  \"0\"  0 0 \"\"  0 "})
+    {
+        readBack(bad);
         EXPECT_TRUE(ReadErrorOccurred()) << bad;
     }
     ClearReadError();
