@@ -6,6 +6,7 @@
 #include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesMultipleSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/DefectsPerQuantityDoubleSamplingPlan.h"
 #include "plans/DefectsPerQuantityMultipleSamplingPlan.h"
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
@@ -41,6 +42,7 @@ constexpr Creator creators[] = {
     {SamplingPlan::DefectiveUnits, 0, &Create<DefectivesSingleSamplingPlan>},
     {SamplingPlan::DefectiveUnits, 1, &Create<DefectivesDoubleSamplingPlan>},
     {SamplingPlan::DefectiveUnits, 2, &Create<DefectivesMultipleSamplingPlan>},
+    {SamplingPlan::DefectiveUnits, 6, &Create<DefectivesVariablesSingleSamplingPlan>},
     {SamplingPlan::DefectiveUnits, 12, &Create<DefectivesChainSamplingPlan>},
     {SamplingPlan::DefectsPerUnit, 0, &Create<DefectsPerUnitSingleSamplingPlan>},
     {SamplingPlan::DefectsPerUnit, 1, &Create<DefectsPerUnitDoubleSamplingPlan>},

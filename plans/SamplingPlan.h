@@ -27,8 +27,6 @@ public:
     };
     static constexpr int PlanTypeCount = 15;
 
-    SamplingPlan& operator=(const SamplingPlan&) = delete;
-
     virtual ~SamplingPlan();
     virtual SamplingPlan* Clone() const = 0;
     virtual std::uint8_t CharacteristicId() const = 0;
@@ -164,6 +162,8 @@ protected:
     SamplingPlan();
     // Copies everything but the scratch result, as Clone needs.
     SamplingPlan(const SamplingPlan& other);
+    // For a class that copies its values into a plan of its own class (never through the base).
+    SamplingPlan& operator=(const SamplingPlan& other) = default;
 
     // False, with "Invalid plan" in the scratch result, for a plan that is not valid.
     bool IsValidOrMessage();
@@ -196,8 +196,12 @@ protected:
     bool checked = true;
     Real result;
 
-private:
     using Measure = Real& (SamplingPlan::*)(const Real&);
+    // The largest value of a measure over the quality levels [lowest, highest], searched from
+    // first <= second, between which it is expected.
+    Real dMaximumOver(Measure measure, double lowest, double highest, double first, double second);
+
+private:
     static const Real* CurveValue(void* plan, void* input, Measure measure);
     // The measure at quality level x, copied out of the scratch result.
     Real ValueAt(Measure measure, double x);
