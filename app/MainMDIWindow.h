@@ -16,6 +16,9 @@ class MdiChild;
 class PlanListChild;
 class RecentFilesMenu;
 class TAboutDialogBox;
+class TCostParametersDialogBox;
+class TDefinitionsDialogBox;
+class TUnitsDialogBox;
 
 // The program's frame: the menus, the tool bar, the child windows of the session in a
 // multiple-document area, the session's file name and modified flag, and the user's settings.
@@ -116,6 +119,10 @@ private:
     std::unique_ptr<RecentFilesMenu> pRecentFiles;
     QMdiArea* pMdiArea;
     TAboutDialogBox* pAboutDialogBox;
+    // The option dialogs live for the whole run.
+    TDefinitionsDialogBox* pDefinitionsDialogBox;
+    TUnitsDialogBox* pUnitsDialogBox;
+    TCostParametersDialogBox* pCostParametersDialogBox;
     QToolBar* pSpeedBar = nullptr;
     QMenu* pFileMenu = nullptr;
     QMenu* pWindowMenu = nullptr;
