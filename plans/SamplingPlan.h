@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 
 namespace Brosquin
 {
@@ -25,8 +26,6 @@ public:
         CharacteristicCount = 3
     };
     static constexpr int PlanTypeCount = 15;
-
-    SamplingPlan& operator=(const SamplingPlan&) = delete;
 
     virtual ~SamplingPlan();
     virtual SamplingPlan* Clone() const = 0;
@@ -58,6 +57,10 @@ public:
     virtual Real& dAOQL();
     // Writes the base part of the plan record; each class then writes its own fields.
     virtual void vdWriteToStream(std::ostream& out) const;
+    // Reads one plan record and creates the plan of the class its characteristic and plan type
+    // codes name, owned by the caller. Null, with the read-error flag set, when the base part is
+    // bad or names no class; a plan whose own fields were bad comes back with the flag set.
+    static std::unique_ptr<SamplingPlan> ReadPlanFromStream(std::istream& in, double fileVersion);
     // Reads the class's own fields (the base part has been read by then) and applies them.
     virtual void vdReadFromStream(std::istream& in, double fileVersion) = 0;
     // Re-expresses the plan in another row of its family's units; plans whose family has no
@@ -154,6 +157,8 @@ protected:
     SamplingPlan();
     // Copies everything but the scratch result, as Clone needs.
     SamplingPlan(const SamplingPlan& other);
+    // For a class that copies its values into a plan of its own class (never through the base).
+    SamplingPlan& operator=(const SamplingPlan& other) = default;
 
     // False, with "Invalid plan" in the scratch result, for a plan that is not valid.
     bool IsValidOrMessage();
@@ -184,8 +189,12 @@ protected:
     bool checked = true;
     Real result;
 
-private:
     using Measure = Real& (SamplingPlan::*)(const Real&);
+    // The largest value of a measure over the quality levels [lowest, highest], searched from
+    // first <= second, between which it is expected.
+    Real dMaximumOver(Measure measure, double lowest, double highest, double first, double second);
+
+private:
     static const Real* CurveValue(void* plan, void* input, Measure measure);
     // The measure at quality level x, copied out of the scratch result.
     Real ValueAt(Measure measure, double x);

@@ -231,8 +231,14 @@ Real SamplingPlan::dMaximumOf(Measure measure)
             second / s, searchTolerance, searchLimit);
         return ValueAt(measure, found.level * s);
     }
+    return dMaximumOver(measure, outerA, outerB, first, second);
+}
+
+Real SamplingPlan::dMaximumOver(Measure measure, double lowest, double highest, double first,
+                                double second)
+{
     const MaximumResult found =
-        MaximumOfUnimodal([&](double x) { return NumberAt(measure, x); }, outerA, outerB, first,
+        MaximumOfUnimodal([&](double x) { return NumberAt(measure, x); }, lowest, highest, first,
                           second, searchTolerance, searchLimit);
     return ValueAt(measure, found.level);
 }

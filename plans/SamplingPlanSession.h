@@ -5,6 +5,7 @@
 #include "plans/SessionListener.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <vector>
 
@@ -72,9 +73,23 @@ public:
     bool CheckAll();
     bool UncheckAll();
 
+    // The plan list of the session file: the number of plans on a line, then each plan's record
+    // on a line of its own.
+    void vdWriteToStream(std::ostream& out) const;
+    // Reads such a list and appends its plans. A bad count or plan record sets the read-error
+    // flag and ends the read; the plans read before stay appended.
+    void vdReadFromStream(std::istream& in, double fileVersion);
+
     // A new evaluation list of the checked plans, or null with the reason in message when no plan
     // is checked or the checked plans differ in characteristic.
     std::unique_ptr<SamplingPlanEvaluationList> vdEvaluateCheckedPlans(String& message);
+
+    // The choices that the next design of a variables plan takes from the variables selection:
+    // SD known, two specification limits and the Cp text. They are not saved with the session.
+    void vdSetVariablesSelection(bool sdKnown, bool twoSpecs, const char* cpText);
+    bool IsVariablesSdKnown() const { return variablesSdKnown; }
+    bool HasVariablesTwoSpecs() const { return variablesTwoSpecs; }
+    const String& VariablesCpText() const { return variablesCpText; }
 
     // The views told of every change from now on, until they are removed; each is removed
     // before it goes.
@@ -89,6 +104,9 @@ private:
     std::vector<std::unique_ptr<SamplingPlan>> plans;
     // The evaluation lists alive now; each belongs to its evaluation window.
     std::vector<SessionListener*> listeners;
+    bool variablesSdKnown = false;
+    bool variablesTwoSpecs = false;
+    String variablesCpText;
 };
 
 } // namespace Brosquin
