@@ -1,8 +1,10 @@
 #include "app/PlanEntryRoute.h"
 
 #include "app/dialogs/DefectivesSingleDialogBox.h"
+#include "app/dialogs/DefectivesZ14DialogBox.h"
 #include "app/dialogs/DefectsPerQuantitySingleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitSingleDialogBox.h"
+#include "app/dialogs/DefectsPerUnitZ14DialogBox.h"
 #include "plans/SamplingPlan.h"
 #include "platform/WaitCursor.h"
 
@@ -61,10 +63,15 @@ const PlanEntryRoute* PlanEntryRoute::Find(int characteristic, int planType)
     static const DialogRoute<TDefectsPerQuantitySingleDialogBox,
                              DefectsPerQuantitySingleSamplingPlan>
         defectsPerQuantitySingle;
-    static const std::array<RouteEntry, 3> routes = {{
+    static const DialogRoute<TDefectivesZ14DialogBox, DefectivesZ14SamplingPlan> defectivesZ14;
+    static const DialogRoute<TDefectsPerUnitZ14DialogBox, DefectsPerUnitZ14SamplingPlan>
+        defectsPerUnitZ14;
+    static const std::array<RouteEntry, 5> routes = {{
         {SamplingPlan::DefectiveUnits, 0, &defectivesSingle},
         {SamplingPlan::DefectsPerUnit, 0, &defectsPerUnitSingle},
         {SamplingPlan::DefectsPerQuantity, 0, &defectsPerQuantitySingle},
+        {SamplingPlan::DefectiveUnits, 4, &defectivesZ14},
+        {SamplingPlan::DefectsPerUnit, 4, &defectsPerUnitZ14},
     }};
     for (const RouteEntry& entry : routes)
         if (entry.characteristic == characteristic && entry.planType == planType)
