@@ -1,10 +1,12 @@
 #include "app/PlanEntryRoute.h"
 
+#include "app/DialogRoute.h"
 #include "app/dialogs/DefectivesSingleDialogBox.h"
+#include "app/dialogs/DefectivesVariablesSingleDialogBox.h"
 #include "app/dialogs/DefectsPerQuantitySingleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitSingleDialogBox.h"
+#include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/SamplingPlan.h"
-#include "platform/WaitCursor.h"
 
 #include <array>
 
@@ -13,35 +15,6 @@ namespace Brosquin
 
 namespace
 {
-
-template <class Dialog, class Plan> class DialogRoute : public PlanEntryRoute
-{
-public:
-    std::unique_ptr<SamplingPlan> EnterNew(QWidget* owner) const override
-    {
-        Dialog dialog(owner, nullptr);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        const WaitCursor hourglass;
-        auto plan = std::make_unique<Plan>();
-        dialog.vdDescribe(*plan);
-        return plan;
-    }
-
-    bool Edit(QWidget* owner, SamplingPlan& plan) const override
-    {
-        // Routes are found by the plan's own characteristic and type, which its class fixes.
-        auto* typed = dynamic_cast<Plan*>(&plan);
-        if (typed == nullptr)
-            return false;
-        Dialog dialog(owner, typed);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        const WaitCursor hourglass;
-        dialog.vdDescribe(*typed);
-        return true;
-    }
-};
 
 struct RouteEntry
 {
@@ -61,8 +34,12 @@ const PlanEntryRoute* PlanEntryRoute::Find(int characteristic, int planType)
     static const DialogRoute<TDefectsPerQuantitySingleDialogBox,
                              DefectsPerQuantitySingleSamplingPlan>
         defectsPerQuantitySingle;
-    static const std::array<RouteEntry, 3> routes = {{
+    static const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox,
+                                    DefectivesVariablesSingleSamplingPlan>
+        defectivesVariablesSingle;
+    static const std::array<RouteEntry, 4> routes = {{
         {SamplingPlan::DefectiveUnits, 0, &defectivesSingle},
+        {SamplingPlan::DefectiveUnits, 6, &defectivesVariablesSingle},
         {SamplingPlan::DefectsPerUnit, 0, &defectsPerUnitSingle},
         {SamplingPlan::DefectsPerQuantity, 0, &defectsPerQuantitySingle},
     }};

@@ -3,6 +3,7 @@
 #include "graphics/Plot.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/graphics/RecordingCanvas.h"
@@ -170,6 +171,30 @@ TEST_F(EvaluationWindowTest, PlansWithoutAOQHaveNoAOQPage)
     worstCase->trigger();
     EXPECT_TRUE(worstCase->isChecked());
     EXPECT_EQ(OCLines(*evaluation), 3u);
+}
+
+TEST_F(EvaluationWindowTest, AVariablesPlanWithTwoLimitsShowsItsBandOnTheOCPage)
+{
+    auto plan = std::make_unique<DefectivesVariablesSingleSamplingPlan>();
+    plan->vdDescribe(true, "10", "1.5", false, true, "", false);
+    Session().vdAddPlan(std::move(plan));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    evaluation->SubWindow()->showMaximized();
+    vdShowPage(*evaluation, TEvaluationWindow::OCCurvePage);
+    QTest::qWait(50);
+    // The plan's curve in red, its maximum and minimum dashed and dotted beside it, and the three
+    // in the key: without the bounds the key keeps one red line.
+    const QImage band = evaluation->grab().toImage();
+    EXPECT_TRUE(band.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/evaluation-variables-band.png")));
+    EXPECT_EQ(OCLines(*evaluation), 3u);
+    const QRect key(band.width() * 3 / 8, 0, band.width() * 5 / 8, band.height());
+    evaluation->WorstCaseOcCurvesItem()->trigger();
+    QTest::qWait(50);
+    const int single = PixelsOf(evaluation->grab().toImage().copy(key), Qt::red);
+    EXPECT_GT(single, 100);
+    EXPECT_GT(PixelsOf(band.copy(key), Qt::red), single + 40);
 }
 
 TEST_F(EvaluationWindowTest, TheWindowFollowsDeletionsAndClosesWithItsLastPlan)
