@@ -6,46 +6,19 @@
 
 #include <QDialog>
 #include <memory>
+#include <type_traits>
 
 namespace Brosquin
 {
 
 // The road through an entry dialog of class Dialog to a plan of class Plan, which takes the
 // dialog's entries through dialog.vdDescribe(plan).
-template <class Dialog, class Plan> class DialogRoute : public PlanEntryRoute
-{
-public:
-    std::unique_ptr<SamplingPlan> EnterNew(QWidget* owner) const override
-    {
-        Dialog dialog(owner, nullptr);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        const WaitCursor hourglass;
-        auto plan = std::make_unique<Plan>();
-        dialog.vdDescribe(*plan);
-        return plan;
-    }
-
-    bool Edit(QWidget* owner, SamplingPlan& plan) const override
-    {
-        // Routes are found by the plan's own characteristic and type, which its class fixes.
-        auto* typed = dynamic_cast<Plan*>(&plan);
-        if (typed == nullptr)
-            return false;
-        Dialog dialog(owner, typed);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        const WaitCursor hourglass;
-        dialog.vdDescribe(*typed);
-        return true;
-    }
-};
-
-// The road of a plan type whose computations may fail numerically: a failure while the plan
+//
+// Guarded, for a plan type whose computations may fail numerically: a failure while the plan
 // takes the entries, in whatever form it comes, leaves the session as it was. A new plan is not
 // added; an edited plan gets back the values of a copy taken before (Plan::vdCopyTo), and the
 // updates of an edit still run. The person is told either way.
-template <class Dialog, class Plan> class GuardedDialogRoute : public PlanEntryRoute
+template <class Dialog, class Plan, bool guarded = false> class DialogRoute : public PlanEntryRoute
 {
 public:
     std::unique_ptr<SamplingPlan> EnterNew(QWidget* owner) const override
@@ -63,19 +36,26 @@ public:
 
     bool Edit(QWidget* owner, SamplingPlan& plan) const override
     {
+        // Routes are found by the plan's own characteristic and type, which its class fixes.
         auto* typed = dynamic_cast<Plan*>(&plan);
         if (typed == nullptr)
             return false;
         Dialog dialog(owner, typed);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        const std::unique_ptr<std::remove_pointer_t<decltype(typed->Clone())>> copy(typed->Clone());
-        if (!Applied(dialog, *typed))
+        if constexpr (guarded)
         {
-            copy->vdCopyTo(*typed);
-            UserInteraction::Current().MessageBox(QDialog::tr(
-                "Parameters entered resulted in numerical problems.  Plan not changed."));
+            const std::unique_ptr<std::remove_pointer_t<decltype(typed->Clone())>> copy(
+                typed->Clone());
+            if (!Applied(dialog, *typed))
+            {
+                copy->vdCopyTo(*typed);
+                UserInteraction::Current().MessageBox(QDialog::tr(
+                    "Parameters entered resulted in numerical problems.  Plan not changed."));
+            }
         }
+        else
+            Applied(dialog, *typed);
         return true;
     }
 
@@ -84,16 +64,26 @@ private:
     static bool Applied(const Dialog& dialog, Plan& plan)
     {
         const WaitCursor hourglass;
-        try
+        if constexpr (!guarded)
         {
             dialog.vdDescribe(plan);
             return true;
         }
-        catch (...)
+        else
         {
-            return false;
+            try
+            {
+                dialog.vdDescribe(plan);
+                return true;
+            }
+            catch (...)
+            {
+                return false;
+            }
         }
     }
 };
+
+template <class Dialog, class Plan> using GuardedDialogRoute = DialogRoute<Dialog, Plan, true>;
 
 } // namespace Brosquin

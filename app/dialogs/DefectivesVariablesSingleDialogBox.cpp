@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <tuple>
+#include <utility>
 
 namespace Brosquin
 {
@@ -53,20 +55,22 @@ TDefectivesVariablesSingleDialogBox::TDefectivesVariablesSingleDialogBox(
     }
     grid->addWidget(formGroup, 0, 0, 1, 2);
 
-    auto* label1 = new QLabel(tr("Sample Size (&n):"), panel1);
-    label1->setObjectName(QStringLiteral("Label1"));
-    pSampleSizeEditBox = new QLineEdit(panel1);
-    pSampleSizeEditBox->setObjectName(QStringLiteral("SampleSizeEditBox"));
-    label1->setBuddy(pSampleSizeEditBox);
-    grid->addWidget(label1, 1, 0, Qt::AlignRight);
-    grid->addWidget(pSampleSizeEditBox, 1, 1);
-    pAcceptConstantLabel = new QLabel(panel1);
-    pAcceptConstantLabel->setObjectName(QStringLiteral("AcceptConstantLabel"));
-    pAcceptConstantEditBox = new QLineEdit(panel1);
-    pAcceptConstantEditBox->setObjectName(QStringLiteral("AcceptConstantEditBox"));
-    pAcceptConstantLabel->setBuddy(pAcceptConstantEditBox);
-    grid->addWidget(pAcceptConstantLabel, 2, 0, Qt::AlignRight);
-    grid->addWidget(pAcceptConstantEditBox, 2, 1);
+    const auto addField = [&](int row, const char* labelName, const char* editName)
+    {
+        auto* label = new QLabel(panel1);
+        label->setObjectName(QLatin1String(labelName));
+        auto* edit = new QLineEdit(panel1);
+        edit->setObjectName(QLatin1String(editName));
+        label->setBuddy(edit);
+        grid->addWidget(label, row, 0, Qt::AlignRight);
+        grid->addWidget(edit, row, 1);
+        return std::pair{label, edit};
+    };
+    QLabel* label1 = nullptr;
+    std::tie(label1, pSampleSizeEditBox) = addField(1, "Label1", "SampleSizeEditBox");
+    label1->setText(tr("Sample Size (&n):"));
+    std::tie(pAcceptConstantLabel, pAcceptConstantEditBox) =
+        addField(2, "AcceptConstantLabel", "AcceptConstantEditBox");
     types = std::make_unique<VariablesTypeControls>(*panel1, *grid, 3, "&Cp:");
 
     QPushButton* ok = AddButtonPanel(*this, *panel1, "OKButton", kHelpContext);

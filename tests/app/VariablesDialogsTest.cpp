@@ -2,6 +2,7 @@
 #include "app/dialogs/DefectivesVariablesSelectDialogBox.h"
 #include "app/dialogs/DefectivesVariablesSingleDialogBox.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
+#include "tests/app/OpenDialogTest.h"
 #include "tests/app/PlanListTest.h"
 
 #include <QLabel>
@@ -49,23 +50,9 @@ void vdFillVariables(QDialog& dialog, const VariablesEntry& entry)
     dialog.findChild<QLineEdit*>(QStringLiteral("CpEdit"))->setText(entry.cp);
 }
 
-class VariablesDialogsTest : public PlanListTest
+class VariablesDialogsTest : public OpenDialogTest<PlanListTest, QDialog>
 {
 protected:
-    template <class Dialog> void vdOpen(std::unique_ptr<Dialog> opened)
-    {
-        dialog = std::move(opened);
-        dialog->show();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    }
-    template <class Control = QWidget> Control* Find(const char* name) const
-    {
-        auto* control = dialog->findChild<Control*>(QLatin1String(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-    QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
     bool CpShown() const { return Find("CpEdit")->isVisible() && Find("CpLabel")->isVisible(); }
     // Presses a button: the last message shown, empty when none was.
     QString Press(const char* button)
@@ -74,8 +61,6 @@ protected:
         Find<QPushButton>(button)->click();
         return user.Messages().empty() ? QString() : user.Messages().back().text;
     }
-
-    std::unique_ptr<QDialog> dialog;
 };
 
 TEST_F(VariablesDialogsTest, TheEntryDialogChecksItsEntriesFieldByField)
