@@ -86,16 +86,29 @@ TEST_F(VariablesDialogsTest, TheEntryDialogChecksItsEntriesFieldByField)
         QString focus;
     };
     const QString prompt = QStringLiteral("(USL - LSL) / (6 * SD)");
+    const QString n = QStringLiteral("SampleSizeEditBox");
+    const QString constant = QStringLiteral("AcceptConstantEditBox");
+    const QString cp = QStringLiteral("CpEdit");
     const Case cases[] = {
-        {{0, "", "1", 1, 1, prompt}, "Sample size is not a valid number.", "SampleSizeEditBox"},
+        {{0, "", "1", 1, 1, prompt}, "Sample size is not a valid number.", n},
+        {{0, "2.5", "1", 0, 0, ""}, "Sample size must be an integer.", n},
+        {{0, "0", "1", 0, 0, ""}, "For SD Known - Form 1, sample size must be at least 1.", n},
+        {{1, "1", "1", 0, 0, ""}, "For SD Known - Form 2, sample size must be at least 2.", n},
+        {{0, "1", "1", 1, 0, ""}, "For SD Unknown - Form 1, sample size must be at least 2.", n},
         {{1, "2", "5", 1, 1, prompt},
          "For SD Unknown - Form 2, sample size must be at least 3.",
-         "SampleSizeEditBox"},
-        {{1, "5", "100", 1, 0, prompt}, "M must be < 100% defective.", "AcceptConstantEditBox"},
-        {{0, "5", "1", 0, 1, prompt}, "Cp is not a valid number.", "CpEdit"},
-        {{0, "5", "3", 0, 1, "1"},
-         "Cp must be greater than 1 else acceptance limits cross.",
-         "CpEdit"},
+         n},
+        {{0, "5", "k", 1, 0, ""}, "Accept constant is not a valid number.", constant},
+        {{1, "5", "0", 1, 0, ""}, "M must be > 0% defective.", constant},
+        {{1, "5", "100", 1, 0, prompt}, "M must be < 100% defective.", constant},
+        // Cp is a formula; the prompt's names have no values.
+        {{0, "5", "1", 0, 1, prompt}, "Cp is not a valid number.", cp},
+        {{0, "5", "1", 0, 1, "1 - 2"}, "Cp must be positive.", cp},
+        {{0, "5", "3", 0, 1, "1"}, "Cp must be greater than 1 else acceptance limits cross.", cp},
+        // Form 2 needs M above what a centred process leaves outside, 200 Phi(-3 Cp v).
+        {{1, "5", "0.05", 0, 1, "1"},
+         "Cp must be greater than 1.037761 else impossible to accept.",
+         cp},
         {{0, "5", "1", 0, 1, "4/3"}, "", ""},
     };
     for (const Case& c : cases)
