@@ -3,8 +3,10 @@
 #include "app/DialogRoute.h"
 #include "app/dialogs/DefectivesSingleDialogBox.h"
 #include "app/dialogs/DefectivesVariablesSingleDialogBox.h"
+#include "app/dialogs/DefectivesZ14DialogBox.h"
 #include "app/dialogs/DefectsPerQuantitySingleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitSingleDialogBox.h"
+#include "app/dialogs/DefectsPerUnitZ14DialogBox.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/SamplingPlan.h"
 
@@ -34,14 +36,19 @@ const PlanEntryRoute* PlanEntryRoute::Find(int characteristic, int planType)
     static const DialogRoute<TDefectsPerQuantitySingleDialogBox,
                              DefectsPerQuantitySingleSamplingPlan>
         defectsPerQuantitySingle;
+    static const DialogRoute<TDefectivesZ14DialogBox, DefectivesZ14SamplingPlan> defectivesZ14;
+    static const DialogRoute<TDefectsPerUnitZ14DialogBox, DefectsPerUnitZ14SamplingPlan>
+        defectsPerUnitZ14;
     static const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox,
                                     DefectivesVariablesSingleSamplingPlan>
         defectivesVariablesSingle;
-    static const std::array<RouteEntry, 4> routes = {{
+    static const std::array<RouteEntry, 6> routes = {{
         {SamplingPlan::DefectiveUnits, 0, &defectivesSingle},
         {SamplingPlan::DefectiveUnits, 6, &defectivesVariablesSingle},
         {SamplingPlan::DefectsPerUnit, 0, &defectsPerUnitSingle},
         {SamplingPlan::DefectsPerQuantity, 0, &defectsPerQuantitySingle},
+        {SamplingPlan::DefectiveUnits, 4, &defectivesZ14},
+        {SamplingPlan::DefectsPerUnit, 4, &defectsPerUnitZ14},
     }};
     for (const RouteEntry& entry : routes)
         if (entry.characteristic == characteristic && entry.planType == planType)

@@ -16,6 +16,8 @@
 #include "plans/SamplingPlan.h"
 
 #include <iterator>
+#include <span>
+#include <vector>
 
 namespace Brosquin
 {
@@ -50,16 +52,35 @@ constexpr Creator creators[] = {
     {SamplingPlan::DefectsPerQuantity, 2, &Create<DefectsPerQuantityMultipleSamplingPlan>},
 };
 
+// The classes added from above the plan model.
+std::vector<Creator>& AddedCreators()
+{
+    static std::vector<Creator> added;
+    return added;
+}
+
 // The codes are compared as the numbers read, so that no value can wrap into a valid code.
 std::unique_ptr<SamplingPlan> CreatePlan(double characteristic, double planType)
 {
-    for (const Creator& creator : creators)
-        if (creator.characteristic == characteristic && creator.planType == planType)
-            return creator.create();
+    for (const auto& list :
+         {std::span<const Creator>(creators), std::span<const Creator>(AddedCreators())})
+        for (const Creator& creator : list)
+            if (creator.characteristic == characteristic && creator.planType == planType)
+                return creator.create();
     return nullptr;
 }
 
 } // namespace
+
+void SamplingPlan::vdAddPlanClass(std::uint8_t characteristic, std::uint8_t planType,
+                                  std::unique_ptr<SamplingPlan> (*create)())
+{
+    std::vector<Creator>& added = AddedCreators();
+    std::erase_if(
+        added, [&](const Creator& creator)
+        { return creator.characteristic == characteristic && creator.planType == planType; });
+    added.push_back({static_cast<double>(characteristic), static_cast<double>(planType), create});
+}
 
 std::unique_ptr<SamplingPlan> SamplingPlan::ReadPlanFromStream(std::istream& in, double fileVersion)
 {

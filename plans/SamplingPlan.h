@@ -61,6 +61,11 @@ public:
     // codes name, owned by the caller. Null, with the read-error flag set, when the base part is
     // bad or names no class; a plan whose own fields were bad comes back with the flag set.
     static std::unique_ptr<SamplingPlan> ReadPlanFromStream(std::istream& in, double fileVersion);
+    // Lets ReadPlanFromStream create a class that lives above the plan model, such as the plans
+    // chosen from a standard's tables, for its characteristic and plan type codes; a class added
+    // again for the same codes takes the place of the one before.
+    static void vdAddPlanClass(std::uint8_t characteristic, std::uint8_t planType,
+                               std::unique_ptr<SamplingPlan> (*create)());
     // Reads the class's own fields (the base part has been read by then) and applies them.
     virtual void vdReadFromStream(std::istream& in, double fileVersion) = 0;
     // Re-expresses the plan in another row of its family's units; plans whose family has no
@@ -181,6 +186,8 @@ protected:
         return LotCountAt(p, count) ? Result(givenLot(count)) : result;
     }
     Real& Result(double value);
+    // The cost of inspecting a lot from its ASN and its expected number of stages.
+    static Real CostOf(const Real& asn, const Real& expectedStages);
 
     bool valid = false;
     String description;

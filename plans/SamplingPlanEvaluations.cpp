@@ -173,8 +173,13 @@ Real& SamplingPlan::dCost(const Real& p)
 {
     Real asn = dASN(p);
     Real stages = dExpectedStages(p);
-    result = C0() * asn + C1() * stages;
+    result = CostOf(asn, stages);
     return result;
+}
+
+Real SamplingPlan::CostOf(const Real& asn, const Real& expectedStages)
+{
+    return C0() * asn + C1() * expectedStages;
 }
 
 Real& SamplingPlan::dMaxCost()
