@@ -1,7 +1,14 @@
 #include "app/PlanEntryRoute.h"
 
+#include "app/dialogs/DefectivesChainDialogBox.h"
+#include "app/dialogs/DefectivesDoubleDialogBox.h"
+#include "app/dialogs/DefectivesMultipleDialogBox.h"
 #include "app/dialogs/DefectivesSingleDialogBox.h"
+#include "app/dialogs/DefectsPerQuantityDoubleDialogBox.h"
+#include "app/dialogs/DefectsPerQuantityMultipleDialogBox.h"
 #include "app/dialogs/DefectsPerQuantitySingleDialogBox.h"
+#include "app/dialogs/DefectsPerUnitDoubleDialogBox.h"
+#include "app/dialogs/DefectsPerUnitMultipleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitSingleDialogBox.h"
 #include "plans/SamplingPlan.h"
 #include "platform/WaitCursor.h"
@@ -56,15 +63,39 @@ const PlanEntryRoute* PlanEntryRoute::Find(int characteristic, int planType)
 {
     static const DialogRoute<TDefectivesSingleDialogBox, DefectivesSingleSamplingPlan>
         defectivesSingle;
+    static const DialogRoute<TDefectivesDoubleDialogBox, DefectivesDoubleSamplingPlan>
+        defectivesDouble;
+    static const DialogRoute<TDefectivesMultipleDialogBox, DefectivesMultipleSamplingPlan>
+        defectivesMultiple;
+    static const DialogRoute<TDefectivesChainDialogBox, DefectivesChainSamplingPlan>
+        defectivesChain;
     static const DialogRoute<TDefectsPerUnitSingleDialogBox, DefectsPerUnitSingleSamplingPlan>
         defectsPerUnitSingle;
+    static const DialogRoute<TDefectsPerUnitDoubleDialogBox, DefectsPerUnitDoubleSamplingPlan>
+        defectsPerUnitDouble;
+    static const DialogRoute<TDefectsPerUnitMultipleDialogBox, DefectsPerUnitMultipleSamplingPlan>
+        defectsPerUnitMultiple;
     static const DialogRoute<TDefectsPerQuantitySingleDialogBox,
                              DefectsPerQuantitySingleSamplingPlan>
         defectsPerQuantitySingle;
-    static const std::array<RouteEntry, 3> routes = {{
+    static const DialogRoute<TDefectsPerQuantityDoubleDialogBox,
+                             DefectsPerQuantityDoubleSamplingPlan>
+        defectsPerQuantityDouble;
+    static const DialogRoute<TDefectsPerQuantityMultipleDialogBox,
+                             DefectsPerQuantityMultipleSamplingPlan>
+        defectsPerQuantityMultiple;
+    // Chain plans come only from session files: they are edited, never entered new.
+    static const std::array<RouteEntry, 10> routes = {{
         {SamplingPlan::DefectiveUnits, 0, &defectivesSingle},
+        {SamplingPlan::DefectiveUnits, 1, &defectivesDouble},
+        {SamplingPlan::DefectiveUnits, 2, &defectivesMultiple},
+        {SamplingPlan::DefectiveUnits, 12, &defectivesChain},
         {SamplingPlan::DefectsPerUnit, 0, &defectsPerUnitSingle},
+        {SamplingPlan::DefectsPerUnit, 1, &defectsPerUnitDouble},
+        {SamplingPlan::DefectsPerUnit, 2, &defectsPerUnitMultiple},
         {SamplingPlan::DefectsPerQuantity, 0, &defectsPerQuantitySingle},
+        {SamplingPlan::DefectsPerQuantity, 1, &defectsPerQuantityDouble},
+        {SamplingPlan::DefectsPerQuantity, 2, &defectsPerQuantityMultiple},
     }};
     for (const RouteEntry& entry : routes)
         if (entry.characteristic == characteristic && entry.planType == planType)

@@ -259,10 +259,10 @@ TEST_F(PlanEntryDialogsTest, TheAddPlanDialogListsEveryTypeByItsCodeAndEnablesTh
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&built));
     types = built.findChild<QListWidget*>("TypeSamplingPlanListBox");
     built.findChild<QListWidget*>("CharacteristicListBox")->setCurrentRow(1);
-    EXPECT_TRUE(types->item(0)->flags() & Qt::ItemIsEnabled);
-    EXPECT_FALSE(types->item(1)->flags() & Qt::ItemIsEnabled);
+    EXPECT_TRUE(types->item(2)->flags() & Qt::ItemIsEnabled);
+    EXPECT_FALSE(types->item(3)->flags() & Qt::ItemIsEnabled);
     QTest::mouseClick(types->viewport(), Qt::LeftButton, {},
-                      types->visualItemRect(types->item(1)).center());
+                      types->visualItemRect(types->item(3)).center());
     EXPECT_EQ(built.PlanType(), 0);
 }
 
