@@ -4,6 +4,8 @@
 #include "stats/DefectsPerQuantityDouble.h"
 #include "stats/DefectsPerUnitSingle.h"
 #include "stats/DiscreteDistributions.h"
+#include "stats/NoncentralT.h"
+#include "stats/VariablesUnknownSdTwoSpecs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -222,6 +224,43 @@ void BM_DesignForCloseRequirements(benchmark::State& state)
 BENCHMARK(BM_DesignForCloseRequirements)
     ->DenseRange(0, std::size(closeRequirements) - 1)
     ->Unit(benchmark::kMillisecond);
+
+// The noncentral t as an OC curve of a one-limit plan (n, k) with the standard deviation unknown
+// asks for it: t = k sqrt n, n - 1 degrees of freedom, noncentrality -z_p sqrt n over a curve of
+// levels p; the argument is n (k 1.5 for n = 5, else 2). Levels above 1/2 take the integral,
+// those below the series. The goal is under 5 us a call.
+void BM_NoncentralTCumulative(benchmark::State& state)
+{
+    const double n = static_cast<double>(state.range(0));
+    const double k = n < 10 ? 1.5 : 2.0;
+    // z_p for p = 0.001, 0.005, 0.01, 0.02, 0.05, 0.1, 0.2, 0.35, 0.5, 0.65.
+    constexpr double quantiles[] = {-3.0902323061678132, -2.5758293035489004,  -2.3263478740408408,
+                                    -2.0537489106318225, -1.6448536269514722,  -1.2815515655446004,
+                                    -0.8416212335729143, -0.38532046640756773, 0.0,
+                                    0.38532046640756773};
+    for (auto _ : state)
+        for (double z : quantiles)
+            benchmark::DoNotOptimize(
+                NoncentralTCumulative(k * std::sqrt(n), n - 1, -z * std::sqrt(n)));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(quantiles)));
+}
+BENCHMARK(BM_NoncentralTCumulative)->Arg(5)->Arg(20)->Arg(100)->Arg(1000);
+
+// The band of a two-limit plan with the standard deviation unknown over the same levels: both
+// bounds, Form 1 (n, 1.5) and Form 2 (n, M = 5).
+void BM_TwoLimitBand(benchmark::State& state)
+{
+    const double n = static_cast<double>(state.range(0));
+    const bool formTwo = state.range(1) != 0;
+    constexpr double levels[] = {0.001, 0.005, 0.01, 0.02, 0.05, 0.1, 0.2};
+    for (auto _ : state)
+        for (double p : levels)
+            benchmark::DoNotOptimize(
+                formTwo ? VariablesUnknownSdTwoSpecsProbabilityAcceptanceForm2(p, n, 5.0)
+                        : VariablesUnknownSdTwoSpecsProbabilityAcceptanceForm1(p, n, 1.5));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(std::size(levels)));
+}
+BENCHMARK(BM_TwoLimitBand)->ArgsProduct({{3, 10, 50}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace Brosquin

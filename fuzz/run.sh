@@ -3,6 +3,7 @@
 # AddressSanitizer, UndefinedBehaviorSanitizer) in build-fuzz/ and fuzzes for that many seconds
 # (default 600), starting from a copy of the seed corpus. Findings are written to build-fuzz/.
 set -euo pipefail
+command -v clang++ >/dev/null || { echo "fuzz/run.sh needs clang (Debian package clang)" >&2; exit 1; }
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build-fuzz
 seconds=${1:-600}

@@ -50,14 +50,6 @@ ScaledExponential BinomialTerm(double k, double m, double p, double q, double de
                 Deviance(k, m * p, deviation) - Deviance(rest, m * q, -deviation)};
 }
 
-// lambda^x e^-lambda / x!
-double PoissonTerm(double x, double lambda)
-{
-    if (x == 0.0)
-        return std::exp(-lambda);
-    return std::exp(-StirlingError(x) - Deviance(x, lambda, x - lambda)) / std::sqrt(twoPi * x);
-}
-
 constexpr long maxFractionTerms = 1000000;
 
 // Continued fraction K of the lower regularised gamma function, P(a, z) = z^a e^-z / Gamma(a) K:

@@ -12,6 +12,7 @@ namespace
 {
 
 constexpr double logSqrtTwoPi = 0.9189385332046727417803297;
+constexpr double twoPi = 6.28318530717958647692528677;
 
 // StirlingError(n) for n = 1 ... 9, computed with mpmath at 40 digits.
 constexpr std::array<double, 9> stirlingErrorTable = {
@@ -77,6 +78,13 @@ double Deviation(double a, double b, double x)
     const double product = s * x;
     const double productError = std::fma(s, x, -product);
     return ((a - product) - productError) - sumError * x;
+}
+
+double PoissonTerm(double x, double lambda)
+{
+    if (x == 0.0)
+        return std::exp(-lambda);
+    return std::exp(-StirlingError(x) - Deviance(x, lambda, x - lambda)) / std::sqrt(twoPi * x);
 }
 
 } // namespace Brosquin

@@ -18,4 +18,7 @@ double Deviance(double x, double m, double deviation);
 // a - (a + b) x, rounded once: the distance of a from the mean (a + b) x.
 double Deviation(double a, double b, double x);
 
+// lambda^x e^-lambda / Gamma(x + 1) for x >= 0, lambda >= 0; x need not be whole.
+double PoissonTerm(double x, double lambda);
+
 } // namespace Brosquin

@@ -51,10 +51,10 @@ struct SinglePlanModel
 // lets through. The scan examines at most the 256 accept numbers below the bisection's answer,
 // so that every design ends after bounded work; only where the levels or the probabilities are
 // so close that millions of accept numbers lie between can a smaller one below those also meet
-// the AQL requirement (the plan returned meets both requirements all the same). They write n = c = 0 (no plan) when the requirements are outside
-// 0 <= aql < ltpd <= largest level (and aql < maximumAql <= largest level) with both
-// probabilities strictly between 0 and 1, and when the plan would need a sample size above
-// largestSampleSize or an accept number above largestAcceptNumber.
+// the AQL requirement (the plan returned meets both requirements all the same). They write n = c =
+// 0 (no plan) when the requirements are outside 0 <= aql < ltpd <= largest level (and aql <
+// maximumAql <= largest level) with both probabilities strictly between 0 and 1, and when the plan
+// would need a sample size above largestSampleSize or an accept number above largestAcceptNumber.
 void DesignSinglePlanTwoLevels(const SinglePlanModel& model, double aql, double ltpd, double paAql,
                                double paLtpd, int& n, int& c);
 // SmallestSampleSize with the model's probability and lower-end rule, for the conditions

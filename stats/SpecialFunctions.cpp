@@ -67,6 +67,16 @@ double BetaFraction(double x, double a, double b, double deviation)
     return 1.0 / denominator;
 }
 
+// x^a y^b / B(a, b) in saddle-point form, where y = 1 - x and deviationA = a - (a + b) x are
+// passed in as computed without cancellation.
+double PowerTerm(double x, double y, double a, double b, double deviationA)
+{
+    const double s = a + b;
+    return std::sqrt(a * b / (2.0 * pi * s)) *
+           std::exp(StirlingError(s) - StirlingError(a) - StirlingError(b) -
+                    Deviance(a, s * x, deviationA) - Deviance(b, s * y, -deviationA));
+}
+
 } // namespace
 
 double LogGamma(double x)
@@ -137,6 +147,20 @@ double NormalTailArea(double x, bool upper)
     return 0.5 * tail;
 }
 
+double NormalIntervalProbability(double lo, double hi)
+{
+    if (!(hi > lo))
+        return 0.0;
+    // Both ends on one side: a difference of two tails on that side; across 0: two central
+    // pieces, each Phi(x) - 1/2 = erf(x / sqrt 2) / 2.
+    if (lo >= 0.0)
+        return NormalTailArea(lo, true) - NormalTailArea(hi, true);
+    if (hi <= 0.0)
+        return NormalTailArea(hi, false) - NormalTailArea(lo, false);
+    constexpr double rootHalf = 0.7071067811865475244;
+    return 0.5 * (std::erf(hi * rootHalf) - std::erf(lo * rootHalf));
+}
+
 double IncompleteBetaFraction(double x, double a, double b)
 {
     return a * BetaFraction(x, a, b, Deviation(a, b, x));
@@ -158,10 +182,7 @@ TailProbabilities IncompleteBetaTails(double x, double a, double b)
     const double yError = (1.0 - y) - x;
     const double s = a + b;
     const double deviationA = x <= 0.5 ? Deviation(a, b, x) : -Deviation(b, a, y);
-    // x^a y^b / B(a, b) in saddle-point form.
-    const double power = std::sqrt(a * b / (2.0 * pi * s)) *
-                         std::exp(StirlingError(s) - StirlingError(a) - StirlingError(b) -
-                                  Deviance(a, s * x, deviationA) - Deviance(b, s * y, -deviationA));
+    const double power = PowerTerm(x, y, a, b, deviationA);
     if (x < (a + 1.0) / (s + 2.0))
     {
         const double lower = power * BetaFraction(x, a, b, deviationA);
@@ -174,6 +195,14 @@ TailProbabilities IncompleteBetaTails(double x, double a, double b)
         fraction *= 1.0 + (1.0 / (x * y * fraction) - b / y + a / x) * yError;
     const double upper = power * fraction;
     return {1.0 - upper, upper};
+}
+
+double BetaPowerTerm(double x, double a, double b)
+{
+    if (!(x > 0.0 && x < 1.0))
+        return 0.0;
+    const double y = 1.0 - x;
+    return PowerTerm(x, y, a, b, x <= 0.5 ? Deviation(a, b, x) : -Deviation(b, a, y));
 }
 
 double IncompleteBeta(double x, double a, double b)

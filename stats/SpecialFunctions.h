@@ -18,6 +18,9 @@ double LogBeta(double a, double b);
 // Standard normal tail area: P(Z > x) when upper is true, Phi(x) = P(Z < x) when it is false.
 double NormalTailArea(double x, bool upper);
 
+// P(lo < Z < hi) for Z standard normal, to full relative precision; 0 when hi <= lo.
+double NormalIntervalProbability(double lo, double hi);
+
 // Regularised incomplete beta function I_x(a, b) for a > 0, b > 0: 0 for x <= 0, 1 for x >= 1.
 double IncompleteBeta(double x, double a, double b);
 
@@ -25,6 +28,11 @@ double IncompleteBeta(double x, double a, double b);
 // I_x(a, b) = x^a (1 - x)^b / B(a, b) * F / a; it converges quickly for
 // 0 < x < (a + 1) / (a + b + 2), where IncompleteBeta uses it.
 double IncompleteBetaFraction(double x, double a, double b);
+
+// x^a (1 - x)^b / B(a, b), the factor in front of the incomplete beta's series and fractions;
+// 0 outside 0 < x < 1. Pass the smaller of x and 1 - x as x where it matters: the other is
+// formed as 1 minus it.
+double BetaPowerTerm(double x, double a, double b);
 
 // I_x(a, b) and 1 - I_x(a, b), each to full relative precision.
 TailProbabilities IncompleteBetaTails(double x, double a, double b);

@@ -1,0 +1,304 @@
+#include "stats/NoncentralT.h"
+
+#include "stats/ChiRatio.h"
+#include "stats/ContinuedFraction.h"
+#include "stats/Quadrature.h"
+#include "stats/RootSearch.h"
+#include "stats/SaddlePoint.h"
+#include "stats/SpecialFunctions.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double logSqrtTwoPi = 0.9189385332046727417803297;
+constexpr double invSqrtTwoPi = 0.3989422804014326779399461;
+constexpr double epsilon = std::numeric_limits<double>::epsilon();
+// Sums stop when what is left is below this share of them, or below this absolute amount.
+constexpr double negligible = epsilon / 4;
+constexpr double negligibleAbsolute = 1e-320;
+// The series is summed while the Poisson weights spread over fewer terms than this mean;
+// beyond it the integral costs less.
+constexpr double largestSeriesMean = 1e3;
+
+TailProbabilities Swapped(TailProbabilities tails)
+{
+    return {tails.dUpper, tails.dLower};
+}
+
+// ln Q(x) of the standard normal upper tail Q, with its first two derivatives.
+struct LogTail
+{
+    double dValue;
+    double dSlope;
+    double dCurvature;
+};
+
+LogTail LogNormalUpperTail(double x)
+{
+    double value = 0.0;
+    double slope = 0.0;
+    if (x < 30.0)
+    {
+        const double tail = NormalTailArea(x, true);
+        value = std::log(tail);
+        slope = -invSqrtTwoPi * std::exp(-0.5 * x * x) / tail;
+    }
+    else
+    {
+        // Q(x) = phi(x) R(x) with Mills' ratio R from Laplace's continued fraction
+        // 1 / R = x + 1 / (x + 2 / (x + 3 / ...)), which converges quickly this far out.
+        const double inverseRatio = EvaluateContinuedFraction(
+            x,
+            [&](long m, double& numerator, double& partial)
+            {
+                numerator = static_cast<double>(m);
+                partial = x;
+            },
+            1000);
+        const double square = x * x;
+        const double squareError = std::fma(x, x, -square);
+        value = -0.5 * square - 0.5 * squareError - logSqrtTwoPi - std::log(inverseRatio);
+        slope = -inverseRatio;
+    }
+    return {value, slope, -slope * (x + slope)};
+}
+
+// One tail of T by its integral over the ratio S = sqrt(V / df) of the sample to the process
+// standard deviation: the tail is E[Q(alpha S + beta)], the upper one with (t, -delta) and the
+// lower one with (-t, delta). With u = ln S the integrand exp(psi(u)) is smooth and has one
+// peak, since S times the density of S times Q(alpha S + beta) is log-concave in S. Every term
+// is positive, so the result keeps its relative precision however small it is.
+class TailIntegral
+{
+public:
+    TailIntegral(double df, double alpha, double beta) : chi(df), df(df), alpha(alpha), beta(beta)
+    {
+    }
+
+    double dValue() const
+    {
+        const double mode = Mode();
+        const double peak = Psi(mode);
+        const double curvature = Slope(mode).dSlope;
+        const double width = curvature < 0.0 ? 1.0 / std::sqrt(-curvature) : 1.0;
+        return IntegrateFromPeak([&](double u) { return Psi(u); }, mode, peak, width) *
+               std::exp(peak);
+    }
+
+private:
+    double Psi(double u) const
+    {
+        return chi.LogDensityOfLog(u) + LogNormalUpperTail(alpha * std::exp(u) + beta).dValue;
+    }
+
+    // psi' as value, psi'' as slope.
+    ValueSlope Slope(double u) const
+    {
+        const double s = std::exp(u);
+        const LogTail tail = LogNormalUpperTail(alpha * s + beta);
+        return {chi.LogDensityOfLogSlope(u) + alpha * s * tail.dSlope,
+                chi.LogDensityOfLogCurvature(u) + alpha * s * tail.dSlope +
+                    alpha * alpha * s * s * tail.dCurvature};
+    }
+
+    double Mode() const
+    {
+        // psi' falls from df > 0 to minus infinity. A start from Q(x) ~ phi(x) / x, where the
+        // mode solves df (1 - s^2) = alpha s (alpha s + beta):
+        const double a = df + alpha * alpha;
+        const double b = alpha * beta;
+        const double s = (std::sqrt(b * b + 4.0 * df * a) - b) / (2.0 * a);
+        const double start = s > 0.0 ? std::log(s) : 0.0;
+        double lo = start - 0.5;
+        double hi = start + 0.5;
+        for (double step = 1.0; Slope(lo).dValue < 0.0 && step < 2e3; step *= 2)
+            lo -= step;
+        for (double step = 1.0; Slope(hi).dValue > 0.0 && step < 2e3; step *= 2)
+            hi += step;
+        return BracketedNewtonRoot([&](double u) { return Slope(u); }, lo, hi, start, 1e-8, false);
+    }
+
+    ChiRatio chi;
+    double df;
+    double alpha;
+    double beta;
+};
+
+// Both tails for t > 0 by the integral: the smaller one, guessed from the normal approximation
+// and checked, is integrated; the other is one minus it.
+TailProbabilities TailsByIntegral(double t, double df, double delta)
+{
+    const double guess = t * (1.0 - 0.25 / df) - delta;
+    const bool upperSmaller = guess >= 0.0;
+    double tail = TailIntegral(df, upperSmaller ? t : -t, upperSmaller ? -delta : delta).dValue();
+    bool upper = upperSmaller;
+    if (tail > 0.5)
+    {
+        upper = !upper;
+        tail = TailIntegral(df, upper ? t : -t, upper ? -delta : delta).dValue();
+    }
+    return upper ? TailProbabilities{1.0 - tail, tail} : TailProbabilities{tail, 1.0 - tail};
+}
+
+// Sequences of the series: with x = df / (df + t^2) and y = t^2 / (df + t^2),
+// I_x(df/2, j + shift) for j = 0, 1, ... (shift 1/2 or 1), its complement I_y(j + shift, df/2),
+// and the step to the next term, x^(df/2) y^b / (b B(df/2, b)) with b = j + shift.
+struct BetaSequence
+{
+    double dUpper;
+    double dLower;
+    double dStep;
+};
+
+BetaSequence StartSequence(double x, double y, double m, double b)
+{
+    if (x <= y)
+    {
+        const TailProbabilities tails = IncompleteBetaTails(x, m, b);
+        return {tails.dLower, tails.dUpper, BetaPowerTerm(x, m, b) / b};
+    }
+    const TailProbabilities tails = IncompleteBetaTails(y, b, m);
+    return {tails.dUpper, tails.dLower, BetaPowerTerm(y, b, m) / b};
+}
+
+// Moves a sequence from b to b + 1 and back.
+void Forward(BetaSequence& sequence, double y, double m, double b)
+{
+    sequence.dUpper += sequence.dStep;
+    sequence.dLower = std::fmax(sequence.dLower - sequence.dStep, 0.0);
+    sequence.dStep *= y * (m + b) / (b + 1.0);
+}
+
+void Backward(BetaSequence& sequence, double y, double m, double b)
+{
+    sequence.dStep *= b / (y * (m + b - 1.0));
+    sequence.dUpper = std::fmax(sequence.dUpper - sequence.dStep, 0.0);
+    sequence.dLower += sequence.dStep;
+}
+
+// Below this, a start value may have lost digits to underflow, and with it the terms that grow
+// from it.
+constexpr double smallestStart = 1e-280;
+
+// Both tails for t > 0 and delta >= 0 from the Poisson mixture of beta probabilities
+//   P(T > t) = 1/2 sum_j (p_j I_x(m, j + 1/2) + q_j I_x(m, j + 1)),
+//   P(T <= t) = Q(delta) + 1/2 sum_j (p_j I_y(j + 1/2, m) + q_j I_y(j + 1, m)),
+// with m = df / 2, p_j = e^-L L^j / j! and q_j = e^-L L^(j + 1/2) / Gamma(j + 3/2), L = delta^2
+// / 2. All terms are positive. Both sums start at the largest Poisson weight and run both ways;
+// each sequence rises in one direction and is added to there, and where it falls it is formed by
+// subtraction, which costs digits only in terms that weigh little against the start's.
+TailProbabilities TailsBySeries(double t, double df, double delta)
+{
+    const double m = df / 2;
+    const double lambda = delta * delta / 2;
+    const double r = df / t;
+    const double x = r / (t + r);
+    const double y = t / (t + r);
+    const double centre = std::floor(lambda);
+    BetaSequence half = StartSequence(x, y, m, centre + 0.5);
+    BetaSequence whole = StartSequence(x, y, m, centre + 1.0);
+    const double pCentre = PoissonTerm(centre, lambda);
+    const double qCentre = PoissonTerm(centre + 0.5, lambda);
+    const bool upperStartSmall = half.dUpper < smallestStart || whole.dUpper < smallestStart;
+    const bool lowerStartSmall = half.dLower < smallestStart || whole.dLower < smallestStart;
+
+    double upper = pCentre * half.dUpper + qCentre * whole.dUpper;
+    double lower = pCentre * half.dLower + qCentre * whole.dLower;
+    {
+        BetaSequence h = half;
+        BetaSequence w = whole;
+        double p = pCentre;
+        double q = qCentre;
+        for (double j = centre + 1.0;; j += 1.0)
+        {
+            Forward(h, y, m, j - 0.5);
+            Forward(w, y, m, j);
+            p *= lambda / j;
+            q *= lambda / (j + 0.5);
+            upper += p * h.dUpper + q * w.dUpper;
+            const double lowerTerm = p * h.dLower + q * w.dLower;
+            lower += lowerTerm;
+            // Past the Poisson mode the weights fall at least geometrically by ratio; the
+            // upper sequences are at most 1 and the lower ones fall.
+            const double ratio = lambda / (j + 1.0);
+            if (ratio < 1.0)
+            {
+                const double factor = ratio / (1.0 - ratio);
+                if ((p + q) * factor <= negligible * upper + negligibleAbsolute &&
+                    lowerTerm * factor <= negligible * lower + negligibleAbsolute)
+                    break;
+            }
+        }
+    }
+    {
+        BetaSequence h = half;
+        BetaSequence w = whole;
+        double p = pCentre;
+        double q = qCentre;
+        for (double j = centre - 1.0; j >= 0.0; j -= 1.0)
+        {
+            Backward(h, y, m, j + 1.5);
+            Backward(w, y, m, j + 2.0);
+            p *= (j + 1.0) / lambda;
+            q *= (j + 1.5) / lambda;
+            const double upperTerm = p * h.dUpper + q * w.dUpper;
+            upper += upperTerm;
+            lower += p * h.dLower + q * w.dLower;
+            // Below the mode the weights fall at least by j / lambda a term; the lower
+            // sequences are at most 1 and the upper ones fall.
+            const double ratio = j / lambda;
+            const double factor = ratio / (1.0 - ratio);
+            if ((p + q) * factor <= negligible * lower + negligibleAbsolute &&
+                upperTerm * factor <= negligible * upper + negligibleAbsolute)
+                break;
+        }
+    }
+    upper /= 2;
+    lower = NormalTailArea(delta, true) + lower / 2;
+    if (upper <= lower && upperStartSmall)
+        upper = TailsByIntegral(t, df, delta).dUpper;
+    else if (lower < upper && lowerStartSmall)
+        lower = TailsByIntegral(t, df, delta).dLower;
+    return upper <= lower ? TailProbabilities{1.0 - upper, upper}
+                          : TailProbabilities{lower, 1.0 - lower};
+}
+
+// Both tails for t >= 0.
+TailProbabilities NonnegativeT(double t, double df, double delta)
+{
+    // t^2 / df beyond the doubles: the upper tail, below t^-df, is below them too.
+    if (df / t / t == 0.0)
+        return {1.0, 0.0};
+    if (std::fabs(delta) == std::numeric_limits<double>::infinity())
+        return delta > 0.0 ? TailProbabilities{0.0, 1.0} : TailProbabilities{1.0, 0.0};
+    // t so small that t^2 / df vanishes beside 1: T <= t is Z + delta <= 0.
+    if (t / (t + df / t) == 0.0)
+        return {NormalTailArea(delta, true), NormalTailArea(delta, false)};
+    // With delta < 0 the series' terms alternate in sign and cancel.
+    if (delta < 0.0 || delta * delta / 2 > largestSeriesMean)
+        return TailsByIntegral(t, df, delta);
+    return TailsBySeries(t, df, delta);
+}
+
+} // namespace
+
+TailProbabilities NoncentralTCumulativeSeries(double t, double df, double delta)
+{
+    if (std::isnan(t) || std::isnan(delta) || !(df > 0.0))
+        return {notANumber, notANumber};
+    return t < 0.0 ? Swapped(NonnegativeT(-t, df, -delta)) : NonnegativeT(t, df, delta);
+}
+
+double NoncentralTCumulative(double t, double df, double delta)
+{
+    return NoncentralTCumulativeSeries(t, df, delta).dLower;
+}
+
+} // namespace Brosquin

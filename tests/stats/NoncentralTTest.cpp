@@ -1,0 +1,117 @@
+#include "stats/NoncentralT.h"
+#include "tests/stats/Accuracy.h"
+
+#include <boost/math/distributions/non_central_t.hpp>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+struct Reference
+{
+    double t, df, delta;
+    long double lower, upper;
+};
+
+TEST(NoncentralTTest, BothTailsMatchHighPrecisionIntegrals)
+{
+    // P(T <= t) = E[Phi(t S - delta)] over S = sqrt(V / df), integrated with mpmath.quad at 30
+    // digits (tests/stats/variables_references.py); the smaller tail integrated on its own.
+    const std::vector<Reference> references = {
+        {1, 10, 1, 0.49024005139545065706L, 0.50975994860454934294L},
+        {10, 30, 8, 0.88121349237788296246L, 0.11878650762211703754L},
+        // Not the normal tail Phi(-3): t is small, not zero.
+        {0.1, 3000, 3, 0.0018657780826323328722L, 0.99813422191736766713L},
+        // Terms of the series cancel for t > 0 and delta < 0: the tail is integrated.
+        {3, 9, -3, 0.9999997737679823919L, 2.262320176080967147e-7L},
+        {14.796646606934353, 99, -9.81081710807458, 1.0L, 3.6161311293277074202e-77L},
+        {0.5, 1, -4, 0.99999005714776750337L, 9.9428522324966302275e-6L},
+        {1.6062662523957436, 1, -0.9703642201821152, 0.95898186174874429854L,
+         0.041018138251255701465L},
+        {-2, 5, 1, 0.0058964622898421617558L, 0.99410353771015783824L},
+        {-8, 19, -10, 0.89985784292617548535L, 0.10014215707382451465L},
+        // Tiny lower tails of the series.
+        {5, 99, 35, 2.3430304915023445779e-172L, 1.0L},
+        {1, 1, 30, 7.2129941724512066666e-100L, 1.0L},
+        // Wide Poisson weights, summed or integrated.
+        {40, 150, 45, 0.023140617411848492498L, 0.9768593825881515075L},
+        {150, 1000, 151, 0.38230461443163311132L, 0.61769538556836688868L},
+        {515, 26000, 530, 7.0072778864523925322e-10L, 0.99999999929927221135L},
+        // Degrees of freedom that are not whole.
+        {3, 2.5, 1.2, 0.82618124340664954216L, 0.17381875659335045784L},
+        {60, 3, 2, 0.99991061931722279789L, 0.000089380682777202113552L},
+        {2, 1, 1e-6, 0.85241620393709144858L, 0.14758379606290855142L},
+    };
+    for (const Reference& r : references)
+    {
+        const TailProbabilities tails = NoncentralTCumulativeSeries(r.t, r.df, r.delta);
+        EXPECT_LT(RelativeError(tails.dLower, r.lower), 1e-12)
+            << r.t << ", " << r.df << ", " << r.delta;
+        EXPECT_LT(RelativeError(tails.dUpper, r.upper), 1e-12)
+            << r.t << ", " << r.df << ", " << r.delta;
+    }
+    EXPECT_LT(RelativeError(NoncentralTCumulative(1, 10, 1), 0.4902400513954507L), 1e-15);
+}
+
+TEST(NoncentralTTest, AgreesWithClosedFormsAndBoost)
+{
+    // Central t with 1 and 2 degrees of freedom, tails in forms without cancellation: for t > 0
+    // the upper tails atan(1 / t) / pi and 1 / (s (s + t)), s = sqrt(2 + t^2).
+    for (double t : {0.7, 4.0, 1e4})
+    {
+        const long double tl = t;
+        const long double s = std::sqrt(2.0L + tl * tl);
+        const long double cauchy = std::atan(1.0L / tl) / std::numbers::pi_v<long double>;
+        const long double two = 1.0L / (s * (s + tl));
+        EXPECT_LT(RelativeError(NoncentralTCumulativeSeries(t, 1, 0).dUpper, cauchy), 1e-14) << t;
+        EXPECT_LT(RelativeError(NoncentralTCumulative(-t, 1, 0), cauchy), 1e-14) << t;
+        EXPECT_LT(RelativeError(NoncentralTCumulativeSeries(t, 2, 0).dUpper, two), 1e-14) << t;
+    }
+    // t = 0: Phi(-delta) exactly.
+    EXPECT_LT(RelativeError(NoncentralTCumulative(0, 7, 2), 0.022750131948179207200L), 1e-15);
+
+    // Boost.Math's noncentral t in long double as a second source, on tails above 1e-6: below,
+    // Boost's tails lose digits to cancellation (the integrals above cover them).
+    double worst = 0.0;
+    for (double df : {2.0, 9.0, 49.0, 400.0})
+        for (double delta : {-4.0, -0.5, 0.0, 1.0, 6.0, 20.0})
+            for (double t : {-6.0, -1.0, 0.5, 3.0, 9.0, 25.0})
+            {
+                const boost::math::non_central_t_distribution<long double> boost(df, delta);
+                const long double lower = boost::math::cdf(boost, static_cast<long double>(t));
+                const long double upper =
+                    boost::math::cdf(boost::math::complement(boost, static_cast<long double>(t)));
+                const TailProbabilities tails = NoncentralTCumulativeSeries(t, df, delta);
+                if (lower > 1e-6L)
+                    worst = std::max(worst, RelativeError(tails.dLower, lower));
+                if (upper > 1e-6L)
+                    worst = std::max(worst, RelativeError(tails.dUpper, upper));
+            }
+    EXPECT_LT(worst, 1e-12);
+}
+
+TEST(NoncentralTTest, EndsAndUndefinedArguments)
+{
+    const TailProbabilities far = NoncentralTCumulativeSeries(1e300, 5, 3);
+    EXPECT_EQ(far.dLower, 1.0);
+    EXPECT_EQ(far.dUpper, 0.0);
+    const TailProbabilities below = NoncentralTCumulativeSeries(-HUGE_VAL, 5, 3);
+    EXPECT_EQ(below.dLower, 0.0);
+    EXPECT_EQ(below.dUpper, 1.0);
+    for (const TailProbabilities tails :
+         {NoncentralTCumulativeSeries(1, 0, 1), NoncentralTCumulativeSeries(1, -3, 1),
+          NoncentralTCumulativeSeries(std::nan(""), 3, 1)})
+    {
+        EXPECT_TRUE(std::isnan(tails.dLower));
+        EXPECT_TRUE(std::isnan(tails.dUpper));
+    }
+}
+
+} // namespace
+} // namespace Brosquin
