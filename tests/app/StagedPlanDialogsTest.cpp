@@ -45,6 +45,13 @@ protected:
     {
         In<QAbstractSpinBox>(dialog, "NumberStagesEdit").findChild<QLineEdit*>()->setText(text);
     }
+    // The focus enters the grid, as a click in it or Tab does (whether or not the offscreen
+    // window is the active one).
+    static void vdEnter(QTableWidget& grid)
+    {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(&grid, &focusIn);
+    }
     static void vdSetCell(QTableWidget& grid, int row, int column, const QString& text)
     {
         grid.setItem(row - 1, column, new QTableWidgetItem(text));
@@ -140,9 +147,6 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
         [&](QDialog& dialog)
         {
             EXPECT_EQ(dialog.windowTitle(), "Multiple Sampling Plan for Defective Units");
-            // Entering the grid is a change of focus, which only an active window sees.
-            dialog.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
             auto& grid = In<QTableWidget>(dialog, "ParametersStringGrid");
             EXPECT_EQ(dialog.focusWidget()->objectName(), "NumberStagesEdit");
             ASSERT_EQ(grid.rowCount(), 5);
@@ -152,14 +156,14 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
             {
                 user.vdClearRecords();
                 vdSetStages(dialog, stages);
-                grid.setFocus();
+                vdEnter(grid);
                 EXPECT_EQ(MessageTexts(), QStringList{"Number of stages must be an integer "
                                                       "between 2 to 1000."});
                 EXPECT_EQ(dialog.focusWidget()->objectName(), "NumberStagesEdit");
                 EXPECT_EQ(grid.rowCount(), 5) << stages;
             }
             vdSetStages(dialog, "4");
-            grid.setFocus();
+            vdEnter(grid);
             EXPECT_EQ(grid.rowCount(), 4);
             const QStringList sizes = {"20", "20", "20", "20"};
             const QStringList accepts = {"#", "1", "3", ""};
@@ -191,11 +195,9 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
     driver.vdQueue(
         [&](QDialog& dialog)
         {
-            dialog.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
             auto& grid = In<QTableWidget>(dialog, "ParametersStringGrid");
             vdSetStages(dialog, "2");
-            grid.setFocus();
+            vdEnter(grid);
             vdSetCell(grid, 1, 1, "2.5");
             vdSetCell(grid, 1, 2, "#");
             vdSetCell(grid, 1, 3, "3");
@@ -217,26 +219,40 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
     EXPECT_EQ(Description(2), "Multiple: S=2, n1=2.5 Foot, a1=#, r1=3, n2=1 Foot, a2=3, r2=4, "
                               "..., N=3.5");
 
-    // Escape in the grid's cell editor cancels the dialog.
+    // Defects may outnumber the units; Escape in the grid's cell editor cancels the dialog.
     vdQueueAddPlan(SamplingPlan::DefectsPerUnit, 2);
     driver.vdQueue(
         [&](QDialog& dialog)
         {
+            auto& grid = In<QTableWidget>(dialog, "ParametersStringGrid");
+            vdSetStages(dialog, "2");
+            vdSetCell(grid, 1, 1, "2");
+            vdSetCell(grid, 1, 2, "3");
+            vdSetCell(grid, 1, 3, "9");
+            vdSetCell(grid, 2, 1, "2");
+            vdSetCell(grid, 2, 2, "8");
+            vdSetCell(grid, 2, 3, "9");
             vdSaveShot(dialog, "multiple-defects-per-unit-dialog");
-            dialog.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            vdExpectOk(dialog, "", "");
+        });
+    Item("PlansEnterNewItem")->trigger();
+    ASSERT_EQ(list->Session().Count(), 3u);
+    EXPECT_EQ(Description(3), "Multiple: S=2, n1=2, a1=3, r1=9, n2=2, a2=8, r2=9, ...");
+    vdQueueAddPlan(SamplingPlan::DefectsPerUnit, 2);
+    driver.vdQueue(
+        [&](QDialog& dialog)
+        {
             auto& grid = In<QTableWidget>(dialog, "ParametersStringGrid");
             vdSetCell(grid, 1, 1, "20");
-            grid.setCurrentCell(0, 1);
             grid.editItem(grid.item(0, 1));
-            QWidget* editor = QApplication::focusWidget();
-            ASSERT_TRUE(editor && grid.isAncestorOf(editor) && editor != &grid);
+            auto* editor = grid.findChild<QLineEdit*>();
+            ASSERT_NE(editor, nullptr);
             QTest::keyClick(editor, Qt::Key_Escape);
             EXPECT_EQ(dialog.result(), QDialog::Rejected);
             EXPECT_FALSE(dialog.isVisible());
         });
     Item("PlansEnterNewItem")->trigger();
-    EXPECT_EQ(list->Session().Count(), 2u);
+    EXPECT_EQ(list->Session().Count(), 3u);
 }
 
 TEST_F(StagedPlanDialogsTest, EditsAChainPlanFromASessionFile)
