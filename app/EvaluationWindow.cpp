@@ -3,6 +3,7 @@
 #include "app/CommandPanel.h"
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
+#include "app/SubWindowPlace.h"
 #include "app/dialogs/SelectSamplingPlanDialog.h"
 #include "app/dialogs/TableOptionsDialogBox.h"
 #include "plans/SamplingPlan.h"
@@ -94,6 +95,19 @@ TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWi
     pSubWindow->setAttribute(Qt::WA_DeleteOnClose);
     pSubWindow->resize(kDesignSize);
     owner.vdSetSessionModified();
+}
+
+TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWindow& plans,
+                                     EvaluationWindowRecord record)
+    : TEvaluationWindow(owner, plans, std::move(record.list))
+{
+    const EvaluationWindowLayout& layout = record.layout;
+    for (std::size_t plot = 0; plot < plotControls.size(); ++plot)
+        plotControls[plot]->vdSetSizeMode(layout.plotSizes[plot]);
+    for (std::size_t table = 0; table < drawingControls.size(); ++table)
+        drawingControls[table]->vdSetSizeMode(layout.tableSizes[table]);
+    pPageControl->setCurrentIndex(layout.page);
+    vdApplyPlace(*pSubWindow, layout.place);
 }
 
 TEvaluationWindow::~TEvaluationWindow()
@@ -244,6 +258,19 @@ const SamplingPlan* TEvaluationWindow::FirstPlan() const
 void TEvaluationWindow::vdSetTabsAtBottom(bool bAtBottom)
 {
     pPageControl->setTabPosition(bAtBottom ? QTabWidget::South : QTabWidget::North);
+}
+
+void TEvaluationWindow::vdWriteToStream(std::ostream& out) const
+{
+    // A window that closed has nothing left to keep.
+    if (!pList)
+        return;
+    EvaluationWindowLayout layout{PlaceOf(*pSubWindow), pPageControl->currentIndex(), {}, {}};
+    for (std::size_t plot = 0; plot < plotControls.size(); ++plot)
+        layout.plotSizes[plot] = plotControls[plot]->Size();
+    for (std::size_t table = 0; table < drawingControls.size(); ++table)
+        layout.tableSizes[table] = drawingControls[table]->Size();
+    vdWriteEvaluationWindowRecord(out, layout, *pList);
 }
 
 void TEvaluationWindow::vdRedraw()

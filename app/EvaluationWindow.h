@@ -53,6 +53,10 @@ public:
     // windows and is shown by the caller. The plan list window is where plans are dragged from.
     TEvaluationWindow(TMainMDIWindow& mainWindow, TListSamplingPlansWindow& planList,
                       std::unique_ptr<SamplingPlanEvaluationList> list);
+    // A window rebuilt from its record in a session file, shown in its saved state and place,
+    // with its saved page on show and the saved size modes of its components.
+    TEvaluationWindow(TMainMDIWindow& mainWindow, TListSamplingPlansWindow& planList,
+                      EvaluationWindowRecord record);
     ~TEvaluationWindow() override;
 
     QMdiSubWindow* SubWindow() const { return pSubWindow; }
@@ -66,6 +70,7 @@ public:
     int HelpContext() const override { return kHelpContext; }
     void vdUpdateAfterChange() override;
     void vdSetTabsAtBottom(bool bAtBottom) override;
+    void vdWriteToStream(std::ostream& out) const override;
     // Every component shows its object afresh; the session counts as modified.
     void vdRedraw();
 

@@ -4,9 +4,9 @@
 #include "app/MainMDIWindow.h"
 #include "app/PlanEntryRoute.h"
 #include "app/PlanListView.h"
+#include "app/SubWindowPlace.h"
 #include "app/ToolBarGlyphs.h"
 #include "app/dialogs/AddPlanDialogBox.h"
-#include "core/Real.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
 #include "platform/AnsiQString.h"
@@ -18,7 +18,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <array>
-#include <cmath>
 #include <ostream>
 
 namespace Brosquin
@@ -31,29 +30,6 @@ constexpr QRect kDesignGeometry(20, 20, 922, 348);
 constexpr std::array<int, TListSamplingPlansWindow::ColumnCount> kColumnWidths = {20, 120, 372, 75,
                                                                                   75, 60,  120, 70};
 constexpr int kPanelHeight = 90;
-
-// Window states in the session file.
-constexpr int kNormal = 0;
-constexpr int kMinimised = 1;
-constexpr int kMaximised = 2;
-// No screen comes near this many pixels; a record beyond it is corrupt.
-constexpr int kLargestPlace = 1000000;
-
-// Reads a number of the session file, truncated to a whole number; false, with the read-error
-// flag set, when there is none or it lies outside [lowest, highest].
-bool ReadWholeNumber(std::istream& in, int lowest, int highest, int& value)
-{
-    Real number;
-    number.vdRead(in);
-    const double whole = std::trunc(number.dValue());
-    if (ReadErrorOccurred() || number.Message() != nullptr || whole < lowest || whole > highest)
-    {
-        SetReadError();
-        return false;
-    }
-    value = static_cast<int>(whole);
-    return true;
-}
 
 } // namespace
 
@@ -181,55 +157,38 @@ void TListSamplingPlansWindow::vdSetDesignGeometry()
 
 void TListSamplingPlansWindow::vdWriteToStream(std::ostream& out) const
 {
-    const int state = pSubWindow->isMinimized()   ? kMinimised
-                      : pSubWindow->isMaximized() ? kMaximised
-                                                  : kNormal;
-    const QRect place = pSubWindow->geometry();
-    out << Tag() << ' ' << state << ' ' << place.top() << ' ' << place.left() << ' '
-        << place.height() << ' ' << place.width();
+    PlanListRecord record{PlaceOf(*pSubWindow), {}};
     for (int column = 0; column < ColumnCount; ++column)
-        out << ' ' << pListSamplingPlans->columnWidth(column);
-    out << '\n';
+        record.columnWidths[static_cast<std::size_t>(column)] =
+            pListSamplingPlans->columnWidth(column);
+    vdWritePlanListRecord(out, record);
 }
 
-void TListSamplingPlansWindow::vdReadFromStream(std::istream& in)
+void TListSamplingPlansWindow::vdWritePlansToStream(std::ostream& out) const
 {
-    int state = kNormal;
-    if (!ReadWholeNumber(in, kNormal, kMaximised, state))
-        return;
-    if (state == kMinimised)
-        pSubWindow->showMinimized();
-    else if (state == kMaximised)
-        pSubWindow->showMaximized();
-    else
-        pSubWindow->showNormal();
-    // Top, left, height and width, each applied at once.
-    using Setter = void (*)(QRect&, int);
-    const std::array<std::pair<Setter, int>, 4> place = {{
-        {[](QRect& r, int top) { r.moveTop(top); }, -kLargestPlace},
-        {[](QRect& r, int left) { r.moveLeft(left); }, -kLargestPlace},
-        {[](QRect& r, int height) { r.setHeight(height); }, 0},
-        {[](QRect& r, int width) { r.setWidth(width); }, 0},
-    }};
-    for (const auto& [set, lowest] : place)
-    {
-        int value = 0;
-        if (!ReadWholeNumber(in, lowest, kLargestPlace, value))
-            return;
-        if (state == kNormal)
-        {
-            QRect geometry = pSubWindow->geometry();
-            set(geometry, value);
-            pSubWindow->setGeometry(geometry);
-        }
-    }
+    pSession->vdWriteToStream(out);
+}
+
+void TListSamplingPlansWindow::vdApplyRecord(const PlanListRecord& record)
+{
+    vdApplyPlace(*pSubWindow, record.place);
     for (int column = 0; column < ColumnCount; ++column)
-    {
-        int width = 0;
-        if (!ReadWholeNumber(in, 0, kLargestPlace, width))
-            return;
-        pListSamplingPlans->setColumnWidth(column, width);
-    }
+        pListSamplingPlans->setColumnWidth(column,
+                                           record.columnWidths[static_cast<std::size_t>(column)]);
+}
+
+void TListSamplingPlansWindow::vdSetSession(std::unique_ptr<SamplingPlanSession> session)
+{
+    pSession = std::move(session);
+    vdRefreshList(1);
+}
+
+void TListSamplingPlansWindow::vdAppendPlans(const SamplingPlanSession& merged)
+{
+    for (std::uint32_t position = 1; position <= merged.Count(); ++position)
+        vdAppendCopy(*merged.Plan(position));
+    if (merged.Count() > 0)
+        vdRefreshList(1);
 }
 
 void TListSamplingPlansWindow::vdRebuildDefinitionCaptions()

@@ -14,6 +14,7 @@ namespace Brosquin
 {
 
 class PlanListView;
+class SamplingPlan;
 class SamplingPlanSession;
 class TAddPlanDialogBox;
 class TMainMDIWindow;
@@ -71,13 +72,13 @@ public:
     void vdApplyUnits() override;
     void vdApplyCostParameters() override;
 
-    // The window's record of the session file: its tag, window state (0 normal, 1 minimised, 2
-    // maximised), top, left, height, width and the widths of the columns, on one line.
-    void vdWriteToStream(std::ostream& out) const;
-    // Reads the record after its tag and applies each value as it is read; a value that is not a
-    // whole number within the range of its kind sets the read-error flag and ends the read,
-    // leaving the values before it in force. Place and size count only for a normal window.
-    void vdReadFromStream(std::istream& in);
+    // The window's record of the session file: its tag, state, place, size and column widths.
+    void vdWriteToStream(std::ostream& out) const override;
+    void vdWritePlansToStream(std::ostream& out) const override;
+    void vdApplyRecord(const PlanListRecord& record) override;
+    void vdSetSession(std::unique_ptr<SamplingPlanSession> session) override;
+    void vdAppendPlans(const SamplingPlanSession& merged) override;
+    void vdOpenEvaluationWindow(EvaluationWindowRecord record) override;
 
     void ListSamplingPlansChange(QTableWidgetItem* item);
     void ListSamplingPlansDblClick();
@@ -94,6 +95,7 @@ protected:
 private:
     void vdSetDesignGeometry();
     void vdShowSelectPlanFirst();
+    void vdAppendCopy(const SamplingPlan& plan);
 
     TMainMDIWindow& mainWindow;
     std::unique_ptr<SamplingPlanSession> pSession;

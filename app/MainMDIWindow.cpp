@@ -9,6 +9,7 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SessionFile.h"
 #include "platform/ApplicationPrinter.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -21,9 +22,12 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSaveFile>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <locale>
+#include <sstream>
 
 namespace Brosquin
 {
@@ -315,31 +319,9 @@ void TMainMDIWindow::vdRebuildDefinitionCaptions()
 
 bool TMainMDIWindow::NewSession()
 {
-    if (bSessionModified)
-    {
-        const MessageAnswer answer = UserInteraction::Current().MessageBox(
-            tr("Do you want to save current session first?"), tr("Warning"),
-            MessageIcon::Exclamation, MessageButtons::YesNoCancel);
-        if (answer == MessageAnswer::Cancel)
-            return false;
-        if (answer == MessageAnswer::Yes)
-        {
-            // Without saving, going on would lose the session the user wants kept.
-            vdShowNotAvailable(tr("Saving session files"));
-            return false;
-        }
-    }
-    const WaitCursor hourglass;
-    sessionFileName.clear();
-    pRecentFiles->vdSetCurrent(QString());
-    vdSetUntitledCaption();
-    const QList<QMdiSubWindow*> windows = pMdiArea->subWindowList();
-    for (QMdiSubWindow* window : windows)
-        if (const MdiChild* child = ChildOf(window);
-            child && child->Tag() == MdiChild::EvaluationTag)
-            window->close();
-    if (pPlanList)
-        pPlanList->vdReset();
+    if (!SaveQuestion())
+        return false;
+    vdCloseSession();
     vdApplyDefaultDefinitionsAndUnits();
     vdRebuildDefinitionCaptions();
     SamplingPlan::vdSetStagesLabel();
@@ -347,16 +329,166 @@ bool TMainMDIWindow::NewSession()
     return true;
 }
 
-void TMainMDIWindow::vdOpenSessionFile(const QString& path)
+bool TMainMDIWindow::SaveQuestion()
+{
+    if (!bSessionModified)
+        return true;
+    const MessageAnswer answer = UserInteraction::Current().MessageBox(
+        tr("Do you want to save current session first?"), tr("Warning"), MessageIcon::Exclamation,
+        MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Cancel)
+        return false;
+    if (answer == MessageAnswer::No)
+        return true;
+    if (!sessionFileName.isEmpty())
+        return SaveSessionFile(sessionFileName);
+    return SaveAs();
+}
+
+void TMainMDIWindow::vdCloseSession()
+{
+    const WaitCursor hourglass;
+    vdSetFileName(QString());
+    // The lists unregister from the session as they go, so they go before it.
+    const QList<QMdiSubWindow*> windows = pMdiArea->subWindowList();
+    for (QMdiSubWindow* window : windows)
+        if (const MdiChild* child = ChildOf(window);
+            child && child->Tag() == MdiChild::EvaluationTag)
+            window->close();
+    if (pPlanList)
+        pPlanList->vdReset();
+}
+
+void TMainMDIWindow::vdSetFileName(const QString& path)
+{
+    sessionFileName = path;
+    pRecentFiles->vdSetCurrent(path);
+    if (path.isEmpty())
+        vdSetUntitledCaption();
+    else
+        setWindowTitle(Title() + QStringLiteral(" - ") + path);
+}
+
+std::unique_ptr<std::istringstream> TMainMDIWindow::OpenSessionFileText(const QString& path,
+                                                                      bool forget, double& version)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
     {
         UserInteraction::Current().MessageBox(tr("Could not find file."));
+        if (forget)
+            pRecentFiles->vdRemove(path);
+        return nullptr;
+    }
+    auto in = std::make_unique<std::istringstream>(file.readAll().toStdString());
+    switch (ReadSessionFileHeader(*in, version))
+    {
+    case SessionFileHeader::Valid:
+        return in;
+    case SessionFileHeader::NotDataFile:
+        UserInteraction::Current().MessageBox(tr("File is not a Veltrame data file."));
+        if (forget)
+            pRecentFiles->vdRemove(path);
+        return nullptr;
+    case SessionFileHeader::NewerVersion:
+        UserInteraction::Current().MessageBox(
+            tr("File is from more recent version of Veltrame and cannot be read."));
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void TMainMDIWindow::vdOpenSessionFile(const QString& path)
+{
+    // The header is checked before the user is asked to save; the file is read afresh after, as
+    // the save may have written it.
+    double version = 0;
+    if (!OpenSessionFileText(path, true, version) || !SaveQuestion())
+        return;
+    const std::unique_ptr<std::istringstream> in = OpenSessionFileText(path, true, version);
+    if (!in)
+        return;
+    std::unique_ptr<SessionFileContents> contents;
+    {
+        const WaitCursor hourglass;
+        contents = ReadSessionFile(*in, version);
+    }
+    if (!contents)
+    {
+        UserInteraction::Current().MessageBox(tr("File is corrupted and could not be read."));
         pRecentFiles->vdRemove(path);
         return;
     }
-    vdShowNotAvailable(tr("Opening session files"));
+    vdApplySessionFile(*contents);
+    vdSetFileName(path);
+}
+
+void TMainMDIWindow::vdApplySessionFile(SessionFileContents& contents)
+{
+    const WaitCursor hourglass;
+    vdCloseSession();
+    pPlanList->vdSetSession(std::move(contents.session));
+    for (WindowRecord& record : contents.windows)
+    {
+        if (auto* list = std::get_if<PlanListRecord>(&record))
+        {
+            pPlanList->vdApplyRecord(*list);
+            for (QMdiSubWindow* window : pMdiArea->subWindowList())
+                if (ChildOf(window) == pPlanList)
+                    pMdiArea->setActiveSubWindow(window);
+        }
+        else
+            pPlanList->vdOpenEvaluationWindow(std::move(std::get<EvaluationWindowRecord>(record)));
+    }
+    vdRebuildDefinitionCaptions();
+    bSessionModified = false;
+}
+
+bool TMainMDIWindow::SaveSessionFile(const QString& path)
+{
+    std::ostringstream out;
+    // The file's numbers are the same in every locale.
+    out.imbue(std::locale::classic());
+    {
+        const WaitCursor hourglass;
+        vdWriteSessionFileHead(out);
+        pPlanList->vdWritePlansToStream(out);
+        // From the back to the front, so that reading the records in turn restores the stacking.
+        for (QMdiSubWindow* window : pMdiArea->subWindowList(QMdiArea::StackingOrder))
+            if (const MdiChild* child = ChildOf(window))
+                child->vdWriteToStream(out);
+        vdWriteSessionFileEnd(out);
+    }
+    // The old file is replaced only once every byte of the new one is on the disk. Unbuffered,
+    // a short write (a full disk, a size limit) shows in the count written: a buffered one is
+    // flushed by the commit, which takes a short write for success.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    {
+        UserInteraction::Current().MessageBox(
+            tr("File could not be opened for output.  May be write protected."));
+        return false;
+    }
+    const std::string text = out.str();
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit())
+    {
+        UserInteraction::Current().MessageBox(tr("File could not be written.  Disk may be full."));
+        return false;
+    }
+    bSessionModified = false;
+    return true;
+}
+
+bool TMainMDIWindow::SaveAs()
+{
+    const std::optional<QString> path = UserInteraction::Current().SaveFileName(
+        {tr("Save File"), QStringLiteral("*.vlx"), tr("Veltrame (*.vlx)"), QStringLiteral("vlx")});
+    if (!path || !SaveSessionFile(*path))
+        return false;
+    vdSetFileName(*path);
+    return true;
 }
 
 void TMainMDIWindow::closeEvent(QCloseEvent* event)
@@ -374,22 +506,48 @@ void TMainMDIWindow::FileNew()
 
 void TMainMDIWindow::FileOpen()
 {
-    vdShowNotAvailable(MenuItem("FileOpenItem")->text());
+    const std::optional<QString> path = UserInteraction::Current().OpenFileName(
+        {tr("Open File"), QStringLiteral("*.vlx"), tr("Veltrame files (*.vlx)"),
+         QStringLiteral("vlx")});
+    if (path)
+        vdOpenSessionFile(*path);
 }
 
 void TMainMDIWindow::FileMerge()
 {
-    vdShowNotAvailable(MenuItem("FileMergeItem")->text());
+    const std::optional<QString> path = UserInteraction::Current().OpenFileName(
+        {tr("Merge File"), QStringLiteral("*.vlx"), tr("Veltrame files (*.vlx)"),
+         QStringLiteral("vlx")});
+    if (!path)
+        return;
+    double version = 0;
+    const std::unique_ptr<std::istringstream> in = OpenSessionFileText(*path, false, version);
+    if (!in)
+        return;
+    std::unique_ptr<SamplingPlanSession> merged;
+    {
+        const WaitCursor hourglass;
+        merged = ReadSessionFilePlans(*in, version);
+    }
+    if (!merged)
+    {
+        UserInteraction::Current().MessageBox(tr("File is corrupted and could not be read."));
+        return;
+    }
+    pPlanList->vdAppendPlans(*merged);
 }
 
 void TMainMDIWindow::FileSave()
 {
-    vdShowNotAvailable(MenuItem("FileSaveItem")->text());
+    if (sessionFileName.isEmpty())
+        FileSaveAs();
+    else
+        SaveSessionFile(sessionFileName);
 }
 
 void TMainMDIWindow::FileSaveAs()
 {
-    vdShowNotAvailable(MenuItem("FileSaveAsItem")->text());
+    SaveAs();
 }
 
 MdiChild* TMainMDIWindow::ActiveChild() const

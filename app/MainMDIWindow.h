@@ -3,6 +3,7 @@
 #include "app/QtSettingsStore.h"
 
 #include <QMainWindow>
+#include <iosfwd>
 #include <memory>
 
 class QMdiArea;
@@ -15,6 +16,7 @@ namespace Brosquin
 class MdiChild;
 class PlanListChild;
 class RecentFilesMenu;
+struct SessionFileContents;
 class TAboutDialogBox;
 
 // The program's frame: the menus, the tool bar, the child windows of the session in a
@@ -31,10 +33,18 @@ public:
     // Stores the recently used files.
     ~TMainMDIWindow() override;
 
-    // Starts an empty session; asks first whether to save a modified session. False when the
-    // user cancelled (the session is then untouched).
+    // The file commands work on the plan list window, which is set before any of them runs.
+    //
+    // Starts an empty untitled session with the default definitions, units and costs; asks first
+    // whether to save a modified session. False when the user cancelled or the save failed (the
+    // session is then untouched).
     bool NewSession();
+    // Opens a session file in place of the session, telling the user of any failure; a file that
+    // cannot be read leaves the session as it was.
     void vdOpenSessionFile(const QString& path);
+    // Writes the whole session to the file, which is replaced only when every byte was written;
+    // false, with the user told, when it could not be.
+    bool SaveSessionFile(const QString& path);
 
     // Called by every change of the session's plans or windows.
     void vdSetSessionModified() { bSessionModified = true; }
@@ -111,6 +121,20 @@ private:
     void vdRebuildDefinitionCaptions();
     void vdSetUntitledCaption();
     void vdShowHelpOfActiveWindow();
+    // The question before the session is replaced: true when the user chose No, or chose Yes and
+    // the session was saved.
+    bool SaveQuestion();
+    bool SaveAs();
+    // Untitled, without evaluation windows, and an empty session in the plan list window.
+    void vdCloseSession();
+    // The file name, the recent files' current entry and the caption; empty for untitled.
+    void vdSetFileName(const QString& path);
+    // The text of a session file after its header, or null when the file cannot be opened or is
+    // not a session file of a version this program reads. The user is told why; with forget the
+    // path also leaves the recent files, unless the file is only of a later version.
+    std::unique_ptr<std::istringstream> OpenSessionFileText(const QString& path, bool forget,
+                                                            double& version);
+    void vdApplySessionFile(SessionFileContents& contents);
 
     QtSettingsStore store;
     std::unique_ptr<RecentFilesMenu> pRecentFiles;

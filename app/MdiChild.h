@@ -1,7 +1,14 @@
 #pragma once
 
+#include "plans/SessionFile.h"
+
+#include <iosfwd>
+#include <memory>
+
 namespace Brosquin
 {
+
+class SamplingPlanSession;
 
 // What the main window asks of the widget inside each of its child windows. The tag tells the
 // kinds apart: 1 the plan list window, 2 an evaluation window.
@@ -20,6 +27,8 @@ public:
     virtual int HelpContext() const = 0;
     virtual void PrintButtonClick() = 0;
     virtual void CopyButtonClick() = 0;
+    // The window's record of the session file.
+    virtual void vdWriteToStream(std::ostream& out) const = 0;
 };
 
 // An evaluation window, as the main window updates it.
@@ -60,6 +69,16 @@ public:
     virtual void vdApplyDefinitions() = 0;
     virtual void vdApplyUnits() = 0;
     virtual void vdApplyCostParameters() = 0;
+
+    // The session file's side: the plan list is written; after an open the window takes the
+    // session read, its own record and the evaluation windows; a merge appends copies of the
+    // plans and selects the first plan.
+    virtual void vdWritePlansToStream(std::ostream& out) const = 0;
+    virtual void vdSetSession(std::unique_ptr<SamplingPlanSession> session) = 0;
+    virtual void vdApplyRecord(const PlanListRecord& record) = 0;
+    virtual void vdAppendPlans(const SamplingPlanSession& merged) = 0;
+    // The window is shown as the record says.
+    virtual void vdOpenEvaluationWindow(EvaluationWindowRecord record) = 0;
 };
 
 } // namespace Brosquin

@@ -69,6 +69,20 @@ void TListSamplingPlansWindow::EvaluateButtonClick()
     window->SubWindow()->show();
 }
 
+void TListSamplingPlansWindow::vdOpenEvaluationWindow(EvaluationWindowRecord record)
+{
+    const WaitCursor hourglass;
+    new TEvaluationWindow(mainWindow, *this, std::move(record));
+}
+
+void TListSamplingPlansWindow::vdAppendCopy(const SamplingPlan& plan)
+{
+    std::unique_ptr<SamplingPlan> copy(plan.Clone());
+    if (!copy)
+        throw std::bad_alloc();
+    pSession->vdAddPlan(std::move(copy));
+}
+
 void TListSamplingPlansWindow::DuplicateButtonClick()
 {
     const std::uint32_t index = SelectedPlanIndex();
@@ -77,10 +91,7 @@ void TListSamplingPlansWindow::DuplicateButtonClick()
         vdShowSelectPlanFirst();
         return;
     }
-    std::unique_ptr<SamplingPlan> copy(pSession->Plan(index)->Clone());
-    if (!copy)
-        throw std::bad_alloc();
-    pSession->vdAddPlan(std::move(copy));
+    vdAppendCopy(*pSession->Plan(index));
     vdRefreshList(pSession->Count());
 }
 

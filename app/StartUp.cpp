@@ -4,6 +4,8 @@
 #include "app/MainMDIWindow.h"
 #include "platform/UserInteraction.h"
 
+#include <QFileInfo>
+
 namespace Brosquin
 {
 
@@ -42,7 +44,8 @@ std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)
     // Lives as long as the main window, among whose child windows it takes its place.
     new TListSamplingPlansWindow(*window);
     if (!arguments.isEmpty())
-        window->vdOpenSessionFile(arguments.constFirst());
+        // Shown and remembered by its full path, whatever the folder the program started in.
+        window->vdOpenSessionFile(QFileInfo(arguments.constFirst()).absoluteFilePath());
     else
         window->NewSession();
     return window;

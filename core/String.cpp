@@ -221,6 +221,12 @@ double String::dWidth() const
 
 void String::vdWriteQuoted(std::ostream& out) const
 {
+    vdWriteQuotedText(out);
+    out.put(' ');
+}
+
+void String::vdWriteQuotedText(std::ostream& out) const
+{
     out.put('"');
     for (std::uint32_t i = 0; i < length; ++i)
     {
@@ -228,7 +234,7 @@ void String::vdWriteQuoted(std::ostream& out) const
             out.put('"');
         out.put(buffer[i]);
     }
-    out << "\" ";
+    out.put('"');
 }
 
 void String::vdReadQuoted(std::istream& in)

@@ -38,6 +38,8 @@ public:
 
     // The session file's text form: the text in double quotes, inner quotes doubled, one blank.
     void vdWriteQuoted(std::ostream& out) const;
+    // The same without the blank.
+    void vdWriteQuotedText(std::ostream& out) const;
     void vdReadQuoted(std::istream& in);
 
     std::uint32_t Length() const { return length; }

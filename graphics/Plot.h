@@ -7,6 +7,7 @@
 #include "graphics/PlotItems.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <span>
 #include <utility>
@@ -65,6 +66,17 @@ public:
     // Samples every line over the X range and cuts the samples into segments inside the Y range.
     virtual void vdCalculateLines();
     virtual const char* const* GetLineResolutionList() const { return ResolutionNames; }
+
+    // The plot's settings as one record of the session file: every title, axis, key and look of
+    // its lines, off-axis variables and comments, not their curves. Each token is written after a
+    // blank; the version decides which fields there are. Writing clears modified.
+    void vdWriteToStream(std::ostream& out, const Real& version);
+    // Reads such a record into a plot built with as many lines, off-axis variables and comments.
+    // A missing or bad token, a value the plot does not take, a minimum not below its maximum or
+    // a count other than the plot's sets the read-error flag and ends the read; the fields read
+    // before keep their new values. Auto scale stays off until the whole record was read, and
+    // modified is cleared either way.
+    void vdReadFromStream(std::istream& in, const Real& version);
 
     // A new Drawing of the plot, owned by the caller (null when memory is exhausted); brings the
     // curves up to date first.
@@ -256,6 +268,8 @@ public:
     void vdClearModified() { modified = false; }
 
 private:
+    // The reading of the record's fields; false at the first one that fails.
+    bool ReadRecord(std::istream& in, const Real& version);
     void vdChanged();
     // Stores a changed value with the given flags; false when the value was already held.
     template <class T> bool Store(T& field, const T& value);

@@ -1,10 +1,10 @@
 #include "plans/MultiplePlanTexts.h"
 
 #include "core/RealOf.h"
+#include "core/RecordFields.h"
 #include "plans/PlanTextFields.h"
 #include "plans/TextValidation.h"
 
-#include <cmath>
 #include <cstring>
 #include <istream>
 #include <ostream>
@@ -188,15 +188,9 @@ void vdWriteMultiplePlanTexts(std::ostream& out, const MultiplePlanTexts& texts)
 
 bool ReadMultiplePlanTexts(std::istream& in, MultiplePlanTexts& texts)
 {
-    Real stages;
-    stages.vdRead(in);
-    const double count = std::trunc(stages.dValue());
-    if (ReadErrorOccurred() || !IsNumber(stages) || count < 2 || count > largestStageCount)
-    {
-        SetReadError();
+    std::size_t S = 0;
+    if (!ReadTruncated<std::size_t>(in, 2, largestStageCount, S))
         return false;
-    }
-    const auto S = static_cast<std::size_t>(count);
     texts.n.assign(S, String());
     texts.a.assign(S, String());
     texts.r.assign(S, String());

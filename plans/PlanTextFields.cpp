@@ -2,8 +2,8 @@
 
 #include "core/Real.h"
 #include "core/RealOf.h"
+#include "core/RecordFields.h"
 
-#include <cmath>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -20,22 +20,9 @@ void vdWriteMethodAndLot(std::ostream& out, std::int8_t method, bool lotSizeGive
 
 bool ReadMethodAndLot(std::istream& in, std::int8_t& method, bool& lotSizeGiven, String& lotSize)
 {
-    Real code;
-    code.vdRead(in);
-    Real given;
-    given.vdRead(in);
-    lotSize.vdReadQuoted(in);
-    const double whole = std::trunc(code.dValue());
-    if (ReadErrorOccurred() || !IsNumber(code) || !IsNumber(given) ||
-        whole < std::numeric_limits<std::int8_t>::min() ||
-        whole > std::numeric_limits<std::int8_t>::max())
-    {
-        SetReadError();
-        return false;
-    }
-    method = static_cast<std::int8_t>(whole);
-    lotSizeGiven = given.dValue() != 0;
-    return true;
+    return ReadTruncated<std::int8_t>(in, std::numeric_limits<std::int8_t>::min(),
+                                      std::numeric_limits<std::int8_t>::max(), method) &&
+           ReadFlag(in, lotSizeGiven) && ReadText(in, lotSize);
 }
 
 void vdAppendLotAndMethod(String& description, bool lotSizeGiven, const String& lotSize,

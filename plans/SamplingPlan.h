@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 
 namespace Brosquin
 {
@@ -58,6 +59,10 @@ public:
     virtual Real& dAOQL();
     // Writes the base part of the plan record; each class then writes its own fields.
     virtual void vdWriteToStream(std::ostream& out) const;
+    // Reads one plan record and creates the plan of the class its characteristic and plan type
+    // codes name, owned by the caller. Null, with the read-error flag set, when the base part is
+    // bad or names no class; a plan whose own fields were bad comes back with the flag set.
+    static std::unique_ptr<SamplingPlan> ReadPlanFromStream(std::istream& in, double fileVersion);
     // Reads the class's own fields (the base part has been read by then) and applies them.
     virtual void vdReadFromStream(std::istream& in, double fileVersion) = 0;
     // Re-expresses the plan in another row of its family's units; plans whose family has no

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ostream>
 
 namespace Brosquin
 {
@@ -109,6 +110,14 @@ SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owne
     }
     // Last, so that the session never knows a list that failed to build.
     session->vdAddListener(*this);
+}
+
+void SamplingPlanEvaluationList::vdWriteToStream(std::ostream& out) const
+{
+    out << Count() << ' ';
+    for (std::uint32_t index : planIndexes)
+        out << index << ' ';
+    out << "  " << (worstCaseCurves ? 1 : 0);
 }
 
 SamplingPlanEvaluationList::~SamplingPlanEvaluationList()

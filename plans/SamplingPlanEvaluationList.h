@@ -10,6 +10,7 @@
 #include "plans/SessionListener.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <vector>
 
@@ -50,6 +51,10 @@ public:
     std::uint32_t PlanIndex(std::uint32_t displayPosition) const;
     // The plan at a display position, null outside 1..Count().
     SamplingPlan* GetPlan(std::uint32_t displayPosition) const;
+
+    // Its part of the evaluation window's record: the number of plans, their session positions
+    // in display order, then after two more blanks the worst-case switch as 0 or 1.
+    void vdWriteToStream(std::ostream& out) const;
 
     // The window's commands. vdAddPlan adds the plan at a session position in session order
     // (nothing when it is listed already or of another characteristic); vdRemovePlan takes the

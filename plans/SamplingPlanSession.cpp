@@ -1,11 +1,13 @@
 #include "plans/SamplingPlanSession.h"
 
+#include "core/RecordFields.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 
 #include <algorithm>
 #include <limits>
+#include <ostream>
 
 namespace Brosquin
 {
@@ -93,6 +95,31 @@ void SamplingPlanSession::vdApplyCostParameters()
     for (const auto& plan : plans)
         plan->vdUpdateSummary();
     vdTellListeners([](SessionListener& list) { list.vdCostParametersChanged(); });
+}
+
+void SamplingPlanSession::vdWriteToStream(std::ostream& out) const
+{
+    out << Count() << EndLine;
+    for (const auto& plan : plans)
+    {
+        plan->vdWriteToStream(out);
+        out << EndLine;
+    }
+}
+
+void SamplingPlanSession::vdReadFromStream(std::istream& in, double fileVersion)
+{
+    // Positions are 32-bit, so no longer list can be appended.
+    double count = 0;
+    if (!ReadWhole(in, 0, std::numeric_limits<std::uint32_t>::max() - Count(), count))
+        return;
+    for (double read = 0; read < count; ++read)
+    {
+        std::unique_ptr<SamplingPlan> plan = SamplingPlan::ReadPlanFromStream(in, fileVersion);
+        vdAddPlan(std::move(plan));
+        if (ReadErrorOccurred())
+            return;
+    }
 }
 
 bool SamplingPlanSession::CheckAll()

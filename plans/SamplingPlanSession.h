@@ -5,6 +5,7 @@
 #include "plans/SessionListener.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <vector>
 
@@ -50,6 +51,13 @@ public:
     // Set (clear) every check mark; true when at least one changed.
     bool CheckAll();
     bool UncheckAll();
+
+    // The plan list of the session file: the number of plans on a line, then each plan's record
+    // on a line of its own.
+    void vdWriteToStream(std::ostream& out) const;
+    // Reads such a list and appends its plans. A bad count or plan record sets the read-error
+    // flag and ends the read; the plans read before stay appended.
+    void vdReadFromStream(std::istream& in, double fileVersion);
 
     // A new evaluation list of the checked plans, or null with the reason in message when no plan
     // is checked or the checked plans differ in characteristic.

@@ -19,7 +19,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
-#include <sstream>
 
 namespace Brosquin
 {
@@ -335,49 +334,6 @@ TEST_F(ListSamplingPlansWindowTest, RowsAndCaptionsFollowTheDefinitionsUnitsAndA
     EXPECT_EQ(table->rowCount(), 0);
     EXPECT_EQ(list->Session().Count(), 0u);
     EXPECT_FALSE(window->IsSessionModified());
-}
-
-TEST_F(ListSamplingPlansWindowTest, TheWindowRecordKeepsStatePlaceSizeAndColumns)
-{
-    list->SubWindow()->setGeometry(35, 25, 700, 300);
-    table->setColumnWidth(2, 250);
-    std::ostringstream out;
-    list->vdWriteToStream(out);
-    EXPECT_EQ(out.str(), "1 0 25 35 300 700 20 120 250 75 75 60 120 70\n");
-
-    list->vdReset();
-    std::istringstream in(out.str());
-    std::string tag;
-    in >> tag; // read by the session file's reader, which chooses the window by it
-    ClearReadError();
-    list->vdReadFromStream(in);
-    EXPECT_FALSE(ReadErrorOccurred());
-    EXPECT_EQ(list->SubWindow()->geometry(), QRect(35, 25, 700, 300));
-    EXPECT_EQ(table->columnWidth(2), 250);
-
-    list->SubWindow()->showMaximized();
-    out.str("");
-    list->vdWriteToStream(out);
-    EXPECT_EQ(out.str().substr(0, 4), "1 2 ");
-    list->vdReset();
-    in.clear();
-    in.str(out.str().substr(2));
-    list->vdReadFromStream(in);
-    EXPECT_TRUE(list->SubWindow()->isMaximized());
-    EXPECT_FALSE(ReadErrorOccurred());
-
-    // A record that ends early, or goes on with a value of the wrong kind, keeps what was read.
-    for (const std::string record : {"0 30.9 40 300", "0 30 40 300 \"wide\" 20", "0 30 40 1e300"})
-    {
-        list->vdReset();
-        in.clear();
-        in.str(record);
-        list->vdReadFromStream(in);
-        EXPECT_TRUE(ReadErrorOccurred()) << record;
-        EXPECT_EQ(list->SubWindow()->geometry().topLeft(), QPoint(40, 30)) << record;
-        EXPECT_EQ(table->columnWidth(2), 372) << record;
-        ClearReadError();
-    }
 }
 
 TEST_F(ListSamplingPlansWindowTest, CommandsThatComeLaterSaySo)

@@ -75,45 +75,6 @@ TEST_F(StartUpTest, AMissingFileLeavesTheStoredDefinitionsAndUnitsInForce)
               "&Definitions of AQL and LQ...");
 }
 
-TEST_F(StartUpTest, AnExistingFileIsNotOpenedYetAndTheSessionStaysUntitled)
-{
-    const QString path = settingsFolder.filePath("lots.vlx");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\"Veltrame\" 2.0 \n");
-    file.close();
-    const auto window = CreateMainWindow({path});
-    ASSERT_EQ(user.Messages().size(), 1u);
-    EXPECT_EQ(user.Messages().front().text,
-              "Opening session files is not available in this version.");
-    EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
-}
-
-// The splash window stays through clicks and keys and goes by itself once the loop has run for
-// its time.
-TEST_F(StartUpTest, TheSplashWindowClosesItselfOnlyFromItsTimer)
-{
-    QPointer<TSplashWindow> splash = new TSplashWindow;
-    splash->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(splash));
-    EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(splash->size(), QSize(487, 423));
-    EXPECT_EQ(splash->Label1->text(), "Veltrame");
-    EXPECT_EQ(splash->Label2->text(), "Version 2.0");
-    EXPECT_TRUE(splash->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/splash-window.png")));
-
-    QTest::mouseClick(splash, Qt::LeftButton);
-    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space})
-        QTest::keyClick(splash, key);
-    QCoreApplication::processEvents();
-    ASSERT_FALSE(splash.isNull());
-    EXPECT_TRUE(splash->isVisible());
-    EXPECT_EQ(splash->Timer1->interval(), 1500);
-    EXPECT_TRUE(splash->Timer1->isActive());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return splash.isNull(); }, 10000));
-}
-
 TEST_F(StartUpTest, AnExceptionOfACommandIsShownAsAnError)
 {
     vdShowException(std::runtime_error("Out of paper"));

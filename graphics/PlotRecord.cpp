@@ -1,0 +1,291 @@
+// The plot's record in the session file.
+#include "graphics/Plot.h"
+
+#include "core/RealOf.h"
+#include "core/RecordFields.h"
+
+#include <charconv>
+#include <cstdint>
+#include <istream>
+#include <limits>
+#include <ostream>
+
+namespace Brosquin
+{
+
+namespace
+{
+
+constexpr Colour largestColour = 0xFFFFFF;
+constexpr int axisStyleCount = 4;
+constexpr int ticStyleCount = 3;
+constexpr int lineStyleCount = 6;
+constexpr int pointStyleCount = 10;
+// A ratio the options dialog takes is above this.
+constexpr double smallestRatio = 0.5;
+
+bool FromVersion(const Real& version, double first)
+{
+    return version >= RealOf(first);
+}
+
+// Each token follows one blank.
+void vdPut(std::ostream& out, const String& text)
+{
+    out.put(' ');
+    text.vdWriteQuotedText(out);
+}
+
+// The stream's default form, whatever the stream's own settings: six significant digits.
+void vdPut(std::ostream& out, double value)
+{
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value,
+                                   std::chars_format::general, 6);
+    out.put(' ').write(digits, end.ptr - digits);
+}
+
+void vdPut(std::ostream& out, const Real& value)
+{
+    out << ' ' << value;
+}
+
+void vdPut(std::ostream& out, std::int64_t value)
+{
+    out << ' ' << value;
+}
+
+void vdPut(std::ostream& out, bool value)
+{
+    out << ' ' << (value ? 1 : 0);
+}
+
+bool ReadAbove(std::istream& in, double least, double& value)
+{
+    return ReadNumber(in, value) && (value > least || RefuseField());
+}
+
+bool ReadAtLeast(std::istream& in, double least, double& value)
+{
+    return ReadNumber(in, value) && (value >= least || RefuseField());
+}
+
+// A count of the record that must equal the plot's own.
+bool ReadMatchingCount(std::istream& in, std::uint32_t expected)
+{
+    double count = 0;
+    return ReadTruncated(in, expected, expected, count);
+}
+
+} // namespace
+
+void Plot::vdWriteToStream(std::ostream& out, const Real& version)
+{
+    vdPut(out, std::int64_t{resolution});
+    vdPut(out, std::int64_t{LineCount()});
+    vdPut(out, mainTitle);
+    vdPut(out, mainTitleSize);
+    vdPut(out, std::int64_t{mainTitleColor});
+    vdPut(out, subTitle);
+    vdPut(out, subTitleSize);
+    vdPut(out, std::int64_t{subTitleColor});
+    vdPut(out, yAxisLabel);
+    vdPut(out, yAxisLabelSize);
+    if (FromVersion(version, 2.0))
+        vdPut(out, yAxisLabelVertical);
+    vdPut(out, yMinimum);
+    vdPut(out, yMaximum);
+    vdPut(out, yScaleSize);
+    vdPut(out, std::int64_t{yNumberValues});
+    vdPut(out, std::int64_t{yNumberTics});
+    vdPut(out, xAxisLabel);
+    vdPut(out, xAxisLabelSize);
+    if (FromVersion(version, 2.0))
+        vdPut(out, std::int64_t{xNumberLabels});
+    vdPut(out, xMinimum);
+    vdPut(out, xMaximum);
+    vdPut(out, xScaleSize);
+    vdPut(out, std::int64_t{xNumberValues});
+    vdPut(out, std::int64_t{xNumberTics});
+    vdPut(out, std::int64_t{axisStyle});
+    vdPut(out, std::int64_t{ticStyle});
+    vdPut(out, ticSizeNumber);
+    vdPut(out, ticSizeBetween);
+    vdPut(out, axisRatio);
+    vdPut(out, displayKey);
+    if (FromVersion(version, 2.1))
+    {
+        vdPut(out, keyTitle);
+        vdPut(out, keyTitleSize);
+        vdPut(out, std::int64_t{keyTitleColor});
+    }
+    vdPut(out, displayOffAxis);
+    vdPut(out, displayComments);
+    vdPut(out, autoScale);
+    vdPut(out, keyLineSize);
+    vdPut(out, offAxisSize);
+    vdPut(out, commentsSize);
+    vdPut(out, std::int64_t{LineCount()});
+    for (const auto& line : lines)
+    {
+        vdPut(out, line->label);
+        vdPut(out, line->valueText);
+        vdPut(out, line->thickness);
+        vdPut(out, std::int64_t{line->colour});
+        vdPut(out, std::int64_t{line->style});
+        if (FromVersion(version, 2.0))
+        {
+            vdPut(out, line->connectPoints);
+            vdPut(out, std::int64_t{line->pointStyle});
+            vdPut(out, line->pointSize);
+        }
+    }
+    vdPut(out, std::int64_t{OffAxisCount()});
+    for (const auto& variable : offAxis)
+    {
+        vdPut(out, variable->name);
+        vdPut(out, variable->valueText);
+    }
+    vdPut(out, std::int64_t{CommentCount()});
+    for (const String& comment : comments)
+        vdPut(out, comment);
+    modified = false;
+}
+
+void Plot::vdReadFromStream(std::istream& in, const Real& version)
+{
+    // No setter below may start a fit of the Y range before the whole record is in.
+    vdSetAutoScale(false);
+    if (ReadRecord(in, version))
+        rebuild = true;
+    modified = false;
+}
+
+bool Plot::ReadRecord(std::istream& in, const Real& version)
+{
+    using Text = void (Plot::*)(const char*);
+    using Number = void (Plot::*)(double);
+    using Code = void (Plot::*)(std::uint8_t);
+    using LineNumber = void (Plot::*)(std::uint32_t, double);
+    using LineCode = void (Plot::*)(std::uint32_t, std::uint8_t);
+    String text;
+    double number = 0;
+    std::int32_t count = 0;
+    Colour colour = 0;
+    std::uint8_t code = 0;
+    bool flag = false;
+    Real minimum, maximum;
+
+    const auto readText = [&](Text set)
+    { return ReadText(in, text) && ((this->*set)(text.Text()), true); };
+    const auto readSize = [&](Number set)
+    { return ReadAbove(in, 0, number) && ((this->*set)(number), true); };
+    const auto readColour = [&](void (Plot::*set)(Colour))
+    { return ReadTruncated<Colour>(in, 0, largestColour, colour) && ((this->*set)(colour), true); };
+    const auto readFlag = [&](void (Plot::*set)(bool))
+    { return ReadFlag(in, flag) && ((this->*set)(flag), true); };
+    const auto readCode = [&](int codes, Code set)
+    {
+        return ReadTruncated<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
+               ((this->*set)(code), true);
+    };
+    const auto readCount = [&](std::int32_t least, void (Plot::*set)(std::int32_t))
+    {
+        return ReadTruncated<std::int32_t>(in, least, std::numeric_limits<std::int32_t>::max(),
+                                           count) &&
+               ((this->*set)(count), true);
+    };
+    const auto readRange = [&](void (Plot::*setMinimum)(const Real&),
+                               void (Plot::*setMaximum)(const Real&))
+    {
+        double low = 0, high = 0;
+        if (!ReadNumber(in, low) || !ReadNumber(in, high) || (!(low < high) && !RefuseField()))
+            return false;
+        (this->*setMinimum)(RealOf(low));
+        (this->*setMaximum)(RealOf(high));
+        return true;
+    };
+    const auto lineNumber = [&](std::uint32_t i, LineNumber set)
+    { return ReadAtLeast(in, 0, number) && ((this->*set)(i, number), true); };
+    const auto lineCode = [&](std::uint32_t i, int codes, LineCode set)
+    {
+        return ReadTruncated<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
+               ((this->*set)(i, code), true);
+    };
+    const bool version2 = FromVersion(version, 2.0);
+
+    // A resolution outside the table is the first one.
+    if (!ReadTruncated(in, std::numeric_limits<std::int32_t>::min(),
+                       std::numeric_limits<std::int32_t>::max(), number))
+        return false;
+    vdSetResolution(number >= 0 && number < ResolutionCount ? static_cast<std::int32_t>(number) : 0);
+    bool autoScaleRead = false;
+    const bool settingsRead =
+        ReadMatchingCount(in, LineCount()) && readText(&Plot::vdSetMainTitle) &&
+        readSize(&Plot::vdSetMainTitleSize) && readColour(&Plot::vdSetMainTitleColor) &&
+        readText(&Plot::vdSetSubTitle) && readSize(&Plot::vdSetSubTitleSize) &&
+        readColour(&Plot::vdSetSubTitleColor) && readText(&Plot::vdSetYAxisLabel) &&
+        readSize(&Plot::vdSetYAxisLabelSize) &&
+        (!version2 || readFlag(&Plot::vdSetYAxisLabelVertical)) &&
+        readRange(&Plot::vdSetYAxisMinimum, &Plot::vdSetYAxisMaximum) &&
+        readSize(&Plot::vdSetYAxisScaleSize) && readCount(2, &Plot::vdSetYAxisNumberValues) &&
+        readCount(0, &Plot::vdSetYAxisNumberTics) && readText(&Plot::vdSetXAxisLabel) &&
+        readSize(&Plot::vdSetXAxisLabelSize) &&
+        // Taken only when the plot has that many labels.
+        (!version2 || (ReadTruncated(in, 0, std::numeric_limits<std::uint32_t>::max(), number) &&
+                       (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
+        readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum) &&
+        readSize(&Plot::vdSetXAxisScaleSize) && readCount(2, &Plot::vdSetXAxisNumberValues) &&
+        readCount(0, &Plot::vdSetXAxisNumberTics) && readCode(axisStyleCount, &Plot::vdSetAxisStyle) &&
+        readCode(ticStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
+        readSize(&Plot::vdSetTicSizeBetween) && ReadAbove(in, smallestRatio, number) &&
+        (vdSetAxisRatio(number), true) && readFlag(&Plot::vdSetDisplayKey) &&
+        (!FromVersion(version, 2.1) ||
+         (readText(&Plot::vdSetKeyTitle) && readSize(&Plot::vdSetKeyTitleSize) &&
+          readColour(&Plot::vdSetKeyTitleColor))) &&
+        readFlag(&Plot::vdSetDisplayOffAxis) && readFlag(&Plot::vdSetDisplayComments) &&
+        ReadFlag(in, autoScaleRead) && readSize(&Plot::vdSetKeyLineSize) &&
+        readSize(&Plot::vdSetOffAxisSize) && readSize(&Plot::vdSetCommentsSize) &&
+        ReadMatchingCount(in, LineCount());
+    if (!settingsRead)
+        return false;
+    for (std::uint32_t i = 1; i <= LineCount(); ++i)
+    {
+        const bool lineRead =
+            ReadText(in, text) && (vdSetLineLabel(i, text.Text()), true) && ReadText(in, text) &&
+            (vdSetLineValueText(i, text.Text()), true) &&
+            lineNumber(i, &Plot::vdSetLineThickness) &&
+            ReadTruncated<Colour>(in, 0, largestColour, colour) &&
+            (vdSetLineColor(i, colour), true) && lineCode(i, lineStyleCount, &Plot::vdSetLineStyle) &&
+            (!version2 || (ReadFlag(in, flag) && (vdSetLineConnectPoints(i, flag), true) &&
+                           lineCode(i, pointStyleCount, &Plot::vdSetLinePointStyle) &&
+                           lineNumber(i, &Plot::vdSetLinePointSize)));
+        if (!lineRead)
+            return false;
+    }
+    if (!ReadMatchingCount(in, OffAxisCount()))
+        return false;
+    for (std::uint32_t i = 1; i <= OffAxisCount(); ++i)
+    {
+        if (!ReadText(in, text))
+            return false;
+        vdSetOffAxisVariableName(i, text.Text());
+        if (!ReadText(in, text))
+            return false;
+        vdSetOffAxisVariableValue(i, text.Text());
+    }
+    if (!ReadMatchingCount(in, CommentCount()))
+        return false;
+    for (std::uint32_t i = 1; i <= CommentCount(); ++i)
+    {
+        if (!ReadText(in, text))
+            return false;
+        vdSetComment(i, text.Text());
+    }
+    if (autoScaleRead)
+        autoScale = true;
+    scaleChanged = false;
+    return true;
+}
+
+} // namespace Brosquin

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "graphics/DisplaySize.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SamplingPlanSession.h"
+
+#include <array>
+#include <iosfwd>
+#include <memory>
+#include <variant>
+#include <vector>
+
+namespace Brosquin
+{
+
+// The session file, a text of blank-separated quoted texts and numbers, one record a line: a
+// header with the product name and the format version, the protection definitions, the units,
+// the cost parameters, the plan list, a record for each child window from the back to the front,
+// and a closing 0.
+
+// The version this program writes, and the latest it reads.
+inline constexpr double SessionFileVersion = 2.0;
+
+// Where a child window stands: state 0 normal, 1 minimised, 2 maximised; its place and size in
+// pixels.
+struct WindowPlace
+{
+    int state = 0;
+    int top = 0;
+    int left = 0;
+    int height = 0;
+    int width = 0;
+};
+
+struct PlanListRecord
+{
+    WindowPlace place;
+    std::array<int, 8> columnWidths{};
+};
+
+// An evaluation window's record but for its evaluation list: the page on show (0 to 6, in tab
+// order) and the size modes of its plot components (OC, ASN, cost, AOQ) and of its table
+// components (summary, percentiles, curves).
+struct EvaluationWindowLayout
+{
+    WindowPlace place;
+    int page = 0;
+    std::array<SizeMode, 4> plotSizes{};
+    std::array<SizeMode, 3> tableSizes{};
+};
+
+struct EvaluationWindowRecord
+{
+    EvaluationWindowLayout layout;
+    // Rebuilt on the file's session, with the saved plot settings and table range.
+    std::unique_ptr<SamplingPlanEvaluationList> list;
+};
+
+using WindowRecord = std::variant<PlanListRecord, EvaluationWindowRecord>;
+
+// What opening a file puts in place of the session: its plans, and its window records in file
+// order (the back window first). The evaluation lists are registered with the new session.
+struct SessionFileContents
+{
+    SessionFileContents();
+    ~SessionFileContents();
+
+    std::unique_ptr<SamplingPlanSession> session;
+    std::vector<WindowRecord> windows;
+};
+
+enum class SessionFileHeader
+{
+    Valid,
+    NotDataFile,
+    NewerVersion
+};
+
+// Reads the header and gives its version.
+SessionFileHeader ReadSessionFileHeader(std::istream& in, double& version);
+
+// Reads a whole file after its header into new objects. Null when any part of it is bad or
+// missing, the terminator included; nothing after the terminator is read. The plans and lists
+// are built under the file's definitions, units and cost parameters, which stay in force on
+// success; on failure those in force before come back.
+std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version);
+
+// The plans of a file to merge, read after its header. Its definitions, units and cost
+// parameters are read but not applied, its window records not read. Null when they are bad.
+std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, double version);
+
+// The header and the current definitions, units and cost parameters; the plan list follows.
+void vdWriteSessionFileHead(std::ostream& out);
+void vdWritePlanListRecord(std::ostream& out, const PlanListRecord& record);
+// Writing clears the modified flags of the list's plots.
+void vdWriteEvaluationWindowRecord(std::ostream& out, const EvaluationWindowLayout& layout,
+                                   const SamplingPlanEvaluationList& list);
+void vdWriteSessionFileEnd(std::ostream& out);
+
+} // namespace Brosquin

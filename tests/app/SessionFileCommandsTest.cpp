@@ -1,0 +1,454 @@
+#include "app/EvaluationWindow.h"
+#include "graphics/Plot.h"
+#include "plans/DefectsPerQuantitySingleSamplingPlan.h"
+#include "plans/DefectsPerUnitSingleSamplingPlan.h"
+#include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "tests/app/EvaluationRoadTest.h"
+#include "widgets/DisplayControl.h"
+
+#include <QDir>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QHeaderView>
+#include <QTabWidget>
+#include <csignal>
+#include <locale>
+#include <sys/resource.h>
+
+namespace Brosquin
+{
+namespace
+{
+
+// Numbers written with a decimal comma and grouped thousands.
+struct CommaNumbers : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+template <class Plan>
+std::unique_ptr<SamplingPlan> Single(const char* n, const char* a, const char* lot = nullptr)
+{
+    auto plan = std::make_unique<Plan>();
+    plan->vdDescribe(n, a, 0, lot != nullptr, lot ? lot : "");
+    return plan;
+}
+
+// Files may grow to no more than a few bytes while it lives, as on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+class SessionFileCommandsTest : public EvaluationRoadTest
+{
+protected:
+    void SetUp() override
+    {
+        EvaluationRoadTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        // Blanks, an ampersand and a letter beyond ASCII in the names the program handles.
+        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Lots & Tests \u00e9")));
+    }
+
+    QString PathOf(const QString& name) const
+    {
+        return folder.filePath(QStringLiteral("Lots & Tests \u00e9/") + name);
+    }
+
+    static QByteArray Contents(const QString& path)
+    {
+        QFile file(path);
+        return !path.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void vdWrite(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Plans of every kind, other definitions, units and costs, the plan list moved and two
+    // evaluation windows with settings of their own: the whole of what a file keeps.
+    void vdBuildSession()
+    {
+        String message;
+        ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.90", "0.05", 2, message), 0);
+        DefectivesSamplingPlan::Units().SetCurrentIndex(0);
+        DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(2);
+        ASSERT_EQ(SamplingPlan::SetCostParameters("Co\xFBt \"total\"", "0.5", "12", message), 0);
+        window->vdUpdateDefinitions();
+        window->vdUpdateUnits();
+        window->vdUpdateCostParameters();
+        const auto add = [this](std::unique_ptr<SamplingPlan> plan, bool checked)
+        {
+            plan->vdSetChecked(checked);
+            Session().vdAddPlan(std::move(plan));
+        };
+        add(Single<DefectivesSingleSamplingPlan>("50", "1"), true);
+        add(Single<DefectsPerUnitSingleSamplingPlan>("13", "0", "200"), false);
+        auto quantity = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+        quantity->vdDescribe("2.5", "1", "M\xE8tre \"carr\xE9\"", 0, false, "");
+        add(std::move(quantity), false);
+        add(Single<DefectivesSingleSamplingPlan>("125", "3", "2000"), true);
+        list->vdRefreshList(1);
+        list->SubWindow()->setGeometry(30, 40, 700, 260);
+        table->setColumnWidth(2, 300);
+
+        TEvaluationWindow* first = Evaluate();
+        ASSERT_NE(first, nullptr);
+        first->WorstCaseOcCurvesItem()->trigger();
+        first->Component(TEvaluationWindow::ASNCurvePage)->vdSetSizeMode(SizeMode::Size150);
+        first->Component(TEvaluationWindow::TablePage)->vdSetSizeMode(SizeMode::Size50);
+        first->EvaluationList()->OCPlot()->vdSetMainTitle("Lots \"A\" & \xE9");
+        ASSERT_EQ(first->EvaluationList()->SetRange("0.001", "0.05", "4", message), 0);
+        first->PageControl()->setCurrentIndex(TEvaluationWindow::TablePage);
+        first->SubWindow()->setGeometry(60, 10, 640, 420);
+        Session().Plan(1)->vdSetChecked(false);
+        Session().Plan(4)->vdSetChecked(false);
+        Session().Plan(3)->vdSetChecked(true);
+        TEvaluationWindow* third = Evaluate();
+        ASSERT_NE(third, nullptr);
+        third->PageControl()->setCurrentIndex(TEvaluationWindow::PercentilesPage);
+        third->SubWindow()->showMaximized();
+    }
+
+    // What a person sees of the session: captions, rows and windows, in stacking order.
+    QStringList Shown() const
+    {
+        QStringList shown{window->windowTitle(),
+                          window->IsSessionModified() ? QStringLiteral("modified") : QString(),
+                          QLatin1String(SamplingPlan::PaAtAQLText().Text())};
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown.append(Row(row).join(QLatin1Char('|')));
+        for (QMdiSubWindow* sub : window->MdiArea()->subWindowList(QMdiArea::StackingOrder))
+            if (auto* evaluation = qobject_cast<TEvaluationWindow*>(sub->widget());
+                evaluation && evaluation->EvaluationList())
+                shown.append(QStringLiteral("%1 plans on page %2")
+                                 .arg(evaluation->EvaluationList()->Count())
+                                 .arg(evaluation->PageControl()->currentIndex()));
+        return shown;
+    }
+
+    // Saves through Save As; true when the file was written.
+    bool SaveAs(const QString& path)
+    {
+        user.vdQueueFileName(path);
+        Item("FileSaveAsItem")->trigger();
+        return !window->IsSessionModified();
+    }
+
+    void vdOpen(const QString& path)
+    {
+        user.vdQueueFileName(path);
+        Item("FileOpenItem")->trigger();
+    }
+
+    // The recent files as the File menu lists them.
+    QStringList RecentFiles() const
+    {
+        static const QRegularExpression entry(QStringLiteral("^&[1-9] (.*)$"));
+        QStringList names;
+        for (const QAction* item : window->menuBar()->findChild<QMenu*>("File")->actions())
+            if (const QRegularExpressionMatch match = entry.match(item->text()); match.hasMatch())
+                names.append(match.captured(1).replace(QStringLiteral("&&"), QStringLiteral("&")));
+        return names;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(SessionFileCommandsTest, ASavedSessionOpensAsItWasAndSavesTheSameBytes)
+{
+    vdBuildSession();
+    const QString path = PathOf(QStringLiteral("session one.vlx"));
+    ASSERT_TRUE(SaveAs(path));
+    ASSERT_EQ(user.FileDialogs().size(), 1u);
+    const FileDialogRequest& dialog = user.FileDialogs().front().request;
+    EXPECT_EQ(dialog.title, "Save File");
+    EXPECT_EQ(dialog.fileName, "*.vlx");
+    EXPECT_EQ(dialog.filter, "Veltrame (*.vlx)");
+    EXPECT_EQ(dialog.defaultExtension, "vlx");
+    // Qt adds the caption of the maximised child window.
+    EXPECT_EQ(window->windowTitle(), "Veltrame - " + path + " - [Evaluation Window]");
+    const QStringList before = Shown();
+    const QByteArray saved = Contents(path);
+    EXPECT_TRUE(saved.startsWith("\"Veltrame\" 2.0 \n\"0.90\" \"0.05\" 2\n0 2\n\"Co\xFBt \"\"total"));
+    EXPECT_TRUE(saved.endsWith("\n0\n"));
+
+    // Closed and opened again: the same session in the same windows, with no question.
+    ASSERT_TRUE(window->NewSession());
+    EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.95");
+    user.vdClearRecords();
+    vdOpen(path);
+    EXPECT_TRUE(user.Messages().empty());
+    EXPECT_EQ(user.FileDialogs().front().request.title, "Open File");
+    EXPECT_EQ(user.FileDialogs().front().request.filter, "Veltrame files (*.vlx)");
+    EXPECT_EQ(Shown(), before);
+    EXPECT_EQ(list->SubWindow()->geometry(), QRect(30, 40, 700, 260));
+    EXPECT_EQ(table->columnWidth(2), 300);
+    EXPECT_EQ(window->MdiArea()->activeSubWindow(), window->MdiArea()->subWindowList(QMdiArea::StackingOrder).back());
+    const std::vector<TEvaluationWindow*> windows = EvaluationWindows();
+    ASSERT_EQ(windows.size(), 2u);
+    EXPECT_FALSE(windows[0]->WorstCaseOcCurvesItem()->isChecked());
+    EXPECT_EQ(windows[0]->Component(TEvaluationWindow::ASNCurvePage)->Size(), SizeMode::Size150);
+    EXPECT_EQ(windows[0]->EvaluationList()->TableIntervals().dValue(), 4);
+    EXPECT_TRUE(windows[1]->SubWindow()->isMaximized());
+
+    // Written again, also where numbers carry decimal commas: byte for byte the same file.
+    const std::locale global = std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
+    const QString again = PathOf(QStringLiteral("again.vlx"));
+    const bool written = SaveAs(again);
+    std::locale::global(global);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(Contents(again), saved);
+    EXPECT_EQ(RecentFiles(), QStringList{path}) << "the file before is the first recent file";
+}
+
+TEST_F(SessionFileCommandsTest, TheSaveQuestionSavesGoesOnOrStops)
+{
+    const QString named = PathOf(QStringLiteral("named.vlx"));
+    const QString chosen = PathOf(QStringLiteral("chosen.vlx"));
+    const QString other = PathOf(QStringLiteral("other.vlx"));
+    ASSERT_TRUE(SaveAs(other));
+    // A session changed since it was saved under a name, or never saved; the answers; what the
+    // command does.
+    const struct
+    {
+        bool titled;
+        MessageAnswer answer;
+        std::optional<QString> saveAs;
+        bool goesOn;
+        bool saved;
+    } steps[] = {
+        {true, MessageAnswer::Yes, std::nullopt, true, true},
+        {false, MessageAnswer::Yes, std::nullopt, false, false}, // the dialog cancelled
+        {false, MessageAnswer::Yes, chosen, true, true},
+        {false, MessageAnswer::Yes, folder.filePath(QStringLiteral("missing/x.vlx")), false, false},
+        {true, MessageAnswer::No, std::nullopt, true, false},
+        {true, MessageAnswer::Cancel, std::nullopt, false, false},
+    };
+    enum Command
+    {
+        New,
+        Open,
+        Quit
+    };
+    for (const Command command : {New, Open, Quit})
+        for (const auto& step : steps)
+        {
+            const std::string at = std::to_string(command) + " " + std::to_string(&step - steps);
+            window->vdSetSessionModified();
+            user.vdQueueAnswer(MessageAnswer::No);
+            ASSERT_TRUE(window->NewSession());
+            Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+            if (step.titled)
+            {
+                ASSERT_TRUE(SaveAs(named));
+            }
+            Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+            list->vdRefreshList(1);
+            QFile::remove(chosen);
+            const QString target = step.titled ? named : step.saveAs.value_or(QString());
+            const QByteArray before = Contents(target);
+            user.vdClearRecords();
+            user.vdQueueAnswer(step.answer);
+            if (!step.titled)
+                user.vdQueueFileName(step.saveAs);
+            bool goesOn = false;
+            if (command == New)
+                goesOn = window->NewSession();
+            else if (command == Open)
+            {
+                window->vdOpenSessionFile(other);
+                goesOn = window->windowTitle() == "Veltrame - " + other;
+            }
+            else
+            {
+                goesOn = window->close();
+                window->show();
+            }
+            EXPECT_EQ(goesOn, step.goesOn) << at;
+            EXPECT_EQ(MessageTexts().value(0), "Do you want to save current session first?") << at;
+            EXPECT_EQ(Contents(target) != before && !Contents(target).isEmpty(), step.saved) << at;
+            EXPECT_EQ(Session().Count(), step.goesOn ? 0u : 2u) << at;
+        }
+}
+
+TEST_F(SessionFileCommandsTest, AFailedSaveKeepsTheOldFileAndTheSession)
+{
+    vdBuildSession();
+    const QString path = PathOf(QStringLiteral("kept.vlx"));
+    vdWrite(path, "old contents");
+    ASSERT_TRUE(SaveAs(PathOf(QStringLiteral("first.vlx"))));
+    window->vdSetSessionModified();
+    user.vdClearRecords();
+
+    EXPECT_FALSE(window->SaveSessionFile(folder.filePath(QStringLiteral("missing/kept.vlx"))));
+    {
+        const FileSizeLimit full(100);
+        EXPECT_FALSE(window->SaveSessionFile(path));
+        // New and quit stop when the save they asked for fails.
+        user.vdQueueAnswer(MessageAnswer::Yes);
+        EXPECT_FALSE(window->NewSession());
+        user.vdQueueAnswer(MessageAnswer::Yes);
+        EXPECT_FALSE(window->close());
+    }
+    EXPECT_EQ(MessageTexts(),
+              (QStringList{"File could not be opened for output.  May be write protected.",
+                           "File could not be written.  Disk may be full.",
+                           "Do you want to save current session first?",
+                           "File could not be written.  Disk may be full.",
+                           "Do you want to save current session first?",
+                           "File could not be written.  Disk may be full."}));
+    EXPECT_EQ(Contents(path), "old contents");
+    EXPECT_EQ(QDir(PathOf(QString())).entryList(QDir::Files).size(), 2) << "no file left behind";
+    EXPECT_TRUE(window->IsSessionModified() && window->isVisible());
+    // Save under the name does not change the caption.
+    Item("FileSaveItem")->trigger();
+    EXPECT_EQ(window->windowTitle(),
+              "Veltrame - " + PathOf(QStringLiteral("first.vlx")) + " - [Evaluation Window]");
+    EXPECT_FALSE(window->IsSessionModified());
+}
+
+TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
+{
+    vdBuildSession();
+    const QString good = PathOf(QStringLiteral("good.vlx"));
+    ASSERT_TRUE(SaveAs(good));
+    const QByteArray file = Contents(good);
+    const QString asked = "Do you want to save current session first?";
+    // A file that is no session file, or one of a later version, is refused before the question.
+    const struct
+    {
+        QString name;
+        QByteArray contents;
+        QStringList messages;
+        bool kept; // among the recent files
+    } files[] = {
+        {"missing.vlx", {}, {"Could not find file."}, false},
+        {"foreign.vlx", "\"VELTRAME\" 2.0 \n", {"File is not a Veltrame data file."}, false},
+        {"newer.vlx",
+         QByteArray(file).replace("2.0", "2.1"),
+         {"File is from more recent version of Veltrame and cannot be read."},
+         true},
+        // A window of no known kind.
+        {"corrupted.vlx", file.chopped(2) + "7\n", {asked, "File is corrupted and could not be read."}, false},
+    };
+    for (const auto& [name, contents, messages, kept] : files)
+    {
+        const QString path = PathOf(name);
+        if (!contents.isEmpty())
+            vdWrite(path, contents);
+        window.reset();
+        StoredSettings().setValue("1", path);
+        window = CreateMainWindow({});
+        list = window->findChild<TListSamplingPlansWindow*>();
+        table = list->findChild<QTableWidget*>(QStringLiteral("ListSamplingPlans"));
+        window->show();
+        vdBuildSession();
+        const QStringList before = Shown();
+        user.vdClearRecords();
+        if (messages.front() == asked)
+            user.vdQueueAnswer(MessageAnswer::No);
+        window->vdOpenSessionFile(path);
+        EXPECT_EQ(MessageTexts(), messages) << name.toStdString();
+        EXPECT_EQ(Shown(), before) << name.toStdString();
+        EXPECT_EQ(RecentFiles().contains(path), kept) << name.toStdString();
+    }
+}
+
+TEST_F(SessionFileCommandsTest, ASaveAnsweredBeforeOpeningTheSameFileOpensWhatWasSaved)
+{
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    list->vdRefreshList(1);
+    const QString path = PathOf(QStringLiteral("same.vlx"));
+    ASSERT_TRUE(SaveAs(path));
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    list->vdRefreshList(2);
+    user.vdQueueAnswer(MessageAnswer::Yes);
+    window->vdOpenSessionFile(path);
+    EXPECT_EQ(Session().Count(), 2u);
+    EXPECT_FALSE(window->IsSessionModified());
+}
+
+TEST_F(SessionFileCommandsTest, MergeAppendsCopiesOfThePlansOfAFile)
+{
+    vdBuildSession();
+    const QString path = PathOf(QStringLiteral("merged.vlx"));
+    Session().vdDeletePlan(4);
+    window->vdUpdateEvaluationWindows();
+    ASSERT_TRUE(SaveAs(path));
+    ASSERT_TRUE(window->NewSession());
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    list->vdRefreshList(2);
+    const QString title = window->windowTitle();
+    user.vdClearRecords();
+    user.vdQueueFileName(path);
+    Item("FileMergeItem")->trigger();
+    EXPECT_EQ(user.FileDialogs().front().request.title, "Merge File");
+    EXPECT_TRUE(user.Messages().empty());
+    ASSERT_EQ(Session().Count(), 5u);
+    EXPECT_EQ(Description(5), QString::fromLatin1("Single: n=2.5 M\xE8tre \"carr\xE9\", a=1"));
+    EXPECT_EQ(list->SelectedPlanIndex(), 1u);
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.95") << "the session's definitions stay";
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_TRUE(EvaluationWindows().empty() && window->IsSessionModified());
+
+    vdWrite(path, Contents(path).replace("\n3\n", "\n4\n"));
+    user.vdQueueFileName(path);
+    Item("FileMergeItem")->trigger();
+    EXPECT_EQ(MessageTexts(), QStringList{"File is corrupted and could not be read."});
+    EXPECT_EQ(Session().Count(), 5u);
+}
+
+TEST_F(SessionFileCommandsTest, TheCommandLineOpensAFileByItsFullName)
+{
+    vdBuildSession();
+    QMdiSubWindow* front = EvaluationWindows().back()->SubWindow();
+    front->showNormal();
+    front->setGeometry(480, 230, 680, 420);
+    const QString path = PathOf(QStringLiteral("two windows.vlx"));
+    ASSERT_TRUE(SaveAs(path));
+    window.reset();
+    const QString startedIn = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(PathOf(QString())));
+    window = CreateMainWindow({QStringLiteral("two windows.vlx")});
+    QDir::setCurrent(startedIn);
+    EXPECT_EQ(window->windowTitle(), "Veltrame - " + path);
+    EXPECT_EQ(EvaluationWindows().size(), 2u);
+    window->resize(1200, 800);
+    window->show();
+    QTest::qWait(50);
+    const QImage picture = window->grab().toImage();
+    EXPECT_TRUE(picture.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/session-opened.png")));
+    EXPECT_EQ(picture.size(), QSize(1200, 800));
+}
+
+} // namespace
+} // namespace Brosquin

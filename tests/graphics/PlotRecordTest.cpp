@@ -1,0 +1,145 @@
+#include "core/RealOf.h"
+#include "graphics/Plot.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace Brosquin
+{
+namespace
+{
+
+const Real version2 = RealOf(2.0);
+
+// A plot as the evaluation list builds one, lines without curves; with an off-axis variable and
+// two comments when asked.
+std::unique_ptr<Plot> MakePlot(int lines, bool extras = false)
+{
+    auto plot = std::make_unique<Plot>(nullptr, 0);
+    for (int i = 0; i < lines; ++i)
+        plot->vdAddBlankLine("", nullptr, 0, 0, 1);
+    if (extras)
+    {
+        plot->vdAddOffAxisVariable("n", "50", nullptr);
+        plot->vdAddComment("first");
+        plot->vdAddComment("second");
+    }
+    return plot;
+}
+
+std::string Written(Plot& plot, const Real& version = version2)
+{
+    std::ostringstream out;
+    plot.vdWriteToStream(out, version);
+    return out.str();
+}
+
+// True when the plot took the record.
+bool Read(Plot& plot, const std::string& record, const Real& version = version2)
+{
+    ClearReadError();
+    std::istringstream in(record);
+    plot.vdReadFromStream(in, version);
+    return !ReadErrorOccurred();
+}
+
+TEST(PlotRecordTest, ADefaultPlotWritesItsSettingsInOrderForEachVersion)
+{
+    auto plot = MakePlot(1);
+    plot->vdSetLineLabel(1, "Single: n=50, a=2");
+    plot->vdSetLineValueText(1, "0");
+    EXPECT_EQ(Written(*plot),
+              " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
+              " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
+    EXPECT_FALSE(plot->bModified());
+    EXPECT_EQ(Written(*plot, RealOf(1.5)),
+              " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 0 1 1 3 4 \"X-Axis\" 1.5 0 1 1 3 4"
+              " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 0 0");
+    // The key title comes after the key from version 2.1 on.
+    EXPECT_NE(Written(*plot, RealOf(2.1)).find(" 1 \"\" 1 0 1 1 0 1 1 1 1 \""), std::string::npos);
+}
+
+TEST(PlotRecordTest, EverySettingComesBackAndWritesTheSameBytes)
+{
+    auto plot = MakePlot(2, true);
+    plot->vdSetResolution(3);
+    plot->vdSetMainTitle("Lot \"A\" \xE9t\xE9");
+    plot->vdSetSubTitleSize(0.8);
+    plot->vdSetYAxisLabelVertical(false);
+    plot->vdSetYAxisMinimum(RealOf(-0.5));
+    plot->vdSetYAxisMaximum(RealOf(1234567.25));
+    plot->vdSetYAxisNumberTics(0);
+    plot->vdSetXAxisMinimum(RealOf(1e-9));
+    plot->vdSetXAxisMaximum(RealOf(0.30000000000000004));
+    plot->vdSetAxisStyle(3);
+    plot->vdSetTicStyle(0);
+    plot->vdSetDisplayComments(false);
+    plot->vdSetCommentsSize(2000000); // "2e+06"
+    plot->vdSetLineLabel(2, "Single: n=\"13\"");
+    plot->vdSetLineColor(2, 0xFFFFFF);
+    plot->vdSetLineStyle(2, 5);
+    plot->vdSetLineConnectPoints(2, false);
+    plot->vdSetLinePointStyle(2, 9);
+    plot->vdSetLinePointSize(2, 0.4);
+    plot->vdSetOffAxisVariableValue(1, "80");
+    plot->vdSetComment(2, "");
+    plot->vdSetAutoScale(true);
+    const std::string record = Written(*plot);
+
+    auto copy = MakePlot(2, true);
+    ASSERT_TRUE(Read(*copy, record));
+    EXPECT_EQ(Written(*copy), record);
+    EXPECT_STREQ(copy->MainTitle().Text(), "Lot \"A\" \xE9t\xE9");
+    EXPECT_EQ(copy->XAxisMaximum().dValue(), 0.30000000000000004) << "Reals keep every digit";
+    EXPECT_EQ(copy->dCommentsSize(), 2000000);
+    EXPECT_TRUE(copy->bAutoScale() && copy->bRebuild());
+    EXPECT_FALSE(copy->bScaleChanged() || copy->bModified());
+}
+
+TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
+{
+    auto plot = MakePlot(1, true);
+    const std::string good = Written(*plot);
+    // The good record with the token at a position (from 0) replaced.
+    const auto with = [&good](int position, const std::string& token)
+    {
+        std::istringstream in(good);
+        std::string result, word;
+        for (int i = 0; in >> word; ++i)
+            result += ' ' + (i == position ? token : word);
+        return result;
+    };
+    ASSERT_EQ(with(0, "0"), good);
+    const std::pair<int, const char*> refusals[] = {
+        {1, "2"},  {1, "\"1\""}, {3, "0"},     {4, "16777216"}, {4, "-1"},  {11, "1"},
+        {14, "1"}, {15, "-1"},   {15, "1e300"}, {19, "2"},       {24, "4"},  {25, "3"},
+        {28, "0.5"}, {36, "2"},  {39, "-0.1"},  {40, "1e10"},    {41, "6"},  {43, "10"},
+        {45, "2"}, {48, "1"}};
+    for (const auto& [position, token] : refusals)
+    {
+        auto target = MakePlot(1, true);
+        target->vdSetAutoScale(true);
+        EXPECT_FALSE(Read(*target, with(position, token))) << position << " " << token;
+        EXPECT_FALSE(target->bAutoScale() || target->bModified());
+    }
+    for (std::size_t end = 0; end + 2 < good.size(); ++end)
+        EXPECT_FALSE(Read(*MakePlot(1, true), good.substr(0, end))) << end;
+    // Read as an older version, the record goes wrong from the vertical flag on.
+    EXPECT_FALSE(Read(*MakePlot(1, true), good, RealOf(1.0)));
+
+    // Another line count: nothing changes but the resolution, which comes first.
+    auto two = MakePlot(2, true);
+    two->vdSetMainTitle("kept");
+    EXPECT_FALSE(Read(*two, with(0, "2")));
+    EXPECT_EQ(two->Resolution(), 2);
+    EXPECT_STREQ(two->MainTitle().Text(), "kept");
+    // A resolution outside the table is the first one.
+    EXPECT_TRUE(Read(*plot, with(0, "7")));
+    EXPECT_EQ(plot->Resolution(), 0);
+}
+
+} // namespace
+} // namespace Brosquin

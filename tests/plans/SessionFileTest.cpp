@@ -1,0 +1,331 @@
+#include "plans/DefectivesChainSamplingPlan.h"
+#include "plans/DefectivesDoubleSamplingPlan.h"
+#include "plans/DefectivesMultipleSamplingPlan.h"
+#include "plans/DefectsPerQuantityDoubleSamplingPlan.h"
+#include "plans/DefectsPerQuantityMultipleSamplingPlan.h"
+#include "plans/DefectsPerQuantitySingleSamplingPlan.h"
+#include "plans/DefectsPerUnitDoubleSamplingPlan.h"
+#include "plans/DefectsPerUnitMultipleSamplingPlan.h"
+#include "plans/SessionFile.h"
+#include "tests/plans/EvaluationTestSupport.h"
+#include "tests/plans/SessionFileText.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace Brosquin
+{
+namespace
+{
+
+class SessionFileTest : public EvaluationTest
+{
+protected:
+    // Reads a whole file; null when it was refused, and then nothing in force has changed.
+    static std::unique_ptr<SessionFileContents> Read(const std::string& file)
+    {
+        const std::string before = DefinitionsText();
+        std::istringstream in(file);
+        double version = 0;
+        if (ReadSessionFileHeader(in, version) != SessionFileHeader::Valid)
+            return nullptr;
+        auto contents = ReadSessionFile(in, version);
+        EXPECT_TRUE(contents != nullptr || DefinitionsText() == before) << file;
+        return contents;
+    }
+
+    static PlanListRecord DesignListRecord()
+    {
+        return {{0, 20, 20, 348, 922}, {20, 120, 372, 75, 75, 60, 120, 70}};
+    }
+
+    // Plans of every kind with other definitions, units and costs, and two evaluation windows
+    // with settings of their own: the file, after which a new session's settings are back.
+    std::string RichFile()
+    {
+        EXPECT_EQ(SamplingPlan::ValidateRiskLevels("0.99", "0.05", 3, message), 0);
+        DefectivesSamplingPlan::Units().SetCurrentIndex(2);
+        DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(0);
+        EXPECT_EQ(SamplingPlan::SetCostParameters("Cost \"\xE9t\xE9\"", "2.5", "10", message), 0);
+        session.vdAddPlan(Single("50", "2"));
+        session.vdAddPlan(Single<DefectsPerUnitSingleSamplingPlan>("13", "1"));
+        auto quantity = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+        quantity->vdDescribe("2.5", "1", "Board \"Foot\" \xC6", 1, true, "10");
+        quantity->vdSetChecked(false);
+        session.vdAddPlan(std::move(quantity));
+        session.vdAddPlan(Single("1,000", "5"));
+        vdAddPlansOfEveryOtherType();
+
+        EvaluationWindowRecord first{{{2, 0, 0, 400, 600}, 6, {}, {}}, List({4, 1})};
+        first.layout.plotSizes = {SizeMode::Size400, SizeMode::SizeToFit, SizeMode::Size50,
+                                  SizeMode::FixedSizeNormal};
+        first.layout.tableSizes = {SizeMode::Size75, SizeMode::FixedSizeNormal, SizeMode::Size300};
+        first.list->vdSetWorstCaseCurves(false);
+        EXPECT_EQ(first.list->SetRange("0.5", "1e5", "7", message), 0) << message.Text();
+        first.list->OCPlot()->vdSetMainTitle("Lots \"A\" & \xE9");
+        first.list->ASNPlot()->vdSetAutoScale(true);
+        std::vector<WindowRecord> windows;
+        windows.emplace_back(std::move(first));
+        windows.emplace_back(PlanListRecord{{1, 1, 2, 3, 4}, {0, 1, 2, 3, 4, 5, 6, 7}});
+        windows.emplace_back(EvaluationWindowRecord{{{0, -5, 30, 300, 500}, 3, {}, {}}, List({3})});
+        windows.emplace_back(EvaluationWindowRecord{{}, List({11, 5, 8})});
+        const std::string file = SessionFileText(session, windows);
+        SamplingPlanDefinitions::vdReset();
+        return file;
+    }
+
+    // Plans 5 to 11: double, multiple and chain plans.
+    void vdAddPlansOfEveryOtherType()
+    {
+        auto defectivesDouble = std::make_unique<DefectivesDoubleSamplingPlan>();
+        defectivesDouble->vdDescribe("50", "1", "4", "100", "4", 1, true, "1000");
+        auto perUnitDouble = std::make_unique<DefectsPerUnitDoubleSamplingPlan>();
+        perUnitDouble->vdDescribe("5", "0", "2", "5", "1", 2, false, "");
+        auto quantityDouble = std::make_unique<DefectsPerQuantityDoubleSamplingPlan>();
+        quantityDouble->vdDescribe("2.5", "0", "2", "0.5", "1", "Foot", 1, true, "4");
+        const String n[] = {"20", "20", "20"}, a[] = {"#", "1", "3"}, r[] = {"2", "3", "4"};
+        auto defectivesMultiple = std::make_unique<DefectivesMultipleSamplingPlan>();
+        defectivesMultiple->vdDescribe(3, n, a, r, 1, true, "100");
+        auto perUnitMultiple = std::make_unique<DefectsPerUnitMultipleSamplingPlan>();
+        perUnitMultiple->vdDescribe(3, n, a, r, 0, false, "");
+        const String amounts[] = {"2.5", "1"}, accept[] = {"#", "3"}, reject[] = {"3", "4"};
+        auto quantityMultiple = std::make_unique<DefectsPerQuantityMultipleSamplingPlan>();
+        quantityMultiple->vdDescribe(2, amounts, accept, reject, "M\xE8tre", 2, false, "");
+        auto chain = std::make_unique<DefectivesChainSamplingPlan>();
+        chain->vdDescribe("20", "0", "2", "4.0", "1");
+        for (SamplingPlan* plan :
+             std::initializer_list<SamplingPlan*>{defectivesDouble.get(), perUnitDouble.get(), quantityDouble.get(),
+              defectivesMultiple.get(), perUnitMultiple.get(), quantityMultiple.get(),
+              chain.get()})
+            EXPECT_TRUE(plan->IsValid()) << plan->Description().Text();
+        session.vdAddPlan(std::move(defectivesDouble));
+        session.vdAddPlan(std::move(perUnitDouble));
+        session.vdAddPlan(std::move(quantityDouble));
+        session.vdAddPlan(std::move(defectivesMultiple));
+        session.vdAddPlan(std::move(perUnitMultiple));
+        session.vdAddPlan(std::move(quantityMultiple));
+        session.vdAddPlan(std::move(chain));
+    }
+
+    // A small file of two evaluation windows, so that every end of it can be tried.
+    std::string SmallFile()
+    {
+        session.vdAddPlan(Single("5", "0"));
+        std::vector<WindowRecord> windows;
+        windows.emplace_back(EvaluationWindowRecord{{}, List({1})});
+        windows.emplace_back(DesignListRecord());
+        windows.emplace_back(EvaluationWindowRecord{{{0, 1, 2, 3, 4}, 3, {}, {}}, List({1})});
+        return SessionFileText(session, windows);
+    }
+
+    String message;
+};
+
+TEST_F(SessionFileTest, AnUntitledSessionIsSevenLinesAndAWindowItsLines)
+{
+    std::vector<WindowRecord> windows;
+    windows.emplace_back(DesignListRecord());
+    EXPECT_EQ(SessionFileText(session, windows),
+              "\"Veltrame\" 2.0 \n"
+              "\"0.95\" \"0.10\" 0\n"
+              "1 1\n"
+              "\"E{#Stages}\" \"0\" \"1\" \n"
+              "0\n"
+              "1 0 20 20 348 922 20 120 372 75 75 60 120 70\n"
+              "0\n");
+
+    for (const char* n : {"50", "80", "20"})
+        session.vdAddPlan(Single(n, "0"));
+    auto list = List({1, 3});
+    std::ostringstream part;
+    list->vdWriteToStream(part);
+    EXPECT_EQ(part.str(), "2 1 3   1");
+    list->vdSetWorstCaseCurves(false);
+    std::ostringstream record;
+    vdWriteEvaluationWindowRecord(record, {{2, 0, 0, 400, 600}, 0, {}, {}}, *list);
+    std::istringstream in(record.str());
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 8u) << "four plots, then three tables";
+    EXPECT_EQ(lines[0], "2 2 0 0 400 600 0 2 1 3   0");
+    EXPECT_EQ(lines[1].substr(0, 23), "  0 0 2 \"OC Curve\" 2 16");
+    EXPECT_EQ(lines[5], "  0");
+    std::ostringstream range;
+    range << "  0 " << list->TableMinimum() << ' ' << list->TableMaximum() << " 10";
+    EXPECT_EQ(lines[7], range.str());
+}
+
+TEST_F(SessionFileTest, ThePlanFactoryCreatesTheClassOfTheCodesOrRefusesTheRecord)
+{
+    const auto read = [](const std::string& record)
+    {
+        ClearReadError();
+        std::istringstream in(record);
+        return SamplingPlan::ReadPlanFromStream(in, 2.0);
+    };
+    auto plan = read("0.7 0 0 \"50\"  \"2\"  0 0 \"\" ");
+    ASSERT_NE(dynamic_cast<DefectivesSingleSamplingPlan*>(plan.get()), nullptr) << "0.7 is 0";
+    EXPECT_FALSE(ReadErrorOccurred());
+    EXPECT_FALSE(plan->IsChecked());
+    plan = read("2 0 1 \"Board \"\"Foot\"\"\"  \"2.5\"  \"1\"  1 1 \"10\" ");
+    ASSERT_NE(plan, nullptr);
+    EXPECT_TRUE(plan->IsChecked());
+    EXPECT_STREQ(plan->UnitsName().Text(), "Defects per Board \"Foot\"");
+    // A bad class part: the plan comes back for the reader to stop at.
+    EXPECT_NE(read("1 0 1 \"0\" \"2\" 0 0 \"\""), nullptr);
+    EXPECT_TRUE(ReadErrorOccurred());
+
+    for (const char* refused : {"1 9 1 \"50\" \"2\" 0 0 \"\"", "0 5 1", "256 0 1", "-1 0 1",
+                                "0 0 2 \"50\" \"2\" 0 0 \"\"", "0 0 \"1\" \"50\"", "0 \"0\" 1",
+                                "2 0 1 Foot", "0 0", ""})
+    {
+        EXPECT_EQ(read(refused), nullptr) << refused;
+        EXPECT_TRUE(ReadErrorOccurred()) << refused;
+    }
+
+    // The plan list: its count, then as many records.
+    const auto list = [this](const std::string& text)
+    {
+        ClearReadError();
+        std::istringstream in(text);
+        session.vdReadFromStream(in, 2.0);
+        return !ReadErrorOccurred();
+    };
+    EXPECT_TRUE(list("0"));
+    for (const char* bad : {"1.5", "-1", "\"2\"", "1e300", ""})
+        EXPECT_FALSE(list(bad)) << bad;
+    EXPECT_FALSE(list("2\n0 0 1 \"50\"  \"2\"  0 0 \"\" \n"));
+    EXPECT_EQ(session.Count(), 1u) << "the plan read before the end stays";
+}
+
+TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
+{
+    const std::string file = RichFile();
+    auto contents = Read(file);
+    ASSERT_NE(contents, nullptr);
+    EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file)
+        << "the file's definitions, units and costs are in force, and every record came back";
+    ASSERT_EQ(contents->windows.size(), 4u);
+    const auto& first = std::get<EvaluationWindowRecord>(contents->windows[0]);
+    EXPECT_EQ(Indexes(*first.list), (std::vector<std::uint32_t>{4, 1}));
+    EXPECT_EQ(first.layout.tableSizes[2], SizeMode::Size300);
+    EXPECT_EQ(contents->session->ListenerCount(), 3u);
+
+    // Every symbol and units row.
+    for (int symbol = 0; symbol < SamplingPlanDefinitions::SymbolCount; ++symbol)
+        for (int units = 0; units < UnitsTable::RowCount; ++units)
+        {
+            ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.95", "0.10", symbol, message), 0);
+            DefectivesSamplingPlan::Units().SetCurrentIndex(units);
+            DefectsPerUnitSamplingPlan::Units().SetCurrentIndex(2 - units);
+            const std::string settings = SessionFileText(session, {});
+            SamplingPlanDefinitions::vdReset();
+            const auto read = Read(settings);
+            ASSERT_NE(read, nullptr);
+            EXPECT_EQ(SessionFileText(*read->session, {}), settings);
+        }
+
+    // A file of an earlier version reads with the same layout; a later one is refused.
+    std::string older = file;
+    EXPECT_NE(Read(older.replace(older.find("2.0"), 3, "1.5")), nullptr);
+    const auto header = [](const std::string& text)
+    {
+        std::istringstream in(text);
+        double version = 0;
+        return ReadSessionFileHeader(in, version);
+    };
+    EXPECT_EQ(header("\"Veltrame\" 2.1"), SessionFileHeader::NewerVersion);
+    for (const char* other :
+         {"\"VELTRAME\" 2.0", "\"Veltrame\" \"2.0\"", "Veltrame 2.0", "\"Veltrame\"", "\x89PNG"})
+        EXPECT_EQ(header(other), SessionFileHeader::NotDataFile) << other;
+
+    // A merge takes the plans alone, and only when they are all good.
+    std::istringstream merged(file);
+    double version = 0;
+    ASSERT_EQ(ReadSessionFileHeader(merged, version), SessionFileHeader::Valid);
+    const std::string settings = DefinitionsText();
+    const auto plans = ReadSessionFilePlans(merged, version);
+    ASSERT_NE(plans, nullptr);
+    EXPECT_EQ(plans->Count(), 11u);
+    EXPECT_EQ(DefinitionsText(), settings);
+    std::istringstream cut(file.substr(0, file.find("\n1 0 1 \"13\"")));
+    ASSERT_EQ(ReadSessionFileHeader(cut, version), SessionFileHeader::Valid);
+    EXPECT_EQ(ReadSessionFilePlans(cut, version), nullptr);
+}
+
+TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
+{
+    const std::string file = RichFile();
+    // Each replaces the first occurrence of a piece of the good file.
+    const std::pair<std::string, std::string> refusals[] = {
+        {"\"0.99\" \"0.05\" 3", "\"0.99\" \"0.05\" 4"},             // a fifth symbol
+        {"\"0.99\" \"0.05\" 3", "\"0.05\" \"0.99\" 3"},             // Pa at the AQL not above
+        {"\n2 0\n", "\n3 0\n"},                                     // a fourth units row
+        {"\"2.5\" \"10\" ", "\"-1\" \"10\" "},                      // a negative cost
+        {"\n11\n", "\n\"11\"\n"},                                   // a quoted plan count
+        {"\n0 0 1 \"50\"", "\n0 12 1 \"50\""},                      // a plan type not built
+        {"\n0 0 1 \"50\"", "\n0 0 3 \"50\""},                       // a checked flag of 3
+        {"6 2 4 1   0", "6 2 1 1   0"},                             // a plan twice
+        {"6 2 4 1   0", "6 2 0 1   0"},                             // plan 0
+        {"6 2 4 1   0", "6 2 12 1   0"},                            // beyond the plans
+        {"6 2 4 1   0", "6 2 4 2   0"},                             // two characteristics
+        {"6 2 4 1   0", "6 0 4 1   0"},                             // no plan
+        {"6 2 4 1   0", "6 1.5 4 1   0"},                           // half a count
+        {"400 600 6", "400 600 7"},                                 // an eighth page
+        {"2 2 0 0 400", "2 3 0 0 400"},                             // a fourth window state
+        {"1 1 1 2 3 4", "1 1 1 2 -3 4"},                            // a negative height
+        {"1 1 1 2 3 4", "7 1 1 2 3 4"},                             // an unknown window
+        {"\n  11 ", "\n  12 "},                                     // a thirteenth size mode
+        {"a=5\" \"0\"", "a=5\" \"1\""},                             // a Pa line marked a bound
+        {" 7\n", " 0\n"},                                           // no interval in the range
+        {" 7\n", " \"7\"\n"},                                       //
+        {"\n0\n", "\n"},                                            // no terminator
+    };
+    for (const auto& [piece, replacement] : refusals)
+    {
+        std::string bad = file;
+        const std::size_t at = bad.find(piece);
+        ASSERT_NE(at, std::string::npos) << piece;
+        EXPECT_EQ(Read(bad.replace(at, piece.size(), replacement)), nullptr) << replacement;
+    }
+    // Whatever follows the terminator is not read.
+    EXPECT_NE(Read(file + "rubbish \"\n"), nullptr);
+}
+
+TEST_F(SessionFileTest, EveryTruncatedFileIsRefused)
+{
+    const std::string file = SmallFile();
+    for (std::size_t end = 0; end + 2 < file.size(); ++end)
+        EXPECT_EQ(Read(file.substr(0, end)), nullptr) << end;
+}
+
+TEST_F(SessionFileTest, GarbledFilesAreReadOrRefusedWithoutHarm)
+{
+    const std::string file = SmallFile();
+    std::mt19937 random(13);
+    const std::string pieces[] = {" ", "\"", "0", "-1", "1e300", "\n", "2", "7", "0.5", "\"\""};
+    for (int i = 0; i < 300; ++i)
+    {
+        std::string garbled = file;
+        for (int change = 0; change <= i % 4; ++change)
+        {
+            const std::size_t at = random() % garbled.size();
+            const std::uint32_t kind = random() % 3;
+            if (kind == 0)
+                garbled.erase(at, 1 + random() % 8);
+            else if (kind == 1)
+                garbled.insert(at, pieces[random() % std::size(pieces)]);
+            else
+                garbled[at] = static_cast<char>(random());
+        }
+        SamplingPlanDefinitions::vdReset();
+        Read(garbled);
+    }
+}
+
+} // namespace
+} // namespace Brosquin
