@@ -230,12 +230,7 @@ void TEvaluationWindow::vdInitializeControls()
 
     // A table's own Copy to Clipboard copies its text with its picture.
     for (int page = kFirstTablePage; page < PageCount; ++page)
-        for (QAction* item : components[page]->PopupMenu()->actions())
-            if (item->text() == QLatin1String("&Copy to Clipboard"))
-            {
-                disconnect(item, &QAction::triggered, components[page], nullptr);
-                connect(item, &QAction::triggered, this, &TEvaluationWindow::CopyButtonClick);
-            }
+        components[page]->vdSetCopyAction([this] { CopyButtonClick(); });
 
     // Released first: should a layout fail part way, nothing is deleted twice.
     pList->vdReleaseDisplayObjects();

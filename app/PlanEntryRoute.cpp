@@ -4,12 +4,14 @@
 #include "app/dialogs/DefectivesDoubleDialogBox.h"
 #include "app/dialogs/DefectivesMultipleDialogBox.h"
 #include "app/dialogs/DefectivesSingleDialogBox.h"
+#include "app/dialogs/DefectivesZ14DialogBox.h"
 #include "app/dialogs/DefectsPerQuantityDoubleDialogBox.h"
 #include "app/dialogs/DefectsPerQuantityMultipleDialogBox.h"
 #include "app/dialogs/DefectsPerQuantitySingleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitDoubleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitMultipleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitSingleDialogBox.h"
+#include "app/dialogs/DefectsPerUnitZ14DialogBox.h"
 #include "plans/SamplingPlan.h"
 #include "platform/WaitCursor.h"
 
@@ -84,15 +86,20 @@ const PlanEntryRoute* PlanEntryRoute::Find(int characteristic, int planType)
     static const DialogRoute<TDefectsPerQuantityMultipleDialogBox,
                              DefectsPerQuantityMultipleSamplingPlan>
         defectsPerQuantityMultiple;
+    static const DialogRoute<TDefectivesZ14DialogBox, DefectivesZ14SamplingPlan> defectivesZ14;
+    static const DialogRoute<TDefectsPerUnitZ14DialogBox, DefectsPerUnitZ14SamplingPlan>
+        defectsPerUnitZ14;
     // Chain plans come only from session files: they are edited, never entered new.
-    static const std::array<RouteEntry, 10> routes = {{
+    static const std::array<RouteEntry, 12> routes = {{
         {SamplingPlan::DefectiveUnits, 0, &defectivesSingle},
         {SamplingPlan::DefectiveUnits, 1, &defectivesDouble},
         {SamplingPlan::DefectiveUnits, 2, &defectivesMultiple},
+        {SamplingPlan::DefectiveUnits, 4, &defectivesZ14},
         {SamplingPlan::DefectiveUnits, 12, &defectivesChain},
         {SamplingPlan::DefectsPerUnit, 0, &defectsPerUnitSingle},
         {SamplingPlan::DefectsPerUnit, 1, &defectsPerUnitDouble},
         {SamplingPlan::DefectsPerUnit, 2, &defectsPerUnitMultiple},
+        {SamplingPlan::DefectsPerUnit, 4, &defectsPerUnitZ14},
         {SamplingPlan::DefectsPerQuantity, 0, &defectsPerQuantitySingle},
         {SamplingPlan::DefectsPerQuantity, 1, &defectsPerQuantityDouble},
         {SamplingPlan::DefectsPerQuantity, 2, &defectsPerQuantityMultiple},

@@ -3,6 +3,7 @@
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
 #include "platform/UserInteraction.h"
+#include "standards/StandardPlanClasses.h"
 
 #include <QFileInfo>
 
@@ -36,6 +37,7 @@ void vdSetUpApplication()
     QCoreApplication::setApplicationName(QStringLiteral("Veltrame"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Veltrame"));
     UserInteraction::Current().vdSetHelpFile(QStringLiteral(":/help"));
+    vdAddStandardPlanClasses();
 }
 
 std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)

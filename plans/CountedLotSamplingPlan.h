@@ -32,6 +32,7 @@ protected:
     // New plans take the table's current row.
     explicit CountedLotSamplingPlan(const UnitsTable& units);
     CountedLotSamplingPlan(const CountedLotSamplingPlan& other);
+    CountedLotSamplingPlan& operator=(const CountedLotSamplingPlan& other) = default;
 
     // A quality level in the plan's units divided by this is a fraction defective, or a number
     // of defects per unit.

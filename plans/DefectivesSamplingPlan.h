@@ -22,6 +22,7 @@ public:
 protected:
     DefectivesSamplingPlan();
     DefectivesSamplingPlan(const DefectivesSamplingPlan& other) = default;
+    DefectivesSamplingPlan& operator=(const DefectivesSamplingPlan& other) = default;
 
     // The fraction defective of quality level p, kept within [0, 1] (a level equal to the units
     // maximum within the Real tolerance may lie a rounding above it).

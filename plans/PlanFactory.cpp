@@ -6,6 +6,7 @@
 #include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesMultipleSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/DefectsPerQuantityDoubleSamplingPlan.h"
 #include "plans/DefectsPerQuantityMultipleSamplingPlan.h"
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
@@ -15,6 +16,8 @@
 #include "plans/SamplingPlan.h"
 
 #include <iterator>
+#include <span>
+#include <vector>
 
 namespace Brosquin
 {
@@ -39,6 +42,7 @@ constexpr Creator creators[] = {
     {SamplingPlan::DefectiveUnits, 0, &Create<DefectivesSingleSamplingPlan>},
     {SamplingPlan::DefectiveUnits, 1, &Create<DefectivesDoubleSamplingPlan>},
     {SamplingPlan::DefectiveUnits, 2, &Create<DefectivesMultipleSamplingPlan>},
+    {SamplingPlan::DefectiveUnits, 6, &Create<DefectivesVariablesSingleSamplingPlan>},
     {SamplingPlan::DefectiveUnits, 12, &Create<DefectivesChainSamplingPlan>},
     {SamplingPlan::DefectsPerUnit, 0, &Create<DefectsPerUnitSingleSamplingPlan>},
     {SamplingPlan::DefectsPerUnit, 1, &Create<DefectsPerUnitDoubleSamplingPlan>},
@@ -48,16 +52,35 @@ constexpr Creator creators[] = {
     {SamplingPlan::DefectsPerQuantity, 2, &Create<DefectsPerQuantityMultipleSamplingPlan>},
 };
 
+// The classes added from above the plan model.
+std::vector<Creator>& AddedCreators()
+{
+    static std::vector<Creator> added;
+    return added;
+}
+
 // The codes are compared as the numbers read, so that no value can wrap into a valid code.
 std::unique_ptr<SamplingPlan> CreatePlan(double characteristic, double planType)
 {
-    for (const Creator& creator : creators)
-        if (creator.characteristic == characteristic && creator.planType == planType)
-            return creator.create();
+    for (const auto& list :
+         {std::span<const Creator>(creators), std::span<const Creator>(AddedCreators())})
+        for (const Creator& creator : list)
+            if (creator.characteristic == characteristic && creator.planType == planType)
+                return creator.create();
     return nullptr;
 }
 
 } // namespace
+
+void SamplingPlan::vdAddPlanClass(std::uint8_t characteristic, std::uint8_t planType,
+                                  std::unique_ptr<SamplingPlan> (*create)())
+{
+    std::vector<Creator>& added = AddedCreators();
+    std::erase_if(
+        added, [&](const Creator& creator)
+        { return creator.characteristic == characteristic && creator.planType == planType; });
+    added.push_back({static_cast<double>(characteristic), static_cast<double>(planType), create});
+}
 
 std::unique_ptr<SamplingPlan> SamplingPlan::ReadPlanFromStream(std::istream& in, double fileVersion)
 {

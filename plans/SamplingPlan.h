@@ -27,8 +27,6 @@ public:
     };
     static constexpr int PlanTypeCount = 15;
 
-    SamplingPlan& operator=(const SamplingPlan&) = delete;
-
     virtual ~SamplingPlan();
     virtual SamplingPlan* Clone() const = 0;
     virtual std::uint8_t CharacteristicId() const = 0;
@@ -63,6 +61,11 @@ public:
     // codes name, owned by the caller. Null, with the read-error flag set, when the base part is
     // bad or names no class; a plan whose own fields were bad comes back with the flag set.
     static std::unique_ptr<SamplingPlan> ReadPlanFromStream(std::istream& in, double fileVersion);
+    // Lets ReadPlanFromStream create a class that lives above the plan model, such as the plans
+    // chosen from a standard's tables, for its characteristic and plan type codes; a class added
+    // again for the same codes takes the place of the one before.
+    static void vdAddPlanClass(std::uint8_t characteristic, std::uint8_t planType,
+                               std::unique_ptr<SamplingPlan> (*create)());
     // Reads the class's own fields (the base part has been read by then) and applies them.
     virtual void vdReadFromStream(std::istream& in, double fileVersion) = 0;
     // Re-expresses the plan in another row of its family's units; plans whose family has no
@@ -159,6 +162,8 @@ protected:
     SamplingPlan();
     // Copies everything but the scratch result, as Clone needs.
     SamplingPlan(const SamplingPlan& other);
+    // For a class that copies its values into a plan of its own class (never through the base).
+    SamplingPlan& operator=(const SamplingPlan& other) = default;
 
     // False, with "Invalid plan" in the scratch result, for a plan that is not valid.
     bool IsValidOrMessage();
@@ -181,6 +186,8 @@ protected:
         return LotCountAt(p, count) ? Result(givenLot(count)) : result;
     }
     Real& Result(double value);
+    // The cost of inspecting a lot from its ASN and its expected number of stages.
+    static Real CostOf(const Real& asn, const Real& expectedStages);
 
     bool valid = false;
     String description;
@@ -189,8 +196,12 @@ protected:
     bool checked = true;
     Real result;
 
-private:
     using Measure = Real& (SamplingPlan::*)(const Real&);
+    // The largest value of a measure over the quality levels [lowest, highest], searched from
+    // first <= second, between which it is expected.
+    Real dMaximumOver(Measure measure, double lowest, double highest, double first, double second);
+
+private:
     static const Real* CurveValue(void* plan, void* input, Measure measure);
     // The measure at quality level x, copied out of the scratch result.
     Real ValueAt(Measure measure, double x);

@@ -173,8 +173,13 @@ Real& SamplingPlan::dCost(const Real& p)
 {
     Real asn = dASN(p);
     Real stages = dExpectedStages(p);
-    result = C0() * asn + C1() * stages;
+    result = CostOf(asn, stages);
     return result;
+}
+
+Real SamplingPlan::CostOf(const Real& asn, const Real& expectedStages)
+{
+    return C0() * asn + C1() * expectedStages;
 }
 
 Real& SamplingPlan::dMaxCost()
@@ -231,8 +236,14 @@ Real SamplingPlan::dMaximumOf(Measure measure)
             second / s, searchTolerance, searchLimit);
         return ValueAt(measure, found.level * s);
     }
+    return dMaximumOver(measure, outerA, outerB, first, second);
+}
+
+Real SamplingPlan::dMaximumOver(Measure measure, double lowest, double highest, double first,
+                                double second)
+{
     const MaximumResult found =
-        MaximumOfUnimodal([&](double x) { return NumberAt(measure, x); }, outerA, outerB, first,
+        MaximumOfUnimodal([&](double x) { return NumberAt(measure, x); }, lowest, highest, first,
                           second, searchTolerance, searchLimit);
     return ValueAt(measure, found.level);
 }

@@ -185,4 +185,11 @@ template <class Notification> void SamplingPlanSession::vdTellListeners(Notifica
         notification(*listener);
 }
 
+void SamplingPlanSession::vdSetVariablesSelection(bool sdKnown, bool twoSpecs, const char* cpText)
+{
+    variablesSdKnown = sdKnown;
+    variablesTwoSpecs = twoSpecs;
+    variablesCpText = cpText != nullptr ? cpText : "";
+}
+
 } // namespace Brosquin

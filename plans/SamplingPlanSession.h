@@ -63,6 +63,13 @@ public:
     // is checked or the checked plans differ in characteristic.
     std::unique_ptr<SamplingPlanEvaluationList> vdEvaluateCheckedPlans(String& message);
 
+    // The choices that the next design of a variables plan takes from the variables selection:
+    // SD known, two specification limits and the Cp text. They are not saved with the session.
+    void vdSetVariablesSelection(bool sdKnown, bool twoSpecs, const char* cpText);
+    bool IsVariablesSdKnown() const { return variablesSdKnown; }
+    bool HasVariablesTwoSpecs() const { return variablesTwoSpecs; }
+    const String& VariablesCpText() const { return variablesCpText; }
+
     // The views told of every change from now on, until they are removed; each is removed
     // before it goes.
     void vdAddListener(SessionListener& listener);
@@ -76,6 +83,9 @@ private:
     std::vector<std::unique_ptr<SamplingPlan>> plans;
     // The evaluation lists alive now; each belongs to its evaluation window.
     std::vector<SessionListener*> listeners;
+    bool variablesSdKnown = false;
+    bool variablesTwoSpecs = false;
+    String variablesCpText;
 };
 
 } // namespace Brosquin

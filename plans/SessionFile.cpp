@@ -79,8 +79,7 @@ bool ReadSettings(std::istream& in, Settings& settings)
 {
     const int lastUnits = UnitsTable::RowCount - 1;
     return ReadText(in, settings.aqlText) && ReadText(in, settings.ltpdText) &&
-           ReadTruncated(in, 0, SamplingPlanDefinitions::SymbolCount - 1,
-                         settings.symbolIndex) &&
+           ReadTruncated(in, 0, SamplingPlanDefinitions::SymbolCount - 1, settings.symbolIndex) &&
            ReadTruncated(in, 0, lastUnits, settings.defectivesUnits) &&
            ReadTruncated(in, 0, lastUnits, settings.defectsPerUnitUnits) &&
            ReadText(in, settings.costTitle) && ReadText(in, settings.c0Text) &&
@@ -142,9 +141,8 @@ bool ReadPositions(std::istream& in, const SamplingPlanSession& session,
         if (!ReadWhole(in, 1u, session.Count(), position))
             return false;
         for (std::uint32_t earlier : positions)
-            if (earlier == position ||
-                session.Plan(earlier)->CharacteristicId() !=
-                    session.Plan(position)->CharacteristicId())
+            if (earlier == position || session.Plan(earlier)->CharacteristicId() !=
+                                           session.Plan(position)->CharacteristicId())
                 return RefuseField();
         positions.push_back(position);
     }
@@ -245,8 +243,8 @@ bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
 
 void vdWritePlace(std::ostream& out, int tag, const WindowPlace& place)
 {
-    out << tag << ' ' << place.state << ' ' << place.top << ' ' << place.left << ' '
-        << place.height << ' ' << place.width;
+    out << tag << ' ' << place.state << ' ' << place.top << ' ' << place.left << ' ' << place.height
+        << ' ' << place.width;
 }
 
 } // namespace

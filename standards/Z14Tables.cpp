@@ -37,17 +37,37 @@ Z14Plan PlanOfCell(const std::int32_t* cell, std::uint32_t planType, Z14Regime r
 
 } // namespace
 
+std::uint32_t Z14ChoiceCount(std::uint8_t characteristic, int list)
+{
+    switch (list)
+    {
+    case 0:
+        if (characteristic == SamplingPlan::DefectiveUnits)
+            return ChoiceCount(Z14DefectivesAqlTexts);
+        return characteristic == SamplingPlan::DefectsPerUnit
+                   ? ChoiceCount(Z14DefectsPerUnitAqlTexts)
+                   : 0;
+    case 1:
+        return ChoiceCount(Z14LevelTexts);
+    case 2:
+        return ChoiceCount(Z14LotSizeTexts);
+    case 3:
+        return ChoiceCount(Z14PlanTypeTexts);
+    case 4:
+        return ChoiceCount(Z14OptionTexts);
+    default:
+        return 0;
+    }
+}
+
 bool Z14ChoiceIsValid(std::uint8_t characteristic, std::uint32_t aql, std::uint32_t level,
                       std::uint32_t lotSize, std::uint32_t planType, std::uint32_t option)
 {
-    std::uint32_t aqlCount = 0;
-    if (characteristic == SamplingPlan::DefectiveUnits)
-        aqlCount = ChoiceCount(Z14DefectivesAqlTexts);
-    else if (characteristic == SamplingPlan::DefectsPerUnit)
-        aqlCount = ChoiceCount(Z14DefectsPerUnitAqlTexts);
-    return aql < aqlCount && level < ChoiceCount(Z14LevelTexts) &&
-           lotSize < ChoiceCount(Z14LotSizeTexts) && planType < ChoiceCount(Z14PlanTypeTexts) &&
-           option < ChoiceCount(Z14OptionTexts);
+    const std::uint32_t choices[5] = {aql, level, lotSize, planType, option};
+    for (int list = 0; list < 5; ++list)
+        if (choices[list] >= Z14ChoiceCount(characteristic, list))
+            return false;
+    return true;
 }
 
 bool Z14OptionUses(std::uint32_t option, Z14Regime regime)

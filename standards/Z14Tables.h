@@ -77,6 +77,10 @@ enum class Z14Regime : std::uint32_t
     Reduced = 2
 };
 
+// The number of choices of list 0 (AQL, the characteristic's list), 1 (level), 2 (lot size),
+// 3 (plan type) or 4 (option); 0 for any other list or characteristic.
+std::uint32_t Z14ChoiceCount(std::uint8_t characteristic, int list);
+
 // True when the five indexes lie within their lists, the AQL within the characteristic's list
 // (defective units or defects per unit).
 bool Z14ChoiceIsValid(std::uint8_t characteristic, std::uint32_t aql, std::uint32_t level,

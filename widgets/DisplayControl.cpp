@@ -91,10 +91,16 @@ void TDisplayControl::vdBuildPopupMenu()
     popupMenu->addSeparator();
     connect(popupMenu->addAction(QStringLiteral("&Print")), &QAction::triggered, this,
             [this] { vdPrint(); });
-    connect(popupMenu->addAction(QStringLiteral("&Copy to Clipboard")), &QAction::triggered, this,
-            [this] { vdClipboard(); });
+    copyItem = popupMenu->addAction(QStringLiteral("&Copy to Clipboard"));
+    vdSetCopyAction([this] { vdClipboard(); });
     sizeToFitItem->setChecked(true);
     percentItems[defaultPercentage]->setChecked(true);
+}
+
+void TDisplayControl::vdSetCopyAction(const std::function<void()>& copy)
+{
+    disconnect(copyItem, &QAction::triggered, this, nullptr);
+    connect(copyItem, &QAction::triggered, this, copy);
 }
 
 void TDisplayControl::vdUpdateChecks()

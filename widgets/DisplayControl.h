@@ -66,6 +66,9 @@ public:
     // one is given (a table copies its tab-separated text with its picture). A failure is shown
     // to the user; nothing without a Drawing.
     void vdClipboard(const QString& text = QString());
+    // The popup menu's Copy to Clipboard runs copy in place of vdClipboard, for an owner that
+    // copies more than the picture.
+    void vdSetCopyAction(const std::function<void()>& copy);
 
 protected:
     // limited: the fixed size and the copied picture are held to plotPictureLimit pixels.
@@ -123,6 +126,7 @@ private:
     QAction* sizeToFitItem = nullptr;
     QAction* fixedSizeNormalItem = nullptr;
     QAction* fixedSizeCustomItem = nullptr;
+    QAction* copyItem = nullptr;
     std::array<QAction*, 10> percentItems{};
 };
 

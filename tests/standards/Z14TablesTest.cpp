@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -153,27 +152,6 @@ TEST(Z14TablesTest, PlanInEffect)
     EXPECT_EQ(plan.stayAccept, 2);
     EXPECT_EQ(plan.accept[0], -1);
     EXPECT_EQ(plan.TotalSample(), 91);
-}
-
-TEST(Z14TablesTest, ChoiceLists)
-{
-    EXPECT_TRUE(Z14ChoiceIsValid(0, 15, 6, 14, 2, 5));
-    EXPECT_TRUE(Z14ChoiceIsValid(1, 23, 0, 0, 0, 0));
-    for (auto [characteristic, aql, level, lot, type, option] :
-         {std::array<std::uint32_t, 6>{0, 16, 0, 0, 0, 0},
-          {1, 24, 0, 0, 0, 0},
-          {2, 0, 0, 0, 0, 0},
-          {0, 0, 7, 0, 0, 0},
-          {0, 0, 0, 15, 0, 0},
-          {0, 0, 0, 0, 3, 0},
-          {0, 0, 0, 0, 0, 6}})
-        EXPECT_FALSE(Z14ChoiceIsValid(static_cast<std::uint8_t>(characteristic), aql, level, lot,
-                                      type, option));
-    const bool uses[6][3] = {{true, false, false}, {false, true, false}, {false, false, true},
-                             {true, true, true},   {true, true, true},   {true, true, false}};
-    for (std::uint32_t option = 0; option < 6; ++option)
-        for (std::uint32_t r = 0; r < 3; ++r)
-            EXPECT_EQ(Z14OptionUses(option, static_cast<Z14Regime>(r)), uses[option][r]);
 }
 
 TEST(Z14TablesTest, LimitNumbers)

@@ -1,0 +1,299 @@
+#include "core/RealOf.h"
+#include "standards/DefectivesZ14SamplingPlan.h"
+#include "standards/DefectsPerUnitZ14SamplingPlan.h"
+#include "standards/StandardPlanClasses.h"
+#include "tests/plans/PlanTestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <sstream>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+class Z14PlanTest : public PlanTest
+{
+protected:
+    template <class Plan>
+    static std::unique_ptr<Plan> Z14(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
+                                     std::uint32_t planType, std::uint32_t option)
+    {
+        auto plan = std::make_unique<Plan>();
+        plan->SetParameters(aql, level, lotSize, planType, option);
+        return plan;
+    }
+    static std::unique_ptr<DefectivesZ14SamplingPlan> Defectives(std::uint32_t planType,
+                                                                 std::uint32_t option)
+    {
+        return Z14<DefectivesZ14SamplingPlan>(10, 6, 8, planType, option);
+    }
+    static std::string Description(const SamplingPlan* plan)
+    {
+        return plan ? plan->Description().Text() : "none";
+    }
+    // Reads the class part of a record into a new plan, as the plan factory does.
+    template <class Plan> static std::unique_ptr<Plan> Read(const char* record)
+    {
+        ClearReadError();
+        std::istringstream in(record);
+        auto plan = std::make_unique<Plan>();
+        plan->vdReadFromStream(in, 2.0);
+        return plan;
+    }
+    static double Value(Real& value)
+    {
+        EXPECT_TRUE(IsNumber(value)) << MessageOf(value);
+        return value.dValue();
+    }
+};
+
+const Real one = RealOf(1);
+const Real zero = RealOf(0.0);
+
+// AQL 1.0, level L-III, lots of 501 to 1200 (letter K) at 1 percent defective, or 1 defect per
+// hundred units: z14_plan_values.py beside this test, exact with mpmath.
+TEST_F(Z14PlanTest, SwitchingPlansAgainstExactValues)
+{
+    auto plan = Defectives(0, 4);
+    ExpectClose(plan->dPa(one), 0.97749226762866937);
+    ExpectClose(plan->dASN(one), 90.11487325007975);
+    // With the limit number 7 for 1250 units, G = B(7; 1250, 0.01) = 0.0688549910612575.
+    plan = Defectives(0, 3);
+    ExpectClose(plan->dPa(one), 0.96455306316998492);
+    ExpectClose(plan->dASN(one), 114.93629090966979);
+    ExpectClose(plan->dExpectedStages(one), 1);
+    plan = Defectives(1, 3);
+    ExpectClose(plan->dPa(one), 0.9785625583962702);
+    ExpectClose(plan->dASN(one), 90.150821134737234);
+    ExpectClose(plan->dExpectedStages(one), 1.1938473596768584);
+    plan = Defectives(2, 3);
+    ExpectClose(plan->dPa(one), 0.96665105313793145);
+    ExpectClose(plan->dASN(one), 80.851868711861511);
+    ExpectClose(plan->dExpectedStages(one), 2.9957747313834357);
+    auto perUnit = Z14<DefectsPerUnitZ14SamplingPlan>(10, 6, 8, 0, 3);
+    ExpectClose(perUnit->dPa(one), 0.96368036448134584);
+    ExpectClose(perUnit->dASN(one), 114.97919957608298);
+}
+
+TEST_F(Z14PlanTest, RegimesBoundsAndEnvelopes)
+{
+    // One regime: every Pa is the regime plan's.
+    for (std::uint32_t option = 0; option < 3; ++option)
+    {
+        auto plan = Defectives(2, option);
+        EXPECT_TRUE(plan->IsPaSingleValued());
+        const double pa = Value(plan->dPa(one));
+        for (auto measure : {&SamplingPlan::dPaMaximum, &SamplingPlan::dPaMinimum,
+                             &SamplingPlan::dPaUpperEnvelope, &SamplingPlan::dPaLowerEnvelope})
+            EXPECT_EQ(Value((plan.get()->*measure)(one)), pa) << option;
+    }
+    const Real two = RealOf(2);
+    auto full = Defectives(1, 3);
+    EXPECT_FALSE(full->IsPaSingleValued());
+    const double normal = Value(const_cast<SamplingPlan*>(full->NormalPlan())->dPa(two));
+    const double tightened = Value(const_cast<SamplingPlan*>(full->TightenedPlan())->dPa(two));
+    const double reduced = Value(const_cast<SamplingPlan*>(full->ReducedPlan())->dPa(two));
+    EXPECT_EQ(Value(full->dPaMaximum(two)), std::max({normal, tightened, reduced}));
+    EXPECT_EQ(Value(full->dPaMinimum(two)), std::min({normal, tightened, reduced}));
+    EXPECT_EQ(Value(full->dPaLowerEnvelope(two)), std::min({normal, tightened, reduced}));
+    const double pa = Value(full->dPa(two));
+    EXPECT_TRUE(tightened < pa && pa < reduced);
+    // Reduced inspection accepts best here: a reduced period that ends in a lot returning to
+    // normal.
+    const double stay = Value(const_cast<SamplingPlan*>(full->ReducedStayPlan())->dPa(two));
+    EXPECT_NEAR(Value(full->dPaUpperEnvelope(two)), reduced * stay + normal * (1 - stay), 1e-15);
+    auto noReduced = Defectives(1, 5);
+    EXPECT_EQ(Value(noReduced->dPaUpperEnvelope(two)), normal);
+    EXPECT_EQ(Value(noReduced->dPaMaximum(two)), normal);
+
+    // Perfect quality stays on reduced inspection, or on normal when there is none.
+    auto noLimits = Defectives(1, 4);
+    EXPECT_EQ(Value(noLimits->dPa(zero)), 1);
+    EXPECT_EQ(Value(noLimits->dASN(zero)),
+              Value(const_cast<SamplingPlan*>(noLimits->ReducedPlan())->dASN(zero)));
+    EXPECT_EQ(Value(full->dASN(zero)), Value(noLimits->dASN(zero)));
+    EXPECT_EQ(Value(noReduced->dASN(zero)), 80);
+}
+
+TEST_F(Z14PlanTest, ComponentsOfTheOptions)
+{
+    auto plan = Defectives(0, 3);
+    EXPECT_EQ(Description(plan.get()),
+              "Z1.4: AQL=1.0, L-III, 501 to 1200, K, Switching - Full, Single");
+    EXPECT_EQ(plan->PlanTypeId(), 4);
+    EXPECT_STREQ(plan->PlanTypeName(), "ANSI Z1.4");
+    EXPECT_EQ(Description(plan->NormalPlan()), "Single: n=125, a=3");
+    EXPECT_EQ(Description(plan->TightenedPlan()), "Single: n=125, a=2");
+    EXPECT_EQ(Description(plan->ReducedPlan()), "Single: n=50, a=3");
+    EXPECT_EQ(Description(plan->ReducedStayPlan()), "Single: n=50, a=1");
+    const std::vector<std::vector<bool>> present = {
+        {true, false, false, false}, {false, true, false, false}, {false, false, true, false},
+        {true, true, true, true},    {true, true, true, true},    {true, true, false, false}};
+    for (std::uint32_t option = 0; option < 6; ++option)
+    {
+        plan->SetParameters(10, 6, 8, 0, option);
+        EXPECT_EQ(
+            (std::vector<bool>{plan->NormalPlan() != nullptr, plan->TightenedPlan() != nullptr,
+                               plan->ReducedPlan() != nullptr, plan->ReducedStayPlan() != nullptr}),
+            present[option])
+            << option;
+    }
+    // The reduced plans: the lot is accepted below the last reject number, and inspection stays
+    // on reduced up to the table's accept number.
+    plan->SetParameters(10, 6, 8, 1, 3);
+    EXPECT_EQ(Description(plan->ReducedPlan()), "Double: n1=32, a1=0, r1=4, n2=32, a2=4");
+    EXPECT_EQ(Description(plan->ReducedStayPlan()), "Double: n1=32, a1=0, r1=2, n2=32, a2=1");
+    // Letter H: the first sample decides; letter J: the last stage can no longer be reached.
+    plan->SetParameters(10, 6, 6, 1, 3);
+    EXPECT_EQ(Description(plan->ReducedStayPlan()), "Single: n=13, a=0");
+    plan->SetParameters(10, 5, 8, 2, 3);
+    EXPECT_TRUE(Description(plan->ReducedStayPlan())
+                    .starts_with("Multiple: S=6, n1=8, a1=-1, r1=2, n2=8, a2=-1, r2=2,"));
+    // A reduced multiple plan whose first stage already decides stays on reduced as a single
+    // plan.
+    Z14Plan decided;
+    decided.planType = Z14Multiple;
+    decided.n = 5;
+    for (int k = 0; k < 7; ++k)
+    {
+        decided.accept[k] = k < 6 ? 0 : 2;
+        decided.reject[k] = 3;
+    }
+    EXPECT_EQ(Description(DefectivesZ14SamplingPlan::NewStayPlan(decided).get()),
+              "Single: n=5, a=0");
+    // The double plan for defective units refuses (2; 0, 3; 2; 3), which two stages take.
+    plan->SetParameters(15, 6, 2, 1, 2);
+    EXPECT_TRUE(Description(plan->ReducedPlan())
+                    .starts_with("Multiple: S=2, n1=2, a1=0, r1=3, n2=2, a2=3, r2=4"));
+    EXPECT_EQ(Description(Z14<DefectsPerUnitZ14SamplingPlan>(15, 6, 2, 1, 2)->ReducedPlan()),
+              "Double: n1=2, a1=0, r1=3, n2=2, a2=3");
+    // Where the tables have no double plan the single plan is in effect; the type stays.
+    plan->SetParameters(10, 0, 8, 1, 0);
+    EXPECT_EQ(Description(plan.get()), "Z1.4: AQL=1.0, S-1, 501 to 1200, C, Normal, Double");
+    EXPECT_EQ(Description(plan->NormalPlan()), "Single: n=13, a=0");
+    // "25" reads the standard's AQL 25.
+    auto perUnit = Z14<DefectsPerUnitZ14SamplingPlan>(16, 0, 0, 0, 0);
+    EXPECT_EQ(Description(perUnit->NormalPlan()), "Single: n=2, a=1");
+    EXPECT_EQ(Description(perUnit.get()), "Z1.4: AQL=25, S-1, 2 to 8, A, Normal, Single");
+
+    // A copy has plans of its own; new units reach every plan.
+    auto copy = std::unique_ptr<DefectivesZ14SamplingPlan>(Defectives(2, 3)->Clone());
+    EXPECT_EQ(Description(copy.get()),
+              "Z1.4: AQL=1.0, L-III, 501 to 1200, K, Switching - Full, Multiple");
+    ExpectClose(copy->dPa(one), 0.96665105313793145);
+    copy->vdSetUnits(0);
+    EXPECT_STREQ(copy->UnitsName().Text(), "Fraction Defective");
+    for (const SamplingPlan* part :
+         {copy->NormalPlan(), copy->TightenedPlan(), copy->ReducedPlan(), copy->ReducedStayPlan()})
+        EXPECT_STREQ(part->UnitsName().Text(), "Fraction Defective");
+    ExpectClose(copy->dPa(RealOf(0.01)), 0.96665105313793145);
+}
+
+// Every plan the tables lead to is one its class accepts: for each characteristic, every plan in
+// effect of every regime, and for reduced inspection also the plan that keeps it there.
+TEST_F(Z14PlanTest, EveryCombinationMakesValidPlans)
+{
+    std::set<std::vector<int>> built;
+    for (std::uint8_t characteristic : {0, 1})
+        for (std::uint32_t aql = 0; aql < Z14ChoiceCount(characteristic, 0); ++aql)
+            for (std::uint32_t letter = 0; letter < 16; ++letter)
+                for (std::uint32_t type = 0; type < 3; ++type)
+                    for (Z14Regime regime :
+                         {Z14Regime::Normal, Z14Regime::Tightened, Z14Regime::Reduced})
+                    {
+                        const Z14Plan cell = Z14PlanInEffect(Z14AqlTableRow(characteristic, aql),
+                                                             letter, type, regime);
+                        std::vector<int> key = {characteristic, regime == Z14Regime::Reduced,
+                                                int(cell.planType), cell.n, cell.stayAccept};
+                        key.insert(key.end(), cell.accept, cell.accept + 7);
+                        key.insert(key.end(), cell.reject, cell.reject + 7);
+                        if (!built.insert(key).second)
+                            continue;
+                        std::unique_ptr<SamplingPlan> plans[2];
+                        if (characteristic == SamplingPlan::DefectiveUnits)
+                            plans[0] = DefectivesZ14SamplingPlan::NewPlan(cell);
+                        else
+                            plans[0] = DefectsPerUnitZ14SamplingPlan::NewPlan(cell);
+                        if (regime == Z14Regime::Reduced)
+                            plans[1] = characteristic == SamplingPlan::DefectiveUnits
+                                           ? DefectivesZ14SamplingPlan::NewStayPlan(cell)
+                                           : DefectsPerUnitZ14SamplingPlan::NewStayPlan(cell);
+                        for (const auto& plan : plans)
+                            EXPECT_TRUE(plan == nullptr || plan->IsValid())
+                                << int(characteristic) << " " << aql << " " << letter << " " << type
+                                << " " << int(regime) << ": " << Description(plan.get());
+                    }
+}
+
+TEST_F(Z14PlanTest, RecordsAndBadValues)
+{
+    auto plan = Z14<DefectivesZ14SamplingPlan>(10, 5, 8, 0, 3);
+    std::ostringstream out;
+    plan->vdWriteToStream(out);
+    EXPECT_EQ(out.str(), "0 4 1 10 5 8 0 3");
+
+    auto back = Read<DefectivesZ14SamplingPlan>("10 5 8 0 3");
+    EXPECT_FALSE(ReadErrorOccurred());
+    EXPECT_EQ(Description(back.get()),
+              "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Single");
+    EXPECT_TRUE(Read<DefectsPerUnitZ14SamplingPlan>("23 6 14 2 5")->IsValid());
+    EXPECT_FALSE(ReadErrorOccurred());
+    for (const char* bad :
+         {"10 5 8 0 9", "-1 5 8 0 3", "10 5 8 0 \"x\"", "1e300 5 8 0 3", "10 5 8 0.5 3",
+          "16 5 8 0 3", "10 7 8 0 3", "10 5 15 0 3", "10 5 8 3 3", "10 5 8 0", ""})
+    {
+        back = Read<DefectivesZ14SamplingPlan>(bad);
+        EXPECT_TRUE(ReadErrorOccurred()) << bad;
+        EXPECT_FALSE(back->IsValid()) << bad;
+        EXPECT_EQ(back->NormalPlan(), nullptr) << bad;
+    }
+    EXPECT_FALSE(Read<DefectsPerUnitZ14SamplingPlan>("24 0 0 0 0")->IsValid());
+    EXPECT_TRUE(ReadErrorOccurred());
+
+    // Whole records through the plan factory.
+    vdAddStandardPlanClasses();
+    const auto record = [](const char* line)
+    {
+        ClearReadError();
+        std::istringstream in(line);
+        return SamplingPlan::ReadPlanFromStream(in, 2.0);
+    };
+    auto whole = record("0 4 1 10 5 8 0 3");
+    ASSERT_NE(whole, nullptr);
+    EXPECT_FALSE(ReadErrorOccurred());
+    EXPECT_EQ(Description(whole.get()),
+              "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Single");
+    whole = record("1 4 0 23 6 14 2 5");
+    ASSERT_NE(dynamic_cast<DefectsPerUnitZ14SamplingPlan*>(whole.get()), nullptr);
+    EXPECT_FALSE(whole->IsChecked());
+    for (const char* bad : {"0 4 1 10 5 8 0 9", "0 4 1 -1 5 8 0 3", "0 4 1 10 5 8 0 \"x\""})
+    {
+        whole = record(bad);
+        EXPECT_TRUE(ReadErrorOccurred()) << bad;
+    }
+
+    // Quality levels out of range or not numbers come back as messages.
+    for (auto measure : {&SamplingPlan::dPa, &SamplingPlan::dASN, &SamplingPlan::dPaMaximum,
+                         &SamplingPlan::dPaUpperEnvelope, &SamplingPlan::dExpectedStages})
+    {
+        EXPECT_EQ(MessageOf((plan.get()->*measure)(RealOf(150))),
+                  "Percent Defective is greater than 100");
+        EXPECT_EQ(MessageOf((plan.get()->*measure)(RealOf(-1))),
+                  "Percent Defective is less than 0");
+        EXPECT_EQ(MessageOf((plan.get()->*measure)(MessageValue("Overflow"))), "Overflow");
+    }
+    // Plans never set, or set from choices outside the lists, have no values.
+    DefectivesZ14SamplingPlan unset;
+    EXPECT_EQ(MessageOf(unset.dPa(one)), "Invalid plan");
+    unset.SetParameters(99, 0, 0, 0, 0);
+    EXPECT_FALSE(unset.IsValid());
+    EXPECT_EQ(MessageOf(unset.dASN(one)), "Invalid plan");
+}
+
+} // namespace
+} // namespace Brosquin
