@@ -1,6 +1,7 @@
 #include "app/EvaluationWindow.h"
 
 #include "graphics/Plot.h"
+#include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
@@ -427,6 +428,31 @@ TEST_F(EvaluationWindowTest, Screenshots)
         EXPECT_EQ(PixelsOf(shot, Qt::red) > 1000, curves) << name;
         EXPECT_GT(PixelsOf(shot, Qt::blue), 200) << name;
         EXPECT_GT(PixelsOf(shot, Qt::black), 200) << name;
+    }
+}
+
+TEST_F(EvaluationWindowTest, ASingleAndADoublePlanCompared)
+{
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
+    auto twoStages = std::make_unique<DefectivesDoubleSamplingPlan>();
+    twoStages->vdDescribe("50", "1", "4", "100", "4", 0, false, "");
+    Session().vdAddPlan(std::move(twoStages));
+    list->vdRefreshList(2);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    evaluation->SubWindow()->showMaximized();
+    // Both OC curves, red and blue; on the ASN page the single plan's constant 125 in red and the
+    // double plan's curve in blue, which stays below it.
+    for (const auto& [page, name] :
+         {std::tuple{TEvaluationWindow::OCCurvePage, "evaluation-single-and-double-oc.png"},
+          std::tuple{TEvaluationWindow::ASNCurvePage, "evaluation-single-and-double-asn.png"}})
+    {
+        vdShowPage(*evaluation, page);
+        QTest::qWait(50);
+        const QImage shot = evaluation->grab().toImage();
+        EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") + QLatin1String(name)));
+        EXPECT_GT(PixelsOf(shot, Qt::red), 500) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::blue), 500) << name;
     }
 }
 

@@ -241,11 +241,11 @@ TEST_F(PlanEntryDialogsTest, TheAddPlanDialogListsEveryTypeByItsCodeAndEnablesTh
     built.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&built));
     types = built.findChild<QListWidget*>("TypeSamplingPlanListBox");
-    built.findChild<QListWidget*>("CharacteristicListBox")->setCurrentRow(1);
-    EXPECT_TRUE(types->item(0)->flags() & Qt::ItemIsEnabled);
-    EXPECT_FALSE(types->item(1)->flags() & Qt::ItemIsEnabled);
+    built.findChild<QListWidget*>("CharacteristicListBox")->setCurrentRow(0);
+    EXPECT_TRUE(types->item(3)->flags() & Qt::ItemIsEnabled);
+    EXPECT_FALSE(types->item(5)->flags() & Qt::ItemIsEnabled);
     QTest::mouseClick(types->viewport(), Qt::LeftButton, {},
-                      types->visualItemRect(types->item(1)).center());
+                      types->visualItemRect(types->item(5)).center());
     EXPECT_EQ(built.PlanType(), 0);
 }
 
