@@ -369,8 +369,8 @@ void TMainMDIWindow::vdSetFileName(const QString& path)
         setWindowTitle(Title() + QStringLiteral(" - ") + path);
 }
 
-std::unique_ptr<std::istringstream> TMainMDIWindow::OpenSessionFileText(const QString& path,
-                                                                      bool forget, double& version)
+std::unique_ptr<std::istringstream>
+TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget, double& version)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -35,7 +35,13 @@ QPushButton* AddButtonPanel(QDialog& dialog, QFrame& fieldPanel, const char* okN
     help->setAutoDefault(false);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(help, &QPushButton::clicked, &dialog,
-                     [helpContext] { UserInteraction::Current().vdShowHelpTopic(helpContext); });
+                     [helpContext]
+                     {
+                         if (helpContext != 0)
+                             UserInteraction::Current().vdShowHelpTopic(helpContext);
+                         else
+                             UserInteraction::Current().vdRunHelpCommand(HelpCommand::Contents);
+                     });
 
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(&fieldPanel);

@@ -13,7 +13,8 @@ namespace Brosquin
 QFrame* NewFieldPanel(QDialog& dialog);
 
 // Lays the dialog out as its field panel above the buttons, sized to what it shows. Cancel
-// rejects and Help opens the help topic; what OK does is the caller's. Returns the OK button.
+// rejects and Help opens the help topic (the contents for a help context of 0); what OK does is
+// the caller's. Returns the OK button.
 QPushButton* AddButtonPanel(QDialog& dialog, QFrame& fieldPanel, const char* okName,
                             int helpContext);
 
