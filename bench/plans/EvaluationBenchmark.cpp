@@ -15,9 +15,21 @@ namespace Brosquin
 namespace
 {
 
-// The evaluation window's whole first build for ten single plans on lots of 10 000 units: the
-// list with its three tables, and one drawing of each of the four plots at the default
-// resolution.
+// The evaluation window's whole first build for the session's plans: the list with its three
+// tables, and one drawing of each of the four plots at the default resolution.
+void vdMeasureFirstBuild(benchmark::State& state, SamplingPlanSession& session)
+{
+    String message;
+    for (auto _ : state)
+    {
+        auto list = session.vdEvaluateCheckedPlans(message);
+        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
+            delete plot->GetDrawing();
+        benchmark::DoNotOptimize(list->CurvesTable());
+    }
+}
+
+// The first build for ten single plans on lots of 10 000 units.
 void EvaluateTenFiniteLotPlans(benchmark::State& state)
 {
     SamplingPlanSession session;
@@ -28,14 +40,7 @@ void EvaluateTenFiniteLotPlans(benchmark::State& state)
                          true, "10000");
         session.vdAddPlan(std::move(plan));
     }
-    String message;
-    for (auto _ : state)
-    {
-        auto list = session.vdEvaluateCheckedPlans(message);
-        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
-            delete plot->GetDrawing();
-        benchmark::DoNotOptimize(list->CurvesTable());
-    }
+    vdMeasureFirstBuild(state, session);
 }
 BENCHMARK(EvaluateTenFiniteLotPlans)->Unit(benchmark::kMillisecond);
 
@@ -70,14 +75,7 @@ void EvaluateTenVariablesPlans(benchmark::State& state)
         plan->vdDescribe(e.form1, e.n, e.constant, e.sdKnown, e.twoSpecs, e.cp, e.band);
         session.vdAddPlan(std::move(plan));
     }
-    String message;
-    for (auto _ : state)
-    {
-        auto list = session.vdEvaluateCheckedPlans(message);
-        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
-            delete plot->GetDrawing();
-        benchmark::DoNotOptimize(list->CurvesTable());
-    }
+    vdMeasureFirstBuild(state, session);
 }
 BENCHMARK(EvaluateTenVariablesPlans)->Unit(benchmark::kMillisecond);
 
