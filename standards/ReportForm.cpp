@@ -2,6 +2,8 @@
 
 #include "graphics/Drawing.h"
 
+#include <new>
+
 namespace Brosquin
 {
 
@@ -20,6 +22,14 @@ void ReportForm::vdEmptyLine()
     vdAdd({}, 1, "\r\n");
 }
 
+void ReportForm::vdSwitchingStart(const std::string& title)
+{
+    vdTitle(title);
+    vdLine(1, "  ", "Start using Normal.");
+    vdLine(1, "  ", "N to T: If 2 of 5 consecutive lots not accepted while on normal.");
+    vdLine(1, "  ", "T to N: If 5 consecutive lots accepted while on tightened.");
+}
+
 DrawingReportForm::DrawingReportForm(Drawing& drawing) : drawing(drawing)
 {
     drawing.AddRect(-1, -1, 0, 0, 0, 0, 0, false, 0, 0);
@@ -32,6 +42,22 @@ void DrawingReportForm::vdAdd(std::initializer_list<ReportPiece> pieces, int lin
         drawing.AddText(piece.text.c_str(), piece.x, row, piece.size, piece.alignment, 0, false,
                         false, 0);
     row += lines;
+}
+
+std::unique_ptr<Drawing> ReportDrawing(ReportWriter write, const StandardChoice& choice)
+{
+    std::unique_ptr<Drawing> drawing(new Drawing());
+    if (!drawing)
+        throw std::bad_alloc();
+    DrawingReportForm form(*drawing);
+    write(form, choice);
+    return drawing;
+}
+
+void vdReportText(ReportWriter write, const StandardChoice& choice, String& text)
+{
+    TextReportForm form(text);
+    write(form, choice);
 }
 
 TextReportForm::TextReportForm(String& text) : text(text)

@@ -2,8 +2,10 @@
 
 #include "core/String.h"
 #include "graphics/Text.h"
+#include "standards/StandardChoice.h"
 
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 namespace Brosquin
@@ -37,6 +39,9 @@ public:
     // One line drawn at column x; its text form is indent + line.
     void vdLine(double x, const char* indent, const std::string& line);
     void vdEmptyLine();
+    // The switching rules' title and the rules every switching option states: inspection starts
+    // on normal and moves between normal and tightened.
+    void vdSwitchingStart(const std::string& title);
 };
 
 // Draws into a drawing that starts with an invisible rectangle from (-1, -1) to (0, 0), the
@@ -65,5 +70,13 @@ public:
 private:
     String& text;
 };
+
+// Writes the report of a choice into a form.
+using ReportWriter = void (*)(ReportForm& form, const StandardChoice& choice);
+
+// The report as a new drawing.
+std::unique_ptr<Drawing> ReportDrawing(ReportWriter write, const StandardChoice& choice);
+// The report as text, in place of text's contents.
+void vdReportText(ReportWriter write, const StandardChoice& choice, String& text);
 
 } // namespace Brosquin

@@ -1,6 +1,7 @@
 #include "standards/StandardPlanClasses.h"
 
 #include "standards/DefectivesZ14SamplingPlan.h"
+#include "standards/DefectivesZ19SamplingPlan.h"
 #include "standards/DefectsPerUnitZ14SamplingPlan.h"
 
 namespace Brosquin
@@ -22,6 +23,8 @@ void vdAddStandardPlanClasses()
                                  &Create<DefectivesZ14SamplingPlan>);
     SamplingPlan::vdAddPlanClass(SamplingPlan::DefectsPerUnit, 4,
                                  &Create<DefectsPerUnitZ14SamplingPlan>);
+    SamplingPlan::vdAddPlanClass(SamplingPlan::DefectiveUnits, 9,
+                                 &Create<DefectivesZ19SamplingPlan>);
 }
 
 } // namespace Brosquin

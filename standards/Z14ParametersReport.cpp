@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <new>
 #include <stdexcept>
 #include <string>
 
@@ -29,15 +28,6 @@ constexpr std::string::size_type labelWidth = 13;
 constexpr double sampleSizeColumn = 8;
 constexpr double limitNumberColumn = 16;
 constexpr const char* tableGap = "          ";
-
-struct Z14Choice
-{
-    std::uint32_t aql;
-    std::uint32_t level;
-    std::uint32_t lotSize;
-    std::uint32_t planType;
-    std::uint32_t option;
-};
 
 std::string NumberText(std::int32_t number)
 {
@@ -108,15 +98,10 @@ void vdLimitNumberRule(ReportForm& form, std::uint32_t aqlPosition)
     form.vdAdd({}, 1, "");
 }
 
-void vdSwitchingRules(ReportForm& form, const Z14Choice& choice, std::uint32_t aqlPosition,
+void vdSwitchingRules(ReportForm& form, const StandardChoice& choice, std::uint32_t aqlPosition,
                       const Z14Plan& normal, const Z14Plan& reduced)
 {
-    form.vdTitle(std::string(Z14OptionTexts[choice.option]) + ":");
-    form.vdLine(ruleColumn, ruleIndent, "Start using Normal.");
-    form.vdLine(ruleColumn, ruleIndent,
-                "N to T: If 2 of 5 consecutive lots not accepted while on normal.");
-    form.vdLine(ruleColumn, ruleIndent,
-                "T to N: If 5 consecutive lots accepted while on tightened.");
+    form.vdSwitchingStart(std::string(Z14OptionTexts[choice.option]) + ":");
     if (choice.option == Z14OptionSwitchingNoReducedPlan)
         return;
     if (choice.option == Z14OptionSwitchingNoLimitNumbers)
@@ -151,15 +136,15 @@ void vdSwitchingRules(ReportForm& form, const Z14Choice& choice, std::uint32_t a
     }
 }
 
-Z14Choice CheckedChoice(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
-                        std::uint32_t planType, std::uint32_t option)
+StandardChoice CheckedChoice(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
+                             std::uint32_t planType, std::uint32_t option)
 {
     if (!Z14ChoiceIsValid(SamplingPlan::DefectsPerUnit, aql, level, lotSize, planType, option))
         throw std::out_of_range("ANSI Z1.4 choice outside its list");
     return {aql, level, lotSize, planType, option};
 }
 
-void vdWriteReport(ReportForm& form, const Z14Choice& choice)
+void vdWriteReport(ReportForm& form, const StandardChoice& choice)
 {
     const std::uint32_t aqlPosition = Z14AqlTableRow(SamplingPlan::DefectsPerUnit, choice.aql);
     const std::uint32_t letter =
@@ -205,21 +190,13 @@ std::unique_ptr<Drawing> Z14ParametersReport(std::uint32_t aql, std::uint32_t le
                                              std::uint32_t lotSize, std::uint32_t planType,
                                              std::uint32_t option)
 {
-    const Z14Choice choice = CheckedChoice(aql, level, lotSize, planType, option);
-    std::unique_ptr<Drawing> drawing(new Drawing());
-    if (!drawing)
-        throw std::bad_alloc();
-    DrawingReportForm form(*drawing);
-    vdWriteReport(form, choice);
-    return drawing;
+    return ReportDrawing(&vdWriteReport, CheckedChoice(aql, level, lotSize, planType, option));
 }
 
 void Z14ParametersText(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                        std::uint32_t planType, std::uint32_t option, String& text)
 {
-    const Z14Choice choice = CheckedChoice(aql, level, lotSize, planType, option);
-    TextReportForm form(text);
-    vdWriteReport(form, choice);
+    vdReportText(&vdWriteReport, CheckedChoice(aql, level, lotSize, planType, option), text);
 }
 
 } // namespace Brosquin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "standards/StandardChoice.h"
 #include "standards/Z14TableData.h"
 
 #include <cstdint>
@@ -70,12 +71,7 @@ enum Z14Option : std::uint32_t
     Z14OptionSwitchingNoReducedPlan = 5
 };
 
-enum class Z14Regime : std::uint32_t
-{
-    Normal = 0,
-    Tightened = 1,
-    Reduced = 2
-};
+using Z14Regime = InspectionRegime;
 
 // The number of choices of list 0 (AQL, the characteristic's list), 1 (level), 2 (lot size),
 // 3 (plan type) or 4 (option); 0 for any other list or characteristic.

@@ -25,15 +25,22 @@ constexpr int kSpecificLotSize = 1;
 
 } // namespace
 
-TAttributePlanDialogBox::TAttributePlanDialogBox(QWidget* owner, const Design& design)
+TAttributePlanDialogBox::TAttributePlanDialogBox(QWidget* owner, const Design& design,
+                                                 QWidget* parameterArea)
     : QDialog(owner)
 {
     setWindowTitle(tr(design.caption));
     QFrame* panel1 = NewFieldPanel(*this);
     auto* grid = new QGridLayout(panel1);
     int row = 0;
+    if (parameterArea)
+    {
+        parameterArea->setParent(panel1);
+        grid->addWidget(parameterArea, row++, 0, 1, 2);
+    }
     for (const Field& field : design.parameters)
         parameterEditBoxes.push_back(AddEditBox(grid, row++, field.name, field.label));
+    pFirstField = parameterArea ? parameterArea : parameterEditBoxes.front();
     if (design.bHasUnits)
         pUnitsEditBox = AddEditBox(grid, row++, "UnitsEditBox", "&Units:");
 
@@ -75,7 +82,7 @@ TAttributePlanDialogBox::TAttributePlanDialogBox(QWidget* owner, const Design& d
     grid->addWidget(pHideAdvancedButton, row, 1, Qt::AlignRight);
 
     QPushButton* ok = AddButtonPanel(*this, *panel1, "OKButton", design.helpContext);
-    connect(ok, &QPushButton::clicked, this, &TAttributePlanDialogBox::OKButtonClick);
+    connect(ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     connect(pShowAdvancedButton, &QPushButton::clicked, this,
             &TAttributePlanDialogBox::ShowAdvancedButtonClick);
     connect(pHideAdvancedButton, &QPushButton::clicked, this,
@@ -184,14 +191,24 @@ void TAttributePlanDialogBox::vdSetAdvancedShown(bool bShown)
 
 void TAttributePlanDialogBox::vdFocusFirstField()
 {
-    parameterEditBoxes.front()->setFocus();
+    pFirstField->setFocus();
 }
 
-QWidget* TAttributePlanDialogBox::ControlOfCode(int code) const
+int TAttributePlanDialogBox::ParameterCodeCount() const
 {
-    const int parameters = static_cast<int>(parameterEditBoxes.size());
+    return static_cast<int>(parameterEditBoxes.size());
+}
+
+QWidget* TAttributePlanDialogBox::ParameterOfCode(int code)
+{
+    return parameterEditBoxes.at(static_cast<std::size_t>(code - 1));
+}
+
+QWidget* TAttributePlanDialogBox::ControlOfCode(int code)
+{
+    const int parameters = ParameterCodeCount();
     if (code <= parameters)
-        return parameterEditBoxes[static_cast<std::size_t>(code - 1)];
+        return ParameterOfCode(code);
     int next = parameters + 1;
     if (pUnitsEditBox && code == next++)
         return pUnitsEditBox;

@@ -56,10 +56,12 @@ public:
     void ShowAdvancedButtonClick();
     void HideAdvancedButtonClick();
     void LotSizeRadioGroupClick();
-    void OKButtonClick();
+    virtual void OKButtonClick();
 
 protected:
-    TAttributePlanDialogBox(QWidget* owner, const Design& design);
+    // A dialog whose parameters are not edit boxes gives their area instead, which takes the
+    // focus first (through its focus proxy).
+    TAttributePlanDialogBox(QWidget* owner, const Design& design, QWidget* parameterArea = nullptr);
 
     // The entries of an existing plan; the advanced section shows when a method of curtailing or
     // a lot size is in use.
@@ -69,15 +71,20 @@ protected:
     // The plan class's verdict on the entries: 0, or the number of the offending field with the
     // reason in message.
     virtual int Validate(String& message) const = 0;
+    // How many validation codes name parameters (1 to that many), and the control that a code
+    // among them names.
+    virtual int ParameterCodeCount() const;
+    virtual QWidget* ParameterOfCode(int code);
 
 private:
     QLineEdit* AddEditBox(QGridLayout* grid, int row, const char* name, const char* label);
     // The field that a validation code names.
-    QWidget* ControlOfCode(int code) const;
+    QWidget* ControlOfCode(int code);
     void vdSetAdvancedShown(bool bShown);
     void vdFocusFirstField();
 
     std::vector<QLineEdit*> parameterEditBoxes;
+    QWidget* pFirstField;
     QLineEdit* pUnitsEditBox = nullptr;
     QLabel* pCurtailingLabel;
     QComboBox* pCurtailingComboBox;

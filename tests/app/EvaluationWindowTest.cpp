@@ -1,8 +1,10 @@
 #include "app/EvaluationWindow.h"
 
 #include "graphics/Plot.h"
+#include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/graphics/RecordingCanvas.h"
@@ -172,6 +174,30 @@ TEST_F(EvaluationWindowTest, PlansWithoutAOQHaveNoAOQPage)
     EXPECT_EQ(OCLines(*evaluation), 3u);
 }
 
+TEST_F(EvaluationWindowTest, AVariablesPlanWithTwoLimitsShowsItsBandOnTheOCPage)
+{
+    auto plan = std::make_unique<DefectivesVariablesSingleSamplingPlan>();
+    plan->vdDescribe(true, "10", "1.5", false, true, "", false);
+    Session().vdAddPlan(std::move(plan));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    evaluation->SubWindow()->showMaximized();
+    vdShowPage(*evaluation, TEvaluationWindow::OCCurvePage);
+    QTest::qWait(50);
+    // The plan's curve in red, its maximum and minimum dashed and dotted beside it, and the three
+    // in the key: without the bounds the key keeps one red line.
+    const QImage band = evaluation->grab().toImage();
+    EXPECT_TRUE(band.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/evaluation-variables-band.png")));
+    EXPECT_EQ(OCLines(*evaluation), 3u);
+    const QRect key(band.width() * 3 / 8, 0, band.width() * 5 / 8, band.height());
+    evaluation->WorstCaseOcCurvesItem()->trigger();
+    QTest::qWait(50);
+    const int single = PixelsOf(evaluation->grab().toImage().copy(key), Qt::red);
+    EXPECT_GT(single, 100);
+    EXPECT_GT(PixelsOf(band.copy(key), Qt::red), single + 40);
+}
+
 TEST_F(EvaluationWindowTest, TheWindowFollowsDeletionsAndClosesWithItsLastPlan)
 {
     TEvaluationWindow* evaluation = EvaluateTwoPlans();
@@ -281,8 +307,14 @@ TEST_F(EvaluationWindowTest, CommandsOfTheWindow)
     EXPECT_EQ(MenuCaptions(*evaluation, TEvaluationWindow::TablePage).mid(0, 2),
               (QStringList{"&Table Range...", "-"}));
     QMenu* costMenu = evaluation->Component(TEvaluationWindow::CostCurvePage)->PopupMenu();
+    driver.vdQueue(
+        [](QDialog& dialog)
+        {
+            EXPECT_EQ(dialog.windowTitle(), "Cost Parameters");
+            dialog.reject();
+        });
     costMenu->actions().first()->trigger();
-    EXPECT_EQ(MessageTexts(), (QStringList{"Cost Parameters is not available in this version."}));
+    EXPECT_TRUE(user.Messages().empty());
     ButtonOf(evaluation, "HelpButton")->click();
     ASSERT_EQ(user.HelpRequests().size(), 1u);
     EXPECT_EQ(user.HelpRequests().front().context, 30);
@@ -402,6 +434,31 @@ TEST_F(EvaluationWindowTest, Screenshots)
         EXPECT_EQ(PixelsOf(shot, Qt::red) > 1000, curves) << name;
         EXPECT_GT(PixelsOf(shot, Qt::blue), 200) << name;
         EXPECT_GT(PixelsOf(shot, Qt::black), 200) << name;
+    }
+}
+
+TEST_F(EvaluationWindowTest, ASingleAndADoublePlanCompared)
+{
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
+    auto twoStages = std::make_unique<DefectivesDoubleSamplingPlan>();
+    twoStages->vdDescribe("50", "1", "4", "100", "4", 0, false, "");
+    Session().vdAddPlan(std::move(twoStages));
+    list->vdRefreshList(2);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    evaluation->SubWindow()->showMaximized();
+    // Both OC curves, red and blue; on the ASN page the single plan's constant 125 in red and the
+    // double plan's curve in blue, which stays below it.
+    for (const auto& [page, name] :
+         {std::tuple{TEvaluationWindow::OCCurvePage, "evaluation-single-and-double-oc.png"},
+          std::tuple{TEvaluationWindow::ASNCurvePage, "evaluation-single-and-double-asn.png"}})
+    {
+        vdShowPage(*evaluation, page);
+        QTest::qWait(50);
+        const QImage shot = evaluation->grab().toImage();
+        EXPECT_TRUE(shot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") + QLatin1String(name)));
+        EXPECT_GT(PixelsOf(shot, Qt::red), 500) << name;
+        EXPECT_GT(PixelsOf(shot, Qt::blue), 500) << name;
     }
 }
 

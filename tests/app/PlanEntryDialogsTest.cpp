@@ -4,6 +4,7 @@
 #include "app/dialogs/DefectsPerQuantitySingleDialogBox.h"
 #include "app/dialogs/DefectsPerUnitSingleDialogBox.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/OpenDialogTest.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,29 +23,13 @@ namespace
 
 // Drives one entry dialog as the user would, shown but not modal, so that each step can be
 // checked.
-class PlanEntryDialogsTest : public AppTest
+class PlanEntryDialogsTest : public OpenDialogTest<AppTest, TAttributePlanDialogBox>
 {
 protected:
-    void vdOpen(std::unique_ptr<TAttributePlanDialogBox> opened)
-    {
-        dialog = std::move(opened);
-        dialog->show();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-    }
-
-    template <class Control = QWidget> Control* Find(const char* name) const
-    {
-        auto* control = dialog->findChild<Control*>(QLatin1String(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
     void vdType(const char* name, const QString& text) const
     {
         Find<QLineEdit>(name)->setText(text);
     }
-    QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
     bool IsShown(const char* name) const { return Find(name)->isVisible(); }
 
     QStringList Methods() const
@@ -76,8 +61,6 @@ protected:
         EXPECT_EQ(message.buttons, MessageButtons::Ok);
         return message.text;
     }
-
-    std::unique_ptr<TAttributePlanDialogBox> dialog;
 };
 
 TEST_F(PlanEntryDialogsTest, ANewPlanOpensCollapsedAndEmptyWithItsCharacteristicsMethods)
@@ -258,11 +241,11 @@ TEST_F(PlanEntryDialogsTest, TheAddPlanDialogListsEveryTypeByItsCodeAndEnablesTh
     built.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&built));
     types = built.findChild<QListWidget*>("TypeSamplingPlanListBox");
-    built.findChild<QListWidget*>("CharacteristicListBox")->setCurrentRow(1);
-    EXPECT_TRUE(types->item(0)->flags() & Qt::ItemIsEnabled);
-    EXPECT_FALSE(types->item(1)->flags() & Qt::ItemIsEnabled);
+    built.findChild<QListWidget*>("CharacteristicListBox")->setCurrentRow(0);
+    EXPECT_TRUE(types->item(3)->flags() & Qt::ItemIsEnabled);
+    EXPECT_FALSE(types->item(5)->flags() & Qt::ItemIsEnabled);
     QTest::mouseClick(types->viewport(), Qt::LeftButton, {},
-                      types->visualItemRect(types->item(1)).center());
+                      types->visualItemRect(types->item(5)).center());
     EXPECT_EQ(built.PlanType(), 0);
 }
 

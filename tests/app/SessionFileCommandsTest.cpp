@@ -1,16 +1,16 @@
 #include "app/EvaluationWindow.h"
 #include "graphics/Plot.h"
+#include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/DefectsPerUnitSingleSamplingPlan.h"
-#include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "widgets/DisplayControl.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QRegularExpression>
-#include <QHeaderView>
 #include <QTabWidget>
 #include <csignal>
 #include <locale>
@@ -196,7 +196,8 @@ TEST_F(SessionFileCommandsTest, ASavedSessionOpensAsItWasAndSavesTheSameBytes)
     EXPECT_EQ(window->windowTitle(), "Veltrame - " + path + " - [Evaluation Window]");
     const QStringList before = Shown();
     const QByteArray saved = Contents(path);
-    EXPECT_TRUE(saved.startsWith("\"Veltrame\" 2.0 \n\"0.90\" \"0.05\" 2\n0 2\n\"Co\xFBt \"\"total"));
+    EXPECT_TRUE(
+        saved.startsWith("\"Veltrame\" 2.0 \n\"0.90\" \"0.05\" 2\n0 2\n\"Co\xFBt \"\"total"));
     EXPECT_TRUE(saved.endsWith("\n0\n"));
 
     // Closed and opened again: the same session in the same windows, with no question.
@@ -211,7 +212,8 @@ TEST_F(SessionFileCommandsTest, ASavedSessionOpensAsItWasAndSavesTheSameBytes)
     EXPECT_EQ(Shown(), before);
     EXPECT_EQ(list->SubWindow()->geometry(), QRect(30, 40, 700, 260));
     EXPECT_EQ(table->columnWidth(2), 300);
-    EXPECT_EQ(window->MdiArea()->activeSubWindow(), window->MdiArea()->subWindowList(QMdiArea::StackingOrder).back());
+    EXPECT_EQ(window->MdiArea()->activeSubWindow(),
+              window->MdiArea()->subWindowList(QMdiArea::StackingOrder).back());
     const std::vector<TEvaluationWindow*> windows = EvaluationWindows();
     ASSERT_EQ(windows.size(), 2u);
     EXPECT_FALSE(windows[0]->WorstCaseOcCurvesItem()->isChecked());
@@ -220,7 +222,8 @@ TEST_F(SessionFileCommandsTest, ASavedSessionOpensAsItWasAndSavesTheSameBytes)
     EXPECT_TRUE(windows[1]->SubWindow()->isMaximized());
 
     // Written again, also where numbers carry decimal commas: byte for byte the same file.
-    const std::locale global = std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
+    const std::locale global =
+        std::locale::global(std::locale(std::locale::classic(), new CommaNumbers));
     const QString again = PathOf(QStringLiteral("again.vlx"));
     const bool written = SaveAs(again);
     std::locale::global(global);
@@ -357,7 +360,10 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
          {"File is from more recent version of Veltrame and cannot be read."},
          true},
         // A window of no known kind.
-        {"corrupted.vlx", file.chopped(2) + "7\n", {asked, "File is corrupted and could not be read."}, false},
+        {"corrupted.vlx",
+         file.chopped(2) + "7\n",
+         {asked, "File is corrupted and could not be read."},
+         false},
     };
     for (const auto& [name, contents, messages, kept] : files)
     {

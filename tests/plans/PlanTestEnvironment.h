@@ -30,6 +30,13 @@ inline std::string MessageOf(const Real& value)
     return !IsNumber(value) ? std::string(value.Message()->Text()) : std::string("(number)");
 }
 
+// The number a measure gave, which must not be a message.
+inline double NumberOf(const Real& value)
+{
+    EXPECT_TRUE(IsNumber(value)) << MessageOf(value);
+    return value.dValue();
+}
+
 // Expects a value within a relative tolerance of an independent reference.
 inline void ExpectClose(const Real& value, double reference, double tolerance = 1e-12)
 {

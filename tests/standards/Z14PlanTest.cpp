@@ -45,11 +45,6 @@ protected:
         plan->vdReadFromStream(in, 2.0);
         return plan;
     }
-    static double Value(Real& value)
-    {
-        EXPECT_TRUE(IsNumber(value)) << MessageOf(value);
-        return value.dValue();
-    }
 };
 
 const Real one = RealOf(1);
@@ -87,37 +82,37 @@ TEST_F(Z14PlanTest, RegimesBoundsAndEnvelopes)
     {
         auto plan = Defectives(2, option);
         EXPECT_TRUE(plan->IsPaSingleValued());
-        const double pa = Value(plan->dPa(one));
+        const double pa = NumberOf(plan->dPa(one));
         for (auto measure : {&SamplingPlan::dPaMaximum, &SamplingPlan::dPaMinimum,
                              &SamplingPlan::dPaUpperEnvelope, &SamplingPlan::dPaLowerEnvelope})
-            EXPECT_EQ(Value((plan.get()->*measure)(one)), pa) << option;
+            EXPECT_EQ(NumberOf((plan.get()->*measure)(one)), pa) << option;
     }
     const Real two = RealOf(2);
     auto full = Defectives(1, 3);
     EXPECT_FALSE(full->IsPaSingleValued());
-    const double normal = Value(const_cast<SamplingPlan*>(full->NormalPlan())->dPa(two));
-    const double tightened = Value(const_cast<SamplingPlan*>(full->TightenedPlan())->dPa(two));
-    const double reduced = Value(const_cast<SamplingPlan*>(full->ReducedPlan())->dPa(two));
-    EXPECT_EQ(Value(full->dPaMaximum(two)), std::max({normal, tightened, reduced}));
-    EXPECT_EQ(Value(full->dPaMinimum(two)), std::min({normal, tightened, reduced}));
-    EXPECT_EQ(Value(full->dPaLowerEnvelope(two)), std::min({normal, tightened, reduced}));
-    const double pa = Value(full->dPa(two));
+    const double normal = NumberOf(const_cast<SamplingPlan*>(full->NormalPlan())->dPa(two));
+    const double tightened = NumberOf(const_cast<SamplingPlan*>(full->TightenedPlan())->dPa(two));
+    const double reduced = NumberOf(const_cast<SamplingPlan*>(full->ReducedPlan())->dPa(two));
+    EXPECT_EQ(NumberOf(full->dPaMaximum(two)), std::max({normal, tightened, reduced}));
+    EXPECT_EQ(NumberOf(full->dPaMinimum(two)), std::min({normal, tightened, reduced}));
+    EXPECT_EQ(NumberOf(full->dPaLowerEnvelope(two)), std::min({normal, tightened, reduced}));
+    const double pa = NumberOf(full->dPa(two));
     EXPECT_TRUE(tightened < pa && pa < reduced);
     // Reduced inspection accepts best here: a reduced period that ends in a lot returning to
     // normal.
-    const double stay = Value(const_cast<SamplingPlan*>(full->ReducedStayPlan())->dPa(two));
-    EXPECT_NEAR(Value(full->dPaUpperEnvelope(two)), reduced * stay + normal * (1 - stay), 1e-15);
+    const double stay = NumberOf(const_cast<SamplingPlan*>(full->ReducedStayPlan())->dPa(two));
+    EXPECT_NEAR(NumberOf(full->dPaUpperEnvelope(two)), reduced * stay + normal * (1 - stay), 1e-15);
     auto noReduced = Defectives(1, 5);
-    EXPECT_EQ(Value(noReduced->dPaUpperEnvelope(two)), normal);
-    EXPECT_EQ(Value(noReduced->dPaMaximum(two)), normal);
+    EXPECT_EQ(NumberOf(noReduced->dPaUpperEnvelope(two)), normal);
+    EXPECT_EQ(NumberOf(noReduced->dPaMaximum(two)), normal);
 
     // Perfect quality stays on reduced inspection, or on normal when there is none.
     auto noLimits = Defectives(1, 4);
-    EXPECT_EQ(Value(noLimits->dPa(zero)), 1);
-    EXPECT_EQ(Value(noLimits->dASN(zero)),
-              Value(const_cast<SamplingPlan*>(noLimits->ReducedPlan())->dASN(zero)));
-    EXPECT_EQ(Value(full->dASN(zero)), Value(noLimits->dASN(zero)));
-    EXPECT_EQ(Value(noReduced->dASN(zero)), 80);
+    EXPECT_EQ(NumberOf(noLimits->dPa(zero)), 1);
+    EXPECT_EQ(NumberOf(noLimits->dASN(zero)),
+              NumberOf(const_cast<SamplingPlan*>(noLimits->ReducedPlan())->dASN(zero)));
+    EXPECT_EQ(NumberOf(full->dASN(zero)), NumberOf(noLimits->dASN(zero)));
+    EXPECT_EQ(NumberOf(noReduced->dASN(zero)), 80);
 }
 
 TEST_F(Z14PlanTest, ComponentsOfTheOptions)

@@ -1,0 +1,87 @@
+#include "graphics/Drawing.h"
+#include "graphics/Plot.h"
+#include "plans/DefectivesDoubleSamplingPlan.h"
+#include "plans/DefectivesMultipleSamplingPlan.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SamplingPlanSession.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+namespace Brosquin
+{
+namespace
+{
+
+struct DoubleEntry
+{
+    const char* texts[5];
+    std::int8_t method;
+    const char* lotSize; // empty: lots of any size
+};
+
+struct MultipleEntry
+{
+    std::vector<String> n, a, r;
+    std::int8_t method;
+    const char* lotSize;
+};
+
+// The evaluation window's first build for five double and five multiple plans for defective
+// units, curtailed or not, on lots of any size and of a given size, the seven-stage plan among
+// them: the list with its three tables, and one drawing of each of the four plots at Extra High
+// resolution (1000 points).
+void EvaluateTenDoubleAndMultiplePlans(benchmark::State& state)
+{
+    const DoubleEntry doubles[] = {{{"50", "1", "4", "100", "4"}, 0, ""},
+                                   {{"50", "1", "4", "100", "4"}, 1, "1000"},
+                                   {{"80", "2", "5", "80", "6"}, 3, ""},
+                                   {{"125", "2", "5", "125", "6"}, 4, "5000"},
+                                   {{"50", "2", "7", "100", "6"}, 2, ""}};
+    const std::vector<String> fifty(7, String("50"));
+    const std::vector<String> seven[2] = {{"0", "1", "3", "5", "7", "10", "13"},
+                                          {"4", "6", "8", "10", "11", "12", "14"}};
+    const MultipleEntry multiples[] = {
+        {fifty, seven[0], seven[1], 0, ""},
+        {fifty, seven[0], seven[1], 1, "1000"},
+        {fifty, seven[0], seven[1], 3, ""},
+        {{"20", "20", "20"}, {"#", "1", "3"}, {"2", "3", "4"}, 1, ""},
+        {{"32", "32", "32", "32", "32"},
+         {"#", "1", "2", "4", "6"},
+         {"3", "4", "5", "7", "7"},
+         1,
+         "2000"}};
+    SamplingPlanSession session;
+    for (const DoubleEntry& entry : doubles)
+    {
+        auto plan = std::make_unique<DefectivesDoubleSamplingPlan>();
+        const auto& t = entry.texts;
+        plan->vdDescribe(t[0], t[1], t[2], t[3], t[4], entry.method, *entry.lotSize != 0,
+                         entry.lotSize);
+        session.vdAddPlan(std::move(plan));
+    }
+    for (const MultipleEntry& entry : multiples)
+    {
+        auto plan = std::make_unique<DefectivesMultipleSamplingPlan>();
+        plan->vdDescribe(static_cast<int>(entry.n.size()), entry.n.data(), entry.a.data(),
+                         entry.r.data(), entry.method, *entry.lotSize != 0, entry.lotSize);
+        session.vdAddPlan(std::move(plan));
+    }
+    String message;
+    for (auto _ : state)
+    {
+        auto list = session.vdEvaluateCheckedPlans(message);
+        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
+        {
+            plot->vdSetResolution(Plot::ResolutionCount - 1);
+            delete plot->GetDrawing();
+        }
+        benchmark::DoNotOptimize(list->CurvesTable());
+    }
+}
+BENCHMARK(EvaluateTenDoubleAndMultiplePlans)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace Brosquin
