@@ -6,6 +6,9 @@
 #include "app/Settings.h"
 #include "app/ToolBarGlyphs.h"
 #include "app/dialogs/AboutDialogBox.h"
+#include "app/dialogs/CostParametersDialogBox.h"
+#include "app/dialogs/DefinitionsDialogBox.h"
+#include "app/dialogs/UnitsDialogBox.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
@@ -74,7 +77,17 @@ void vdAddSeparator(QMenu* menu, const char* name)
 } // namespace
 
 TMainMDIWindow::TMainMDIWindow(QWidget* parent)
-    : QMainWindow(parent), pMdiArea(new QMdiArea(this)), pAboutDialogBox(new TAboutDialogBox(this))
+    : QMainWindow(parent), pMdiArea(new QMdiArea(this)), pAboutDialogBox(new TAboutDialogBox(this)),
+      pDefinitionsDialogBox(
+          new TDefinitionsDialogBox(this, store, [this] { vdUpdateDefinitions(); })),
+      pUnitsDialogBox(
+          new TUnitsDialogBox(this, store, [this](int, int, int, int) { vdUpdateUnits(); })),
+      pCostParametersDialogBox(new TCostParametersDialogBox(this,
+                                                            [this]
+                                                            {
+                                                                vdUpdateCostParameters();
+                                                                vdSetSessionModified();
+                                                            }))
 {
     const Settings settings = ReadSettings(store);
     // Even a session file that cannot be opened at start-up leaves the user's defaults in force.
@@ -696,17 +709,17 @@ void TMainMDIWindow::vdRebuildWindowMenu()
 
 void TMainMDIWindow::OptionsDefinitions()
 {
-    vdShowNotAvailable(MenuItem("OptionsDefinitionsItem")->text());
+    pDefinitionsDialogBox->exec();
 }
 
 void TMainMDIWindow::OptionsUnitsItemClick()
 {
-    vdShowNotAvailable(MenuItem("OptionsUnitsItem")->text());
+    pUnitsDialogBox->exec();
 }
 
 void TMainMDIWindow::OptionsCostParameters()
 {
-    vdShowNotAvailable(MenuItem("OptionsCostsItem")->text());
+    pCostParametersDialogBox->exec();
 }
 
 void TMainMDIWindow::OptionsShowToolBarItemClick()

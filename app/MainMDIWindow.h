@@ -18,6 +18,9 @@ class PlanListChild;
 class RecentFilesMenu;
 struct SessionFileContents;
 class TAboutDialogBox;
+class TCostParametersDialogBox;
+class TDefinitionsDialogBox;
+class TUnitsDialogBox;
 
 // The program's frame: the menus, the tool bar, the child windows of the session in a
 // multiple-document area, the session's file name and modified flag, and the user's settings.
@@ -140,6 +143,10 @@ private:
     std::unique_ptr<RecentFilesMenu> pRecentFiles;
     QMdiArea* pMdiArea;
     TAboutDialogBox* pAboutDialogBox;
+    // The option dialogs live for the whole run.
+    TDefinitionsDialogBox* pDefinitionsDialogBox;
+    TUnitsDialogBox* pUnitsDialogBox;
+    TCostParametersDialogBox* pCostParametersDialogBox;
     QToolBar* pSpeedBar = nullptr;
     QMenu* pFileMenu = nullptr;
     QMenu* pWindowMenu = nullptr;

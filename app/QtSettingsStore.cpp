@@ -108,4 +108,10 @@ void QtSettingsStore::vdRemove(const std::string& name)
     settings.remove(Key(name));
 }
 
+bool QtSettingsStore::Flush()
+{
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 } // namespace Brosquin

@@ -22,6 +22,7 @@ public:
     void vdWriteInteger(const std::string& name, int value) override;
     void vdWriteText(const std::string& name, const std::string& value) override;
     void vdRemove(const std::string& name) override;
+    bool Flush() override;
 
 private:
     QVariant Value(const std::string& name) const;

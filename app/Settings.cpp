@@ -67,17 +67,19 @@ void vdWriteToolBarVisible(SettingsStore& store, bool bVisible)
     store.vdWriteInteger(kToolBarVisible, bVisible ? 1 : 0);
 }
 
-void vdWriteDefinitions(SettingsStore& store)
+bool WriteDefinitions(SettingsStore& store)
 {
     store.vdWriteText(kAqlProbability, SamplingPlan::DefaultPaAtAQLText().Text());
     store.vdWriteText(kLtpdProbability, SamplingPlan::DefaultPaAtLTPDText().Text());
     store.vdWriteInteger(kLtpdSymbol, SamplingPlan::DefaultSymbolIndex());
+    return store.Flush();
 }
 
-void vdWriteUnits(SettingsStore& store)
+bool WriteUnits(SettingsStore& store)
 {
     store.vdWriteInteger(kUnitsDefectives, DefectivesSamplingPlan::Units().DefaultIndex());
     store.vdWriteInteger(kUnitsDefects, DefectsPerUnitSamplingPlan::Units().DefaultIndex());
+    return store.Flush();
 }
 
 } // namespace Brosquin

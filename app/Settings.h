@@ -20,8 +20,9 @@ Settings ReadSettings(const SettingsStore& store);
 
 void vdWriteTabsAtBottom(SettingsStore& store, bool bAtBottom);
 void vdWriteToolBarVisible(SettingsStore& store, bool bVisible);
-// Store the plan classes' default definitions and default units indexes.
-void vdWriteDefinitions(SettingsStore& store);
-void vdWriteUnits(SettingsStore& store);
+// Store the plan classes' default definitions and default units indexes; false when the store
+// could not keep them.
+bool WriteDefinitions(SettingsStore& store);
+bool WriteUnits(SettingsStore& store);
 
 } // namespace Brosquin

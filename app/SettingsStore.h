@@ -22,6 +22,8 @@ public:
     virtual void vdWriteText(const std::string& name, const std::string& value) = 0;
     // Removing a missing value is no error.
     virtual void vdRemove(const std::string& name) = 0;
+    // Makes the values written so far last between runs; false when they could not be stored.
+    virtual bool Flush() = 0;
 };
 
 } // namespace Brosquin

@@ -48,6 +48,27 @@ public:
     void vdSetUnits();
     void vdApplyCostParameters();
 
+    // The plan design's check of its inputs, all texts as typed: the characteristic (0 defective
+    // units, 1 defects per unit, 2 defects per quantity), the AQL, the LTPD, the optional Max AQL
+    // (a formula of AQL), the adjustment in percent (0 to 10), the point p of the criterion (a
+    // formula of AQL and of the LTPD by any of its symbols), the costs C0 and C1 and, for defects
+    // per quantity, the units. Each status tells the protection asked for (flag false) or the
+    // problem of its group (flag true); message and the result tell the first problem: 0 none, 1
+    // AQL, 2 Max AQL, 3 LTPD, 4 p, 5 C0, 6 C1, 7 units.
+    static std::int32_t
+    ValidateSelectionInputs(int characteristic, const char* aqlText, const char* ltpdText,
+                            const char* maxAQLText, int adjustment, const char* pText,
+                            const char* c0Text, const char* c1Text, const char* unitsText,
+                            String& aqlStatus, bool& aqlFlag, String& ltpdStatus, bool& ltpdFlag,
+                            String& costStatus, bool& costFlag, String& message);
+    // Designs the plan of the type at that index of the characteristic's designable types from
+    // inputs that passed the check, and appends it; false, with the reason in message, when no
+    // plan was designed.
+    bool vdSelectPlans(int characteristic, int planTypeIndex, int adjustment, const char* aqlText,
+                       const char* ltpdText, const char* maxAQLText, const char* pText,
+                       const char* c0Text, const char* c1Text, const char* unitsText,
+                       String& message);
+
     // Set (clear) every check mark; true when at least one changed.
     bool CheckAll();
     bool UncheckAll();

@@ -53,17 +53,10 @@ TTableOptionsDialogBox::TTableOptionsDialogBox(QWidget* owner, SamplingPlanEvalu
     grid->addWidget(titleLabel, 0, 0, 1, 2);
     grid->addWidget(unitsLabel, 1, 0, 1, 2);
     grid->setRowMinimumHeight(2, 12);
-    int row = 3;
-    for (const auto& [caption, field] : {std::pair{tr("&Minimum Value :"), MinimumEditControl},
-                                         std::pair{tr("Ma&ximum Value:"), MaximumEditControl},
-                                         std::pair{tr("&Number Intervals:"), NumberEditControl}})
-    {
-        auto* label = new QLabel(caption, panel1);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setBuddy(field);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row++, 1);
-    }
+    AddLabelledFields(*grid, 3,
+                      {{tr("&Minimum Value :"), MinimumEditControl},
+                       {tr("Ma&ximum Value:"), MaximumEditControl},
+                       {tr("&Number Intervals:"), NumberEditControl}});
 
     QPushButton* ok = AddButtonPanel(*this, *panel1, "OkButton", kHelpContext);
     connect(ok, &QPushButton::clicked, this, &TTableOptionsDialogBox::OkButtonClick);

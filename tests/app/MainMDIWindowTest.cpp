@@ -396,18 +396,6 @@ TEST_F(MainMDIWindowTest, HelpMenuOpensTheHelpAtItsTopicsAndTheHomePage)
     EXPECT_EQ(user.HelpRequests().back().context, 1) << "no child window: the main window's help";
 }
 
-TEST_F(MainMDIWindowTest, CommandsNotBuiltYetSaySoOnce)
-{
-    for (const char* item : {"OptionsDefinitionsItem", "OptionsUnitsItem", "OptionsCostsItem"})
-        Item(item)->trigger();
-    EXPECT_EQ(MessageTexts(),
-              (QStringList{"Definitions of AQL and LTPD is not available in this version.",
-                           "Units for Defective Units and Defects Per Unit is not available in "
-                           "this version.",
-                           "Cost Parameters is not available in this version."}));
-    EXPECT_EQ(window->windowTitle(), "Veltrame - [untitled]");
-}
-
 // Help > About: OK has the focus, Enter and Escape close the box, and Help opens its topic.
 TEST_F(MainMDIWindowTest, AboutBoxClosesWithEnterOrEscape)
 {

@@ -34,6 +34,7 @@ public:
         values[name] = value;
     }
     void vdRemove(const std::string& name) override { values.erase(name); }
+    bool Flush() override { return true; }
 
     std::map<std::string, Value> values;
 

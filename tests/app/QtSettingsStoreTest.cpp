@@ -19,6 +19,7 @@ TEST_F(QtSettingsStoreTest, KeepsTheUsersSettingsUnderBrosquinVeltrame)
         store.vdWriteText("AQL Probability", "0.99");
         store.vdWriteInteger("LTPD Symbol", 1);
         store.vdWriteBool("Display Tabs Bottom", false);
+        EXPECT_TRUE(store.Flush());
     }
     QSettings stored = StoredSettings();
     EXPECT_TRUE(stored.fileName().startsWith(settingsFolder.path()));
@@ -73,6 +74,17 @@ TEST_F(QtSettingsStoreTest, TextsWithCommasAndQuotesReadBackUnchanged)
     store.vdRemove("1");
     store.vdRemove("2");
     EXPECT_EQ(store.ReadText("1"), std::nullopt);
+}
+
+TEST_F(QtSettingsStoreTest, AWriteThatCannotLastIsReported)
+{
+    // A file stands where the settings folder would be made.
+    QFile blocker(settingsFolder.filePath(QStringLiteral("Brosquin")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QtSettingsStore store;
+    store.vdWriteInteger("LTPD Symbol", 1);
+    EXPECT_FALSE(store.Flush());
 }
 
 } // namespace

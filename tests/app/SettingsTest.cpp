@@ -166,8 +166,8 @@ TEST_F(SettingsTest, WrittenSettingsReadBack)
     ASSERT_TRUE(SamplingPlan::SetRiskLevels(" 0.90 ", "0.01", 3));
     DefectivesSamplingPlan::Units().SetDefaultIndex(2);
     DefectsPerUnitSamplingPlan::Units().SetDefaultIndex(0);
-    vdWriteDefinitions(store);
-    vdWriteUnits(store);
+    EXPECT_TRUE(WriteDefinitions(store));
+    EXPECT_TRUE(WriteUnits(store));
     EXPECT_EQ(std::get<int>(store.values.at("Tool Bar Visible")), 0);
     EXPECT_EQ(std::get<Text>(store.values.at("AQL Probability")), "0.90");
 

@@ -1,0 +1,293 @@
+#include "graphics/Plot.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "tests/app/EvaluationRoadTest.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+
+namespace Brosquin
+{
+namespace
+{
+
+class OptionDialogsTest : public EvaluationRoadTest
+{
+protected:
+    // Runs the Options item with the action answering its dialog.
+    void vdRunOption(const char* item, ModalDialogDriver::Action action)
+    {
+        driver.vdQueue(std::move(action));
+        Item(item)->trigger();
+    }
+
+    static void vdClick(QDialog& dialog, const char* button)
+    {
+        In<QPushButton>(dialog, button).click();
+    }
+
+    static QComboBox& Combo(QDialog& dialog, const char* name)
+    {
+        return In<QComboBox>(dialog, name);
+    }
+
+    static QString Text(QDialog& dialog, const char* label)
+    {
+        return In<QLabel>(dialog, label).text();
+    }
+
+    static QAbstractButton* UnitsRow(QDialog& dialog, const char* group, int row)
+    {
+        return In<QGroupBox>(dialog, group).findChildren<QRadioButton*>().at(row);
+    }
+
+    QString Header(int column) const { return table->horizontalHeaderItem(column)->text(); }
+
+    static QString Summary(const TEvaluationWindow& evaluation)
+    {
+        String text;
+        evaluation.EvaluationList()->GetPlansTableText(text);
+        return QString::fromLatin1(text.Text());
+    }
+
+    // The settings of the next run: the values of this one forgotten, a new main window made.
+    static void vdExpectNextRun(const std::function<void()>& expect)
+    {
+        SamplingPlanDefinitions::vdReset();
+        const auto next = CreateMainWindow({});
+        expect();
+    }
+};
+
+TEST_F(OptionDialogsTest, CostParameters)
+{
+    // Unchanged, or changed and cancelled: nothing happens.
+    vdRunOption("OptionsCostsItem",
+                [](QDialog& dialog)
+                {
+                    EXPECT_EQ(dialog.focusWidget(), &In<QLineEdit>(dialog, "TitleEditBox"));
+                    EXPECT_EQ(In<QLineEdit>(dialog, "C0EditBox").text(), "0");
+                    vdClick(dialog, "OkButton");
+                });
+    vdRunOption("OptionsCostsItem",
+                [](QDialog& dialog)
+                {
+                    vdClick(dialog, "ASNButton");
+                    EXPECT_EQ(In<QLineEdit>(dialog, "TitleEditBox").text(), "ASN");
+                    vdClick(dialog, "CancelButton");
+                });
+    EXPECT_FALSE(window->IsSessionModified());
+    EXPECT_STREQ(SamplingPlan::C1Text().Text(), "1");
+
+    vdRunOption("OptionsCostsItem",
+                [](QDialog& dialog)
+                {
+                    In<QLineEdit>(dialog, "TitleEditBox").setText(" Inspection \t");
+                    In<QLineEdit>(dialog, "C0EditBox").setText("2");
+                    vdClick(dialog, "OkButton");
+                });
+    EXPECT_STREQ(SamplingPlan::CostTitle().Text(), "Inspection");
+    EXPECT_TRUE(window->IsSessionModified());
+
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    const Plot& cost = *evaluation->EvaluationList()->CostPlot();
+    EXPECT_STREQ(cost.MainTitle().Text(), "Inspection Curve");
+    user.vdClearRecords();
+    driver.vdQueue(
+        [](QDialog& dialog)
+        {
+            auto& c0 = In<QLineEdit>(dialog, "C0EditBox");
+            auto& c1 = In<QLineEdit>(dialog, "C1EditBox");
+            c0.setText("-1");
+            c1.setText("x");
+            vdClick(dialog, "OkButton");
+            EXPECT_EQ(dialog.focusWidget(), &c0);
+            c0.setText("1");
+            vdClick(dialog, "OkButton");
+            EXPECT_EQ(dialog.focusWidget(), &c1);
+            EXPECT_TRUE(dialog.isVisible());
+            vdClick(dialog, "ASNButton");
+            vdClick(dialog, "OkButton");
+        });
+    evaluation->CostParametersItemClicked();
+    EXPECT_EQ(MessageTexts(), (QStringList{"Error: Cost parameter C0 is negative.",
+                                           "Error: Cost parameter C1 is not a valid number."}));
+    EXPECT_STREQ(cost.MainTitle().Text(), "ASN Curve");
+    EXPECT_STREQ(cost.SubTitle().Text(), "C0 = 1, C1 = 0");
+}
+
+TEST_F(OptionDialogsTest, Definitions)
+{
+    vdRunOption("OptionsDefinitionsItem",
+                [](QDialog& dialog)
+                {
+                    EXPECT_EQ(dialog.windowTitle(), "Definitions of AQL and LTPD");
+                    EXPECT_EQ(Text(dialog, "LtpdLabel1"), "&LTPD:");
+                    EXPECT_EQ(Text(dialog, "LtpdStatement"),
+                              "Passing the sampling plan results in 90% confidence that the lot "
+                              "is better than the LTPD.");
+                    EXPECT_EQ(dialog.focusWidget(), &Combo(dialog, "AqlProbabilityComboBox"));
+                    // Defaults as they are: nothing is written.
+                    vdClick(dialog, "SaveAsDefaultsButton");
+                    vdClick(dialog, "OkButton");
+                });
+    EXPECT_FALSE(StoredSettings().contains("AQL Probability"));
+    EXPECT_FALSE(window->IsSessionModified());
+
+    // Saved defaults change neither the current definitions nor, after Cancel, Set To Defaults.
+    vdRunOption("OptionsDefinitionsItem",
+                [](QDialog& dialog)
+                {
+                    auto& aql = Combo(dialog, "AqlProbabilityComboBox");
+                    aql.setEditText("x");
+                    vdClick(dialog, "SaveAsDefaultsButton");
+                    aql.setEditText("0.99");
+                    Combo(dialog, "LtpdProbabilityComboBox").setEditText("0.05");
+                    Combo(dialog, "LtpdSymbolComboBox").setCurrentIndex(1);
+                    vdClick(dialog, "SaveAsDefaultsButton");
+                    aql.setEditText("0.90");
+                    vdClick(dialog, "SetToDefaultsButton");
+                    EXPECT_EQ(aql.currentText(), "0.99");
+                    vdClick(dialog, "CancelButton");
+                });
+    EXPECT_EQ(MessageTexts(), QStringList{"Cannot make default.  Errors must be corrected first."});
+    EXPECT_EQ(StoredSettings().value("AQL Probability").toString(), "0.99");
+    EXPECT_EQ(StoredSettings().value("LTPD Symbol").toInt(), 1);
+    EXPECT_STREQ(SamplingPlan::PaAtAQLText().Text(), "0.95");
+    EXPECT_EQ(SamplingPlan::SymbolIndex(), 0);
+
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    const QString summary = Summary(*evaluation);
+    user.vdClearRecords();
+    vdRunOption("OptionsDefinitionsItem",
+                [&](QDialog& dialog)
+                {
+                    auto& aql = Combo(dialog, "AqlProbabilityComboBox");
+                    auto& ltpd = Combo(dialog, "LtpdProbabilityComboBox");
+                    aql.setEditText("1");
+                    EXPECT_EQ(Text(dialog, "AqlStatement"),
+                              "Error: AQL probability of acceptance must be less than one.");
+                    Combo(dialog, "LtpdSymbolComboBox").setCurrentIndex(3);
+                    EXPECT_EQ(dialog.windowTitle(), "Definitions of AQL and UQL");
+                    EXPECT_EQ(Text(dialog, "LtpdLabel1"), "&UQL:");
+                    // Only OK changes what the program shows.
+                    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(),
+                              "&Definitions of AQL and LTPD...");
+                    EXPECT_EQ(Header(TListSamplingPlansWindow::LTPDColumn), "LTPD (0.10)");
+                    EXPECT_EQ(Summary(*evaluation), summary);
+
+                    vdClick(dialog, "OkButton");
+                    EXPECT_EQ(dialog.focusWidget(), &aql);
+                    Combo(dialog, "LtpdSymbolComboBox").setCurrentIndex(2);
+                    aql.setEditText("0.10");
+                    vdClick(dialog, "OkButton");
+                    ltpd.setEditText("0");
+                    EXPECT_EQ(Text(dialog, "LtpdStatement"),
+                              "Error: RQL probability of acceptance must be greater than zero.");
+                    ltpd.setFocus();
+                    aql.setFocus();
+                    vdClick(dialog, "OkButton");
+                    EXPECT_EQ(dialog.focusWidget(), &ltpd);
+                    aql.setEditText("0.90");
+                    ltpd.setEditText(" 0.05");
+                    vdClick(dialog, "OkButton");
+                });
+    EXPECT_EQ(MessageTexts(),
+              (QStringList{" AQL probability of acceptance must be less than one.",
+                           "Probability of acceptance at AQL must be greater than at RQL.",
+                           " RQL probability of acceptance must be greater than zero."}));
+    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and RQL...");
+    EXPECT_EQ(Header(TListSamplingPlansWindow::AQLColumn), "AQL (0.90)");
+    EXPECT_EQ(Header(TListSamplingPlansWindow::LTPDColumn), "RQL (0.05)");
+    EXPECT_EQ(table->item(0, TListSamplingPlansWindow::AQLColumn)->text(),
+              QString::fromLatin1(Session().Plan(1)->AQLPointText().Text()));
+    EXPECT_NE(Summary(*evaluation), summary);
+    EXPECT_TRUE(Summary(*evaluation).contains("RQL"));
+
+    // The saved defaults are those of the next run.
+    vdExpectNextRun(
+        []
+        {
+            EXPECT_STREQ(SamplingPlan::PaAtLTPDText().Text(), "0.05");
+            EXPECT_EQ(SamplingPlan::SymbolIndex(), 1);
+        });
+}
+
+TEST_F(OptionDialogsTest, Units)
+{
+    vdRunOption("OptionsUnitsItem",
+                [](QDialog& dialog)
+                {
+                    EXPECT_TRUE(UnitsRow(dialog, "UnitsDefectivesRadioGroup", 1)->isChecked());
+                    EXPECT_TRUE(UnitsRow(dialog, "UnitsDefectsRadioGroup", 1)->isChecked());
+                    EXPECT_EQ(dialog.focusWidget(),
+                              UnitsRow(dialog, "UnitsDefectivesRadioGroup", 1));
+                    vdClick(dialog, "SaveAsDefaultsButton");
+                    vdClick(dialog, "OkButton");
+                });
+    EXPECT_FALSE(StoredSettings().contains("Units Defectives"));
+    EXPECT_FALSE(window->IsSessionModified());
+
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
+    vdEnterSinglePlan(SamplingPlan::DefectsPerUnit, {"50", "2"});
+    table->item(1, 0)->setCheckState(Qt::Unchecked);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    const double aqlPoint = Session().Plan(1)->AQLPoint().dValue();
+    vdRunOption("OptionsUnitsItem",
+                [](QDialog& dialog)
+                {
+                    UnitsRow(dialog, "UnitsDefectivesRadioGroup", 0)->click();
+                    UnitsRow(dialog, "UnitsDefectsRadioGroup", 0)->click();
+                    vdClick(dialog, "SaveAsDefaultsButton");
+                    UnitsRow(dialog, "UnitsDefectivesRadioGroup", 2)->click();
+                    vdClick(dialog, "SetToDefaultsButton");
+                    EXPECT_TRUE(UnitsRow(dialog, "UnitsDefectivesRadioGroup", 0)->isChecked());
+                    vdClick(dialog, "OkButton");
+                });
+    EXPECT_EQ(StoredSettings().value("Units Defectives").toInt(), 0);
+    EXPECT_EQ(StoredSettings().value("Units Defects").toInt(), 0);
+    EXPECT_EQ(Row(0)[TListSamplingPlansWindow::UnitsColumn - 1], "Fraction Defective");
+    EXPECT_EQ(Row(1)[TListSamplingPlansWindow::UnitsColumn - 1], "Defects per Unit");
+    EXPECT_DOUBLE_EQ(Session().Plan(1)->AQLPoint().dValue(), aqlPoint / 100);
+    EXPECT_STREQ(evaluation->EvaluationList()->OCPlot()->XAxisLabel().Text(), "Fraction Defective");
+
+    vdRunOption("OptionsUnitsItem",
+                [](QDialog& dialog)
+                {
+                    UnitsRow(dialog, "UnitsDefectivesRadioGroup", 2)->click();
+                    vdClick(dialog, "CancelButton");
+                });
+    EXPECT_EQ(Row(0)[TListSamplingPlansWindow::UnitsColumn - 1], "Fraction Defective");
+    vdExpectNextRun([] { EXPECT_EQ(DefectsPerUnitSamplingPlan::Units().CurrentIndex(), 0); });
+}
+
+TEST_F(OptionDialogsTest, DefaultsThatCannotBeKeptAreReported)
+{
+    // A folder stands where the settings file would be written.
+    ASSERT_TRUE(QDir().mkpath(settingsFolder.filePath(QStringLiteral("Brosquin/Veltrame.conf"))));
+    vdRunOption("OptionsDefinitionsItem",
+                [](QDialog& dialog)
+                {
+                    Combo(dialog, "AqlProbabilityComboBox").setEditText("0.99");
+                    vdClick(dialog, "SaveAsDefaultsButton");
+                    vdClick(dialog, "CancelButton");
+                });
+    vdRunOption("OptionsUnitsItem",
+                [](QDialog& dialog)
+                {
+                    UnitsRow(dialog, "UnitsDefectivesRadioGroup", 0)->click();
+                    vdClick(dialog, "SaveAsDefaultsButton");
+                    vdClick(dialog, "CancelButton");
+                });
+    EXPECT_EQ(MessageTexts(), (QStringList{"The defaults could not be saved.",
+                                           "The defaults could not be saved."}));
+}
+
+} // namespace
+} // namespace Brosquin
