@@ -42,7 +42,7 @@ void BM_PoissonCumulative(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(PoissonCumulative(c, lambda));
 }
-BENCHMARK(BM_PoissonCumulative)->Arg(4)->Arg(50)->Arg(1000)->Arg(100000);
+BENCHMARK(BM_PoissonCumulative)->Arg(4)->Arg(50)->Arg(99)->Arg(1000)->Arg(100000)->Arg(3000000);
 
 // Sample n of a lot of 10 n units with c / n defective.
 void BM_HypergeometricCumulative(benchmark::State& state)

@@ -1,11 +1,13 @@
 #include "stats/DiscreteDistributions.h"
 
 #include "stats/ContinuedFraction.h"
+#include "stats/GammaUniformExpansion.h"
 #include "stats/SaddlePoint.h"
 #include "stats/SpecialFunctions.h"
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace Brosquin
 {
@@ -273,6 +275,11 @@ TailProbabilities PoissonTails(std::int64_t c, double lambda)
     const double count = static_cast<double>(c);
     const double a = count + 1.0;
     const double deviation = (count - lambda) + 1.0;
+    // Near the mean of a large count the fractions below need about sqrt(c) terms; the uniform
+    // expansion costs the same for any count.
+    if (const std::optional<TailProbabilities> gamma =
+            GammaTailsForLargeShape(a, lambda, deviation))
+        return Swapped(*gamma);
     const double factor = lambda * PoissonTerm(count, lambda);
     if (lambda < a)
     {

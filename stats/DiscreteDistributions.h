@@ -6,8 +6,9 @@
 
 // The binomial, hypergeometric and Poisson distributions: cumulative probabilities P(X <= c),
 // point probabilities P(X = x) and both tails at once. Every value is the mathematical one to
-// about 1e-13 relative (1e-300 absolute below 1e-300); the cost does not grow with the counts,
-// except for the hypergeometric sums, which grow with the standard deviation.
+// about 1e-13 relative (1e-300 absolute below 1e-300). The Poisson's cost does not grow with
+// the counts; near the centre of a binomial the continued fraction takes more terms as the
+// counts grow, and the hypergeometric sums grow with the standard deviation.
 // Counts are exact integers; binomial and Poisson counts up to 2^53 and hypergeometric lot
 // sizes up to 2^31 are in the domain, beyond it and for a NaN the result is NaN.
 

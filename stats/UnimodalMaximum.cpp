@@ -88,14 +88,14 @@ MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, do
             }
             else if (step > 0 && best + 2 * step < b)
             {
-                t = {best, best + step, best + 2 * step, value, measure(best + step),
-                     measure(best + 2 * step)};
+                t = {best,  best + step,          best + 2 * step,
+                     value, measure(best + step), measure(best + 2 * step)};
                 continue;
             }
             else if (step < 0 && best + 2 * step > a)
             {
-                t = {best + 2 * step, best + step, best, measure(best + 2 * step),
-                     measure(best + step), value};
+                t = {best + 2 * step,          best + step,          best,
+                     measure(best + 2 * step), measure(best + step), value};
                 continue;
             }
         }

@@ -34,7 +34,8 @@ TEST(UnimodalMaximumTest, PeaksInsideAndOutsideTheStartingPointsAndAtAnEnd)
     EXPECT_NEAR(far.value, 1, 1e-15);
     EXPECT_NEAR(far.level, 0.8125, 1e-9);
     const auto hill = [](double x) { return 2 - (x - 1) * (x - 1); };
-    const MaximumResult close = MaximumOfUnimodal(hill, -5, 5, 1 - 1e-9, 1 + 3e-9, tolerance, limit);
+    const MaximumResult close =
+        MaximumOfUnimodal(hill, -5, 5, 1 - 1e-9, 1 + 3e-9, tolerance, limit);
     EXPECT_EQ(close.value, 2);
     const MaximumResult level =
         MaximumOfUnimodal([](double) { return 0.25; }, 0, 1, 0.2, 0.3, tolerance, limit);
