@@ -7,6 +7,7 @@
 #include "app/SubWindowPlace.h"
 #include "app/ToolBarGlyphs.h"
 #include "app/dialogs/AddPlanDialogBox.h"
+#include "app/dialogs/SelectPlanDialogBox.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
 #include "platform/AnsiQString.h"
@@ -38,7 +39,8 @@ TListSamplingPlansWindow::TListSamplingPlansWindow(TMainMDIWindow& owner)
       pListSamplingPlans(new PlanListView(*this, this)),
       pAddPlanDialogBox(new TAddPlanDialogBox(
           this, [](int characteristic, int planType)
-          { return PlanEntryRoute::Find(characteristic, planType) != nullptr; }))
+          { return PlanEntryRoute::Find(characteristic, planType) != nullptr; })),
+      pSelectPlanDialogBox(new TSelectPlanDialogBox(*this, owner))
 {
     setObjectName(QStringLiteral("ListSamplingPlansWindow"));
     setWindowTitle(tr("List Sampling Plans"));
@@ -363,6 +365,12 @@ void TListSamplingPlansWindow::vdApplyUnits()
 void TListSamplingPlansWindow::vdApplyCostParameters()
 {
     pSession->vdApplyCostParameters();
+}
+
+void TListSamplingPlansWindow::vdConvertUnits(int oldDefectives, int newDefectives, int oldDefects,
+                                              int newDefects)
+{
+    pSelectPlanDialogBox->vdConvertUnits(oldDefectives, newDefectives, oldDefects, newDefects);
 }
 
 } // namespace Brosquin
