@@ -37,9 +37,7 @@ constexpr int kPanelHeight = 90;
 TListSamplingPlansWindow::TListSamplingPlansWindow(TMainMDIWindow& owner)
     : mainWindow(owner), pSession(std::make_unique<SamplingPlanSession>()),
       pListSamplingPlans(new PlanListView(*this, this)),
-      pAddPlanDialogBox(new TAddPlanDialogBox(
-          this, [](int characteristic, int planType)
-          { return PlanEntryRoute::Find(characteristic, planType) != nullptr; })),
+      pAddPlanDialogBox(new TAddPlanDialogBox(this)),
       pSelectPlanDialogBox(new TSelectPlanDialogBox(*this, owner))
 {
     setObjectName(QStringLiteral("ListSamplingPlansWindow"));

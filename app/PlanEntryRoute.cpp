@@ -7,6 +7,7 @@
 #include "app/dialogs/DefectivesSingleDialogBox.h"
 #include "app/dialogs/DefectivesVariablesSingleDialogBox.h"
 #include "app/dialogs/DefectivesZ14DialogBox.h"
+#include "app/dialogs/DefectivesZ19DialogBox.h"
 #include "app/dialogs/DefectsPerQuantityDoubleDialogBox.h"
 #include "app/dialogs/DefectsPerQuantityMultipleDialogBox.h"
 #include "app/dialogs/DefectsPerQuantitySingleDialogBox.h"
@@ -65,13 +66,16 @@ const PlanEntryRoute* PlanEntryRoute::Find(int characteristic, int planType)
     static const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox,
                                     DefectivesVariablesSingleSamplingPlan>
         defectivesVariablesSingle;
+    static const GuardedDialogRoute<TDefectivesZ19DialogBox, DefectivesZ19SamplingPlan>
+        defectivesZ19;
     // Chain plans come only from session files: they are edited, never entered new.
-    static const std::array<RouteEntry, 13> routes = {{
+    static const std::array<RouteEntry, 14> routes = {{
         {SamplingPlan::DefectiveUnits, 0, &defectivesSingle},
         {SamplingPlan::DefectiveUnits, 1, &defectivesDouble},
         {SamplingPlan::DefectiveUnits, 2, &defectivesMultiple},
         {SamplingPlan::DefectiveUnits, 4, &defectivesZ14},
         {SamplingPlan::DefectiveUnits, 6, &defectivesVariablesSingle},
+        {SamplingPlan::DefectiveUnits, 9, &defectivesZ19},
         {SamplingPlan::DefectiveUnits, 12, &defectivesChain},
         {SamplingPlan::DefectsPerUnit, 0, &defectsPerUnitSingle},
         {SamplingPlan::DefectsPerUnit, 1, &defectsPerUnitDouble},

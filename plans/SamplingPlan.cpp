@@ -325,16 +325,18 @@ bool SamplingPlan::IsEvaluableAt(const Real& p)
         return false;
     Real lowest = dMinQualityLevel();
     Real highest = dMaxQualityLevel();
+    const bool belowLowest = p < lowest;
+    if (!belowLowest && !(p > highest))
+        return true;
+    // The message is built only here: the summary's searches ask this thousands of times.
     String message(unitsName.Text());
-    if (p < lowest)
+    if (belowLowest)
         message += " is less than 0";
-    else if (p > highest)
+    else
     {
         message += " is greater than ";
         message += highest.Text(0, true);
     }
-    else
-        return true;
     result.vdSetMessage(message.Text());
     return false;
 }

@@ -54,13 +54,7 @@ const char* DefectivesZ19SamplingPlan::PlanTypeName() const
 bool DefectivesZ19SamplingPlan::IsPaSingleValued() const
 {
     // With two limits Pa depends on where the process mean lies.
-    return !IsSwitching() && !Z19KindOf(choice.planType).twoSpecs;
-}
-
-int DefectivesZ19SamplingPlan::CheckParameters(std::int32_t, std::int32_t, std::int32_t,
-                                               std::int32_t, std::int32_t, String&)
-{
-    return 0;
+    return !IsSwitching() && (!valid || RegimePlan().IsPaSingleValued());
 }
 
 void DefectivesZ19SamplingPlan::SetParameters(std::uint32_t aql, std::uint32_t level,

@@ -19,7 +19,7 @@ namespace Brosquin
 // answers every question from them: a one-regime option as that regime's plan, a switching
 // option as the mixture of the regimes by their long-run shares. Lots are taken as unlimited; the
 // session file keeps only the five choices.
-class DefectivesZ19SamplingPlan final : public DefectivesSamplingPlan
+class DefectivesZ19SamplingPlan : public DefectivesSamplingPlan
 {
 public:
     DefectivesZ19SamplingPlan() = default;
@@ -39,9 +39,6 @@ public:
     void vdReadFromStream(std::istream& in, double fileVersion) override;
     void vdSetUnits(std::uint8_t unitsIndex) override;
 
-    // Every combination of the choices makes a plan: always 0, message untouched.
-    static int CheckParameters(std::int32_t aql, std::int32_t level, std::int32_t lotSize,
-                               std::int32_t planType, std::int32_t option, String& message);
     // Builds the plans of the choices. Choices outside their lists leave the plan not valid,
     // without plans. The variables plans' computations may throw.
     void SetParameters(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,

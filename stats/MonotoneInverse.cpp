@@ -1,6 +1,9 @@
 #include "stats/MonotoneInverse.h"
 
+#include "stats/RootSearch.h"
+
 #include <cmath>
+#include <limits>
 
 namespace Brosquin
 {
@@ -11,8 +14,12 @@ InverseResult InverseOfMonotone(const std::function<double(double)>& measure, do
 {
     // Compared exactly: near 1 a tolerance would move the level visibly.
     const auto isBelow = [&](double value) { return (value >= target) == decreasing; };
+    constexpr double unknown = std::numeric_limits<double>::quiet_NaN();
     double hi = highest;
     double lo = lowest;
+    // measure - target at the ends, once evaluated there.
+    double atHi = unknown;
+    double atLo = unknown;
     bool hiEvaluated = true;
     double unevaluable = 0;
     if (std::isinf(hi))
@@ -27,6 +34,7 @@ InverseResult InverseOfMonotone(const std::function<double(double)>& measure, do
                 hiEvaluated = false;
                 break;
             }
+            atHi = value - target;
             if (!isBelow(value) || value == target)
                 break;
             if (i == limit)
@@ -41,6 +49,7 @@ InverseResult InverseOfMonotone(const std::function<double(double)>& measure, do
             const double value = measure(lo);
             if (std::isnan(value))
                 return {InverseEnd::Unevaluable, lo};
+            atLo = value - target;
             if (isBelow(value) || value == target)
                 break;
             if (i == limit)
@@ -48,26 +57,27 @@ InverseResult InverseOfMonotone(const std::function<double(double)>& measure, do
         }
     }
     const bool nanIsAbove = !hiEvaluated;
-    double mid = (lo + hi) / 2;
-    for (int i = 0; i < limit && lo < mid && mid < hi; ++i)
+    IllinoisBracket bracket{lo, hi, atLo, atHi};
+    // Half the width at which the search stops.
+    const auto margin = [&]
+    { return tolerance * (std::fabs(bracket.hi) + std::fabs(bracket.lo)) / 2; };
+    double level = bracket.Next(margin());
+    for (int i = 0; i < limit && bracket.lo < level && level < bracket.hi; ++i)
     {
-        const double value = measure(mid);
+        const double value = measure(level);
         if (std::isnan(value) && !nanIsAbove)
-            return {InverseEnd::Unevaluable, mid};
-        if (!std::isnan(value) && isBelow(value))
-            lo = mid;
-        else
-        {
-            hi = mid;
+            return {InverseEnd::Unevaluable, level};
+        const bool below = !std::isnan(value) && isBelow(value);
+        bracket.Narrow(level, value - target, below);
+        if (!below)
             hiEvaluated = hiEvaluated || !std::isnan(value);
-        }
-        if (!(hi - lo > tolerance * (std::fabs(hi) + std::fabs(lo))))
+        if (!(bracket.hi - bracket.lo > 2 * margin()))
             break;
-        mid = (lo + hi) / 2;
+        level = bracket.Next(margin());
     }
     if (!hiEvaluated)
         return {InverseEnd::Unevaluable, unevaluable};
-    return {InverseEnd::Found, mid};
+    return {InverseEnd::Found, level};
 }
 
 } // namespace Brosquin

@@ -36,11 +36,13 @@ struct InverseResult
 //   evaluated; the lower one by doubling from -1 (or one below the upper end) until the measure
 //   is on the other side of the target or equal to it.
 // - measure gives NaN where it cannot be evaluated. A level found so while doubling upward is
-//   taken as lying beyond the crossing, as are such levels met by the bisection after it; the
+//   taken as lying beyond the crossing, as are such levels met by the search after it; the
 //   answer then stands only once a level above it has given a number. Anywhere else a NaN ends
 //   the search as Unevaluable at that level.
-// - The bisection stops when the bracket is no wider than tolerance x (|lower end| + |upper
-//   end|), or after limit steps; the result is the last level evaluated.
+// - Between the ends the bracket narrows by regula falsi on measure - target, bisected while an
+//   end's value is not known and whenever two steps have not halved it (IllinoisBracket). It
+//   stops when the bracket is no wider than tolerance x (|lower end| + |upper end|), or after
+//   limit steps; the result is the last level evaluated.
 InverseResult InverseOfMonotone(const std::function<double(double)>& measure, double target,
                                 bool decreasing, double lowest, double highest, double tolerance,
                                 int limit);

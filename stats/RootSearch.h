@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 
 namespace Brosquin
 {
@@ -47,41 +48,55 @@ double BracketedNewtonRoot(F f, double lo, double hi, double start, double toler
     return x;
 }
 
-// The root of f between lo and hi, where f(lo) = fLo and f(hi) = fHi differ in sign, without
-// slopes: regula falsi with the Illinois rule (the value kept at an end that stays twice running
-// is halved), and bisection when two steps have not halved the bracket. Ends when the bracket
-// is below tolerance relative to its ends (absolute below 1), after at most 300 steps.
-template <class F>
-double BracketedSecantRoot(F f, double lo, double hi, double fLo, double fHi, double tolerance)
+// A bracket [lo, hi] about the root of a function, with its values fLo and fHi at the ends
+// (NaN where not known), narrowed by regula falsi with the Illinois rule: the value kept at an
+// end that stays twice running is halved. The bracket is bisected instead where a value is not
+// known, where the step would not fall inside, and when two steps have not halved it, so that
+// it never narrows more slowly than by half every two steps.
+struct IllinoisBracket
 {
-    constexpr int maxSteps = 300;
+    double lo;
+    double hi;
+    double fLo;
+    double fHi;
     int kept = 0; // -1: lo was kept last step, +1: hi was
+    int steps = 0;
     double widthBefore = hi - lo;
-    for (int step = 0; step < maxSteps; ++step)
+    // The last level tried just beside an end whose value is 0, and whether the function was
+    // found flat there.
+    double besideZero = std::numeric_limits<double>::quiet_NaN();
+    bool flat = false;
+
+    // The level to try next, at least margin inside either end while the bracket is wider than
+    // twice that, so that a root next to an end, which regula falsi approaches from one side
+    // only, is closed in from the other at once. An end whose value is 0 is taken as the root
+    // (a level margin beside it is tried) until the function proves flat there.
+    double Next(double margin = 0.0)
     {
-        if (!(hi - lo > std::fmax(std::fmax(std::fabs(lo), std::fabs(hi)), 1.0) * tolerance))
-            break;
+        const double middle = lo + (hi - lo) / 2;
         double x = (lo * fHi - hi * fLo) / (fHi - fLo);
-        if (step % 2 == 1)
+        if (steps++ % 2 == 1)
         {
             if (hi - lo > widthBefore / 2)
-                x = lo + (hi - lo) / 2;
+                x = middle;
             widthBefore = hi - lo;
         }
+        const bool atEnd = x == lo || x == hi;
+        if (!(x >= lo && x <= hi) || (atEnd && flat))
+            return middle;
+        if (hi - lo > 2 * margin)
+            x = std::fmin(std::fmax(x, lo + margin), hi - margin);
         if (!(x > lo && x < hi))
-            x = lo + (hi - lo) / 2;
-        const double fx = f(x);
-        if (fx == 0.0)
-            return x;
-        if ((fx > 0.0) == (fHi > 0.0))
-        {
-            hi = x;
-            fHi = fx;
-            if (kept == -1)
-                fLo /= 2;
-            kept = -1;
-        }
-        else
+            return middle;
+        besideZero = atEnd ? x : std::numeric_limits<double>::quiet_NaN();
+        return x;
+    }
+
+    // x, with the value fx, becomes the lower end when belowRoot is set, else the upper one.
+    void Narrow(double x, double fx, bool belowRoot)
+    {
+        flat = flat || (x == besideZero && fx == 0.0);
+        if (belowRoot)
         {
             lo = x;
             fLo = fx;
@@ -89,8 +104,37 @@ double BracketedSecantRoot(F f, double lo, double hi, double fLo, double fHi, do
                 fHi /= 2;
             kept = 1;
         }
+        else
+        {
+            hi = x;
+            fHi = fx;
+            if (kept == -1)
+                fLo /= 2;
+            kept = -1;
+        }
     }
-    return std::fabs(fLo) < std::fabs(fHi) ? lo : hi;
+};
+
+// The root of f between lo and hi, where f(lo) = fLo and f(hi) = fHi differ in sign, without
+// slopes, by the Illinois bracket above. Ends when the bracket is below tolerance relative to
+// its ends (absolute below 1), after at most 300 steps.
+template <class F>
+double BracketedSecantRoot(F f, double lo, double hi, double fLo, double fHi, double tolerance)
+{
+    constexpr int maxSteps = 300;
+    IllinoisBracket bracket{lo, hi, fLo, fHi};
+    for (int step = 0; step < maxSteps; ++step)
+    {
+        if (!(bracket.hi - bracket.lo >
+              std::fmax(std::fmax(std::fabs(bracket.lo), std::fabs(bracket.hi)), 1.0) * tolerance))
+            break;
+        const double x = bracket.Next();
+        const double fx = f(x);
+        if (fx == 0.0)
+            return x;
+        bracket.Narrow(x, fx, (fx > 0.0) != (bracket.fHi > 0.0));
+    }
+    return std::fabs(bracket.fLo) < std::fabs(bracket.fHi) ? bracket.lo : bracket.hi;
 }
 
 } // namespace Brosquin

@@ -2,49 +2,106 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Brosquin
 {
+
+namespace
+{
+
+// Three levels l < m < r with their values.
+struct Triple
+{
+    double l, m, r;
+    double gl, gm, gr;
+};
+
+// Where the parabola through a triple whose middle value is the largest peaks.
+double Vertex(const Triple& t)
+{
+    const double left = (t.m - t.l) * (t.gm - t.gr);
+    const double right = (t.m - t.r) * (t.gm - t.gl);
+    return t.m - 0.5 * ((t.m - t.l) * left - (t.m - t.r) * right) / (left - right);
+}
+
+} // namespace
 
 MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, double lowest,
                                 double highest, double first, double second, double tolerance,
                                 int limit)
 {
+    constexpr double rounding = 4 * std::numeric_limits<double>::epsilon();
     double a = lowest;
     double b = highest;
-    double x1 = first;
-    double x3 = second;
-    double x2 = (x1 + x3) / 2;
-    double g1 = measure(x1);
-    double g2 = measure(x2);
-    double g3 = measure(x3);
+    const double middle = (first + second) / 2;
+    Triple t{first, middle, second, measure(first), measure(middle), measure(second)};
+    double widthBefore = HUGE_VAL;
+    double best = middle;
+    double value = t.gm;
     for (int i = 0; i < limit; ++i)
     {
-        if (g2 >= g1 && g2 >= g3)
+        // Of the triple the largest is kept; by unimodality the peak lies between its
+        // neighbours (ties go to the middle, then to the right).
+        const bool peaked = t.gm >= t.gl && t.gm >= t.gr;
+        if (peaked)
         {
-            a = x1;
-            b = x3;
+            a = t.l;
+            b = t.r;
+            best = t.m;
+            value = t.gm;
         }
-        else if (g1 > g3)
+        else if (t.gl > t.gr)
         {
-            b = x2;
-            x2 = x1;
-            g2 = g1;
+            b = t.m;
+            best = t.l;
+            value = t.gl;
         }
         else
         {
-            a = x2;
-            x2 = x3;
-            g2 = g3;
+            a = t.m;
+            best = t.r;
+            value = t.gr;
         }
-        x1 = (a + x2) / 2;
-        g1 = measure(x1);
-        x3 = (x2 + b) / 2;
-        g3 = measure(x3);
-        if (!(b - a > tolerance * (std::fabs(a) + std::fabs(b))))
+        const double width = b - a;
+        if (!(width > tolerance * (std::fabs(a) + std::fabs(b))))
             break;
+        // The next triple (see the header). The vertex and as far again beyond it straddle the
+        // peak once the parabola fits it, and the bracket then shrinks to about the vertex's
+        // error; where the values are equal to rounding the peak cannot be placed closer, and
+        // the closest points beside the best level end the search. A vertex that would leave
+        // the bracket, or none, gives way to the halfway points.
+        const double closest = tolerance * (std::fabs(a) + std::fabs(b)) / 4;
+        const bool halved = width <= widthBefore / 2;
+        widthBefore = width;
+        double l = (a + best) / 2;
+        double r = (best + b) / 2;
+        if (halved && peaked)
+        {
+            const bool flat = std::fabs(t.gm - t.gl) <= rounding * std::fabs(t.gm) &&
+                              std::fabs(t.gm - t.gr) <= rounding * std::fabs(t.gm);
+            const double step = Vertex(t) - best;
+            if (flat || std::fabs(step) <= closest)
+            {
+                l = std::max(l, best - closest);
+                r = std::min(r, best + closest);
+            }
+            else if (step > 0 && best + 2 * step < b)
+            {
+                t = {best, best + step, best + 2 * step, value, measure(best + step),
+                     measure(best + 2 * step)};
+                continue;
+            }
+            else if (step < 0 && best + 2 * step > a)
+            {
+                t = {best + 2 * step, best + step, best, measure(best + 2 * step),
+                     measure(best + step), value};
+                continue;
+            }
+        }
+        t = {l, best, r, measure(l), value, measure(r)};
     }
-    return {x2, g2};
+    return {best, value};
 }
 
 MaximumResult MaximumOfUnimodalOnWholeNumbers(const std::function<double(double)>& measure,

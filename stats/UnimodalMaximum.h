@@ -17,8 +17,12 @@ struct MaximumResult
 };
 
 // The maximum over [lowest, highest] (both finite), searched from the points first <= second
-// between which it is expected: of first, their midpoint and second the largest is kept as the
-// middle of a bracket that shrinks by halves towards it, until the bracket is no wider than
+// between which it is expected. Of three levels (first, their midpoint and second to begin
+// with) the largest is kept, and the bracket narrows to its neighbours. The next three are the
+// kept level and the points halfway to the bracket's ends, unless the bracket has halved since
+// the three before and the kept level was their middle: then, where their values are equal to
+// rounding, the points beside it as close as ends the search, else the vertex of the parabola
+// through them and as far again beyond it. The search ends when the bracket is no wider than
 // tolerance x (|lower end| + |upper end|), or after limit steps.
 MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, double lowest,
                                 double highest, double first, double second, double tolerance,

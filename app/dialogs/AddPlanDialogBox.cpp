@@ -12,8 +12,7 @@
 namespace Brosquin
 {
 
-TAddPlanDialogBox::TAddPlanDialogBox(QWidget* owner, std::function<bool(int, int)> isEnterableType)
-    : QDialog(owner), isEnterable(std::move(isEnterableType))
+TAddPlanDialogBox::TAddPlanDialogBox(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("AddPlanDialogBox"));
     setWindowTitle(tr("Enter New Sampling Plan"));
@@ -53,19 +52,8 @@ void TAddPlanDialogBox::CharacteristicListBoxChange()
     const int characteristic = Characteristic();
     const int* types = SamplingPlan::EnterablePlanTypes(characteristic);
     for (; types != nullptr && *types >= 0; ++types)
-    {
-        auto* item =
-            new QListWidgetItem(tr(SamplingPlan::PlanTypeNameOf(*types)), pTypeSamplingPlanListBox);
-        if (!isEnterable(characteristic, *types))
-            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-    }
-    // The first type that can be chosen.
-    for (int row = 0; row < pTypeSamplingPlanListBox->count(); ++row)
-        if (pTypeSamplingPlanListBox->item(row)->flags() & Qt::ItemIsEnabled)
-        {
-            pTypeSamplingPlanListBox->setCurrentRow(row);
-            break;
-        }
+        pTypeSamplingPlanListBox->addItem(tr(SamplingPlan::PlanTypeNameOf(*types)));
+    pTypeSamplingPlanListBox->setCurrentRow(0);
 }
 
 void TAddPlanDialogBox::TypeSamplingPlanListBoxDblClick()
@@ -88,7 +76,7 @@ int TAddPlanDialogBox::Characteristic() const
 int TAddPlanDialogBox::PlanType() const
 {
     const QListWidgetItem* item = pTypeSamplingPlanListBox->currentItem();
-    if (item == nullptr || !(item->flags() & Qt::ItemIsEnabled) || !item->isSelected())
+    if (item == nullptr || !item->isSelected())
         return -1;
     const int* types = SamplingPlan::EnterablePlanTypes(Characteristic());
     return types != nullptr ? types[pTypeSamplingPlanListBox->row(item)] : -1;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 class QListWidget;
 
@@ -17,9 +16,7 @@ class TAddPlanDialogBox : public QDialog
 public:
     static constexpr int kHelpContext = 40;
 
-    // Types for which isEnterable answers false stay listed but cannot be chosen.
-    TAddPlanDialogBox(QWidget* owner,
-                      std::function<bool(int characteristic, int planType)> isEnterable);
+    explicit TAddPlanDialogBox(QWidget* owner);
 
     // The chosen characteristic (0 defective units, 1 defects per unit, 2 defects per quantity)
     // and plan type code; -1 for a type when none is chosen.
@@ -33,7 +30,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::function<bool(int, int)> isEnterable;
     QListWidget* pCharacteristicListBox;
     QListWidget* pTypeSamplingPlanListBox;
 };

@@ -2,6 +2,7 @@
 #include "app/dialogs/DefectivesVariablesSelectDialogBox.h"
 #include "app/dialogs/DefectivesVariablesSingleDialogBox.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
+#include "tests/app/FailingPlan.h"
 #include "tests/app/OpenDialogTest.h"
 #include "tests/app/PlanListTest.h"
 
@@ -11,7 +12,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
-#include <stdexcept>
 
 namespace Brosquin
 {
@@ -203,18 +203,7 @@ TEST_F(VariablesDialogsTest, TheSelectDialogChecksCpAgainstTheAQL)
     EXPECT_STREQ(list->Session().VariablesCpText().Text(), "x");
 }
 
-// A variables plan whose computations fail from a moment on, as a numerical failure would.
-class FailingPlan : public Plan
-{
-public:
-    Real& dPa(const Real& p) override
-    {
-        if (failing)
-            throw std::overflow_error("numerical failure");
-        return Plan::dPa(p);
-    }
-    bool failing = false;
-};
+using Failing = FailingPlan<Plan>;
 
 TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
 {
@@ -244,7 +233,7 @@ TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
               "Variables Single - Unknown SD - 2 Specs: n=10, k=1.6, MSD=27.36559%");
 
     // A failure while a new plan takes its entries: nothing is added.
-    const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, FailingPlan> route;
+    const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, Failing> route;
     driver.vdQueue(
         [](QDialog& entry)
         {
@@ -252,18 +241,13 @@ TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
             In<QPushButton>(entry, "OKButton").click();
         });
     user.vdClearRecords();
-    // The plan fails from its first evaluation, during its summary.
-    struct AlwaysFailing : FailingPlan
-    {
-        AlwaysFailing() { failing = true; }
-    };
-    const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, AlwaysFailing> failing;
+    const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, AlwaysFailingPlan<Plan>> failing;
     EXPECT_EQ(failing.EnterNew(nullptr), nullptr);
     ASSERT_EQ(MessageTexts(),
               QStringList{"Parameters entered resulted in numerical problems.  Plan not added."});
 
     // A failure while a plan is edited: its former values come back.
-    FailingPlan plan;
+    Failing plan;
     plan.vdDescribe(true, "10", "2", true, false, "", false);
     const std::string before = plan.Description().Text();
     const std::string aqlBefore = plan.AQLPointText().Text();

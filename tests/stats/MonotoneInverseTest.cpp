@@ -39,6 +39,41 @@ TEST(MonotoneInverseTest, ClosedFormInversesWithOpenAndClosedEnds)
     EXPECT_NEAR(PoissonCumulative(2, poisson.level), 0.10, 1e-15);
 }
 
+TEST(MonotoneInverseTest, CrossingsWhereTheMeasureMeetsTheTargetExactly)
+{
+    // A line through the target at a level that regula falsi lands on exactly, falling and
+    // rising: the level whose value equals the target counts with the levels below it, so the
+    // crossing is just above 4 (on a rising line the equal level lies above the crossing).
+    const InverseResult falling = InverseOfMonotone([](double x) { return 1 - x / 8; }, 0.5, true,
+                                                    0, 10, tolerance, limit);
+    ASSERT_EQ(falling.end, InverseEnd::Found);
+    EXPECT_NEAR(falling.level, 4, 8 * tolerance * 4);
+    EXPECT_GE(falling.level, 4);
+    const InverseResult rising = InverseOfMonotone([](double x) { return x / 8; }, 0.5, false, 0,
+                                                   10, tolerance, limit);
+    ASSERT_EQ(rising.end, InverseEnd::Found);
+    EXPECT_NEAR(rising.level, 4, 8 * tolerance * 4);
+    // A measure flat at the target over [2, 6], then falling: the crossing is the plateau's end.
+    const InverseResult plateau = InverseOfMonotone(
+        [](double x) { return x < 2 ? 1 - (x - 2) : (x <= 6 ? 1.0 : 1 - (x - 6)); }, 1.0, true, 0,
+        10, tolerance, limit);
+    ASSERT_EQ(plateau.end, InverseEnd::Found);
+    EXPECT_NEAR(plateau.level, 6, 8 * tolerance * 6);
+    // Steep curves where regula falsi alone would crawl: a binomial OC curve near Pa = 1 and 0.
+    for (double pa : {1 - 1e-9, 0.95, 1e-9})
+    {
+        const InverseResult oc = InverseOfMonotone(
+            [](double p) { return BinomialCumulative(7, 2000, p); }, pa, true, 0, 1, tolerance,
+            limit);
+        ASSERT_EQ(oc.end, InverseEnd::Found);
+        // Levels a few bracket widths off, where the values differ by far more than their noise.
+        const double below = oc.level * (1 - 16 * tolerance);
+        const double above = oc.level * (1 + 16 * tolerance);
+        EXPECT_GE(BinomialCumulative(7, 2000, below), pa) << pa;
+        EXPECT_LT(BinomialCumulative(7, 2000, above), pa) << pa;
+    }
+}
+
 TEST(MonotoneInverseTest, StepsMeetTheTargetAtTheirJumpWithEqualCountingBelow)
 {
     // Constant on each interval of whole-number rounding: the crossing is a jump, k + 1/2.

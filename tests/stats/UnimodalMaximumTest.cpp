@@ -27,6 +27,20 @@ TEST(UnimodalMaximumTest, PeaksInsideAndOutsideTheStartingPointsAndAtAnEnd)
         EXPECT_NEAR(found.value, value, 1e-14 * value) << a << " " << b;
         EXPECT_NEAR(found.level, peak, 1e-6) << a << " " << b;
     }
+    // A narrow peak far outside the starting points, a peak the starting points straddle
+    // closely, and a measure equal everywhere (any level is its maximum).
+    const auto narrow = [](double x) { return std::exp(-std::pow((x - 0.8125) / 1e-3, 2)); };
+    const MaximumResult far = MaximumOfUnimodal(narrow, 0, 1, 0.7, 0.9, tolerance, limit);
+    EXPECT_NEAR(far.value, 1, 1e-15);
+    EXPECT_NEAR(far.level, 0.8125, 1e-9);
+    const auto hill = [](double x) { return 2 - (x - 1) * (x - 1); };
+    const MaximumResult close = MaximumOfUnimodal(hill, -5, 5, 1 - 1e-9, 1 + 3e-9, tolerance, limit);
+    EXPECT_EQ(close.value, 2);
+    const MaximumResult level =
+        MaximumOfUnimodal([](double) { return 0.25; }, 0, 1, 0.2, 0.3, tolerance, limit);
+    EXPECT_EQ(level.value, 0.25);
+    EXPECT_GE(level.level, 0.2);
+    EXPECT_LE(level.level, 0.3);
     // A rising measure peaks at the upper end.
     const MaximumResult end =
         MaximumOfUnimodal([](double x) { return x; }, 0, 8, 1, 2, tolerance, limit);
