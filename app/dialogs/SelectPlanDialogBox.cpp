@@ -79,8 +79,9 @@ QByteArray TextOf(const QLineEdit* edit)
 
 TSelectPlanDialogBox::TSelectPlanDialogBox(TListSamplingPlansWindow& planListWindow,
                                            TMainMDIWindow& mainMDIWindow)
-    : QDialog(&planListWindow), planList(planListWindow), mainWindow(mainMDIWindow),
-      pVariablesSelectDialogBox(new TDefectivesVariablesSelectDialogBox(this, planListWindow))
+    : QDialog(&mainMDIWindow), planList(planListWindow), mainWindow(mainMDIWindow),
+      pVariablesSelectDialogBox(
+          new TDefectivesVariablesSelectDialogBox(&mainMDIWindow, planListWindow))
 {
     setObjectName(QStringLiteral("SelectPlanDialogBox"));
     setWindowTitle(tr("Select New/Matching Sampling Plans"));

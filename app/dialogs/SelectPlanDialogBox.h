@@ -30,8 +30,8 @@ class TSelectPlanDialogBox : public QDialog
 public:
     static constexpr int kHelpContext = 50;
 
-    // The plans go to the session of the plan list window; the Definitions and Costs buttons
-    // show the main window's option dialogs.
+    // A dialog of the main window: the plans go to the session of the plan list window, and the
+    // Definitions and Costs buttons show the main window's option dialogs.
     TSelectPlanDialogBox(TListSamplingPlansWindow& planList, TMainMDIWindow& mainWindow);
 
     // Prepares the dialog to find plans of other types with the protection of the plan: its

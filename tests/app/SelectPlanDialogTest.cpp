@@ -17,7 +17,7 @@ class SelectPlanDialogTest : public EvaluationRoadTest
 {
 protected:
     // The dialog lives for the whole run, hidden between showings.
-    TSelectPlanDialogBox& Dialog() const { return *list->findChild<TSelectPlanDialogBox*>(); }
+    TSelectPlanDialogBox& Dialog() const { return *window->findChild<TSelectPlanDialogBox*>(); }
     QLineEdit& Edit(const char* name) const { return In<QLineEdit>(Dialog(), name); }
     QString Status(const char* label) const { return In<QLabel>(Dialog(), label).text(); }
     QColor StatusColour(const char* label) const
