@@ -7,6 +7,7 @@
 #include "app/SubWindowPlace.h"
 #include "app/ToolBarGlyphs.h"
 #include "app/dialogs/AddPlanDialogBox.h"
+#include "app/dialogs/SelectPlanDialogBox.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
 #include "platform/AnsiQString.h"
@@ -36,7 +37,8 @@ constexpr int kPanelHeight = 90;
 TListSamplingPlansWindow::TListSamplingPlansWindow(TMainMDIWindow& owner)
     : mainWindow(owner), pSession(std::make_unique<SamplingPlanSession>()),
       pListSamplingPlans(new PlanListView(*this, this)),
-      pAddPlanDialogBox(new TAddPlanDialogBox(this))
+      pAddPlanDialogBox(new TAddPlanDialogBox(this)),
+      pSelectPlanDialogBox(new TSelectPlanDialogBox(*this, owner))
 {
     setObjectName(QStringLiteral("ListSamplingPlansWindow"));
     setWindowTitle(tr("List Sampling Plans"));
@@ -361,6 +363,12 @@ void TListSamplingPlansWindow::vdApplyUnits()
 void TListSamplingPlansWindow::vdApplyCostParameters()
 {
     pSession->vdApplyCostParameters();
+}
+
+void TListSamplingPlansWindow::vdConvertUnits(int oldDefectives, int newDefectives, int oldDefects,
+                                              int newDefects)
+{
+    pSelectPlanDialogBox->vdConvertUnits(oldDefectives, newDefectives, oldDefects, newDefects);
 }
 
 } // namespace Brosquin

@@ -17,6 +17,7 @@ class PlanListView;
 class SamplingPlan;
 class SamplingPlanSession;
 class TAddPlanDialogBox;
+class TSelectPlanDialogBox;
 class TMainMDIWindow;
 
 // The child window that lists the plans of the session, one row per plan with its check mark,
@@ -71,6 +72,8 @@ public:
     void vdApplyDefinitions() override;
     void vdApplyUnits() override;
     void vdApplyCostParameters() override;
+    void vdConvertUnits(int oldDefectives, int newDefectives, int oldDefects,
+                        int newDefects) override;
 
     // The window's record of the session file: its tag, state, place, size and column widths.
     void vdWriteToStream(std::ostream& out) const override;
@@ -102,6 +105,7 @@ private:
     QMdiSubWindow* pSubWindow = nullptr;
     PlanListView* pListSamplingPlans;
     TAddPlanDialogBox* pAddPlanDialogBox;
+    TSelectPlanDialogBox* pSelectPlanDialogBox;
     bool bRefreshing = false;
     bool bDragging = false;
 };

@@ -80,8 +80,14 @@ TMainMDIWindow::TMainMDIWindow(QWidget* parent)
     : QMainWindow(parent), pMdiArea(new QMdiArea(this)), pAboutDialogBox(new TAboutDialogBox(this)),
       pDefinitionsDialogBox(
           new TDefinitionsDialogBox(this, store, [this] { vdUpdateDefinitions(); })),
-      pUnitsDialogBox(
-          new TUnitsDialogBox(this, store, [this](int, int, int, int) { vdUpdateUnits(); })),
+      pUnitsDialogBox(new TUnitsDialogBox(
+          this, store,
+          [this](int oldDefectives, int newDefectives, int oldDefects, int newDefects)
+          {
+              vdUpdateUnits();
+              if (pPlanList)
+                  pPlanList->vdConvertUnits(oldDefectives, newDefectives, oldDefects, newDefects);
+          })),
       pCostParametersDialogBox(new TCostParametersDialogBox(this,
                                                             [this]
                                                             {

@@ -69,6 +69,10 @@ public:
     virtual void vdApplyDefinitions() = 0;
     virtual void vdApplyUnits() = 0;
     virtual void vdApplyCostParameters() = 0;
+    // After a change of the units rows (before and after): the numbers typed for a design
+    // follow.
+    virtual void vdConvertUnits(int oldDefectives, int newDefectives, int oldDefects,
+                                int newDefects) = 0;
 
     // The session file's side: the plan list is written; after an open the window takes the
     // session read, its own record and the evaluation windows; a merge appends copies of the

@@ -3,7 +3,7 @@
 #include "app/EvaluationWindow.h"
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
-#include "app/NotAvailable.h"
+#include "app/dialogs/SelectPlanDialogBox.h"
 #include "graphics/Drawing.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
@@ -40,12 +40,19 @@ TDrawingControl& PlanTableControl(QWidget& window)
 
 void TListSamplingPlansWindow::SelectPlanButtonClick()
 {
-    vdShowNotAvailable(tr("&Select New Sampling Plans..."));
+    pSelectPlanDialogBox->exec();
 }
 
 void TListSamplingPlansWindow::MatchProtectionButtonClick()
 {
-    vdShowNotAvailable(tr("&Match Protection..."));
+    const std::uint32_t index = SelectedPlanIndex();
+    if (index == 0)
+    {
+        vdShowSelectPlanFirst();
+        return;
+    }
+    pSelectPlanDialogBox->vdMatchProtection(*pSession->Plan(index));
+    pSelectPlanDialogBox->exec();
 }
 
 void TListSamplingPlansWindow::EvaluateButtonClick()

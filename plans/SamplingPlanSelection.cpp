@@ -6,6 +6,7 @@
 #include "core/RealOf.h"
 #include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/DefectsPerQuantityDoubleSamplingPlan.h"
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/DefectsPerUnitDoubleSamplingPlan.h"
@@ -306,12 +307,18 @@ template <class Plan, class... Last> SamplingPlan* DesignedAs(const DesignInputs
 // Plan type codes of the designable types.
 constexpr int singleType = 0;
 constexpr int doubleType = 1;
+constexpr int variablesSingleType = 6;
 
 // The plan designed, null when the design found none (with the reason in message) or the
-// characteristic and type have no design.
-SamplingPlan* Designed(int characteristic, int planType, const DesignInputs& in,
-                       const char* unitsText, String& message)
+// characteristic and type have no design. A variables plan is designed from two levels with the
+// session's variables selection.
+SamplingPlan* Designed(const SamplingPlanSession& session, int characteristic, int planType,
+                       const DesignInputs& in, const char* unitsText, String& message)
 {
+    if (planType == variablesSingleType)
+        return DefectivesVariablesSingleSamplingPlan::DesignFromTwoLevels(
+            in.dAQL, in.dLTPD, in.dP, in.dC0, in.dC1, session.IsVariablesSdKnown(),
+            session.HasVariablesTwoSpecs(), session.VariablesCpText().Text(), message);
     if (planType != singleType && planType != doubleType)
         return nullptr;
     const bool bDouble = planType == doubleType;
@@ -382,7 +389,7 @@ bool SamplingPlanSession::vdSelectPlans(int characteristic, int planTypeIndex, i
                               Parsed(c1Text).dValue()};
         const String units = Trimmed(unitsText);
         std::unique_ptr<SamplingPlan> plan(
-            Designed(characteristic, planType, in, units.Text(), message));
+            Designed(*this, characteristic, planType, in, units.Text(), message));
         if (!plan)
             return false;
         vdAddPlan(std::move(plan));

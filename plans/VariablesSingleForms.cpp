@@ -86,6 +86,7 @@ DefectivesVariablesSingleSamplingPlan::DesignFromTwoLevels(double aql, double lt
     const double fractionLtpd = ltpd / factor;
     int n = 0;
     double k = 0.0;
+    String notFound("No variables sampling plan meets the requirements.");
     if (!sdKnown && twoSpecs)
         VariablesUnknownSdTwoSpecsDesign(fractionAql, fractionLtpd, paAql, paLtpd, n, k);
     else if (!sdKnown)
@@ -103,21 +104,19 @@ DefectivesVariablesSingleSamplingPlan::DesignFromTwoLevels(double aql, double lt
         const double Cp = capability.dValue();
         VariablesKnownSdTwoSpecsDesign(fractionAql, fractionLtpd, paAql, paLtpd, Cp, n, k);
         const double smallest = 2 * NormalTailArea(-3 * Cp, false);
-        if (n == 0 && fractionAql < smallest)
+        if (fractionAql < smallest)
         {
-            message = "No variables sampling plan with known standard deviation and 2 spec limits "
-                      "is possible since the specified AQL is less than the minimum possible "
-                      "defective rate of ";
-            message += RealOf(100 * smallest).Text(4, true);
-            message += "% for Cp = ";
-            message += capability.Text(4, true);
-            message += ".";
+            notFound = "No variables sampling plan with known standard deviation and 2 spec limits "
+                       "is possible since the specified AQL is less than the minimum possible "
+                       "defective rate of ";
+            notFound += RealOf(100 * smallest).Text(4, true);
+            notFound += "% for Cp = ";
+            notFound += capability.Text(4, true);
+            notFound += ".";
         }
     }
-    if (n == 0)
-        return nullptr;
     return DesignedPlan<DefectivesVariablesSingleSamplingPlan>(
-        true, "", message,
+        n != 0, notFound.Text(), message,
         [&](DefectivesVariablesSingleSamplingPlan& plan)
         {
             plan.vdDescribe(true, DesignedText(n).Text(), DesignedText(k).Text(), sdKnown, twoSpecs,

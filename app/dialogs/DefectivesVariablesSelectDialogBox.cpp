@@ -1,5 +1,6 @@
 #include "app/dialogs/DefectivesVariablesSelectDialogBox.h"
 
+#include "app/ListSamplingPlansWindow.h"
 #include "app/dialogs/DialogPanels.h"
 #include "core/RealOf.h"
 #include "plans/DefectivesSamplingPlan.h"
@@ -19,8 +20,8 @@ namespace Brosquin
 {
 
 TDefectivesVariablesSelectDialogBox::TDefectivesVariablesSelectDialogBox(
-    QWidget* owner, SamplingPlanSession& session)
-    : QDialog(owner), session(session)
+    QWidget* owner, TListSamplingPlansWindow& planList)
+    : QDialog(owner), planList(planList)
 {
     setWindowTitle(tr("Select Variables Plans for Defective Units"));
     QFrame* panel1 = NewFieldPanel(*this);
@@ -83,7 +84,8 @@ void TDefectivesVariablesSelectDialogBox::OKButtonClick()
             }
         }
     }
-    session.vdSetVariablesSelection(types->IsSdKnown(), types->HasTwoSpecs(), cpText.constData());
+    planList.Session().vdSetVariablesSelection(types->IsSdKnown(), types->HasTwoSpecs(),
+                                               cpText.constData());
     accept();
 }
 

@@ -8,19 +8,19 @@
 namespace Brosquin
 {
 
-class SamplingPlanSession;
+class TListSamplingPlansWindow;
 
 // Asked before a variables plan is designed from protection requirements: the standard
 // deviation known or unknown, one or two specification limits and, with the SD known and two
 // limits, Cp, which must be at least what a process centred between the limits needs to reach
-// the AQL. OK stores the choices in the session for the design; they stay in the dialog for its
-// next showing.
+// the AQL. OK stores the choices in the session of the plan list window, whichever session it
+// holds then, for the design; they stay in the dialog for its next showing.
 class TDefectivesVariablesSelectDialogBox : public QDialog
 {
 public:
     static constexpr int kHelpContext = 51;
 
-    TDefectivesVariablesSelectDialogBox(QWidget* owner, SamplingPlanSession& session);
+    TDefectivesVariablesSelectDialogBox(QWidget* owner, TListSamplingPlansWindow& planList);
     ~TDefectivesVariablesSelectDialogBox() override;
 
     // The AQL of the design, in the current units of defective units.
@@ -32,7 +32,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    SamplingPlanSession& session;
+    TListSamplingPlansWindow& planList;
     double aql = 0.0;
     std::unique_ptr<VariablesTypeControls> types;
 };

@@ -75,7 +75,8 @@ bool IsRefused(int code, const String& message, std::initializer_list<QWidget*> 
     if (code == 0)
         return false;
     UserInteraction::Current().MessageBox(QStringOfAnsi(message.Text()));
-    if (code >= 1 && static_cast<std::size_t>(code) <= fields.size())
+    if (code >= 1 && static_cast<std::size_t>(code) <= fields.size() &&
+        fields.begin()[code - 1] != nullptr)
         fields.begin()[code - 1]->setFocus();
     return true;
 }

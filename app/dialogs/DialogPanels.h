@@ -37,7 +37,7 @@ int AddLabelledFields(QGridLayout& grid, int row,
                       std::initializer_list<std::pair<QString, QWidget*>> fields);
 
 // A check's answer: for a nonzero code, shows the message and puts the focus on the field the
-// code numbers (from 1) and returns true; for 0 returns false.
+// code numbers (from 1; a null field takes none) and returns true; for 0 returns false.
 bool IsRefused(int code, const String& message, std::initializer_list<QWidget*> fields);
 
 // The row of the option dialogs' SaveAsDefaultsButton and SetToDefaultsButton, with the captions

@@ -336,13 +336,8 @@ TEST_F(ListSamplingPlansWindowTest, RowsAndCaptionsFollowTheDefinitionsUnitsAndA
     EXPECT_FALSE(window->IsSessionModified());
 }
 
-TEST_F(ListSamplingPlansWindowTest, CommandsThatComeLaterSaySo)
+TEST_F(ListSamplingPlansWindowTest, HelpOpensTheTopicOfTheWindow)
 {
-    Button("SelectPlanBitBtn")->click();
-    Item("PlansMatchProtectionItem")->trigger();
-    EXPECT_EQ(MessageTexts(),
-              (QStringList{"Select New Sampling Plans is not available in this version.",
-                           "Match Protection is not available in this version."}));
     Button("HelpBitBtn")->click();
     ASSERT_EQ(user.HelpRequests().size(), 1u);
     EXPECT_EQ(user.HelpRequests().front().context, 20);

@@ -69,6 +69,10 @@ public:
     void vdApplyDefinitions() override { log.append("definitions"); }
     void vdApplyUnits() override { log.append("units"); }
     void vdApplyCostParameters() override { log.append("costs"); }
+    void vdConvertUnits(int, int newDefectives, int, int newDefects) override
+    {
+        log.append(QStringLiteral("convert to %1 %2").arg(newDefectives).arg(newDefects));
+    }
     void vdWriteToStream(std::ostream&) const override {}
     void vdWritePlansToStream(std::ostream&) const override {}
     void vdSetSession(std::unique_ptr<SamplingPlanSession>) override {}
@@ -332,8 +336,17 @@ TEST_F(MainMDIWindowTest, UpdatesReachThePlanListAndEveryEvaluationWindow)
     window->vdUpdateDefinitions();
     EXPECT_EQ(log, (QStringList{"captions", "definitions", "first update", "second update"}));
     log.clear();
-    window->vdUpdateUnits();
-    EXPECT_EQ(log, (QStringList{"units", "second update"})) << "the closed window is gone";
+    // The units dialog's OK: the plan design's numbers follow the windows.
+    ModalDialogDriver driver;
+    driver.vdQueue(
+        [](QDialog& dialog)
+        {
+            ModalDialogDriver::ChoiceOf(dialog, "UnitsDefectivesRadioGroup", 0).click();
+            ModalDialogDriver::ControlOf<QPushButton>(dialog, "OkButton").click();
+        });
+    Item("OptionsUnitsItem")->trigger();
+    EXPECT_EQ(log, (QStringList{"units", "second update", "convert to 0 1"}))
+        << "the closed window is gone";
     log.clear();
     window->vdUpdateCostParameters();
     EXPECT_EQ(log, (QStringList{"costs", "second update"}));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -46,6 +47,12 @@ public:
             throw std::runtime_error(name);
         }
         return *control;
+    }
+
+    // The button at the index of the dialog's radio group of that name.
+    static QRadioButton& ChoiceOf(QDialog& dialog, const char* group, int index)
+    {
+        return *ControlOf<QWidget>(dialog, group).findChildren<QRadioButton*>().at(index);
     }
 
 private:

@@ -39,7 +39,7 @@ protected:
 
     static QAbstractButton* UnitsRow(QDialog& dialog, const char* group, int row)
     {
-        return In<QGroupBox>(dialog, group).findChildren<QRadioButton*>().at(row);
+        return &ModalDialogDriver::ChoiceOf(dialog, group, row);
     }
 
     QString Header(int column) const { return table->horizontalHeaderItem(column)->text(); }

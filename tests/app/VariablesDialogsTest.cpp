@@ -166,7 +166,7 @@ TEST_F(VariablesDialogsTest, ConvertFormOffersThePlanOfTheOtherForm)
 
 TEST_F(VariablesDialogsTest, TheSelectDialogChecksCpAgainstTheAQL)
 {
-    auto select = std::make_unique<TDefectivesVariablesSelectDialogBox>(nullptr, list->Session());
+    auto select = std::make_unique<TDefectivesVariablesSelectDialogBox>(nullptr, *list);
     select->vdSetAQL(1.0);
     vdOpen(std::move(select));
     EXPECT_EQ(dialog->windowTitle(), "Select Variables Plans for Defective Units");
@@ -191,12 +191,12 @@ TEST_F(VariablesDialogsTest, TheSelectDialogChecksCpAgainstTheAQL)
     EXPECT_STREQ(list->Session().VariablesCpText().Text(), "0.9");
 
     // An AQL of 0 needs no Cp in particular; with the SD unknown the Cp text is kept as it is.
-    auto again = std::make_unique<TDefectivesVariablesSelectDialogBox>(nullptr, list->Session());
+    auto again = std::make_unique<TDefectivesVariablesSelectDialogBox>(nullptr, *list);
     vdOpen(std::move(again));
     vdChoose(*dialog, "StandardDeviationRadioGroup", 0);
     Find<QLineEdit>("CpEdit")->setText("0.1");
     EXPECT_EQ(Press("OKButton"), "");
-    vdOpen(std::make_unique<TDefectivesVariablesSelectDialogBox>(nullptr, list->Session()));
+    vdOpen(std::make_unique<TDefectivesVariablesSelectDialogBox>(nullptr, *list));
     Find<QLineEdit>("CpEdit")->setText("x");
     EXPECT_EQ(Press("OKButton"), "");
     EXPECT_FALSE(list->Session().IsVariablesSdKnown());

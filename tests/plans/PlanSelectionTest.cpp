@@ -222,19 +222,6 @@ TEST_F(PlanSelectionTest, StatusesAndTheFirstProblem)
     }
 }
 
-TEST_F(PlanSelectionTest, TheSymbolInForceNamesTheLTPD)
-{
-    ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.95", "0.10", 2, message), 0);
-    String statuses[3];
-    bool flags[3];
-    EXPECT_EQ(SamplingPlanSession::ValidateSelectionInputs(
-                  defectives, "1", "", "", 0, "RQL", "1", "0", "", statuses[0], flags[0],
-                  statuses[1], flags[1], statuses[2], flags[2], message),
-              3);
-    EXPECT_STREQ(message.Text(), "RQL is required.");
-    EXPECT_STREQ(statuses[1].Text(), "RQL Required");
-}
-
 // Pa of the designed plans, and of the plan one unit smaller at the LTPD, against binomial and
 // Poisson sums computed by selection_references.py.
 TEST_F(PlanSelectionTest, SinglePlansMeetTheBoundsTheyWereAskedFor)
@@ -341,6 +328,30 @@ TEST_F(PlanSelectionTest, DoubleAndThreeLevelDesigns)
     }
     EXPECT_STREQ(Last().Description().Text(), "Single: n=137, a=3");
     EXPECT_EQ(session.Count(), 3u);
+}
+
+// Each case of the variables selection, with the bounds of a 2 % adjustment; a Max AQL plays no
+// part.
+TEST_F(PlanSelectionTest, VariablesPlansTakeTheSessionsSelection)
+{
+    const struct
+    {
+        bool sdKnown;
+        bool twoSpecs;
+        const char* cp;
+    } selections[] = {{false, false, ""}, {true, false, ""}, {false, true, ""}, {true, true, "1"}};
+    for (const auto& selection : selections)
+    {
+        session.vdSetVariablesSelection(selection.sdKnown, selection.twoSpecs, selection.cp);
+        ASSERT_TRUE(Select({.maxAQL = "1.01*AQL", .adjustment = 2}, 2)) << message.Text();
+        EXPECT_GE(Last().dPa(RealOf(0.98)).dValue(), SamplingPlan::PaAtAQL().dValue());
+        EXPECT_LE(Last().dPa(RealOf(5.1)).dValue(), SamplingPlan::PaAtLTPD().dValue());
+    }
+    EXPECT_STREQ(Last().Description().Text(),
+                 "Variables Single - Known SD - 2 Specs: n=18, k=1.951, Cp=1");
+    EXPECT_FALSE(Select({.ltpd = "1.0001"}, 2));
+    EXPECT_STREQ(message.Text(), "No variables sampling plan meets the requirements.");
+    EXPECT_EQ(session.Count(), 4u);
 }
 
 TEST_F(PlanSelectionTest, AFailedDesignAddsNothing)
