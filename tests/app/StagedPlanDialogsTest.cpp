@@ -40,7 +40,7 @@ protected:
         EXPECT_TRUE(dialog.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") +
                                        QLatin1String(name) + ".png"));
     }
-    // The stage count as typed, and a cell of the grid (row and column from 1).
+    // The stage count as typed.
     static void vdSetStages(QDialog& dialog, const QString& text)
     {
         In<QAbstractSpinBox>(dialog, "NumberStagesEdit").findChild<QLineEdit*>()->setText(text);
@@ -52,9 +52,17 @@ protected:
         QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(&grid, &focusIn);
     }
+    // A cell of the grid (row and column from 1).
     static void vdSetCell(QTableWidget& grid, int row, int column, const QString& text)
     {
         grid.setItem(row - 1, column, new QTableWidgetItem(text));
+    }
+    // Fills the grid's first stages: sample size, accept and reject number of each.
+    static void vdFill(QTableWidget& grid, const std::vector<QStringList>& stages)
+    {
+        for (std::size_t stage = 0; stage < stages.size(); ++stage)
+            for (int column = 1; column <= 3; ++column)
+                vdSetCell(grid, static_cast<int>(stage) + 1, column, stages[stage].at(column - 1));
     }
 
     const std::vector<const char*> doubleFields = {
@@ -64,62 +72,40 @@ protected:
 
 TEST_F(StagedPlanDialogsTest, EntersADoublePlanOfEachCharacteristic)
 {
-    struct Case
+    // Each characteristic's dialog: a refusal with its message and field, then the plan.
+    const auto vdEnter = [this](int characteristic, const QString& caption, const QStringList& bad,
+                                const QString& message, const QString& focus,
+                                const QStringList& good, const char* picture)
     {
-        QString caption;
-        QStringList bad;
-        QString units;
-        QString message;
-        QString focus;
-        QStringList good;
-        const char* description;
-    };
-    const Case cases[] = {
-        {"Double Sampling Plan for Defective Units",
-         {"50", "1", "4", "100", "102"},
-         "",
-         "Restriction a2<n2+a1+1 violated.",
-         "SecondAcceptNumberEditBox",
-         {"50", "1", "4", "100", "4"},
-         "Double: n1=50, a1=1, r1=4, n2=100, a2=4"},
-        {"Double Sampling Plan for Defects Per Unit",
-         {"5", "0", "2", "0", "1"},
-         "",
-         "Restriction n2>0 violated.",
-         "SecondSampleSizeEditBox",
-         {"5", "0", "2", "5", "1"},
-         "Double: n1=5, a1=0, r1=2, n2=5, a2=1"},
-        // Code 6 is the units here, not the method of curtailing.
-        {"Double Sampling Plan for Defects Per Quantity",
-         {"2.5", "0", "2", "0.5", "1"},
-         "",
-         "Units not specified.",
-         "UnitsEditBox",
-         {"2.5", "0", "2", "0.5", "1"},
-         "Double: n1=2.5 Foot, a1=0, r1=2, n2=0.5 Foot, a2=1"},
-    };
-    for (int characteristic = 0; characteristic < 3; ++characteristic)
-    {
-        const Case& c = cases[characteristic];
         vdQueueAddPlan(characteristic, 1);
         driver.vdQueue(
             [&](QDialog& dialog)
             {
-                EXPECT_EQ(dialog.windowTitle(), c.caption);
-                vdType(dialog, doubleFields, c.bad);
-                vdExpectOk(dialog, c.message, c.focus);
-                vdType(dialog, doubleFields, c.good);
+                EXPECT_EQ(dialog.windowTitle(), caption);
+                vdType(dialog, doubleFields, bad);
+                vdExpectOk(dialog, message, focus);
+                vdType(dialog, doubleFields, good);
                 if (characteristic == SamplingPlan::DefectsPerQuantity)
                     In<QLineEdit>(dialog, "UnitsEditBox").setText("Foot");
-                vdSaveShot(dialog, characteristic == 0   ? "double-defectives-dialog"
-                                   : characteristic == 1 ? "double-defects-per-unit-dialog"
-                                                         : "double-defects-per-quantity-dialog");
+                vdSaveShot(dialog, picture);
                 vdExpectOk(dialog, "", "");
             });
         Item("PlansEnterNewItem")->trigger();
-        ASSERT_EQ(list->Session().Count(), static_cast<std::uint32_t>(characteristic + 1));
-        EXPECT_EQ(Description(characteristic + 1), c.description);
-    }
+    };
+    vdEnter(SamplingPlan::DefectiveUnits, "Double Sampling Plan for Defective Units",
+            {"50", "1", "4", "100", "102"}, "Restriction a2<n2+a1+1 violated.",
+            "SecondAcceptNumberEditBox", {"50", "1", "4", "100", "4"}, "double-defectives-dialog");
+    vdEnter(SamplingPlan::DefectsPerUnit, "Double Sampling Plan for Defects Per Unit",
+            {"5", "0", "2", "0", "1"}, "Restriction n2>0 violated.", "SecondSampleSizeEditBox",
+            {"5", "0", "2", "5", "1"}, "double-defects-per-unit-dialog");
+    // Code 6 is the units here, not the method of curtailing.
+    const QStringList perQuantity = {"2.5", "0", "2", "0.5", "1"};
+    vdEnter(SamplingPlan::DefectsPerQuantity, "Double Sampling Plan for Defects Per Quantity",
+            perQuantity, "Units not specified.", "UnitsEditBox", perQuantity,
+            "double-defects-per-quantity-dialog");
+    EXPECT_EQ(Order(), (QStringList{"Double: n1=50, a1=1, r1=4, n2=100, a2=4",
+                                    "Double: n1=5, a1=0, r1=2, n2=5, a2=1",
+                                    "Double: n1=2.5 Foot, a1=0, r1=2, n2=0.5 Foot, a2=1"}));
 
     // Editing shows the plan's texts; a method of curtailing opens the advanced section.
     dynamic_cast<DefectivesDoubleSamplingPlan&>(*list->Session().Plan(1))
@@ -165,15 +151,7 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
             vdSetStages(dialog, "4");
             vdEnter(grid);
             EXPECT_EQ(grid.rowCount(), 4);
-            const QStringList sizes = {"20", "20", "20", "20"};
-            const QStringList accepts = {"#", "1", "3", ""};
-            const QStringList rejects = {"3", "4", "5", "6"};
-            for (int stage = 1; stage <= 4; ++stage)
-            {
-                vdSetCell(grid, stage, 1, sizes.at(stage - 1));
-                vdSetCell(grid, stage, 2, accepts.at(stage - 1));
-                vdSetCell(grid, stage, 3, rejects.at(stage - 1));
-            }
+            vdFill(grid, {{"20", "#", "3"}, {"20", "1", "4"}, {"20", "3", "5"}, {"20", "", "6"}});
             // Code 11: the accept number of stage 4.
             vdExpectOk(dialog, "Stage 4 accept number is not a valid number.",
                        "ParametersStringGrid");
@@ -187,8 +165,6 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
             vdExpectOk(dialog, "", "");
         });
     Item("PlansEnterNewItem")->trigger();
-    ASSERT_EQ(list->Session().Count(), 1u);
-    EXPECT_EQ(Description(1), "Multiple: S=3, n1=20, a1=#, r1=3, n2=20, a2=1, r2=4, ...");
 
     // Defects per quantity: the units follow the stages (code 3S + 1), the lot size is 3S + 3.
     vdQueueAddPlan(SamplingPlan::DefectsPerQuantity, 2);
@@ -198,12 +174,7 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
             auto& grid = In<QTableWidget>(dialog, "ParametersStringGrid");
             vdSetStages(dialog, "2");
             vdEnter(grid);
-            vdSetCell(grid, 1, 1, "2.5");
-            vdSetCell(grid, 1, 2, "#");
-            vdSetCell(grid, 1, 3, "3");
-            vdSetCell(grid, 2, 1, "1");
-            vdSetCell(grid, 2, 2, "3");
-            vdSetCell(grid, 2, 3, "4");
+            vdFill(grid, {{"2.5", "#", "3"}, {"1", "3", "4"}});
             vdExpectOk(dialog, "Units not specified.", "UnitsEditBox");
             In<QLineEdit>(dialog, "UnitsEditBox").setText("Foot");
             In<QPushButton>(dialog, "ShowAdvancedButton").click();
@@ -215,9 +186,6 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
             vdExpectOk(dialog, "", "");
         });
     Item("PlansEnterNewItem")->trigger();
-    ASSERT_EQ(list->Session().Count(), 2u);
-    EXPECT_EQ(Description(2), "Multiple: S=2, n1=2.5 Foot, a1=#, r1=3, n2=1 Foot, a2=3, r2=4, "
-                              "..., N=3.5");
 
     // Defects may outnumber the units; Escape in the grid's cell editor cancels the dialog.
     vdQueueAddPlan(SamplingPlan::DefectsPerUnit, 2);
@@ -226,18 +194,15 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
         {
             auto& grid = In<QTableWidget>(dialog, "ParametersStringGrid");
             vdSetStages(dialog, "2");
-            vdSetCell(grid, 1, 1, "2");
-            vdSetCell(grid, 1, 2, "3");
-            vdSetCell(grid, 1, 3, "9");
-            vdSetCell(grid, 2, 1, "2");
-            vdSetCell(grid, 2, 2, "8");
-            vdSetCell(grid, 2, 3, "9");
+            vdFill(grid, {{"2", "3", "9"}, {"2", "8", "9"}});
             vdSaveShot(dialog, "multiple-defects-per-unit-dialog");
             vdExpectOk(dialog, "", "");
         });
     Item("PlansEnterNewItem")->trigger();
-    ASSERT_EQ(list->Session().Count(), 3u);
-    EXPECT_EQ(Description(3), "Multiple: S=2, n1=2, a1=3, r1=9, n2=2, a2=8, r2=9, ...");
+    EXPECT_EQ(Order(), (QStringList{"Multiple: S=3, n1=20, a1=#, r1=3, n2=20, a2=1, r2=4, ...",
+                                    "Multiple: S=2, n1=2.5 Foot, a1=#, r1=3, n2=1 Foot, a2=3, "
+                                    "r2=4, ..., N=3.5",
+                                    "Multiple: S=2, n1=2, a1=3, r1=9, n2=2, a2=8, r2=9, ..."}));
     vdQueueAddPlan(SamplingPlan::DefectsPerUnit, 2);
     driver.vdQueue(
         [&](QDialog& dialog)

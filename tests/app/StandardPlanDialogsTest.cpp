@@ -77,7 +77,7 @@ class StandardPlanDialogsTest : public OpenDialogTest<EvaluationRoadTest, TStand
 {
 protected:
     TDrawingControl* Preview() const { return Find<TDrawingControl>("DrawingControl"); }
-    QComboBox* List(int list) const { return Find<QComboBox>(kLists[list]); }
+    QComboBox* List(int i) const { return Find<QComboBox>(kLists[i]); }
 
     // The preview shows the report of the choices in the lists.
     void vdExpectPreviewOf(const Standard& standard) const
@@ -105,6 +105,37 @@ protected:
         standard.reportText(c[0], c[1], c[2], c[3], c[4], text);
         EXPECT_EQ(Clipboard().text(), QString::fromLatin1(text.Text()));
     }
+
+    // Enters the standard's plan at the type row of the add-plan dialog with the choices, then
+    // edits it, choosing the item of one list, and expects the plan list's rows.
+    void vdEnterAndEdit(int characteristic, int typeRow, Choices choices, const char* entered,
+                        int editedList, int editedItem, const char* edited, const char* pa)
+    {
+        vdQueueAddPlan(characteristic, typeRow);
+        driver.vdQueue(
+            [choices](QDialog& entry)
+            {
+                for (int i = 0; i < 5; ++i)
+                    In<QComboBox>(entry, kLists[i]).setCurrentIndex(static_cast<int>(choices[i]));
+                In<QPushButton>(entry, "OKButton").click();
+            });
+        Item("PlansEnterNewItem")->trigger();
+        const int row = table->rowCount() - 1;
+        ASSERT_EQ(Session().Count(), static_cast<std::uint32_t>(row + 1));
+        EXPECT_EQ(Row(row).at(1), entered);
+
+        table->selectRow(row);
+        driver.vdQueue(
+            [=](QDialog& entry)
+            {
+                EXPECT_EQ(static_cast<TStandardPlanDialogBox&>(entry).ItemIndexes(), choices);
+                In<QComboBox>(entry, kLists[editedList]).setCurrentIndex(editedItem);
+                In<QPushButton>(entry, "OKButton").click();
+            });
+        Item("PlansEditItem")->trigger();
+        EXPECT_EQ(Row(row).at(1), edited);
+        EXPECT_EQ(Row(row).at(6), pa) << edited;
+    }
 };
 
 // Each dialog: its caption, size, lists and help, a new plan on the first item of every list, a
@@ -126,8 +157,8 @@ TEST_F(StandardPlanDialogsTest, EachDialogOffersItsStandardsListsAndPreviewsTheC
         EXPECT_EQ(dialog->windowTitle(), standard.caption);
         EXPECT_EQ(dialog->size(), QSize(387, 454));
         EXPECT_EQ(dialog->focusWidget(), List(0));
-        for (int list = 0; list < 5; ++list)
-            EXPECT_EQ(List(list)->count(), standard.counts[list]) << kLists[list];
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(List(i)->count(), standard.counts[i]) << kLists[i];
         EXPECT_EQ(dialog->ItemIndexes(), Choices{});
         vdExpectPreviewOf(standard);
         user.vdClearRecords();
@@ -179,56 +210,17 @@ TEST_F(StandardPlanDialogsTest, ThePreviewCopiesAndShowsEachNewReportFromItsTop)
 // curve between its largest and smallest.
 TEST_F(StandardPlanDialogsTest, PlansAreEnteredAndEditedFromThePlanList)
 {
-    const struct
-    {
-        int characteristic;
-        int typeRow;
-        Choices choices;
-        const char* entered;
-        int editedList;
-        int editedItem;
-        const char* edited;
-        const char* pa;
-    } plans[] = {
-        {SamplingPlan::DefectiveUnits, 3, {10, 5, 8, 1, 3},
-         "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Double", 3, 2,
-         "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Multiple", "Varies"},
-        {SamplingPlan::DefectsPerUnit, 3, {16, 6, 8, 0, 0},
-         "Z1.4: AQL=25, L-III, 501 to 1200, K, Normal, Single", 3, 1,
-         "Z1.4: AQL=25, L-III, 501 to 1200, K, Normal, Double", "Constant"},
-        {SamplingPlan::DefectiveUnits, 5, {5, 3, 9, 3, 0},
-         "Z1.9: AQL=1.0, L-II, 501 to 1200, J, Normal, SD Unknown, 1 Spec, k (Form 1)", 4, 3,
-         "Z1.9: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, SD Unknown, 1 Spec, k (Form 1)",
-         "Varies"},
-    };
-    for (const auto& plan : plans)
-    {
-        vdQueueAddPlan(plan.characteristic, plan.typeRow);
-        driver.vdQueue(
-            [&plan](QDialog& entry)
-            {
-                for (int list = 0; list < 5; ++list)
-                    In<QComboBox>(entry, kLists[list])
-                        .setCurrentIndex(static_cast<int>(plan.choices[list]));
-                In<QPushButton>(entry, "OKButton").click();
-            });
-        Item("PlansEnterNewItem")->trigger();
-        const int row = table->rowCount() - 1;
-        ASSERT_EQ(Session().Count(), static_cast<std::uint32_t>(row + 1));
-        EXPECT_EQ(Row(row).at(1), plan.entered);
-
-        table->selectRow(row);
-        driver.vdQueue(
-            [&plan](QDialog& entry)
-            {
-                EXPECT_EQ(static_cast<TStandardPlanDialogBox&>(entry).ItemIndexes(), plan.choices);
-                In<QComboBox>(entry, kLists[plan.editedList]).setCurrentIndex(plan.editedItem);
-                In<QPushButton>(entry, "OKButton").click();
-            });
-        Item("PlansEditItem")->trigger();
-        EXPECT_EQ(Row(row).at(1), plan.edited);
-        EXPECT_EQ(Row(row).at(6), plan.pa) << plan.edited;
-    }
+    vdEnterAndEdit(SamplingPlan::DefectiveUnits, 3, {10, 5, 8, 1, 3},
+                   "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Double", 3, 2,
+                   "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Multiple", "Varies");
+    vdEnterAndEdit(SamplingPlan::DefectsPerUnit, 3, {16, 6, 8, 0, 0},
+                   "Z1.4: AQL=25, L-III, 501 to 1200, K, Normal, Single", 3, 1,
+                   "Z1.4: AQL=25, L-III, 501 to 1200, K, Normal, Double", "Constant");
+    vdEnterAndEdit(
+        SamplingPlan::DefectiveUnits, 5, {5, 3, 9, 3, 0},
+        "Z1.9: AQL=1.0, L-II, 501 to 1200, J, Normal, SD Unknown, 1 Spec, k (Form 1)", 4, 3,
+        "Z1.9: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, SD Unknown, 1 Spec, k (Form 1)",
+        "Varies");
 
     Item("PlansUncheckAllItem")->trigger();
     table->item(2, 0)->setCheckState(Qt::Checked);
@@ -237,8 +229,8 @@ TEST_F(StandardPlanDialogsTest, PlansAreEnteredAndEditedFromThePlanList)
     EXPECT_EQ(evaluation->EvaluationList()->OCPlot()->LineCount(), 3u);
     evaluation->SubWindow()->showMaximized();
     QTest::qWait(50);
-    EXPECT_TRUE(evaluation->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR
-                                                       "/z19-switching-oc-curves.png")));
+    EXPECT_TRUE(evaluation->grab().save(
+        QStringLiteral(VELTRAME_ARTIFACT_DIR "/z19-switching-oc-curves.png")));
     EXPECT_TRUE(user.Messages().empty());
 }
 

@@ -2,16 +2,15 @@
 #include "app/dialogs/DefectivesVariablesSelectDialogBox.h"
 #include "app/dialogs/DefectivesVariablesSingleDialogBox.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
-#include "tests/app/FailingPlan.h"
 #include "tests/app/OpenDialogTest.h"
 #include "tests/app/PlanListTest.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <memory>
+#include <stdexcept>
 
 namespace Brosquin
 {
@@ -20,13 +19,30 @@ namespace
 
 using Plan = DefectivesVariablesSingleSamplingPlan;
 
-// Clicks the item of a radio group by its index.
-void vdChoose(QWidget& dialog, const char* group, int index)
+// A plan whose computations fail from a moment on, as a numerical failure would.
+struct FailingPlan : Plan
 {
-    dialog.findChild<QWidget*>(QLatin1String(group))
-        ->findChildren<QRadioButton*>()
-        .at(index)
-        ->click();
+    Real& dPa(const Real& p) override
+    {
+        if (failing)
+            throw std::overflow_error("numerical failure");
+        return Plan::dPa(p);
+    }
+    bool failing = false;
+};
+
+// One that fails from its first evaluation, during its first summary.
+struct AlwaysFailingPlan : FailingPlan
+{
+    AlwaysFailingPlan() { failing = true; }
+};
+
+template <class Failing>
+using RouteOf = GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, Failing>;
+
+void vdChoose(QDialog& dialog, const char* group, int index)
+{
+    ModalDialogDriver::ChoiceOf(dialog, group, index).click();
 }
 
 // What the person types and chooses in the single dialog.
@@ -45,9 +61,10 @@ void vdFillVariables(QDialog& dialog, const VariablesEntry& entry)
     vdChoose(dialog, "FormRadioGroup", entry.form);
     vdChoose(dialog, "StandardDeviationRadioGroup", entry.sd);
     vdChoose(dialog, "SpecificationsRadioGroup", entry.specs);
-    dialog.findChild<QLineEdit*>(QStringLiteral("SampleSizeEditBox"))->setText(entry.n);
-    dialog.findChild<QLineEdit*>(QStringLiteral("AcceptConstantEditBox"))->setText(entry.constant);
-    dialog.findChild<QLineEdit*>(QStringLiteral("CpEdit"))->setText(entry.cp);
+    for (const auto& [name, text] : {std::pair{"SampleSizeEditBox", entry.n},
+                                     {"AcceptConstantEditBox", entry.constant},
+                                     {"CpEdit", entry.cp}})
+        ModalDialogDriver::ControlOf<QLineEdit>(dialog, name).setText(text);
 }
 
 class VariablesDialogsTest : public OpenDialogTest<PlanListTest, QDialog>
@@ -203,8 +220,6 @@ TEST_F(VariablesDialogsTest, TheSelectDialogChecksCpAgainstTheAQL)
     EXPECT_STREQ(list->Session().VariablesCpText().Text(), "x");
 }
 
-using Failing = FailingPlan<Plan>;
-
 TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
 {
     // The plan list's route: the type at row 4 of defective units.
@@ -217,9 +232,7 @@ TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
         });
     Item("PlansEnterNewItem")->trigger();
     ASSERT_EQ(list->Session().Count(), 1u);
-    EXPECT_EQ(Description(1),
-              "Variables Single - Unknown SD - 2 Specs: n=10, k=1.5, MSD=28.59284%");
-    EXPECT_EQ(Row(0).at(1), Description(1));
+    EXPECT_EQ(Row(0).at(1), "Variables Single - Unknown SD - 2 Specs: n=10, k=1.5, MSD=28.59284%");
     EXPECT_EQ(Row(0).at(6), "Varies");
     driver.vdQueue(
         [](QDialog& entry)
@@ -233,33 +246,30 @@ TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
               "Variables Single - Unknown SD - 2 Specs: n=10, k=1.6, MSD=27.36559%");
 
     // A failure while a new plan takes its entries: nothing is added.
-    const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, Failing> route;
-    driver.vdQueue(
-        [](QDialog& entry)
-        {
-            vdFillVariables(entry, {0, "10", "2", 0, 0, ""});
-            In<QPushButton>(entry, "OKButton").click();
-        });
-    user.vdClearRecords();
-    const GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, AlwaysFailingPlan<Plan>> failing;
-    EXPECT_EQ(failing.EnterNew(nullptr), nullptr);
-    ASSERT_EQ(MessageTexts(),
+    const auto vdAnswer = [this](const char* constant)
+    {
+        driver.vdQueue(
+            [constant](QDialog& entry)
+            {
+                In<QLineEdit>(entry, "SampleSizeEditBox").setText("10");
+                In<QLineEdit>(entry, "AcceptConstantEditBox").setText(constant);
+                In<QPushButton>(entry, "OKButton").click();
+            });
+        user.vdClearRecords();
+    };
+    vdAnswer("2");
+    EXPECT_EQ(RouteOf<AlwaysFailingPlan>().EnterNew(nullptr), nullptr);
+    EXPECT_EQ(MessageTexts(),
               QStringList{"Parameters entered resulted in numerical problems.  Plan not added."});
 
     // A failure while a plan is edited: its former values come back.
-    Failing plan;
+    FailingPlan plan;
     plan.vdDescribe(true, "10", "2", true, false, "", false);
     const std::string before = plan.Description().Text();
     const std::string aqlBefore = plan.AQLPointText().Text();
     plan.failing = true;
-    driver.vdQueue(
-        [](QDialog& entry)
-        {
-            In<QLineEdit>(entry, "AcceptConstantEditBox").setText("2.5");
-            In<QPushButton>(entry, "OKButton").click();
-        });
-    user.vdClearRecords();
-    EXPECT_TRUE(route.Edit(nullptr, plan));
+    vdAnswer("2.5");
+    EXPECT_TRUE(RouteOf<FailingPlan>().Edit(nullptr, plan));
     EXPECT_EQ(plan.Description().Text(), before);
     EXPECT_EQ(plan.AQLPointText().Text(), aqlBefore);
     EXPECT_EQ(MessageTexts(),
