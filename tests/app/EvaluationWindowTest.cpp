@@ -454,8 +454,6 @@ TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
     window->resize(853, 600);
     QMdiArea* area = window->MdiArea();
     QTest::qWait(20);
-    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
-    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
     EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/small-screen.png")));
 
     const auto inView = [area](const QWidget* widget)
@@ -478,8 +476,6 @@ TEST_F(EvaluationWindowTest, ChildWindowsScrollIntoViewInASmallMainWindow)
         QTest::qWait(20);
         EXPECT_TRUE(inView(button)) << name;
     }
-    EXPECT_TRUE(
-        window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/small-screen-scrolled.png")));
 }
 
 // Add Plan offers the other plans of the window's characteristic, all checked, and Remove Plan

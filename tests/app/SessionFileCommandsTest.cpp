@@ -8,7 +8,6 @@
 #include "widgets/DisplayControl.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -41,25 +40,21 @@ std::unique_ptr<SamplingPlan> Single(const char* n, const char* a, const char* l
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
+        const rlimit limit{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
     {
         setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        std::signal(SIGXFSZ, handler);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
+    void (*handler)(int);
 };
 
 class SessionFileCommandsTest : public EvaluationRoadTest
