@@ -6,10 +6,6 @@
 #include "tests/app/PlanListTest.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <memory>
 #include <stdexcept>
 
 namespace Brosquin
@@ -19,7 +15,7 @@ namespace
 
 using Plan = DefectivesVariablesSingleSamplingPlan;
 
-// A plan whose computations fail from a moment on, as a numerical failure would.
+// A plan whose computations fail, as a numerical failure would, until told otherwise.
 struct FailingPlan : Plan
 {
     Real& dPa(const Real& p) override
@@ -28,17 +24,9 @@ struct FailingPlan : Plan
             throw std::overflow_error("numerical failure");
         return Plan::dPa(p);
     }
-    bool failing = false;
+    bool failing = true;
 };
-
-// One that fails from its first evaluation, during its first summary.
-struct AlwaysFailingPlan : FailingPlan
-{
-    AlwaysFailingPlan() { failing = true; }
-};
-
-template <class Failing>
-using RouteOf = GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, Failing>;
+using FailingRoute = GuardedDialogRoute<TDefectivesVariablesSingleDialogBox, FailingPlan>;
 
 void vdChoose(QDialog& dialog, const char* group, int index)
 {
@@ -258,18 +246,19 @@ TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
         user.vdClearRecords();
     };
     vdAnswer("2");
-    EXPECT_EQ(RouteOf<AlwaysFailingPlan>().EnterNew(nullptr), nullptr);
+    EXPECT_EQ(FailingRoute().EnterNew(nullptr), nullptr);
     EXPECT_EQ(MessageTexts(),
               QStringList{"Parameters entered resulted in numerical problems.  Plan not added."});
 
     // A failure while a plan is edited: its former values come back.
     FailingPlan plan;
+    plan.failing = false;
     plan.vdDescribe(true, "10", "2", true, false, "", false);
     const std::string before = plan.Description().Text();
     const std::string aqlBefore = plan.AQLPointText().Text();
     plan.failing = true;
     vdAnswer("2.5");
-    EXPECT_TRUE(RouteOf<FailingPlan>().Edit(nullptr, plan));
+    EXPECT_TRUE(FailingRoute().Edit(nullptr, plan));
     EXPECT_EQ(plan.Description().Text(), before);
     EXPECT_EQ(plan.AQLPointText().Text(), aqlBefore);
     EXPECT_EQ(MessageTexts(),
