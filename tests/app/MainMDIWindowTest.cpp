@@ -420,17 +420,16 @@ TEST_F(MainMDIWindowTest, AboutBoxClosesWithEnterOrEscape)
                 EXPECT_EQ(about.windowTitle(), "About");
                 auto& ok = ModalDialogDriver::ControlOf<QPushButton>(about, "OkButton");
                 EXPECT_EQ(about.focusWidget(), &ok);
+                if (key == Qt::Key_Return)
+                {
+                    EXPECT_TRUE(
+                        about.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/about-box.png")));
+                    ModalDialogDriver::ControlOf<QPushButton>(about, "HelpButton").click();
+                }
                 QTest::keyClick(&ok, key);
                 EXPECT_FALSE(about.isVisible());
             });
-    driver.vdQueue(
-        [](QDialog& about)
-        {
-            EXPECT_TRUE(about.grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/about-box.png")));
-            ModalDialogDriver::ControlOf<QPushButton>(about, "HelpButton").click();
-            about.accept();
-        });
-    for (int run = 0; run < 3; ++run)
+    for (int run = 0; run < 2; ++run)
         Item("HelpAboutItem")->trigger();
     ASSERT_EQ(user.HelpRequests().size(), 1u);
     EXPECT_EQ(user.HelpRequests().front().context, 91);

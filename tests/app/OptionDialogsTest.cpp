@@ -56,48 +56,50 @@ TEST_F(OptionDialogsTest, CostParameters)
     vdRunOption("OptionsCostsItem",
                 [](QDialog& dialog)
                 {
-                    vdClick(dialog, "ASNButton");
-                    EXPECT_EQ(In<QLineEdit>(dialog, "TitleEditBox").text(), "ASN");
+                    In<QLineEdit>(dialog, "C1EditBox").setText("5");
                     vdClick(dialog, "CancelButton");
                 });
     EXPECT_FALSE(window->IsSessionModified());
     EXPECT_STREQ(SamplingPlan::C1Text().Text(), "1");
 
+    // Each refusal gives its field the focus; then the trimmed title and the costs are taken.
     vdRunOption("OptionsCostsItem",
                 [](QDialog& dialog)
                 {
+                    auto& c0 = In<QLineEdit>(dialog, "C0EditBox");
+                    auto& c1 = In<QLineEdit>(dialog, "C1EditBox");
+                    c0.setText("-1");
+                    c1.setText("x");
+                    vdClick(dialog, "OkButton");
+                    EXPECT_EQ(dialog.focusWidget(), &c0);
+                    c0.setText("2");
+                    vdClick(dialog, "OkButton");
+                    EXPECT_EQ(dialog.focusWidget(), &c1);
+                    EXPECT_TRUE(dialog.isVisible());
+                    c1.setText("1");
                     In<QLineEdit>(dialog, "TitleEditBox").setText(" Inspection \t");
-                    In<QLineEdit>(dialog, "C0EditBox").setText("2");
                     vdClick(dialog, "OkButton");
                 });
+    EXPECT_EQ(MessageTexts(), (QStringList{"Error: Cost parameter C0 is negative.",
+                                           "Error: Cost parameter C1 is not a valid number."}));
     EXPECT_STREQ(SamplingPlan::CostTitle().Text(), "Inspection");
     EXPECT_TRUE(window->IsSessionModified());
 
+    // The evaluation window's menu opens the same dialog, and the window's plot follows it.
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
     TEvaluationWindow* evaluation = Evaluate();
     ASSERT_NE(evaluation, nullptr);
     const Plot& cost = *evaluation->EvaluationList()->CostPlot();
     EXPECT_STREQ(cost.MainTitle().Text(), "Inspection Curve");
-    user.vdClearRecords();
+    EXPECT_STREQ(cost.SubTitle().Text(), "C0 = 2, C1 = 1");
     driver.vdQueue(
         [](QDialog& dialog)
         {
-            auto& c0 = In<QLineEdit>(dialog, "C0EditBox");
-            auto& c1 = In<QLineEdit>(dialog, "C1EditBox");
-            c0.setText("-1");
-            c1.setText("x");
-            vdClick(dialog, "OkButton");
-            EXPECT_EQ(dialog.focusWidget(), &c0);
-            c0.setText("1");
-            vdClick(dialog, "OkButton");
-            EXPECT_EQ(dialog.focusWidget(), &c1);
-            EXPECT_TRUE(dialog.isVisible());
             vdClick(dialog, "ASNButton");
+            EXPECT_EQ(In<QLineEdit>(dialog, "TitleEditBox").text(), "ASN");
             vdClick(dialog, "OkButton");
         });
     evaluation->CostParametersItemClicked();
-    EXPECT_EQ(MessageTexts(), (QStringList{"Error: Cost parameter C0 is negative.",
-                                           "Error: Cost parameter C1 is not a valid number."}));
     EXPECT_STREQ(cost.MainTitle().Text(), "ASN Curve");
     EXPECT_STREQ(cost.SubTitle().Text(), "C0 = 1, C1 = 0");
 }
