@@ -57,7 +57,18 @@ protected:
         quantity->vdSetChecked(false);
         session.vdAddPlan(std::move(quantity));
         session.vdAddPlan(Single("1,000", "5"));
-        vdAddPlansOfEveryOtherType();
+        // Plans 5 to 11: double, multiple and chain plans.
+        const String n[] = {"20", "20", "20"}, a[] = {"#", "1", "3"}, r[] = {"2", "3", "4"};
+        const String amounts[] = {"2.5", "1"}, accept[] = {"#", "3"}, reject[] = {"3", "4"};
+        vdAdd<DefectivesDoubleSamplingPlan>("50", "1", "4", "100", "4", 1, true, "1000");
+        vdAdd<DefectsPerUnitDoubleSamplingPlan>("5", "0", "2", "5", "1", 2, false, "");
+        vdAdd<DefectsPerQuantityDoubleSamplingPlan>("2.5", "0", "2", "0.5", "1", "Foot", 1, true,
+                                                    "4");
+        vdAdd<DefectivesMultipleSamplingPlan>(3, n, a, r, 1, true, "100");
+        vdAdd<DefectsPerUnitMultipleSamplingPlan>(3, n, a, r, 0, false, "");
+        vdAdd<DefectsPerQuantityMultipleSamplingPlan>(2, amounts, accept, reject, "M\xE8tre", 2,
+                                                      false, "");
+        vdAdd<DefectivesChainSamplingPlan>("20", "0", "2", "4.0", "1");
 
         EvaluationWindowRecord first{{{2, 0, 0, 400, 600}, 6, {}, {}}, List({4, 1})};
         first.layout.plotSizes = {SizeMode::Size400, SizeMode::SizeToFit, SizeMode::Size50,
@@ -75,22 +86,6 @@ protected:
         const std::string file = SessionFileText(session, windows);
         SamplingPlanDefinitions::vdReset();
         return file;
-    }
-
-    // Plans 5 to 11: double, multiple and chain plans.
-    void vdAddPlansOfEveryOtherType()
-    {
-        const String n[] = {"20", "20", "20"}, a[] = {"#", "1", "3"}, r[] = {"2", "3", "4"};
-        const String amounts[] = {"2.5", "1"}, accept[] = {"#", "3"}, reject[] = {"3", "4"};
-        vdAdd<DefectivesDoubleSamplingPlan>("50", "1", "4", "100", "4", 1, true, "1000");
-        vdAdd<DefectsPerUnitDoubleSamplingPlan>("5", "0", "2", "5", "1", 2, false, "");
-        vdAdd<DefectsPerQuantityDoubleSamplingPlan>("2.5", "0", "2", "0.5", "1", "Foot", 1, true,
-                                                    "4");
-        vdAdd<DefectivesMultipleSamplingPlan>(3, n, a, r, 1, true, "100");
-        vdAdd<DefectsPerUnitMultipleSamplingPlan>(3, n, a, r, 0, false, "");
-        vdAdd<DefectsPerQuantityMultipleSamplingPlan>(2, amounts, accept, reject, "M\xE8tre", 2,
-                                                      false, "");
-        vdAdd<DefectivesChainSamplingPlan>("20", "0", "2", "4.0", "1");
     }
 
     template <class Plan, class... Texts> void vdAdd(const Texts&... texts)

@@ -73,15 +73,6 @@ TEST(Z19ParametersReportTest, Texts)
     EXPECT_FALSE(Has(noReduced, "Maximum standard deviation"));
     EXPECT_FALSE(Has(noReduced, "Reduced Sampling Plan:"));
     EXPECT_TRUE(noReduced.ends_with("Switching - No Reduced Plan:\r\n\r\n" + switchingStart));
-
-    // Reduced inspection alone: its plan and no rules.
-    EXPECT_TRUE(Text(10, 4, 15, 3, 2)
-                    .ends_with("  Letter Code = P\r\n"
-                               "  Type Sampling Plan = SD Unknown, 1 Spec, k "
-                               "(Form 1)\r\n\r\n"
-                               "Reduced Sampling Plan:\r\n\r\n"
-                               "  Standard Deviation Unknown, 1 Spec, Form 1 "
-                               "(k):    n=75, k=0.806\r\n\r\n"));
 }
 
 TEST(Z19ParametersReportTest, DrawnInTextColumnsAndLines)
