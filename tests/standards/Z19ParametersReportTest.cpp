@@ -12,13 +12,7 @@ namespace Brosquin
 namespace
 {
 
-std::string Text(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
-                 std::uint32_t planType, std::uint32_t option)
-{
-    String text("left over");
-    Z19ParametersText(aql, level, lotSize, planType, option, text);
-    return text.Text();
-}
+constexpr auto Text = ReportText<&Z19ParametersText>;
 
 TEST(Z19ParametersReportTest, Texts)
 {
