@@ -315,9 +315,14 @@ TEST_F(SessionFileCommandsTest, AFailedSaveKeepsTheOldFileAndTheSession)
     {
         const FileSizeLimit full(100);
         EXPECT_FALSE(window->SaveSessionFile(path));
+        // A new session stops when the save it asked for fails.
+        user.vdQueueAnswer(MessageAnswer::Yes);
+        EXPECT_FALSE(window->NewSession());
     }
     EXPECT_EQ(MessageTexts(),
               (QStringList{"File could not be opened for output.  May be write protected.",
+                           "File could not be written.  Disk may be full.",
+                           "Do you want to save current session first?",
                            "File could not be written.  Disk may be full."}));
     EXPECT_EQ(Contents(path), "old contents");
     EXPECT_EQ(QDir(PathOf(QString())).entryList(QDir::Files).size(), 2) << "no file left behind";
