@@ -66,13 +66,6 @@ template <class Parts> bool Z14SamplingPlan<Parts>::IsPaSingleValued() const
 }
 
 template <class Parts>
-int Z14SamplingPlan<Parts>::CheckParameters(std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                                            std::int32_t, String&)
-{
-    return 0;
-}
-
-template <class Parts>
 void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t level,
                                            std::uint32_t lotSize, std::uint32_t planType,
                                            std::uint32_t option)

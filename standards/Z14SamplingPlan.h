@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/Real.h"
-#include "core/String.h"
 #include "plans/SamplingPlan.h"
 #include "standards/Z14Tables.h"
 
@@ -40,9 +39,6 @@ public:
     void vdReadFromStream(std::istream& in, double fileVersion) override;
     void vdSetUnits(std::uint8_t unitsIndex) override;
 
-    // Every combination of the choices makes a plan: always 0, message untouched.
-    static int CheckParameters(std::int32_t aql, std::int32_t level, std::int32_t lotSize,
-                               std::int32_t planType, std::int32_t option, String& message);
     // Builds the plans of the choices. Choices outside their lists leave the plan not valid,
     // without plans.
     void SetParameters(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
