@@ -1,6 +1,7 @@
 #include "standards/Z14SamplingPlan.h"
 
 #include "core/RealOf.h"
+#include "core/RecordFields.h"
 #include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesMultipleSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
@@ -14,7 +15,6 @@
 #include "standards/Z14LimitNumbers.h"
 
 #include <algorithm>
-#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -414,25 +414,12 @@ template <class Parts> void Z14SamplingPlan<Parts>::vdWriteToStream(std::ostream
 
 template <class Parts> void Z14SamplingPlan<Parts>::vdReadFromStream(std::istream& in, double)
 {
+    // Each choice is checked on the number read: only a whole index within its list is taken.
     std::uint32_t choices[5];
     for (int list = 0; list < 5; ++list)
-    {
-        Real value;
-        value.vdRead(in);
-        if (!IsNumber(value))
-            SetReadError();
-        if (ReadErrorOccurred())
+        if (!ReadWhole<std::uint32_t>(in, 0, Z14ChoiceCount(this->CharacteristicId(), list) - 1,
+                                      choices[list]))
             return;
-        // Checked on the double: only a whole index within its list is converted.
-        const double index = value.dValue();
-        if (!(index >= 0 && index < Z14ChoiceCount(this->CharacteristicId(), list) &&
-              index == std::trunc(index)))
-        {
-            SetReadError();
-            return;
-        }
-        choices[list] = static_cast<std::uint32_t>(index);
-    }
     SetParameters(choices[0], choices[1], choices[2], choices[3], choices[4]);
     if (!this->valid)
         SetReadError();
