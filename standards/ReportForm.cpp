@@ -22,6 +22,25 @@ void ReportForm::vdEmptyLine()
     vdAdd({}, 1, "\r\n");
 }
 
+void ReportForm::vdChoiceLines(const std::string& title, const char* aql, const char* level,
+                               const char* lotSize, char letter, const char* planType)
+{
+    vdTitle(title);
+    vdLine(1, "  ", std::string("AQL = ") + aql);
+    vdLine(1, "  ", std::string("Level = ") + level);
+    vdLine(1, "  ", std::string("Lot Size = ") + lotSize);
+    vdLine(1, "  ", std::string("Letter Code = ") + letter);
+    vdLine(1, "  ", std::string("Type Sampling Plan = ") + planType);
+    vdEmptyLine();
+}
+
+void ReportForm::vdRegimeTitle(InspectionRegime regime)
+{
+    static constexpr const char* titles[] = {
+        "Normal Sampling Plan:", "Tightened Sampling Plan:", "Reduced Sampling Plan:"};
+    vdTitle(titles[static_cast<std::uint32_t>(regime)]);
+}
+
 void ReportForm::vdSwitchingStart(const std::string& title)
 {
     vdTitle(title);
