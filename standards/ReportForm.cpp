@@ -22,15 +22,14 @@ void ReportForm::vdEmptyLine()
     vdAdd({}, 1, "\r\n");
 }
 
-void ReportForm::vdChoiceLines(const std::string& title, const char* aql, const char* level,
-                               const char* lotSize, char letter, const char* planType)
+void ReportForm::vdChoiceLines(const std::string& title, const ChoiceTexts& texts)
 {
     vdTitle(title);
-    vdLine(1, "  ", std::string("AQL = ") + aql);
-    vdLine(1, "  ", std::string("Level = ") + level);
-    vdLine(1, "  ", std::string("Lot Size = ") + lotSize);
-    vdLine(1, "  ", std::string("Letter Code = ") + letter);
-    vdLine(1, "  ", std::string("Type Sampling Plan = ") + planType);
+    vdLine(1, "  ", std::string("AQL = ") + texts.aql);
+    vdLine(1, "  ", std::string("Level = ") + texts.level);
+    vdLine(1, "  ", std::string("Lot Size = ") + texts.lotSize);
+    vdLine(1, "  ", std::string("Letter Code = ") + texts.letter);
+    vdLine(1, "  ", std::string("Type Sampling Plan = ") + texts.planType);
     vdEmptyLine();
 }
 

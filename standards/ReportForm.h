@@ -40,9 +40,8 @@ public:
     void vdLine(double x, const char* indent, const std::string& line);
     void vdEmptyLine();
     // The report's title, then the five lines of the choice (AQL, level, lot size, code letter,
-    // plan type) as the standard's lists show it, and an empty line.
-    void vdChoiceLines(const std::string& title, const char* aql, const char* level,
-                       const char* lotSize, char letter, const char* planType);
+    // plan type), and an empty line.
+    void vdChoiceLines(const std::string& title, const ChoiceTexts& texts);
     // "Normal Sampling Plan:", "Tightened Sampling Plan:" or "Reduced Sampling Plan:" as a title.
     void vdRegimeTitle(InspectionRegime regime);
     // The switching rules' title and the rules every switching option states: inspection starts

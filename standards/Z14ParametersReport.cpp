@@ -150,9 +150,7 @@ void vdWriteReport(ReportForm& form, const StandardChoice& choice)
     const std::uint32_t letter =
         static_cast<std::uint32_t>(Z14CodeLetterTable[choice.lotSize][choice.level]);
 
-    form.vdChoiceLines("ANSI Z1.4 Parameters", Z14DefectsPerUnitAqlTexts[choice.aql],
-                       Z14LevelTexts[choice.level], Z14LotSizeTexts[choice.lotSize],
-                       Z14CodeLetters[letter], Z14PlanTypeTexts[choice.planType]);
+    form.vdChoiceLines("ANSI Z1.4 Parameters", Z14ChoiceTextsOf(choice));
 
     Z14Plan plans[3];
     std::int32_t largestSample = 0;

@@ -102,15 +102,8 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
             reducedStayPlan = NewStayPlan(reduced);
     }
 
-    // The AQL lists agree as far as the defective units' list goes.
-    String description("Z1.4: AQL=");
-    for (const char* part : {Z14DefectsPerUnitAqlTexts[aql], ", ", Z14LevelTexts[level], ", ",
-                             Z14LotSizeTexts[lotSize], ", "})
-        description += part;
-    description += Z14CodeLetters[letter];
-    for (const char* part : {", ", Z14OptionTexts[option], ", ", Z14PlanTypeTexts[planType]})
-        description += part;
-    this->description = description;
+    this->description =
+        StandardPlanDescription("Z1.4", Z14ChoiceTextsOf({aql, level, lotSize, planType, option}));
     this->vdUpdateSummary();
 }
 

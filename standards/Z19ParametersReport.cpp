@@ -80,9 +80,7 @@ void vdWriteReport(ReportForm& form, const StandardChoice& choice)
     const std::uint32_t letter = Z19Letter(choice.lotSize, choice.level);
     const Z19PlanKind kind = Z19KindOf(choice.planType);
 
-    form.vdChoiceLines("ANSI Z1.9 Parameters", Z19AqlTexts[choice.aql], Z19LevelTexts[choice.level],
-                       Z19LotSizeTexts[choice.lotSize], Z19CodeLetters[letter],
-                       Z19PlanTypeTexts[choice.planType]);
+    form.vdChoiceLines("ANSI Z1.9 Parameters", Z19ChoiceTextsOf(choice));
 
     if (kind.sdKnown && kind.twoSpecs)
     {
