@@ -42,9 +42,7 @@ template <class Parts> Z14SamplingPlan<Parts>::~Z14SamplingPlan() = default;
 
 template <class Parts>
 Z14SamplingPlan<Parts>::Z14SamplingPlan(const Z14SamplingPlan& other)
-    : Parts::Family(other), aqlIndex(other.aqlIndex), levelIndex(other.levelIndex),
-      lotSizeIndex(other.lotSizeIndex), planTypeIndex(other.planTypeIndex),
-      optionIndex(other.optionIndex), reducedStayPlan(CloneOf(other.reducedStayPlan)),
+    : Parts::Family(other), choice(other.choice), reducedStayPlan(CloneOf(other.reducedStayPlan)),
       reducedPlan(CloneOf(other.reducedPlan)), normalPlan(CloneOf(other.normalPlan)),
       tightenedPlan(CloneOf(other.tightenedPlan))
 {
@@ -62,7 +60,7 @@ template <class Parts> const char* Z14SamplingPlan<Parts>::PlanTypeName() const
 
 template <class Parts> bool Z14SamplingPlan<Parts>::IsPaSingleValued() const
 {
-    return optionIndex < Z14OptionSwitchingFull;
+    return choice.option < Z14OptionSwitchingFull;
 }
 
 template <class Parts>
@@ -70,11 +68,7 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
                                            std::uint32_t lotSize, std::uint32_t planType,
                                            std::uint32_t option)
 {
-    aqlIndex = aql;
-    levelIndex = level;
-    lotSizeIndex = lotSize;
-    planTypeIndex = planType;
-    optionIndex = option;
+    choice = {aql, level, lotSize, planType, option};
     reducedStayPlan.reset();
     reducedPlan.reset();
     normalPlan.reset();
@@ -102,8 +96,7 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
             reducedStayPlan = NewStayPlan(reduced);
     }
 
-    this->description =
-        StandardPlanDescription("Z1.4", Z14ChoiceTextsOf({aql, level, lotSize, planType, option}));
+    this->description = StandardPlanDescription("Z1.4", Z14ChoiceTextsOf(choice));
     this->vdUpdateSummary();
 }
 
@@ -194,7 +187,8 @@ std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewStayPlan(const Z14Plan&
 
 template <class Parts> bool Z14SamplingPlan<Parts>::RunsReducedPlan() const
 {
-    return optionIndex == Z14OptionSwitchingFull || optionIndex == Z14OptionSwitchingNoLimitNumbers;
+    return choice.option == Z14OptionSwitchingFull ||
+           choice.option == Z14OptionSwitchingNoLimitNumbers;
 }
 
 template <class Parts> bool Z14SamplingPlan<Parts>::IsReadyAt(const Real& p)
@@ -212,9 +206,9 @@ template <class Parts> bool Z14SamplingPlan<Parts>::IsReadyAt(const Real& p)
 
 template <class Parts> SamplingPlan& Z14SamplingPlan<Parts>::RegimePlan() const
 {
-    if (optionIndex == Z14OptionNormal)
+    if (choice.option == Z14OptionNormal)
         return *normalPlan;
-    return optionIndex == Z14OptionTightened ? *tightenedPlan : *reducedPlan;
+    return choice.option == Z14OptionTightened ? *tightenedPlan : *reducedPlan;
 }
 
 template <class Parts>
@@ -240,8 +234,8 @@ template <class Parts> bool Z14SamplingPlan<Parts>::SwitchingAt(const Real& p, S
     if (!RegimePasAt(p, true, switching))
         return false;
     double lots = 10;
-    double limitProbability = optionIndex == Z14OptionSwitchingNoLimitNumbers ? 1 : 0;
-    if (optionIndex == Z14OptionSwitchingFull)
+    double limitProbability = choice.option == Z14OptionSwitchingNoLimitNumbers ? 1 : 0;
+    if (choice.option == Z14OptionSwitchingFull)
     {
         // The units of a normal lot: its average sample number at this level.
         switching.normalASN = normalPlan->dASN(p);
@@ -250,7 +244,7 @@ template <class Parts> bool Z14SamplingPlan<Parts>::SwitchingAt(const Real& p, S
         const double units = switching.normalASN.dValue();
         std::int32_t limit = 0;
         std::int32_t count = 0;
-        Z14ReducedLots(Z14AqlTableRow(this->CharacteristicId(), aqlIndex), units, limit, count);
+        Z14ReducedLots(Z14AqlTableRow(this->CharacteristicId(), choice.aql), units, limit, count);
         lots = count;
         limitProbability = limit == 0 ? 1 : LimitProbability(limit, units * count, p);
     }
@@ -293,7 +287,7 @@ Real Z14SamplingPlan<Parts>::Mixture(const Real& p, const Switching& switching,
                                      Measure measure) const
 {
     // The switching found the normal plan's ASN already where it needs it.
-    const bool known = measure == &SamplingPlan::dASN && optionIndex == Z14OptionSwitchingFull;
+    const bool known = measure == &SamplingPlan::dASN && choice.option == Z14OptionSwitchingFull;
     const Real normal = known ? switching.normalASN : Real((normalPlan.get()->*measure)(p));
     const Real tightened = (tightenedPlan.get()->*measure)(p);
     const Real reduced = RunsReducedPlan() ? Real((reducedPlan.get()->*measure)(p)) : RealOf(0.0);
@@ -401,8 +395,8 @@ template <class Parts> void Z14SamplingPlan<Parts>::vdSetUnits(std::uint8_t unit
 template <class Parts> void Z14SamplingPlan<Parts>::vdWriteToStream(std::ostream& out) const
 {
     SamplingPlan::vdWriteToStream(out);
-    out << aqlIndex << ' ' << levelIndex << ' ' << lotSizeIndex << ' ' << planTypeIndex << ' '
-        << optionIndex;
+    out << choice.aql << ' ' << choice.level << ' ' << choice.lotSize << ' ' << choice.planType
+        << ' ' << choice.option;
 }
 
 template <class Parts> void Z14SamplingPlan<Parts>::vdReadFromStream(std::istream& in, double)
