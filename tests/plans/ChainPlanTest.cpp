@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace Brosquin
@@ -13,11 +11,7 @@ namespace Brosquin
 namespace
 {
 
-class ChainPlanTest : public PlanTest
-{
-protected:
-    String message;
-};
+using ChainPlanTest = PlanTest;
 
 TEST_F(ChainPlanTest, ChecksA1AndR1BeforeN)
 {
@@ -40,7 +34,7 @@ TEST_F(ChainPlanTest, ChecksA1AndR1BeforeN)
     };
     for (const Case& c : cases)
     {
-        message = "";
+        String message;
         EXPECT_EQ(DefectivesChainSamplingPlan::SetFromText(c.texts[0], c.texts[1], c.texts[2],
                                                            c.texts[3], c.texts[4], message),
                   c.code)
@@ -80,23 +74,15 @@ TEST_F(ChainPlanTest, BoundsAndEnvelopesOfItsProbabilityOfAcceptance)
     EXPECT_EQ(plan.dPaLowerEnvelope(RealOf(20.0)).dValue(), pa);
 }
 
+// Read back with the other plans of a session file.
 TEST_F(ChainPlanTest, RecordsItsTexts)
 {
     DefectivesChainSamplingPlan plan;
     plan.vdDescribe("20", "0", "2", "3", "1");
-    std::ostringstream out;
-    plan.vdWriteToStream(out);
-    EXPECT_EQ(out.str(), "0 12 1 \"20\"  \"0\"  \"2\"  \"3\"  \"1\" ");
-    ClearReadError();
-    std::istringstream in(out.str().substr(7));
-    DefectivesChainSamplingPlan read;
-    read.vdReadFromStream(in, 2.0);
-    EXPECT_FALSE(ReadErrorOccurred());
-    EXPECT_STREQ(read.Description().Text(), "Chain: n=20, a1=0, r1=2, i=3, a2=1");
-    const std::unique_ptr<SamplingPlan> copy(read.Clone());
-    EXPECT_STREQ(copy->Description().Text(), read.Description().Text());
-    std::istringstream bad("\"20\"  \"0\"  \"2\"  \"1\"  \"1\" ");
-    read.vdReadFromStream(bad, 2.0);
+    const std::string record = RecordOf(plan);
+    EXPECT_EQ(record, "0 12 1 \"20\"  \"0\"  \"2\"  \"3\"  \"1\" ");
+    EXPECT_EQ(RecordOf(*std::unique_ptr<SamplingPlan>(plan.Clone())), record);
+    ReadClassPart<DefectivesChainSamplingPlan>("\"20\"  \"0\"  \"2\"  \"1\"  \"1\" ");
     EXPECT_TRUE(ReadErrorOccurred());
 }
 

@@ -1,7 +1,5 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
-#include "stats/DefectivesSingle.h"
-#include "stats/DefectsPerUnitSingle.h"
 #include "tests/plans/PlanTestEnvironment.h"
 
 #include <cstdlib>
@@ -222,90 +220,40 @@ TEST_F(PlanSelectionTest, StatusesAndTheFirstProblem)
     }
 }
 
-// Pa of the designed plans, and of the plan one unit smaller at the LTPD, against binomial and
-// Poisson sums computed by selection_references.py.
-TEST_F(PlanSelectionTest, SinglePlansMeetTheBoundsTheyWereAskedFor)
+// The units, the adjustment and the definitions reach the design; the designs themselves, their
+// claims and their smallness are checked in the statistics.
+TEST_F(PlanSelectionTest, SinglePlansInTheSessionsUnitsAndDefinitions)
 {
     const struct
     {
         Inputs in;
-        const char* definitions; // Pa at the AQL and at the LTPD, null for those of a new session
+        const char* paAtAQL; // null for that of a new session
         const char* plan;
-        int n;
-        double aqlPa;
-        double ltpdPa;
-        double smallerLtpdPa;
     } cases[] = {
-        {{},
-         nullptr,
-         "Single: n=132, a=3",
-         132,
-         0.95574749417403384,
-         0.09922830442578345,
-         0.10245052007242285},
-        {{.units = fraction, .aql = "0.01", .ltpd = "0.05"},
-         nullptr,
-         "Single: n=132, a=3",
-         132,
-         0.95574749417403384,
-         0.09922830442578345,
-         0.10245052007242285},
-        {{.units = perMillion, .aql = "10000", .ltpd = "50000"},
-         nullptr,
-         "Single: n=132, a=3",
-         132,
-         0.95574749417403384,
-         0.09922830442578345,
-         0.10245052007242285},
-        {{.adjustment = 2},
-         nullptr,
-         "Single: n=130, a=3",
-         130,
-         0.9602743324890001,
-         0.097219708929774688,
-         0.10045025263404552},
-        {{},
-         "0.90",
-         "Single: n=153, a=3",
-         153,
-         0.93149265266282194,
-         0.049444798043020294,
-         0.051164518071696113},
-        {{.characteristic = perUnit},
-         nullptr,
-         "Single: n=134, a=3",
-         134,
-         0.95280855748834562,
-         0.098807965403389461,
-         0.10193597130581334},
+        {{}, nullptr, "Single: n=132, a=3"},
+        {{.units = fraction, .aql = "0.01", .ltpd = "0.05"}, nullptr, "Single: n=132, a=3"},
+        {{.units = perMillion, .aql = "10000", .ltpd = "50000"}, nullptr, "Single: n=132, a=3"},
+        {{.adjustment = 2}, nullptr, "Single: n=130, a=3"},
+        {{}, "0.90", "Single: n=153, a=3"},
+        {{.characteristic = perUnit}, nullptr, "Single: n=134, a=3"},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.plan);
         SamplingPlanDefinitions::vdReset();
         vdSetUnits(c.in.units);
-        if (c.definitions != nullptr)
+        if (c.paAtAQL != nullptr)
         {
-            ASSERT_EQ(SamplingPlan::ValidateRiskLevels(c.definitions, "0.05", 0, message), 0);
+            ASSERT_EQ(SamplingPlan::ValidateRiskLevels(c.paAtAQL, "0.05", 0, message), 0);
         }
         ASSERT_TRUE(Select(c.in, 0)) << message.Text();
         EXPECT_STREQ(Last().Description().Text(), c.plan);
         EXPECT_TRUE(Last().IsChecked());
-        // The bounds designed are those the statuses show.
-        const double factor = c.in.characteristic == perUnit
-                                  ? 100
-                                  : DefectivesSamplingPlan::Units().dFactor(c.in.units);
+        // The plan meets the bounds the statuses show, in the units they are written in.
         const double aql = std::atof(c.in.aql) * (1 - c.in.adjustment / 100.0);
         const double ltpd = std::atof(c.in.ltpd) * (1 + c.in.adjustment / 100.0);
-        ExpectClose(Last().dPa(RealOf(aql)), c.aqlPa);
-        ExpectClose(Last().dPa(RealOf(ltpd)), c.ltpdPa);
-        EXPECT_GE(c.aqlPa, SamplingPlan::PaAtAQL().dValue());
-        EXPECT_LE(c.ltpdPa, SamplingPlan::PaAtLTPD().dValue());
-        const auto pa = c.in.characteristic == perUnit ? DefectsPerUnitSingleProbabilityAcceptance
-                                                       : DefectivesSingleProbabilityAcceptance;
-        const double smaller = pa(ltpd / factor, c.n - 1, 3);
-        EXPECT_NEAR(smaller, c.smallerLtpdPa, 1e-12);
-        EXPECT_GT(smaller, SamplingPlan::PaAtLTPD().dValue());
+        EXPECT_GE(NumberOf(Last().dPa(RealOf(aql))), SamplingPlan::PaAtAQL().dValue());
+        EXPECT_LE(NumberOf(Last().dPa(RealOf(ltpd))), SamplingPlan::PaAtLTPD().dValue());
     }
     EXPECT_EQ(session.Count(), 6u);
 }
@@ -314,9 +262,6 @@ TEST_F(PlanSelectionTest, DoubleAndThreeLevelDesigns)
 {
     ASSERT_TRUE(Select({}, 1)) << message.Text();
     EXPECT_STREQ(Last().Description().Text(), "Double: n1=60, a1=0, r1=4, n2=82, a2=3");
-    ExpectClose(Last().dPa(RealOf(1)), 0.95006888832501429);
-    ExpectClose(Last().dPa(RealOf(5)), 0.098868475810162733);
-    ExpectClose(Last().dASN(RealOf(1)), 96.877042331890074);
 
     // The Max AQL keeps the plan's AQL point below it, which the plan from two levels would not.
     for (int type : {1, 0})

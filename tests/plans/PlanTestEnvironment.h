@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/RealOf.h"
+#include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanDefinitions.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <sstream>
 #include <string>
 
 namespace Brosquin
@@ -42,6 +45,33 @@ inline void ExpectClose(const Real& value, double reference, double tolerance = 
 {
     ASSERT_FALSE(!IsNumber(value)) << value.Message()->Text();
     EXPECT_NEAR(value.dValue(), reference, tolerance * std::abs(reference));
+}
+
+// The record a plan writes.
+inline std::string RecordOf(const SamplingPlan& plan)
+{
+    std::ostringstream out;
+    plan.vdWriteToStream(out);
+    return out.str();
+}
+
+// A whole record read through the plan factory, with no read error before it.
+inline std::unique_ptr<SamplingPlan> ReadRecord(const std::string& record)
+{
+    ClearReadError();
+    std::istringstream in(record);
+    return SamplingPlan::ReadPlanFromStream(in, 2.0);
+}
+
+// The class part of a record, which follows the part every plan writes, read into a new plan as
+// the plan factory does.
+template <class Plan> std::unique_ptr<Plan> ReadClassPart(const std::string& text)
+{
+    ClearReadError();
+    std::istringstream in(text);
+    auto plan = std::make_unique<Plan>();
+    plan->vdReadFromStream(in, 2.0);
+    return plan;
 }
 
 } // namespace Brosquin

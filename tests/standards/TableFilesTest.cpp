@@ -38,11 +38,6 @@ Rows DataRows(const std::string& name)
     return rows;
 }
 
-int IntegerOf(const std::string& field)
-{
-    return std::stoi(field);
-}
-
 TEST(TableFilesTest, CompiledZ14TablesEqualTheFiles)
 {
     const Rows letters = DataRows("z14-code-letters.tsv");
@@ -71,7 +66,7 @@ TEST(TableFilesTest, CompiledZ14TablesEqualTheFiles)
             const bool sendsOn = rows[i][2] == "-1";
             for (int f = 0; f < table.fieldCount; ++f)
                 EXPECT_EQ(table.cells[i * table.fieldCount + f],
-                          sendsOn ? 0 : IntegerOf(rows[i][2 + f]))
+                          sendsOn ? 0 : std::stoi(rows[i][2 + f]))
                     << files[t] << " line " << i << " field " << f;
         }
         // The AQL column follows the positions of both AQL choice lists.
@@ -90,7 +85,7 @@ TEST(TableFilesTest, CompiledZ14TablesEqualTheFiles)
         EXPECT_EQ(padded.substr(0, padded.find_last_not_of(' ') + 1), limits[row][0]);
         EXPECT_EQ(std::strtoul(padded.c_str(), nullptr, 10), Z14LimitNumberRowLowerBounds[row]);
         for (std::size_t a = 0; a < 26; ++a)
-            EXPECT_EQ(Z14LimitNumberTable[row][a], IntegerOf(limits[row][a + 1]));
+            EXPECT_EQ(Z14LimitNumberTable[row][a], std::stoi(limits[row][a + 1]));
     }
 }
 

@@ -1,15 +1,10 @@
 #!/usr/bin/env python3
-"""Long-run shares of lots under reduced, normal and tightened inspection, from the switching
-rules run as a Markov chain lot by lot and solved exactly (mpmath, 40 digits). The tests of the
-shares hold the values this script prints.
-
-The chain's states:
-- normal (c, h): c accepted lots in a row since the last lot not accepted (or since normal
-  inspection began), h whether a lot of this normal period was not accepted. A lot not accepted
-  while the previous one not accepted lies among the last 4 lots (h and c <= 3) switches to
-  tightened; the K-th accepted lot in a row switches to reduced with probability G, otherwise the
-  count goes on from 7.
-- tightened t: t accepted lots in a row; the 5th returns to normal.
+"""Long-run shares of lots under reduced, normal and tightened inspection: the switching rules
+run lot by lot as a Markov chain, solved exactly with mpmath (40 digits). States:
+- normal (c, h): c lots accepted in a row, h whether a lot of this normal period was not
+  accepted. A lot not accepted within 4 lots of the previous one goes to tightened; the K-th
+  accepted lot in a row goes to reduced with probability G, otherwise the count goes on from 7.
+- tightened t: t lots accepted in a row; the 5th returns to normal.
 - reduced: stays with probability A, otherwise returns to normal.
 
 Run:  python3 switching_chain.py

@@ -1,14 +1,11 @@
 #!/usr/bin/env python3
-"""Reference values of the Z1.9 plan tests, computed with mpmath at 40 digits from the
-definitions, independently of the program:
-
-- SD known, one limit: a lot at fraction p lies z_p = -Phi^-1(p) standard deviations inside the
-  limit; the sample mean accepts it when it lies k inside, so Pa = Phi(sqrt(n) (z_p - k)).
+"""Reference values of the Z1.9 plan tests, with mpmath at 40 digits from the definitions:
+- SD known, one limit: Pa = Phi(sqrt(n) (z_p - k)), z_p = -Phi^-1(p).
 - SD unknown, one limit: Pa = P(T >= k sqrt(n)), T noncentral t with n - 1 degrees of freedom
   and noncentrality sqrt(n) z_p, integrated over the chi distribution of s / sigma.
-- Form 2 (M, percent): the k with the same acceptance, SD known k = -Phi^-1(M / 100) / v,
+- Form 2 (M percent) as the k of the same acceptance: SD known k = -Phi^-1(M / 100) / v,
   v = sqrt(n / (n - 1)); SD unknown k = (1 - 2x)(n - 1) / sqrt(n), I_x(n/2 - 1, n/2 - 1) = M / 100.
-- Switching: the regimes' long-run shares from the lot-by-lot Markov chain of switching_chain.py.
+- Switching: the regimes' shares from the chain of switching_chain.py.
 
 Run:  python3 z19_plan_values.py
 """

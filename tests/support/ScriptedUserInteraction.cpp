@@ -54,10 +54,9 @@ MessageAnswer ScriptedUserInteraction::AnswerMessage(const MessageRequest& reque
     return MessageAnswer::Cancel;
 }
 
-std::optional<QString> ScriptedUserInteraction::NextFileName(FileDialogKind kind,
-                                                             const FileDialogRequest& request)
+std::optional<QString> ScriptedUserInteraction::NextFileName(const FileDialogRequest& request)
 {
-    fileDialogs.push_back({kind, request});
+    fileDialogs.push_back({request});
     if (fileNames.empty())
         return std::nullopt;
     const QString path = fileNames.front();
@@ -69,12 +68,12 @@ std::optional<QString> ScriptedUserInteraction::NextFileName(FileDialogKind kind
 
 std::optional<QString> ScriptedUserInteraction::OpenFileName(const FileDialogRequest& request)
 {
-    return NextFileName(FileDialogKind::Open, request);
+    return NextFileName(request);
 }
 
 std::optional<QString> ScriptedUserInteraction::SaveFileName(const FileDialogRequest& request)
 {
-    return NextFileName(FileDialogKind::Save, request);
+    return NextFileName(request);
 }
 
 bool ScriptedUserInteraction::PrinterSetup(QPrinter&)

@@ -14,14 +14,8 @@ namespace Brosquin
 class ScriptedUserInteraction : public UserInteraction
 {
 public:
-    enum class FileDialogKind
-    {
-        Open,
-        Save
-    };
     struct FileDialogRecord
     {
-        FileDialogKind kind;
         FileDialogRequest request;
     };
     struct HelpRecord
@@ -61,7 +55,7 @@ protected:
     MessageAnswer AnswerMessage(const MessageRequest& request) override;
 
 private:
-    std::optional<QString> NextFileName(FileDialogKind kind, const FileDialogRequest& request);
+    std::optional<QString> NextFileName(const FileDialogRequest& request);
 
     std::deque<MessageAnswer> answers;
     std::deque<QString> fileNames; // a null text stands for a cancelled dialog
