@@ -1,7 +1,6 @@
 #include "app/MainMDIWindow.h"
 
 #include "app/MdiChild.h"
-#include "app/NotAvailable.h"
 #include "app/RecentFilesMenu.h"
 #include "app/Settings.h"
 #include "app/ToolBarGlyphs.h"
@@ -596,57 +595,55 @@ void TMainMDIWindow::FileExit()
     close();
 }
 
-void TMainMDIWindow::vdForwardToPlanList(void (PlanListChild::*command)(), const char* itemName)
+void TMainMDIWindow::vdForwardToPlanList(void (PlanListChild::*command)())
 {
     if (pPlanList)
         (pPlanList->*command)();
-    else
-        vdShowNotAvailable(MenuItem(itemName)->text());
 }
 
 void TMainMDIWindow::PlansEnterNewItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::EnterNewPlanButtonClick, "PlansEnterNewItem");
+    vdForwardToPlanList(&PlanListChild::EnterNewPlanButtonClick);
 }
 
 void TMainMDIWindow::PlansSelectItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::SelectPlanButtonClick, "PlansSelectItem");
+    vdForwardToPlanList(&PlanListChild::SelectPlanButtonClick);
 }
 
 void TMainMDIWindow::PlansEvaluateItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::EvaluateButtonClick, "PlansEvaluateItem");
+    vdForwardToPlanList(&PlanListChild::EvaluateButtonClick);
 }
 
 void TMainMDIWindow::PlansMatchProtectionItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::MatchProtectionButtonClick, "PlansMatchProtectionItem");
+    vdForwardToPlanList(&PlanListChild::MatchProtectionButtonClick);
 }
 
 void TMainMDIWindow::PlansEditItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::EditPlanButtonClick, "PlansEditItem");
+    vdForwardToPlanList(&PlanListChild::EditPlanButtonClick);
 }
 
 void TMainMDIWindow::PlansDuplicateItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::DuplicateButtonClick, "PlansDuplicateItem");
+    vdForwardToPlanList(&PlanListChild::DuplicateButtonClick);
 }
 
 void TMainMDIWindow::PlansDeleteItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::DeletePlanButtonClick, "PlansDeleteItem");
+    vdForwardToPlanList(&PlanListChild::DeletePlanButtonClick);
 }
 
 void TMainMDIWindow::PlansCheckAllItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::CheckAllButtonClick, "PlansCheckAllItem");
+    vdForwardToPlanList(&PlanListChild::CheckAllButtonClick);
 }
 
 void TMainMDIWindow::PlansUncheckAllItemClick()
 {
-    vdForwardToPlanList(&PlanListChild::UncheckAllButtonClick, "PlansUncheckAllItem");
+    vdForwardToPlanList(&PlanListChild::UncheckAllButtonClick);
 }
 
 void TMainMDIWindow::WindowTile()

@@ -118,7 +118,8 @@ private:
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption,
                          const QKeySequence& shortcut, const QString& hint, Handler handler);
     QAction* MenuItem(const char* name) const;
-    void vdForwardToPlanList(void (PlanListChild::*command)(), const char* itemName);
+    // The plan list's command; nothing before the plan list is set.
+    void vdForwardToPlanList(void (PlanListChild::*command)());
     MdiChild* ActiveChild() const;
     void vdRebuildWindowMenu();
     void vdRebuildDefinitionCaptions();

@@ -1,5 +1,6 @@
 #include "app/ProductPicture.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -53,6 +54,17 @@ QPixmap ProductPicture(QSize size)
         painter.drawLine(at(0, pa), at(p, pa));
     }
     return picture;
+}
+
+QLabel* NewProductLabel(const QString& text, int pixelHeight, bool bold, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(bold);
+    font.setPixelSize(pixelHeight);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter);
+    return label;
 }
 
 } // namespace Brosquin

@@ -11,26 +11,11 @@
 namespace Brosquin
 {
 
-namespace
-{
-
-QLabel* NewBoldLabel(const QString& text, int pixelHeight, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPixelSize(pixelHeight);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignHCenter);
-    return label;
-}
-
-} // namespace
-
 TSplashWindow::TSplashWindow()
     : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      Image1(new QLabel(this)), Label1(NewBoldLabel(QStringLiteral("Veltrame"), 30, this)),
-      Label2(NewBoldLabel(QStringLiteral("Version 2.0"), 20, this)), Timer1(new QTimer(this))
+      Image1(new QLabel(this)), Label1(NewProductLabel(QStringLiteral("Veltrame"), 30, true, this)),
+      Label2(NewProductLabel(QStringLiteral("Version 2.0"), 20, true, this)),
+      Timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("SplashWindow"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -91,8 +91,8 @@ private:
     // Pa with SD known, two limits and the band flag: Pa with the capability the fraction p
     // needs when it exceeds Cp (the process then centred), and the one-limit Pa.
     bool BandBounds(const Real& p, double& offCentre, double& oneLimit);
-    // The bound of Pa that choose picks.
-    Real& dBound(const Real& p, double (*choose)(double, double));
+    // The larger or the smaller bound of Pa.
+    Real& dBound(const Real& p, bool largest);
     // A value of the statistics, with -1 read as "Parameter out of range.".
     Real& dInRange(double value);
     // With SD known and two limits: the largest value of a measure over the levels a process

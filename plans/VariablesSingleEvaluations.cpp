@@ -83,36 +83,36 @@ Real& DefectivesVariablesSingleSamplingPlan::dPa(const Real& p)
                                               : result;
 }
 
-Real& DefectivesVariablesSingleSamplingPlan::dBound(const Real& p, double (*choose)(double, double))
+Real& DefectivesVariablesSingleSamplingPlan::dBound(const Real& p, bool largest)
 {
     if (IsPaSingleValued())
         return dPa(p);
     if (!IsEvaluableAt(p))
         return result;
     const double fraction = dFractionOf(p);
+    if (!sdKnown && form1)
+        return Result(
+            largest ? VariablesUnknownSdTwoSpecsMaximumProbabilityAcceptanceForm1(fraction, n, k)
+                    : VariablesUnknownSdTwoSpecsMinimumProbabilityAcceptanceForm1(fraction, n, k));
     if (!sdKnown)
-    {
-        const double centred =
-            form1 ? VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm1(fraction, n, k)
-                  : VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2(fraction, n, m);
-        const double oneSided =
-            form1 ? VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm1(fraction, n, k)
-                  : VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm2(fraction, n, m);
-        return Result(choose(centred, oneSided));
-    }
+        return Result(
+            largest ? VariablesUnknownSdTwoSpecsMaximumProbabilityAcceptanceForm2(fraction, n, m)
+                    : VariablesUnknownSdTwoSpecsMinimumProbabilityAcceptanceForm2(fraction, n, m));
     double offCentre = 0.0;
     double oneLimit = 0.0;
-    return BandBounds(p, offCentre, oneLimit) ? Result(choose(offCentre, oneLimit)) : result;
+    if (!BandBounds(p, offCentre, oneLimit))
+        return result;
+    return Result(largest ? std::fmax(offCentre, oneLimit) : std::fmin(offCentre, oneLimit));
 }
 
 Real& DefectivesVariablesSingleSamplingPlan::dPaMaximum(const Real& p)
 {
-    return dBound(p, std::fmax);
+    return dBound(p, true);
 }
 
 Real& DefectivesVariablesSingleSamplingPlan::dPaMinimum(const Real& p)
 {
-    return dBound(p, std::fmin);
+    return dBound(p, false);
 }
 
 Real& DefectivesVariablesSingleSamplingPlan::dPaUpperEnvelope(const Real& p)

@@ -99,14 +99,7 @@ void DefectivesZ19SamplingPlan::SetParameters(std::uint32_t aql, std::uint32_t l
         place = std::move(plan);
     }
 
-    String text("Z1.9: AQL=");
-    for (const char* part :
-         {Z19AqlTexts[aql], ", ", Z19LevelTexts[level], ", ", Z19LotSizeTexts[lotSize], ", "})
-        text += part;
-    text += Z19CodeLetters[letter];
-    for (const char* part : {", ", Z19OptionTexts[option], ", ", Z19PlanTypeTexts[planType]})
-        text += part;
-    description = text;
+    description = StandardPlanDescription("Z1.9", Z19ChoiceTextsOf(choice));
     vdUpdateSummary();
 }
 

@@ -22,6 +22,24 @@ void ReportForm::vdEmptyLine()
     vdAdd({}, 1, "\r\n");
 }
 
+void ReportForm::vdChoiceLines(const std::string& title, const ChoiceTexts& texts)
+{
+    vdTitle(title);
+    vdLine(1, "  ", std::string("AQL = ") + texts.aql);
+    vdLine(1, "  ", std::string("Level = ") + texts.level);
+    vdLine(1, "  ", std::string("Lot Size = ") + texts.lotSize);
+    vdLine(1, "  ", std::string("Letter Code = ") + texts.letter);
+    vdLine(1, "  ", std::string("Type Sampling Plan = ") + texts.planType);
+    vdEmptyLine();
+}
+
+void ReportForm::vdRegimeTitle(InspectionRegime regime)
+{
+    static constexpr const char* titles[] = {
+        "Normal Sampling Plan:", "Tightened Sampling Plan:", "Reduced Sampling Plan:"};
+    vdTitle(titles[static_cast<std::uint32_t>(regime)]);
+}
+
 void ReportForm::vdSwitchingStart(const std::string& title)
 {
     vdTitle(title);

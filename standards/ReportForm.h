@@ -39,6 +39,11 @@ public:
     // One line drawn at column x; its text form is indent + line.
     void vdLine(double x, const char* indent, const std::string& line);
     void vdEmptyLine();
+    // The report's title, then the five lines of the choice (AQL, level, lot size, code letter,
+    // plan type), and an empty line.
+    void vdChoiceLines(const std::string& title, const ChoiceTexts& texts);
+    // "Normal Sampling Plan:", "Tightened Sampling Plan:" or "Reduced Sampling Plan:" as a title.
+    void vdRegimeTitle(InspectionRegime regime);
     // The switching rules' title and the rules every switching option states: inspection starts
     // on normal and moves between normal and tightened.
     void vdSwitchingStart(const std::string& title);

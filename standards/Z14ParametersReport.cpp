@@ -150,19 +150,8 @@ void vdWriteReport(ReportForm& form, const StandardChoice& choice)
     const std::uint32_t letter =
         static_cast<std::uint32_t>(Z14CodeLetterTable[choice.lotSize][choice.level]);
 
-    form.vdTitle("ANSI Z1.4 Parameters");
-    form.vdLine(ruleColumn, ruleIndent,
-                std::string("AQL = ") + Z14DefectsPerUnitAqlTexts[choice.aql]);
-    form.vdLine(ruleColumn, ruleIndent, std::string("Level = ") + Z14LevelTexts[choice.level]);
-    form.vdLine(ruleColumn, ruleIndent,
-                std::string("Lot Size = ") + Z14LotSizeTexts[choice.lotSize]);
-    form.vdLine(ruleColumn, ruleIndent, std::string("Letter Code = ") + Z14CodeLetters[letter]);
-    form.vdLine(ruleColumn, ruleIndent,
-                std::string("Type Sampling Plan = ") + Z14PlanTypeTexts[choice.planType]);
-    form.vdEmptyLine();
+    form.vdChoiceLines("ANSI Z1.4 Parameters", Z14ChoiceTextsOf(choice));
 
-    static constexpr const char* titles[] = {
-        "Normal Sampling Plan:", "Tightened Sampling Plan:", "Reduced Sampling Plan:"};
     Z14Plan plans[3];
     std::int32_t largestSample = 0;
     for (Z14Regime regime : {Z14Regime::Normal, Z14Regime::Tightened, Z14Regime::Reduced})
@@ -171,7 +160,7 @@ void vdWriteReport(ReportForm& form, const StandardChoice& choice)
         plans[r] = Z14PlanInEffect(aqlPosition, letter, choice.planType, regime);
         if (!Z14OptionUses(choice.option, regime))
             continue;
-        form.vdTitle(titles[r]);
+        form.vdRegimeTitle(regime);
         vdPlanLines(form, plans[r]);
         largestSample = std::max(largestSample, plans[r].TotalSample());
     }

@@ -1,6 +1,7 @@
 #include "standards/Z14SamplingPlan.h"
 
 #include "core/RealOf.h"
+#include "core/RecordFields.h"
 #include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesMultipleSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
@@ -14,7 +15,6 @@
 #include "standards/Z14LimitNumbers.h"
 
 #include <algorithm>
-#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -42,9 +42,7 @@ template <class Parts> Z14SamplingPlan<Parts>::~Z14SamplingPlan() = default;
 
 template <class Parts>
 Z14SamplingPlan<Parts>::Z14SamplingPlan(const Z14SamplingPlan& other)
-    : Parts::Family(other), aqlIndex(other.aqlIndex), levelIndex(other.levelIndex),
-      lotSizeIndex(other.lotSizeIndex), planTypeIndex(other.planTypeIndex),
-      optionIndex(other.optionIndex), reducedStayPlan(CloneOf(other.reducedStayPlan)),
+    : Parts::Family(other), choice(other.choice), reducedStayPlan(CloneOf(other.reducedStayPlan)),
       reducedPlan(CloneOf(other.reducedPlan)), normalPlan(CloneOf(other.normalPlan)),
       tightenedPlan(CloneOf(other.tightenedPlan))
 {
@@ -62,14 +60,7 @@ template <class Parts> const char* Z14SamplingPlan<Parts>::PlanTypeName() const
 
 template <class Parts> bool Z14SamplingPlan<Parts>::IsPaSingleValued() const
 {
-    return optionIndex < Z14OptionSwitchingFull;
-}
-
-template <class Parts>
-int Z14SamplingPlan<Parts>::CheckParameters(std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                                            std::int32_t, String&)
-{
-    return 0;
+    return choice.option < Z14OptionSwitchingFull;
 }
 
 template <class Parts>
@@ -77,11 +68,7 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
                                            std::uint32_t lotSize, std::uint32_t planType,
                                            std::uint32_t option)
 {
-    aqlIndex = aql;
-    levelIndex = level;
-    lotSizeIndex = lotSize;
-    planTypeIndex = planType;
-    optionIndex = option;
+    choice = {aql, level, lotSize, planType, option};
     reducedStayPlan.reset();
     reducedPlan.reset();
     normalPlan.reset();
@@ -109,15 +96,7 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
             reducedStayPlan = NewStayPlan(reduced);
     }
 
-    // The AQL lists agree as far as the defective units' list goes.
-    String description("Z1.4: AQL=");
-    for (const char* part : {Z14DefectsPerUnitAqlTexts[aql], ", ", Z14LevelTexts[level], ", ",
-                             Z14LotSizeTexts[lotSize], ", "})
-        description += part;
-    description += Z14CodeLetters[letter];
-    for (const char* part : {", ", Z14OptionTexts[option], ", ", Z14PlanTypeTexts[planType]})
-        description += part;
-    this->description = description;
+    this->description = StandardPlanDescription("Z1.4", Z14ChoiceTextsOf(choice));
     this->vdUpdateSummary();
 }
 
@@ -208,7 +187,8 @@ std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewStayPlan(const Z14Plan&
 
 template <class Parts> bool Z14SamplingPlan<Parts>::RunsReducedPlan() const
 {
-    return optionIndex == Z14OptionSwitchingFull || optionIndex == Z14OptionSwitchingNoLimitNumbers;
+    return choice.option == Z14OptionSwitchingFull ||
+           choice.option == Z14OptionSwitchingNoLimitNumbers;
 }
 
 template <class Parts> bool Z14SamplingPlan<Parts>::IsReadyAt(const Real& p)
@@ -226,9 +206,9 @@ template <class Parts> bool Z14SamplingPlan<Parts>::IsReadyAt(const Real& p)
 
 template <class Parts> SamplingPlan& Z14SamplingPlan<Parts>::RegimePlan() const
 {
-    if (optionIndex == Z14OptionNormal)
+    if (choice.option == Z14OptionNormal)
         return *normalPlan;
-    return optionIndex == Z14OptionTightened ? *tightenedPlan : *reducedPlan;
+    return choice.option == Z14OptionTightened ? *tightenedPlan : *reducedPlan;
 }
 
 template <class Parts>
@@ -254,8 +234,8 @@ template <class Parts> bool Z14SamplingPlan<Parts>::SwitchingAt(const Real& p, S
     if (!RegimePasAt(p, true, switching))
         return false;
     double lots = 10;
-    double limitProbability = optionIndex == Z14OptionSwitchingNoLimitNumbers ? 1 : 0;
-    if (optionIndex == Z14OptionSwitchingFull)
+    double limitProbability = choice.option == Z14OptionSwitchingNoLimitNumbers ? 1 : 0;
+    if (choice.option == Z14OptionSwitchingFull)
     {
         // The units of a normal lot: its average sample number at this level.
         switching.normalASN = normalPlan->dASN(p);
@@ -264,7 +244,7 @@ template <class Parts> bool Z14SamplingPlan<Parts>::SwitchingAt(const Real& p, S
         const double units = switching.normalASN.dValue();
         std::int32_t limit = 0;
         std::int32_t count = 0;
-        Z14ReducedLots(Z14AqlTableRow(this->CharacteristicId(), aqlIndex), units, limit, count);
+        Z14ReducedLots(Z14AqlTableRow(this->CharacteristicId(), choice.aql), units, limit, count);
         lots = count;
         limitProbability = limit == 0 ? 1 : LimitProbability(limit, units * count, p);
     }
@@ -307,7 +287,7 @@ Real Z14SamplingPlan<Parts>::Mixture(const Real& p, const Switching& switching,
                                      Measure measure) const
 {
     // The switching found the normal plan's ASN already where it needs it.
-    const bool known = measure == &SamplingPlan::dASN && optionIndex == Z14OptionSwitchingFull;
+    const bool known = measure == &SamplingPlan::dASN && choice.option == Z14OptionSwitchingFull;
     const Real normal = known ? switching.normalASN : Real((normalPlan.get()->*measure)(p));
     const Real tightened = (tightenedPlan.get()->*measure)(p);
     const Real reduced = RunsReducedPlan() ? Real((reducedPlan.get()->*measure)(p)) : RealOf(0.0);
@@ -415,31 +395,18 @@ template <class Parts> void Z14SamplingPlan<Parts>::vdSetUnits(std::uint8_t unit
 template <class Parts> void Z14SamplingPlan<Parts>::vdWriteToStream(std::ostream& out) const
 {
     SamplingPlan::vdWriteToStream(out);
-    out << aqlIndex << ' ' << levelIndex << ' ' << lotSizeIndex << ' ' << planTypeIndex << ' '
-        << optionIndex;
+    out << choice.aql << ' ' << choice.level << ' ' << choice.lotSize << ' ' << choice.planType
+        << ' ' << choice.option;
 }
 
 template <class Parts> void Z14SamplingPlan<Parts>::vdReadFromStream(std::istream& in, double)
 {
+    // Each choice is checked on the number read: only a whole index within its list is taken.
     std::uint32_t choices[5];
     for (int list = 0; list < 5; ++list)
-    {
-        Real value;
-        value.vdRead(in);
-        if (!IsNumber(value))
-            SetReadError();
-        if (ReadErrorOccurred())
+        if (!ReadWhole<std::uint32_t>(in, 0, Z14ChoiceCount(this->CharacteristicId(), list) - 1,
+                                      choices[list]))
             return;
-        // Checked on the double: only a whole index within its list is converted.
-        const double index = value.dValue();
-        if (!(index >= 0 && index < Z14ChoiceCount(this->CharacteristicId(), list) &&
-              index == std::trunc(index)))
-        {
-            SetReadError();
-            return;
-        }
-        choices[list] = static_cast<std::uint32_t>(index);
-    }
     SetParameters(choices[0], choices[1], choices[2], choices[3], choices[4]);
     if (!this->valid)
         SetReadError();

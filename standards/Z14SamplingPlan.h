@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/Real.h"
-#include "core/String.h"
 #include "plans/SamplingPlan.h"
 #include "standards/Z14Tables.h"
 
@@ -40,19 +39,16 @@ public:
     void vdReadFromStream(std::istream& in, double fileVersion) override;
     void vdSetUnits(std::uint8_t unitsIndex) override;
 
-    // Every combination of the choices makes a plan: always 0, message untouched.
-    static int CheckParameters(std::int32_t aql, std::int32_t level, std::int32_t lotSize,
-                               std::int32_t planType, std::int32_t option, String& message);
     // Builds the plans of the choices. Choices outside their lists leave the plan not valid,
     // without plans.
     void SetParameters(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                        std::uint32_t planType, std::uint32_t option);
 
-    std::uint32_t AqlIndex() const { return aqlIndex; }
-    std::uint32_t LevelIndex() const { return levelIndex; }
-    std::uint32_t LotSizeIndex() const { return lotSizeIndex; }
-    std::uint32_t PlanTypeIndex() const { return planTypeIndex; }
-    std::uint32_t OptionIndex() const { return optionIndex; }
+    std::uint32_t AqlIndex() const { return choice.aql; }
+    std::uint32_t LevelIndex() const { return choice.level; }
+    std::uint32_t LotSizeIndex() const { return choice.lotSize; }
+    std::uint32_t PlanTypeIndex() const { return choice.planType; }
+    std::uint32_t OptionIndex() const { return choice.option; }
     // The plan of a regime; ReducedStayPlan accepts only the lots that keep inspection on
     // reduced. Null where the option runs no such plan.
     const SamplingPlan* NormalPlan() const { return normalPlan.get(); }
@@ -119,11 +115,7 @@ private:
     Real& dLargestOrSmallest(const Real& p, bool largest);
     bool RunsReducedPlan() const;
 
-    std::uint32_t aqlIndex = 0;
-    std::uint32_t levelIndex = 0;
-    std::uint32_t lotSizeIndex = 0;
-    std::uint32_t planTypeIndex = 0;
-    std::uint32_t optionIndex = 0;
+    StandardChoice choice{};
     std::unique_ptr<SamplingPlan> reducedStayPlan;
     std::unique_ptr<SamplingPlan> reducedPlan;
     std::unique_ptr<SamplingPlan> normalPlan;

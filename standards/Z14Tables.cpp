@@ -85,6 +85,16 @@ bool Z14OptionUses(std::uint32_t option, Z14Regime regime)
     return false;
 }
 
+ChoiceTexts Z14ChoiceTextsOf(const StandardChoice& choice)
+{
+    return {Z14DefectsPerUnitAqlTexts[choice.aql],
+            Z14LevelTexts[choice.level],
+            Z14LotSizeTexts[choice.lotSize],
+            Z14CodeLetters[Z14CodeLetterTable[choice.lotSize][choice.level]],
+            Z14PlanTypeTexts[choice.planType],
+            Z14OptionTexts[choice.option]};
+}
+
 std::uint32_t Z14AqlTableRow(std::uint8_t characteristic, std::uint32_t aqlChoice)
 {
     // The defects-per-unit list skips the standard's 15 (position 16) and 150 (position 21).

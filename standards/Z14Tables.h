@@ -85,6 +85,10 @@ bool Z14ChoiceIsValid(std::uint8_t characteristic, std::uint32_t aql, std::uint3
 // Whether an inspection option runs plans of a regime.
 bool Z14OptionUses(std::uint32_t option, Z14Regime regime);
 
+// The texts of a choice, its AQL from the defects-per-unit list (whose first entries are the
+// defective-units list).
+ChoiceTexts Z14ChoiceTextsOf(const StandardChoice& choice);
+
 // The column of the tables (0..25, among the standard's 26 AQLs) of an AQL choice of the
 // characteristic's list.
 std::uint32_t Z14AqlTableRow(std::uint8_t characteristic, std::uint32_t aqlChoice);

@@ -80,15 +80,7 @@ void vdWriteReport(ReportForm& form, const StandardChoice& choice)
     const std::uint32_t letter = Z19Letter(choice.lotSize, choice.level);
     const Z19PlanKind kind = Z19KindOf(choice.planType);
 
-    form.vdTitle("ANSI Z1.9 Parameters");
-    form.vdLine(ruleColumn, ruleIndent, std::string("AQL = ") + Z19AqlTexts[choice.aql]);
-    form.vdLine(ruleColumn, ruleIndent, std::string("Level = ") + Z19LevelTexts[choice.level]);
-    form.vdLine(ruleColumn, ruleIndent,
-                std::string("Lot Size = ") + Z19LotSizeTexts[choice.lotSize]);
-    form.vdLine(ruleColumn, ruleIndent, std::string("Letter Code = ") + Z19CodeLetters[letter]);
-    form.vdLine(ruleColumn, ruleIndent,
-                std::string("Type Sampling Plan = ") + Z19PlanTypeTexts[choice.planType]);
-    form.vdEmptyLine();
+    form.vdChoiceLines("ANSI Z1.9 Parameters", Z19ChoiceTextsOf(choice));
 
     if (kind.sdKnown && kind.twoSpecs)
     {
@@ -100,14 +92,12 @@ void vdWriteReport(ReportForm& form, const StandardChoice& choice)
         form.vdEmptyLine();
     }
 
-    static constexpr const char* titles[] = {
-        "Normal Sampling Plan:", "Tightened Sampling Plan:", "Reduced Sampling Plan:"};
     for (InspectionRegime regime :
          {InspectionRegime::Normal, InspectionRegime::Tightened, InspectionRegime::Reduced})
     {
         if (!Z19OptionUses(choice.option, regime))
             continue;
-        form.vdTitle(titles[static_cast<std::uint32_t>(regime)]);
+        form.vdRegimeTitle(regime);
         vdPlanLines(form, kind, Z19PlanOf(choice.aql, letter, choice.planType, regime));
     }
 

@@ -40,6 +40,14 @@ std::uint32_t Z19Letter(std::uint32_t lotSize, std::uint32_t level)
     return static_cast<std::uint32_t>(Z19CodeLetterTable[lotSize][level]);
 }
 
+ChoiceTexts Z19ChoiceTextsOf(const StandardChoice& choice)
+{
+    return {
+        Z19AqlTexts[choice.aql],           Z19LevelTexts[choice.level],
+        Z19LotSizeTexts[choice.lotSize],   Z19CodeLetters[Z19Letter(choice.lotSize, choice.level)],
+        Z19PlanTypeTexts[choice.planType], Z19OptionTexts[choice.option]};
+}
+
 const Z19Plan& Z19PlanOf(std::uint32_t aql, std::uint32_t letter, std::uint32_t planType,
                          InspectionRegime regime)
 {

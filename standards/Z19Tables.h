@@ -83,6 +83,9 @@ bool Z19OptionUses(std::uint32_t option, InspectionRegime regime);
 // The code-letter index of a lot-size range and a level.
 std::uint32_t Z19Letter(std::uint32_t lotSize, std::uint32_t level);
 
+// The texts of a choice.
+ChoiceTexts Z19ChoiceTextsOf(const StandardChoice& choice);
+
 // The plan of the tables for a plan type and a regime at an AQL choice and a code letter; every
 // cell holds a plan.
 const Z19Plan& Z19PlanOf(std::uint32_t aql, std::uint32_t letter, std::uint32_t planType,

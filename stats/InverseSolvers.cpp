@@ -75,27 +75,6 @@ double NormalDensity(double z)
     return invSqrtTwoPi * std::exp(-0.5 * z * z);
 }
 
-// Density of the beta distribution with parameters (a, a) at x.
-double SymmetricBetaDensity(double x, double a)
-{
-    if (!(x > 0.0 && x < 1.0))
-        return 0.0;
-    const double smaller = x < 0.5 ? x : 1.0 - x;
-    return BetaPowerTerm(smaller, a, a) / (x * (1.0 - x));
-}
-
-// The root in (0, y) of F(e) = I(y - e) + I(y + e) = P, where F is monotone (rising for a > 1,
-// falling for a < 1) and F - P changes sign between 0 and y.
-double HalfWidthBetween(double y, double P, double a)
-{
-    const auto f = [&](double e) -> ValueSlope
-    {
-        return {IncompleteBeta(y - e, a, a) + IncompleteBeta(y + e, a, a) - P,
-                SymmetricBetaDensity(y + e, a) - SymmetricBetaDensity(y - e, a)};
-    };
-    return BracketedNewtonRoot(f, 0.0, y, y / 2, rootTolerance, a > 1.0);
-}
-
 } // namespace
 
 double InverseNormal(double p)
@@ -164,26 +143,6 @@ double InverseIncompleteBeta(double P, double a, double b)
     // Start from the leading term of the series, I ~ x^a / (a B(a, b)).
     const double start = std::fmin((logP + std::log(a) + LogBeta(a, b)) / a, -1e-3);
     return std::exp(BracketedNewtonRoot(f, lowest, 0.0, start, rootTolerance, true));
-}
-
-double BetaAcceptanceHalfWidth(double y, double P, double a)
-{
-    // Where y - e <= 0 at the root, F(e) = I(y + e) = P has the closed solution.
-    const double xP = InverseIncompleteBeta(P, a, a);
-    if (2.0 * y <= xP)
-        return xP - y;
-    // Otherwise F >= F(y) = I(2y) > P beyond y; before y, F rises with e only for a > 1.
-    if (!(a > 1.0) || 2.0 * IncompleteBeta(y, a, a) > P)
-        return 0.0;
-    return HalfWidthBetween(y, P, a);
-}
-
-double BetaAcceptanceInnerHalfWidth(double y, double P, double a)
-{
-    if (!(a < 1.0) || !(y > 0.0) || 2.0 * IncompleteBeta(y, a, a) <= P ||
-        IncompleteBeta(2.0 * y, a, a) > P)
-        return 0.0;
-    return HalfWidthBetween(y, P, a);
 }
 
 } // namespace Brosquin

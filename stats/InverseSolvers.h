@@ -20,13 +20,4 @@ double NearerSpecZFromFraction(double p, double d);
 // x with I_x(a, b) = P for a, b > 0: 0 for P <= 0, 1 for P >= 1, NaN for NaN.
 double InverseIncompleteBeta(double P, double a, double b);
 
-// With F(e) = I(y - e; a, a) + I(y + e; a, a), where I is 0 below 0 and 1 above 1: the largest
-// e >= 0 with F(e) <= P, or 0 when there is none (0 < P < 1, a > 0).
-double BetaAcceptanceHalfWidth(double y, double P, double a);
-
-// The smallest e >= 0 with F(e) <= P, 0 when F(0) <= P or when there is none. Above 0 only for
-// a < 1, where F first falls with e: the acceptance half-widths are then those between this
-// one and BetaAcceptanceHalfWidth.
-double BetaAcceptanceInnerHalfWidth(double y, double P, double a);
-
 } // namespace Brosquin

@@ -32,6 +32,11 @@ MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, do
                                 int limit)
 {
     constexpr double rounding = 4 * std::numeric_limits<double>::epsilon();
+    // A bracket closing on a level of 0 never gets narrow relative to its ends: it would halve
+    // about a thousand times, until it underflows. It ends once it is within rounding of 0 at
+    // the scale of the starting points.
+    const double narrowest =
+        tolerance * std::numeric_limits<double>::epsilon() * (std::fabs(first) + std::fabs(second));
     double a = lowest;
     double b = highest;
     const double middle = (first + second) / 2;
@@ -64,7 +69,7 @@ MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, do
             value = t.gr;
         }
         const double width = b - a;
-        if (!(width > tolerance * (std::fabs(a) + std::fabs(b))))
+        if (!(width > tolerance * (std::fabs(a) + std::fabs(b))) || !(width > narrowest))
             break;
         // The next triple (see the header). The vertex and as far again beyond it straddle the
         // peak once the parabola fits it, and the bracket then shrinks to about the vertex's

@@ -23,7 +23,8 @@ struct MaximumResult
 // the three before and the kept level was their middle: then, where their values are equal to
 // rounding, the points beside it as close as ends the search, else the vertex of the parabola
 // through them and as far again beyond it. The search ends when the bracket is no wider than
-// tolerance x (|lower end| + |upper end|), or after limit steps.
+// tolerance x (|lower end| + |upper end|), or than tolerance x epsilon x (|first| + |second|)
+// (a bracket closing on 0), or after limit steps.
 MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, double lowest,
                                 double highest, double first, double second, double tolerance,
                                 int limit);

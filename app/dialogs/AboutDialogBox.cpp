@@ -12,22 +12,6 @@
 namespace Brosquin
 {
 
-namespace
-{
-
-QLabel* NewCentredLabel(const QString& text, int pixelHeight, bool bold, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(bold);
-    font.setPixelSize(pixelHeight);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignHCenter);
-    return label;
-}
-
-} // namespace
-
 TAboutDialogBox::TAboutDialogBox(QWidget* owner)
     : QDialog(owner), OkButton(new QPushButton(tr("OK"), this)),
       HelpButton(new QPushButton(tr("Help"), this))
@@ -40,9 +24,9 @@ TAboutDialogBox::TAboutDialogBox(QWidget* owner)
     programIcon->setObjectName(QStringLiteral("ProgramIcon"));
     programIcon->setPixmap(ProductPicture(QSize(189, 159)));
     programIcon->setAlignment(Qt::AlignHCenter);
-    auto* productName = NewCentredLabel(QStringLiteral("Veltrame"), 20, true, panel1);
+    auto* productName = NewProductLabel(QStringLiteral("Veltrame"), 20, true, panel1);
     productName->setObjectName(QStringLiteral("ProductName"));
-    auto* version = NewCentredLabel(QStringLiteral("Version 2.0"), 17, false, panel1);
+    auto* version = NewProductLabel(QStringLiteral("Version 2.0"), 17, false, panel1);
     version->setObjectName(QStringLiteral("Version"));
     auto* panelLayout = new QVBoxLayout(panel1);
     panelLayout->setContentsMargins(20, 40, 20, 40);

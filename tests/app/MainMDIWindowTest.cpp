@@ -312,17 +312,6 @@ TEST_F(MainMDIWindowTest, PrintCopyAndHelpWithoutAndWithAChildWindow)
     EXPECT_EQ(user.HelpRequests().front().context, 20) << "help of the active child window";
 }
 
-// The road tests give the plan list's commands through the menu; without a plan list they say so.
-TEST_F(MainMDIWindowTest, PlansCommandsWithoutAPlanList)
-{
-    Item("PlansEnterNewItem")->trigger();
-    ASSERT_EQ(user.Messages().size(), 1u);
-    EXPECT_EQ(user.Messages().front().text,
-              "Enter New Sampling Plan is not available in this version.");
-    EXPECT_EQ(user.Messages().front().caption, "Veltrame");
-    EXPECT_EQ(user.Messages().front().icon, MessageIcon::Information);
-}
-
 TEST_F(MainMDIWindowTest, UpdatesReachThePlanListAndEveryEvaluationWindow)
 {
     auto* list = new FakePlanListWindow(log);

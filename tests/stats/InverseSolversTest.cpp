@@ -89,38 +89,5 @@ TEST(InverseIncompleteBetaTest, InvertsTheIncompleteBetaToFullPrecision)
     EXPECT_LT(InverseIncompleteBeta(0.3, 0.0005, 0.0005), 1e-300);
 }
 
-// F(e) = I(y - e) + I(y + e), I(x; a, a) taken as 0 below 0 and 1 above 1.
-double Estimate(double y, double e, double a)
-{
-    return IncompleteBeta(y - e, a, a) + IncompleteBeta(y + e, a, a);
-}
-
-TEST(BetaAcceptanceHalfWidthTest, FindsTheEdgesOfAcceptanceForEveryShapeOfTheBeta)
-{
-    // a > 1: F rises with e, the one edge solves F = P; nothing is accepted where F(0) > P.
-    for (double y : {-0.3, 0.05, 0.12, 0.2})
-    {
-        const double e = BetaAcceptanceHalfWidth(y, 0.05, 4.0);
-        if (2.0 * IncompleteBeta(y, 4.0, 4.0) > 0.05)
-            EXPECT_EQ(e, 0.0) << y;
-        else
-            EXPECT_LT(RelativeError(Estimate(y, e, 4.0), 0.05), 1e-13) << y;
-    }
-    // a = 1 (uniform): F = 2y for e <= y, so P = 2y accepts up to the largest half-width y.
-    EXPECT_DOUBLE_EQ(BetaAcceptanceHalfWidth(0.1, 0.2, 1.0), 0.1);
-    EXPECT_DOUBLE_EQ(BetaAcceptanceHalfWidth(0.1, 0.3, 1.0), 0.2);
-    EXPECT_EQ(BetaAcceptanceHalfWidth(0.1, 0.15, 1.0), 0.0);
-    // a < 1: F first falls, then rises; acceptance lies between the two edges.
-    const double inner = BetaAcceptanceInnerHalfWidth(0.1, 0.3, 0.5);
-    const double outer = BetaAcceptanceHalfWidth(0.1, 0.3, 0.5);
-    EXPECT_GT(inner, 0.0);
-    EXPECT_LT(inner, outer);
-    EXPECT_LT(RelativeError(Estimate(0.1, inner, 0.5), 0.3), 1e-13);
-    EXPECT_LT(RelativeError(Estimate(0.1, outer, 0.5), 0.3), 1e-13);
-    EXPECT_LT(Estimate(0.1, (inner + outer) / 2, 0.5), 0.3);
-    EXPECT_GT(Estimate(0.1, inner / 2, 0.5), 0.3);
-    EXPECT_EQ(BetaAcceptanceInnerHalfWidth(0.1, 0.3, 4.0), 0.0);
-}
-
 } // namespace
 } // namespace Brosquin
