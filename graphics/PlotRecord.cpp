@@ -16,14 +16,6 @@ namespace Brosquin
 namespace
 {
 
-constexpr Colour largestColour = 0xFFFFFF;
-constexpr int axisStyleCount = 4;
-constexpr int ticStyleCount = 3;
-constexpr int lineStyleCount = 6;
-constexpr int pointStyleCount = 10;
-// A ratio the options dialog takes is above this.
-constexpr double smallestRatio = 0.5;
-
 bool FromVersion(const Real& version, double first)
 {
     return version >= RealOf(first);
@@ -36,12 +28,14 @@ void vdPut(std::ostream& out, const String& text)
     text.vdWriteQuotedText(out);
 }
 
-// The stream's default form, whatever the stream's own settings: six significant digits.
+// The fewest digits that read back as the same number (2, 1.5, 0.4, 2e+06), whatever the
+// stream's own settings: a setting comes back as it was, even one a rounding would carry out of
+// its range (a ratio just above 0.5).
 void vdPut(std::ostream& out, double value)
 {
     char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value,
-                                   std::chars_format::general, 6);
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general);
     out.put(' ').write(digits, end.ptr - digits);
 }
 
@@ -60,14 +54,10 @@ void vdPut(std::ostream& out, bool value)
     out << ' ' << (value ? 1 : 0);
 }
 
-bool ReadAbove(std::istream& in, double least, double& value)
+// A number that the setting holds.
+bool ReadHeld(std::istream& in, bool (*held)(double), double& value)
 {
-    return ReadNumber(in, value) && (value > least || RefuseField());
-}
-
-bool ReadAtLeast(std::istream& in, double least, double& value)
-{
-    return ReadNumber(in, value) && (value >= least || RefuseField());
+    return ReadNumber(in, value) && (held(value) || RefuseField());
 }
 
 // A count of the record that must equal the plot's own.
@@ -179,9 +169,9 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     const auto readText = [&](Text set)
     { return ReadText(in, text) && ((this->*set)(text.Text()), true); };
     const auto readSize = [&](Number set)
-    { return ReadAbove(in, 0, number) && ((this->*set)(number), true); };
+    { return ReadHeld(in, IsSize, number) && ((this->*set)(number), true); };
     const auto readColour = [&](void (Plot::*set)(Colour))
-    { return ReadTruncated<Colour>(in, 0, largestColour, colour) && ((this->*set)(colour), true); };
+    { return ReadTruncated<Colour>(in, 0, LargestColour, colour) && ((this->*set)(colour), true); };
     const auto readFlag = [&](void (Plot::*set)(bool))
     { return ReadFlag(in, flag) && ((this->*set)(flag), true); };
     const auto readCode = [&](int codes, Code set)
@@ -195,18 +185,19 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                                            count) &&
                ((this->*set)(count), true);
     };
+    // Any two numbers: the drawing copes with a minimum that is not below its maximum.
     const auto readRange = [&](void (Plot::*setMinimum)(const Real&),
                                void (Plot::*setMaximum)(const Real&))
     {
         double low = 0, high = 0;
-        if (!ReadNumber(in, low) || !ReadNumber(in, high) || (!(low < high) && !RefuseField()))
+        if (!ReadNumber(in, low) || !ReadNumber(in, high))
             return false;
         (this->*setMinimum)(RealOf(low));
         (this->*setMaximum)(RealOf(high));
         return true;
     };
-    const auto lineNumber = [&](std::uint32_t i, LineNumber set)
-    { return ReadAtLeast(in, 0, number) && ((this->*set)(i, number), true); };
+    const auto lineWidth = [&](std::uint32_t i, LineNumber set)
+    { return ReadHeld(in, IsWidth, number) && ((this->*set)(i, number), true); };
     const auto lineCode = [&](std::uint32_t i, int codes, LineCode set)
     {
         return ReadTruncated<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
@@ -236,9 +227,10 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                        (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
         readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum) &&
         readSize(&Plot::vdSetXAxisScaleSize) && readCount(2, &Plot::vdSetXAxisNumberValues) &&
-        readCount(0, &Plot::vdSetXAxisNumberTics) && readCode(axisStyleCount, &Plot::vdSetAxisStyle) &&
-        readCode(ticStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
-        readSize(&Plot::vdSetTicSizeBetween) && ReadAbove(in, smallestRatio, number) &&
+        readCount(0, &Plot::vdSetXAxisNumberTics) && readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&
+        readCode(TicStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
+        readSize(&Plot::vdSetTicSizeBetween) && ReadHeld(in, IsSize, number) &&
+        (number > SmallestRatio || RefuseField()) &&
         (vdSetAxisRatio(number), true) && readFlag(&Plot::vdSetDisplayKey) &&
         (!FromVersion(version, 2.1) ||
          (readText(&Plot::vdSetKeyTitle) && readSize(&Plot::vdSetKeyTitleSize) &&
@@ -254,12 +246,12 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
         const bool lineRead =
             ReadText(in, text) && (vdSetLineLabel(i, text.Text()), true) && ReadText(in, text) &&
             (vdSetLineValueText(i, text.Text()), true) &&
-            lineNumber(i, &Plot::vdSetLineThickness) &&
-            ReadTruncated<Colour>(in, 0, largestColour, colour) &&
-            (vdSetLineColor(i, colour), true) && lineCode(i, lineStyleCount, &Plot::vdSetLineStyle) &&
+            lineWidth(i, &Plot::vdSetLineThickness) &&
+            ReadTruncated<Colour>(in, 0, LargestColour, colour) &&
+            (vdSetLineColor(i, colour), true) && lineCode(i, LineStyleCount, &Plot::vdSetLineStyle) &&
             (!version2 || (ReadFlag(in, flag) && (vdSetLineConnectPoints(i, flag), true) &&
-                           lineCode(i, pointStyleCount, &Plot::vdSetLinePointStyle) &&
-                           lineNumber(i, &Plot::vdSetLinePointSize)));
+                           lineCode(i, PointStyleCount, &Plot::vdSetLinePointStyle) &&
+                           lineWidth(i, &Plot::vdSetLinePointSize)));
         if (!lineRead)
             return false;
     }

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace Brosquin
 {
@@ -114,8 +118,8 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
     };
     ASSERT_EQ(with(0, "0"), good);
     const std::pair<int, const char*> refusals[] = {
-        {1, "2"},  {1, "\"1\""}, {3, "0"},     {4, "16777216"}, {4, "-1"},  {11, "1"},
-        {14, "1"}, {15, "-1"},   {15, "1e300"}, {19, "2"},       {24, "4"},  {25, "3"},
+        {1, "2"},  {1, "\"1\""}, {3, "0"},     {4, "16777216"}, {4, "-1"},  {11, "\"1\""},
+        {14, "1"}, {15, "-1"},   {15, "1e300"}, {19, "1e999"},   {24, "4"},  {25, "3"},
         {28, "0.5"}, {36, "2"},  {39, "-0.1"},  {40, "1e10"},    {41, "6"},  {43, "10"},
         {45, "2"}, {48, "1"}};
     for (const auto& [position, token] : refusals)
@@ -139,6 +143,114 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
     // A resolution outside the table is the first one.
     EXPECT_TRUE(Read(*plot, with(0, "7")));
     EXPECT_EQ(plot->Resolution(), 0);
+}
+
+// Every setter, given what the program passes and what it never should: whatever state it leaves
+// is written, read back into a plot built the same way and written again to the same bytes.
+TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
+{
+    const double infinity = std::numeric_limits<double>::infinity();
+    const double numbers[] = {std::nan(""), infinity, -infinity, -1, 0, 1e-160, 2e-154, 0.5,
+                              std::nextafter(0.5, 1.0), 1.0 / 3, 1e154, 1.0000001e154};
+    Real overflow;
+    overflow.vdSetError(1);
+    const Real ends[] = {overflow, RealOf(-1e154), RealOf(0.30000000000000004), RealOf(5)};
+    const std::string long_(LongestToken + 10, 'x');
+    const char* const texts[] = {"", "a \"quoted\" word", "two\nlines", long_.c_str()};
+    const std::uint8_t codes[] = {0, 2, 3, 5, 9, 10, 255};
+    const Colour colours[] = {0xFFFFFF, 0x1000000, 0xFFFFFFFF};
+    const std::int32_t counts[] = {std::numeric_limits<std::int32_t>::min(), -1, 0, 1, 2,
+                                   std::numeric_limits<std::int32_t>::max()};
+    const std::uint32_t places[] = {0, 1, 2, 3};
+
+    std::vector<std::function<void(Plot&)>> changes;
+    using Number = void (Plot::*)(double);
+    for (const Number set :
+         {&Plot::vdSetMainTitleSize, &Plot::vdSetSubTitleSize, &Plot::vdSetYAxisLabelSize,
+          &Plot::vdSetYAxisScaleSize, &Plot::vdSetXAxisLabelSize, &Plot::vdSetXAxisScaleSize,
+          &Plot::vdSetTicSizeNumber, &Plot::vdSetTicSizeBetween, &Plot::vdSetAxisRatio,
+          &Plot::vdSetKeyLineSize, &Plot::vdSetKeyTitleSize, &Plot::vdSetOffAxisSize,
+          &Plot::vdSetCommentsSize})
+        for (const double x : numbers)
+            changes.push_back([=](Plot& plot) { (plot.*set)(x); });
+    using LineNumber = void (Plot::*)(std::uint32_t, double);
+    for (const LineNumber set :
+         {&Plot::vdSetLineThickness, &Plot::vdSetLinePointSize, &Plot::vdSetLineValue})
+        for (const double x : numbers)
+            for (const std::uint32_t i : places)
+                changes.push_back([=](Plot& plot) { (plot.*set)(i, x); });
+    using End = void (Plot::*)(const Real&);
+    for (const End set : {&Plot::vdSetYAxisMinimum, &Plot::vdSetYAxisMaximum,
+                          &Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum})
+        for (const Real& end : ends)
+            changes.push_back([=](Plot& plot) { (plot.*set)(end); });
+    using Text = void (Plot::*)(const char*);
+    using LineText = void (Plot::*)(std::uint32_t, const char*);
+    for (const char* text : texts)
+    {
+        for (const Text set : {&Plot::vdSetMainTitle, &Plot::vdSetSubTitle, &Plot::vdSetYAxisLabel,
+                               &Plot::vdSetXAxisLabel, &Plot::vdSetKeyTitle})
+            changes.push_back([=](Plot& plot) { (plot.*set)(text); });
+        for (const LineText set :
+             {&Plot::vdSetLineLabel, &Plot::vdSetLineValueText, &Plot::vdSetOffAxisVariableName,
+              &Plot::vdSetOffAxisVariableValue, &Plot::vdSetComment})
+            for (const std::uint32_t i : places)
+                changes.push_back([=](Plot& plot) { (plot.*set)(i, text); });
+    }
+    for (const std::uint8_t code : codes)
+    {
+        changes.push_back([=](Plot& plot) { plot.vdSetAxisStyle(code); });
+        changes.push_back([=](Plot& plot) { plot.vdSetTicStyle(code); });
+        changes.push_back([=](Plot& plot) { plot.vdSetLineStyle(2, code); });
+        changes.push_back([=](Plot& plot) { plot.vdSetLinePointStyle(2, code); });
+    }
+    for (const Colour colour : colours)
+        for (const auto set : {&Plot::vdSetMainTitleColor, &Plot::vdSetSubTitleColor,
+                               &Plot::vdSetKeyTitleColor})
+            changes.push_back([=](Plot& plot) { (plot.*set)(colour); });
+    for (const Colour colour : colours)
+        changes.push_back([=](Plot& plot) { plot.vdSetLineColor(1, colour); });
+    using Count = void (Plot::*)(std::int32_t);
+    for (const std::int32_t count : counts)
+    {
+        for (const Count set : {&Plot::vdSetYAxisNumberValues, &Plot::vdSetYAxisNumberTics,
+                                &Plot::vdSetXAxisNumberValues, &Plot::vdSetXAxisNumberTics,
+                                &Plot::vdSetResolution})
+            changes.push_back([=](Plot& plot) { (plot.*set)(count); });
+        const auto index = static_cast<std::uint32_t>(count);
+        for (const auto set : {&Plot::vdSetXAxisMinimumLabel, &Plot::vdSetXAxisMaximumLabel,
+                               &Plot::vdSetXAxisNumberLabels})
+            changes.push_back([=](Plot& plot) { (plot.*set)(index); });
+    }
+    for (const bool on : {false, true})
+    {
+        for (const auto set : {&Plot::vdSetYAxisLabelVertical, &Plot::vdSetDisplayKey,
+                               &Plot::vdSetDisplayOffAxis, &Plot::vdSetDisplayComments,
+                               &Plot::vdSetAutoScale, &Plot::vdSetKeyShowsValues,
+                               &Plot::vdSetDisplayShadedRegions})
+            changes.push_back([=](Plot& plot) { (plot.*set)(on); });
+        changes.push_back([=](Plot& plot) { plot.vdSetLineConnectPoints(1, on); });
+    }
+
+    // Two lines, an off-axis variable, two comments and a labelled X axis whose label values are
+    // in no order.
+    const auto made = []
+    {
+        auto plot = MakePlot(2, true);
+        const char* labels[] = {"Jan", "Feb", "Mar"};
+        const Real values[] = {RealOf(3), RealOf(-2e-9), RealOf(3)};
+        plot->vdSetXAxisLabels(labels, values);
+        return plot;
+    };
+    for (std::size_t k = 0; k < changes.size(); ++k)
+    {
+        auto plot = made();
+        changes[k](*plot);
+        const std::string record = Written(*plot);
+        auto copy = made();
+        ASSERT_TRUE(Read(*copy, record)) << k << ":" << record;
+        EXPECT_EQ(Written(*copy), record) << k;
+    }
 }
 
 } // namespace
