@@ -122,6 +122,7 @@ TEST_F(PlanEntryDialogsTest, BadEntriesKeepTheDialogOpenWithTheFocusOnTheOffendi
          {{"0", "1", "m", {}, "Sample size must be positive.", "SampleSizeEditBox"},
           {"2.5", "1", "", {}, "Units not specified.", "UnitsEditBox"},
           {"2.5", "1", "m", "2", "Lot size cannot be less than sample size.", "LotSizeEditBox"},
+          {"2.5", "1", "m", "1e12", "Lot size is too large.", "LotSizeEditBox"},
           {"2.5", "1", "m", "40.25", "", ""}}},
     };
     for (const auto& [open, entries] : cases)

@@ -239,6 +239,11 @@ TEST_F(StagedPlanDialogsTest, EditsAChainPlanFromASessionFile)
             EXPECT_EQ(user.Messages().back().icon, MessageIcon::None);
             In<QLineEdit>(dialog, "FirstAcceptNumberEditBox").setText("0");
             vdExpectOk(dialog, "n must be an integer.", "SampleSizeEditBox");
+            // The neighbours' (i - 1) n units are more than a binomial count can hold.
+            vdType(dialog, {"SampleSizeEditBox", "ChainNumberEditBox"},
+                   {"2000000000", "2000000000"});
+            vdExpectOk(dialog, "i is too large.", "ChainNumberEditBox");
+            In<QLineEdit>(dialog, "ChainNumberEditBox").setText("3");
             // No help topic of its own: Help opens the contents.
             user.vdClearRecords();
             In<QPushButton>(dialog, "HelpButton").click();
