@@ -389,8 +389,8 @@ void TMainMDIWindow::vdSetFileName(const QString& path)
         setWindowTitle(Title() + QStringLiteral(" - ") + path);
 }
 
-std::unique_ptr<std::istream>
-TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget, double& version)
+std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget,
+                                                                  double& version)
 {
     const auto refuse = [&](const char* message)
     {
@@ -406,8 +406,8 @@ TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget, double& ve
         return refuse("Could not find file.");
     if (info.size() > LargestSessionFile)
         return refuse("File is not a Veltrame data file.");
-    auto in = std::make_unique<std::ifstream>(QFile::encodeName(path).toStdString(),
-                                              std::ios::binary);
+    auto in =
+        std::make_unique<std::ifstream>(QFile::encodeName(path).toStdString(), std::ios::binary);
     if (!*in)
         return refuse("Could not find file.");
     switch (ReadSessionFileHeader(*in, version))

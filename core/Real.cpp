@@ -481,7 +481,8 @@ void Real::vdRead(std::istream& in)
         return;
     }
     std::string token;
-    while (token.size() <= LongestToken && (character = in.get()) != std::char_traits<char>::eof() &&
+    while (token.size() <= LongestToken &&
+           (character = in.get()) != std::char_traits<char>::eof() &&
            !IsBlank(static_cast<char>(character)))
         token += static_cast<char>(character);
     if (token.size() > LongestToken)

@@ -227,11 +227,12 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                        (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
         readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum) &&
         readSize(&Plot::vdSetXAxisScaleSize) && readCount(2, &Plot::vdSetXAxisNumberValues) &&
-        readCount(0, &Plot::vdSetXAxisNumberTics) && readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&
+        readCount(0, &Plot::vdSetXAxisNumberTics) &&
+        readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&
         readCode(TicStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
         readSize(&Plot::vdSetTicSizeBetween) && ReadHeld(in, IsSize, number) &&
-        (number > SmallestRatio || RefuseField()) &&
-        (vdSetAxisRatio(number), true) && readFlag(&Plot::vdSetDisplayKey) &&
+        (number > SmallestRatio || RefuseField()) && (vdSetAxisRatio(number), true) &&
+        readFlag(&Plot::vdSetDisplayKey) &&
         (!FromVersion(version, 2.1) ||
          (readText(&Plot::vdSetKeyTitle) && readSize(&Plot::vdSetKeyTitleSize) &&
           readColour(&Plot::vdSetKeyTitleColor))) &&
@@ -245,10 +246,10 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     {
         const bool lineRead =
             ReadText(in, text) && (vdSetLineLabel(i, text.Text()), true) && ReadText(in, text) &&
-            (vdSetLineValueText(i, text.Text()), true) &&
-            lineWidth(i, &Plot::vdSetLineThickness) &&
+            (vdSetLineValueText(i, text.Text()), true) && lineWidth(i, &Plot::vdSetLineThickness) &&
             ReadTruncated<Colour>(in, 0, LargestColour, colour) &&
-            (vdSetLineColor(i, colour), true) && lineCode(i, LineStyleCount, &Plot::vdSetLineStyle) &&
+            (vdSetLineColor(i, colour), true) &&
+            lineCode(i, LineStyleCount, &Plot::vdSetLineStyle) &&
             (!version2 || (ReadFlag(in, flag) && (vdSetLineConnectPoints(i, flag), true) &&
                            lineCode(i, PointStyleCount, &Plot::vdSetLinePointStyle) &&
                            lineWidth(i, &Plot::vdSetLinePointSize)));

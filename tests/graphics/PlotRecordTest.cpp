@@ -118,10 +118,10 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
     };
     ASSERT_EQ(with(0, "0"), good);
     const std::pair<int, const char*> refusals[] = {
-        {1, "2"},  {1, "\"1\""}, {3, "0"},     {4, "16777216"}, {4, "-1"},  {11, "\"1\""},
-        {14, "1"}, {15, "-1"},   {15, "1e300"}, {19, "1e999"},   {24, "4"},  {25, "3"},
-        {28, "0.5"}, {36, "2"},  {39, "-0.1"},  {40, "1e10"},    {41, "6"},  {43, "10"},
-        {45, "2"}, {48, "1"}};
+        {1, "2"},      {1, "\"1\""}, {3, "0"},    {4, "16777216"}, {4, "-1"},
+        {11, "\"1\""}, {14, "1"},    {15, "-1"},  {15, "1e300"},   {19, "1e999"},
+        {24, "4"},     {25, "3"},    {28, "0.5"}, {36, "2"},       {39, "-0.1"},
+        {40, "1e10"},  {41, "6"},    {43, "10"},  {45, "2"},       {48, "1"}};
     for (const auto& [position, token] : refusals)
     {
         auto target = MakePlot(1, true);
@@ -150,8 +150,9 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
 TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
 {
     const double infinity = std::numeric_limits<double>::infinity();
-    const double numbers[] = {std::nan(""), infinity, -infinity, -1, 0, 1e-160, 2e-154, 0.5,
-                              std::nextafter(0.5, 1.0), 1.0 / 3, 1e154, 1.0000001e154};
+    const double numbers[] = {
+        std::nan(""), infinity, -infinity,    -1, 0, 1e-160, 2e-154, 0.5, std::nextafter(0.5, 1.0),
+        1.0 / 3,      1e154,    1.0000001e154};
     Real overflow;
     overflow.vdSetError(1);
     const Real ends[] = {overflow, RealOf(-1e154), RealOf(0.30000000000000004), RealOf(5)};
@@ -205,17 +206,17 @@ TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
         changes.push_back([=](Plot& plot) { plot.vdSetLinePointStyle(2, code); });
     }
     for (const Colour colour : colours)
-        for (const auto set : {&Plot::vdSetMainTitleColor, &Plot::vdSetSubTitleColor,
-                               &Plot::vdSetKeyTitleColor})
+        for (const auto set :
+             {&Plot::vdSetMainTitleColor, &Plot::vdSetSubTitleColor, &Plot::vdSetKeyTitleColor})
             changes.push_back([=](Plot& plot) { (plot.*set)(colour); });
     for (const Colour colour : colours)
         changes.push_back([=](Plot& plot) { plot.vdSetLineColor(1, colour); });
     using Count = void (Plot::*)(std::int32_t);
     for (const std::int32_t count : counts)
     {
-        for (const Count set : {&Plot::vdSetYAxisNumberValues, &Plot::vdSetYAxisNumberTics,
-                                &Plot::vdSetXAxisNumberValues, &Plot::vdSetXAxisNumberTics,
-                                &Plot::vdSetResolution})
+        for (const Count set :
+             {&Plot::vdSetYAxisNumberValues, &Plot::vdSetYAxisNumberTics,
+              &Plot::vdSetXAxisNumberValues, &Plot::vdSetXAxisNumberTics, &Plot::vdSetResolution})
             changes.push_back([=](Plot& plot) { (plot.*set)(count); });
         const auto index = static_cast<std::uint32_t>(count);
         for (const auto set : {&Plot::vdSetXAxisMinimumLabel, &Plot::vdSetXAxisMaximumLabel,
@@ -224,10 +225,10 @@ TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
     }
     for (const bool on : {false, true})
     {
-        for (const auto set : {&Plot::vdSetYAxisLabelVertical, &Plot::vdSetDisplayKey,
-                               &Plot::vdSetDisplayOffAxis, &Plot::vdSetDisplayComments,
-                               &Plot::vdSetAutoScale, &Plot::vdSetKeyShowsValues,
-                               &Plot::vdSetDisplayShadedRegions})
+        for (const auto set :
+             {&Plot::vdSetYAxisLabelVertical, &Plot::vdSetDisplayKey, &Plot::vdSetDisplayOffAxis,
+              &Plot::vdSetDisplayComments, &Plot::vdSetAutoScale, &Plot::vdSetKeyShowsValues,
+              &Plot::vdSetDisplayShadedRegions})
             changes.push_back([=](Plot& plot) { (plot.*set)(on); });
         changes.push_back([=](Plot& plot) { plot.vdSetLineConnectPoints(1, on); });
     }
