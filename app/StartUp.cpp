@@ -2,6 +2,7 @@
 
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
+#include "platform/EntryFieldLimit.h"
 #include "platform/UserInteraction.h"
 #include "standards/StandardPlanClasses.h"
 
@@ -38,6 +39,7 @@ void vdSetUpApplication()
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Veltrame"));
     UserInteraction::Current().vdSetHelpFile(QStringLiteral(":/help"));
     vdAddStandardPlanClasses();
+    vdLimitEntryFields();
 }
 
 std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)
