@@ -34,30 +34,44 @@ std::unique_ptr<Plot> MakePlot(int lines, bool extras = false)
     return plot;
 }
 
-std::string Written(Plot& plot, const Real& version = version2)
+std::string Written(Plot& plot, const Real& version = version2, bool withSegments = false)
 {
     std::ostringstream out;
-    plot.vdWriteToStream(out, version);
+    plot.vdWriteToStream(out, version, withSegments);
     return out.str();
 }
 
 // True when the plot took the record.
-bool Read(Plot& plot, const std::string& record, const Real& version = version2)
+bool Read(Plot& plot, const std::string& record, const Real& version = version2,
+          bool withSegments = false)
 {
     ClearReadError();
     std::istringstream in(record);
-    plot.vdReadFromStream(in, version);
+    plot.vdReadFromStream(in, version, withSegments);
     return !ReadErrorOccurred();
 }
+
+// A plot whose records may bring their own number of lines.
+class VariableLinesPlot : public Plot
+{
+public:
+    explicit VariableLinesPlot(int lines) : Plot(nullptr, 0)
+    {
+        for (int i = 0; i < lines; ++i)
+            vdAddBlankLine("", nullptr, 0, 0, 1);
+    }
+    bool bVariableNumberOfLines() const override { return true; }
+};
 
 TEST(PlotRecordTest, ADefaultPlotWritesItsSettingsInOrderForEachVersion)
 {
     auto plot = MakePlot(1);
     plot->vdSetLineLabel(1, "Single: n=50, a=2");
     plot->vdSetLineValueText(1, "0");
-    EXPECT_EQ(Written(*plot),
-              " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
-              " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
+    EXPECT_EQ(
+        Written(*plot),
+        " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
+        " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
     EXPECT_FALSE(plot->bModified());
     EXPECT_EQ(Written(*plot, RealOf(1.5)),
               " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 0 1 1 3 4 \"X-Axis\" 1.5 0 1 1 3 4"
@@ -233,25 +247,92 @@ TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
         changes.push_back([=](Plot& plot) { plot.vdSetLineConnectPoints(1, on); });
     }
 
-    // Two lines, an off-axis variable, two comments and a labelled X axis whose label values are
-    // in no order.
+    // Two lines, the second with points that leave the Y range, an off-axis variable, two
+    // comments and a labelled X axis whose label values are in no order.
     const auto made = []
     {
         auto plot = MakePlot(2, true);
         const char* labels[] = {"Jan", "Feb", "Mar"};
-        const Real values[] = {RealOf(3), RealOf(-2e-9), RealOf(3)};
+        const Real values[] = {RealOf(-2e-9), RealOf(3), RealOf(1)};
         plot->vdSetXAxisLabels(labels, values);
+        const Real x[] = {RealOf(-2e-9), RealOf(1.0 / 3), RealOf(2.5)};
+        const Real y[] = {RealOf(0.2), RealOf(1.5), RealOf(7)};
+        plot->vdSetLinePoints(2, x, y);
         return plot;
     };
+    std::uint32_t segments = 0;
     for (std::size_t k = 0; k < changes.size(); ++k)
+        for (const bool withSegments : {false, true})
+        {
+            auto plot = made();
+            changes[k](*plot);
+            plot->vdCalculateLines();
+            segments += plot->SegmentCount();
+            const std::string record = Written(*plot, version2, withSegments);
+            auto copy = made();
+            ASSERT_TRUE(Read(*copy, record, version2, withSegments)) << k << ":" << record;
+            EXPECT_EQ(Written(*copy, version2, withSegments), record) << k;
+        }
+    EXPECT_GT(segments, changes.size()) << "most states have a segment to write";
+}
+
+TEST(PlotRecordTest, SegmentsFollowTheRecordOnLinesOfTheirOwnAndComeBackAsTheyStand)
+{
+    auto plot = MakePlot(2);
+    plot->vdSetXAxisMinimum(RealOf(0.0));
+    plot->vdSetXAxisMaximum(RealOf(3.0));
+    plot->vdSetYAxisMinimum(RealOf(0.0));
+    plot->vdSetYAxisMaximum(RealOf(1.0));
+    const Real x[] = {RealOf(0.0), RealOf(1.0), RealOf(3.0)};
+    const Real y[] = {RealOf(1.0), RealOf(0.5), RealOf(0.25)};
+    plot->vdSetLinePoints(2, x, y);
+    plot->vdCalculateLines();
+    const std::string record = Written(*plot, version2, true);
+    // Plot units: x 0 to 10 across the X range, y 0 (maximum) to 10 (minimum); six digits.
+    const std::string row = "3 2 0 0 3.33333 5 10 7.5 \n";
+    const std::string settings = Written(*plot);
+    EXPECT_EQ(record, settings + " 1\n" + row);
+
+    auto copy = MakePlot(2);
+    copy->vdSetLinePoints(1, x, y);
+    ASSERT_TRUE(Read(*copy, record, version2, true));
+    EXPECT_EQ(Written(*copy, version2, true), record);
+    EXPECT_FALSE(copy->bRebuild()) << "the saved segments are drawn, not line 1's points";
+    // Without segments the curves are sampled again, and saved segments go.
+    ASSERT_TRUE(Read(*copy, settings));
+    EXPECT_TRUE(copy->bRebuild());
+    EXPECT_EQ(copy->SegmentCount(), 0u);
+
+    // A damaged segment row is a read error that leaves the curves to be sampled again.
+    for (const std::string& damaged :
+         {settings + " 1\n" + row.substr(0, 12), settings + " 1\n-1 2\n", settings + " -1\n"})
     {
-        auto plot = made();
-        changes[k](*plot);
-        const std::string record = Written(*plot);
-        auto copy = made();
-        ASSERT_TRUE(Read(*copy, record)) << k << ":" << record;
-        EXPECT_EQ(Written(*copy), record) << k;
+        ASSERT_TRUE(Read(*copy, record, version2, true));
+        EXPECT_FALSE(Read(*copy, damaged, version2, true)) << damaged;
+        EXPECT_EQ(copy->SegmentCount(), 0u);
+        EXPECT_TRUE(copy->bRebuild());
     }
+}
+
+TEST(PlotRecordTest, APlotThatTakesAnyNumberOfLinesIsGivenTheRecordsFromTwoOn)
+{
+    VariableLinesPlot three(3);
+    three.vdSetLineLabel(3, "third");
+    three.vdSetLineColor(3, 0xFF);
+    const std::string record = Written(three);
+    for (int lines : {2, 3, 5})
+    {
+        VariableLinesPlot plot(lines);
+        ASSERT_TRUE(Read(plot, record)) << lines;
+        EXPECT_EQ(Written(plot), record) << lines;
+    }
+    // Below two lines, or beyond what a plot shows, the count is refused.
+    VariableLinesPlot one(1);
+    const std::string single = Written(one);
+    VariableLinesPlot plot(2);
+    EXPECT_FALSE(Read(plot, single));
+    EXPECT_FALSE(Read(plot, " 0 100000" + record.substr(4)));
+    EXPECT_EQ(plot.LineCount(), 2u);
 }
 
 } // namespace
