@@ -69,14 +69,18 @@ public:
 
     // The plot's settings as one record of the session file: every title, axis, key and look of
     // its lines, off-axis variables and comments, not their curves. Each token is written after a
-    // blank; the version decides which fields there are. Writing clears modified.
-    void vdWriteToStream(std::ostream& out, const Real& version);
-    // Reads such a record into a plot built with as many lines, off-axis variables and comments.
-    // A missing or bad token, a value the plot does not take, a minimum not below its maximum or
-    // a count other than the plot's sets the read-error flag and ends the read; the fields read
-    // before keep their new values. Auto scale stays off until the whole record was read, and
-    // modified is cleared either way.
-    void vdReadFromStream(std::istream& in, const Real& version);
+    // blank; the version decides which fields there are. With segments the record goes on with
+    // the segment count and an end of line, then each segment's numbers, each followed by a
+    // blank, on a line of its own. Writing clears modified.
+    void vdWriteToStream(std::ostream& out, const Real& version, bool withSegments);
+    // Reads such a record into a plot built with as many lines, off-axis variables and comments
+    // (a plot that takes any number of lines, from 2, is given the record's). A missing or bad
+    // token, a value the plot does not take, a minimum not below its maximum or a count other
+    // than the plot's sets the read-error flag and ends the read; the fields read before keep
+    // their new values. Auto scale stays off until the whole record was read, and modified is
+    // cleared either way. Segments read are drawn as they stand, until a change of the plot
+    // samples its curves again.
+    void vdReadFromStream(std::istream& in, const Real& version, bool withSegments);
 
     // A new Drawing of the plot, owned by the caller (null when memory is exhausted); brings the
     // curves up to date first.
@@ -270,6 +274,10 @@ public:
 private:
     // The reading of the record's fields; false at the first one that fails.
     bool ReadRecord(std::istream& in, const Real& version);
+    // The first line count, which only a plot with a variable number of lines may differ from.
+    bool ReadLineCount(std::istream& in);
+    // Replaces the segments by the record's when it holds them all.
+    bool ReadSegments(std::istream& in);
     void vdChanged();
     // Stores a changed value with the given flags; false when the value was already held.
     template <class T> bool Store(T& field, const T& value);

@@ -37,12 +37,18 @@ void vdPut(std::ostream& out, const String& text)
 }
 
 // The stream's default form, whatever the stream's own settings: six significant digits.
-void vdPut(std::ostream& out, double value)
+void vdPutDigits(std::ostream& out, double value)
 {
     char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value,
-                                   std::chars_format::general, 6);
-    out.put(' ').write(digits, end.ptr - digits);
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 6);
+    out.write(digits, end.ptr - digits);
+}
+
+void vdPut(std::ostream& out, double value)
+{
+    out.put(' ');
+    vdPutDigits(out, value);
 }
 
 void vdPut(std::ostream& out, const Real& value)
@@ -77,9 +83,13 @@ bool ReadMatchingCount(std::istream& in, std::uint32_t expected)
     return ReadTruncated(in, expected, expected, count);
 }
 
+// The most lines a record may give a plot that takes any number of them: far more than a plot
+// shows, few enough that a damaged count cannot exhaust memory.
+constexpr std::int32_t largestLineCount = 10000;
+
 } // namespace
 
-void Plot::vdWriteToStream(std::ostream& out, const Real& version)
+void Plot::vdWriteToStream(std::ostream& out, const Real& version, bool withSegments)
 {
     vdPut(out, std::int64_t{resolution});
     vdPut(out, std::int64_t{LineCount()});
@@ -149,16 +159,78 @@ void Plot::vdWriteToStream(std::ostream& out, const Real& version)
     vdPut(out, std::int64_t{CommentCount()});
     for (const String& comment : comments)
         vdPut(out, comment);
+    if (withSegments)
+    {
+        vdPut(out, std::int64_t{SegmentCount()});
+        out.put('\n');
+        for (const std::vector<double>& segment : segments)
+        {
+            for (double value : segment)
+            {
+                vdPutDigits(out, value);
+                out.put(' ');
+            }
+            out.put('\n');
+        }
+    }
     modified = false;
 }
 
-void Plot::vdReadFromStream(std::istream& in, const Real& version)
+void Plot::vdReadFromStream(std::istream& in, const Real& version, bool withSegments)
 {
     // No setter below may start a fit of the Y range before the whole record is in.
     vdSetAutoScale(false);
     if (ReadRecord(in, version))
-        rebuild = true;
+    {
+        segments.clear();
+        // Saved segments are drawn as they stand; without them the curves are sampled again.
+        rebuild = !withSegments || !ReadSegments(in);
+    }
     modified = false;
+}
+
+bool Plot::ReadSegments(std::istream& in)
+{
+    std::int32_t count = 0;
+    if (!ReadTruncated<std::int32_t>(in, 0, std::numeric_limits<std::int32_t>::max(), count))
+        return false;
+    std::vector<std::vector<double>> read;
+    for (std::int32_t k = 0; k < count; ++k)
+    {
+        double n = 0;
+        if (!ReadTruncated(in, 0, std::numeric_limits<std::int32_t>::max(), n))
+            return false;
+        // The line number, then n points; the array grows only with what is there to read.
+        std::vector<double> segment{n};
+        double value = 0;
+        for (double i = 0; i < 2 * n + 1; ++i)
+        {
+            if (!ReadNumber(in, value))
+                return false;
+            segment.push_back(value);
+        }
+        read.push_back(std::move(segment));
+    }
+    segments = std::move(read);
+    return true;
+}
+
+bool Plot::ReadLineCount(std::istream& in)
+{
+    std::int32_t count = 0;
+    if (!ReadTruncated<std::int32_t>(in, std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max(), count))
+        return false;
+    if (static_cast<std::int64_t>(count) == LineCount())
+        return true;
+    if (!bVariableNumberOfLines() || count < 2 || count > largestLineCount)
+        return RefuseField();
+    const auto wanted = static_cast<std::uint32_t>(count);
+    while (LineCount() < wanted)
+        vdAddBlankLine("", nullptr, 0, 0, 1);
+    while (LineCount() > wanted)
+        vdDeleteLine(LineCount());
+    return true;
 }
 
 bool Plot::ReadRecord(std::istream& in, const Real& version)
@@ -195,8 +267,8 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                                            count) &&
                ((this->*set)(count), true);
     };
-    const auto readRange = [&](void (Plot::*setMinimum)(const Real&),
-                               void (Plot::*setMaximum)(const Real&))
+    const auto readRange =
+        [&](void (Plot::*setMinimum)(const Real&), void (Plot::*setMaximum)(const Real&))
     {
         double low = 0, high = 0;
         if (!ReadNumber(in, low) || !ReadNumber(in, high) || (!(low < high) && !RefuseField()))
@@ -218,10 +290,11 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     if (!ReadTruncated(in, std::numeric_limits<std::int32_t>::min(),
                        std::numeric_limits<std::int32_t>::max(), number))
         return false;
-    vdSetResolution(number >= 0 && number < ResolutionCount ? static_cast<std::int32_t>(number) : 0);
+    vdSetResolution(number >= 0 && number < ResolutionCount ? static_cast<std::int32_t>(number)
+                                                            : 0);
     bool autoScaleRead = false;
     const bool settingsRead =
-        ReadMatchingCount(in, LineCount()) && readText(&Plot::vdSetMainTitle) &&
+        ReadLineCount(in) && readText(&Plot::vdSetMainTitle) &&
         readSize(&Plot::vdSetMainTitleSize) && readColour(&Plot::vdSetMainTitleColor) &&
         readText(&Plot::vdSetSubTitle) && readSize(&Plot::vdSetSubTitleSize) &&
         readColour(&Plot::vdSetSubTitleColor) && readText(&Plot::vdSetYAxisLabel) &&
@@ -236,7 +309,8 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                        (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
         readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum) &&
         readSize(&Plot::vdSetXAxisScaleSize) && readCount(2, &Plot::vdSetXAxisNumberValues) &&
-        readCount(0, &Plot::vdSetXAxisNumberTics) && readCode(axisStyleCount, &Plot::vdSetAxisStyle) &&
+        readCount(0, &Plot::vdSetXAxisNumberTics) &&
+        readCode(axisStyleCount, &Plot::vdSetAxisStyle) &&
         readCode(ticStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
         readSize(&Plot::vdSetTicSizeBetween) && ReadAbove(in, smallestRatio, number) &&
         (vdSetAxisRatio(number), true) && readFlag(&Plot::vdSetDisplayKey) &&
@@ -256,7 +330,8 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
             (vdSetLineValueText(i, text.Text()), true) &&
             lineNumber(i, &Plot::vdSetLineThickness) &&
             ReadTruncated<Colour>(in, 0, largestColour, colour) &&
-            (vdSetLineColor(i, colour), true) && lineCode(i, lineStyleCount, &Plot::vdSetLineStyle) &&
+            (vdSetLineColor(i, colour), true) &&
+            lineCode(i, lineStyleCount, &Plot::vdSetLineStyle) &&
             (!version2 || (ReadFlag(in, flag) && (vdSetLineConnectPoints(i, flag), true) &&
                            lineCode(i, pointStyleCount, &Plot::vdSetLinePointStyle) &&
                            lineNumber(i, &Plot::vdSetLinePointSize)));

@@ -29,7 +29,10 @@ TEST(FormulaRewrite, ValidatedTreesPrintInTheirSimplestForm)
         {"--x", "x"},
         {"-(a+b)", "-a - b"},
         {"-(a b)", "-a b"},
-        {"a/b^c", "a b^-c"},
+        {"a/b^2", "a b^-2"},
+        {"a/b^c", "a / b^c"},
+        {"a/b^-2", "a / b^-2"},
+        {"0/b^2", "0 / b^2"},
         {"x - 2", "-2 + x"},
         {"x / 4", "0.25 x"},
         {"3 x 2", "6 x"},
@@ -37,6 +40,8 @@ TEST(FormulaRewrite, ValidatedTreesPrintInTheirSimplestForm)
         {"a - (b - c)", "a - b + c"},
         {"a (b / c)", "a b / c"},
         {"a + -b", "a - b"},
+        {"x + -x", "0"},
+        {"Log[x+-x]", "\"Log of zero\""},
         {"(2^x)^3", "2^(3 x)"},
         {"a+b-c", "a + b - c"},
         {"a/b/c", "a / b / c"},
@@ -83,14 +88,22 @@ TEST(FormulaRewrite, RewritesKeepTheValue)
         {"x^0", 7, nullptr, 1},
         {"(2^x)^3", 1.5, nullptr, 22.627416997969522},
         {"0 Log[x]", -1, nullptr, 0},
+        {"x/y^-1", 0, "Power not defined at specified values", 0},
+        {"x/y^-1", 3, nullptr, 9},
+        {"1/y^-2", 0, "Power not defined at specified values", 0},
+        {"1/y^-2", 2, nullptr, 4},
+        {"0/x^2", 0, "Divide by zero", 0},
+        {"3/x^2", 0, "Power not defined at specified values", 0},
         {"-x^2", 3, nullptr, 9},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.text);
         Expression formula(c.text);
+        // y takes the value of x.
         const Real x = RealOf(c.x);
         formula.vdSetVariable("x", &x);
+        formula.vdSetVariable("y", &x);
         const Real& value = formula.Evaluate();
         if (c.message != nullptr)
             EXPECT_EQ(MessageOf(value), c.message);
@@ -155,6 +168,56 @@ TEST(FormulaRewrite, PrintedTextReadsBackToTheSameValue)
         }
     }
     EXPECT_GT(compared, 2000);
+}
+
+// Every formula that is accepted prints as a text that reads back to the same formula: one that
+// prints alike and has the same value or message at every point. A grid of small formulas where
+// signs, zeros and negative exponents meet every operator, inside a function and under a minus.
+TEST(FormulaRewrite, EveryAcceptedFormulaReadsBackFromItsText)
+{
+    const std::string operands[] = {"x", "y", "0", "1", "-x", "-2", "x^-1", "0.5"};
+    const std::string joins[] = {" + ", " - ", " * ", " / ", "^", " "};
+    const std::pair<std::string, std::string> around[] = {{"", ""}, {"-(", ")"}, {"Log[", "]"}};
+    const double points[][2] = {{0, 0}, {2, 0}, {-0.5, 3}, {1, -1}};
+    int accepted = 0;
+    for (const std::string& a : operands)
+        for (const std::string& b : operands)
+            for (const std::string& c : operands)
+                for (const std::string& first : joins)
+                    for (const std::string& second : joins)
+                        for (const auto& [open, close] : around)
+                            for (bool leftFirst : {true, false})
+                            {
+                                const std::string text =
+                                    open +
+                                    (leftFirst ? "(" + a + first + b + ")" + second + c
+                                               : a + first + "(" + b + second + c + ")") +
+                                    close;
+                                Expression formula(text.c_str());
+                                if (!formula.IsValid())
+                                    continue;
+                                ++accepted;
+                                const std::string printed = Printed(formula);
+                                Expression readBack(printed.c_str());
+                                ASSERT_EQ(Printed(readBack), printed) << text;
+                                for (const auto& [x, y] : points)
+                                {
+                                    const Real xValue = RealOf(x), yValue = RealOf(y);
+                                    for (Expression* each : {&formula, &readBack})
+                                    {
+                                        each->vdSetVariable("x", &xValue);
+                                        each->vdSetVariable("y", &yValue);
+                                    }
+                                    const Real value = formula.Evaluate();
+                                    const Real again = readBack.Evaluate();
+                                    ASSERT_EQ(MessageOf(again), MessageOf(value)) << text;
+                                    // Numbers print with 15 digits.
+                                    ASSERT_LE(std::fabs(again.dValue() - value.dValue()),
+                                              1e-12 * (1 + std::fabs(value.dValue())))
+                                        << text;
+                                }
+                            }
+    EXPECT_GT(accepted, 50000);
 }
 
 } // namespace

@@ -30,30 +30,44 @@ std::unique_ptr<Plot> MakePlot(int lines, bool extras = false)
     return plot;
 }
 
-std::string Written(Plot& plot, const Real& version = version2)
+std::string Written(Plot& plot, const Real& version = version2, bool withSegments = false)
 {
     std::ostringstream out;
-    plot.vdWriteToStream(out, version);
+    plot.vdWriteToStream(out, version, withSegments);
     return out.str();
 }
 
 // True when the plot took the record.
-bool Read(Plot& plot, const std::string& record, const Real& version = version2)
+bool Read(Plot& plot, const std::string& record, const Real& version = version2,
+          bool withSegments = false)
 {
     ClearReadError();
     std::istringstream in(record);
-    plot.vdReadFromStream(in, version);
+    plot.vdReadFromStream(in, version, withSegments);
     return !ReadErrorOccurred();
 }
+
+// A plot whose records may bring their own number of lines.
+class VariableLinesPlot : public Plot
+{
+public:
+    explicit VariableLinesPlot(int lines) : Plot(nullptr, 0)
+    {
+        for (int i = 0; i < lines; ++i)
+            vdAddBlankLine("", nullptr, 0, 0, 1);
+    }
+    bool bVariableNumberOfLines() const override { return true; }
+};
 
 TEST(PlotRecordTest, ADefaultPlotWritesItsSettingsInOrderForEachVersion)
 {
     auto plot = MakePlot(1);
     plot->vdSetLineLabel(1, "Single: n=50, a=2");
     plot->vdSetLineValueText(1, "0");
-    EXPECT_EQ(Written(*plot),
-              " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
-              " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
+    EXPECT_EQ(
+        Written(*plot),
+        " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
+        " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
     EXPECT_FALSE(plot->bModified());
     EXPECT_EQ(Written(*plot, RealOf(1.5)),
               " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 0 1 1 3 4 \"X-Axis\" 1.5 0 1 1 3 4"
@@ -114,10 +128,9 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
     };
     ASSERT_EQ(with(0, "0"), good);
     const std::pair<int, const char*> refusals[] = {
-        {1, "2"},  {1, "\"1\""}, {3, "0"},     {4, "16777216"}, {4, "-1"},  {11, "1"},
-        {14, "1"}, {15, "-1"},   {15, "1e300"}, {19, "2"},       {24, "4"},  {25, "3"},
-        {28, "0.5"}, {36, "2"},  {39, "-0.1"},  {40, "1e10"},    {41, "6"},  {43, "10"},
-        {45, "2"}, {48, "1"}};
+        {1, "2"},     {1, "\"1\""},  {3, "0"},  {4, "16777216"}, {4, "-1"}, {11, "1"},   {14, "1"},
+        {15, "-1"},   {15, "1e300"}, {19, "2"}, {24, "4"},       {25, "3"}, {28, "0.5"}, {36, "2"},
+        {39, "-0.1"}, {40, "1e10"},  {41, "6"}, {43, "10"},      {45, "2"}, {48, "1"}};
     for (const auto& [position, token] : refusals)
     {
         auto target = MakePlot(1, true);
@@ -139,6 +152,65 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
     // A resolution outside the table is the first one.
     EXPECT_TRUE(Read(*plot, with(0, "7")));
     EXPECT_EQ(plot->Resolution(), 0);
+}
+
+TEST(PlotRecordTest, SegmentsFollowTheRecordOnLinesOfTheirOwnAndComeBackAsTheyStand)
+{
+    auto plot = MakePlot(2);
+    plot->vdSetXAxisMinimum(RealOf(0.0));
+    plot->vdSetXAxisMaximum(RealOf(3.0));
+    plot->vdSetYAxisMinimum(RealOf(0.0));
+    plot->vdSetYAxisMaximum(RealOf(1.0));
+    const Real x[] = {RealOf(0.0), RealOf(1.0), RealOf(3.0)};
+    const Real y[] = {RealOf(1.0), RealOf(0.5), RealOf(0.25)};
+    plot->vdSetLinePoints(2, x, y);
+    plot->vdCalculateLines();
+    const std::string record = Written(*plot, version2, true);
+    // Plot units: x 0 to 10 across the X range, y 0 (maximum) to 10 (minimum); six digits.
+    const std::string row = "3 2 0 0 3.33333 5 10 7.5 \n";
+    const std::string settings = Written(*plot);
+    EXPECT_EQ(record, settings + " 1\n" + row);
+
+    auto copy = MakePlot(2);
+    copy->vdSetLinePoints(1, x, y);
+    ASSERT_TRUE(Read(*copy, record, version2, true));
+    EXPECT_EQ(Written(*copy, version2, true), record);
+    EXPECT_FALSE(copy->bRebuild()) << "the saved segments are drawn, not line 1's points";
+    // Without segments the curves are sampled again, and saved segments go.
+    ASSERT_TRUE(Read(*copy, settings));
+    EXPECT_TRUE(copy->bRebuild());
+    EXPECT_EQ(copy->SegmentCount(), 0u);
+
+    // A damaged segment row is a read error that leaves the curves to be sampled again.
+    for (const std::string& damaged :
+         {settings + " 1\n" + row.substr(0, 12), settings + " 1\n-1 2\n", settings + " -1\n"})
+    {
+        ASSERT_TRUE(Read(*copy, record, version2, true));
+        EXPECT_FALSE(Read(*copy, damaged, version2, true)) << damaged;
+        EXPECT_EQ(copy->SegmentCount(), 0u);
+        EXPECT_TRUE(copy->bRebuild());
+    }
+}
+
+TEST(PlotRecordTest, APlotThatTakesAnyNumberOfLinesIsGivenTheRecordsFromTwoOn)
+{
+    VariableLinesPlot three(3);
+    three.vdSetLineLabel(3, "third");
+    three.vdSetLineColor(3, 0xFF);
+    const std::string record = Written(three);
+    for (int lines : {2, 3, 5})
+    {
+        VariableLinesPlot plot(lines);
+        ASSERT_TRUE(Read(plot, record)) << lines;
+        EXPECT_EQ(Written(plot), record) << lines;
+    }
+    // Below two lines, or beyond what a plot shows, the count is refused.
+    VariableLinesPlot one(1);
+    const std::string single = Written(one);
+    VariableLinesPlot plot(2);
+    EXPECT_FALSE(Read(plot, single));
+    EXPECT_FALSE(Read(plot, " 0 100000" + record.substr(4)));
+    EXPECT_EQ(plot.LineCount(), 2u);
 }
 
 } // namespace
