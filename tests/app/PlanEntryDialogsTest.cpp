@@ -87,7 +87,7 @@ TEST_F(PlanEntryDialogsTest, ANewPlanOpensCollapsedAndEmptyWithItsCharacteristic
     EXPECT_EQ(dialog->windowTitle(), "Single Sampling Plan for Defects Per Quantity");
     EXPECT_EQ(Methods(), (QStringList{"No Curtailing", "Curtail on Rejection"}));
     EXPECT_EQ(Text("UnitsEditBox"), "");
-    Find<QPushButton>("HelpButton")->click();
+    vdPressHelpKey(*dialog);
     ASSERT_EQ(user.HelpRequests().size(), 1u);
     EXPECT_EQ(user.HelpRequests().front().context, 441);
 }

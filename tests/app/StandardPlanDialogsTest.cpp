@@ -162,7 +162,7 @@ TEST_F(StandardPlanDialogsTest, EachDialogOffersItsStandardsListsAndPreviewsTheC
         EXPECT_EQ(dialog->ItemIndexes(), Choices{});
         vdExpectPreviewOf(standard);
         user.vdClearRecords();
-        Find<QPushButton>("HelpButton")->click();
+        vdPressHelpKey(*dialog);
         ASSERT_EQ(user.HelpRequests().size(), 1u);
         EXPECT_EQ(user.HelpRequests().front().context, standard.helpContext);
 
