@@ -294,7 +294,14 @@ TEST_F(PlotLayout, AxisCountsOutsideTheirRangeStillLayOut)
     vdLayOut();
     EXPECT_EQ(Texts(2).size(), 2u);
     EXPECT_EQ(TicsAcrossY(0.0).size(), 2u);
-    EXPECT_EQ(Texts(3).size(), 102u);
+    // 101 values, of whose labels every twentieth stays: "0", "0.2", ... "1" (1.23 wide, the
+    // widest) a blank (0.25) apart at least, where every tenth would be 1 apart. Then the axis
+    // label.
+    const std::vector<Placed> labels = Texts(3);
+    ASSERT_EQ(labels.size(), 7u);
+    EXPECT_EQ(labels[1].text, "0.2");
+    EXPECT_EQ(labels[5].text, "1");
+    EXPECT_EQ(TicsAcrossX(10.0).size(), 100u * 5 + 1) << "every value keeps its tic";
 }
 
 TEST_F(PlotLayout, LabelledXAxis)
