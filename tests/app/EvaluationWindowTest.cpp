@@ -445,6 +445,14 @@ TEST_F(EvaluationWindowTest, Screenshots)
         EXPECT_GT(PixelsOf(shot, Qt::blue), curves ? 500 : 200) << name;
         EXPECT_GT(PixelsOf(shot, Qt::black), 200) << name;
     }
+    // At its own size the plot ends with the key's longest line, written whole: the last
+    // column of the picture holds no ink.
+    TDisplayControl* oc = evaluation->Component(TEvaluationWindow::OCCurvePage);
+    oc->vdSetSizeMode(SizeMode::FixedSizeNormal);
+    const QImage plot = oc->grab().toImage();
+    EXPECT_TRUE(plot.save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/evaluation-oc-normal-size.png")));
+    for (int y = 0; y < plot.height(); ++y)
+        ASSERT_EQ(plot.pixel(plot.width() - 1, y), QColor(Qt::white).rgb()) << y;
 }
 
 // On a 1280 x 900 screen the main window opens at 853 x 600, narrower than the plan list and
