@@ -53,6 +53,7 @@ TEST_F(PlanListCommandsTest, DeleteAsksAndSelectsThePlanThatTookThePlace)
     EXPECT_EQ(question.text, "Are you sure you want to delete this plan?");
     EXPECT_EQ(question.caption, "Please Confirm");
     EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.icon, MessageIcon::None);
     EXPECT_EQ(Order(), before);
 
     user.vdQueueAnswer(MessageAnswer::Yes);

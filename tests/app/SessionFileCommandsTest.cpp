@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <csignal>
 #include <locale>
@@ -231,6 +233,48 @@ TEST_F(SessionFileCommandsTest, ASavedSessionOpensAsItWasAndSavesTheSameBytes)
     window->show();
     EXPECT_EQ(Shown(), before);
     EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/session-opened.png")));
+}
+
+// A session saved while the area was scrolled keeps the places of its windows in the area's
+// contents, and every window opens again with its title bar in view, also one that lay beyond
+// the visible part.
+TEST_F(SessionFileCommandsTest, WindowsSavedWhileTheAreaIsScrolledReopenInView)
+{
+    auto plan = Single<DefectivesSingleSamplingPlan>("50", "1");
+    plan->vdSetChecked(true);
+    Session().vdAddPlan(std::move(plan));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    QMdiArea* area = window->MdiArea();
+    evaluation->SubWindow()->move(300, 900);
+    QTest::qWait(20);
+    QScrollBar* scroll = area->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    ASSERT_GT(scroll->value(), 100);
+    ASSERT_LT(list->SubWindow()->y(), 0) << "the plan list is scrolled out of view";
+
+    const QString path = PathOf(QStringLiteral("scrolled.vlx"));
+    ASSERT_TRUE(SaveAs(path));
+    const QByteArray saved = Contents(path);
+    EXPECT_TRUE(saved.contains("\n1 0 20 20 348 922 ")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\n2 0 900 300 480 857 ")) << saved.toStdString();
+
+    ASSERT_TRUE(window->NewSession());
+    user.vdQueueFileName(path);
+    Item("FileOpenItem")->trigger();
+    QTest::qWait(20);
+    EXPECT_TRUE(
+        window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/scrolled-reopened.png")));
+    const QList<QMdiSubWindow*> windows = area->subWindowList();
+    ASSERT_EQ(windows.size(), 2);
+    for (const QMdiSubWindow* sub : windows)
+    {
+        const QRect titleBar(
+            sub->pos(), QSize(sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+        EXPECT_TRUE(area->viewport()->rect().contains(titleBar))
+            << sub->windowTitle().toStdString() << " at " << sub->y();
+    }
 }
 
 TEST_F(SessionFileCommandsTest, TheSaveQuestionSavesGoesOnOrStops)

@@ -148,28 +148,34 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
                 EXPECT_EQ(dialog.focusWidget()->objectName(), "NumberStagesEdit");
                 EXPECT_EQ(grid.rowCount(), 5) << stages;
             }
-            // Typed with Tab alone, from the number of stages through every cell of the grid.
-            dialog.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-            for (const char* text :
-                 {"4", "20", "#", "3", "20", "1", "4", "20", "3", "5", "20", "", "6"})
+            // Typed with Tab alone, from the number of stages through every cell of the grid,
+            // once the dialog is the active window (it takes the keys then).
+            const auto typeWithTab = [&]
             {
-                QWidget* focus = QApplication::focusWidget();
-                ASSERT_NE(focus, nullptr);
-                QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(focus, QLatin1String(text));
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            }
-            ASSERT_EQ(grid.rowCount(), 4);
-            const QStringList typed[4] = {{"1", "20", "#", "3"},
-                                          {"2", "20", "1", "4"},
-                                          {"3", "20", "3", "5"},
-                                          {"4", "20", "", "6"}};
-            for (int row = 0; row < 4; ++row)
-                for (int column = 0; column < 4; ++column)
-                    EXPECT_EQ(grid.item(row, column) ? grid.item(row, column)->text() : QString(),
-                              typed[row][column])
-                        << row << column;
+                dialog.activateWindow();
+                ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isActiveWindow(); }));
+                for (const char* text :
+                     {"4", "20", "#", "3", "20", "1", "4", "20", "3", "5", "20", "", "6"})
+                {
+                    QWidget* focus = QApplication::focusWidget();
+                    ASSERT_TRUE(focus != nullptr && focus->window() == &dialog);
+                    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(focus, QLatin1String(text));
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                }
+                ASSERT_EQ(grid.rowCount(), 4);
+                const QStringList typed[4] = {{"1", "20", "#", "3"},
+                                              {"2", "20", "1", "4"},
+                                              {"3", "20", "3", "5"},
+                                              {"4", "20", "", "6"}};
+                for (int row = 0; row < 4; ++row)
+                    for (int column = 0; column < 4; ++column)
+                        EXPECT_EQ(grid.item(row, column) ? grid.item(row, column)->text()
+                                                         : QString(),
+                                  typed[row][column])
+                            << row << column;
+            };
+            typeWithTab();
             // A value typed into nowhere would keep the dialog open on later steps.
             if (HasFailure())
             {
