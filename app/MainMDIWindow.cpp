@@ -402,9 +402,9 @@ std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString&
     // Looked at before it is opened: a directory cannot be read, a device such as /dev/zero
     // never ends, and opening a named pipe waits for a writer that may never come.
     const QFileInfo info(path);
-    if (!info.isFile())
+    if (!info.exists())
         return refuse("Could not find file.");
-    if (info.size() > LargestSessionFile)
+    if (!info.isFile() || info.size() > LargestSessionFile)
         return refuse("File is not a Veltrame data file.");
     auto in =
         std::make_unique<std::ifstream>(QFile::encodeName(path).toStdString(), std::ios::binary);

@@ -410,9 +410,9 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
         bool kept; // among the recent files
     } files[] = {
         {PathOf("missing.vlx"), {}, {notFound}, false},
-        {QStringLiteral("/dev/zero"), {}, {notFound}, false},
-        {pipe, {}, {notFound}, false},
-        {PathOf("folder.vlx"), {}, {notFound}, false},
+        {QStringLiteral("/dev/zero"), {}, {notData}, false},
+        {pipe, {}, {notData}, false},
+        {PathOf("folder.vlx"), {}, {notData}, false},
         {large("junk.vlx", "\x89PNG"), {}, {notData}, false},
         {large("large.vlx", file.left(file.indexOf('\n', file.indexOf("\n1 0 ")))),
          {},
