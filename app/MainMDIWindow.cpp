@@ -402,7 +402,7 @@ std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString&
     // Looked at before it is opened: a directory cannot be read, a device such as /dev/zero
     // never ends, and opening a named pipe waits for a writer that may never come.
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists() || info.isDir())
         return refuse("Could not find file.");
     if (!info.isFile() || info.size() > LargestSessionFile)
         return refuse("File is not a Veltrame data file.");

@@ -412,7 +412,7 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
         {PathOf("missing.vlx"), {}, {notFound}, false},
         {QStringLiteral("/dev/zero"), {}, {notData}, false},
         {pipe, {}, {notData}, false},
-        {PathOf("folder.vlx"), {}, {notData}, false},
+        {PathOf("folder.vlx"), {}, {notFound}, false},
         {large("junk.vlx", "\x89PNG"), {}, {notData}, false},
         {large("large.vlx", file.left(file.indexOf('\n', file.indexOf("\n1 0 ")))),
          {},
