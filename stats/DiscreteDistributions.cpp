@@ -53,6 +53,12 @@ ScaledExponential BinomialTerm(double k, double m, double p, double q, double de
                 Deviance(k, m * p, deviation) - Deviance(rest, m * q, -deviation)};
 }
 
+double Ratio(ScaledExponential numerator, ScaledExponential denominator)
+{
+    return numerator.dScale / denominator.dScale *
+           std::exp(numerator.dExponent - denominator.dExponent);
+}
+
 constexpr long maxFractionTerms = 1000000;
 
 // Continued fraction K of the lower regularised gamma function, P(a, z) = z^a e^-z / Gamma(a) K:
@@ -304,6 +310,34 @@ double HypergeometricProbability(std::int64_t x, std::int64_t n, std::int64_t D,
     if (!IsValidLot(n, D, N))
         return notANumber;
     return HypergeometricTerm(x, n, D, N);
+}
+
+double HypergeometricOverBinomial(std::int64_t x, std::int64_t n, std::int64_t D, std::int64_t N)
+{
+    if (x < n + D - N || x > D)
+        return 0.0;
+    // h(x; n, D, N) = b(x; n, t) b(D - x; N - n, t) / b(D; N, t) for any t; with t = D / N the
+    // ratio is the last two, whose deviations from their means are (n D - x N) / N and 0.
+    const double lot = static_cast<double>(N);
+    const double t = static_cast<double>(D) / lot;
+    const double u = static_cast<double>(N - D) / lot;
+    return Ratio(BinomialTerm(static_cast<double>(D - x), static_cast<double>(N - n), t, u,
+                              static_cast<double>(n * D - x * N) / lot),
+                 BinomialTerm(static_cast<double>(D), lot, t, u, 0.0));
+}
+
+double BinomialOverPoisson(std::int64_t x, std::int64_t n, double q)
+{
+    const double count = static_cast<double>(x);
+    const double trials = static_cast<double>(n);
+    // x - n q, the same for both.
+    const double deviation = Deviation(count, trials - count, q);
+    const ScaledExponential poisson =
+        count == 0.0
+            ? ScaledExponential{1.0, -trials * q}
+            : ScaledExponential{1.0 / std::sqrt(twoPi * count),
+                                -StirlingError(count) - Deviance(count, trials * q, deviation)};
+    return Ratio(BinomialTerm(count, trials, q, 1.0 - q, deviation), poisson);
 }
 
 TailProbabilities PoissonTails(std::int64_t c, double lambda)
