@@ -17,7 +17,6 @@ namespace
 {
 
 constexpr double twoPi = 6.28318530717958647692528677;
-constexpr std::int64_t largestExactCount = std::int64_t{1} << 53;
 constexpr std::int64_t largestLot = std::int64_t{1} << 31;
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr TailProbabilities undefinedTails = {notANumber, notANumber};
@@ -195,7 +194,7 @@ TailProbabilities BinomialTails(std::int64_t c, std::int64_t n, double p)
         return allBelow;
     if (c < 0)
         return allAbove;
-    if (std::isnan(p) || n > largestExactCount)
+    if (std::isnan(p) || n > LargestExactCount)
         return undefinedTails;
     if (p <= 0.0)
         return allBelow;
@@ -215,7 +214,7 @@ double BinomialCumulative(std::int64_t c, std::int64_t n, double p)
         return 1.0;
     if (p == 1.0)
         return 0.0;
-    if (p > 0.0 && p < 1.0 && n <= largestExactCount)
+    if (p > 0.0 && p < 1.0 && n <= LargestExactCount)
     {
         const double trials = static_cast<double>(n);
         if (c < 4)
@@ -236,7 +235,7 @@ double BinomialProbability(std::int64_t x, std::int64_t n, double p)
 {
     if (n < x || x < 0)
         return 0.0;
-    if (std::isnan(p) || n > largestExactCount)
+    if (std::isnan(p) || n > LargestExactCount)
         return notANumber;
     if (p >= 1.0)
         return x == n ? 1.0 : 0.0;
@@ -344,7 +343,7 @@ TailProbabilities PoissonTails(std::int64_t c, double lambda)
 {
     if (c < 0)
         return allAbove;
-    if (std::isnan(lambda) || c > largestExactCount)
+    if (std::isnan(lambda) || c > LargestExactCount)
         return undefinedTails;
     if (lambda <= 0.0)
         return allBelow;
@@ -385,7 +384,7 @@ double PoissonProbability(std::int64_t x, double lambda)
 {
     if (x < 0)
         return 0.0;
-    if (std::isnan(lambda) || x > largestExactCount)
+    if (std::isnan(lambda) || x > LargestExactCount)
         return notANumber;
     if (lambda <= 0.0)
         return x == 0 ? 1.0 : 0.0;

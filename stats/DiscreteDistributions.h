@@ -15,6 +15,9 @@
 namespace Brosquin
 {
 
+// The largest binomial or Poisson count in the domain.
+inline constexpr std::int64_t LargestExactCount = std::int64_t{1} << 53;
+
 // X binomial with n trials of probability p. P(X <= c): 1 when n <= c, else 0 when c < 0,
 // else 1 when p = 0 and 0 when p = 1.
 double BinomialCumulative(std::int64_t c, std::int64_t n, double p);

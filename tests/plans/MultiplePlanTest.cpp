@@ -121,6 +121,11 @@ TEST_F(MultiplePlanTest, DefectivesChecksNameTheStageAndTheCell)
             2, defects.n.data(), defects.a.data(), defects.r.data(), " ", 3, true, "1", message),
         7);
     EXPECT_STREQ(message.Text(), "Units not specified.");
+    EXPECT_EQ(DefectsPerQuantityMultipleSamplingPlan::SetFromText(
+                  2, defects.n.data(), defects.a.data(), defects.r.data(), "Foot", 0, true, "1e12",
+                  message),
+              9);
+    EXPECT_STREQ(message.Text(), "Lot size is too large.");
 }
 
 TEST_F(MultiplePlanTest, KeepsNormalisedTextsInDescriptionsAndRecords)

@@ -40,7 +40,7 @@ constexpr Colour teal = 0x123456;
 std::string Settings(Plot& plot)
 {
     std::ostringstream out;
-    plot.vdWriteToStream(out, RealOf(2.1));
+    plot.vdWriteToStream(out, RealOf(2.1), false);
     out << ' ' << plot.XAxisMinimumLabel() << ' ' << plot.XAxisMaximumLabel();
     return out.str();
 }
