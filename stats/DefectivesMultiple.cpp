@@ -55,4 +55,20 @@ double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], co
                           none);
 }
 
+StagedMeasures DefectivesMultipleMeasures(double p, int k, const int n[], const int a[],
+                                          const int r[], std::uint8_t method,
+                                          bool averageSampleNumber)
+{
+    return EvaluateStagedMeasures(DefectivesAnyLot{p}, Plan{k, n, a, r},
+                                  DefectivesStageCurtailing(method), averageSampleNumber);
+}
+
+StagedMeasures DefectivesMultipleMeasuresFiniteLot(int D, int k, const int n[], const int a[],
+                                                   const int r[], int N, std::uint8_t method,
+                                                   bool averageSampleNumber)
+{
+    return EvaluateStagedMeasures(DefectivesGivenLot{D, N}, Plan{k, n, a, r},
+                                  DefectivesStageCurtailing(method), averageSampleNumber);
+}
+
 } // namespace Brosquin

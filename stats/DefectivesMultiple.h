@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/StagedMeasures.h"
+
 #include <cstdint>
 
 // Multiple sampling plans for defective units: k stages with sample sizes n[i], accept numbers
@@ -27,5 +29,15 @@ double DefectivesMultipleExpectedStages(double p, int k, const int n[], const in
                                         const int r[]);
 double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], const int a[],
                                                  const int r[], int N);
+
+// Pa, ASN and E{#Stages} from one pass over the stages, as the functions above give them one at
+// a time; the ASN (its curtailed terms cost the most) only when averageSampleNumber is set, else
+// 0.
+StagedMeasures DefectivesMultipleMeasures(double p, int k, const int n[], const int a[],
+                                          const int r[], std::uint8_t method,
+                                          bool averageSampleNumber);
+StagedMeasures DefectivesMultipleMeasuresFiniteLot(int D, int k, const int n[], const int a[],
+                                                   const int r[], int N, std::uint8_t method,
+                                                   bool averageSampleNumber);
 
 } // namespace Brosquin

@@ -60,4 +60,21 @@ double DefectsPerQuantityMultipleExpectedStagesFiniteLot(int T, int k, const dou
                           none);
 }
 
+StagedMeasures DefectsPerQuantityMultipleMeasures(double lambda, int k, const double s[],
+                                                  const int a[], const int r[], std::uint8_t method,
+                                                  bool averageSampleNumber)
+{
+    return EvaluateStagedMeasures(DefectsAnyLot{lambda}, Plan{k, s, a, r},
+                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+}
+
+StagedMeasures DefectsPerQuantityMultipleMeasuresFiniteLot(int T, int k, const double s[],
+                                                           const int a[], const int r[], double L,
+                                                           std::uint8_t method,
+                                                           bool averageSampleNumber)
+{
+    return EvaluateStagedMeasures(DefectsGivenLot{T, L}, Plan{k, s, a, r},
+                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+}
+
 } // namespace Brosquin

@@ -56,4 +56,20 @@ double DefectsPerUnitMultipleExpectedStagesFiniteLot(int T, int k, const int n[]
                           StagedMeasure::expectedStages, none);
 }
 
+StagedMeasures DefectsPerUnitMultipleMeasures(double u, int k, const int n[], const int a[],
+                                              const int r[], std::uint8_t method,
+                                              bool averageSampleNumber)
+{
+    return EvaluateStagedMeasures(DefectsAnyLot{u}, Plan{k, n, a, r},
+                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+}
+
+StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(int T, int k, const int n[], const int a[],
+                                                       const int r[], int N, std::uint8_t method,
+                                                       bool averageSampleNumber)
+{
+    return EvaluateStagedMeasures(DefectsGivenLot{T, static_cast<double>(N)}, Plan{k, n, a, r},
+                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+}
+
 } // namespace Brosquin

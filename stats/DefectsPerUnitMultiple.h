@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/StagedMeasures.h"
+
 #include <cstdint>
 
 // Multiple plans for defects per unit: k stages (n[i], a[i], r[i]) on the running count of
@@ -28,5 +30,15 @@ double DefectsPerUnitMultipleExpectedStages(double u, int k, const int n[], cons
                                             const int r[]);
 double DefectsPerUnitMultipleExpectedStagesFiniteLot(int T, int k, const int n[], const int a[],
                                                      const int r[], int N);
+
+// Pa, ASN and E{#Stages} from one pass over the stages, as the functions above give them one at
+// a time; the ASN (its curtailed terms cost the most) only when averageSampleNumber is set, else
+// 0.
+StagedMeasures DefectsPerUnitMultipleMeasures(double u, int k, const int n[], const int a[],
+                                              const int r[], std::uint8_t method,
+                                              bool averageSampleNumber);
+StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(int T, int k, const int n[], const int a[],
+                                                       const int r[], int N, std::uint8_t method,
+                                                       bool averageSampleNumber);
 
 } // namespace Brosquin

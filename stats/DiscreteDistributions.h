@@ -35,6 +35,13 @@ double HypergeometricProbability(std::int64_t x, std::int64_t n, std::int64_t D,
 TailProbabilities HypergeometricTails(std::int64_t c, std::int64_t n, std::int64_t D,
                                       std::int64_t N);
 
+// Ratios of point probabilities that the staged recursion weighs counts by, without the underflow
+// of either: h(x; n, D, N) / b(x; n, D / N), the hypergeometric against the binomial of the same
+// mean (0 <= x <= n <= N, 0 <= D <= N), and b(x; n, q) / P(x; n q), the binomial against the
+// Poisson of the same mean (0 <= x <= n, 0 <= q < 1).
+double HypergeometricOverBinomial(std::int64_t x, std::int64_t n, std::int64_t D, std::int64_t N);
+double BinomialOverPoisson(std::int64_t x, std::int64_t n, double q);
+
 // X Poisson with mean lambda >= 0. P(X <= c): 0 when c < 0, 1 when lambda = 0.
 double PoissonCumulative(std::int64_t c, double lambda);
 // P(X = x): 0 when x < 0; at lambda = 0 all mass is on 0.
