@@ -47,8 +47,11 @@ MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, do
     for (int i = 0; i < limit; ++i)
     {
         // Of the triple the largest is kept; by unimodality the peak lies between its
-        // neighbours (ties go to the middle, then to the right).
+        // neighbours (ties go to the middle, then to the right). An end above the middle by no
+        // more than rounding (as two levels close to an end of the range can be) does not place
+        // the peak on its side: the bracket then keeps the middle's other neighbour.
         const bool peaked = t.gm >= t.gl && t.gm >= t.gr;
+        const auto ties = [](double x, double y) { return x - y <= rounding * std::fabs(y); };
         if (peaked)
         {
             a = t.l;
@@ -58,13 +61,13 @@ MaximumResult MaximumOfUnimodal(const std::function<double(double)>& measure, do
         }
         else if (t.gl > t.gr)
         {
-            b = t.m;
+            b = ties(t.gl, t.gm) ? t.r : t.m;
             best = t.l;
             value = t.gl;
         }
         else
         {
-            a = t.m;
+            a = ties(t.gr, t.gm) ? t.l : t.m;
             best = t.r;
             value = t.gr;
         }

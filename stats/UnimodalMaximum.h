@@ -18,9 +18,10 @@ struct MaximumResult
 
 // The maximum over [lowest, highest] (both finite), searched from the points first <= second
 // between which it is expected. Of three levels (first, their midpoint and second to begin
-// with) the largest is kept, and the bracket narrows to its neighbours. The next three are the
-// kept level and the points halfway to the bracket's ends, unless the bracket has halved since
-// the three before and the kept level was their middle: then, where their values are equal to
+// with) the largest is kept, and the bracket narrows to its neighbours (to the middle's, where
+// an end is above the middle by rounding alone). The next three are the kept level and the
+// points halfway to the bracket's ends, unless the bracket has halved since the three before
+// and the kept level was their middle: then, where their values are equal to
 // rounding, the points beside it as close as ends the search, else the vertex of the parabola
 // through them and as far again beyond it. The search ends when the bracket is no wider than
 // tolerance x (|lower end| + |upper end|), or than tolerance x epsilon x (|first| + |second|)
