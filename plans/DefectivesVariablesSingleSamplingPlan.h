@@ -102,6 +102,9 @@ private:
     // With SD known and two limits: the largest value of a measure over the levels a process
     // with the plan's Cp can have.
     Real dMaximumFromSmallestLevel(Measure measure);
+    // With SD unknown and two limits: the largest AOQ, Pa being the point of the band nearest
+    // 0.5.
+    Real dAOQLOfBand();
 
     bool form1 = true;
     String sampleSizeText;

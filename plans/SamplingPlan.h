@@ -2,8 +2,10 @@
 
 #include "core/Real.h"
 #include "core/String.h"
+#include "stats/UnimodalMaximum.h"
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 
@@ -200,6 +202,10 @@ protected:
     // The largest value of a measure over the quality levels [lowest, highest], searched from
     // first <= second, between which it is expected.
     Real dMaximumOver(Measure measure, double lowest, double highest, double first, double second);
+    // The same search for a function of the quality level that rises to one peak: where it
+    // peaks, and its value there.
+    static MaximumResult PeakOf(const std::function<double(double)>& measure, double lowest,
+                                double highest, double first, double second);
 
 private:
     static const Real* CurveValue(void* plan, void* input, Measure measure);

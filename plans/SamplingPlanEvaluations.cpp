@@ -243,9 +243,14 @@ Real SamplingPlan::dMaximumOver(Measure measure, double lowest, double highest, 
                                 double second)
 {
     const MaximumResult found =
-        MaximumOfUnimodal([&](double x) { return NumberAt(measure, x); }, lowest, highest, first,
-                          second, searchTolerance, searchLimit);
+        PeakOf([&](double x) { return NumberAt(measure, x); }, lowest, highest, first, second);
     return ValueAt(measure, found.level);
+}
+
+MaximumResult SamplingPlan::PeakOf(const std::function<double(double)>& measure, double lowest,
+                                   double highest, double first, double second)
+{
+    return MaximumOfUnimodal(measure, lowest, highest, first, second, searchTolerance, searchLimit);
 }
 
 void SamplingPlan::vdUpdateSummary()

@@ -8,6 +8,7 @@
 #include "stats/VariablesUnknownSdTwoSpecs.h"
 
 #include <cmath>
+#include <functional>
 
 namespace Brosquin
 {
@@ -211,9 +212,9 @@ Real& DefectivesVariablesSingleSamplingPlan::dMaxCost()
 
 Real& DefectivesVariablesSingleSamplingPlan::dAOQL()
 {
-    if (!sdKnown || !twoSpecs)
+    if (!twoSpecs)
         return SamplingPlan::dAOQL();
-    result = dMaximumFromSmallestLevel(&SamplingPlan::dAOQ);
+    result = sdKnown ? dMaximumFromSmallestLevel(&SamplingPlan::dAOQ) : dAOQLOfBand();
     return result;
 }
 
@@ -228,6 +229,42 @@ Real DefectivesVariablesSingleSamplingPlan::dMaximumFromSmallestLevel(Measure me
     if (!IsNumber(LTPDPoint()) && middle >= highest)
         middle = (lowest + highest) / 2;
     return dMaximumOver(measure, lowest, highest, (3 * lowest + middle) / 4, middle);
+}
+
+Real DefectivesVariablesSingleSamplingPlan::dAOQLOfBand()
+{
+    // Pa is the median of the centred bound C, the one-sided bound O and 0.5, the largest of
+    // min(C, O), min(C, 0.5) and min(O, 0.5). Its AOQ can peak twice, before the band straddles
+    // 0.5 and where it leaves it, and a search of it may stop at the lower peak. p C and p O each
+    // rise to one peak, and so does p times the smaller of two such curves: the AOQL is the
+    // highest of the peaks of the three minima.
+    if (!IsNumber(AQLPoint()))
+        return AQLPoint();
+    if (!IsNumber(LTPDPoint()))
+        return LTPDPoint();
+    using Bound = double (*)(double p, double n, double constant);
+    const Bound centred = form1 ? VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm1
+                                : VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2;
+    const Bound oneSided = form1 ? VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm1
+                                 : VariablesUnknownSdTwoSpecsOneSidedProbabilityAcceptanceForm2;
+    const double constant = form1 ? k : m;
+    const double factor = dUnitsFactor();
+    const auto C = [&](double x) { return centred(x / factor, n, constant); };
+    const auto O = [&](double x) { return oneSided(x / factor, n, constant); };
+    const std::function<double(double)> minima[] = {
+        [&](double x) { return x * std::fmin(C(x), O(x)); },
+        [&](double x) { return x * std::fmin(C(x), 0.5); },
+        [&](double x) { return x * std::fmin(O(x), 0.5); }};
+    MaximumResult highest{0.0, -1.0};
+    for (const auto& minimum : minima)
+    {
+        const MaximumResult peak =
+            PeakOf(minimum, 0.0, factor, AQLPoint().dValue(), LTPDPoint().dValue());
+        if (peak.value > highest.value)
+            highest = peak;
+    }
+    // There the AOQ, the largest of the three minima, is that peak's value.
+    return dAOQ(RealOf(highest.level));
 }
 
 } // namespace Brosquin

@@ -203,6 +203,34 @@ TEST_F(VariablesPlanTest, QualityLevelsInvertTheCurves)
     EXPECT_EQ(known->RangeUpper().dValue(), known->LTPDPoint().dValue());
 }
 
+TEST_F(VariablesPlanTest, AOQLOfTwoLimitsWithSdUnknownIsTheHigherPeakOfTheBand)
+{
+    // With SD unknown and two limits the AOQ of the band's Pa peaks twice, before the band
+    // straddles 0.5 and where it leaves it, and either peak can be the higher. In percent, from
+    // tests/stats/variables_references.py aoql with the form, n, k or M and the range of p
+    // given (40 levels, the bends solved for and the peaks narrowed by golden section, mpmath at
+    // 30 digits).
+    struct Case
+    {
+        Entry entry;
+        double aoql;
+    };
+    const Case cases[] = {
+        // Where the band leaves 0.5: aoql 1 20 1.3 0.02 0.2, aoql 1 100 2.5 0.002 0.012.
+        {{true, "20", "1.3", false, true, ""}, 5.2804861675173578431},
+        {{true, "100", "2.5", false, true, ""}, 0.33229683751362181316},
+        // Before it straddles 0.5: aoql 1 75 2.2 0.003 0.03.
+        {{true, "75", "2.2", false, true, ""}, 0.74705314742660478459},
+        // Where it leaves 0.5 a hair below 100%, the LTPD within a few ulps of 100%:
+        // aoql 1 3 -0.4 0.13 0.999.
+        {{true, "3", "-0.4", false, true, ""}, 47.790843121529425571},
+        // Form 2: aoql 2 30 2.111 0.003 0.09.
+        {{false, "30", "2.111", false, true, ""}, 1.2736474628698756061},
+    };
+    for (const Case& c : cases)
+        ExpectClose(PlanOf(c.entry)->AOQLValue(), c.aoql);
+}
+
 TEST_F(VariablesPlanTest, RecordsCopiesAndConversions)
 {
     // The record of n 10, k 0, SD known, one limit, Cp "x", band off.

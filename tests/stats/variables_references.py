@@ -4,6 +4,8 @@
   python3 variables_references.py centred1 p n k      centred bound, Form 1
   python3 variables_references.py centred2 p n M      centred bound, Form 2
   python3 variables_references.py known2 p n k Cp     Pa, SD known, two limits
+  python3 variables_references.py aoql form n c lo hi  AOQL, SD unknown, two limits (form 1 or 2,
+                                                       c = k or M), over lo <= p <= hi
 
 Each is computed from its definition by quadrature at 30 digits, independently of the program's
 series, solvers and rules.
@@ -23,6 +25,24 @@ def ratio_log_density(nu):
     return lambda s: c + (nu - 1) * mp.log(s) - m * s * s
 
 
+def golden_peak(f, a, b, width):
+    """Golden section for the peak of f on [a, b] until the bracket is at most width wide: the
+    bracket and the larger value inside it."""
+    ratio = (mp.sqrt(5) - 1) / 2
+    x1, x2 = b - ratio * (b - a), a + ratio * (b - a)
+    f1, f2 = f(x1), f(x2)
+    while b - a > width:
+        if f1 < f2:
+            a, x1, f1 = x1, x2, f2
+            x2 = a + ratio * (b - a)
+            f2 = f(x2)
+        else:
+            b, x2, f2 = x2, x1, f1
+            x1 = b - ratio * (b - a)
+            f1 = f(x1)
+    return a, b, max(f1, f2)
+
+
 def nct_tail(t, nu, delta, upper):
     """E[Q(t S - delta)] (upper) or E[Phi(t S - delta)] (lower), integrated over u = ln S from
     the peak outward until the integrand is e^-130 of it."""
@@ -34,19 +54,7 @@ def nct_tail(t, nu, delta, upper):
         x = delta - t * s if upper else t * s - delta
         return log_density(s) + u + mp.log(mp.ncdf(x))
 
-    a, b = mp.mpf(-200), mp.mpf(10)
-    ratio = (mp.sqrt(5) - 1) / 2
-    x1, x2 = b - ratio * (b - a), a + ratio * (b - a)
-    f1, f2 = g(x1), g(x2)
-    while b - a > mp.mpf(10) ** -12:
-        if f1 < f2:
-            a, x1, f1 = x1, x2, f2
-            x2 = a + ratio * (b - a)
-            f2 = g(x2)
-        else:
-            b, x2, f2 = x2, x1, f1
-            x1 = b - ratio * (b - a)
-            f1 = g(x1)
+    a, b, _ = golden_peak(g, mp.mpf(-200), mp.mpf(10), mp.mpf(10) ** -12)
     mode = (a + b) / 2
     peak = g(mode)
     h = mp.mpf(10) ** -6
@@ -146,6 +154,38 @@ def known2(p, n, k, Cp):
     return mp.ncdf(root * (d + z - k)) - mp.ncdf(root * (z + k))
 
 
+def one_sided(p, n, k):
+    root = mp.sqrt(n)
+    return nct_tail(root * k, n - 1, -quantile(p) * root, True)
+
+
+def aoql(form, n, c, lo, hi):
+    """The largest p Pa(p), Pa the median of the centred bound, the one-sided bound and 1/2, on
+    [lo, hi]: the AOQ on 40 levels spaced evenly in ln p, then every bend between two of them
+    (where a bound crosses 1/2 or the other bound) solved for, and every peak among them narrowed
+    by golden section."""
+    n, c, lo, hi = mp.mpf(n), mp.mpf(c), mp.mpf(lo), mp.mpf(hi)
+    k = c if form == 1 else (1 - 2 * inverse_beta(c / 100, n / 2 - 1)) * (n - 1) / mp.sqrt(n)
+    bounds = lambda p: ((centred1 if form == 1 else centred2)(p, n, c), one_sided(p, n, k))
+    aoq = lambda p: p * sorted(bounds(p) + (HALF,))[1]
+    levels = [lo * (hi / lo) ** (mp.mpf(i) / 39) for i in range(40)]
+    values = [bounds(p) for p in levels]
+    grid = [p * sorted(v + (HALF,))[1] for p, v in zip(levels, values)]
+    best = max(grid)
+    for i in range(39):
+        for bend in (lambda v: v[0] - HALF, lambda v: v[1] - HALF, lambda v: v[0] - v[1]):
+            if bend(values[i]) * bend(values[i + 1]) < 0:
+                p = mp.findroot(lambda p: bend(bounds(p)), (levels[i], levels[i + 1]),
+                                solver='illinois')
+                best = max(best, aoq(p))
+    for i in range(1, 39):
+        if grid[i] >= max(grid[i - 1], grid[i + 1]):
+            peak = golden_peak(aoq, levels[i - 1], levels[i + 1], mp.mpf(10) ** -10 * levels[i])
+            best = max(best, peak[2])
+    return best
+
+
 if __name__ == '__main__':
-    function = {'nct': nct, 'centred1': centred1, 'centred2': centred2, 'known2': known2}[sys.argv[1]]
+    function = {'nct': nct, 'centred1': centred1, 'centred2': centred2, 'known2': known2,
+                'aoql': lambda form, *rest: aoql(int(form), *rest)}[sys.argv[1]]
     print(mp.nstr(function(*[float(x) for x in sys.argv[2:]]), 20))
