@@ -35,13 +35,26 @@ bool ComesBefore(const DoublePlanNumbers& a, const DoublePlanNumbers& b)
     return std::tie(a.n1, a.a1, a.r1, a.a2) < std::tie(b.n1, b.a1, b.r1, b.a2);
 }
 
+// The work of one cumulative probability of the distribution's own, in terms of a sum: its series
+// and fractions grow with the root of the count.
+std::int64_t WorkOfCumulative(std::int64_t x)
+{
+    return 64 +
+           static_cast<std::int64_t>(std::sqrt(static_cast<double>(std::max<std::int64_t>(x, 0))));
+}
+
 // The counts of a double plan's two samples at one quality level: the point probabilities of
 // the first sample's count, and the cumulative probabilities of the second sample's count for
 // the last second sample size asked, each kept for the counts the search has reached.
 class LevelCounts
 {
 public:
-    LevelCounts(const DoublePlanModel& model, double level) : model(model), level(level) {}
+    // work counts the terms summed and the probabilities formed, a point probability of the
+    // distribution's own as much as 64 terms.
+    LevelCounts(const DoublePlanModel& model, double level, std::int64_t& work)
+        : model(model), level(level), work(work)
+    {
+    }
 
     void vdStartFirstSample(std::int64_t n)
     {
@@ -54,6 +67,8 @@ public:
     {
         if (x < 0 || (model.bCountsWithinSample && x > firstSize))
             return 0.0;
+        if (static_cast<std::int64_t>(points.size()) <= x)
+            work += (x + 1 - static_cast<std::int64_t>(points.size())) * 3;
         while (static_cast<std::int64_t>(points.size()) <= x)
         {
             const auto j = static_cast<std::int64_t>(points.size());
@@ -63,7 +78,11 @@ public:
         }
         return points[static_cast<std::size_t>(x)];
     }
-    double Cumulative(std::int64_t x) const { return model.cumulative(x, firstSize, level); }
+    double Cumulative(std::int64_t x)
+    {
+        work += WorkOfCumulative(x);
+        return model.cumulative(x, firstSize, level);
+    }
     // Σ P(first count = x) B(a2 - x; n2) over x from a1 + 1 to min(r1 - 1, a2): the probability
     // that the lot goes on to a second sample of n2 and is accepted there.
     double Continued(std::int64_t a1, std::int64_t r1, std::int64_t n2, std::int64_t a2)
@@ -73,6 +92,7 @@ public:
             return 0.0;
         Point(top);
         const double* second = SecondCumulatives(n2, a2 - top, a2 - a1 - 1);
+        work += top - a1;
         double sum = 0.0;
         for (std::int64_t x = a1 + 1; x <= top; ++x)
             sum += points[static_cast<std::size_t>(x)] * second[top - x];
@@ -96,6 +116,7 @@ private:
             const std::int64_t low = std::max<std::int64_t>(0, from - 16);
             const std::int64_t high = to + 16;
             const PointRatio ratio = model.pointRatio(n2, level);
+            work += (high - low + 1) * 3 + WorkOfCumulative(low);
             secondSize = n2;
             lowest = low;
             cumulatives.resize(static_cast<std::size_t>(high - low + 1));
@@ -121,6 +142,7 @@ private:
 
     const DoublePlanModel& model;
     double level;
+    std::int64_t& work;
     std::int64_t firstSize = 0;
     PointRatio firstRatio = {};
     std::vector<double> points;
@@ -160,28 +182,28 @@ class DoubleDesign
 {
 public:
     DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements)
-        : model(model), required(requirements), atAql(model, requirements.dAql),
-          atLtpd(model, requirements.dLtpd),
-          atMaximumAql(model, requirements.maximumAql.value_or(0.0)),
-          atCost(model, requirements.dP0)
+        : model(model), required(requirements), atAql(model, requirements.dAql, work),
+          atLtpd(model, requirements.dLtpd, work),
+          atMaximumAql(model, requirements.maximumAql.value_or(0.0), work),
+          atCost(model, requirements.dP0, work)
     {
     }
 
     DoublePlanNumbers Run();
-    bool Complete() const { return work <= required.workLimit; }
+    bool Complete() const { return !OutOfWork(); }
 
 private:
     // The first-stage bounds of one first sample size: a1 up to a1max leaves Pa at the upper
     // levels able to meet their targets, r1 from r1min on leaves Pa at the AQL able to.
     struct FirstSample
     {
-        std::int64_t n1;
-        std::int64_t a1max;
-        std::int64_t r1min;
+        double lowerBound; // on the cost of every plan of this n1
+        std::int32_t n1;
+        std::int32_t a1max;
+        std::int32_t r1min;
         // From r1 - 1 up no count has probability at any level the search meets, so larger
         // reject numbers make the same plan.
-        std::int64_t lastReject;
-        double lowerBound; // on the cost of every plan of this n1
+        std::int32_t lastReject;
     };
     struct SecondAccept
     {
@@ -253,6 +275,7 @@ private:
 
     const DoublePlanModel& model;
     const DoubleDesignRequirements& required;
+    std::int64_t work = 0;
     LevelCounts atAql;
     LevelCounts atLtpd;
     LevelCounts atMaximumAql;
@@ -262,7 +285,6 @@ private:
     // The last answer of LargestSecondAccept, from which the next starts.
     std::int64_t lastSecondAccept = 0;
     std::int64_t lastSecondSample = 0;
-    std::int64_t work = 0;
 };
 
 double DoubleDesign::Pa(double level, const DoublePlanNumbers& plan) const
@@ -326,26 +348,32 @@ std::vector<DoubleDesign::FirstSample> DoubleDesign::FirstSamples(std::int64_t n
                                                                   std::int64_t leastTotal)
 {
     std::vector<FirstSample> samples;
+    // At most these many first sample sizes are kept: beyond them the search is cut short.
+    constexpr std::size_t mostSamples = std::size_t{1} << 21;
+    samples.reserve(static_cast<std::size_t>(std::min<std::int64_t>(n, mostSamples)));
     std::int64_t a1max = -1;
     std::int64_t r1min = 1;
     std::int64_t lastReject = 1;
     const double highest =
         std::max({required.dAql, required.dLtpd, required.dP0, required.maximumAql.value_or(0.0)});
+    const auto cumulative = [&](std::int64_t x, std::int64_t n1, double level)
+    {
+        work += WorkOfCumulative(x);
+        return model.cumulative(x, n1, level);
+    };
     const auto allowsAccept = [&](std::int64_t n1, std::int64_t a)
     {
-        return model.cumulative(a, n1, required.dLtpd) < required.dPaLtpd &&
-               (!HasMaximumAql() ||
-                model.cumulative(a, n1, *required.maximumAql) < required.dPaAql);
+        return cumulative(a, n1, required.dLtpd) < required.dPaLtpd &&
+               (!HasMaximumAql() || cumulative(a, n1, *required.maximumAql) < required.dPaAql);
     };
     for (std::int64_t n1 = model.bCountsWithinSample ? 2 : 1; n1 < n && !OutOfWork(); ++n1)
     {
-        ++work;
         // All three only grow with n1.
         while (allowsAccept(n1, a1max + 1))
             ++a1max;
-        while (model.cumulative(r1min - 1, n1, required.dAql) <= required.dPaAql)
+        while (cumulative(r1min - 1, n1, required.dAql) <= required.dPaAql)
             ++r1min;
-        while (model.cumulative(lastReject - 1, n1, highest) < 1.0)
+        while (cumulative(lastReject - 1, n1, highest) < 1.0)
             ++lastReject;
         if (a1max < 0 || (model.bCountsWithinSample && r1min > n1))
             continue;
@@ -353,14 +381,24 @@ std::vector<DoubleDesign::FirstSample> DoubleDesign::FirstSamples(std::int64_t n
         // its second sample is at least as large as this.
         double goOn = 0.0;
         if (r1min >= a1max + 2)
-            goOn = std::max(0.0, model.cumulative(r1min - 1, n1, required.dP0) -
-                                     model.cumulative(a1max, n1, required.dP0));
+            goOn = std::max(0.0, cumulative(r1min - 1, n1, required.dP0) -
+                                     cumulative(a1max, n1, required.dP0));
         const std::int64_t n2 =
             std::max({leastTotal - n1, LowestSecondSample(a1max, std::max(r1min, a1max + 2), 0),
                       std::int64_t{1}});
         const std::int64_t last =
             std::max(model.bCountsWithinSample ? std::min(lastReject, n1) : lastReject, r1min);
-        samples.push_back({n1, a1max, r1min, last, CostOf(n1, n2, goOn)});
+        // Counts beyond 32 bits make no plan.
+        if (last > largestCount)
+            break;
+        if (samples.size() == mostSamples)
+        {
+            work = required.workLimit + 1;
+            break;
+        }
+        samples.push_back({CostOf(n1, n2, goOn), static_cast<std::int32_t>(n1),
+                           static_cast<std::int32_t>(a1max), static_cast<std::int32_t>(r1min),
+                           static_cast<std::int32_t>(last)});
     }
     return samples;
 }
@@ -405,7 +443,7 @@ void DoubleDesign::vdSearchFirstSample(const FirstSample& first, std::int64_t le
     std::vector<char> passed(static_cast<std::size_t>(first.lastReject - first.r1min + 1), 0);
     for (std::int64_t a1 = first.a1max; a1 >= 0 && !OutOfWork(); --a1)
     {
-        const std::int64_t r1 = std::max(first.r1min, a1 + 2);
+        const std::int64_t r1 = std::max<std::int64_t>(first.r1min, a1 + 2);
         if (r1 > first.lastReject)
             continue;
         const double goOn = std::max(0.0, atCost.Cumulative(r1 - 1) - atCost.Cumulative(a1));
@@ -425,7 +463,7 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
                                        std::int64_t leastTotal, std::vector<char>& passed)
 {
     const std::int64_t n1 = first.n1;
-    const std::int64_t r1lo = std::max(first.r1min, a1 + 2);
+    const std::int64_t r1lo = std::max<std::int64_t>(first.r1min, a1 + 2);
     const double accepted = atAql.Cumulative(a1);
     const double acceptedAtLtpd = atLtpd.Cumulative(a1);
     const double acceptedAtMaximum = HasMaximumAql() ? atMaximumAql.Cumulative(a1) : 0.0;
@@ -559,7 +597,6 @@ double DoubleDesign::MostAcceptance(const Continuation& go, const Rooms& rooms, 
 {
     // The likelihood ratio of the two levels depends on the first and second counts only through
     // their total, so the most powerful tests accept below a total and randomise at it.
-    ++work;
     const auto [largest, above] = LargestSecondAccept(go, rooms, Judgement::lenient, 0, n2, false);
     // At the end of the counts no test accepts more than every continuing count.
     if (above.a2 > (model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount))
@@ -612,7 +649,6 @@ std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continua
     // plan: n2 only grows with a2.
     for (;;)
     {
-        ++work;
         std::int64_t largest =
             LargestSecondAccept(go, rooms, rooms.judgement, n1, n2, true).largest.a2;
         if (model.bCountsWithinSample)

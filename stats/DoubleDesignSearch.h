@@ -14,9 +14,9 @@
 // best plan found (or as little, coming later in that order). The bounds hold for the cost
 // without curtailing, the criterion of every plan class; under a method of curtailing they steer
 // the search alike, so that the plan found meets the requirements and costs less than the single
-// plan but need not be the cheapest. The search's work is counted; where it passes a limit that
-// requirements needing single samples of some tens of thousands with levels a few percent apart
-// reach, the search stops with the best plan found so far.
+// plan but need not be the cheapest. The search's work is counted; past a limit, which only
+// levels so close that the single plan needs tens of thousands of units reach, it stops with the
+// best plan found so far.
 
 namespace Brosquin
 {
@@ -49,9 +49,9 @@ struct DoublePlanModel
     bool bCountsWithinSample;
 };
 
-// The work after which a search stops: a few seconds of search (a unit of work is one bound on a
-// second stage or one first sample size looked at).
-inline constexpr std::int64_t doubleDesignWorkLimit = std::int64_t{1} << 22;
+// The work after which a search stops: a few seconds of search (a unit is about a nanosecond:
+// one term of a sum of probabilities).
+inline constexpr std::int64_t doubleDesignWorkLimit = std::int64_t{1} << 31;
 
 struct DoubleDesignRequirements
 {

@@ -268,8 +268,9 @@ TEST(DoubleDesignTest, SearchEndsAtItsWorkLimitWithAPlanMeetingTheRequirements)
     // No work at all: the single plan (7510, 170), and no claim that no double plan is better.
     EXPECT_FALSE(design(0, plan));
     EXPECT_EQ(plan, (Plan{7510, 170, 0, 0, 0}));
-    // Some work: the best plan by then, which meets the requirements and beats the single plan.
-    EXPECT_FALSE(design(20000, plan));
+    // A third of the work the search takes: the best plan by then, which meets the requirements
+    // and beats the single plan.
+    EXPECT_FALSE(design(30000000, plan));
     const Characteristic defectives = {true};
     ASSERT_GT(plan.n2, 0);
     EXPECT_GE(defectives.Pa(0.02, plan), paAql);
