@@ -297,26 +297,45 @@ TEST(DoubleDesignTest, WhereNoDoublePlanIsCheaper)
 
 TEST(DoubleDesignTest, DefectsPerQuantityInAnyUnit)
 {
+    struct Amounts
+    {
+        double s1 = 0.0;
+        int a1 = 0, r1 = 0;
+        double s2 = 0.0;
+        int a2 = 0;
+    };
+    const auto design = [](double aql, double ltpd)
+    {
+        Amounts plan;
+        EXPECT_TRUE(DefectsPerQuantityDoubleDesignTwoLevels(aql, ltpd, paAql, paLtpd, aql, 1.0, 0.0,
+                                                            plan.s1, plan.a1, plan.r1, plan.s2,
+                                                            plan.a2, 0));
+        return plan;
+    };
     // 0.5 and 0.6 per unit of quantity: ASN 321.7345318877061 at 0.5, Pa 0.95003867918241568 and
     // 0.0999986205227212 (mpmath, Poisson sums at 40 digits), below the 322.0526672321054 of a
     // plan in whole units, (219, 114, 142, 332, 301), and the single plan's 468.111129461623.
-    // The same requirement per thousandth and per thousand units gives the same plan.
-    for (double scale : {1.0, 1e-3, 1e3})
+    const Amounts close = design(0.5, 0.6);
+    EXPECT_EQ((std::array{close.a1, close.r1, close.a2}), (std::array{110, 136, 303}));
+    EXPECT_NEAR(close.s1, 211.833333333333, 1e-9);
+    EXPECT_NEAR(close.s2, 342.833333333333, 1e-9);
+    EXPECT_NEAR(DefectsPerQuantityDoubleAverageSampleNumber(0.5, close.s1, close.a1, close.r1,
+                                                            close.s2, close.a2, 0),
+                321.7345318877061, 1e-8);
+    // The same requirement per unit, per thousandth and per ten million units gives the same plan.
+    const Amounts plan = design(0.5, 2.0);
+    for (double scale : {1e-3, 1e7})
     {
-        double s1 = 0.0;
-        double s2 = 0.0;
-        int a1 = 0, r1 = 0, a2 = 0;
-        EXPECT_TRUE(DefectsPerQuantityDoubleDesignTwoLevels(
-            0.5 * scale, 0.6 * scale, paAql, paLtpd, 0.5 * scale, 1.0, 0.0, s1, a1, r1, s2, a2, 0));
-        EXPECT_EQ((std::array{a1, r1, a2}), (std::array{110, 136, 303})) << scale;
-        EXPECT_NEAR(s1 * scale, 211.833333333333, 1e-9);
-        EXPECT_NEAR(s2 * scale, 342.833333333333, 1e-9);
-        EXPECT_NEAR(
-            DefectsPerQuantityDoubleAverageSampleNumber(0.5 * scale, s1, a1, r1, s2, a2, 0) * scale,
-            321.7345318877061, 1e-8);
-        EXPECT_GE(DefectsPerQuantityDoubleProbabilityAcceptance(0.5 * scale, s1, a1, r1, s2, a2),
+        const Amounts scaled = design(0.5 * scale, 2.0 * scale);
+        EXPECT_EQ((std::array{scaled.a1, scaled.r1, scaled.a2}),
+                  (std::array{plan.a1, plan.r1, plan.a2}));
+        EXPECT_NEAR(scaled.s1 * scale, plan.s1, 1e-14 * plan.s1);
+        EXPECT_NEAR(scaled.s2 * scale, plan.s2, 1e-14 * plan.s2);
+        EXPECT_GE(DefectsPerQuantityDoubleProbabilityAcceptance(0.5 * scale, scaled.s1, scaled.a1,
+                                                                scaled.r1, scaled.s2, scaled.a2),
                   paAql);
-        EXPECT_LE(DefectsPerQuantityDoubleProbabilityAcceptance(0.6 * scale, s1, a1, r1, s2, a2),
+        EXPECT_LE(DefectsPerQuantityDoubleProbabilityAcceptance(2.0 * scale, scaled.s1, scaled.a1,
+                                                                scaled.r1, scaled.s2, scaled.a2),
                   paLtpd);
     }
     // A cost per stage weighs stages against the amount inspected, in the units of the amount:
