@@ -4,6 +4,7 @@
 #include "stats/DefectsPerQuantityMultiple.h"
 #include "stats/DefectsPerUnitDouble.h"
 #include "stats/DefectsPerUnitMultiple.h"
+#include "stats/StagedConditionals.h"
 #include "stats/StagedLots.h"
 #include "tests/stats/Accuracy.h"
 #include "tests/stats/ItemByItemInspection.h"
@@ -98,14 +99,26 @@ struct Evaluations
     double stages;
 };
 
+// The stage arrays as the functions take them: sizes in units n or amounts s.
+struct PlanArrays
+{
+    explicit PlanArrays(const AnyPlan& plan)
+        : k(static_cast<int>(plan.n.size())), sizes(plan.n.begin(), plan.n.end()), n(sizes.data()),
+          s(plan.n.data()), a(plan.a.data()), r(plan.r.data())
+    {
+    }
+    int k;
+    std::vector<int> sizes;
+    const int* n;
+    const double* s;
+    const int* a;
+    const int* r;
+};
+
 Evaluations Evaluate(const AnyPlan& plan)
 {
-    const int k = static_cast<int>(plan.n.size());
-    const std::vector<int> sizes(plan.n.begin(), plan.n.end());
-    const int* n = sizes.data();
-    const double* s = plan.n.data();
-    const int* a = plan.a.data();
-    const int* r = plan.r.data();
+    const PlanArrays arrays(plan);
+    const auto& [k, sizes, n, s, a, r] = arrays;
     const double p = plan.level;
     const int D = plan.count;
     const int N = static_cast<int>(plan.lot);
@@ -212,13 +225,65 @@ InspectionOutcome InspectAnyPlan(const AnyPlan& plan)
     return InspectItemByItem(lot, stages);
 }
 
+// A multiple plan evaluated as its plan class does: the measures wanted in one pass, with its
+// conditional chances of going on prepared (where that pays).
+Evaluations EvaluatePrepared(const AnyPlan& plan, StagedMeasure wanted)
+{
+    const PlanArrays arrays(plan);
+    const auto& [k, sizes, n, s, a, r] = arrays;
+    const std::uint8_t m = plan.method;
+    const auto evaluate = [&](auto prepare, auto anyLot, auto givenLot, const auto* sizes, auto lot)
+    {
+        const auto prepared = prepare(k, sizes, a, r);
+        return plan.finite ? givenLot(plan.count, k, sizes, a, r, lot, m, wanted, prepared.get())
+                           : anyLot(plan.level, k, sizes, a, r, m, wanted, prepared.get());
+    };
+    using PrepareUnits =
+        std::unique_ptr<StagedConditionals> (*)(int, const int[], const int[], const int[]);
+    using PrepareAmounts =
+        std::unique_ptr<StagedConditionals> (*)(int, const double[], const int[], const int[]);
+    const int N = static_cast<int>(plan.lot);
+    StagedMeasures measures = {};
+    switch (plan.family)
+    {
+    case Family::defectives:
+        measures = evaluate(PrepareDefectivesConditionals, DefectivesMultipleMeasures,
+                            DefectivesMultipleMeasuresFiniteLot, n, N);
+        break;
+    case Family::defectsPerUnit:
+        measures =
+            evaluate(static_cast<PrepareUnits>(PrepareDefectsConditionals),
+                     DefectsPerUnitMultipleMeasures, DefectsPerUnitMultipleMeasuresFiniteLot, n, N);
+        break;
+    case Family::defectsPerQuantity:
+        measures = evaluate(static_cast<PrepareAmounts>(PrepareDefectsConditionals),
+                            DefectsPerQuantityMultipleMeasures,
+                            DefectsPerQuantityMultipleMeasuresFiniteLot, s, plan.lot);
+        break;
+    }
+    return {measures.dProbabilityAcceptance, measures.dAverageSampleNumber,
+            measures.dExpectedStages};
+}
+
 void ExpectAsInspectedItemByItem(const AnyPlan& plan)
 {
-    const Evaluations computed = Evaluate(plan);
     const InspectionOutcome reference = InspectAnyPlan(plan);
-    EXPECT_ACCURATE(computed.pa, reference.pa);
-    EXPECT_ACCURATE(computed.asn, reference.asn);
-    EXPECT_ACCURATE(computed.stages, reference.stages);
+    for (bool prepared : {false, true})
+    {
+        if (prepared && plan.isDouble)
+            continue;
+        const Evaluations computed =
+            prepared ? EvaluatePrepared(plan, StagedMeasure::averageSampleNumber) : Evaluate(plan);
+        EXPECT_ACCURATE(computed.pa, reference.pa) << (prepared ? "prepared" : "");
+        EXPECT_ACCURATE(computed.asn, reference.asn) << (prepared ? "prepared" : "");
+        EXPECT_ACCURATE(computed.stages, reference.stages) << (prepared ? "prepared" : "");
+    }
+    if (!plan.isDouble)
+    {
+        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::probabilityAcceptance).pa,
+                        reference.pa)
+            << "prepared, Pa alone";
+    }
 }
 
 // Valid plans of every class (the plan classes' rules), small enough to inspect item by item.
@@ -385,12 +450,16 @@ TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
         plan.count = r.count;
         SCOPED_TRACE(testing::Message() << r.level << " " << r.count);
         plan.method = 0;
-        const Evaluations whole = Evaluate(plan);
+        const Evaluations whole = EvaluatePrepared(plan, StagedMeasure::averageSampleNumber);
         EXPECT_ACCURATE(whole.pa, r.pa);
         EXPECT_ACCURATE(whole.asn, r.asn);
         EXPECT_ACCURATE(whole.stages, r.stages);
         plan.method = 1;
-        EXPECT_ACCURATE(Evaluate(plan).asn, r.curtailedAsn);
+        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::averageSampleNumber).asn,
+                        r.curtailedAsn);
+        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::probabilityAcceptance).pa, r.pa);
+        // By a convolution a stage, as the statistics give one measure at a time.
+        EXPECT_ACCURATE(Evaluate(plan).pa, r.pa);
     }
 }
 
