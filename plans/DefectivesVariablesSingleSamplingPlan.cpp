@@ -112,8 +112,9 @@ int DefectivesVariablesSingleSamplingPlan::SetFromText(bool form1, const char* s
     }
     if (check.Result() != 0)
         return check.Result();
-    // A k further than this from 0 puts the plan's quality levels within about 1e-12 of 0% or
-    // 100% (Phi(-7) = 1.3e-12), closer to 100% than a double tells apart; no plan needs it.
+    // A k further than this from 0 puts the plan's quality levels within Phi(-7) = 1.3e-12 of 0%
+    // or 100%. Near 100% the summary's searches then run out of a double's digits (k = -8 with
+    // n = 10^6 already gives a wrong AOQL); no plan of any use comes near.
     const double k = form1 ? constant.dValue()
                            : FormOneConstant(size.dValue(), constant.dValue(), sdKnown,
                                              twoSpecs && !band, capability.dValue());
