@@ -14,8 +14,9 @@ namespace Brosquin
 namespace
 {
 
-// Bounds on the work of preparing (pairs of counts of neighbouring stages) and on the counts kept.
-constexpr double mostWork = 0x1p31;
+// Bounds on the work of preparing (pairs of counts of neighbouring stages: 2^33 of them take a
+// few seconds) and on the counts kept.
+constexpr double mostWork = 0x1p33;
 constexpr double mostKept = 0x1p22;
 
 // The counts of a stage as an independent count of a reference lot at rate t: given the count y
@@ -74,70 +75,89 @@ void Fill(const Points& points, std::int64_t first, std::int64_t last, std::vect
             value = 0.0;
 }
 
+// The counts between each stage's accept and reject numbers that can occur: those of stage i
+// run from bands[i].lo, values sized to hold them; empty from the first stage after which no
+// inspection goes on. Null when they are beyond the bounds on the work and the storage.
 template <class Reference, class Sample>
-std::unique_ptr<StagedConditionals> Prepare(int k, const Sample n[], const int a[], const int r[])
+std::unique_ptr<StagedConditionals> Bands(int k, const Sample n[], const int a[], const int r[])
 {
     auto prepared = std::make_unique<StagedConditionals>();
-    // The band of the counts entered with: before stage 1, the count 0 with certainty.
     std::int64_t lo = 0;
-    std::vector<double> entered = {1.0};
-    double before = 0.0;
+    std::int64_t hi = 0;
     double work = 0.0;
     double kept = 0.0;
-    std::vector<double> from;
-    std::vector<double> kernel;
-    std::vector<double> to;
-    std::vector<double> sums;
     for (int i = 0; i + 1 < k; ++i)
     {
-        const double size = static_cast<double>(n[i]);
-        const double after = before + size;
-        const std::int64_t hi = lo + static_cast<std::int64_t>(entered.size()) - 1;
         const std::int64_t first = std::max<std::int64_t>(a[i] + std::int64_t{1}, lo);
         std::int64_t last = r[i] - std::int64_t{1};
         if constexpr (Reference::countsWithinUnits)
             last = std::min<std::int64_t>(last, hi + n[i]);
-        if (entered.empty() || first > last)
+        if (first > last)
         {
             prepared->bands.resize(static_cast<std::size_t>(k - 1), {first, {}});
             return prepared;
         }
-        kept += static_cast<double>(last - first + 1);
-        if (kept > mostKept)
+        const double width = static_cast<double>(last - first + 1);
+        work += static_cast<double>(hi - lo + 1) * width;
+        kept += width;
+        if (work > mostWork || kept > mostKept)
             return nullptr;
-        // After the first stage every count goes on for certain.
-        if (i == 0)
-        {
-            entered.assign(static_cast<std::size_t>(last - first + 1), 1.0);
-            prepared->bands.push_back({first, entered});
-            lo = first;
-            before = after;
-            continue;
-        }
-        work += static_cast<double>(entered.size()) * static_cast<double>(last - first + 1);
-        if (work > mostWork)
-            return nullptr;
-        const double rate = first < last ? Reference::Rate(first, last, after)
-                                         : Reference::Rate(first, first + 1, after);
-        Fill(Reference::Points(before, rate), lo, hi, from);
-        Fill(Reference::Points(size, rate), 0, last - lo, kernel);
-        Fill(Reference::Points(after, rate), first, last, to);
-        if (!std::all_of(to.begin(), to.end(),
-                         [](double value) { return value >= smallestAfter && value < HUGE_VAL; }))
-            return nullptr;
-        sums.assign(static_cast<std::size_t>(last - first + 1), 0.0);
-        for (std::int64_t x = lo; x <= std::min(hi, last); ++x)
-        {
-            const std::size_t index = static_cast<std::size_t>(x - lo);
-            const std::int64_t y = std::max(first, x);
-            AddMultiple(sums.data() + (y - first), kernel.data() + (y - x),
-                        entered[index] * from[index], static_cast<std::size_t>(last - y + 1));
-        }
-        for (std::size_t j = 0; j < sums.size(); ++j)
-            sums[j] /= to[j];
-        prepared->bands.push_back({first, sums});
-        entered.swap(sums);
+        prepared->bands.push_back({first, std::vector<double>(static_cast<std::size_t>(width))});
         lo = first;
+        hi = last;
+    }
+    return prepared;
+}
+
+template <class Reference, class Sample>
+std::unique_ptr<StagedConditionals> Prepare(int k, const Sample n[], const int a[], const int r[])
+{
+    auto prepared = Bands<Reference>(k, n, a, r);
+    if (!prepared)
+        return nullptr;
+    // Before stage 1 the count is 0 with certainty; after it every count goes on for certain.
+    const StagedConditionals::Band start = {0, {1.0}};
+    const StagedConditionals::Band* entered = &start;
+    double before = 0.0;
+    std::vector<double> from;
+    std::vector<double> kernel;
+    std::vector<double> to;
+    for (std::size_t i = 0; i < prepared->bands.size(); ++i)
+    {
+        StagedConditionals::Band& band = prepared->bands[i];
+        const double size = static_cast<double>(n[i]);
+        const double after = before + size;
+        if (band.values.empty())
+            break;
+        const std::int64_t lo = entered->lo;
+        const std::int64_t hi = lo + static_cast<std::int64_t>(entered->values.size()) - 1;
+        const std::int64_t first = band.lo;
+        const std::int64_t last = first + static_cast<std::int64_t>(band.values.size()) - 1;
+        if (i == 0)
+            std::fill(band.values.begin(), band.values.end(), 1.0);
+        else
+        {
+            const double rate = first < last ? Reference::Rate(first, last, after)
+                                             : Reference::Rate(first, first + 1, after);
+            Fill(Reference::Points(before, rate), lo, hi, from);
+            Fill(Reference::Points(size, rate), 0, last - lo, kernel);
+            Fill(Reference::Points(after, rate), first, last, to);
+            if (!std::all_of(to.begin(), to.end(),
+                             [](double value)
+                             { return value >= smallestAfter && value < HUGE_VAL; }))
+                return nullptr;
+            for (std::int64_t x = lo; x <= std::min(hi, last); ++x)
+            {
+                const std::size_t index = static_cast<std::size_t>(x - lo);
+                const std::int64_t y = std::max(first, x);
+                AddMultiple(band.values.data() + (y - first), kernel.data() + (y - x),
+                            entered->values[index] * from[index],
+                            static_cast<std::size_t>(last - y + 1));
+            }
+            for (std::size_t j = 0; j < band.values.size(); ++j)
+                band.values[j] /= to[j];
+        }
+        entered = &band;
         before = after;
     }
     return prepared;

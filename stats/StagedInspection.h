@@ -123,6 +123,8 @@ template <class Size> double Keep(Work<Size>& work, std::vector<double>* alike)
     for (double probability : work.reaching)
         largest = std::max(largest, probability);
     const double threshold = negligibleShare * largest;
+    // Below the normal doubles the reciprocal would overflow; dividing keeps values of at most 1.
+    const bool subnormal = largest < std::numeric_limits<double>::min();
     const double inverse = 1.0 / largest;
     std::size_t from = 0;
     std::size_t to = work.reaching.size();
@@ -135,7 +137,7 @@ template <class Size> double Keep(Work<Size>& work, std::vector<double>* alike)
         values.erase(values.begin() + static_cast<std::ptrdiff_t>(to), values.end());
         values.erase(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(from));
         for (double& value : values)
-            value *= inverse;
+            value = subnormal ? value / largest : value * inverse;
     };
     keep(work.reaching);
     if (alike != nullptr)

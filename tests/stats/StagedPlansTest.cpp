@@ -573,6 +573,12 @@ TEST(StagedPlansTest, EndsOfTheQualityRange)
     EXPECT_EQ(DefectsPerUnitDoubleAverageSampleNumber(0.0, 20, 0, 2, 20, 1, 1), 20.0);
     EXPECT_EQ(DefectivesMultipleProbabilityAcceptance(1.0, 3, n, a, r), 0.0);
     EXPECT_EQ(DefectivesDoubleAverageSampleNumber(0.0, 50, 1, 4, 100, 4, 1), 49.0);
+    // Every count going on with a probability below the normal doubles (about 1e-322).
+    const int nFar[] = {2000, 10};
+    const int aFar[] = {1799, 1805};
+    const int rFar[] = {1802, 1806};
+    EXPECT_ACCURATE(DefectivesMultipleProbabilityAcceptance(0.5, 2, nFar, aFar, rFar), 1.0L);
+    EXPECT_ACCURATE(DefectivesMultipleAverageSampleNumber(0.5, 2, nFar, aFar, rFar, 0), 2000.0L);
     // No plan.
     EXPECT_EQ(DefectivesMultipleProbabilityAcceptance(0.1, 0, n, a, r), 0.0);
     EXPECT_EQ(DefectivesMultipleExpectedStages(0.1, 0, n, a, r), 1.0);
