@@ -31,7 +31,8 @@ namespace Brosquin
 namespace
 {
 
-constexpr QSize kDesignSize(857, 480);
+// A new window's place and size: normal, top 158, left 261, height 480, width 857.
+constexpr WindowPlace kDesignPlace{0, 158, 261, 480, 857};
 constexpr int kPanelHeight = 51;
 
 struct PageSpec
@@ -93,7 +94,7 @@ TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWi
     pSubWindow = owner.MdiArea()->addSubWindow(this);
     pSubWindow->setObjectName(QStringLiteral("EvaluationSubWindow"));
     pSubWindow->setAttribute(Qt::WA_DeleteOnClose);
-    pSubWindow->resize(kDesignSize);
+    vdApplyPlace(*pSubWindow, kDesignPlace);
     owner.vdSetSessionModified();
 }
 

@@ -27,7 +27,8 @@ namespace Brosquin
 namespace
 {
 
-constexpr QRect kDesignGeometry(20, 20, 922, 348);
+// Normal, top 20, left 20, height 348, width 922.
+constexpr WindowPlace kDesignPlace{0, 20, 20, 348, 922};
 constexpr std::array<int, TListSamplingPlansWindow::ColumnCount> kColumnWidths = {20, 120, 372, 75,
                                                                                   75, 60,  120, 70};
 constexpr int kPanelHeight = 90;
@@ -149,8 +150,7 @@ bool TListSamplingPlansWindow::eventFilter(QObject* watched, QEvent* event)
 
 void TListSamplingPlansWindow::vdSetDesignGeometry()
 {
-    pSubWindow->showNormal();
-    pSubWindow->setGeometry(kDesignGeometry);
+    vdApplyPlace(*pSubWindow, kDesignPlace);
     for (int column = 0; column < ColumnCount; ++column)
         pListSamplingPlans->setColumnWidth(column, kColumnWidths[column]);
 }
@@ -237,7 +237,11 @@ void TListSamplingPlansWindow::vdRefreshList(std::uint32_t selectIndex)
         }
     }
     if (selectIndex > 0 && selectIndex <= count)
-        pListSamplingPlans->selectRow(static_cast<int>(selectIndex - 1));
+    {
+        const int row = static_cast<int>(selectIndex - 1);
+        pListSamplingPlans->selectRow(row);
+        pListSamplingPlans->scrollToItem(pListSamplingPlans->item(row, CharacteristicColumn));
+    }
     pListSamplingPlans->setUpdatesEnabled(true);
     bRefreshing = false;
     mainWindow.vdSetSessionModified();

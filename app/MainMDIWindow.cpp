@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,6 +29,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
+#include <fstream>
 #include <locale>
 #include <sstream>
 
@@ -387,27 +389,33 @@ void TMainMDIWindow::vdSetFileName(const QString& path)
         setWindowTitle(Title() + QStringLiteral(" - ") + path);
 }
 
-std::unique_ptr<std::istringstream>
-TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget, double& version)
+std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget,
+                                                                  double& version)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto refuse = [&](const char* message)
     {
-        UserInteraction::Current().MessageBox(tr("Could not find file."));
+        UserInteraction::Current().MessageBox(tr(message));
         if (forget)
             pRecentFiles->vdRemove(path);
         return nullptr;
-    }
-    auto in = std::make_unique<std::istringstream>(file.readAll().toStdString());
+    };
+    // Looked at before it is opened: a directory cannot be read, a device such as /dev/zero
+    // never ends, and opening a named pipe waits for a writer that may never come.
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return refuse("Could not find file.");
+    if (!info.isFile() || info.size() > LargestSessionFile)
+        return refuse("File is not a Veltrame data file.");
+    auto in =
+        std::make_unique<std::ifstream>(QFile::encodeName(path).toStdString(), std::ios::binary);
+    if (!*in)
+        return refuse("Could not find file.");
     switch (ReadSessionFileHeader(*in, version))
     {
     case SessionFileHeader::Valid:
         return in;
     case SessionFileHeader::NotDataFile:
-        UserInteraction::Current().MessageBox(tr("File is not a Veltrame data file."));
-        if (forget)
-            pRecentFiles->vdRemove(path);
-        return nullptr;
+        return refuse("File is not a Veltrame data file.");
     case SessionFileHeader::NewerVersion:
         UserInteraction::Current().MessageBox(
             tr("File is from more recent version of Veltrame and cannot be read."));
@@ -423,7 +431,7 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
     double version = 0;
     if (!OpenSessionFileText(path, true, version) || !SaveQuestion())
         return;
-    const std::unique_ptr<std::istringstream> in = OpenSessionFileText(path, true, version);
+    const std::unique_ptr<std::istream> in = OpenSessionFileText(path, true, version);
     if (!in)
         return;
     std::unique_ptr<SessionFileContents> contents;
@@ -539,7 +547,7 @@ void TMainMDIWindow::FileMerge()
     if (!path)
         return;
     double version = 0;
-    const std::unique_ptr<std::istringstream> in = OpenSessionFileText(*path, false, version);
+    const std::unique_ptr<std::istream> in = OpenSessionFileText(*path, false, version);
     if (!in)
         return;
     std::unique_ptr<SamplingPlanSession> merged;

@@ -133,11 +133,12 @@ private:
     void vdCloseSession();
     // The file name, the recent files' current entry and the caption; empty for untitled.
     void vdSetFileName(const QString& path);
-    // The text of a session file after its header, or null when the file cannot be opened or is
-    // not a session file of a version this program reads. The user is told why; with forget the
-    // path also leaves the recent files, unless the file is only of a later version.
-    std::unique_ptr<std::istringstream> OpenSessionFileText(const QString& path, bool forget,
-                                                            double& version);
+    // The text of a session file after its header, or null when the file cannot be opened, is
+    // no plain file, is far larger than any session, or is not a session file of a version this
+    // program reads. The user is told why; with forget the path also leaves the recent files,
+    // unless the file is only of a later version. The text is read as it is needed.
+    std::unique_ptr<std::istream> OpenSessionFileText(const QString& path, bool forget,
+                                                      double& version);
     void vdApplySessionFile(SessionFileContents& contents);
 
     QtSettingsStore store;

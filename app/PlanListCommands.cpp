@@ -111,7 +111,7 @@ void TListSamplingPlansWindow::DeletePlanButtonClick()
         return;
     }
     if (UserInteraction::Current().MessageBox(tr("Are you sure you want to delete this plan?"),
-                                              tr("Please Confirm"), MessageIcon::Question,
+                                              tr("Please Confirm"), MessageIcon::None,
                                               MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     pSession->vdDeletePlan(index);

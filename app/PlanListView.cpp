@@ -3,6 +3,9 @@
 #include "app/ListSamplingPlansWindow.h"
 
 #include <QDropEvent>
+#include <QHelpEvent>
+#include <QStyle>
+#include <QToolTip>
 
 namespace Brosquin
 {
@@ -16,6 +19,23 @@ PlanListView::PlanListView(TListSamplingPlansWindow& listWindow, QWidget* parent
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(true);
     setDefaultDropAction(Qt::MoveAction);
+}
+
+bool PlanListView::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableWidget::viewportEvent(event);
+    const auto* help = static_cast<const QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.data(Qt::DisplayRole).toString();
+    // The room the style leaves a cell's text, within a margin on either side.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const QRect cell = visualRect(index);
+    if (fontMetrics().horizontalAdvance(text) > cell.width() - 2 * margin)
+        QToolTip::showText(help->globalPos(), text, viewport(), cell);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void PlanListView::startDrag(Qt::DropActions supportedActions)

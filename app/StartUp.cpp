@@ -2,6 +2,8 @@
 
 #include "app/ListSamplingPlansWindow.h"
 #include "app/MainMDIWindow.h"
+#include "platform/EntryFieldLimit.h"
+#include "platform/HelpKey.h"
 #include "platform/UserInteraction.h"
 #include "standards/StandardPlanClasses.h"
 
@@ -34,10 +36,12 @@ void vdShowException(const std::exception& exception)
 void vdSetUpApplication()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Brosquin"));
+    // Its name is the title. A display name would also be appended to every window's title.
     QCoreApplication::setApplicationName(QStringLiteral("Veltrame"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Veltrame"));
     UserInteraction::Current().vdSetHelpFile(QStringLiteral(":/help"));
+    vdInstallHelpKey();
     vdAddStandardPlanClasses();
+    vdLimitEntryFields();
 }
 
 std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)

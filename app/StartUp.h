@@ -22,7 +22,8 @@ public:
 // Shows what went wrong in an error box.
 void vdShowException(const std::exception& exception);
 
-// Sets the title, the organisation the settings are kept under and the help file.
+// Sets the title, the organisation the settings are kept under, the help file and the help key
+// of the dialogs, and limits the entry fields to what a session file keeps.
 void vdSetUpApplication();
 
 // Creates the main window and, when the arguments name a file, opens it as a session file;

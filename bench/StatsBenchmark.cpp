@@ -8,7 +8,12 @@
 #include "stats/VariablesUnknownSdTwoSpecs.h"
 
 #include <benchmark/benchmark.h>
+#include <boost/math/distributions/binomial.hpp>
+#include <boost/math/distributions/hypergeometric.hpp>
+#include <boost/math/distributions/non_central_t.hpp>
+#include <boost/math/distributions/poisson.hpp>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
@@ -18,31 +23,89 @@ namespace Brosquin
 namespace
 {
 
+// Every exact cumulative beside Boost.Math's on the same arguments: the loop times ours; then
+// Boost's and ours are timed alike, each in batches doubled until one takes 0.2 s, and the
+// counters give Boost's time a call and the ratio of ours to it. The arguments pass through a
+// volatile on every call, so that no call can be hoisted out of its loop.
+template <class Function> double NanosecondsPerCall(Function function)
+{
+    for (std::int64_t batch = 1;; batch *= 2)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        for (std::int64_t i = 0; i < batch; ++i)
+            benchmark::DoNotOptimize(function());
+        const std::chrono::duration<double, std::nano> elapsed =
+            std::chrono::steady_clock::now() - start;
+        if (elapsed.count() >= 2e8)
+            return elapsed.count() / static_cast<double>(batch);
+    }
+}
+
+template <class Ours, class Reference>
+void BesideBoost(benchmark::State& state, Ours ours, Reference reference)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ours());
+    const double boost = NanosecondsPerCall(reference);
+    state.counters["boost_ns"] = boost;
+    state.counters["ratio"] = NanosecondsPerCall(ours) / boost;
+}
+
+// The value as the compiler cannot know it.
+template <class T> T Opaque(T value)
+{
+    volatile T copy = value;
+    return copy;
+}
+
 // Cumulatives at the centre of the distribution, where they cost the most: the argument is
 // (n, c) with p = c / n.
 void BM_BinomialCumulative(benchmark::State& state)
 {
     const std::int64_t n = state.range(0);
     const std::int64_t c = state.range(1);
-    const double p = static_cast<double>(c) / n;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(BinomialCumulative(c, n, p));
+    const double p = static_cast<double>(c) / static_cast<double>(n);
+    BesideBoost(
+        state, [&] { return BinomialCumulative(Opaque(c), n, Opaque(p)); },
+        [&]
+        {
+            return boost::math::cdf(
+                boost::math::binomial_distribution<>(static_cast<double>(n), Opaque(p)),
+                static_cast<double>(Opaque(c)));
+        });
 }
 BENCHMARK(BM_BinomialCumulative)
     ->Args({20, 4})
     ->Args({1000, 50})
     ->Args({100000, 1000})
     ->Args({1000000, 100000})
-    ->Args({1000000, 10});
+    ->Args({1000000, 10})
+    ->Args({100, 10})
+    ->Args({10000000, 5000000})
+    ->Args({1000000000, 1000000});
 
+// The argument is (c, ten times the mean).
 void BM_PoissonCumulative(benchmark::State& state)
 {
     const std::int64_t c = state.range(0);
-    const double lambda = static_cast<double>(c) + 0.5;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(PoissonCumulative(c, lambda));
+    const double lambda = static_cast<double>(state.range(1)) / 10;
+    BesideBoost(
+        state, [&] { return PoissonCumulative(Opaque(c), Opaque(lambda)); },
+        [&]
+        {
+            return boost::math::cdf(boost::math::poisson_distribution<>(Opaque(lambda)),
+                                    static_cast<double>(Opaque(c)));
+        });
 }
-BENCHMARK(BM_PoissonCumulative)->Arg(4)->Arg(50)->Arg(99)->Arg(1000)->Arg(100000)->Arg(3000000);
+BENCHMARK(BM_PoissonCumulative)
+    ->Args({4, 45})
+    ->Args({10, 100})
+    ->Args({2, 5})
+    ->Args({50, 505})
+    ->Args({99, 995})
+    ->Args({1000, 10005})
+    ->Args({100000, 1000005})
+    ->Args({3000000, 30000005});
 
 // Sample n of a lot of 10 n units with c / n defective.
 void BM_HypergeometricCumulative(benchmark::State& state)
@@ -51,14 +114,43 @@ void BM_HypergeometricCumulative(benchmark::State& state)
     const std::int64_t c = state.range(1);
     const std::int64_t N = 10 * n;
     const std::int64_t D = 10 * c;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(HypergeometricCumulative(c, n, D, N));
+    BesideBoost(
+        state, [&] { return HypergeometricCumulative(Opaque(c), n, Opaque(D), N); },
+        [&]
+        {
+            return boost::math::cdf(boost::math::hypergeometric_distribution<>(
+                                        static_cast<unsigned>(Opaque(D)), static_cast<unsigned>(n),
+                                        static_cast<unsigned>(N)),
+                                    static_cast<unsigned>(Opaque(c)));
+        });
 }
 BENCHMARK(BM_HypergeometricCumulative)
     ->Args({20, 4})
     ->Args({1000, 50})
     ->Args({100000, 1000})
     ->Args({1000000, 100000});
+
+// The noncentral t at (t, df, delta), each argument in hundredths: both tails of positive and
+// negative t with positive and negative noncentrality, as variables plans ask for them.
+void BM_NoncentralTCumulativeBesideBoost(benchmark::State& state)
+{
+    const double t = static_cast<double>(state.range(0)) / 100;
+    const double df = static_cast<double>(state.range(1)) / 100;
+    const double delta = static_cast<double>(state.range(2)) / 100;
+    BesideBoost(
+        state, [&] { return NoncentralTCumulative(Opaque(t), df, Opaque(delta)); },
+        [&] { return boost::math::cdf(boost::math::non_central_t(df, Opaque(delta)), Opaque(t)); });
+}
+BENCHMARK(BM_NoncentralTCumulativeBesideBoost)
+    ->Args({-100, 900, 50})
+    ->Args({-100, 900, -50})
+    ->Args({-300, 1900, 200})
+    ->Args({-894, 1900, 1382})
+    ->Args({100, 900, 50})
+    ->Args({335, 400, 691})
+    ->Args({894, 1900, 1382})
+    ->Args({2000, 9900, 2576})
+    ->Args({200, 2900, -100});
 
 // Designs for AQL and LTPD given in parts per billion.
 void BM_DefectivesSingleDesignTwoLevels(benchmark::State& state)

@@ -46,6 +46,12 @@ Constant* AsConstant(ExpressionNode* node)
     return node->Kind() == KindConstant ? static_cast<Constant*>(node) : nullptr;
 }
 
+bool IsPositiveConstant(const ExpressionNode* node)
+{
+    return node->Kind() == KindConstant && IsNumber(static_cast<const Constant*>(node)->Value()) &&
+           static_cast<const Constant*>(node)->Value().dValue() > 0.0;
+}
+
 ExpressionNode* Operation(int index, ExpressionNode* left, ExpressionNode* right)
 {
     return NewNode<BinaryOperator>(index, left, right);
@@ -123,11 +129,13 @@ ExpressionNode* BinaryOperator::ValidatedSum()
         return ReplacedBy(Detached(2));
     if (Right()->Kind() == KindUnaryOperator)
     {
-        // a + (-b) is a - b.
+        // a + (-b) is a - b, which the rules of a difference may simplify further (x + -x is
+        // 0), as they do when its text is read back.
         vdUnwrapRightMinus();
         operatorIndex = Minus;
+        return Validate();
     }
-    else if (IsOperator(Right(), Plus) || IsOperator(Right(), Minus))
+    if (IsOperator(Right(), Plus) || IsOperator(Right(), Minus))
         return Regrouped();
     return WithinDepthLimit(this);
 }
@@ -185,9 +193,11 @@ ExpressionNode* BinaryOperator::ValidatedProduct()
     return WithinDepthLimit(this);
 }
 
-// 0 / x is left alone: at x = 0 it has no value.
 ExpressionNode* BinaryOperator::ValidatedQuotient()
 {
+    // 0 / x is left alone, also as 0 / x^e: at x = 0 it has no value.
+    if (IsConstantOf(Left(), 0.0))
+        return WithinDepthLimit(this);
     if (Constant* constant = AsConstant(Right()))
     {
         // a / c is (1 / c) a; c = 0 leaves the constant holding the division's message.
@@ -198,9 +208,11 @@ ExpressionNode* BinaryOperator::ValidatedQuotient()
         vdSwapSides();
         return Validate();
     }
-    if (IsOperator(Right(), Power))
+    if (IsOperator(Right(), Power) &&
+        IsPositiveConstant(static_cast<BinaryOperator*>(Right())->Right()))
     {
-        // a / b^e is a b^(-e).
+        // a / b^e is a b^(-e) for e > 0: where b = 0 both have no value. For another e the
+        // product would have one (x / y^-1 at y = 0 would become x y, which is 0).
         auto* power = static_cast<BinaryOperator*>(Right());
         power->SetRight(NewNode<UnaryOperator>(UnaryOperator::Minus, power->Detached(2)));
         operatorIndex = Times;
@@ -339,12 +351,22 @@ ExpressionNode* BinaryOperator::Derivative(const char* variable) const
             Operation(Times, Operation(Times, u(), dv), Operation(Power, v(), Number(-2.0))));
         break;
     default:
-        derivative = Operation(
-            Times, Operation(Power, u(), Operation(Minus, v(), Number(1.0))),
-            Operation(Plus, Operation(Times, v(), du),
-                      Operation(Times, u(),
-                                Operation(Times, NewNode<Function>(Function::Log, u()), dv))));
+    {
+        // u^(v - 1) (v u' + u Log[u] v'). The Log term only where the exponent depends on the
+        // variable: Log[u] of a constant u <= 0 folds to an error that its factor 0 could no
+        // longer remove, where u^v has the derivative v u^(v - 1) u'.
+        dv = dv->Validate();
+        ExpressionNode* factor = Operation(Times, v(), du);
+        if (IsConstantOf(dv, 0.0))
+            delete dv;
+        else
+            factor = Operation(
+                Plus, factor,
+                Operation(Times, u(), Operation(Times, NewNode<Function>(Function::Log, u()), dv)));
+        derivative =
+            Operation(Times, Operation(Power, u(), Operation(Minus, v(), Number(1.0))), factor);
         break;
+    }
     }
     return WithinDepthLimit(derivative);
 }

@@ -44,7 +44,8 @@ inline constexpr std::uint32_t FormulaDepthLimit = 500;
 // printed within one another; beyond this many the walk stops with FormulaBindingMessage.
 inline constexpr std::uint32_t FormulaBindingLimit = 8;
 inline constexpr const char* FormulaTooLongMessage = "Formula longer than 10000 characters";
-inline constexpr const char* FormulaTooDeepMessage = "Formula nested more than 500 levels deep";
+inline constexpr const char* FormulaTooDeepMessage =
+    "Formula nested more than 500 levels deep (each term of a sum or product counts as one)";
 inline constexpr const char* FormulaBindingMessage =
     "Formulas bound within formulas more than 8 deep";
 

@@ -481,10 +481,14 @@ void Real::vdRead(std::istream& in)
         return;
     }
     std::string token;
-    while ((character = in.get()) != std::char_traits<char>::eof() &&
+    while (token.size() <= LongestToken &&
+           (character = in.get()) != std::char_traits<char>::eof() &&
            !IsBlank(static_cast<char>(character)))
         token += static_cast<char>(character);
-    *this = token.c_str();
+    if (token.size() > LongestToken)
+        vdSetError(IllegalString);
+    else
+        *this = token.c_str();
     if (message != nullptr)
         SetReadError();
 }

@@ -59,7 +59,8 @@ public:
     // " 10^" when the flag is set, as "e" when it is clear. The text lives in one static buffer
     // that the next call overwrites.
     const char* Text(int digits = 0, bool exponentFlag = true) const;
-    // Reads the session file's form; a bad value sets the read-error flag.
+    // Reads the session file's form; a bad value sets the read-error flag, and so does a token
+    // longer than LongestToken, which is read no further.
     void vdRead(std::istream& in);
     // Skips blanks, tabs, LF and CR; returns the next character and moves past it, or sets the
     // pointer to null at the end of the text.

@@ -246,7 +246,9 @@ void String::vdReadQuoted(std::istream& in)
         character = in.get();
     if (character == '"')
     {
-        while ((character = in.get()) != std::char_traits<char>::eof())
+        // A text that outgrows the limit ends the read unclosed.
+        while (text.size() <= LongestToken &&
+               (character = in.get()) != std::char_traits<char>::eof())
         {
             if (character == '"')
             {

@@ -40,6 +40,7 @@ public:
     void vdWriteQuoted(std::ostream& out) const;
     // The same without the blank.
     void vdWriteQuotedText(std::ostream& out) const;
+    // A text longer than LongestToken is a read error, met as soon as the limit is passed.
     void vdReadQuoted(std::istream& in);
 
     std::uint32_t Length() const { return length; }
@@ -58,6 +59,11 @@ private:
     std::uint32_t capacity = 0;
     char* buffer;
 };
+
+// The longest text or number a session file holds in one token, far beyond what any session
+// needs: the readers refuse a longer one as damaged before they have read it whole, and the entry
+// fields take no more.
+inline constexpr std::uint32_t LongestToken = 4096;
 
 // Writes the text unchanged, without quotes or separator.
 std::ostream& operator<<(std::ostream& out, const String& text);

@@ -1,8 +1,10 @@
-// Feeds one input to the session file's readers as Open and Merge do. A file that is refused must
-// leave the definitions, units and cost parameters as they were; a file that is taken must write
-// itself out, read back, the same way again.
+// Feeds one input to the session file's readers as Open and Merge do, with every plan class the
+// program knows, the standards' included. A file that is refused must leave the definitions,
+// units and cost parameters as they were; a file that is taken must write itself out, read back,
+// the same way again.
 #include "plans/SamplingPlanDefinitions.h"
 #include "plans/SessionFile.h"
+#include "standards/StandardPlanClasses.h"
 #include "tests/plans/SessionFileText.h"
 
 #include <cstddef>
@@ -38,6 +40,8 @@ std::unique_ptr<SessionFileContents> Opened(const std::string& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    static const bool standardsKnown = (vdAddStandardPlanClasses(), true);
+    (void)standardsKnown;
     SamplingPlanDefinitions::vdReset();
     const std::string text(reinterpret_cast<const char*>(data), size);
     if (const auto contents = Opened(text))

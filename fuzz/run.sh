@@ -15,19 +15,22 @@ seconds=${1:-600}
 shift || true
 case $fuzzer in
   formula) target=FormulaFuzzTarget; seeds=seeds; options=(-max_len=4096 -dict="$root/fuzz/formula.dict") ;;
-  session-file) target=SessionFileFuzzTarget; seeds=session-file-seeds; options=(-max_len=16384) ;;
+  session-file) target=SessionFileFuzzTarget; seeds=session-file-seeds; options=(-max_len=65536) ;;
 esac
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -I"$root")
-mkdir -p "$out/objects" "$out/$fuzzer-corpus"
-rm -f "$out"/objects/*.o "$out/engine.a"
+# Each fuzzer has objects of its own, so that both can be built and run at once.
+objects=$out/objects-$fuzzer
+mkdir -p "$objects" "$out/$fuzzer-corpus"
+rm -f "$objects"/*.o "$out/engine-$fuzzer.a"
 # The plain C++ folders as an archive, so that only what the fuzzer calls is linked.
-for source in "$root"/stats/*.cpp "$root"/core/*.cpp "$root"/graphics/*.cpp "$root"/plans/*.cpp; do
+for source in "$root"/stats/*.cpp "$root"/core/*.cpp "$root"/graphics/*.cpp "$root"/plans/*.cpp \
+  "$root"/standards/*.cpp; do
   name=$(basename "$(dirname "$source")")_$(basename "$source" .cpp)
   clang++ "${flags[@]/-fsanitize=fuzzer,/-fsanitize=fuzzer-no-link,}" -c "$source" \
-    -o "$out/objects/$name.o"
+    -o "$objects/$name.o"
 done
-ar rcs "$out/engine.a" "$out"/objects/*.o
-clang++ "${flags[@]}" "$root/fuzz/$target.cpp" "$out/engine.a" -o "$out/$fuzzer-fuzzer"
+ar rcs "$out/engine-$fuzzer.a" "$objects"/*.o
+clang++ "${flags[@]}" "$root/fuzz/$target.cpp" "$out/engine-$fuzzer.a" -o "$out/$fuzzer-fuzzer"
 cp -n "$root/fuzz/$seeds"/* "$out/$fuzzer-corpus/"
 cd "$out"
 "./$fuzzer-fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "${options[@]}" "$@" \

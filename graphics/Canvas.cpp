@@ -74,4 +74,9 @@ void Canvas::vdLineTo(int x, int y)
     penPosition = to;
 }
 
+void Canvas::vdTextOutWithin(int x, int y, std::string_view text, int)
+{
+    vdTextOut(x, y, text);
+}
+
 } // namespace Brosquin

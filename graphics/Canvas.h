@@ -133,6 +133,10 @@ public:
     // Writes the text in the current font and colour with the top-left corner of its character
     // cell at (x, y); with an escapement the cell turns about that corner.
     virtual void vdTextOut(int x, int y, std::string_view text) = 0;
+    // Writes the text as vdTextOut does, within room pixels along its baseline (none given: 0):
+    // a device whose font writes it wider draws it narrower, so that it keeps to the box a
+    // drawing measured for it. Here the text is written as measured.
+    virtual void vdTextOutWithin(int x, int y, std::string_view text, int room);
 
     virtual double dPixelsPerInchX() const = 0;
     virtual double dPixelsPerInchY() const = 0;

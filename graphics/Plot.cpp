@@ -3,6 +3,7 @@
 #include "core/RealOf.h"
 #include "graphics/Drawing.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -12,9 +13,15 @@ namespace Brosquin
 namespace
 {
 
-const char* TextOrEmpty(const char* text)
+// No record holds a longer text; one made from longer parts (a plan's description) is cut.
+String Clipped(const char* text)
 {
-    return text != nullptr ? text : "";
+    String clipped(text);
+    while (clipped.Length() > LongestToken)
+    {
+        clipped.vdRemoveLastCharacter();
+    }
+    return clipped;
 }
 
 } // namespace
@@ -103,13 +110,55 @@ template <class T> bool Plot::Store(T& field, const T& value)
 
 bool Plot::StoreText(String& field, const char* text)
 {
-    if (text == nullptr || std::strcmp(field.Text(), text) == 0)
+    if (text == nullptr)
     {
         return false;
     }
-    field = text;
+    const String clipped = Clipped(text);
+    if (std::strcmp(field.Text(), clipped.Text()) == 0)
+    {
+        return false;
+    }
+    field = clipped;
     vdChanged();
     return true;
+}
+
+bool Plot::StoreSize(double& field, double size)
+{
+    return IsSize(size) && Store(field, size);
+}
+
+bool Plot::StoreWidth(double& field, double width)
+{
+    return IsWidth(width) && Store(field, width);
+}
+
+bool Plot::StoreColour(Colour& field, Colour colour)
+{
+    return colour <= LargestColour && Store(field, colour);
+}
+
+bool Plot::StoreCode(std::uint8_t& field, std::uint8_t code, int codes)
+{
+    return code < codes && Store(field, code);
+}
+
+bool Plot::StoreCount(std::int32_t& field, std::int32_t count, std::int32_t least)
+{
+    return count >= least && Store(field, count);
+}
+
+bool Plot::IsSize(double size)
+{
+    return IsWidth(size) && size > 0.0;
+}
+
+bool Plot::IsWidth(double width)
+{
+    // The record keeps the number as it is, so it must be one a Real holds unchanged.
+    const Real held = RealOf(width);
+    return IsNumber(held) && held.dValue() == width && width >= 0.0;
 }
 
 bool Plot::StoreReal(Real& field, const Real& value)
@@ -132,12 +181,12 @@ void Plot::vdSetMainTitle(const char* text)
 
 void Plot::vdSetMainTitleSize(double size)
 {
-    Store(mainTitleSize, size);
+    StoreSize(mainTitleSize, size);
 }
 
 void Plot::vdSetMainTitleColor(Colour colour)
 {
-    Store(mainTitleColor, colour);
+    StoreColour(mainTitleColor, colour);
 }
 
 void Plot::vdSetSubTitle(const char* text)
@@ -147,12 +196,12 @@ void Plot::vdSetSubTitle(const char* text)
 
 void Plot::vdSetSubTitleSize(double size)
 {
-    Store(subTitleSize, size);
+    StoreSize(subTitleSize, size);
 }
 
 void Plot::vdSetSubTitleColor(Colour colour)
 {
-    Store(subTitleColor, colour);
+    StoreColour(subTitleColor, colour);
 }
 
 void Plot::vdSetYAxisLabel(const char* text)
@@ -162,7 +211,7 @@ void Plot::vdSetYAxisLabel(const char* text)
 
 void Plot::vdSetYAxisLabelSize(double size)
 {
-    Store(yAxisLabelSize, size);
+    StoreSize(yAxisLabelSize, size);
 }
 
 void Plot::vdSetYAxisLabelVertical(bool vertical)
@@ -172,7 +221,7 @@ void Plot::vdSetYAxisLabelVertical(bool vertical)
 
 void Plot::vdSetYAxisMinimum(const Real& value)
 {
-    if (StoreReal(yMinimum, value))
+    if (IsNumber(value) && StoreReal(yMinimum, value))
     {
         rebuild = true;
     }
@@ -180,7 +229,7 @@ void Plot::vdSetYAxisMinimum(const Real& value)
 
 void Plot::vdSetYAxisMaximum(const Real& value)
 {
-    if (StoreReal(yMaximum, value))
+    if (IsNumber(value) && StoreReal(yMaximum, value))
     {
         rebuild = true;
     }
@@ -188,17 +237,17 @@ void Plot::vdSetYAxisMaximum(const Real& value)
 
 void Plot::vdSetYAxisScaleSize(double size)
 {
-    Store(yScaleSize, size);
+    StoreSize(yScaleSize, size);
 }
 
 void Plot::vdSetYAxisNumberValues(std::int32_t count)
 {
-    Store(yNumberValues, count);
+    StoreCount(yNumberValues, count, 2);
 }
 
 void Plot::vdSetYAxisNumberTics(std::int32_t count)
 {
-    Store(yNumberTics, count);
+    StoreCount(yNumberTics, count, 0);
 }
 
 void Plot::vdSetXAxisLabel(const char* text)
@@ -208,12 +257,12 @@ void Plot::vdSetXAxisLabel(const char* text)
 
 void Plot::vdSetXAxisLabelSize(double size)
 {
-    Store(xAxisLabelSize, size);
+    StoreSize(xAxisLabelSize, size);
 }
 
 void Plot::vdSetXAxisMinimum(const Real& value)
 {
-    if (StoreReal(xMinimum, value))
+    if (IsNumber(value) && StoreReal(xMinimum, value))
     {
         scaleChanged = rebuild = true;
     }
@@ -221,7 +270,7 @@ void Plot::vdSetXAxisMinimum(const Real& value)
 
 void Plot::vdSetXAxisMaximum(const Real& value)
 {
-    if (StoreReal(xMaximum, value))
+    if (IsNumber(value) && StoreReal(xMaximum, value))
     {
         scaleChanged = rebuild = true;
     }
@@ -229,17 +278,17 @@ void Plot::vdSetXAxisMaximum(const Real& value)
 
 void Plot::vdSetXAxisScaleSize(double size)
 {
-    Store(xScaleSize, size);
+    StoreSize(xScaleSize, size);
 }
 
 void Plot::vdSetXAxisNumberValues(std::int32_t count)
 {
-    Store(xNumberValues, count);
+    StoreCount(xNumberValues, count, 2);
 }
 
 void Plot::vdSetXAxisNumberTics(std::int32_t count)
 {
-    Store(xNumberTics, count);
+    StoreCount(xNumberTics, count, 0);
 }
 
 void Plot::vdSetXAxisMinimumLabel(std::uint32_t index)
@@ -270,32 +319,35 @@ void Plot::vdSetXAxisNumberLabels(std::uint32_t count)
 
 void Plot::vdSetAxisStyle(std::uint8_t style)
 {
-    Store(axisStyle, style);
+    StoreCode(axisStyle, style, AxisStyleCount);
 }
 
 void Plot::vdSetTicStyle(std::uint8_t style)
 {
-    Store(ticStyle, style);
+    StoreCode(ticStyle, style, TicStyleCount);
 }
 
 void Plot::vdSetTicSizeNumber(double size)
 {
-    Store(ticSizeNumber, size);
+    StoreSize(ticSizeNumber, size);
 }
 
 void Plot::vdSetTicSizeBetween(double size)
 {
-    Store(ticSizeBetween, size);
+    StoreSize(ticSizeBetween, size);
 }
 
 void Plot::vdSetAxisRatio(double ratio)
 {
-    Store(axisRatio, ratio);
+    if (ratio > SmallestRatio)
+    {
+        StoreSize(axisRatio, ratio);
+    }
 }
 
 void Plot::vdSetKeyLineSize(double size)
 {
-    Store(keyLineSize, size);
+    StoreSize(keyLineSize, size);
 }
 
 void Plot::vdSetKeyTitle(const char* text)
@@ -305,12 +357,12 @@ void Plot::vdSetKeyTitle(const char* text)
 
 void Plot::vdSetKeyTitleSize(double size)
 {
-    Store(keyTitleSize, size);
+    StoreSize(keyTitleSize, size);
 }
 
 void Plot::vdSetKeyTitleColor(Colour colour)
 {
-    Store(keyTitleColor, colour);
+    StoreColour(keyTitleColor, colour);
 }
 
 void Plot::vdSetDisplayKey(bool display)
@@ -330,12 +382,12 @@ void Plot::vdSetDisplayComments(bool display)
 
 void Plot::vdSetOffAxisSize(double size)
 {
-    Store(offAxisSize, size);
+    StoreSize(offAxisSize, size);
 }
 
 void Plot::vdSetCommentsSize(double size)
 {
-    Store(commentsSize, size);
+    StoreSize(commentsSize, size);
 }
 
 void Plot::vdSetDisplayShadedRegions(bool display)
@@ -433,7 +485,7 @@ void Plot::vdSetLineValueText(std::uint32_t i, const char* text)
     LineInfo* line = EditableLine(i);
     if (line != nullptr && StoreText(line->valueText, text))
     {
-        line->value = text;
+        line->value = line->valueText.Text();
         rebuild = true;
     }
 }
@@ -451,7 +503,7 @@ void Plot::vdSetLineThickness(std::uint32_t i, double thickness)
 {
     if (LineInfo* line = EditableLine(i))
     {
-        Store(line->thickness, thickness);
+        StoreWidth(line->thickness, thickness);
     }
 }
 
@@ -459,7 +511,7 @@ void Plot::vdSetLinePointSize(std::uint32_t i, double size)
 {
     if (LineInfo* line = EditableLine(i))
     {
-        Store(line->pointSize, size);
+        StoreWidth(line->pointSize, size);
     }
 }
 
@@ -467,7 +519,7 @@ void Plot::vdSetLineColor(std::uint32_t i, Colour colour)
 {
     if (LineInfo* line = EditableLine(i))
     {
-        Store(line->colour, colour);
+        StoreColour(line->colour, colour);
     }
 }
 
@@ -475,7 +527,7 @@ void Plot::vdSetLineStyle(std::uint32_t i, std::uint8_t style)
 {
     if (LineInfo* line = EditableLine(i))
     {
-        Store(line->style, style);
+        StoreCode(line->style, style, LineStyleCount);
     }
 }
 
@@ -483,7 +535,7 @@ void Plot::vdSetLinePointStyle(std::uint32_t i, std::uint8_t style)
 {
     if (LineInfo* line = EditableLine(i))
     {
-        Store(line->pointStyle, style);
+        StoreCode(line->pointStyle, style, PointStyleCount);
     }
 }
 
@@ -543,11 +595,11 @@ void Plot::vdAddLineWithValue(OptimizationPointFunction pointFunction,
     line->context1 = context1;
     line->context2 = context2;
     line->stepValue = step;
-    line->label = TextOrEmpty(label);
+    line->label = Clipped(label);
     if (valueText != nullptr)
     {
-        line->valueText = valueText;
-        line->value = valueText;
+        line->valueText = Clipped(valueText);
+        line->value = line->valueText.Text();
     }
     line->thickness = thickness;
     line->colour = colour;
@@ -624,9 +676,9 @@ void Plot::vdSetLinePoints(std::uint32_t i, std::span<const Real> x, std::span<c
 void Plot::vdAddOffAxisVariable(const char* name, const char* valueText, OptimizationInput* record)
 {
     auto info = std::make_unique<OffAxisVariableInfo>();
-    info->name = TextOrEmpty(name);
-    info->valueText = TextOrEmpty(valueText);
-    info->value = TextOrEmpty(valueText);
+    info->name = Clipped(name);
+    info->valueText = Clipped(valueText);
+    info->value = info->valueText.Text();
     info->variable = record;
     offAxis.push_back(std::move(info));
     scaleChanged = rebuild = true;
@@ -635,7 +687,7 @@ void Plot::vdAddOffAxisVariable(const char* name, const char* valueText, Optimiz
 
 void Plot::vdAddComment(const char* text)
 {
-    comments.emplace_back(text);
+    comments.push_back(Clipped(text));
     vdChanged();
 }
 
@@ -654,7 +706,8 @@ void Plot::vdAddShadedRegion(const Real& leftX, const Real& rightX, const Real& 
 
 void Plot::vdSetXAxisLabels(std::span<const char* const> texts, std::span<const Real> values)
 {
-    if (texts.size() != values.size() || texts.size() == 1)
+    if (texts.size() != values.size() || texts.size() == 1 ||
+        !std::all_of(values.begin(), values.end(), [](const Real& v) { return IsNumber(v); }))
     {
         return;
     }

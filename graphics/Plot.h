@@ -48,6 +48,19 @@ public:
         0x000000, 0x404040, 0x000080, 0x800000, 0x008000,
         0x808080, 0x0000FF, 0xFF0000, 0x00FF00, 0xC0C0C0};
 
+    // What the settings hold, and so what their record gives back: a size is a number above 0
+    // that a Real holds unchanged, the axis ratio a size above SmallestRatio, a width (a line's
+    // thickness or point size) such a number of 0 or more; a colour has 24 bits; a style lies
+    // in its table; a text holds at most LongestToken characters (a longer one is cut).
+    static constexpr double SmallestRatio = 0.5;
+    static constexpr Colour LargestColour = 0xFFFFFF;
+    static constexpr int AxisStyleCount = 4;
+    static constexpr int TicStyleCount = 3;
+    static constexpr int LineStyleCount = 6;
+    static constexpr int PointStyleCount = 10;
+    static bool IsSize(double size);
+    static bool IsWidth(double width);
+
     static constexpr const char* SizeChoices[] = {"4 x",   "3 x",   "2.5 x",  "2 x",
                                                   "1.5 x", "1.2 x", "Normal", "0.8 x",
                                                   "0.6 x", "0.4 x", "0.2 x",  nullptr};
@@ -69,14 +82,18 @@ public:
 
     // The plot's settings as one record of the session file: every title, axis, key and look of
     // its lines, off-axis variables and comments, not their curves. Each token is written after a
-    // blank; the version decides which fields there are. Writing clears modified.
-    void vdWriteToStream(std::ostream& out, const Real& version);
-    // Reads such a record into a plot built with as many lines, off-axis variables and comments.
-    // A missing or bad token, a value the plot does not take, a minimum not below its maximum or
-    // a count other than the plot's sets the read-error flag and ends the read; the fields read
-    // before keep their new values. Auto scale stays off until the whole record was read, and
-    // modified is cleared either way.
-    void vdReadFromStream(std::istream& in, const Real& version);
+    // blank; the version decides which fields there are. With segments the record goes on with
+    // the segment count and an end of line, then each segment's numbers, each followed by a
+    // blank, on a line of its own. Writing clears modified.
+    void vdWriteToStream(std::ostream& out, const Real& version, bool withSegments);
+    // Reads such a record into a plot built with as many lines, off-axis variables and comments
+    // (a plot that takes any number of lines, from 2, is given the record's). A missing or bad
+    // token, a value the plot's settings do not hold or a count other than the plot's sets the
+    // read-error flag and ends the read; the fields read before keep their new values. Whatever
+    // the setters hold is written so that it reads back. Auto scale stays off until the whole
+    // record was read, and modified is cleared either way. Segments read are drawn as they stand,
+    // until a change of the plot samples its curves again.
+    void vdReadFromStream(std::istream& in, const Real& version, bool withSegments);
 
     // A new Drawing of the plot, owned by the caller (null when memory is exhausted); brings the
     // curves up to date first.
@@ -87,9 +104,10 @@ public:
     static double dSizeFromText(const char* text);
     static void vdSizeToText(double size, String& out);
 
-    // Setters. Each does nothing when the value equals the one held; otherwise it stores it and
-    // marks the drawing out of date and the plot modified. Indexes of lines, off-axis variables
-    // and comments count from 1; a setter given an index outside its list does nothing.
+    // Setters. Each does nothing when the value equals the one held or lies outside what the
+    // setting holds (an axis end that is not a number, say); otherwise it stores it and marks the
+    // drawing out of date and the plot modified. Indexes of lines, off-axis variables and comments
+    // count from 1; a setter given an index outside its list does nothing.
     void vdSetMainTitle(const char* text);
     void vdSetMainTitleSize(double size);
     void vdSetMainTitleColor(Colour colour);
@@ -182,8 +200,8 @@ public:
     // Key entries read label, " = ", value text.
     void vdSetKeyShowsValues(bool on);
     // Turns the X axis into a labelled one showing every label, the first and last at its ends;
-    // no labels make it numeric again. Fewer than two labels, or spans of unequal length, are
-    // refused.
+    // no labels make it numeric again. Fewer than two labels, spans of unequal length or a value
+    // that is not a number are refused.
     void vdSetXAxisLabels(std::span<const char* const> texts, std::span<const Real> values);
 
     // The drawing operations, each adding its objects to the Drawing.
@@ -270,11 +288,21 @@ public:
 private:
     // The reading of the record's fields; false at the first one that fails.
     bool ReadRecord(std::istream& in, const Real& version);
+    // The first line count, which only a plot with a variable number of lines may differ from.
+    bool ReadLineCount(std::istream& in);
+    // Replaces the segments by the record's when it holds them all.
+    bool ReadSegments(std::istream& in);
     void vdChanged();
     // Stores a changed value with the given flags; false when the value was already held.
     template <class T> bool Store(T& field, const T& value);
     bool StoreText(String& field, const char* text);
     bool StoreReal(Real& field, const Real& value);
+    // Store, for a value the setting holds.
+    bool StoreSize(double& field, double size);
+    bool StoreWidth(double& field, double width);
+    bool StoreColour(Colour& field, Colour colour);
+    bool StoreCode(std::uint8_t& field, std::uint8_t code, int codes);
+    bool StoreCount(std::int32_t& field, std::int32_t count, std::int32_t least);
     LineInfo* EditableLine(std::uint32_t i);
     void vdAppendLine(std::unique_ptr<LineInfo> line);
     void vdPushOffAxisValues(bool withRanges);

@@ -6,7 +6,8 @@
 #include "graphics/Drawing.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
+#include <vector>
 
 namespace Brosquin
 {
@@ -42,6 +43,39 @@ int ValuesOnAxis(std::int32_t n)
 int TicsBetweenValues(std::int32_t n)
 {
     return std::clamp(n, 0, 99);
+}
+
+// The extent of a label along its axis, from its first edge to its last.
+struct LabelBox
+{
+    double first;
+    double last;
+};
+
+// The step between the labels drawn along an axis, so that no two drawn labels meet: the least
+// that divides the gaps between the values evenly (the last value keeps its label) and leaves at
+// least the gap between the boxes of neighbouring labels drawn. When even the two ends would
+// meet, the step passes the last label and the first stands alone.
+std::size_t LabelStep(const std::vector<LabelBox>& boxes, double gap)
+{
+    const std::size_t n = boxes.size();
+    for (std::size_t step = 1; step < n; ++step)
+    {
+        if ((n - 1) % step != 0)
+            continue;
+        bool bApart = true;
+        for (std::size_t i = 0; i + step < n && bApart; i += step)
+            bApart = boxes[i].last + gap <= boxes[i + step].first;
+        if (bApart)
+            return step;
+    }
+    return std::max<std::size_t>(n, 1);
+}
+
+// The width of a text of that size, as the drawing measures it.
+double TextWidth(const std::string& text, double size)
+{
+    return String(text.c_str()).dWidth() * size;
 }
 
 // The extent of a tic across its axis, as offsets from the axis line.
@@ -269,16 +303,23 @@ void Plot::vdDrawYAxisLabels(Drawing& d) const
     }
     const int n = ValuesOnAxis(yNumberValues);
     std::size_t longest = 0;
+    std::vector<std::string> texts;
+    std::vector<LabelBox> boxes;
     for (int i = 0; i < n; ++i)
     {
         const double share = static_cast<double>(i) / (n - 1);
         // The top label is the maximum.
         const Real value = RealOf(share) * yMinimum + RealOf(1.0 - share) * yMaximum;
-        const char* text = value.Text(5, true);
-        longest = std::max(longest, std::strlen(text));
-        d.AddText(text, right, i * 10.0 / (n - 1) - yScaleSize * 0.5, yScaleSize,
-                  TextAlignment::End, Black, false, false, YAxisId);
+        texts.emplace_back(value.Text(5, true));
+        longest = std::max(longest, texts.back().size());
+        const double top = i * 10.0 / (n - 1) - yScaleSize * 0.5;
+        boxes.push_back({top, top + yScaleSize});
     }
+    // Lines of text may stand one under the other.
+    const std::size_t step = LabelStep(boxes, 0.0);
+    for (std::size_t i = 0; i < texts.size(); i += step)
+        d.AddText(texts[i].c_str(), right, boxes[i].first, yScaleSize, TextAlignment::End, Black,
+                  false, false, YAxisId);
     const double labelRight = right - static_cast<double>(longest) * yScaleSize * 0.5;
     if (yAxisLabelVertical)
     {
@@ -309,6 +350,8 @@ void Plot::vdDrawXAxisLabels(Drawing& d) const
     {
         top = 10.0 + xScaleSize * 0.5 + ticSizeNumber;
     }
+    std::vector<std::string> texts;
+    std::vector<double> places;
     if (XLabelCount() == 0)
     {
         const int n = ValuesOnAxis(xNumberValues);
@@ -316,18 +359,29 @@ void Plot::vdDrawXAxisLabels(Drawing& d) const
         {
             const double share = static_cast<double>(i) / (n - 1);
             const Real value = RealOf(share) * xMaximum + RealOf(1.0 - share) * xMinimum;
-            d.AddText(value.Text(5, true), i * width / (n - 1), top, xScaleSize,
-                      TextAlignment::Middle, Black, false, false, XAxisId);
+            texts.emplace_back(value.Text(5, true));
+            places.push_back(i * width / (n - 1));
         }
     }
     else
     {
         for (const auto& [j, share] : ShownXLabels())
         {
-            d.AddText(xLabelTexts[j].Text(), share * width, top, xScaleSize, TextAlignment::Middle,
-                      Black, false, false, XAxisId);
+            texts.emplace_back(xLabelTexts[j].Text());
+            places.push_back(share * width);
         }
     }
+    std::vector<LabelBox> boxes;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+    {
+        const double half = TextWidth(texts[i], xScaleSize) * 0.5;
+        boxes.push_back({places[i] - half, places[i] + half});
+    }
+    // Numbers side by side keep a blank between them, or they read as one.
+    const std::size_t step = LabelStep(boxes, TextWidth(" ", xScaleSize));
+    for (std::size_t i = 0; i < texts.size(); i += step)
+        d.AddText(texts[i].c_str(), places[i], top, xScaleSize, TextAlignment::Middle, Black, false,
+                  false, XAxisId);
     d.AddText(xAxisLabel.Text(), width * 0.5, top + xScaleSize, xAxisLabelSize,
               TextAlignment::Middle, Black, true, false, XAxisId);
 }

@@ -16,14 +16,6 @@ namespace Brosquin
 namespace
 {
 
-constexpr Colour largestColour = 0xFFFFFF;
-constexpr int axisStyleCount = 4;
-constexpr int ticStyleCount = 3;
-constexpr int lineStyleCount = 6;
-constexpr int pointStyleCount = 10;
-// A ratio the options dialog takes is above this.
-constexpr double smallestRatio = 0.5;
-
 bool FromVersion(const Real& version, double first)
 {
     return version >= RealOf(first);
@@ -36,13 +28,25 @@ void vdPut(std::ostream& out, const String& text)
     text.vdWriteQuotedText(out);
 }
 
-// The stream's default form, whatever the stream's own settings: six significant digits.
+// The fewest digits that read back as the same number (2, 1.5, 0.4, 2e+06), whatever the
+// stream's own settings: a setting comes back as it was, even one a rounding would carry out of
+// its range (a ratio just above 0.5).
 void vdPut(std::ostream& out, double value)
 {
     char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value,
-                                   std::chars_format::general, 6);
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general);
     out.put(' ').write(digits, end.ptr - digits);
+}
+
+// The stream's default form, whatever the stream's own settings: six significant digits. The
+// segments' points need no more.
+void vdPutDigits(std::ostream& out, double value)
+{
+    char digits[32];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 6);
+    out.write(digits, end.ptr - digits);
 }
 
 void vdPut(std::ostream& out, const Real& value)
@@ -60,14 +64,10 @@ void vdPut(std::ostream& out, bool value)
     out << ' ' << (value ? 1 : 0);
 }
 
-bool ReadAbove(std::istream& in, double least, double& value)
+// A number that the setting holds.
+bool ReadHeld(std::istream& in, bool (*held)(double), double& value)
 {
-    return ReadNumber(in, value) && (value > least || RefuseField());
-}
-
-bool ReadAtLeast(std::istream& in, double least, double& value)
-{
-    return ReadNumber(in, value) && (value >= least || RefuseField());
+    return ReadNumber(in, value) && (held(value) || RefuseField());
 }
 
 // A count of the record that must equal the plot's own.
@@ -77,9 +77,13 @@ bool ReadMatchingCount(std::istream& in, std::uint32_t expected)
     return ReadTruncated(in, expected, expected, count);
 }
 
+// The most lines a record may give a plot that takes any number of them: far more than a plot
+// shows, few enough that a damaged count cannot exhaust memory.
+constexpr std::int32_t largestLineCount = 10000;
+
 } // namespace
 
-void Plot::vdWriteToStream(std::ostream& out, const Real& version)
+void Plot::vdWriteToStream(std::ostream& out, const Real& version, bool withSegments)
 {
     vdPut(out, std::int64_t{resolution});
     vdPut(out, std::int64_t{LineCount()});
@@ -149,16 +153,78 @@ void Plot::vdWriteToStream(std::ostream& out, const Real& version)
     vdPut(out, std::int64_t{CommentCount()});
     for (const String& comment : comments)
         vdPut(out, comment);
+    if (withSegments)
+    {
+        vdPut(out, std::int64_t{SegmentCount()});
+        out.put('\n');
+        for (const std::vector<double>& segment : segments)
+        {
+            for (double value : segment)
+            {
+                vdPutDigits(out, value);
+                out.put(' ');
+            }
+            out.put('\n');
+        }
+    }
     modified = false;
 }
 
-void Plot::vdReadFromStream(std::istream& in, const Real& version)
+void Plot::vdReadFromStream(std::istream& in, const Real& version, bool withSegments)
 {
     // No setter below may start a fit of the Y range before the whole record is in.
     vdSetAutoScale(false);
     if (ReadRecord(in, version))
-        rebuild = true;
+    {
+        segments.clear();
+        // Saved segments are drawn as they stand; without them the curves are sampled again.
+        rebuild = !withSegments || !ReadSegments(in);
+    }
     modified = false;
+}
+
+bool Plot::ReadSegments(std::istream& in)
+{
+    std::int32_t count = 0;
+    if (!ReadTruncated<std::int32_t>(in, 0, std::numeric_limits<std::int32_t>::max(), count))
+        return false;
+    std::vector<std::vector<double>> read;
+    for (std::int32_t k = 0; k < count; ++k)
+    {
+        double n = 0;
+        if (!ReadTruncated(in, 0, std::numeric_limits<std::int32_t>::max(), n))
+            return false;
+        // The line number, then n points; the array grows only with what is there to read.
+        std::vector<double> segment{n};
+        double value = 0;
+        for (double i = 0; i < 2 * n + 1; ++i)
+        {
+            if (!ReadNumber(in, value))
+                return false;
+            segment.push_back(value);
+        }
+        read.push_back(std::move(segment));
+    }
+    segments = std::move(read);
+    return true;
+}
+
+bool Plot::ReadLineCount(std::istream& in)
+{
+    std::int32_t count = 0;
+    if (!ReadTruncated<std::int32_t>(in, std::numeric_limits<std::int32_t>::min(),
+                                     std::numeric_limits<std::int32_t>::max(), count))
+        return false;
+    if (static_cast<std::int64_t>(count) == LineCount())
+        return true;
+    if (!bVariableNumberOfLines() || count < 2 || count > largestLineCount)
+        return RefuseField();
+    const auto wanted = static_cast<std::uint32_t>(count);
+    while (LineCount() < wanted)
+        vdAddBlankLine("", nullptr, 0, 0, 1);
+    while (LineCount() > wanted)
+        vdDeleteLine(LineCount());
+    return true;
 }
 
 bool Plot::ReadRecord(std::istream& in, const Real& version)
@@ -179,9 +245,9 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     const auto readText = [&](Text set)
     { return ReadText(in, text) && ((this->*set)(text.Text()), true); };
     const auto readSize = [&](Number set)
-    { return ReadAbove(in, 0, number) && ((this->*set)(number), true); };
+    { return ReadHeld(in, IsSize, number) && ((this->*set)(number), true); };
     const auto readColour = [&](void (Plot::*set)(Colour))
-    { return ReadTruncated<Colour>(in, 0, largestColour, colour) && ((this->*set)(colour), true); };
+    { return ReadTruncated<Colour>(in, 0, LargestColour, colour) && ((this->*set)(colour), true); };
     const auto readFlag = [&](void (Plot::*set)(bool))
     { return ReadFlag(in, flag) && ((this->*set)(flag), true); };
     const auto readCode = [&](int codes, Code set)
@@ -195,18 +261,19 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                                            count) &&
                ((this->*set)(count), true);
     };
+    // Any two numbers: the drawing copes with a minimum that is not below its maximum.
     const auto readRange = [&](void (Plot::*setMinimum)(const Real&),
                                void (Plot::*setMaximum)(const Real&))
     {
         double low = 0, high = 0;
-        if (!ReadNumber(in, low) || !ReadNumber(in, high) || (!(low < high) && !RefuseField()))
+        if (!ReadNumber(in, low) || !ReadNumber(in, high))
             return false;
         (this->*setMinimum)(RealOf(low));
         (this->*setMaximum)(RealOf(high));
         return true;
     };
-    const auto lineNumber = [&](std::uint32_t i, LineNumber set)
-    { return ReadAtLeast(in, 0, number) && ((this->*set)(i, number), true); };
+    const auto lineWidth = [&](std::uint32_t i, LineNumber set)
+    { return ReadHeld(in, IsWidth, number) && ((this->*set)(i, number), true); };
     const auto lineCode = [&](std::uint32_t i, int codes, LineCode set)
     {
         return ReadTruncated<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
@@ -218,10 +285,11 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     if (!ReadTruncated(in, std::numeric_limits<std::int32_t>::min(),
                        std::numeric_limits<std::int32_t>::max(), number))
         return false;
-    vdSetResolution(number >= 0 && number < ResolutionCount ? static_cast<std::int32_t>(number) : 0);
+    vdSetResolution(number >= 0 && number < ResolutionCount ? static_cast<std::int32_t>(number)
+                                                            : 0);
     bool autoScaleRead = false;
     const bool settingsRead =
-        ReadMatchingCount(in, LineCount()) && readText(&Plot::vdSetMainTitle) &&
+        ReadLineCount(in) && readText(&Plot::vdSetMainTitle) &&
         readSize(&Plot::vdSetMainTitleSize) && readColour(&Plot::vdSetMainTitleColor) &&
         readText(&Plot::vdSetSubTitle) && readSize(&Plot::vdSetSubTitleSize) &&
         readColour(&Plot::vdSetSubTitleColor) && readText(&Plot::vdSetYAxisLabel) &&
@@ -236,10 +304,12 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                        (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
         readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum) &&
         readSize(&Plot::vdSetXAxisScaleSize) && readCount(2, &Plot::vdSetXAxisNumberValues) &&
-        readCount(0, &Plot::vdSetXAxisNumberTics) && readCode(axisStyleCount, &Plot::vdSetAxisStyle) &&
-        readCode(ticStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
-        readSize(&Plot::vdSetTicSizeBetween) && ReadAbove(in, smallestRatio, number) &&
-        (vdSetAxisRatio(number), true) && readFlag(&Plot::vdSetDisplayKey) &&
+        readCount(0, &Plot::vdSetXAxisNumberTics) &&
+        readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&
+        readCode(TicStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
+        readSize(&Plot::vdSetTicSizeBetween) && ReadHeld(in, IsSize, number) &&
+        (number > SmallestRatio || RefuseField()) && (vdSetAxisRatio(number), true) &&
+        readFlag(&Plot::vdSetDisplayKey) &&
         (!FromVersion(version, 2.1) ||
          (readText(&Plot::vdSetKeyTitle) && readSize(&Plot::vdSetKeyTitleSize) &&
           readColour(&Plot::vdSetKeyTitleColor))) &&
@@ -253,13 +323,13 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     {
         const bool lineRead =
             ReadText(in, text) && (vdSetLineLabel(i, text.Text()), true) && ReadText(in, text) &&
-            (vdSetLineValueText(i, text.Text()), true) &&
-            lineNumber(i, &Plot::vdSetLineThickness) &&
-            ReadTruncated<Colour>(in, 0, largestColour, colour) &&
-            (vdSetLineColor(i, colour), true) && lineCode(i, lineStyleCount, &Plot::vdSetLineStyle) &&
+            (vdSetLineValueText(i, text.Text()), true) && lineWidth(i, &Plot::vdSetLineThickness) &&
+            ReadTruncated<Colour>(in, 0, LargestColour, colour) &&
+            (vdSetLineColor(i, colour), true) &&
+            lineCode(i, LineStyleCount, &Plot::vdSetLineStyle) &&
             (!version2 || (ReadFlag(in, flag) && (vdSetLineConnectPoints(i, flag), true) &&
-                           lineCode(i, pointStyleCount, &Plot::vdSetLinePointStyle) &&
-                           lineNumber(i, &Plot::vdSetLinePointSize)));
+                           lineCode(i, PointStyleCount, &Plot::vdSetLinePointStyle) &&
+                           lineWidth(i, &Plot::vdSetLinePointSize)));
         if (!lineRead)
             return false;
     }

@@ -91,7 +91,11 @@ std::string SvgCanvas::StrokeAttributes() const
         return out + " stroke-linecap=\"round\" stroke-linejoin=\"round\"";
     out += " stroke-linecap=\"butt\" stroke-dasharray=\"";
     for (std::size_t i = 0; i < pattern.size(); ++i)
-        out += (i == 0 ? "" : ",") + Number(pattern[i] * strokeWidth);
+    {
+        if (i > 0)
+            out += ',';
+        out += Number(pattern[i] * strokeWidth);
+    }
     return out + "\"";
 }
 
@@ -131,7 +135,13 @@ void SvgCanvas::vdAppendPoints(std::span<const DevicePoint> points)
 {
     body += " points=\"";
     for (std::size_t i = 0; i < points.size(); ++i)
-        body += (i == 0 ? "" : " ") + Number(points[i].x) + "," + Number(points[i].y);
+    {
+        if (i > 0)
+            body += ' ';
+        body += Number(points[i].x);
+        body += ',';
+        body += Number(points[i].y);
+    }
     body += "\"";
 }
 

@@ -1,5 +1,7 @@
 #include "graphics/Text.h"
 
+#include <algorithm>
+
 namespace Brosquin
 {
 
@@ -44,8 +46,8 @@ int TextObject::PixelsBeforeAnchor(int width) const
     }
 }
 
-std::optional<int> TextObject::SelectFont(Canvas& canvas, double sx, double sy,
-                                          int escapement) const
+std::optional<int> TextObject::SelectFont(Canvas& canvas, double sx, double sy, int escapement,
+                                          int room) const
 {
     const double scaledX = sizeX * sx;
     const double scaledY = sizeY * sy;
@@ -60,7 +62,8 @@ std::optional<int> TextObject::SelectFont(Canvas& canvas, double sx, double sy,
     font.escapement = escapement;
     canvas.vdSetFont(font);
     canvas.vdSetBrush(Brush{true, canvas.CurrentBrush().colour});
-    return canvas.TextWidth(text.Text());
+    const int width = canvas.TextWidth(text.Text());
+    return room > 0 ? std::min(width, room) : width;
 }
 
 double Text::dLeft() const
@@ -82,11 +85,12 @@ double Text::dBottom() const
 
 void Text::vdDrawScaled(Canvas& canvas, double sx, double ox, double sy, double oy, Colour) const
 {
-    const std::optional<int> width = SelectFont(canvas, sx, sy, 0);
+    const int room = TruncatedPixel(dLength() * sx);
+    const std::optional<int> width = SelectFont(canvas, sx, sy, 0, room);
     if (!width)
         return;
     const DevicePoint anchor = DevicePointOf(x, y, sx, ox, sy, oy);
-    canvas.vdTextOut(anchor.x - PixelsBeforeAnchor(*width), anchor.y, text.Text());
+    canvas.vdTextOutWithin(anchor.x - PixelsBeforeAnchor(*width), anchor.y, text.Text(), room);
 }
 
 double VerticalText::dLeft() const
@@ -110,11 +114,12 @@ void VerticalText::vdDrawScaled(Canvas& canvas, double sx, double ox, double sy,
                                 Colour) const
 {
     constexpr int upward = 900;
-    const std::optional<int> width = SelectFont(canvas, sx, sy, upward);
+    const int room = TruncatedPixel(dLength() * sy);
+    const std::optional<int> width = SelectFont(canvas, sx, sy, upward, room);
     if (!width)
         return;
     const DevicePoint anchor = DevicePointOf(x, y, sx, ox, sy, oy);
-    canvas.vdTextOut(anchor.x, anchor.y + PixelsBeforeAnchor(*width), text.Text());
+    canvas.vdTextOutWithin(anchor.x, anchor.y + PixelsBeforeAnchor(*width), text.Text(), room);
 }
 
 } // namespace Brosquin

@@ -18,7 +18,8 @@ enum class TextAlignment : std::uint8_t
 };
 
 // A one-line text in "Arial" whose size is the height of its line in world units. Its width is
-// the program's own width table (String::dWidth) times that size.
+// the program's own width table (String::dWidth) times that size, and a device whose font is
+// wider draws it within that width.
 class TextObject : public DrawingObject
 {
 public:
@@ -37,9 +38,11 @@ protected:
     // The same share of a length in pixels, halved in whole pixels.
     int PixelsBeforeAnchor(int width) const;
     // Selects the font at this scale, with the escapement, and a hollow brush, and answers the
-    // text's width in pixels; nothing when the scaled height is under one pixel and the text is
-    // not to be drawn.
-    std::optional<int> SelectFont(Canvas& canvas, double sx, double sy, int escapement) const;
+    // width in pixels the text takes when written within its length along the scale (the
+    // device's own width where that is less); nothing when the scaled height is under one pixel
+    // and the text is not to be drawn.
+    std::optional<int> SelectFont(Canvas& canvas, double sx, double sy, int escapement,
+                                  int room) const;
 
     String text;
     double x;

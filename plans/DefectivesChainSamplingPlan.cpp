@@ -118,7 +118,10 @@ int DefectivesChainSamplingPlan::SetFromText(const char* n, const char* a1, cons
         .Parse(i, chain, 4, "i is not a valid number.")
         .Require(TextValidation::IsWhole(chain), 4, "i must be an integer.")
         .Require(chain > one, 4, "Restriction i>=2 violated.")
-        .Require(TextValidation::IsCountSize(chain), 4, "i is too large.")
+        // The i - 1 neighbouring samples are one binomial count of (i - 1) n units.
+        .Require(TextValidation::IsCountSize(chain) &&
+                     !((chain - one) * size > RealOf(static_cast<double>(LargestExactCount))),
+                 4, "i is too large.")
         .Parse(a2, second, 5, "a2 is not a valid number.")
         .Require(TextValidation::IsWhole(second), 5, "a2 must be an integer.")
         .Require(!(second < reject - one), 5, "Restriction a2>=r1-1 violated.")

@@ -20,9 +20,7 @@ const char* const methodSuffixes[] = {"",
 const MultiplePlanRules planRules{true, false, 6, methodSuffixes};
 
 const DefectivesMultipleSamplingPlan::Statistics planStatistics{
-    DefectivesMultipleProbabilityAcceptance, DefectivesMultipleProbabilityAcceptanceFiniteLot,
-    DefectivesMultipleAverageSampleNumber,   DefectivesMultipleAverageSampleNumberFiniteLot,
-    DefectivesMultipleExpectedStages,        DefectivesMultipleExpectedStagesFiniteLot};
+    DefectivesMultipleMeasures, DefectivesMultipleMeasuresFiniteLot, PrepareDefectivesConditionals};
 
 } // namespace
 

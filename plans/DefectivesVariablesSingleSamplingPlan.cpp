@@ -71,7 +71,7 @@ const char* DefectivesVariablesSingleSamplingPlan::PlanTypeName() const
 
 int DefectivesVariablesSingleSamplingPlan::SetFromText(bool form1, const char* sampleSize,
                                                        const char* acceptConstant, bool sdKnown,
-                                                       bool twoSpecs, const char* cp, bool,
+                                                       bool twoSpecs, const char* cp, bool band,
                                                        String& message)
 {
     Real size;
@@ -87,25 +87,43 @@ int DefectivesVariablesSingleSamplingPlan::SetFromText(bool form1, const char* s
     if (!form1)
         check.Require(constant > RealOf(0.0), 2, "M must be > 0% defective.")
             .Require(constant < RealOf(100), 2, "M must be < 100% defective.");
-    if (!sdKnown || !twoSpecs)
-        return check.Result();
-    check.Require(IsNumber(capability), 3, "Cp is not a valid number.")
-        .Require(capability > RealOf(0.0), 3, "Cp must be positive.");
+    if (sdKnown && twoSpecs)
+    {
+        check.Require(IsNumber(capability), 3, "Cp is not a valid number.")
+            .Require(capability > RealOf(0.0), 3, "Cp must be positive.");
+        if (check.Result() != 0)
+            return check.Result();
+        if (form1)
+        {
+            const String bound =
+                CpBoundMessage(constant.dValue() / 3, " else acceptance limits cross.");
+            check.Require(constant < RealOf(3) * capability, 3, bound.Text());
+        }
+        else
+        {
+            // The centred process, the best there is, must meet M.
+            const double v = VariablesV(size.dValue());
+            const double percent = constant.dValue();
+            const String bound = CpBoundMessage(-InverseNormal(0.005 * percent) / (3 * v),
+                                                " else impossible to accept.");
+            const double centred = 200 * NormalTailArea(-3 * capability.dValue() * v, false);
+            check.Require(constant > RealOf(centred), 3, bound.Text());
+        }
+    }
     if (check.Result() != 0)
         return check.Result();
-    if (form1)
-    {
-        const String bound =
-            CpBoundMessage(constant.dValue() / 3, " else acceptance limits cross.");
-        return check.Require(constant < RealOf(3) * capability, 3, bound.Text()).Result();
-    }
-    // Form 2: the centred process, the best there is, must meet M.
-    const double v = VariablesV(size.dValue());
-    const double percent = constant.dValue();
-    const String bound =
-        CpBoundMessage(-InverseNormal(0.005 * percent) / (3 * v), " else impossible to accept.");
-    const double centred = 200 * NormalTailArea(-3 * capability.dValue() * v, false);
-    return check.Require(constant > RealOf(centred), 3, bound.Text()).Result();
+    // A k further than this from 0 puts the plan's quality levels within Phi(-7) = 1.3e-12 of 0%
+    // or 100%. Near 100% the summary's searches then run out of a double's digits (k = -8 with
+    // n = 10^6 already gives a wrong AOQL); no plan of any use comes near.
+    const double k = form1 ? constant.dValue()
+                           : FormOneConstant(size.dValue(), constant.dValue(), sdKnown,
+                                             twoSpecs && !band, capability.dValue());
+    return check
+        .Require(!(k > LargestConstant), 2,
+                 form1 ? "Accept constant is too large." : "M is too small.")
+        .Require(!(k < -LargestConstant), 2,
+                 form1 ? "Accept constant is too small." : "M is too large.")
+        .Result();
 }
 
 void DefectivesVariablesSingleSamplingPlan::vdDescribe(bool form1, const char* sampleSize,

@@ -43,8 +43,12 @@ public:
     void vdWriteToStream(std::ostream& out) const override;
     void vdReadFromStream(std::istream& in, double fileVersion) override;
 
+    // The largest acceptability constant k (and the smallest, negated) of a plan; M is held to
+    // the k it makes.
+    static constexpr double LargestConstant = 7.0;
     // Checks the entry texts: 0, or 1 (sample size), 2 (accept constant: k in Form 1, M in
-    // Form 2) or 3 (Cp, a formula) with the message. The band flag is not examined.
+    // Form 2) or 3 (Cp, a formula) with the message. The band flag only tells which k an M
+    // makes.
     static int SetFromText(bool form1, const char* sampleSize, const char* acceptConstant,
                            bool sdKnown, bool twoSpecs, const char* cp, bool band, String& message);
     // Sets the plan from texts; texts that make no plan leave it not valid, described by the

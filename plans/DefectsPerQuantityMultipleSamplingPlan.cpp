@@ -14,12 +14,8 @@ const char* const methodSuffixes[] = {"", ", Curtail on Rejection All Stages",
 const MultiplePlanRules planRules{false, true, 2, methodSuffixes};
 
 const DefectsPerQuantityMultipleSamplingPlan::Statistics planStatistics{
-    DefectsPerQuantityMultipleProbabilityAcceptance,
-    DefectsPerQuantityMultipleProbabilityAcceptanceFiniteLot,
-    DefectsPerQuantityMultipleAverageSampleNumber,
-    DefectsPerQuantityMultipleAverageSampleNumberFiniteLot,
-    DefectsPerQuantityMultipleExpectedStages,
-    DefectsPerQuantityMultipleExpectedStagesFiniteLot};
+    DefectsPerQuantityMultipleMeasures, DefectsPerQuantityMultipleMeasuresFiniteLot,
+    PrepareDefectsConditionals};
 
 } // namespace
 

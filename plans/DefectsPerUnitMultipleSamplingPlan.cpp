@@ -14,12 +14,8 @@ const char* const methodSuffixes[] = {"", ", Curtail on Rejection All Stages",
 const MultiplePlanRules planRules{false, false, 2, methodSuffixes};
 
 const DefectsPerUnitMultipleSamplingPlan::Statistics planStatistics{
-    DefectsPerUnitMultipleProbabilityAcceptance,
-    DefectsPerUnitMultipleProbabilityAcceptanceFiniteLot,
-    DefectsPerUnitMultipleAverageSampleNumber,
-    DefectsPerUnitMultipleAverageSampleNumberFiniteLot,
-    DefectsPerUnitMultipleExpectedStages,
-    DefectsPerUnitMultipleExpectedStagesFiniteLot};
+    DefectsPerUnitMultipleMeasures, DefectsPerUnitMultipleMeasuresFiniteLot,
+    PrepareDefectsConditionals};
 
 } // namespace
 

@@ -72,9 +72,10 @@ int ValidateDoublePlanTexts(const DoublePlanRules& rules, const DoublePlanTexts&
         check.Parse(texts.lotSize.Text(), lot, field, "Lot size is not a valid number.");
         if (counted)
             check.Require(TextValidation::IsWhole(lot), field, "Lot size must be an integer.");
-        check.Require(!(lot < zero), field, "Lot size cannot be negative.");
-        if (counted)
-            check.Require(TextValidation::IsCountSize(lot), field, "Lot size is too large.");
+        // An amount too is a count of the defects a unit of quantity can hold, so no larger
+        // one can be evaluated.
+        check.Require(!(lot < zero), field, "Lot size cannot be negative.")
+            .Require(TextValidation::IsCountSize(lot), field, "Lot size is too large.");
         check.Require(!(lot < n1 + n2), field, "Lot size cannot be less than n1 + n2.");
     }
     return check.Result();

@@ -123,8 +123,9 @@ int ValidateMultiplePlanTexts(const MultiplePlanRules& rules, int S, const Strin
         Real lot;
         check.Parse(lotSize, lot, field, "Lot size is not a valid number.");
         if (counted)
-            check.Require(TextValidation::IsWhole(lot), field, "Lot size must be an integer.")
-                .Require(TextValidation::IsCountSize(lot), field, "Lot size is too large.");
+            check.Require(TextValidation::IsWhole(lot), field, "Lot size must be an integer.");
+        // The defects of a larger amount could not be counted.
+        check.Require(TextValidation::IsCountSize(lot), field, "Lot size is too large.");
         check.Require(!(lot < inspected), field, "Lot size cannot be less sum of sample sizes.");
     }
     return check.Result();

@@ -22,41 +22,68 @@ template <class Family> const char* MultipleSamplingPlan<Family>::PlanTypeName()
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dPa(const Real& p)
 {
-    const int S = Stages();
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
-        [&](double level) { return statistics->pa(level, S, n.data(), a.data(), r.data()); },
+        [&](double level) {
+            return MeasuresAt(level, false, StagedMeasure::probabilityAcceptance)
+                .dProbabilityAcceptance;
+        },
         [&](int count) {
-            return statistics->paGivenLot(count, S, n.data(), a.data(), r.data(),
-                                          this->LotNumber());
+            return MeasuresAt(count, true, StagedMeasure::probabilityAcceptance)
+                .dProbabilityAcceptance;
         });
 }
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dASN(const Real& p)
 {
-    const int S = Stages();
-    const auto method = static_cast<std::uint8_t>(this->method);
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
-        [&](double level)
-        { return statistics->asn(level, S, n.data(), a.data(), r.data(), method); },
-        [&](int count)
-        {
-            return statistics->asnGivenLot(count, S, n.data(), a.data(), r.data(),
-                                           this->LotNumber(), method);
+        [&](double level) {
+            return MeasuresAt(level, false, StagedMeasure::averageSampleNumber)
+                .dAverageSampleNumber;
+        },
+        [&](int count) {
+            return MeasuresAt(count, true, StagedMeasure::averageSampleNumber).dAverageSampleNumber;
         });
 }
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dExpectedStages(const Real& p)
 {
-    const int S = Stages();
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
-        [&](double level) { return statistics->stages(level, S, n.data(), a.data(), r.data()); },
-        [&](int count) {
-            return statistics->stagesGivenLot(count, S, n.data(), a.data(), r.data(),
-                                              this->LotNumber());
-        });
+        [&](double level)
+        { return MeasuresAt(level, false, StagedMeasure::expectedStages).dExpectedStages; },
+        [&](int count)
+        { return MeasuresAt(count, true, StagedMeasure::expectedStages).dExpectedStages; });
+}
+
+template <class Family>
+const StagedMeasures& MultipleSamplingPlan<Family>::MeasuresAt(double level, bool givenLot,
+                                                               StagedMeasure wanted)
+{
+    // A bound on the storage; a summary or an evaluation asks for far fewer.
+    constexpr std::size_t mostKept = 4096;
+    const auto found = kept.find(level);
+    if (found != kept.end() && Holds(found->second.computed, wanted))
+        return found->second.measures;
+    if (kept.size() >= mostKept)
+        kept.clear();
+    const int S = Stages();
+    if (!conditionalsTried)
+    {
+        conditionals = statistics->prepare(S, n.data(), a.data(), r.data());
+        conditionalsTried = true;
+    }
+    const auto method = static_cast<std::uint8_t>(this->method);
+    const StagedMeasures measures =
+        givenLot
+            ? statistics->measuresGivenLot(static_cast<int>(level), S, n.data(), a.data(), r.data(),
+                                           this->LotNumber(), method, wanted, conditionals.get())
+            : statistics->measures(level, S, n.data(), a.data(), r.data(), method, wanted,
+                                   conditionals.get());
+    KeptMeasures& entry = kept[level];
+    entry = {measures, wanted};
+    return entry.measures;
 }
 
 template <class Family> void MultipleSamplingPlan<Family>::vdWriteToStream(std::ostream& out) const
@@ -96,6 +123,9 @@ void MultipleSamplingPlan<Family>::vdApply(int S, const String nTexts[], const S
                                   lotSizeGiven,
                                   String(lotSize)};
     const String units(unitsText);
+    kept.clear();
+    conditionals.reset();
+    conditionalsTried = false;
     texts = std::move(normalised);
     n.assign(given.n.size(), 0);
     a.assign(given.n.size(), 0);

@@ -2,9 +2,13 @@
 
 #include "core/Real.h"
 #include "plans/MultiplePlanTexts.h"
+#include "stats/StagedConditionals.h"
+#include "stats/StagedMeasures.h"
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace Brosquin
@@ -20,17 +24,19 @@ template <class Family> class MultipleSamplingPlan : public Family
 public:
     using Sample = typename Family::Number;
 
-    // The statistics of the characteristic, for lots of any size (at the quality level as the
-    // statistics take it) and for a given lot (at the count in the lot).
+    // The statistics of the characteristic: Pa, ASN and E{#Stages} together, for lots of any
+    // size (at the quality level as the statistics take it) and for a given lot (at the count in
+    // the lot), as many as asked for; and the plan's conditional chances of going on, which
+    // make every level cost a pass over the counts.
     struct Statistics
     {
-        double (*pa)(double, int, const Sample[], const int[], const int[]);
-        double (*paGivenLot)(int, int, const Sample[], const int[], const int[], Sample);
-        double (*asn)(double, int, const Sample[], const int[], const int[], std::uint8_t);
-        double (*asnGivenLot)(int, int, const Sample[], const int[], const int[], Sample,
-                              std::uint8_t);
-        double (*stages)(double, int, const Sample[], const int[], const int[]);
-        double (*stagesGivenLot)(int, int, const Sample[], const int[], const int[], Sample);
+        StagedMeasures (*measures)(double, int, const Sample[], const int[], const int[],
+                                   std::uint8_t, StagedMeasure, const StagedConditionals*);
+        StagedMeasures (*measuresGivenLot)(int, int, const Sample[], const int[], const int[],
+                                           Sample, std::uint8_t, StagedMeasure,
+                                           const StagedConditionals*);
+        std::unique_ptr<StagedConditionals> (*prepare)(int, const Sample[], const int[],
+                                                       const int[]);
     };
 
     std::uint8_t PlanTypeId() const override;
@@ -62,8 +68,26 @@ protected:
                  const char* unitsText, std::int8_t method, bool lotSizeGiven, const char* lotSize);
 
 private:
+    // The measures at a quality level, or at a count in a given lot: computed on first asking and
+    // kept while the plan stays as it is. A summary's searches and an evaluation's curves and
+    // tables ask for one measure at a time, for the same levels many times over (on a given lot
+    // every level between two attainable ones is the same count), and one pass over the stages
+    // gives all three; the conditional chances of going on, the same at every level, are
+    // prepared once.
+    const StagedMeasures& MeasuresAt(double level, bool givenLot, StagedMeasure wanted);
+
+    struct KeptMeasures
+    {
+        StagedMeasures measures;
+        StagedMeasure computed;
+    };
+
     const MultiplePlanRules* rules;
     const Statistics* statistics;
+    std::unordered_map<double, KeptMeasures> kept;
+    // Prepared on the first evaluation (null where it would not pay); shared by the copies.
+    std::shared_ptr<const StagedConditionals> conditionals;
+    bool conditionalsTried = false;
     MultiplePlanTexts texts;
     std::vector<Sample> n;
     std::vector<int> a;

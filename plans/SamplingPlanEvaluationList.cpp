@@ -47,6 +47,33 @@ constexpr const char* paLineValue = "0";
 constexpr const char* boundLineValue = "1";
 constexpr std::uint32_t defaultIntervals = 10;
 
+// An axis of a range the evaluation sets shows its two ends and its middle.
+constexpr std::int32_t valuesOnAxis = 3;
+
+// The evaluation's range on one axis of a plot, given by the plot's getters and setters of
+// that axis. A count of values the user chose suits the range the user chose: when the range
+// changes, the count goes back too, so that labels meant for another range do not crowd this one.
+struct Axis
+{
+    const Real& (Plot::*minimum)() const;
+    const Real& (Plot::*maximum)() const;
+    void (Plot::*setMinimum)(const Real&);
+    void (Plot::*setMaximum)(const Real&);
+    void (Plot::*setValues)(std::int32_t);
+
+    void vdSetRange(Plot& plot, const Real& low, const Real& high) const
+    {
+        if ((plot.*minimum)() != low || (plot.*maximum)() != high)
+            (plot.*setValues)(valuesOnAxis);
+        (plot.*setMinimum)(low);
+        (plot.*setMaximum)(high);
+    }
+};
+constexpr Axis xAxis{&Plot::XAxisMinimum, &Plot::XAxisMaximum, &Plot::vdSetXAxisMinimum,
+                     &Plot::vdSetXAxisMaximum, &Plot::vdSetXAxisNumberValues};
+constexpr Axis yAxis{&Plot::YAxisMinimum, &Plot::YAxisMaximum, &Plot::vdSetYAxisMinimum,
+                     &Plot::vdSetYAxisMaximum, &Plot::vdSetYAxisNumberValues};
+
 bool IsBoundLine(const Plot& plot, std::uint32_t line)
 {
     const LineInfo* info = plot.Line(line);
@@ -292,21 +319,12 @@ void SamplingPlanEvaluationList::vdRecompute()
     tableIntervals = RealOf(defaultIntervals);
     vdBuildCurvesTable();
     for (Plot* plot : Plots())
-    {
-        plot->vdSetXAxisMinimum(xMinimum);
-        plot->vdSetXAxisMaximum(xMaximum);
-    }
-    ocPlot->vdSetYAxisMinimum(RealOf(0.0));
-    ocPlot->vdSetYAxisMaximum(RealOf(1));
-    asnPlot->vdSetYAxisMinimum(asnMinimum);
-    asnPlot->vdSetYAxisMaximum(asnMaximum);
-    costPlot->vdSetYAxisMinimum(costMinimum);
-    costPlot->vdSetYAxisMaximum(costMaximum);
+        xAxis.vdSetRange(*plot, xMinimum, xMaximum);
+    yAxis.vdSetRange(*ocPlot, RealOf(0.0), RealOf(1));
+    yAxis.vdSetRange(*asnPlot, asnMinimum, asnMaximum);
+    yAxis.vdSetRange(*costPlot, costMinimum, costMaximum);
     if (aoqPlot)
-    {
-        aoqPlot->vdSetYAxisMinimum(aoqMinimum);
-        aoqPlot->vdSetYAxisMaximum(aoqMaximum);
-    }
+        yAxis.vdSetRange(*aoqPlot, aoqMinimum, aoqMaximum);
 }
 
 bool SamplingPlanEvaluationList::PlanDeleted(std::uint32_t sessionIndex)

@@ -199,7 +199,7 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
         std::vector<std::string> marks;
         for (std::uint32_t line = 1; line <= plots[i]->LineCount(); ++line)
             marks.emplace_back(plots[i]->Line(line)->valueText.Text());
-        plots[i]->vdReadFromStream(in, plotVersion);
+        plots[i]->vdReadFromStream(in, plotVersion, false);
         if (ReadErrorOccurred())
             return false;
         for (std::uint32_t line = 1; line <= plots[i]->LineCount(); ++line)
@@ -331,7 +331,7 @@ void vdWriteEvaluationWindowRecord(std::ostream& out, const EvaluationWindowLayo
     for (std::size_t i = 0; i < plots.size(); ++i)
     {
         out << "  " << static_cast<int>(layout.plotSizes[i]);
-        plots[i]->vdWriteToStream(out, plotVersion);
+        plots[i]->vdWriteToStream(out, plotVersion, false);
         out << EndLine;
     }
     out << "  " << static_cast<int>(layout.tableSizes[0]) << EndLine;

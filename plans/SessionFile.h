@@ -21,6 +21,9 @@ namespace Brosquin
 // The version this program writes, and the latest it reads.
 inline constexpr double SessionFileVersion = 2.0;
 
+// Far more bytes than any session takes; a larger file is refused before it is read.
+inline constexpr long long LargestSessionFile = 64LL * 1024 * 1024;
+
 // Where a child window stands: state 0 normal, 1 minimised, 2 maximised; its place and size in
 // pixels.
 struct WindowPlace

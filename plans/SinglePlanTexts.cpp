@@ -45,8 +45,8 @@ int ValidateSinglePlanTexts(const SinglePlanRules& rules, const char* sampleSize
             .Require(!rules.wholeLotSize || TextValidation::IsWhole(lot), lotField,
                      "Lot size must be an integer.")
             .Require(!(lot < RealOf(0.0)), lotField, "Lot size cannot be negative.")
-            .Require(!rules.wholeLotSize || TextValidation::IsCountSize(lot), lotField,
-                     "Lot size is too large.")
+            // An amount too: the defects of a larger lot could not be counted.
+            .Require(TextValidation::IsCountSize(lot), lotField, "Lot size is too large.")
             .Require(!(lot < n), lotField, "Lot size cannot be less than sample size.");
     return check.Result();
 }

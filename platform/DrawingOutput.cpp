@@ -4,9 +4,12 @@
 #include "graphics/SvgCanvas.h"
 #include "platform/PainterCanvas.h"
 #include "platform/ProgressDialogs.h"
+#include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
@@ -46,10 +49,20 @@ QImage PictureImage(const Drawing& drawing, PictureSize size)
     return image;
 }
 
-} // namespace
-
-bool PrintDrawing(QWidget* owner, const Drawing& drawing, double margin, QPrinter& printer)
+// A PDF printer whose file cannot be written fails to start its job and stays active for good,
+// refusing every later setting; so the file is tried first.
+bool CanStartJob(const QPrinter& printer)
 {
+    if (printer.outputFormat() != QPrinter::PdfFormat)
+        return true;
+    QFile file(printer.outputFileName());
+    return !printer.outputFileName().isEmpty() && file.open(QIODevice::WriteOnly);
+}
+
+bool PrintPage(QWidget* owner, const Drawing& drawing, double margin, QPrinter& printer)
+{
+    if (!CanStartJob(printer))
+        return false;
     const ProgressShown<TPrintingDialog> progress(owner);
     const WaitCursor hourglass;
     QPainter painter;
@@ -61,6 +74,28 @@ bool PrintDrawing(QWidget* owner, const Drawing& drawing, double margin, QPrinte
                        white);
     }
     return painter.end();
+}
+
+} // namespace
+
+bool PrintDrawing(QWidget* owner, const Drawing& drawing, double margin, QPrinter& printer)
+{
+    const bool bNameFile =
+        printer.outputFormat() == QPrinter::PdfFormat &&
+        (printer.outputFileName().isEmpty() || QFileInfo(printer.outputFileName()).isDir());
+    if (!bNameFile)
+        return PrintPage(owner, drawing, margin, printer);
+    const std::optional<QString> path = UserInteraction::Current().SaveFileName(
+        {QObject::tr("Print to PDF File"), QStringLiteral("*.pdf"),
+         QObject::tr("PDF files (*.pdf)"), QStringLiteral("pdf")});
+    if (!path)
+        return true;
+    // The file is this page's only: the next print asks again.
+    printer.setOutputFileName(*path);
+    const bool bPrinted = PrintPage(owner, drawing, margin, printer);
+    printer.setOutputFileName(QString());
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    return bPrinted;
 }
 
 std::unique_ptr<QMimeData> DrawingMimeData(QWidget* owner, const Drawing& drawing, PictureSize size)

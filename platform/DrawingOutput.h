@@ -15,7 +15,9 @@ class Drawing;
 
 // Prints the drawing as one page under the "Printing ..." form and the hourglass: fitted into
 // the printable area less the margin (in printer pixels) on every side, on white, with the
-// printer's current settings. False when the print job could not be started or completed.
+// printer's current settings. A printer that writes PDF files without a file named (as on a
+// machine without printers) writes this page to a PDF file the person names first; when they
+// cancel, nothing is printed. False when the print job could not be started or completed.
 bool PrintDrawing(QWidget* owner, const Drawing& drawing, double margin,
                   QPrinter& printer = ApplicationPrinter());
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace Brosquin
 {
@@ -30,6 +31,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
       pBrowser(new QTextBrowser(this)), pSearchField(new QLineEdit(this))
 {
     setWindowTitle(QGuiApplication::applicationDisplayName() + tr(" Help"));
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(640, 560);
 
     auto* contentsButton = new QPushButton(tr("&Contents"), this);
@@ -58,6 +60,16 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     connect(pBrowser, &QTextBrowser::forwardAvailable, forwardButton, &QPushButton::setEnabled);
     connect(findButton, &QPushButton::clicked, this, &HelpWindow::vdShowSearchResults);
     connect(pSearchField, &QLineEdit::returnPressed, this, &HelpWindow::vdShowSearchResults);
+}
+
+bool HelpWindow::event(QEvent* event)
+{
+    // A modal dialog blocks every window but its own; standing over the dialog, as a window of
+    // it, the help takes input again.
+    if (event->type() == QEvent::WindowBlocked && windowHandle())
+        if (QWindow* modal = QGuiApplication::modalWindow(); modal && modal != windowHandle())
+            windowHandle()->setTransientParent(modal);
+    return QWidget::event(event);
 }
 
 QUrl HelpWindow::PageUrl(const QString& fileName) const

@@ -165,21 +165,26 @@ int PainterCanvas::TextWidth(std::string_view text)
 
 void PainterCanvas::vdTextOut(int x, int y, std::string_view text)
 {
+    vdTextOutWithin(x, y, text, 0);
+}
+
+void PainterCanvas::vdTextOutWithin(int x, int y, std::string_view text, int room)
+{
     const Font& font = CurrentFont();
     if (font.height <= 0 || text.empty())
         return;
     vdApplyFont();
     painter.setPen(QtColour(font.colour));
-    const double ascent = QFontMetricsF(qtFont, painter.device()).ascent();
-    if (font.escapement == 0)
-    {
-        painter.drawText(QPointF(x, y + ascent), QtText(text));
-        return;
-    }
+    const QFontMetricsF metrics(qtFont, painter.device());
+    const QString shown = QtText(text);
+    const double width = metrics.horizontalAdvance(shown);
     painter.save();
     painter.translate(x, y);
     painter.rotate(-font.escapement / 10.0);
-    painter.drawText(QPointF(0, ascent), QtText(text));
+    // The last pixel of the room is left to the smoothed edge of the last letter.
+    if (const int fit = room - 1; fit > 0 && width > fit)
+        painter.scale(fit / width, 1);
+    painter.drawText(QPointF(0, metrics.ascent()), shown);
     painter.restore();
 }
 

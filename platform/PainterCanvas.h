@@ -26,6 +26,8 @@ public:
     void vdPolyline(std::span<const DevicePoint> points) override;
     int TextWidth(std::string_view text) override;
     void vdTextOut(int x, int y, std::string_view text) override;
+    // The font's own width is measured; a text wider than the room is drawn narrower.
+    void vdTextOutWithin(int x, int y, std::string_view text, int room) override;
     double dPixelsPerInchX() const override;
     double dPixelsPerInchY() const override;
 

@@ -6,9 +6,11 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QWindow>
 
 namespace Brosquin
 {
@@ -68,16 +70,43 @@ MessageAnswer Answer(int button, MessageButtons buttons)
     }
 }
 
+// A file name with wildcards, such as the "*.vlx" the dialogs open with, names no file: taking
+// it shows the files it matches, and the dialog stays open for a name.
+class FileDialog : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    QLineEdit* NameEdit() const { return findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+
+    void accept() override
+    {
+        QLineEdit* name = NameEdit();
+        const QString typed = name ? name->text().trimmed() : QString();
+        if (typed.contains(QLatin1Char('*')) || typed.contains(QLatin1Char('?')))
+        {
+            setNameFilter(typed);
+            name->setText(typed);
+            name->selectAll();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, QString(), request.filter);
+    FileDialog dialog(QApplication::activeWindow(), request.title, QString(), request.filter);
+    // Our own dialog on every desktop, so that a wildcard name behaves the same everywhere.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultExtension);
-    // A wildcard "file name" only chooses the filter, as the filter already does.
-    if (!request.fileName.contains(QLatin1Char('*')))
-        dialog.selectFile(request.fileName);
+    dialog.selectFile(request.fileName);
+    // Typing replaces the proposed name.
+    if (QLineEdit* name = dialog.NameEdit())
+        name->selectAll();
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -115,7 +144,9 @@ bool QtUserInteraction::PrinterSetup(QPrinter& printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setWindowTitle(QObject::tr("Print Setup"));
-    dialog.setOptions({});
+    // A page is printed whole, so there are no ranges to choose; the PDF file stays among the
+    // printers, the only one on a machine without printers.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     // The dialog chooses the printer and its settings here; it prints nothing.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
@@ -133,6 +164,10 @@ HelpWindow& QtUserInteraction::Help()
 {
     if (!pHelpWindow)
         pHelpWindow = new HelpWindow(helpFolder);
+    // Opened from the main window, the help is a window of its own again; opened from a modal
+    // dialog, it stands over that dialog as soon as it shows.
+    if (pHelpWindow->windowHandle() && !QGuiApplication::modalWindow())
+        pHelpWindow->windowHandle()->setTransientParent(nullptr);
     pHelpWindow->show();
     pHelpWindow->raise();
     pHelpWindow->activateWindow();

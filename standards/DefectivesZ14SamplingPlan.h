@@ -12,6 +12,7 @@ class DefectivesMultipleSamplingPlan;
 
 struct DefectivesZ14Parts
 {
+    static constexpr std::uint8_t Characteristic = SamplingPlan::DefectiveUnits;
     using Family = DefectivesSamplingPlan;
     using Single = DefectivesSingleSamplingPlan;
     using Double = DefectivesDoubleSamplingPlan;

@@ -57,6 +57,13 @@ bool DefectivesZ19SamplingPlan::IsPaSingleValued() const
     return !IsSwitching() && (!valid || RegimePlan().IsPaSingleValued());
 }
 
+int DefectivesZ19SamplingPlan::CheckParameters(std::uint32_t aql, std::uint32_t level,
+                                               std::uint32_t lotSize, std::uint32_t planType,
+                                               std::uint32_t option, String& message)
+{
+    return CheckStandardChoice({aql, level, lotSize, planType, option}, Z19ChoiceCounts, message);
+}
+
 void DefectivesZ19SamplingPlan::SetParameters(std::uint32_t aql, std::uint32_t level,
                                               std::uint32_t lotSize, std::uint32_t planType,
                                               std::uint32_t option)
@@ -66,7 +73,8 @@ void DefectivesZ19SamplingPlan::SetParameters(std::uint32_t aql, std::uint32_t l
     reducedPlan.reset();
     normalPlan.reset();
     tightenedPlan.reset();
-    valid = Z19ChoiceIsValid(aql, level, lotSize, planType, option);
+    String message;
+    valid = CheckParameters(aql, level, lotSize, planType, option, message) == 0;
     if (!valid)
     {
         description = "Invalid plan";
@@ -280,12 +288,10 @@ void DefectivesZ19SamplingPlan::vdWriteToStream(std::ostream& out) const
 
 void DefectivesZ19SamplingPlan::vdReadFromStream(std::istream& in, double)
 {
-    // Each choice is checked on the number read: only a whole index within its list is taken.
-    std::uint32_t choices[5];
-    for (int list = 0; list < 5; ++list)
-        if (!ReadWhole<std::uint32_t>(in, 0, Z19ChoiceCounts[list] - 1, choices[list]))
-            return;
-    SetParameters(choices[0], choices[1], choices[2], choices[3], choices[4]);
+    StandardChoice read{};
+    if (!ReadStandardChoice(in, Z19ChoiceCounts, read))
+        return;
+    SetParameters(read.aql, read.level, read.lotSize, read.planType, read.option);
     if (!valid)
         SetReadError();
 }

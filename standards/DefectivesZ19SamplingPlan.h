@@ -39,8 +39,12 @@ public:
     void vdReadFromStream(std::istream& in, double fileVersion) override;
     void vdSetUnits(std::uint8_t unitsIndex) override;
 
-    // Builds the plans of the choices. Choices outside their lists leave the plan not valid,
-    // without plans. The variables plans' computations may throw.
+    // 0 for every choice within the lists, which every combination of the dialog's items is;
+    // otherwise the number (1 to 5) of the first choice outside its list, with a message.
+    static int CheckParameters(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
+                               std::uint32_t planType, std::uint32_t option, String& message);
+    // Builds the plans of the choices. Choices that CheckParameters refuses leave the plan not
+    // valid, without plans. The variables plans' computations may throw.
     void SetParameters(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                        std::uint32_t planType, std::uint32_t option);
     // Copies every value of this plan into target, the regime plans as clones.

@@ -12,6 +12,7 @@ class DefectsPerUnitMultipleSamplingPlan;
 
 struct DefectsPerUnitZ14Parts
 {
+    static constexpr std::uint8_t Characteristic = SamplingPlan::DefectsPerUnit;
     using Family = DefectsPerUnitSamplingPlan;
     using Single = DefectsPerUnitSingleSamplingPlan;
     using Double = DefectsPerUnitDoubleSamplingPlan;

@@ -2,8 +2,10 @@
 
 #include "core/String.h"
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <iosfwd>
 
 namespace Brosquin
 {
@@ -18,6 +20,23 @@ struct StandardChoice
     std::uint32_t planType;
     std::uint32_t option;
 };
+
+// The number of entries (at least 1) of each of a standard's five lists, in the order of a
+// choice.
+using ChoiceCounts = std::array<std::uint32_t, 5>;
+
+// 0 when every index lies within its list; otherwise the number (1 to 5, in the order of a
+// choice) of the first that does not.
+int ChoiceOutsideItsList(const StandardChoice& choice, const ChoiceCounts& counts);
+
+// The check of a standard plan's choice: ChoiceOutsideItsList, with a message that names that
+// list ("AQL is not one of the choices."); the message is left alone for a valid choice.
+int CheckStandardChoice(const StandardChoice& choice, const ChoiceCounts& counts, String& message);
+
+// The five choices of a standard plan's session record: each a number truncated toward zero
+// ("10.5" is 10) and within its list. False, with the read-error flag set, at the first that is
+// not; choice is then left alone.
+bool ReadStandardChoice(std::istream& in, const ChoiceCounts& counts, StandardChoice& choice);
 
 // A choice as the standard's lists show it, with its code letter.
 struct ChoiceTexts

@@ -15,6 +15,7 @@
 #include "standards/Z14LimitNumbers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -73,7 +74,8 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
     reducedPlan.reset();
     normalPlan.reset();
     tightenedPlan.reset();
-    this->valid = Z14ChoiceIsValid(this->CharacteristicId(), aql, level, lotSize, planType, option);
+    String message;
+    this->valid = CheckParameters(aql, level, lotSize, planType, option, message) == 0;
     if (!this->valid)
     {
         this->description = "Invalid plan";
@@ -81,19 +83,18 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
         return;
     }
 
-    const auto letter = static_cast<std::uint32_t>(Z14CodeLetterTable[lotSize][level]);
-    const std::uint32_t aqlPosition = Z14AqlTableRow(this->CharacteristicId(), aql);
+    // The plans read quality levels in this plan's units, whatever the units are now.
+    const std::uint8_t units = this->UnitsIndex();
     if (Z14OptionUses(option, Z14Regime::Normal))
-        normalPlan = NewPlan(Z14PlanInEffect(aqlPosition, letter, planType, Z14Regime::Normal));
+        normalPlan = NewPlan(PlanInEffect(Z14Regime::Normal), units);
     if (Z14OptionUses(option, Z14Regime::Tightened))
-        tightenedPlan =
-            NewPlan(Z14PlanInEffect(aqlPosition, letter, planType, Z14Regime::Tightened));
+        tightenedPlan = NewPlan(PlanInEffect(Z14Regime::Tightened), units);
     if (Z14OptionUses(option, Z14Regime::Reduced))
     {
-        const Z14Plan reduced = Z14PlanInEffect(aqlPosition, letter, planType, Z14Regime::Reduced);
-        reducedPlan = NewPlan(reduced);
+        const Z14Plan reduced = PlanInEffect(Z14Regime::Reduced);
+        reducedPlan = NewPlan(reduced, units);
         if (RunsReducedPlan())
-            reducedStayPlan = NewStayPlan(reduced);
+            reducedStayPlan = NewStayPlan(reduced, units);
     }
 
     this->description = StandardPlanDescription("Z1.4", Z14ChoiceTextsOf(choice));
@@ -101,9 +102,29 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
 }
 
 template <class Parts>
-std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewSingle(std::int32_t n, std::int32_t accept)
+int Z14SamplingPlan<Parts>::CheckParameters(std::uint32_t aql, std::uint32_t level,
+                                            std::uint32_t lotSize, std::uint32_t planType,
+                                            std::uint32_t option, String& message)
 {
-    auto plan = std::make_unique<typename Parts::Single>();
+    return CheckStandardChoice({aql, level, lotSize, planType, option},
+                               Z14ChoiceCounts(Parts::Characteristic), message);
+}
+
+template <class Parts>
+template <class Plan>
+std::unique_ptr<Plan> Z14SamplingPlan<Parts>::NewPart(std::uint8_t units)
+{
+    auto plan = std::make_unique<Plan>();
+    if (plan->UnitsIndex() != units)
+        plan->vdSetUnits(units);
+    return plan;
+}
+
+template <class Parts>
+std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewSingle(std::int32_t n, std::int32_t accept,
+                                                                std::uint8_t units)
+{
+    auto plan = NewPart<typename Parts::Single>(units);
     plan->vdDescribe(Text(n).Text(), Text(accept).Text(), 0, false, "");
     return plan;
 }
@@ -111,22 +132,22 @@ std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewSingle(std::int32_t n, 
 template <class Parts>
 std::unique_ptr<SamplingPlan>
 Z14SamplingPlan<Parts>::NewDouble(std::int32_t n, std::int32_t accept1, std::int32_t reject1,
-                                  std::int32_t accept2)
+                                  std::int32_t accept2, std::uint8_t units)
 {
-    auto plan = std::make_unique<typename Parts::Double>();
+    auto plan = NewPart<typename Parts::Double>(units);
     plan->vdDescribe(Text(n).Text(), Text(accept1).Text(), Text(reject1).Text(), Text(n).Text(),
                      Text(accept2).Text(), 0, false, "");
     if (plan->IsValid())
         return plan;
     const std::int32_t accept[2] = {accept1, accept2};
     const std::int32_t reject[2] = {reject1, accept2 + 1};
-    return NewMultiple(2, n, accept, reject);
+    return NewMultiple(2, n, accept, reject, units);
 }
 
 template <class Parts>
-std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewMultiple(int stages, std::int32_t n,
-                                                                  const std::int32_t* accept,
-                                                                  const std::int32_t* reject)
+std::unique_ptr<SamplingPlan>
+Z14SamplingPlan<Parts>::NewMultiple(int stages, std::int32_t n, const std::int32_t* accept,
+                                    const std::int32_t* reject, std::uint8_t units)
 {
     String sizes[7];
     String accepts[7];
@@ -137,37 +158,39 @@ std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewMultiple(int stages, st
         accepts[k] = Text(accept[k]);
         rejects[k] = Text(reject[k]);
     }
-    auto plan = std::make_unique<typename Parts::Multiple>();
+    auto plan = NewPart<typename Parts::Multiple>(units);
     plan->vdDescribe(stages, sizes, accepts, rejects, 0, false, "");
     return plan;
 }
 
 template <class Parts>
-std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewPlan(const Z14Plan& plan)
+std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewPlan(const Z14Plan& plan,
+                                                              std::uint8_t units)
 {
     switch (plan.planType)
     {
     case Z14Single:
-        return NewSingle(plan.n, plan.accept[0]);
+        return NewSingle(plan.n, plan.accept[0], units);
     case Z14Double:
-        return NewDouble(plan.n, plan.accept[0], plan.reject[0], plan.accept[1]);
+        return NewDouble(plan.n, plan.accept[0], plan.reject[0], plan.accept[1], units);
     default:
-        return NewMultiple(plan.Stages(), plan.n, plan.accept, plan.reject);
+        return NewMultiple(plan.Stages(), plan.n, plan.accept, plan.reject, units);
     }
 }
 
 template <class Parts>
-std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewStayPlan(const Z14Plan& plan)
+std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewStayPlan(const Z14Plan& plan,
+                                                                  std::uint8_t units)
 {
     const std::int32_t leave = plan.stayAccept + 1;
     if (plan.planType == Z14Single)
-        return NewSingle(plan.n, plan.stayAccept);
+        return NewSingle(plan.n, plan.stayAccept, units);
     if (plan.planType == Z14Double)
     {
         const std::int32_t reject1 = std::min(plan.reject[0], leave);
         if (reject1 - 1 == plan.accept[0])
-            return NewSingle(plan.n, plan.accept[0]);
-        return NewDouble(plan.n, plan.accept[0], reject1, plan.stayAccept);
+            return NewSingle(plan.n, plan.accept[0], units);
+        return NewDouble(plan.n, plan.accept[0], reject1, plan.stayAccept, units);
     }
     std::int32_t accept[7];
     std::int32_t reject[7];
@@ -181,8 +204,36 @@ std::unique_ptr<SamplingPlan> Z14SamplingPlan<Parts>::NewStayPlan(const Z14Plan&
     while (stages >= 2 && reject[stages - 2] == accept[stages - 2] + 1)
         --stages;
     if (stages == 1)
-        return NewSingle(plan.n, accept[0]);
-    return NewMultiple(stages, plan.n, accept, reject);
+        return NewSingle(plan.n, accept[0], units);
+    return NewMultiple(stages, plan.n, accept, reject, units);
+}
+
+template <class Parts> Z14Plan Z14SamplingPlan<Parts>::PlanInEffect(Z14Regime regime) const
+{
+    const auto letter =
+        static_cast<std::uint32_t>(Z14CodeLetterTable[choice.lotSize][choice.level]);
+    return Z14PlanInEffect(Z14AqlTableRow(Parts::Characteristic, choice.aql), letter,
+                           choice.planType, regime);
+}
+
+// A limit of 0 asks that the run's samples hold no nonconformity. Where the normal plan accepts
+// only such lots, every run meets it. Elsewhere, lots being independent, it is (P0 / P)^K for K
+// lots accepted with probability P each, P0 the probability that a lot is accepted with none: that
+// its samples up to the first stage that can accept find none.
+template <class Parts>
+double Z14SamplingPlan<Parts>::CleanRunProbability(const Real& p, double normalPa,
+                                                   double lots) const
+{
+    const Z14Plan normal = PlanInEffect(Z14Regime::Normal);
+    const int stages = normal.Stages();
+    if (std::all_of(normal.accept, normal.accept + stages,
+                    [](std::int32_t accept) { return accept <= 0; }))
+        return 1;
+    int first = 0;
+    while (first + 1 < stages && normal.accept[first] < 0)
+        ++first;
+    const double clean = LimitProbability(0, static_cast<double>(normal.n) * (first + 1), p);
+    return normalPa > 0 ? std::pow(std::fmin(clean / normalPa, 1.0), lots) : 0.0;
 }
 
 template <class Parts> bool Z14SamplingPlan<Parts>::RunsReducedPlan() const
@@ -244,9 +295,10 @@ template <class Parts> bool Z14SamplingPlan<Parts>::SwitchingAt(const Real& p, S
         const double units = switching.normalASN.dValue();
         std::int32_t limit = 0;
         std::int32_t count = 0;
-        Z14ReducedLots(Z14AqlTableRow(this->CharacteristicId(), choice.aql), units, limit, count);
+        Z14ReducedLots(Z14AqlTableRow(Parts::Characteristic, choice.aql), units, limit, count);
         lots = count;
-        limitProbability = limit == 0 ? 1 : LimitProbability(limit, units * count, p);
+        limitProbability = limit == 0 ? CleanRunProbability(p, switching.normalPa.dValue(), count)
+                                      : LimitProbability(limit, units * count, p);
     }
     const SwitchingShares shares =
         Z14SwitchingShares(switching.stayPa.dValue(), switching.normalPa.dValue(),
@@ -401,13 +453,10 @@ template <class Parts> void Z14SamplingPlan<Parts>::vdWriteToStream(std::ostream
 
 template <class Parts> void Z14SamplingPlan<Parts>::vdReadFromStream(std::istream& in, double)
 {
-    // Each choice is checked on the number read: only a whole index within its list is taken.
-    std::uint32_t choices[5];
-    for (int list = 0; list < 5; ++list)
-        if (!ReadWhole<std::uint32_t>(in, 0, Z14ChoiceCount(this->CharacteristicId(), list) - 1,
-                                      choices[list]))
-            return;
-    SetParameters(choices[0], choices[1], choices[2], choices[3], choices[4]);
+    StandardChoice read{};
+    if (!ReadStandardChoice(in, Z14ChoiceCounts(Parts::Characteristic), read))
+        return;
+    SetParameters(read.aql, read.level, read.lotSize, read.planType, read.option);
     if (!this->valid)
         SetReadError();
 }

@@ -17,8 +17,8 @@ namespace Brosquin
 // plans of its characteristic that the option runs, one per regime, and answers every question
 // from them: a one-regime option as that regime's plan, a switching option as the mixture of the
 // regimes by their long-run shares. Lots are taken as unlimited; the session file keeps only the
-// five choices. Parts names the characteristic's base class (Family) and its plan classes
-// (Single, Double, Multiple).
+// five choices. Parts names the characteristic (Characteristic), its base class (Family) and its
+// plan classes (Single, Double, Multiple).
 template <class Parts> class Z14SamplingPlan : public Parts::Family
 {
 public:
@@ -39,8 +39,13 @@ public:
     void vdReadFromStream(std::istream& in, double fileVersion) override;
     void vdSetUnits(std::uint8_t unitsIndex) override;
 
-    // Builds the plans of the choices. Choices outside their lists leave the plan not valid,
-    // without plans.
+    // 0 for every choice within the lists of the characteristic, which every combination of
+    // the dialog's items is; otherwise the number (1 to 5) of the first choice outside its list,
+    // with a message.
+    static int CheckParameters(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
+                               std::uint32_t planType, std::uint32_t option, String& message);
+    // Builds the plans of the choices, in this plan's units. Choices that CheckParameters
+    // refuses leave the plan not valid, without plans.
     void SetParameters(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                        std::uint32_t planType, std::uint32_t option);
 
@@ -56,12 +61,13 @@ public:
     const SamplingPlan* ReducedPlan() const { return reducedPlan.get(); }
     const SamplingPlan* ReducedStayPlan() const { return reducedStayPlan.get(); }
 
-    // The plan of the characteristic that a plan of the tables makes, in effect for a regime.
-    static std::unique_ptr<SamplingPlan> NewPlan(const Z14Plan& plan);
+    // The plan of the characteristic that a plan of the tables makes, in effect for a regime, in
+    // the units of that index.
+    static std::unique_ptr<SamplingPlan> NewPlan(const Z14Plan& plan, std::uint8_t units);
     // The plan that a reduced plan of the tables makes for the lots that keep inspection on
     // reduced: every reject number comes down to one above the table's last accept number, and
     // stages that can no longer be reached go.
-    static std::unique_ptr<SamplingPlan> NewStayPlan(const Z14Plan& plan);
+    static std::unique_ptr<SamplingPlan> NewStayPlan(const Z14Plan& plan, std::uint8_t units);
 
 protected:
     Z14SamplingPlan() = default;
@@ -87,15 +93,26 @@ private:
     };
     using Measure = Real& (SamplingPlan::*)(const Real&);
 
+    // A new plan of the class in the units of that index, not yet set.
+    template <class Plan> static std::unique_ptr<Plan> NewPart(std::uint8_t units);
     // New plans of the characteristic, set from their numbers: stages samples of n units with
     // accept and reject numbers by stage.
-    static std::unique_ptr<SamplingPlan> NewSingle(std::int32_t n, std::int32_t accept);
+    static std::unique_ptr<SamplingPlan> NewSingle(std::int32_t n, std::int32_t accept,
+                                                   std::uint8_t units);
     // A double plan that its class refuses (the restrictions for defective units refuse some
     // that reduced inspection makes) becomes the same plan as a multiple plan of two stages.
     static std::unique_ptr<SamplingPlan> NewDouble(std::int32_t n, std::int32_t accept1,
-                                                   std::int32_t reject1, std::int32_t accept2);
-    static std::unique_ptr<SamplingPlan>
-    NewMultiple(int stages, std::int32_t n, const std::int32_t* accept, const std::int32_t* reject);
+                                                   std::int32_t reject1, std::int32_t accept2,
+                                                   std::uint8_t units);
+    static std::unique_ptr<SamplingPlan> NewMultiple(int stages, std::int32_t n,
+                                                     const std::int32_t* accept,
+                                                     const std::int32_t* reject,
+                                                     std::uint8_t units);
+    // The plan of the tables in effect for a regime under the choices.
+    Z14Plan PlanInEffect(Z14Regime regime) const;
+    // The probability that a run of accepted lots on normal inspection meets a limit number of
+    // 0, given the normal plan's Pa at p.
+    double CleanRunProbability(const Real& p, double normalPa, double lots) const;
     // False, with "Invalid plan" in the scratch result, unless p can be evaluated on plans that
     // are all valid.
     bool IsReadyAt(const Real& p);

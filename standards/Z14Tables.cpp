@@ -37,37 +37,19 @@ Z14Plan PlanOfCell(const std::int32_t* cell, std::uint32_t planType, Z14Regime r
 
 } // namespace
 
-std::uint32_t Z14ChoiceCount(std::uint8_t characteristic, int list)
+ChoiceCounts Z14ChoiceCounts(std::uint8_t characteristic)
 {
-    switch (list)
-    {
-    case 0:
-        if (characteristic == SamplingPlan::DefectiveUnits)
-            return ChoiceCount(Z14DefectivesAqlTexts);
-        return characteristic == SamplingPlan::DefectsPerUnit
-                   ? ChoiceCount(Z14DefectsPerUnitAqlTexts)
-                   : 0;
-    case 1:
-        return ChoiceCount(Z14LevelTexts);
-    case 2:
-        return ChoiceCount(Z14LotSizeTexts);
-    case 3:
-        return ChoiceCount(Z14PlanTypeTexts);
-    case 4:
-        return ChoiceCount(Z14OptionTexts);
-    default:
-        return 0;
-    }
+    return {characteristic == SamplingPlan::DefectiveUnits ? ChoiceCount(Z14DefectivesAqlTexts)
+                                                           : ChoiceCount(Z14DefectsPerUnitAqlTexts),
+            ChoiceCount(Z14LevelTexts), ChoiceCount(Z14LotSizeTexts), ChoiceCount(Z14PlanTypeTexts),
+            ChoiceCount(Z14OptionTexts)};
 }
 
 bool Z14ChoiceIsValid(std::uint8_t characteristic, std::uint32_t aql, std::uint32_t level,
                       std::uint32_t lotSize, std::uint32_t planType, std::uint32_t option)
 {
-    const std::uint32_t choices[5] = {aql, level, lotSize, planType, option};
-    for (int list = 0; list < 5; ++list)
-        if (choices[list] >= Z14ChoiceCount(characteristic, list))
-            return false;
-    return true;
+    return ChoiceOutsideItsList({aql, level, lotSize, planType, option},
+                                Z14ChoiceCounts(characteristic)) == 0;
 }
 
 bool Z14OptionUses(std::uint32_t option, Z14Regime regime)

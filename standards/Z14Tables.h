@@ -73,9 +73,9 @@ enum Z14Option : std::uint32_t
 
 using Z14Regime = InspectionRegime;
 
-// The number of choices of list 0 (AQL, the characteristic's list), 1 (level), 2 (lot size),
-// 3 (plan type) or 4 (option); 0 for any other list or characteristic.
-std::uint32_t Z14ChoiceCount(std::uint8_t characteristic, int list);
+// The number of choices of each list: the AQLs of the characteristic (defective units or defects
+// per unit), the levels, lot sizes, plan types and options.
+ChoiceCounts Z14ChoiceCounts(std::uint8_t characteristic);
 
 // True when the five indexes lie within their lists, the AQL within the characteristic's list
 // (defective units or defects per unit).

@@ -14,11 +14,7 @@ Z19PlanKind Z19KindOf(std::uint32_t planType)
 bool Z19ChoiceIsValid(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                       std::uint32_t planType, std::uint32_t option)
 {
-    const std::uint32_t choices[5] = {aql, level, lotSize, planType, option};
-    for (int list = 0; list < 5; ++list)
-        if (choices[list] >= Z19ChoiceCounts[list])
-            return false;
-    return true;
+    return ChoiceOutsideItsList({aql, level, lotSize, planType, option}, Z19ChoiceCounts) == 0;
 }
 
 bool Z19OptionUses(std::uint32_t option, InspectionRegime regime)

@@ -41,7 +41,7 @@ inline constexpr const char* Z19OptionTexts[] = {
     "Normal", "Tightened", "Reduced", "Switching - Full", "Switching - No Reduced Plan", nullptr};
 
 // The number of choices of each list, in the order AQL, level, lot size, plan type, option.
-inline constexpr std::uint32_t Z19ChoiceCounts[5] = {
+inline constexpr ChoiceCounts Z19ChoiceCounts = {
     std::size(Z19AqlTexts) - 1, std::size(Z19LevelTexts) - 1, std::size(Z19LotSizeTexts) - 1,
     std::size(Z19PlanTypeTexts) - 1, std::size(Z19OptionTexts) - 1};
 

@@ -19,11 +19,13 @@ public:
     {
     }
 
-    // ln of the density of ln S at u, and its first two derivatives.
-    double LogDensityOfLog(double u) const
+    // ln of the density of ln S at u, and its first two derivatives; the first also from
+    // e^u - 1 when the caller has it.
+    double LogDensityOfLog(double u) const { return LogDensityOfLog(u, std::expm1(u)); }
+    double LogDensityOfLog(double u, double sMinusOne) const
     {
-        const double v = 2.0 * u;
-        return constant - m * (std::expm1(v) - v);
+        // e^(2u) - 1 = (e^u - 1)(e^u + 1)
+        return constant - m * (sMinusOne * (sMinusOne + 2.0) - 2.0 * u);
     }
     double LogDensityOfLogSlope(double u) const { return -2.0 * m * std::expm1(2.0 * u); }
     double LogDensityOfLogCurvature(double u) const { return -4.0 * m * std::exp(2.0 * u); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "stats/StagedConditionals.h"
+#include "stats/StagedMeasures.h"
+
 #include <cstdint>
 
 // Multiple sampling plans for defective units: k stages with sample sizes n[i], accept numbers
@@ -27,5 +30,17 @@ double DefectivesMultipleExpectedStages(double p, int k, const int n[], const in
                                         const int r[]);
 double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], const int a[],
                                                  const int r[], int N);
+
+// The measures of the plan at one level, those wanted (StagedMeasures.h) from one pass over the
+// stages, as the functions above give them one at a time. prepared: null, or the plan's
+// conditional chances of going on (StagedConditionals.h), which make each level cost a pass over
+// the counts instead of a convolution, and Pa alone a pass over the stages that can accept.
+StagedMeasures DefectivesMultipleMeasures(double p, int k, const int n[], const int a[],
+                                          const int r[], std::uint8_t method, StagedMeasure wanted,
+                                          const StagedConditionals* prepared);
+StagedMeasures DefectivesMultipleMeasuresFiniteLot(int D, int k, const int n[], const int a[],
+                                                   const int r[], int N, std::uint8_t method,
+                                                   StagedMeasure wanted,
+                                                   const StagedConditionals* prepared);
 
 } // namespace Brosquin

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "stats/StagedConditionals.h"
+#include "stats/StagedMeasures.h"
+
 #include <cstdint>
 
 // Multiple plans for defects per quantity: as those for defects per unit (DefectsPerUnitMultiple)
@@ -24,5 +27,19 @@ double DefectsPerQuantityMultipleExpectedStages(double lambda, int k, const doub
                                                 const int a[], const int r[]);
 double DefectsPerQuantityMultipleExpectedStagesFiniteLot(int T, int k, const double s[],
                                                          const int a[], const int r[], double L);
+
+// The measures of the plan at one level, those wanted (StagedMeasures.h) from one pass over the
+// stages, as the functions above give them one at a time. prepared: null, or the plan's
+// conditional chances of going on (StagedConditionals.h), which make each level cost a pass over
+// the counts instead of a convolution, and Pa alone a pass over the stages that can accept.
+StagedMeasures DefectsPerQuantityMultipleMeasures(double lambda, int k, const double s[],
+                                                  const int a[], const int r[], std::uint8_t method,
+                                                  StagedMeasure wanted,
+                                                  const StagedConditionals* prepared);
+StagedMeasures DefectsPerQuantityMultipleMeasuresFiniteLot(int T, int k, const double s[],
+                                                           const int a[], const int r[], double L,
+                                                           std::uint8_t method,
+                                                           StagedMeasure wanted,
+                                                           const StagedConditionals* prepared);
 
 } // namespace Brosquin

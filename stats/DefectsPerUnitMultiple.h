@@ -1,5 +1,8 @@
 #pragma once
 
+#include "stats/StagedConditionals.h"
+#include "stats/StagedMeasures.h"
+
 #include <cstdint>
 
 // Multiple plans for defects per unit: k stages (n[i], a[i], r[i]) on the running count of
@@ -28,5 +31,18 @@ double DefectsPerUnitMultipleExpectedStages(double u, int k, const int n[], cons
                                             const int r[]);
 double DefectsPerUnitMultipleExpectedStagesFiniteLot(int T, int k, const int n[], const int a[],
                                                      const int r[], int N);
+
+// The measures of the plan at one level, those wanted (StagedMeasures.h) from one pass over the
+// stages, as the functions above give them one at a time. prepared: null, or the plan's
+// conditional chances of going on (StagedConditionals.h), which make each level cost a pass over
+// the counts instead of a convolution, and Pa alone a pass over the stages that can accept.
+StagedMeasures DefectsPerUnitMultipleMeasures(double u, int k, const int n[], const int a[],
+                                              const int r[], std::uint8_t method,
+                                              StagedMeasure wanted,
+                                              const StagedConditionals* prepared);
+StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(int T, int k, const int n[], const int a[],
+                                                       const int r[], int N, std::uint8_t method,
+                                                       StagedMeasure wanted,
+                                                       const StagedConditionals* prepared);
 
 } // namespace Brosquin

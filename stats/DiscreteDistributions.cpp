@@ -5,6 +5,7 @@
 #include "stats/SaddlePoint.h"
 #include "stats/SpecialFunctions.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -16,7 +17,6 @@ namespace
 {
 
 constexpr double twoPi = 6.28318530717958647692528677;
-constexpr std::int64_t largestExactCount = std::int64_t{1} << 53;
 constexpr std::int64_t largestLot = std::int64_t{1} << 31;
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr TailProbabilities undefinedTails = {notANumber, notANumber};
@@ -50,6 +50,12 @@ ScaledExponential BinomialTerm(double k, double m, double p, double q, double de
     return {std::sqrt(m / (twoPi * k * rest)),
             StirlingError(m) - StirlingError(k) - StirlingError(rest) -
                 Deviance(k, m * p, deviation) - Deviance(rest, m * q, -deviation)};
+}
+
+double Ratio(ScaledExponential numerator, ScaledExponential denominator)
+{
+    return numerator.dScale / denominator.dScale *
+           std::exp(numerator.dExponent - denominator.dExponent);
 }
 
 constexpr long maxFractionTerms = 1000000;
@@ -111,6 +117,51 @@ double SmallCountBinomial(std::int64_t k, double n, double pi, double logKappa)
     }
 }
 
+// P(X <= c) summed from its definition, e^-lambda sum over k <= c of lambda^k / k!, for the
+// counts and means below: every term is positive, so the sum keeps full relative precision, and
+// for small counts it costs less than any expansion. The terms run in two interleaved chains,
+// each stepping two counts at a time, and the sum ends early once the terms fall so fast that
+// the rest cannot count.
+constexpr std::int64_t largestSummedCount = 100;
+// e^-lambda is a normal double up to here.
+constexpr double largestSummedMean = 700.0;
+
+constexpr auto reciprocals = []
+{
+    std::array<double, largestSummedCount + 2> table = {};
+    for (std::size_t k = 1; k < table.size(); ++k)
+        table[k] = 1.0 / static_cast<double>(k);
+    return table;
+}();
+
+double PoissonLowerSum(std::int64_t c, double lambda)
+{
+    constexpr double negligible = 0x1p-56;
+    const double square = lambda * lambda;
+    double even = 1.0;   // lambda^k / k! for even k
+    double odd = lambda; // and for k + 1
+    double sumEven = 1.0;
+    double sumOdd = 0.0;
+    std::int64_t k = 0;
+    for (; k + 1 < c; k += 2)
+    {
+        sumOdd += odd;
+        const double step = square * reciprocals[k + 1] * reciprocals[k + 2];
+        even *= step;
+        odd *= lambda * reciprocals[k + 3] * lambda * reciprocals[k + 2];
+        sumEven += even;
+        // Past the mode each term is at most lambda / (k + 3) of the one before: the rest is
+        // below odd (k + 3) / (k + 3 - lambda).
+        const double next = static_cast<double>(k + 3);
+        if (odd * next <= negligible * (sumEven + sumOdd) * (next - lambda))
+            return std::exp(-lambda) * (sumEven + sumOdd);
+    }
+    // The last odd count, k + 1 = c, when the loop ran to its end there.
+    if (k + 1 == c)
+        sumOdd += odd;
+    return std::exp(-lambda) * (sumEven + sumOdd);
+}
+
 bool IsValidLot(std::int64_t n, std::int64_t D, std::int64_t N)
 {
     return n >= 0 && D >= 0 && n <= N && D <= N && N <= largestLot;
@@ -143,7 +194,7 @@ TailProbabilities BinomialTails(std::int64_t c, std::int64_t n, double p)
         return allBelow;
     if (c < 0)
         return allAbove;
-    if (std::isnan(p) || n > largestExactCount)
+    if (std::isnan(p) || n > LargestExactCount)
         return undefinedTails;
     if (p <= 0.0)
         return allBelow;
@@ -163,7 +214,7 @@ double BinomialCumulative(std::int64_t c, std::int64_t n, double p)
         return 1.0;
     if (p == 1.0)
         return 0.0;
-    if (p > 0.0 && p < 1.0 && n <= largestExactCount)
+    if (p > 0.0 && p < 1.0 && n <= LargestExactCount)
     {
         const double trials = static_cast<double>(n);
         if (c < 4)
@@ -184,7 +235,7 @@ double BinomialProbability(std::int64_t x, std::int64_t n, double p)
 {
     if (n < x || x < 0)
         return 0.0;
-    if (std::isnan(p) || n > largestExactCount)
+    if (std::isnan(p) || n > LargestExactCount)
         return notANumber;
     if (p >= 1.0)
         return x == n ? 1.0 : 0.0;
@@ -260,11 +311,39 @@ double HypergeometricProbability(std::int64_t x, std::int64_t n, std::int64_t D,
     return HypergeometricTerm(x, n, D, N);
 }
 
+double HypergeometricOverBinomial(std::int64_t x, std::int64_t n, std::int64_t D, std::int64_t N)
+{
+    if (x < n + D - N || x > D)
+        return 0.0;
+    // h(x; n, D, N) = b(x; n, t) b(D - x; N - n, t) / b(D; N, t) for any t; with t = D / N the
+    // ratio is the last two, whose deviations from their means are (n D - x N) / N and 0.
+    const double lot = static_cast<double>(N);
+    const double t = static_cast<double>(D) / lot;
+    const double u = static_cast<double>(N - D) / lot;
+    return Ratio(BinomialTerm(static_cast<double>(D - x), static_cast<double>(N - n), t, u,
+                              static_cast<double>(n * D - x * N) / lot),
+                 BinomialTerm(static_cast<double>(D), lot, t, u, 0.0));
+}
+
+double BinomialOverPoisson(std::int64_t x, std::int64_t n, double q)
+{
+    const double count = static_cast<double>(x);
+    const double trials = static_cast<double>(n);
+    // x - n q, the same for both.
+    const double deviation = Deviation(count, trials - count, q);
+    const ScaledExponential poisson =
+        count == 0.0
+            ? ScaledExponential{1.0, -trials * q}
+            : ScaledExponential{1.0 / std::sqrt(twoPi * count),
+                                -StirlingError(count) - Deviance(count, trials * q, deviation)};
+    return Ratio(BinomialTerm(count, trials, q, 1.0 - q, deviation), poisson);
+}
+
 TailProbabilities PoissonTails(std::int64_t c, double lambda)
 {
     if (c < 0)
         return allAbove;
-    if (std::isnan(lambda) || c > largestExactCount)
+    if (std::isnan(lambda) || c > LargestExactCount)
         return undefinedTails;
     if (lambda <= 0.0)
         return allBelow;
@@ -296,21 +375,8 @@ double PoissonCumulative(std::int64_t c, double lambda)
         return 0.0;
     if (lambda == 0.0)
         return 1.0;
-    if (lambda > 0.0 && c < 4)
-    {
-        const double e = std::exp(-lambda);
-        switch (c)
-        {
-        case 0:
-            return e;
-        case 1:
-            return e * (1 + lambda);
-        case 2:
-            return e * (1 + lambda * (1 + lambda / 2));
-        default:
-            return e * (1 + lambda * (1 + lambda * (1.0 / 2 + lambda / 6)));
-        }
-    }
+    if (lambda > 0.0 && lambda <= largestSummedMean && c <= largestSummedCount)
+        return PoissonLowerSum(c, lambda);
     return PoissonTails(c, lambda).dLower;
 }
 
@@ -318,7 +384,7 @@ double PoissonProbability(std::int64_t x, double lambda)
 {
     if (x < 0)
         return 0.0;
-    if (std::isnan(lambda) || x > largestExactCount)
+    if (std::isnan(lambda) || x > LargestExactCount)
         return notANumber;
     if (lambda <= 0.0)
         return x == 0 ? 1.0 : 0.0;

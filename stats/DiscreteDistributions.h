@@ -15,6 +15,9 @@
 namespace Brosquin
 {
 
+// The largest binomial or Poisson count in the domain.
+inline constexpr std::int64_t LargestExactCount = std::int64_t{1} << 53;
+
 // X binomial with n trials of probability p. P(X <= c): 1 when n <= c, else 0 when c < 0,
 // else 1 when p = 0 and 0 when p = 1.
 double BinomialCumulative(std::int64_t c, std::int64_t n, double p);
@@ -31,6 +34,13 @@ double HypergeometricProbability(std::int64_t x, std::int64_t n, std::int64_t D,
 // P(X <= c) and P(X > c).
 TailProbabilities HypergeometricTails(std::int64_t c, std::int64_t n, std::int64_t D,
                                       std::int64_t N);
+
+// Ratios of point probabilities that the staged recursion weighs counts by, without the underflow
+// of either: h(x; n, D, N) / b(x; n, D / N), the hypergeometric against the binomial of the same
+// mean (0 <= x <= n <= N, 0 <= D <= N), and b(x; n, q) / P(x; n q), the binomial against the
+// Poisson of the same mean (0 <= x <= n, 0 <= q < 1).
+double HypergeometricOverBinomial(std::int64_t x, std::int64_t n, std::int64_t D, std::int64_t N);
+double BinomialOverPoisson(std::int64_t x, std::int64_t n, double q);
 
 // X Poisson with mean lambda >= 0. P(X <= c): 0 when c < 0, 1 when lambda = 0.
 double PoissonCumulative(std::int64_t c, double lambda);

@@ -97,7 +97,6 @@ std::optional<TailProbabilities> GammaTailsForLargeShape(double a, double z, dou
     if (!(exponent <= largestExponent))
         return std::nullopt;
     const bool above = deviation < 0.0;
-    const double y = std::sqrt(exponent);
     const double eta = (above ? 1.0 : -1.0) * std::sqrt(2.0 * exponent / a);
     // sum over k of c_k(eta) a^-k: the rows in eta side by side, then their sum in 1/a.
     double rows[orders] = {};
@@ -107,11 +106,7 @@ std::optional<TailProbabilities> GammaTailsForLargeShape(double a, double z, dou
     double series = 0.0;
     for (int k = orders - 1; k >= 0; --k)
         series = series / a + rows[k];
-    // erfc(y) at the rounded y, taken back to y = sqrt(exponent) by e^(y^2 - exponent) (to first
-    // order), since erfc(y) e^(y^2) barely changes with y; y^2 is split exactly in two parts.
-    const double square = y * y;
-    const double squareError = std::fma(y, y, -square);
-    const double normal = 0.5 * std::erfc(y) * (1.0 + ((square - exponent) + squareError));
+    const double normal = 0.5 * ErfcOfSquareRoot(exponent);
     const double correction = std::exp(-exponent) / std::sqrt(twoPi * a) * series;
     // The smaller tail, Q(a, z) above a and P(a, z) below it.
     const double smaller = above ? normal + correction : normal - correction;

@@ -2,6 +2,7 @@
 
 #include "stats/RootSearch.h"
 #include "stats/SpecialFunctions.h"
+#include "stats/SymmetricBetaBoundary.h"
 
 #include <array>
 #include <cmath>
@@ -143,6 +144,21 @@ double InverseIncompleteBeta(double P, double a, double b)
     // Start from the leading term of the series, I ~ x^a / (a B(a, b)).
     const double start = std::fmin((logP + std::log(a) + LogBeta(a, b)) / a, -1e-3);
     return std::exp(BracketedNewtonRoot(f, lowest, 0.0, start, rootTolerance, true));
+}
+
+double BetaAcceptanceHalfWidth(double y, double P, double a)
+{
+    if (std::isnan(y) || std::isnan(P) || !(a > 0.0))
+        return notANumber;
+    if (P >= 1.0)
+        return std::fmax(y, 1.0 - y);
+    if (y >= 0.5 || P < 2.0 * IncompleteBeta(y, a, a))
+        return 0.0;
+    // Where the lower end has left the distribution, the upper one holds all of P.
+    const double xP = InverseIncompleteBeta(P, a, a);
+    if (y <= xP / 2)
+        return xP - y;
+    return SymmetricBetaHalfWidth(y, P, a, xP);
 }
 
 } // namespace Brosquin

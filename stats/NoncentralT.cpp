@@ -18,7 +18,6 @@ namespace
 
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double logSqrtTwoPi = 0.9189385332046727417803297;
-constexpr double invSqrtTwoPi = 0.3989422804014326779399461;
 constexpr double epsilon = std::numeric_limits<double>::epsilon();
 // Sums stop when what is left is below this share of them, or below this absolute amount.
 constexpr double negligible = epsilon / 4;
@@ -32,7 +31,34 @@ TailProbabilities Swapped(TailProbabilities tails)
     return {tails.dUpper, tails.dLower};
 }
 
-// ln Q(x) of the standard normal upper tail Q, with its first two derivatives.
+// Beyond this the normal tail comes from Mills' ratio.
+constexpr double millsRatioFrom = 30.0;
+
+// 1 / R(x) for Q(x) = phi(x) R(x), Mills' ratio R, from Laplace's continued fraction
+// 1 / R = x + 1 / (x + 2 / (x + 3 / ...)), which converges quickly for large x.
+double InverseMillsRatio(double x)
+{
+    return EvaluateContinuedFraction(
+        x,
+        [&](long m, double& numerator, double& partial)
+        {
+            numerator = static_cast<double>(m);
+            partial = x;
+        },
+        1000);
+}
+
+// ln Q(x) of the standard normal upper tail Q.
+double LogNormalUpperTailValue(double x)
+{
+    if (x < millsRatioFrom)
+        return std::log(NormalTailArea(x, true));
+    const double square = x * x;
+    const double squareError = std::fma(x, x, -square);
+    return -0.5 * square - 0.5 * squareError - logSqrtTwoPi - std::log(InverseMillsRatio(x));
+}
+
+// ln Q(x) with its first two derivatives.
 struct LogTail
 {
     double dValue;
@@ -42,31 +68,10 @@ struct LogTail
 
 LogTail LogNormalUpperTail(double x)
 {
-    double value = 0.0;
-    double slope = 0.0;
-    if (x < 30.0)
-    {
-        const double tail = NormalTailArea(x, true);
-        value = std::log(tail);
-        slope = -invSqrtTwoPi * std::exp(-0.5 * x * x) / tail;
-    }
-    else
-    {
-        // Q(x) = phi(x) R(x) with Mills' ratio R from Laplace's continued fraction
-        // 1 / R = x + 1 / (x + 2 / (x + 3 / ...)), which converges quickly this far out.
-        const double inverseRatio = EvaluateContinuedFraction(
-            x,
-            [&](long m, double& numerator, double& partial)
-            {
-                numerator = static_cast<double>(m);
-                partial = x;
-            },
-            1000);
-        const double square = x * x;
-        const double squareError = std::fma(x, x, -square);
-        value = -0.5 * square - 0.5 * squareError - logSqrtTwoPi - std::log(inverseRatio);
-        slope = -inverseRatio;
-    }
+    const double value = LogNormalUpperTailValue(x);
+    // -phi(x) / Q(x)
+    const double slope =
+        x < millsRatioFrom ? -std::exp(-0.5 * x * x - logSqrtTwoPi - value) : -InverseMillsRatio(x);
     return {value, slope, -slope * (x + slope)};
 }
 
@@ -87,15 +92,20 @@ public:
         const double mode = Mode();
         const double peak = Psi(mode);
         const double curvature = Slope(mode).dSlope;
-        const double width = curvature < 0.0 ? 1.0 / std::sqrt(-curvature) : 1.0;
-        return IntegrateFromPeak([&](double u) { return Psi(u); }, mode, peak, width) *
+        // The first step: 0.7 of the width at the peak, where the trapezoid rule on a Gaussian is
+        // good to 1e-17, so that one halving mostly confirms it.
+        const double step = 0.7 * (curvature < 0.0 ? 1.0 / std::sqrt(-curvature) : 1.0);
+        return IntegrateFromPeak([&](double u) { return Psi(u); }, mode, peak, step) *
                std::exp(peak);
     }
 
 private:
     double Psi(double u) const
     {
-        return chi.LogDensityOfLog(u) + LogNormalUpperTail(alpha * std::exp(u) + beta).dValue;
+        // e^u and e^(2u) - 1 from one call.
+        const double sMinusOne = std::expm1(u);
+        return chi.LogDensityOfLog(u, sMinusOne) +
+               LogNormalUpperTailValue(alpha * (1.0 + sMinusOne) + beta);
     }
 
     // psi' as value, psi'' as slope.
@@ -131,12 +141,18 @@ private:
     double beta;
 };
 
+// The standard normal score of t under the normal approximation of T:
+// (t (1 - 1 / (4 df)) - delta) / sqrt(1 + t^2 / (2 df)).
+double ApproximateScore(double t, double df, double delta)
+{
+    return (t * (1.0 - 0.25 / df) - delta) / std::sqrt(1.0 + t * t / (2.0 * df));
+}
+
 // Both tails for t > 0 by the integral: the smaller one, guessed from the normal approximation
 // and checked, is integrated; the other is one minus it.
 TailProbabilities TailsByIntegral(double t, double df, double delta)
 {
-    const double guess = t * (1.0 - 0.25 / df) - delta;
-    const bool upperSmaller = guess >= 0.0;
+    const bool upperSmaller = ApproximateScore(t, df, delta) >= 0.0;
     double tail = TailIntegral(df, upperSmaller ? t : -t, upperSmaller ? -delta : delta).dValue();
     bool upper = upperSmaller;
     if (tail > 0.5)
@@ -186,14 +202,22 @@ void Backward(BetaSequence& sequence, double y, double m, double b)
 // Below this, a start value may have lost digits to underflow, and with it the terms that grow
 // from it.
 constexpr double smallestStart = 1e-280;
+// The least upper tail formed as 1 - P(T <= t) for delta < 0: it keeps 12 digits.
+constexpr double smallestDifference = 1e-3;
+// A normal score whose upper tail, 3.4e-6, is clearly below that.
+constexpr double clearlySmall = 4.5;
 
-// Both tails for t > 0 and delta >= 0 from the Poisson mixture of beta probabilities
+// Both tails for t > 0 from the Poisson mixture of beta probabilities
 //   P(T > t) = 1/2 sum_j (p_j I_x(m, j + 1/2) + q_j I_x(m, j + 1)),
 //   P(T <= t) = Q(delta) + 1/2 sum_j (p_j I_y(j + 1/2, m) + q_j I_y(j + 1, m)),
-// with m = df / 2, p_j = e^-L L^j / j! and q_j = e^-L L^(j + 1/2) / Gamma(j + 3/2), L = delta^2
-// / 2. All terms are positive. Both sums start at the largest Poisson weight and run both ways;
-// each sequence rises in one direction and is added to there, and where it falls it is formed by
-// subtraction, which costs digits only in terms that weigh little against the start's.
+// with m = df / 2, p_j = e^-L L^j / j! and q_j = sign(delta) e^-L L^(j + 1/2) / Gamma(j + 3/2),
+// L = delta^2 / 2. Both sums start at the largest Poisson weight and run both ways; each sequence
+// rises in one direction and is added to there, and where it falls it is formed by subtraction,
+// which costs digits only in terms that weigh little against the start's. For delta >= 0 all
+// terms are positive. For delta < 0 the q terms are negative, and only P(T <= t), at least
+// Q(delta) > 1/2, is sure of its digits: the sums of |p_j| and of |q_j| are at most 1 each, so
+// its error is a few units in the last place. The upper tail is 1 minus it down to
+// smallestDifference, below which the integral gives it.
 TailProbabilities TailsBySeries(double t, double df, double delta)
 {
     const double m = df / 2;
@@ -205,7 +229,7 @@ TailProbabilities TailsBySeries(double t, double df, double delta)
     BetaSequence half = StartSequence(x, y, m, centre + 0.5);
     BetaSequence whole = StartSequence(x, y, m, centre + 1.0);
     const double pCentre = PoissonTerm(centre, lambda);
-    const double qCentre = PoissonTerm(centre + 0.5, lambda);
+    const double qCentre = std::copysign(PoissonTerm(centre + 0.5, lambda), delta);
     const bool upperStartSmall = half.dUpper < smallestStart || whole.dUpper < smallestStart;
     const bool lowerStartSmall = half.dLower < smallestStart || whole.dLower < smallestStart;
 
@@ -223,16 +247,17 @@ TailProbabilities TailsBySeries(double t, double df, double delta)
             p *= lambda / j;
             q *= lambda / (j + 0.5);
             upper += p * h.dUpper + q * w.dUpper;
-            const double lowerTerm = p * h.dLower + q * w.dLower;
-            lower += lowerTerm;
+            lower += p * h.dLower + q * w.dLower;
             // Past the Poisson mode the weights fall at least geometrically by ratio; the
             // upper sequences are at most 1 and the lower ones fall.
             const double ratio = lambda / (j + 1.0);
             if (ratio < 1.0)
             {
                 const double factor = ratio / (1.0 - ratio);
-                if ((p + q) * factor <= negligible * upper + negligibleAbsolute &&
-                    lowerTerm * factor <= negligible * lower + negligibleAbsolute)
+                const double weights = p + std::fabs(q);
+                const double lowerBound = p * h.dLower + std::fabs(q) * w.dLower;
+                if (weights * factor <= negligible * std::fabs(upper) + negligibleAbsolute &&
+                    lowerBound * factor <= negligible * std::fabs(lower) + negligibleAbsolute)
                     break;
             }
         }
@@ -248,20 +273,24 @@ TailProbabilities TailsBySeries(double t, double df, double delta)
             Backward(w, y, m, j + 2.0);
             p *= (j + 1.0) / lambda;
             q *= (j + 1.5) / lambda;
-            const double upperTerm = p * h.dUpper + q * w.dUpper;
-            upper += upperTerm;
+            upper += p * h.dUpper + q * w.dUpper;
             lower += p * h.dLower + q * w.dLower;
             // Below the mode the weights fall at least by j / lambda a term; the lower
             // sequences are at most 1 and the upper ones fall.
             const double ratio = j / lambda;
             const double factor = ratio / (1.0 - ratio);
-            if ((p + q) * factor <= negligible * lower + negligibleAbsolute &&
-                upperTerm * factor <= negligible * upper + negligibleAbsolute)
+            const double weights = p + std::fabs(q);
+            const double upperBound = p * h.dUpper + std::fabs(q) * w.dUpper;
+            if (weights * factor <= negligible * std::fabs(lower) + negligibleAbsolute &&
+                upperBound * factor <= negligible * std::fabs(upper) + negligibleAbsolute)
                 break;
         }
     }
     upper /= 2;
     lower = NormalTailArea(delta, true) + lower / 2;
+    if (delta < 0.0)
+        return 1.0 - lower >= smallestDifference ? TailProbabilities{lower, 1.0 - lower}
+                                                 : TailsByIntegral(t, df, delta);
     if (upper <= lower && upperStartSmall)
         upper = TailsByIntegral(t, df, delta).dUpper;
     else if (lower < upper && lowerStartSmall)
@@ -281,8 +310,10 @@ TailProbabilities NonnegativeT(double t, double df, double delta)
     // t so small that t^2 / df vanishes beside 1: T <= t is Z + delta <= 0.
     if (t / (t + df / t) == 0.0)
         return {NormalTailArea(delta, true), NormalTailArea(delta, false)};
-    // With delta < 0 the series' terms alternate in sign and cancel.
-    if (delta < 0.0 || delta * delta / 2 > largestSeriesMean)
+    // For delta < 0 the series gives the upper tail down to smallestDifference only; where the
+    // normal approximation puts it far below that, the integral is taken at once.
+    if (delta * delta / 2 > largestSeriesMean ||
+        (delta < 0.0 && ApproximateScore(t, df, delta) > clearlySmall))
         return TailsByIntegral(t, df, delta);
     return TailsBySeries(t, df, delta);
 }

@@ -87,4 +87,13 @@ double PoissonTerm(double x, double lambda)
     return std::exp(-StirlingError(x) - Deviance(x, lambda, x - lambda)) / std::sqrt(twoPi * x);
 }
 
+double ErfcOfSquareRoot(double exponent)
+{
+    // y^2 is split exactly into square + squareError.
+    const double y = std::sqrt(exponent);
+    const double square = y * y;
+    const double squareError = std::fma(y, y, -square);
+    return std::erfc(y) * (1.0 + ((square - exponent) + squareError));
+}
+
 } // namespace Brosquin

@@ -21,4 +21,9 @@ double Deviation(double a, double b, double x);
 // lambda^x e^-lambda / Gamma(x + 1) for x >= 0, lambda >= 0; x need not be whole.
 double PoissonTerm(double x, double lambda);
 
+// erfc(sqrt(exponent)) for exponent >= 0, as the normal tails of the uniform expansions need it:
+// erfc at the rounded root, taken back to the exact one by e^(root^2 - exponent) to first order,
+// since erfc(y) e^(y^2) barely changes with y.
+double ErfcOfSquareRoot(double exponent);
+
 } // namespace Brosquin

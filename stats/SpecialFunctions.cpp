@@ -1,11 +1,13 @@
 #include "stats/SpecialFunctions.h"
 
+#include "stats/BetaUniformExpansion.h"
 #include "stats/ContinuedFraction.h"
 #include "stats/SaddlePoint.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace Brosquin
@@ -67,14 +69,20 @@ double BetaFraction(double x, double a, double b, double deviation)
     return 1.0 / denominator;
 }
 
-// x^a y^b / B(a, b) in saddle-point form, where y = 1 - x and deviationA = a - (a + b) x are
-// passed in as computed without cancellation.
-double PowerTerm(double x, double y, double a, double b, double deviationA)
+// a ln(a / (s x)) + b ln(b / (s y)) with s = a + b, where y = 1 - x and deviationA = a - s x
+// are passed in as computed without cancellation: ln of x^a y^b against its largest value over x.
+double PowerExponent(double x, double y, double a, double b, double deviationA)
+{
+    const double s = a + b;
+    return Deviance(a, s * x, deviationA) + Deviance(b, s * y, -deviationA);
+}
+
+// x^a y^b / B(a, b) in saddle-point form, from the exponent above.
+double PowerTerm(double a, double b, double exponent)
 {
     const double s = a + b;
     return std::sqrt(a * b / (2.0 * pi * s)) *
-           std::exp(StirlingError(s) - StirlingError(a) - StirlingError(b) -
-                    Deviance(a, s * x, deviationA) - Deviance(b, s * y, -deviationA));
+           std::exp(StirlingError(s) - StirlingError(a) - StirlingError(b) - exponent);
 }
 
 } // namespace
@@ -130,7 +138,9 @@ double LogBeta(double a, double b)
 double NormalTailArea(double x, bool upper)
 {
     // erfc keeps full relative precision far into the tail; what is left is the rounding of
-    // x / sqrt(2), corrected to first order with d ln erfc(w) / dw = -g(w).
+    // x / sqrt(2), corrected to first order with d ln erfc(w) / dw = -g(w), which lies between
+    // |w| + sqrt(w^2 + 4 / pi) and |w| + sqrt(w^2 + 2) for w < 0 (Mills' ratio bounds): the first
+    // is close enough for a correction of a few units in the last place.
     constexpr double rootHalf = 0.7071067811865476;
     constexpr double rootHalfError = -4.8336466567264565186e-17; // 1/sqrt(2) - rootHalf
     const double z = x * rootHalf;
@@ -140,9 +150,8 @@ double NormalTailArea(double x, bool upper)
     double tail = std::erfc(-w);
     if (w < -1.0)
     {
-        const double g =
-            w < -5.0 ? -2.0 * w - 1.0 / w : 2.0 / std::sqrt(pi) * std::exp(-w * w) / tail;
-        tail *= 1.0 + g * wError;
+        constexpr double fourOverPi = 1.2732395447351626862;
+        tail *= 1.0 + (std::sqrt(w * w + fourOverPi) - w) * wError;
     }
     return 0.5 * tail;
 }
@@ -182,7 +191,11 @@ TailProbabilities IncompleteBetaTails(double x, double a, double b)
     const double yError = (1.0 - y) - x;
     const double s = a + b;
     const double deviationA = x <= 0.5 ? Deviation(a, b, x) : -Deviation(b, a, y);
-    const double power = PowerTerm(x, y, a, b, deviationA);
+    const double exponent = PowerExponent(x, y, a, b, deviationA);
+    if (const std::optional<TailProbabilities> expanded =
+            BetaTailsForLargeParameters(a, b, exponent, deviationA > 0.0))
+        return *expanded;
+    const double power = PowerTerm(a, b, exponent);
     if (x < (a + 1.0) / (s + 2.0))
     {
         const double lower = power * BetaFraction(x, a, b, deviationA);
@@ -202,7 +215,8 @@ double BetaPowerTerm(double x, double a, double b)
     if (!(x > 0.0 && x < 1.0))
         return 0.0;
     const double y = 1.0 - x;
-    return PowerTerm(x, y, a, b, x <= 0.5 ? Deviation(a, b, x) : -Deviation(b, a, y));
+    return PowerTerm(
+        a, b, PowerExponent(x, y, a, b, x <= 0.5 ? Deviation(a, b, x) : -Deviation(b, a, y)));
 }
 
 double IncompleteBeta(double x, double a, double b)

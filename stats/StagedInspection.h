@@ -1,18 +1,27 @@
 #pragma once
 
 #include "stats/DiscreteDistributions.h"
-#include "stats/ProbableCounts.h"
+#include "stats/LogConcaveSequence.h"
+#include "stats/StagedConditionals.h"
+#include "stats/StagedLots.h"
+#include "stats/StagedMeasures.h"
+#include "stats/VectorArithmetic.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 // Inspection in stages on a running count of defectives or defects, shared by double and
 // multiple plans: after stage i the lot is accepted when the count is at most a_i, rejected when
 // it is r_i or more, and otherwise stage i + 1 is inspected. One pass over the stages carries the
-// probabilities of the counts still going on; only the counts that can carry probability are
-// kept, so neither storage nor time follows a reject number as typed.
+// probabilities of the counts still going on, a convolution a stage in the lot's reference
+// measure (StagedLots.h); only the counts that are not negligible beside the most probable one
+// are kept, so neither storage nor time follows a reject number as typed. A stage's decisions
+// come from the tails of its count for every count entered with, each from its neighbour by one
+// added term (LogConcaveSequence.h), so a stage costs a few evaluations in closed form whatever
+// its counts.
 
 namespace Brosquin
 {
@@ -29,13 +38,6 @@ struct StageCurtailing
 {
     Curtailing first;
     Curtailing later;
-};
-
-enum class StagedMeasure
-{
-    probabilityAcceptance,
-    averageSampleNumber,
-    expectedStages,
 };
 
 // k stages of sample sizes n (units or amounts), accept numbers a (-1: no acceptance) and
@@ -55,165 +57,6 @@ inline double BinomialPointRatio(std::int64_t j, std::int64_t n, double p)
         return 0.0;
     return static_cast<double>(n - j) / static_cast<double>(j + 1) * (p / (1.0 - p));
 }
-
-// The count of one stage. Lots of any size: binomial with n units of fraction defective p.
-class BinomialStage
-{
-public:
-    BinomialStage(std::int64_t n, double p) : n(n), p(p) {}
-    double Point(std::int64_t j) const { return BinomialProbability(j, n, p); }
-    // Point(j + 1) / Point(j) where Point(j) > 0.
-    double PointRatio(std::int64_t j) const { return BinomialPointRatio(j, n, p); }
-    TailProbabilities Tails(std::int64_t k) const { return BinomialTails(k, n, p); }
-    // Expected units inspected on the paths accepted with at most k defectives, inspection
-    // stopping at the (n - k)-th good unit.
-    double AcceptanceUnits(std::int64_t k) const
-    {
-        if (k < 0 || k >= n || p >= 1.0)
-            return 0.0;
-        return static_cast<double>(n - k) / (1.0 - p) * BinomialCumulative(k, n + 1, p);
-    }
-    // Expected units inspected on the paths rejected at the j-th defective.
-    double RejectionUnits(std::int64_t j) const
-    {
-        if (p <= 0.0)
-            return 0.0;
-        return static_cast<double>(j) / p * BinomialTails(j, n + 1, p).dUpper;
-    }
-
-private:
-    std::int64_t n;
-    double p;
-};
-
-// A sample of n drawn from the M units left, which hold D defectives.
-class HypergeometricStage
-{
-public:
-    HypergeometricStage(std::int64_t n, std::int64_t D, std::int64_t M) : n(n), D(D), M(M) {}
-    double Point(std::int64_t j) const { return HypergeometricProbability(j, n, D, M); }
-    double PointRatio(std::int64_t j) const
-    {
-        return static_cast<double>(D - j) * static_cast<double>(n - j) /
-               (static_cast<double>(j + 1) * static_cast<double>(M - D - n + j + 1));
-    }
-    TailProbabilities Tails(std::int64_t k) const { return HypergeometricTails(k, n, D, M); }
-    double AcceptanceUnits(std::int64_t k) const
-    {
-        if (k < 0 || k >= n)
-            return 0.0;
-        return static_cast<double>(n - k) * (static_cast<double>(M) + 1.0) /
-               (static_cast<double>(M - D) + 1.0) * HypergeometricCumulative(k, n + 1, D, M + 1);
-    }
-    double RejectionUnits(std::int64_t j) const
-    {
-        return static_cast<double>(j) * (static_cast<double>(M) + 1.0) /
-               (static_cast<double>(D) + 1.0) * HypergeometricTails(j, n + 1, D + 1, M + 1).dUpper;
-    }
-
-private:
-    std::int64_t n;
-    std::int64_t D;
-    std::int64_t M;
-};
-
-// Defects in an amount s of material at lambda defects per unit amount: Poisson. Inspection of
-// the material can stop only at a defect, so only rejection is ever curtailed.
-class PoissonStage
-{
-public:
-    PoissonStage(double s, double lambda) : lambda(lambda), mean(s * lambda) {}
-    double Point(std::int64_t j) const { return PoissonProbability(j, mean); }
-    double PointRatio(std::int64_t j) const { return mean / static_cast<double>(j + 1); }
-    TailProbabilities Tails(std::int64_t k) const { return PoissonTails(k, mean); }
-    // The j-th defect lies at j / lambda on average; none comes at all when lambda is 0.
-    double RejectionUnits(std::int64_t j) const
-    {
-        if (lambda <= 0.0)
-            return 0.0;
-        return static_cast<double>(j) / lambda * PoissonTails(j, mean).dUpper;
-    }
-
-private:
-    double lambda;
-    double mean;
-};
-
-// An amount s inspected of the amount L left of a lot, which holds T defects, each lying in the
-// sample with probability s / L.
-class DefectsBinomialStage
-{
-public:
-    DefectsBinomialStage(double s, std::int64_t T, double L) : T(T), L(L), share(s / L) {}
-    double Point(std::int64_t j) const { return BinomialProbability(j, T, share); }
-    double PointRatio(std::int64_t j) const { return BinomialPointRatio(j, T, share); }
-    TailProbabilities Tails(std::int64_t k) const { return BinomialTails(k, T, share); }
-    double RejectionUnits(std::int64_t j) const
-    {
-        return static_cast<double>(j) * L / (static_cast<double>(T) + 1.0) *
-               BinomialTails(j, T + 1, share).dUpper;
-    }
-
-private:
-    std::int64_t T;
-    double L;
-    double share;
-};
-
-// The lot models: the count of a stage of the given size inspected after `before` units, entered
-// with `count` so far, and the counts that can carry probability after `inspected` units.
-
-struct DefectivesAnyLot
-{
-    using Size = std::int64_t;
-    double p;
-    BinomialStage StageAt(Size size, Size, std::int64_t) const { return {size, p}; }
-    ProbableCounts CountsAfter(Size inspected) const
-    {
-        return BinomialProbableCounts(inspected, p);
-    }
-};
-
-struct DefectivesGivenLot
-{
-    using Size = std::int64_t;
-    std::int64_t D;
-    std::int64_t N;
-    HypergeometricStage StageAt(Size size, Size before, std::int64_t count) const
-    {
-        return {size, D - count, N - before};
-    }
-    ProbableCounts CountsAfter(Size inspected) const
-    {
-        return HypergeometricProbableCounts(inspected, D, N);
-    }
-};
-
-struct DefectsAnyLot
-{
-    using Size = double;
-    double lambda;
-    PoissonStage StageAt(Size size, Size, std::int64_t) const { return {size, lambda}; }
-    ProbableCounts CountsAfter(Size inspected) const
-    {
-        return PoissonProbableCounts(inspected * lambda);
-    }
-};
-
-struct DefectsGivenLot
-{
-    using Size = double;
-    std::int64_t T;
-    double L;
-    DefectsBinomialStage StageAt(Size size, Size before, std::int64_t count) const
-    {
-        return {size, T - count, L - before};
-    }
-    ProbableCounts CountsAfter(Size inspected) const
-    {
-        return BinomialProbableCounts(T, inspected / L);
-    }
-};
 
 // The seven methods of curtailing of plans for defective units: 0 none, 1 full, 2 acceptance
 // only, 3 rejection only, 4 second and later stages only, 5 their acceptance only, 6 their
@@ -247,99 +90,302 @@ double ProbabilityInUnitRange(double pa);
 namespace staged
 {
 
-// Expected units inspected at a curtailed stage on the paths decided there: k is the most the
-// stage may add to the count and still accept, j the fewest that reject.
-template <class Stage, class Size>
-double DecidedUnits(const Stage& stage, Size size, Curtailing curtailing, std::int64_t k,
-                    std::int64_t j)
+// Counts carried below this share of the largest one cannot change a digit of any measure.
+constexpr double negligibleShare = 1e-300;
+
+// The working storage of one evaluation.
+template <class Size> struct Work
+{
+    // carried[x - lowest]: the probability of reaching the stage with count x in the lot's
+    // reference measure; reaching[x - lowest]: the probability itself. Both are kept in units of
+    // scale, with the largest reaching 1, so that small probabilities stay clear of the slow
+    // arithmetic of subnormal numbers.
+    std::vector<double> carried = {1.0};
+    std::vector<double> reaching = {1.0};
+    double scale = 1.0;
+    std::vector<double> next;
+    std::vector<double> weights;
+    std::vector<double> tails;
+    std::vector<double> points;
+    // The kernel of the last stage size, for counts 0 ... kernel.size() - 1.
+    std::vector<double> kernel;
+    Size kernelSize = -1;
+    // How many counts the last trimming dropped in front.
+    std::size_t dropped = 0;
+};
+
+// Keeps of work.reaching (and of alike, index for index) the counts that are not negligible beside
+// the largest, work.dropped of them dropped in front, and divides them by the largest, which it
+// returns.
+template <class Size> double Keep(Work<Size>& work, std::vector<double>* alike)
+{
+    double largest = 0.0;
+    for (double probability : work.reaching)
+        largest = std::max(largest, probability);
+    const double threshold = negligibleShare * largest;
+    // Below the normal doubles the reciprocal would overflow; dividing keeps values of at most 1.
+    const bool subnormal = largest < std::numeric_limits<double>::min();
+    const double inverse = 1.0 / largest;
+    std::size_t from = 0;
+    std::size_t to = work.reaching.size();
+    while (from < to && !(work.reaching[from] > threshold))
+        ++from;
+    while (to > from && !(work.reaching[to - 1] > threshold))
+        --to;
+    const auto keep = [&](std::vector<double>& values)
+    {
+        values.erase(values.begin() + static_cast<std::ptrdiff_t>(to), values.end());
+        values.erase(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(from));
+        for (double& value : values)
+            value = subnormal ? value / largest : value * inverse;
+    };
+    keep(work.reaching);
+    if (alike != nullptr)
+        keep(*alike);
+    work.dropped = from;
+    return largest;
+}
+
+inline double Sum(const std::vector<double>& values)
+{
+    double sum = 0.0;
+    for (double value : values)
+        sum += value;
+    return sum;
+}
+
+// Sum over x of reaching[x - lowest] factor(x) tails(x), the tails of the given diagonal for
+// the counts lowest ... last entered with.
+template <class Size, class Diagonal, class Factor>
+double Weighted(Work<Size>& work, std::int64_t lowest, std::int64_t last, const Diagonal& diagonal,
+                bool lower, Factor factor)
+{
+    if (last < lowest)
+        return 0.0;
+    DiagonalTails(diagonal, lowest, last, lower, work.tails, work.points);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < work.tails.size(); ++i)
+        sum += work.reaching[i] * factor(lowest + static_cast<std::int64_t>(i)) * work.tails[i];
+    return sum;
+}
+
+// Expected units inspected at a stage on the paths decided there, in the units of work.reaching;
+// accepted is the probability of accepting there in the same units.
+template <class Lot, class Size>
+double DecidedUnits(const Lot& lot, Work<Size>& work, std::int64_t lowest, Size size, Size before,
+                    std::int64_t accept, std::int64_t reject, Curtailing curtailing,
+                    double accepted)
 {
     const double units = static_cast<double>(size);
-    double accepted = units * stage.Tails(k).dLower;
-    if constexpr (requires { stage.AcceptanceUnits(k); })
+    const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
+    double decided = units * accepted;
+    if constexpr (requires { lot.AcceptanceDiagonal(size, before, accept); })
         if (curtailing.bAcceptance)
-            accepted = stage.AcceptanceUnits(k);
-    const double rejected =
-        curtailing.bRejection ? stage.RejectionUnits(j) : units * stage.Tails(j - 1).dUpper;
-    return accepted + rejected;
+            decided = Weighted(work, lowest, std::min(highest, accept),
+                               lot.AcceptanceDiagonal(size, before, accept), true,
+                               [&](std::int64_t x)
+                               {
+                                   return PositivePart(units - static_cast<double>(accept - x)) *
+                                          lot.AcceptanceFactor(size, before, x);
+                               });
+    if (curtailing.bRejection)
+        return decided + Weighted(work, lowest, highest,
+                                  lot.RejectionDiagonal(size, before, reject), false,
+                                  [&](std::int64_t x) {
+                                      return static_cast<double>(reject - x) *
+                                             lot.RejectionFactor(size, before, x);
+                                  });
+    return decided + units * Weighted(work, lowest, highest, lot.Counted(size, before, reject - 1),
+                                      false, [](std::int64_t) { return 1.0; });
+}
+
+// The counts that go on after a stage: work.carried and work.reaching become those after it,
+// from the counts lowest ... entered with; returns the new lowest count.
+template <class Lot, class Size>
+std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Size size, Size before,
+                      std::int64_t accept, std::int64_t reject)
+{
+    const std::int64_t highest = lowest + static_cast<std::int64_t>(work.carried.size()) - 1;
+    const auto kernel = lot.Kernel(size);
+    const ProbableCounts probable = lot.CountsAfter(before + size);
+    const std::int64_t first = std::max({accept + 1, lowest, probable.lo});
+    const std::int64_t reach = highest > std::numeric_limits<std::int64_t>::max() - kernel.Last()
+                                   ? std::numeric_limits<std::int64_t>::max()
+                                   : highest + kernel.Last();
+    const std::int64_t last = std::min({reject - 1, probable.hi, reach});
+    work.next.clear();
+    if (first > last)
+    {
+        work.carried.clear();
+        work.reaching.clear();
+        return first;
+    }
+    // The kernel for the counts a stage can add here, kept while the stage size stays.
+    const std::int64_t longest = last - lowest;
+    if (work.kernelSize != size || static_cast<std::int64_t>(work.kernel.size()) <= longest)
+    {
+        FillLogConcave(
+            0, longest, [&](std::int64_t j) { return kernel.Point(j); },
+            [&](std::int64_t j) { return kernel.Ratio(j); }, freshEveryCarried, work.kernel);
+        work.kernelSize = size;
+    }
+    // next[y - first] = sum over x of carried[x - lowest] kernel[y - x]
+    work.next.assign(static_cast<std::size_t>(last - first + 1), 0.0);
+    double* const next = work.next.data();
+    const double* const kernelValues = work.kernel.data();
+    for (std::int64_t x = lowest; x <= std::min(highest, last); ++x)
+    {
+        const double carried = work.carried[static_cast<std::size_t>(x - lowest)];
+        const std::int64_t from = std::max(first, x);
+        if (carried != 0.0)
+            AddMultiple(next + (from - first), kernelValues + (from - x), carried,
+                        static_cast<std::size_t>(last - from + 1));
+    }
+    work.reaching = work.next;
+    if constexpr (requires { lot.Weights(before + size); })
+    {
+        const auto weights = lot.Weights(before + size);
+        FillLogConcave(
+            first, last, [&](std::int64_t y) { return weights.Point(y); },
+            [&](std::int64_t y) { return weights.Ratio(y); }, freshEveryUsedOnce, work.weights);
+        for (std::size_t i = 0; i < work.reaching.size(); ++i)
+            work.reaching[i] *= work.weights[i];
+    }
+    work.scale *= Keep(work, &work.next);
+    work.carried.swap(work.next);
+    return first + static_cast<std::int64_t>(work.dropped);
+}
+
+// The counts that go on after a stage from the conditional chances of going on (band): the
+// probabilities of the counts after the stage times those chances.
+template <class Lot, class Size>
+std::int64_t GoOn(const Lot& lot, Work<Size>& work, const StagedConditionals::Band& band,
+                  Size after)
+{
+    const ProbableCounts probable = lot.CountsAfter(after);
+    const std::int64_t first = std::max(band.lo, probable.lo);
+    const std::int64_t last =
+        std::min(band.lo + static_cast<std::int64_t>(band.values.size()) - 1, probable.hi);
+    work.reaching.clear();
+    if (first > last)
+        return first;
+    const auto marginal = lot.Marginal(after);
+    FillLogConcave(
+        first, last, [&](std::int64_t y) { return marginal.Point(y); },
+        [&](std::int64_t y) { return marginal.Ratio(y); }, freshEveryUsedOnce, work.reaching);
+    const double* const chances = band.values.data() + (first - band.lo);
+    for (std::size_t i = 0; i < work.reaching.size(); ++i)
+        work.reaching[i] *= chances[i];
+    work.scale = Keep(work, nullptr);
+    return first + static_cast<std::int64_t>(work.dropped);
+}
+
+// Pa from the plan's conditional chances of going on alone: each stage that can accept, from the
+// probabilities of the counts entered with, without a pass over the stages between.
+template <class Lot, class Sample, class Count>
+double PreparedProbabilityAcceptance(const Lot& lot, StagedPlan<Sample, Count> plan,
+                                     const StagedConditionals& prepared)
+{
+    using Size = typename Lot::Size;
+    Work<Size> work;
+    double pa = 0.0;
+    Size before = 0;
+    std::int64_t lowest = 0;
+    for (int i = 0; i < plan.k; before += plan.n[i], ++i)
+    {
+        const std::int64_t accept = plan.a[i];
+        if (i > 0)
+        {
+            const StagedConditionals::Band& band = prepared.bands[static_cast<std::size_t>(i - 1)];
+            if (band.values.empty())
+                break;
+            if (accept < band.lo)
+                continue;
+            lowest = GoOn(lot, work, band, before);
+        }
+        const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
+        pa += work.scale * Weighted(work, lowest, std::min(highest, accept),
+                                    lot.Counted(plan.n[i], before, accept), true,
+                                    [](std::int64_t) { return 1.0; });
+    }
+    return pa;
 }
 
 } // namespace staged
 
+// The measures of a plan in stages on a lot model (StagedLots.h): Pa and E{#Stages} always, the
+// ASN when asked for (else 0). Where the plan's conditional chances of going on have been
+// prepared for its kind of lot, they take the place of the convolutions.
 template <class Lot, class Sample, class Count>
-double EvaluateStages(const Lot& lot, StagedPlan<Sample, Count> plan, StagedMeasure measure,
-                      StageCurtailing curtailing)
+StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> plan,
+                                      StageCurtailing curtailing, StagedMeasure wanted,
+                                      const StagedConditionals* prepared = nullptr)
 {
     using Size = typename Lot::Size;
+    StagedMeasures measures = {0.0, 0.0, 0.0};
     if (plan.k < 1)
-        return measure == StagedMeasure::expectedStages ? 1.0 : 0.0;
-    // going[x - lowest]: probability that inspection reaches the stage with count x.
-    std::vector<double> going = {1.0};
-    std::vector<double> next;
+        return {0.0, 0.0, wanted == StagedMeasure::probabilityAcceptance ? 0.0 : 1.0};
+    if (prepared != nullptr && wanted == StagedMeasure::probabilityAcceptance)
+        return {staged::PreparedProbabilityAcceptance(lot, plan, *prepared), 0.0, 0.0};
+    const bool averageSampleNumber = wanted == StagedMeasure::averageSampleNumber;
+    staged::Work<Size> work;
     std::int64_t lowest = 0;
     double reach = 1.0;
     Size before = 0;
-    double result = 0.0;
     for (int i = 0; i < plan.k && reach > 0.0; ++i)
     {
         const Size size = plan.n[i];
         const std::int64_t accept = plan.a[i];
         const std::int64_t reject = plan.r[i];
+        const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
+        measures.dExpectedStages += reach;
+        // In units of work.scale until the stage's counts go on.
+        const double accepted = staged::Weighted(work, lowest, std::min(highest, accept),
+                                                 lot.Counted(size, before, accept), true,
+                                                 [](std::int64_t) { return 1.0; });
+        measures.dProbabilityAcceptance += work.scale * accepted;
+        double decided = 0.0;
         const Curtailing curtail = i == 0 ? curtailing.first : curtailing.later;
         const bool curtailed = curtail.bAcceptance || curtail.bRejection;
-        ProbableCounts onward = {1, 0};
+        if (averageSampleNumber && curtailed)
+            decided = work.scale * staged::DecidedUnits(lot, work, lowest, size, before, accept,
+                                                        reject, curtail, accepted);
+        double goingOn = 0.0;
         if (i + 1 < plan.k)
         {
-            const ProbableCounts probable = lot.CountsAfter(before + size);
-            onward = {std::max(accept + 1, probable.lo), std::min(reject - 1, probable.hi)};
+            lowest = prepared != nullptr
+                         ? staged::GoOn(lot, work, prepared->bands[static_cast<std::size_t>(i)],
+                                        before + size)
+                         : staged::Continue(lot, work, lowest, size, before, accept, reject);
+            goingOn = work.scale * staged::Sum(work.reaching);
         }
-        next.assign(
-            onward.hi >= onward.lo ? static_cast<std::size_t>(onward.hi - onward.lo + 1) : 0, 0.0);
-        double decided = 0.0;
-        for (std::size_t index = 0; index < going.size(); ++index)
-        {
-            const double probability = going[index];
-            if (probability == 0.0)
-                continue;
-            const std::int64_t count = lowest + static_cast<std::int64_t>(index);
-            const auto stage = lot.StageAt(size, before, count);
-            if (measure == StagedMeasure::probabilityAcceptance && accept >= count)
-                decided += probability * stage.Tails(accept - count).dLower;
-            else if (measure == StagedMeasure::averageSampleNumber && curtailed)
-                decided += probability * staged::DecidedUnits(stage, size, curtail, accept - count,
-                                                              reject - count);
-            // Each point probability from the one before; afresh now and then, so that rounding
-            // cannot build up.
-            double point = 0.0;
-            for (std::int64_t y = std::max(onward.lo, count); y <= onward.hi; ++y)
-            {
-                const std::int64_t j = y - count;
-                point =
-                    point > 0.0 && j % 32 != 0 ? point * stage.PointRatio(j - 1) : stage.Point(j);
-                next[static_cast<std::size_t>(y - onward.lo)] += probability * point;
-            }
-        }
-        double goingOn = 0.0;
-        for (double probability : next)
-            goingOn += probability;
         const double units = static_cast<double>(size);
-        switch (measure)
-        {
-        case StagedMeasure::probabilityAcceptance:
-            result += decided;
-            break;
-        case StagedMeasure::averageSampleNumber:
-            result += curtailed ? decided + units * goingOn : units * reach;
-            break;
-        case StagedMeasure::expectedStages:
-            result += reach;
-            break;
-        }
-        going.swap(next);
-        lowest = onward.lo;
+        if (averageSampleNumber)
+            measures.dAverageSampleNumber += curtailed ? decided + units * goingOn : units * reach;
         reach = goingOn;
         before += size;
     }
-    return result;
+    if (wanted == StagedMeasure::probabilityAcceptance)
+        measures.dExpectedStages = 0.0;
+    return measures;
+}
+
+// One measure of a plan in stages.
+template <class Lot, class Sample, class Count>
+double EvaluateStages(const Lot& lot, StagedPlan<Sample, Count> plan, StagedMeasure measure,
+                      StageCurtailing curtailing)
+{
+    const StagedMeasures measures = EvaluateStagedMeasures(lot, plan, curtailing, measure);
+    switch (measure)
+    {
+    case StagedMeasure::probabilityAcceptance:
+        return measures.dProbabilityAcceptance;
+    case StagedMeasure::averageSampleNumber:
+        return measures.dAverageSampleNumber;
+    case StagedMeasure::expectedStages:
+        break;
+    }
+    return measures.dExpectedStages;
 }
 
 } // namespace Brosquin

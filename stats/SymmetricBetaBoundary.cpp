@@ -15,6 +15,8 @@ namespace
 
 constexpr double pi = 3.14159265358979323846264338;
 constexpr int maxDepth = 12;
+// Of a half-width, which lies below 1/2.
+constexpr double halfWidthTolerance = 4e-16;
 
 } // namespace
 
@@ -83,12 +85,19 @@ double SymmetricBetaBoundary::MeanSlope(double w) const
     return w * (1.0 - ratio);
 }
 
-double SymmetricBetaBoundary::At(double y) const
+double SymmetricBetaHalfWidth(double y, double P, double a, double xP)
 {
-    const auto f = [&](double w) -> ValueSlope {
-        return {(w * w + Partner(w)) / 2 - y, MeanSlope(w)};
+    // The beta density, x^(a-1) (1-x)^(a-1) / B(a, a); symmetric about 1/2.
+    const auto density = [a](double x)
+    { return BetaPowerTerm(std::fmin(x, 1.0 - x), a, a) / (x * (1.0 - x)); };
+    const auto f = [&](double d) -> ValueSlope
+    {
+        return {IncompleteBeta(y - d, a, a) + IncompleteBeta(y + d, a, a) - P,
+                density(y + d) - density(y - d)};
     };
-    return BracketedNewtonRoot(f, 0.0, rootT, rootT / 2, 1e-13, a > 1.0);
+    const bool rising = a > 1.0;
+    const double hi = rising ? xP - y : y;
+    return BracketedNewtonRoot(f, 0.0, hi, hi / 2, halfWidthTolerance, rising);
 }
 
 } // namespace Brosquin

@@ -18,10 +18,8 @@ public:
     double SquareRootOfT() const { return rootT; }
     // X(w^2).
     double Partner(double w) const;
-    // The w at which the mean (w^2 + X(w^2)) / 2 of the two points is y, for y between X(0) / 2
-    // and T (the mean rises with w for a > 1 and falls for a < 1).
-    double At(double y) const;
-    // d/dw of that mean, w (1 - g(w^2) / g(X)) with g the density of the beta distribution.
+    // d/dw of the mean (w^2 + X(w^2)) / 2 of the two points, w (1 - g(w^2) / g(X)) with g the
+    // density of the beta distribution.
     double MeanSlope(double w) const;
 
 private:
@@ -41,5 +39,11 @@ private:
     double rootT;
     std::vector<Piece> pieces;
 };
+
+// The same boundary by the mean y of its two points: the half-width d, 0 < d < y, with
+// I(y - d) + I(y + d) = P, for y strictly between xP / 2 and I^-1(P / 2), xP = I^-1(P). There
+// the sum rises with d for a > 1, and the root lies below xP - y, where the upper point alone
+// would hold P; for a < 1 the sum falls while y - d > 0.
+double SymmetricBetaHalfWidth(double y, double P, double a, double xP);
 
 } // namespace Brosquin

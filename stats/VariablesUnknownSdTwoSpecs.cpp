@@ -223,7 +223,8 @@ double VariablesUnknownSdTwoSpecsCentredProbabilityAcceptanceForm2(double p, dou
     breakpoints[1] = breakpoints[2];
     if ((yAtPeak - form.xP / 2) * (yAtPeak - form.T) < 0.0)
     {
-        breakpoints[1] = boundary.At(yAtPeak);
+        breakpoints[1] =
+            std::sqrt(yAtPeak - SymmetricBetaHalfWidth(yAtPeak, form.P, form.a, form.xP));
         count = 3;
     }
     return pa + IntegrateAdaptively(integrand, std::span<const double>(breakpoints.data(), count));

@@ -13,7 +13,8 @@ TDefectivesZ14DialogBox::TDefectivesZ14DialogBox(QWidget* owner,
                               {Z14DefectivesAqlTexts, Z14LevelTexts, Z14LotSizeTexts,
                                Z14PlanTypeTexts, Z14OptionTexts},
                               &Z14ParametersReport,
-                              &Z14ParametersText},
+                              &Z14ParametersText,
+                              &DefectivesZ14SamplingPlan::CheckParameters},
                              plan)
 {
 }

@@ -14,7 +14,8 @@ TDefectivesZ19DialogBox::TDefectivesZ19DialogBox(QWidget* owner,
            kHelpContext,
            {Z19AqlTexts, Z19LevelTexts, Z19LotSizeTexts, Z19PlanTypeTexts, Z19OptionTexts},
            &Z19ParametersReport,
-           &Z19ParametersText},
+           &Z19ParametersText,
+           &DefectivesZ19SamplingPlan::CheckParameters},
           plan)
 {
 }

@@ -13,7 +13,8 @@ TDefectsPerUnitZ14DialogBox::TDefectsPerUnitZ14DialogBox(QWidget* owner,
                               {Z14DefectsPerUnitAqlTexts, Z14LevelTexts, Z14LotSizeTexts,
                                Z14PlanTypeTexts, Z14OptionTexts},
                               &Z14ParametersReport,
-                              &Z14ParametersText},
+                              &Z14ParametersText,
+                              &DefectsPerUnitZ14SamplingPlan::CheckParameters},
                              plan)
 {
 }

@@ -143,10 +143,15 @@ void TMultipleDialogBox::vdSetGridStages(int stages)
         }
         pParametersStringGrid->setRowCount(stages);
     }
+    // The stage numbers are the grid's fixed column: drawn like its heading, never current, so
+    // that Tab goes from cell to cell of the stages' texts only.
+    const QPalette& colours = pParametersStringGrid->palette();
     for (int row = 0; row < stages; ++row)
     {
         auto* number = new QTableWidgetItem(QString::number(row + 1));
-        number->setFlags(Qt::ItemIsEnabled);
+        number->setFlags(Qt::NoItemFlags);
+        number->setForeground(colours.windowText());
+        number->setBackground(colours.button());
         pParametersStringGrid->setItem(row, 0, number);
     }
 }
@@ -174,7 +179,9 @@ bool TMultipleDialogBox::StagesFollowTheCount()
 
 void TMultipleDialogBox::ParametersStringGridEnter()
 {
-    StagesFollowTheCount();
+    // Entering the grid starts at the first stage's sample size, where nothing else is current.
+    if (StagesFollowTheCount() && pParametersStringGrid->currentColumn() < 1)
+        pParametersStringGrid->setCurrentCell(0, 1);
 }
 
 bool TMultipleDialogBox::eventFilter(QObject* watched, QEvent* event)

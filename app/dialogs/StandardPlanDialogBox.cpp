@@ -96,7 +96,7 @@ TStandardPlanDialogBox::TStandardPlanDialogBox(QWidget* owner, const Design& des
     panel2->setGeometry(0, 416, 385, 41);
     QPushButton* ok = AddButton(panel2, "OKButton", tr("OK"), {8, 4, 89, 25});
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &TStandardPlanDialogBox::OKButtonClick);
     connect(AddButton(panel2, "CancelButton", tr("Cancel"), {104, 4, 89, 25}),
             &QPushButton::clicked, this, &QDialog::reject);
     connect(AddButton(panel2, "MenuButton", tr("&Menu"), {200, 4, 89, 25}), &QPushButton::clicked,
@@ -133,6 +133,15 @@ void TStandardPlanDialogBox::vdBuildPreview()
 {
     const Choices c = ItemIndexes();
     pDrawingControl->vdSetDrawing(design.report(c[0], c[1], c[2], c[3], c[4]).release());
+}
+
+void TStandardPlanDialogBox::OKButtonClick()
+{
+    const Choices c = ItemIndexes();
+    String message;
+    if (!IsRefused(design.check(c[0], c[1], c[2], c[3], c[4], message), message,
+                   {comboBoxes[0], comboBoxes[1], comboBoxes[2], comboBoxes[3], comboBoxes[4]}))
+        accept();
 }
 
 void TStandardPlanDialogBox::MenuButtonClick()

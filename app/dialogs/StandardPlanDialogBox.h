@@ -33,6 +33,9 @@ public:
                                                 std::uint32_t option);
     using ReportText = void (*)(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                                 std::uint32_t planType, std::uint32_t option, String& text);
+    // The plan class's check of a choice: 0, or the number of the list at fault with a message.
+    using Check = int (*)(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
+                          std::uint32_t planType, std::uint32_t option, String& message);
     // What tells one dialog of the family from another.
     struct Design
     {
@@ -42,6 +45,7 @@ public:
         std::array<const char* const*, 5> lists;
         Report report;
         ReportText reportText;
+        Check check;
     };
 
     ~TStandardPlanDialogBox() override;
@@ -55,6 +59,9 @@ public:
     }
 
     void ComboBoxChange();
+    // Closes the dialog once the plan class takes the choice, which it does for every
+    // combination of the lists' items.
+    void OKButtonClick();
     void MenuButtonClick();
     void CopyClipboardClick();
 

@@ -1,5 +1,4 @@
-#include "graphics/Drawing.h"
-#include "graphics/Plot.h"
+#include "bench/plans/FirstBuild.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
@@ -14,20 +13,6 @@ namespace Brosquin
 {
 namespace
 {
-
-// The evaluation window's whole first build for the session's plans: the list with its three
-// tables, and one drawing of each of the four plots at the default resolution.
-void vdMeasureFirstBuild(benchmark::State& state, SamplingPlanSession& session)
-{
-    String message;
-    for (auto _ : state)
-    {
-        auto list = session.vdEvaluateCheckedPlans(message);
-        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
-            delete plot->GetDrawing();
-        benchmark::DoNotOptimize(list->CurvesTable());
-    }
-}
 
 // The first build for ten single plans on lots of 10 000 units.
 void EvaluateTenFiniteLotPlans(benchmark::State& state)

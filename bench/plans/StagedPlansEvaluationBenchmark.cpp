@@ -1,3 +1,5 @@
+#include "bench/LargeStagedPlans.h"
+#include "bench/plans/FirstBuild.h"
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
 #include "plans/DefectivesDoubleSamplingPlan.h"
@@ -82,6 +84,36 @@ void EvaluateTenDoubleAndMultiplePlans(benchmark::State& state)
     }
 }
 BENCHMARK(EvaluateTenDoubleAndMultiplePlans)->Unit(benchmark::kMillisecond);
+
+// The goals for the large staged plans (bench/LargeStagedPlans.h): the summary, computed as the
+// entry dialog's OK builds the plan, within 1 s; the evaluation of Plans > Evaluate (the list, its
+// tables and the four plots at the default resolution) within 2 s. The second argument is the
+// number of units a stage, the third the method of curtailing.
+void SummaryOfLargeStagedPlan(benchmark::State& state)
+{
+    const auto kind = static_cast<LargePlan>(state.range(0));
+    const int units = static_cast<int>(state.range(1));
+    const auto method = static_cast<std::int8_t>(state.range(2));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LargeStagedPlan(kind, units, method));
+}
+BENCHMARK(SummaryOfLargeStagedPlan)
+    ->ArgsProduct({{0, 1, 2}, {100, 300, 1000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+void EvaluationOfLargeStagedPlan(benchmark::State& state)
+{
+    SamplingPlanSession session;
+    session.vdAddPlan(LargeStagedPlan(static_cast<LargePlan>(state.range(0)),
+                                      static_cast<int>(state.range(1)),
+                                      static_cast<std::int8_t>(state.range(2))));
+    vdMeasureFirstBuild(state, session);
+}
+BENCHMARK(EvaluationOfLargeStagedPlan)
+    ->ArgsProduct({{0, 1, 2}, {100, 300, 1000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace
 } // namespace Brosquin

@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace Brosquin
@@ -65,24 +66,44 @@ protected:
         return windows.size() == before + 1 ? windows.back() : nullptr;
     }
 
-    // Sends what the application prints next to a PDF file of the test's own.
-    QString PrintToPdf(const QString& name) const
+    // Prints as on a machine without printers: the application's printer writes PDF files, and
+    // the person names this test's own file when asked.
+    QString PrintToPdf(const QString& name)
     {
         const QString path = printFolder.filePath(name);
         ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
-        ApplicationPrinter().setOutputFileName(path);
+        ApplicationPrinter().setOutputFileName(QString());
+        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
+        user.vdQueueFileName(path);
         return path;
     }
 
-    // The page objects of a PDF file, -1 when there is no file.
-    static int PdfPageCount(const QString& path)
+    // The page objects of a PDF file (-1 when there is no file) and the size of the first page
+    // in points.
+    static std::pair<int, QSizeF> PdfPages(const QString& path)
     {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return -1;
+            return {-1, {}};
         const QByteArray pdf = file.readAll();
-        return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page/") +
-                                pdf.count("/Type /Page ") + pdf.count("/Type /Page>"));
+        const int pages = static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page/") +
+                                           pdf.count("/Type /Page ") + pdf.count("/Type /Page>"));
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"))
+                .match(QString::fromLatin1(pdf));
+        return {pages, QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble())};
+    }
+
+    // What a page printed as PDF must be: one page of the printer's paper, in a file the person
+    // named when asked.
+    void vdExpectOnePagePrinted(const QString& path)
+    {
+        const auto [pages, size] = PdfPages(path);
+        EXPECT_EQ(pages, 1) << path.toStdString();
+        EXPECT_EQ(size, ApplicationPrinter().pageLayout().fullRect(QPageLayout::Point).size());
+        ASSERT_FALSE(user.FileDialogs().empty());
+        EXPECT_EQ(user.FileDialogs().back().request.title, "Print to PDF File");
+        EXPECT_TRUE(ApplicationPrinter().outputFileName().isEmpty()) << "the next print asks again";
     }
 
     static const QMimeData& Clipboard() { return *QGuiApplication::clipboard()->mimeData(); }

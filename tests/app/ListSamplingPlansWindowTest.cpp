@@ -17,8 +17,10 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 namespace Brosquin
 {
@@ -334,6 +336,40 @@ TEST_F(ListSamplingPlansWindowTest, RowsAndCaptionsFollowTheDefinitionsUnitsAndA
     EXPECT_EQ(table->rowCount(), 0);
     EXPECT_EQ(list->Session().Count(), 0u);
     EXPECT_FALSE(window->IsSessionModified());
+}
+
+// The newly selected row of a long list is scrolled into view; a cell too narrow for its text
+// shows the whole text as its tool tip, one that holds its text shows none; a button's hint
+// also shows in the status line.
+TEST_F(ListSamplingPlansWindowTest, ALongListAndItsCutTextsStayReadable)
+{
+    list->SubWindow()->resize(700, 260);
+    QTest::qWait(20);
+    for (int plan = 1; plan <= 12; ++plan)
+    {
+        auto single = std::make_unique<DefectivesSingleSamplingPlan>();
+        single->vdDescribe(QByteArray::number(10 * plan).constData(), "1", 0, false, "");
+        list->Session().vdAddPlan(std::move(single));
+    }
+    list->vdRefreshList(12);
+    QTest::qWait(20);
+    EXPECT_TRUE(table->viewport()->rect().contains(table->visualItemRect(table->item(11, 1))));
+
+    table->setColumnWidth(2, 60);
+    const auto tipAt = [this](int column)
+    {
+        const QPoint at = table->visualItemRect(table->item(11, column)).center();
+        QHelpEvent tip(QEvent::ToolTip, at, table->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(table->viewport(), &tip);
+        return QToolTip::text();
+    };
+    EXPECT_EQ(tipAt(1), "");
+    EXPECT_EQ(tipAt(2), Description(12));
+
+    QPushButton* button = Button("DuplicateBitBtn");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(button, &enter);
+    EXPECT_EQ(window->statusBar()->currentMessage(), "Duplicate selected sampling plan");
 }
 
 TEST_F(ListSamplingPlansWindowTest, HelpOpensTheTopicOfTheWindow)

@@ -51,6 +51,7 @@ TEST_F(OptionDialogsTest, CostParameters)
                 {
                     EXPECT_EQ(dialog.focusWidget(), &In<QLineEdit>(dialog, "TitleEditBox"));
                     EXPECT_EQ(In<QLineEdit>(dialog, "C0EditBox").text(), "0");
+                    EXPECT_EQ(In<QLineEdit>(dialog, "TitleEditBox").maxLength(), LongestToken);
                     vdClick(dialog, "OkButton");
                 });
     vdRunOption("OptionsCostsItem",

@@ -10,10 +10,13 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <csignal>
 #include <locale>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace Brosquin
 {
@@ -232,6 +235,48 @@ TEST_F(SessionFileCommandsTest, ASavedSessionOpensAsItWasAndSavesTheSameBytes)
     EXPECT_TRUE(window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/session-opened.png")));
 }
 
+// A session saved while the area was scrolled keeps the places of its windows in the area's
+// contents, and every window opens again with its title bar in view, also one that lay beyond
+// the visible part.
+TEST_F(SessionFileCommandsTest, WindowsSavedWhileTheAreaIsScrolledReopenInView)
+{
+    auto plan = Single<DefectivesSingleSamplingPlan>("50", "1");
+    plan->vdSetChecked(true);
+    Session().vdAddPlan(std::move(plan));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    QMdiArea* area = window->MdiArea();
+    evaluation->SubWindow()->move(300, 900);
+    QTest::qWait(20);
+    QScrollBar* scroll = area->verticalScrollBar();
+    scroll->setValue(scroll->maximum());
+    ASSERT_GT(scroll->value(), 100);
+    ASSERT_LT(list->SubWindow()->y(), 0) << "the plan list is scrolled out of view";
+
+    const QString path = PathOf(QStringLiteral("scrolled.vlx"));
+    ASSERT_TRUE(SaveAs(path));
+    const QByteArray saved = Contents(path);
+    EXPECT_TRUE(saved.contains("\n1 0 20 20 348 922 ")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("\n2 0 900 300 480 857 ")) << saved.toStdString();
+
+    ASSERT_TRUE(window->NewSession());
+    user.vdQueueFileName(path);
+    Item("FileOpenItem")->trigger();
+    QTest::qWait(20);
+    EXPECT_TRUE(
+        window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/scrolled-reopened.png")));
+    const QList<QMdiSubWindow*> windows = area->subWindowList();
+    ASSERT_EQ(windows.size(), 2);
+    for (const QMdiSubWindow* sub : windows)
+    {
+        const QRect titleBar(
+            sub->pos(), QSize(sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight)));
+        EXPECT_TRUE(area->viewport()->rect().contains(titleBar))
+            << sub->windowTitle().toStdString() << " at " << sub->y();
+    }
+}
+
 TEST_F(SessionFileCommandsTest, TheSaveQuestionSavesGoesOnOrStops)
 {
     const QString named = PathOf(QStringLiteral("named.vlx"));
@@ -342,28 +387,51 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
     const QByteArray file = Contents(good);
     const QString asked = "Do you want to save current session first?";
     // A file that is no session file, or one of a later version, is refused before the question.
+    // Names of what is no plain file, and files far larger than any session (sparse, so the
+    // disk is not filled), are refused before anything is read from them.
+    const QString pipe = PathOf(QStringLiteral("pipe.vlx"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(PathOf(QString())).mkdir(QStringLiteral("folder.vlx")));
+    const auto large = [this](const QString& name, const QByteArray& head)
+    {
+        const QString path = PathOf(name);
+        QFile big(path);
+        EXPECT_TRUE(big.open(QIODevice::WriteOnly) && big.write(head) == head.size() &&
+                    big.resize(100 * 1024 * 1024));
+        return path;
+    };
+    const QString notFound = "Could not find file.";
+    const QString notData = "File is not a Veltrame data file.";
     const struct
     {
-        QString name;
+        QString path;
         QByteArray contents;
         QStringList messages;
         bool kept; // among the recent files
     } files[] = {
-        {"missing.vlx", {}, {"Could not find file."}, false},
-        {"foreign.vlx", "\"VELTRAME\" 2.0 \n", {"File is not a Veltrame data file."}, false},
-        {"newer.vlx",
+        {PathOf("missing.vlx"), {}, {notFound}, false},
+        {QStringLiteral("/dev/zero"), {}, {notData}, false},
+        {pipe, {}, {notData}, false},
+        {PathOf("folder.vlx"), {}, {notFound}, false},
+        {large("junk.vlx", "\x89PNG"), {}, {notData}, false},
+        {large("large.vlx", file.left(file.indexOf('\n', file.indexOf("\n1 0 ")))),
+         {},
+         {notData},
+         false},
+        {PathOf("foreign.vlx"), "\"VELTRAME\" 2.0 \n", {notData}, false},
+        {PathOf("newer.vlx"),
          QByteArray(file).replace("2.0", "2.1"),
          {"File is from more recent version of Veltrame and cannot be read."},
          true},
         // A window of no known kind.
-        {"corrupted.vlx",
+        {PathOf("corrupted.vlx"),
          file.chopped(2) + "7\n",
          {asked, "File is corrupted and could not be read."},
          false},
     };
-    for (const auto& [name, contents, messages, kept] : files)
+    for (const auto& [path, contents, messages, kept] : files)
     {
-        const QString path = PathOf(name);
+        const QString name = QFileInfo(path).fileName();
         if (!contents.isEmpty())
             vdWrite(path, contents);
         window.reset();

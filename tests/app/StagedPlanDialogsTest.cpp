@@ -148,10 +148,25 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
                 EXPECT_EQ(dialog.focusWidget()->objectName(), "NumberStagesEdit");
                 EXPECT_EQ(grid.rowCount(), 5) << stages;
             }
-            vdSetStages(dialog, "4");
-            vdEnter(grid);
-            EXPECT_EQ(grid.rowCount(), 4);
-            vdFill(grid, {{"20", "#", "3"}, {"20", "1", "4"}, {"20", "3", "5"}, {"20", "", "6"}});
+            // Typed with Tab alone, from the number of stages through every cell of the grid.
+            for (const char* text :
+                 {"4", "20", "#", "3", "20", "1", "4", "20", "3", "5", "20", "", "6"})
+            {
+                QWidget* focus = QApplication::focusWidget();
+                ASSERT_TRUE(focus != nullptr && focus->window() == &dialog);
+                QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(focus, QLatin1String(text));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            std::vector<QStringList> typed(static_cast<std::size_t>(grid.rowCount()));
+            for (int row = 0; row < grid.rowCount(); ++row)
+                for (int column = 0; column < 4; ++column)
+                    typed[static_cast<std::size_t>(row)].append(
+                        grid.item(row, column) ? grid.item(row, column)->text() : QString());
+            ASSERT_EQ(typed, (std::vector<QStringList>{{"1", "20", "#", "3"},
+                                                       {"2", "20", "1", "4"},
+                                                       {"3", "20", "3", "5"},
+                                                       {"4", "20", "", "6"}}));
             // Code 11: the accept number of stage 4.
             vdExpectOk(dialog, "Stage 4 accept number is not a valid number.",
                        "ParametersStringGrid");
@@ -239,6 +254,11 @@ TEST_F(StagedPlanDialogsTest, EditsAChainPlanFromASessionFile)
             EXPECT_EQ(user.Messages().back().icon, MessageIcon::None);
             In<QLineEdit>(dialog, "FirstAcceptNumberEditBox").setText("0");
             vdExpectOk(dialog, "n must be an integer.", "SampleSizeEditBox");
+            // The neighbours' (i - 1) n units are more than a binomial count can hold.
+            vdType(dialog, {"SampleSizeEditBox", "ChainNumberEditBox"},
+                   {"2000000000", "2000000000"});
+            vdExpectOk(dialog, "i is too large.", "ChainNumberEditBox");
+            In<QLineEdit>(dialog, "ChainNumberEditBox").setText("3");
             // No help topic of its own: Help opens the contents.
             user.vdClearRecords();
             In<QPushButton>(dialog, "HelpButton").click();

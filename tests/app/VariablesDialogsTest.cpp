@@ -114,6 +114,9 @@ TEST_F(VariablesDialogsTest, TheEntryDialogChecksItsEntriesFieldByField)
         {{1, "5", "0.05", 0, 1, "1"},
          "Cp must be greater than 1.037761 else impossible to accept.",
          cp},
+        // A k further than 7 from 0, entered or made from M, gives levels no number tells apart.
+        {{0, "10", "40", 0, 0, ""}, "Accept constant is too large.", constant},
+        {{1, "100", "1e-11", 0, 0, ""}, "M is too small.", constant},
         {{0, "5", "1", 0, 1, "4/3"}, "", ""},
     };
     for (const Case& c : cases)

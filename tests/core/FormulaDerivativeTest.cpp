@@ -92,6 +92,22 @@ TEST(FormulaDerivative, TreesBeforeValidation)
     EXPECT_EQ(Printed(ValidatedDerivative(outer).get()), "1");
 }
 
+// A power whose exponent does not depend on the variable takes no logarithm of its base, which
+// may be a constant of no logarithm; one whose exponent does has no derivative at such a base.
+TEST(FormulaDerivative, PowersOfConstantBasesDependOnTheirExponent)
+{
+    const std::pair<const char*, const char*> inX[] = {
+        {"x (-2)^y", "-2^y"},
+        {"x 0^y", "0^y"},
+        {"(-2)^(y + 1) x", "-2^(1 + y)"},
+        {"(-2)^x", "\"Log of negative number\""},
+    };
+    for (const auto& [text, derivative] : inX)
+        EXPECT_EQ(Printed(ValidatedDerivative(Expression(text)).get()), derivative) << text;
+    EXPECT_EQ(Printed(Tree(Expression("x (-2)^y").Root()->Derivative("y")->Validate()).get()),
+              "\"Log of negative number\"");
+}
+
 TEST(FormulaDerivative, EveryFunctionAgreesWithDifferences)
 {
     const char* const functions[] = {
@@ -152,13 +168,15 @@ TEST(FormulaDerivative, GeneratedFormulasAgreeWithDifferences)
 // gives an error node instead.
 TEST(FormulaDerivative, DeepTreesStayWithinTheLimit)
 {
-    std::string power = "x";
-    for (int i = 0; i < 130; ++i)
-        power = "x^(" + power + ")";
-    Expression powers(power.c_str());
-    ASSERT_TRUE(powers.IsValid());
+    // Each factor of a product adds two levels to its derivative: x x ... x of 400 factors has
+    // none within the limit.
+    std::string product = "x";
+    for (int i = 1; i < 400; ++i)
+        product += " x";
+    Expression factors(product.c_str());
+    ASSERT_TRUE(factors.IsValid());
     const std::string tooDeep = "\"" + std::string(FormulaTooDeepMessage) + "\"";
-    EXPECT_EQ(Printed(ValidatedDerivative(powers).get()), tooDeep);
+    EXPECT_EQ(Printed(ValidatedDerivative(factors).get()), tooDeep);
 
     std::string calls;
     for (int i = 0; i < 300; ++i)

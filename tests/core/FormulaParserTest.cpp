@@ -184,20 +184,24 @@ TEST(FormulaParser, BadTextGivesAnErrorNode)
         {std::string(FormulaTextLimit + 1, ' '), tooLong},
         {std::string(2000, '(') + "x" + std::string(2000, ')'), tooDeep},
         {std::string(4000, '-') + "x", tooDeep},
-        {sum.substr(0, 1201), tooDeep},
+        {sum.substr(0, 1001), tooDeep},
     };
     for (const auto& [text, message] : cases)
     {
         Expression formula(text.c_str());
         EXPECT_EQ(MessageOf(formula.Evaluate()), message) << text.substr(0, 40);
     }
-    // Just within the limits: 400 levels of parentheses and a sum of 400 terms.
+    // A sum of 501 terms is 501 levels deep, and the message says so.
+    EXPECT_EQ(
+        tooDeep,
+        "Formula nested more than 500 levels deep (each term of a sum or product counts as one)");
+    // Just within the limits: 400 levels of parentheses and a sum of 500 terms.
     const Real x = RealOf(2.0);
     Expression nested((std::string(400, '(') + "x" + std::string(400, ')')).c_str());
     nested.vdSetVariable("x", &x);
     EXPECT_TRUE(IsNumber(nested.Evaluate(), 2.0));
-    Expression terms(sum.substr(0, 799).c_str());
-    EXPECT_TRUE(IsNumber(terms.Evaluate(), 400.0));
+    Expression terms(sum.substr(0, 999).c_str());
+    EXPECT_TRUE(IsNumber(terms.Evaluate(), 500.0));
 
     // Every byte outside the language: an error node, never a crash.
     for (int byte = 1; byte < 256; ++byte)

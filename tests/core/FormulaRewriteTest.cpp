@@ -29,7 +29,10 @@ TEST(FormulaRewrite, ValidatedTreesPrintInTheirSimplestForm)
         {"--x", "x"},
         {"-(a+b)", "-a - b"},
         {"-(a b)", "-a b"},
-        {"a/b^c", "a b^-c"},
+        {"a/b^2", "a b^-2"},
+        {"a/b^c", "a / b^c"},
+        {"a/b^-2", "a / b^-2"},
+        {"0/b^2", "0 / b^2"},
         {"x - 2", "-2 + x"},
         {"x / 4", "0.25 x"},
         {"3 x 2", "6 x"},
@@ -37,6 +40,8 @@ TEST(FormulaRewrite, ValidatedTreesPrintInTheirSimplestForm)
         {"a - (b - c)", "a - b + c"},
         {"a (b / c)", "a b / c"},
         {"a + -b", "a - b"},
+        {"x + -x", "0"},
+        {"Log[x+-x]", "\"Log of zero\""},
         {"(2^x)^3", "2^(3 x)"},
         {"a+b-c", "a + b - c"},
         {"a/b/c", "a / b / c"},
@@ -83,14 +88,22 @@ TEST(FormulaRewrite, RewritesKeepTheValue)
         {"x^0", 7, nullptr, 1},
         {"(2^x)^3", 1.5, nullptr, 22.627416997969522},
         {"0 Log[x]", -1, nullptr, 0},
+        {"x/y^-1", 0, "Power not defined at specified values", 0},
+        {"x/y^-1", 3, nullptr, 9},
+        {"1/y^-2", 0, "Power not defined at specified values", 0},
+        {"1/y^-2", 2, nullptr, 4},
+        {"0/x^2", 0, "Divide by zero", 0},
+        {"3/x^2", 0, "Power not defined at specified values", 0},
         {"-x^2", 3, nullptr, 9},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.text);
         Expression formula(c.text);
+        // y takes the value of x.
         const Real x = RealOf(c.x);
         formula.vdSetVariable("x", &x);
+        formula.vdSetVariable("y", &x);
         const Real& value = formula.Evaluate();
         if (c.message != nullptr)
             EXPECT_EQ(MessageOf(value), c.message);
@@ -155,6 +168,35 @@ TEST(FormulaRewrite, PrintedTextReadsBackToTheSameValue)
         }
     }
     EXPECT_GT(compared, 2000);
+}
+
+// Every formula that is accepted prints as a text that reads back to the same formula, one that
+// prints alike (and so has its values, which the test above compares): a grid of small formulas
+// where signs, zeros and negative exponents meet every operator, alone, under a minus and inside
+// a function.
+TEST(FormulaRewrite, EveryAcceptedFormulaReadsBackFromItsText)
+{
+    const std::string operands[] = {"x", "y", "0", "-x", "x^-1"};
+    const std::string joins[] = {" + ", " - ", " / ", "^", " "};
+    int accepted = 0;
+    for (const std::string& a : operands)
+        for (const std::string& b : operands)
+            for (const std::string& c : operands)
+                for (const std::string& first : joins)
+                    for (const std::string& second : joins)
+                        for (const std::string& inner : {"(" + a + first + b + ")" + second + c,
+                                                         a + first + "(" + b + second + c + ")"})
+                            for (const std::string& text :
+                                 {inner, "-(" + inner + ")", "Log[" + inner + "]"})
+                            {
+                                Expression formula(text.c_str());
+                                if (!formula.IsValid())
+                                    continue;
+                                ++accepted;
+                                const std::string printed = Printed(formula);
+                                ASSERT_EQ(Printed(Expression(printed.c_str())), printed) << text;
+                            }
+    EXPECT_GT(accepted, 10000);
 }
 
 } // namespace

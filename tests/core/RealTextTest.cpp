@@ -365,6 +365,18 @@ TEST(RealStreamTest, BadValuesSetTheReadErrorFlag)
     ClearReadError();
     real.vdRead(quoted);
     EXPECT_FALSE(ReadErrorOccurred());
+
+    // A number token as long as the longest token reads; one longer is refused unread.
+    std::istringstream longest(std::string(LongestToken - 1, '0') + "7 " +
+                               std::string(LongestToken, '0') + std::string(100000, '1'));
+    ClearReadError();
+    real.vdRead(longest);
+    EXPECT_TRUE(IsNumber(real, 7.0));
+    EXPECT_FALSE(ReadErrorOccurred());
+    real.vdRead(longest);
+    EXPECT_EQ(MessageOf(real), "Illegal string");
+    EXPECT_TRUE(ReadErrorOccurred());
+    EXPECT_LE(static_cast<std::size_t>(longest.tellg()), 2 * LongestToken + 2);
 }
 
 // A decimal comma in the stream's locale must change neither the written nor the read form.

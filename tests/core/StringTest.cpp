@@ -230,15 +230,20 @@ TEST(StringTest, QuotedReadFailuresSetTheStickyFlag)
     EXPECT_FALSE(ReadErrorOccurred());
 }
 
-TEST(StringTest, LongQuotedTextReadsInFull)
+TEST(StringTest, QuotedTextsEndAtTheLongestToken)
 {
-    const std::string body(200000, 'q');
-    std::istringstream in("\"" + body + "\"");
+    // Doubled quotes count once; a text one longer is refused before the reader takes the rest.
+    const std::string longest = std::string(LongestToken - 1, 'q') + "\"";
+    std::istringstream in("\"" + std::string(LongestToken - 1, 'q') + "\"\"\" 7");
     String text;
     EXPECT_FALSE(ReadQuoted(in, text));
-    EXPECT_EQ(text.Length(), body.size());
-    EXPECT_EQ(text.Capacity(), body.size() + 1);
-    EXPECT_EQ(text.Text(), body);
+    EXPECT_EQ(text.Text(), longest);
+    const std::string tail(100000, 'q');
+    std::istringstream tooLong("\"" + std::string(LongestToken, 'q') + tail + "\"");
+    EXPECT_TRUE(ReadQuoted(tooLong, text));
+    EXPECT_EQ(text.Length(), 0u);
+    EXPECT_GE(static_cast<std::size_t>(tooLong.tellg()), LongestToken + 1);
+    EXPECT_LE(static_cast<std::size_t>(tooLong.tellg()), LongestToken + 2);
 }
 
 } // namespace

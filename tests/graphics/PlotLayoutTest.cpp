@@ -286,15 +286,18 @@ TEST_F(PlotLayout, NumberOfValuesOnTheXAxis)
     EXPECT_EQ(TicsAcrossX(10.0).size(), 4u * 5 + 1);
 }
 
-TEST_F(PlotLayout, AxisCountsOutsideTheirRangeStillLayOut)
+TEST_F(PlotLayout, AxisCountsBeyondWhatADrawingShowsAreClamped)
 {
-    plot.vdSetYAxisNumberValues(1);
-    plot.vdSetYAxisNumberTics(-3);
     plot.vdSetXAxisNumberValues(2000000000);
     vdLayOut();
-    EXPECT_EQ(Texts(2).size(), 2u);
-    EXPECT_EQ(TicsAcrossY(0.0).size(), 2u);
-    EXPECT_EQ(Texts(3).size(), 102u);
+    // 101 values, of whose labels every twentieth stays: "0", "0.2", ... "1" (1.23 wide, the
+    // widest) a blank (0.25) apart at least, where every tenth would be 1 apart. Then the axis
+    // label.
+    const std::vector<Placed> labels = Texts(3);
+    ASSERT_EQ(labels.size(), 7u);
+    EXPECT_EQ(labels[1].text, "0.2");
+    EXPECT_EQ(labels[5].text, "1");
+    EXPECT_EQ(TicsAcrossX(10.0).size(), 100u * 5 + 1) << "every value keeps its tic";
 }
 
 TEST_F(PlotLayout, LabelledXAxis)
@@ -480,16 +483,15 @@ TEST_F(PlotLayout, ShadedRegions)
     EXPECT_TRUE(Where([](const Placed& p) { return p.type == RectType; }).empty());
 }
 
-TEST_F(PlotLayout, NonNumericRangesLayOutWithoutCurves)
+TEST_F(PlotLayout, ReversedRangesLayOutWithoutCurves)
 {
-    Real message;
-    message.vdSetMessage("Illegal string");
-    plot.vdSetYAxisMaximum(message);
+    plot.vdSetYAxisMaximum(RealOf(-1));
+    plot.vdSetXAxisMinimum(RealOf(1));
     plot.vdSetAxisStyle(3);
     TestCurve curve([](const TestCurve&, double x) { return x; });
     plot.vdAddLine(TestCurve::Point, nullptr, &curve, &variable, "line", nullptr, 0.2, 0, 1);
     vdLayOut();
-    EXPECT_EQ(Text("\"Illegal string\"").id, 2u);
+    EXPECT_EQ(Text("-1").id, 2u);
     EXPECT_EQ(plot.SegmentCount(), 0u);
     for (const Placed& p : placed)
     {

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <limits>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace Brosquin
 {
@@ -30,30 +34,44 @@ std::unique_ptr<Plot> MakePlot(int lines, bool extras = false)
     return plot;
 }
 
-std::string Written(Plot& plot, const Real& version = version2)
+std::string Written(Plot& plot, const Real& version = version2, bool withSegments = false)
 {
     std::ostringstream out;
-    plot.vdWriteToStream(out, version);
+    plot.vdWriteToStream(out, version, withSegments);
     return out.str();
 }
 
 // True when the plot took the record.
-bool Read(Plot& plot, const std::string& record, const Real& version = version2)
+bool Read(Plot& plot, const std::string& record, const Real& version = version2,
+          bool withSegments = false)
 {
     ClearReadError();
     std::istringstream in(record);
-    plot.vdReadFromStream(in, version);
+    plot.vdReadFromStream(in, version, withSegments);
     return !ReadErrorOccurred();
 }
+
+// A plot whose records may bring their own number of lines.
+class VariableLinesPlot : public Plot
+{
+public:
+    explicit VariableLinesPlot(int lines) : Plot(nullptr, 0)
+    {
+        for (int i = 0; i < lines; ++i)
+            vdAddBlankLine("", nullptr, 0, 0, 1);
+    }
+    bool bVariableNumberOfLines() const override { return true; }
+};
 
 TEST(PlotRecordTest, ADefaultPlotWritesItsSettingsInOrderForEachVersion)
 {
     auto plot = MakePlot(1);
     plot->vdSetLineLabel(1, "Single: n=50, a=2");
     plot->vdSetLineValueText(1, "0");
-    EXPECT_EQ(Written(*plot),
-              " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
-              " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
+    EXPECT_EQ(
+        Written(*plot),
+        " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
+        " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
     EXPECT_FALSE(plot->bModified());
     EXPECT_EQ(Written(*plot, RealOf(1.5)),
               " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 0 1 1 3 4 \"X-Axis\" 1.5 0 1 1 3 4"
@@ -114,10 +132,10 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
     };
     ASSERT_EQ(with(0, "0"), good);
     const std::pair<int, const char*> refusals[] = {
-        {1, "2"},  {1, "\"1\""}, {3, "0"},     {4, "16777216"}, {4, "-1"},  {11, "1"},
-        {14, "1"}, {15, "-1"},   {15, "1e300"}, {19, "2"},       {24, "4"},  {25, "3"},
-        {28, "0.5"}, {36, "2"},  {39, "-0.1"},  {40, "1e10"},    {41, "6"},  {43, "10"},
-        {45, "2"}, {48, "1"}};
+        {1, "2"},      {1, "\"1\""}, {3, "0"},    {4, "16777216"}, {4, "-1"},
+        {11, "\"1\""}, {14, "1"},    {15, "-1"},  {15, "1e300"},   {19, "1e999"},
+        {24, "4"},     {25, "3"},    {28, "0.5"}, {36, "2"},       {39, "-0.1"},
+        {40, "1e10"},  {41, "6"},    {43, "10"},  {45, "2"},       {48, "1"}};
     for (const auto& [position, token] : refusals)
     {
         auto target = MakePlot(1, true);
@@ -139,6 +157,182 @@ TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)
     // A resolution outside the table is the first one.
     EXPECT_TRUE(Read(*plot, with(0, "7")));
     EXPECT_EQ(plot->Resolution(), 0);
+}
+
+// Every setter, given what the program passes and what it never should: whatever state it leaves
+// is written, read back into a plot built the same way and written again to the same bytes.
+TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
+{
+    const double infinity = std::numeric_limits<double>::infinity();
+    const double numbers[] = {
+        std::nan(""), infinity, -infinity,    -1, 0, 1e-160, 2e-154, 0.5, std::nextafter(0.5, 1.0),
+        1.0 / 3,      1e154,    1.0000001e154};
+    Real overflow;
+    overflow.vdSetError(1);
+    const Real ends[] = {overflow, RealOf(-1e154), RealOf(0.30000000000000004), RealOf(5)};
+    const std::string long_(LongestToken + 10, 'x');
+    const char* const texts[] = {"", "a \"quoted\" word", "two\nlines", long_.c_str()};
+    const std::uint8_t codes[] = {0, 2, 3, 5, 9, 10, 255};
+    const Colour colours[] = {0xFFFFFF, 0x1000000, 0xFFFFFFFF};
+    const std::int32_t counts[] = {std::numeric_limits<std::int32_t>::min(), -1, 0, 1, 2,
+                                   std::numeric_limits<std::int32_t>::max()};
+    const std::uint32_t places[] = {0, 1, 2, 3};
+
+    std::vector<std::function<void(Plot&)>> changes;
+    using Number = void (Plot::*)(double);
+    for (const Number set :
+         {&Plot::vdSetMainTitleSize, &Plot::vdSetSubTitleSize, &Plot::vdSetYAxisLabelSize,
+          &Plot::vdSetYAxisScaleSize, &Plot::vdSetXAxisLabelSize, &Plot::vdSetXAxisScaleSize,
+          &Plot::vdSetTicSizeNumber, &Plot::vdSetTicSizeBetween, &Plot::vdSetAxisRatio,
+          &Plot::vdSetKeyLineSize, &Plot::vdSetKeyTitleSize, &Plot::vdSetOffAxisSize,
+          &Plot::vdSetCommentsSize})
+        for (const double x : numbers)
+            changes.push_back([=](Plot& plot) { (plot.*set)(x); });
+    using LineNumber = void (Plot::*)(std::uint32_t, double);
+    for (const LineNumber set :
+         {&Plot::vdSetLineThickness, &Plot::vdSetLinePointSize, &Plot::vdSetLineValue})
+        for (const double x : numbers)
+            for (const std::uint32_t i : places)
+                changes.push_back([=](Plot& plot) { (plot.*set)(i, x); });
+    using End = void (Plot::*)(const Real&);
+    for (const End set : {&Plot::vdSetYAxisMinimum, &Plot::vdSetYAxisMaximum,
+                          &Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum})
+        for (const Real& end : ends)
+            changes.push_back([=](Plot& plot) { (plot.*set)(end); });
+    using Text = void (Plot::*)(const char*);
+    using LineText = void (Plot::*)(std::uint32_t, const char*);
+    for (const char* text : texts)
+    {
+        for (const Text set : {&Plot::vdSetMainTitle, &Plot::vdSetSubTitle, &Plot::vdSetYAxisLabel,
+                               &Plot::vdSetXAxisLabel, &Plot::vdSetKeyTitle})
+            changes.push_back([=](Plot& plot) { (plot.*set)(text); });
+        for (const LineText set :
+             {&Plot::vdSetLineLabel, &Plot::vdSetLineValueText, &Plot::vdSetOffAxisVariableName,
+              &Plot::vdSetOffAxisVariableValue, &Plot::vdSetComment})
+            for (const std::uint32_t i : places)
+                changes.push_back([=](Plot& plot) { (plot.*set)(i, text); });
+    }
+    for (const std::uint8_t code : codes)
+    {
+        changes.push_back([=](Plot& plot) { plot.vdSetAxisStyle(code); });
+        changes.push_back([=](Plot& plot) { plot.vdSetTicStyle(code); });
+        changes.push_back([=](Plot& plot) { plot.vdSetLineStyle(2, code); });
+        changes.push_back([=](Plot& plot) { plot.vdSetLinePointStyle(2, code); });
+    }
+    for (const Colour colour : colours)
+        for (const auto set :
+             {&Plot::vdSetMainTitleColor, &Plot::vdSetSubTitleColor, &Plot::vdSetKeyTitleColor})
+            changes.push_back([=](Plot& plot) { (plot.*set)(colour); });
+    for (const Colour colour : colours)
+        changes.push_back([=](Plot& plot) { plot.vdSetLineColor(1, colour); });
+    using Count = void (Plot::*)(std::int32_t);
+    for (const std::int32_t count : counts)
+    {
+        for (const Count set :
+             {&Plot::vdSetYAxisNumberValues, &Plot::vdSetYAxisNumberTics,
+              &Plot::vdSetXAxisNumberValues, &Plot::vdSetXAxisNumberTics, &Plot::vdSetResolution})
+            changes.push_back([=](Plot& plot) { (plot.*set)(count); });
+        const auto index = static_cast<std::uint32_t>(count);
+        for (const auto set : {&Plot::vdSetXAxisMinimumLabel, &Plot::vdSetXAxisMaximumLabel,
+                               &Plot::vdSetXAxisNumberLabels})
+            changes.push_back([=](Plot& plot) { (plot.*set)(index); });
+    }
+    for (const bool on : {false, true})
+    {
+        for (const auto set :
+             {&Plot::vdSetYAxisLabelVertical, &Plot::vdSetDisplayKey, &Plot::vdSetDisplayOffAxis,
+              &Plot::vdSetDisplayComments, &Plot::vdSetAutoScale, &Plot::vdSetKeyShowsValues,
+              &Plot::vdSetDisplayShadedRegions})
+            changes.push_back([=](Plot& plot) { (plot.*set)(on); });
+        changes.push_back([=](Plot& plot) { plot.vdSetLineConnectPoints(1, on); });
+    }
+
+    // Two lines, the second with points that leave the Y range, an off-axis variable, two
+    // comments and a labelled X axis whose label values are in no order.
+    const auto made = []
+    {
+        auto plot = MakePlot(2, true);
+        const char* labels[] = {"Jan", "Feb", "Mar"};
+        const Real values[] = {RealOf(-2e-9), RealOf(3), RealOf(1)};
+        plot->vdSetXAxisLabels(labels, values);
+        const Real x[] = {RealOf(-2e-9), RealOf(1.0 / 3), RealOf(2.5)};
+        const Real y[] = {RealOf(0.2), RealOf(1.5), RealOf(7)};
+        plot->vdSetLinePoints(2, x, y);
+        return plot;
+    };
+    std::uint32_t segments = 0;
+    for (std::size_t k = 0; k < changes.size(); ++k)
+        for (const bool withSegments : {false, true})
+        {
+            auto plot = made();
+            changes[k](*plot);
+            plot->vdCalculateLines();
+            segments += plot->SegmentCount();
+            const std::string record = Written(*plot, version2, withSegments);
+            auto copy = made();
+            ASSERT_TRUE(Read(*copy, record, version2, withSegments)) << k << ":" << record;
+            EXPECT_EQ(Written(*copy, version2, withSegments), record) << k;
+        }
+    EXPECT_GT(segments, changes.size()) << "most states have a segment to write";
+}
+
+TEST(PlotRecordTest, SegmentsFollowTheRecordOnLinesOfTheirOwnAndComeBackAsTheyStand)
+{
+    auto plot = MakePlot(2);
+    plot->vdSetXAxisMinimum(RealOf(0.0));
+    plot->vdSetXAxisMaximum(RealOf(3.0));
+    plot->vdSetYAxisMinimum(RealOf(0.0));
+    plot->vdSetYAxisMaximum(RealOf(1.0));
+    const Real x[] = {RealOf(0.0), RealOf(1.0), RealOf(3.0)};
+    const Real y[] = {RealOf(1.0), RealOf(0.5), RealOf(0.25)};
+    plot->vdSetLinePoints(2, x, y);
+    plot->vdCalculateLines();
+    const std::string record = Written(*plot, version2, true);
+    // Plot units: x 0 to 10 across the X range, y 0 (maximum) to 10 (minimum); six digits.
+    const std::string row = "3 2 0 0 3.33333 5 10 7.5 \n";
+    const std::string settings = Written(*plot);
+    EXPECT_EQ(record, settings + " 1\n" + row);
+
+    auto copy = MakePlot(2);
+    copy->vdSetLinePoints(1, x, y);
+    ASSERT_TRUE(Read(*copy, record, version2, true));
+    EXPECT_EQ(Written(*copy, version2, true), record);
+    EXPECT_FALSE(copy->bRebuild()) << "the saved segments are drawn, not line 1's points";
+    // Without segments the curves are sampled again, and saved segments go.
+    ASSERT_TRUE(Read(*copy, settings));
+    EXPECT_TRUE(copy->bRebuild());
+    EXPECT_EQ(copy->SegmentCount(), 0u);
+
+    // A damaged segment row is a read error that leaves the curves to be sampled again.
+    for (const std::string& damaged :
+         {settings + " 1\n" + row.substr(0, 12), settings + " 1\n-1 2\n", settings + " -1\n"})
+    {
+        ASSERT_TRUE(Read(*copy, record, version2, true));
+        EXPECT_FALSE(Read(*copy, damaged, version2, true)) << damaged;
+        EXPECT_EQ(copy->SegmentCount(), 0u);
+        EXPECT_TRUE(copy->bRebuild());
+    }
+}
+
+TEST(PlotRecordTest, APlotThatTakesAnyNumberOfLinesIsGivenTheRecordsFromTwoOn)
+{
+    VariableLinesPlot three(3);
+    three.vdSetLineLabel(3, "third");
+    three.vdSetLineColor(3, 0xFF);
+    const std::string record = Written(three);
+    for (int lines : {2, 3, 5})
+    {
+        VariableLinesPlot plot(lines);
+        ASSERT_TRUE(Read(plot, record)) << lines;
+        EXPECT_EQ(Written(plot), record) << lines;
+    }
+    // Below two lines, or beyond what a plot shows, the count is refused.
+    VariableLinesPlot one(1);
+    const std::string single = Written(one);
+    VariableLinesPlot plot(2);
+    EXPECT_FALSE(Read(plot, single));
+    EXPECT_FALSE(Read(plot, " 0 100000" + record.substr(4)));
+    EXPECT_EQ(plot.LineCount(), 2u);
 }
 
 } // namespace

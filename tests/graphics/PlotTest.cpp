@@ -303,18 +303,17 @@ TEST(PlotSetterRules, BadIndexesAndNullTextsChangeNothing)
     EXPECT_TRUE(plot.Segment(1).empty());
 }
 
-TEST(PlotSetterRules, MessageAxisEndsCanBeReplaced)
+TEST(PlotSetterRules, AxisEndsHoldNumbersOnly)
 {
     Plot plot(nullptr, 0);
     Real message;
-    message.vdSetMessage("Illegal string");
-    plot.vdSetYAxisMinimum(message);
-    EXPECT_EQ(Str(plot.YAxisMinimum()), "\"Illegal string\"");
+    message.vdSetMessage("Overflow");
     delete plot.GetDrawing();
-    plot.vdSetYAxisMinimum(message);
-    EXPECT_FALSE(plot.bDrawingOutOfDate());
-    plot.vdSetYAxisMinimum(RealOf(0.25));
-    EXPECT_EQ(Str(plot.YAxisMinimum()), "0.25");
+    plot.vdSetYAxisMaximum(message);
+    EXPECT_EQ(Str(plot.YAxisMaximum()), "1");
+    EXPECT_FALSE(plot.bDrawingOutOfDate() || plot.bModified());
+    plot.vdSetYAxisMaximum(RealOf(0.25));
+    EXPECT_EQ(Str(plot.YAxisMaximum()), "0.25");
 }
 
 TEST(PlotLines, AddedLinesTakeTheirValuesAndDefaults)

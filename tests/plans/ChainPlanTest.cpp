@@ -31,6 +31,11 @@ TEST_F(ChainPlanTest, ChecksA1AndR1BeforeN)
         {{"20", "0", "2", "1", "1"}, 4, "Restriction i>=2 violated."},
         {{"20", "0", "2", "3", "0"}, 5, "Restriction a2>=r1-1 violated."},
         {{"2000000000", "0", "2", "3", "3000000000"}, 5, "a2 is too large."},
+        // The neighbours' (i - 1) n units are one binomial count, at most 2^53.
+        {{"20", "0", "2", "2000000000", "1"}, 0, ""},
+        {{"67108864", "0", "2", "134217729", "1"}, 0, ""},
+        {{"67108864", "0", "2", "134217730", "1"}, 4, "i is too large."},
+        {{"2000000000", "0", "2", "2000000000", "1"}, 4, "i is too large."},
     };
     for (const Case& c : cases)
     {

@@ -98,7 +98,7 @@ TEST_F(DoublePlanTest, DefectsAllowMoreDefectsThanUnitsAndAmountsNeedUnits)
             << e.n1 << " " << e.r1 << " " << e.n2;
         EXPECT_STREQ(message.Text(), e.message) << e.n1;
     }
-    const char* const units[] = {"Foot", "Foot", "Foot", " \t", "Foot", "Foot", "Foot"};
+    const char* const units[] = {"Foot", "Foot", "Foot", " \t", "Foot", "Foot", "Foot", "Foot"};
     const Entry quantity[] = {
         {"2.5", "0", "2", "0.5", "1", 2, true, "3", 0, ""},
         {"0", "0", "2", "0.5", "1", 0, false, "", 1, "Restriction n1>0 violated."},
@@ -107,6 +107,7 @@ TEST_F(DoublePlanTest, DefectsAllowMoreDefectsThanUnitsAndAmountsNeedUnits)
         {"2.5", "0", "2", "0.5", "1", 3, false, "", 7, "Illegal method of curtailing."},
         {"2.5", "0", "2", "0.5", "1", 0, true, "-3", 8, "Lot size cannot be negative."},
         {"2.5", "0", "2", "0.5", "1", 0, true, "2.75", 8, "Lot size cannot be less than n1 + n2."},
+        {"2.5", "0", "2", "0.5", "1", 0, true, "1e15", 8, "Lot size is too large."},
     };
     for (std::size_t k = 0; k < std::size(quantity); ++k)
     {

@@ -59,5 +59,64 @@ TEST_F(EvaluationTest, PicturesOfAnEvaluation)
     }
 }
 
+// The boxes of a plot's value labels along an axis, from the first to the last: the texts of
+// the axis's ID that stand level with its first label (the axis label stands further out).
+std::vector<std::pair<double, double>> ValueLabelBoxes(const Drawing& drawing, std::uint32_t id)
+{
+    std::vector<const Text*> labels;
+    for (std::uint32_t i = 1; i <= drawing.Count(); ++i)
+        if (const auto* text = dynamic_cast<const Text*>(drawing.Object(i));
+            text && text->uID == id)
+            labels.push_back(text);
+    const bool alongX = id == 3;
+    std::vector<std::pair<double, double>> boxes;
+    for (const Text* text : labels)
+        if (!alongX || text->dTop() == labels.front()->dTop())
+            boxes.push_back(alongX ? std::pair{text->dLeft(), text->dRight()}
+                                   : std::pair{text->dTop(), text->dBottom()});
+    std::sort(boxes.begin(), boxes.end());
+    return boxes;
+}
+
+// In each units row the value labels of every plot stand apart: a count of values the user
+// chose that would crowd them is thinned, and it goes back with the range when a change of
+// units puts a new one (where defectives per million once read "0 33333 66667100000...").
+TEST_F(EvaluationTest, ValueLabelsOfEveryPlotStandApartInEachUnit)
+{
+    session.vdAddPlan(Single("50", "2"));
+    session.vdAddPlan(Single("80", "1", "400"));
+    String message;
+    auto list = session.vdEvaluateCheckedPlans(message);
+    ASSERT_NE(list, nullptr);
+    const auto expectApart = [&](const char* when)
+    {
+        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
+        {
+            std::unique_ptr<Drawing> drawing(plot->GetDrawing());
+            for (std::uint32_t axis : {2u, 3u})
+            {
+                const auto boxes = ValueLabelBoxes(*drawing, axis);
+                ASSERT_GE(boxes.size(), 2u) << when;
+                for (std::size_t i = 1; i < boxes.size(); ++i)
+                    EXPECT_LE(boxes[i - 1].second, boxes[i].first)
+                        << when << " " << plot->MainTitle().Text() << " axis " << axis;
+            }
+        }
+    };
+    for (int units : {2, 0, 1})
+    {
+        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
+        {
+            plot->vdSetXAxisNumberValues(7);
+            plot->vdSetYAxisNumberValues(41);
+        }
+        expectApart("crowded");
+        ASSERT_TRUE(DefectivesSamplingPlan::Units().SetCurrentIndex(units));
+        session.vdSetUnits();
+        EXPECT_EQ(list->OCPlot()->XAxisNumberValues(), 3) << units;
+        expectApart("new units");
+    }
+}
+
 } // namespace
 } // namespace Brosquin

@@ -219,6 +219,20 @@ TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
     EXPECT_EQ(ReadSessionFilePlans(cut, version), nullptr);
 }
 
+TEST_F(SessionFileTest, CostsBeyondTheNumbersSaveAFileThatReadsBack)
+{
+    // Every cost is "Overflow", which no scale of the cost plot takes.
+    ASSERT_EQ(SamplingPlan::SetCostParameters("E{#Stages}", "1e153", "1", message), 0);
+    session.vdAddPlan(Single("50", "2"));
+    std::vector<WindowRecord> windows;
+    windows.emplace_back(EvaluationWindowRecord{{}, List({1})});
+    const std::string file = SessionFileText(session, windows);
+    SamplingPlanDefinitions::vdReset();
+    const auto contents = Read(file);
+    ASSERT_NE(contents, nullptr) << file;
+    EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file);
+}
+
 TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
 {
     const std::string file = RichFile();

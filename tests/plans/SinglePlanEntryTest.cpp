@@ -119,6 +119,10 @@ TEST_F(SinglePlanEntryTest, DefectsPerQuantityTakesAmountsAndNeedsUnits)
         {"2.5", "1", "Foot", 0, true, "abc", 5, "Lot size is not a valid number."},
         {"2.5", "1", "Foot", 0, true, "-3", 5, "Lot size cannot be negative."},
         {"2.5", "1", "Foot", 0, true, "2.25", 5, "Lot size cannot be less than sample size."},
+        // The defects of a larger amount could not be counted.
+        {"2.5", "1", "Foot", 0, true, "2147483646", 0, ""},
+        {"2.5", "1", "Foot", 0, true, "2147483647", 5, "Lot size is too large."},
+        {"2.5", "1", "Foot", 0, true, "1e12", 5, "Lot size is too large."},
     };
     for (const QuantityEntry& entry : entries)
     {

@@ -246,7 +246,7 @@ TEST_F(SinglePlanEvaluationTest, DefectsPerQuantityUsesAmounts)
 TEST_F(SinglePlanEvaluationTest, HugeLevelsOnAGivenLotGiveAMessage)
 {
     DefectsPerQuantitySingleSamplingPlan plan;
-    plan.vdDescribe("1", "0", "Meter", 0, true, "1e150");
+    plan.vdDescribe("1", "0", "Meter", 0, true, "2000000000");
     EXPECT_EQ(MessageOf(plan.dPa(RealOf(1e100))), "Overflow");
     DefectsPerUnitSingleSamplingPlan perUnit;
     perUnit.vdDescribe("1", "0", 0, true, "2000000000");

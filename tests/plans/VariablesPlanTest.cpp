@@ -49,8 +49,17 @@ TEST_F(VariablesPlanTest, EntryChecksLetThroughWhatMakesAPlan)
         const char* message;
     };
     // Every message with the field it names is checked through the entry dialog; here the
-    // entries that pass, and a sample size beyond what a count holds.
+    // entries that pass, a sample size beyond what a count holds and the bounds of k: 7 either
+    // way, for an M the k it makes (1e-11 % and 100 - 1e-11 % give k = 7.31 and -7.31 with n 100).
     const Case cases[] = {
+        {{true, "10", "7", true, false, ""}, 0, ""},
+        {{true, "10", "-7", false, true, prompt}, 0, ""},
+        {{true, "10", "7.0000001", true, false, ""}, 2, "Accept constant is too large."},
+        {{true, "10", "100", true, true, "1000"}, 2, "Accept constant is too large."},
+        {{true, "10", "-1e15", false, false, ""}, 2, "Accept constant is too small."},
+        {{false, "100", "1e-10", true, false, ""}, 0, ""},
+        {{false, "100", "1e-11", true, false, ""}, 2, "M is too small."},
+        {{false, "100", "99.99999999999", true, true, "1"}, 2, "M is too large."},
         {{true, "10", "-3", true, false, prompt}, 0, ""},
         {{true, "2.0", "1", false, true, prompt}, 0, ""},
         {{false, "5", "50", false, true, prompt}, 0, ""},

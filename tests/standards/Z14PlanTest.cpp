@@ -64,6 +64,32 @@ TEST_F(Z14PlanTest, SwitchingPlansAgainstExactValues)
     ExpectClose(perUnit->dASN(one), 114.97919957608298);
 }
 
+// At letter Q the limit number of a run of normal lots is 0. The double plan at AQL 0.025 accepts
+// a lot with one nonconforming unit, so its runs meet that limit only when none of their lots
+// held one; the single plan at AQL 0.010 accepts no other lot. Exact values of the switching
+// model: z14_plan_values.py. The rules themselves, simulated over the real counts
+// (switching_simulation.py, 8 runs of 5,000,000 lots each), give for the double plan Pa 0.8833
+// and ASN 1676.7 (a reduced share of 0.076, where counting every run as meeting the limit gave
+// 0.26, Pa 0.9026 and ASN 1452), and for the single plan Pa 0.8863 and ASN 1220.7.
+TEST_F(Z14PlanTest, ALimitOfZeroAsksForRunsWithoutNonconformingUnits)
+{
+    const Real p = RealOf(0.025);
+    auto plan = Z14<DefectivesZ14SamplingPlan>(2, 5, 14, 1, 3);
+    ASSERT_EQ(Description(plan.get()),
+              "Z1.4: AQL=0.025, L-II, 500,001 and over, Q, Switching - Full, Double");
+    ExpectClose(plan->dPa(p), 0.88404191557334818);
+    ExpectClose(plan->dASN(p), 1667.2262432041667);
+    ExpectClose(plan->dExpectedStages(p), 1.2336395886486091);
+    EXPECT_NEAR(NumberOf(plan->dPa(p)), 0.8833, 0.002);
+    EXPECT_NEAR(NumberOf(plan->dASN(p)), 1676.7, 15);
+
+    const Real q = RealOf(0.01);
+    auto single = Z14<DefectivesZ14SamplingPlan>(0, 5, 14, 0, 3);
+    ExpectClose(single->dPa(q), 0.88595498921243801);
+    ExpectClose(single->dASN(q), 1222.2846200221594);
+    EXPECT_NEAR(NumberOf(single->dPa(q)), 0.8863, 0.002);
+}
+
 TEST_F(Z14PlanTest, RegimesBoundsAndEnvelopes)
 {
     // One regime: every Pa is the regime plan's.
@@ -142,7 +168,7 @@ TEST_F(Z14PlanTest, ComponentsOfTheOptions)
         decided.accept[k] = k < 6 ? 0 : 2;
         decided.reject[k] = 3;
     }
-    EXPECT_EQ(Description(DefectivesZ14SamplingPlan::NewStayPlan(decided).get()),
+    EXPECT_EQ(Description(DefectivesZ14SamplingPlan::NewStayPlan(decided, 1).get()),
               "Single: n=5, a=0");
     // The double plan for defective units refuses (2; 0, 3; 2; 3), which two stages take.
     plan->SetParameters(15, 6, 2, 1, 2);
@@ -165,6 +191,26 @@ TEST_F(Z14PlanTest, ComponentsOfTheOptions)
     ExpectClose(copy->dPa(one), 0.96665105313793145);
     copy->vdSetUnits(0);
     ExpectClose(copy->dPa(RealOf(0.01)), 0.96665105313793145);
+    // Plans set while the current units are others read levels in the plan's own units.
+    copy->SetParameters(10, 6, 8, 2, 3);
+    ExpectClose(copy->dPa(RealOf(0.01)), 0.96665105313793145);
+    auto perHundred = Z14<DefectsPerUnitZ14SamplingPlan>(10, 6, 8, 0, 3);
+    perHundred->vdSetUnits(0);
+    perHundred->SetParameters(10, 6, 8, 0, 3);
+    ExpectClose(perHundred->dPa(RealOf(0.01)), 0.96368036448134584);
+}
+
+// Every item of every list is a choice the plan takes; an index beyond its list is named.
+TEST_F(Z14PlanTest, TheCheckTakesEveryItemOfTheLists)
+{
+    String message("kept");
+    EXPECT_EQ(DefectivesZ14SamplingPlan::CheckParameters(15, 6, 14, 2, 5, message), 0);
+    EXPECT_EQ(DefectsPerUnitZ14SamplingPlan::CheckParameters(23, 6, 14, 2, 5, message), 0);
+    EXPECT_STREQ(message.Text(), "kept");
+    EXPECT_EQ(DefectivesZ14SamplingPlan::CheckParameters(16, 6, 14, 2, 5, message), 1);
+    EXPECT_STREQ(message.Text(), "AQL is not one of the choices.");
+    EXPECT_EQ(DefectsPerUnitZ14SamplingPlan::CheckParameters(23, 7, 15, 2, 5, message), 2);
+    EXPECT_STREQ(message.Text(), "Level is not one of the choices.");
 }
 
 // Every plan the tables lead to is one its class accepts: for each characteristic, every plan in
@@ -172,7 +218,7 @@ TEST_F(Z14PlanTest, ComponentsOfTheOptions)
 TEST_F(Z14PlanTest, EveryCombinationMakesValidPlans)
 {
     for (std::uint8_t characteristic : {0, 1})
-        for (std::uint32_t aql = 0; aql < Z14ChoiceCount(characteristic, 0); ++aql)
+        for (std::uint32_t aql = 0; aql < Z14ChoiceCounts(characteristic)[0]; ++aql)
             for (std::uint32_t letter = 0; letter < 16; ++letter)
                 for (std::uint32_t type = 0; type < 3; ++type)
                     for (Z14Regime regime :
@@ -182,10 +228,10 @@ TEST_F(Z14PlanTest, EveryCombinationMakesValidPlans)
                                                              letter, type, regime);
                         const bool defectives = characteristic == SamplingPlan::DefectiveUnits;
                         for (const auto& plan :
-                             {defectives ? DefectivesZ14SamplingPlan::NewPlan(cell)
-                                         : DefectsPerUnitZ14SamplingPlan::NewPlan(cell),
-                              defectives ? DefectivesZ14SamplingPlan::NewStayPlan(cell)
-                                         : DefectsPerUnitZ14SamplingPlan::NewStayPlan(cell)})
+                             {defectives ? DefectivesZ14SamplingPlan::NewPlan(cell, 1)
+                                         : DefectsPerUnitZ14SamplingPlan::NewPlan(cell, 1),
+                              defectives ? DefectivesZ14SamplingPlan::NewStayPlan(cell, 1)
+                                         : DefectsPerUnitZ14SamplingPlan::NewStayPlan(cell, 1)})
                             EXPECT_TRUE(plan->IsValid())
                                 << int(characteristic) << " " << aql << " " << letter << " " << type
                                 << " " << int(regime) << ": " << Description(plan.get());
@@ -199,20 +245,24 @@ TEST_F(Z14PlanTest, RecordsAndBadValues)
 
     // Whole records through the plan factory.
     vdAddStandardPlanClasses();
-    auto whole = ReadRecord("0 4 1 10 5 8 0 3");
-    ASSERT_NE(whole, nullptr);
-    EXPECT_FALSE(ReadErrorOccurred());
-    EXPECT_EQ(Description(whole.get()),
-              "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Single");
-    whole = ReadRecord("1 4 0 23 6 14 2 5");
+    // Each number is truncated toward zero: 10.5 is the AQL of index 10.
+    for (const char* record : {"0 4 1 10 5 8 0 3", "0 4 1 10.5 5 8 0 3", "0 4 1 10 5.9 8 0 3.2"})
+    {
+        const auto whole = ReadRecord(record);
+        ASSERT_NE(whole, nullptr) << record;
+        EXPECT_FALSE(ReadErrorOccurred()) << record;
+        EXPECT_EQ(Description(whole.get()),
+                  "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Single");
+    }
+    auto whole = ReadRecord("1 4 0 23 6 14 2 5");
     EXPECT_FALSE(ReadErrorOccurred());
     ASSERT_NE(dynamic_cast<DefectsPerUnitZ14SamplingPlan*>(whole.get()), nullptr);
     EXPECT_TRUE(whole->IsValid());
     EXPECT_FALSE(whole->IsChecked());
 
-    // Each choice whole and within its list, which for the AQL is the characteristic's.
+    // Each choice within its list, which for the AQL is the characteristic's.
     for (const char* bad :
-         {"10 5 8 0 9", "-1 5 8 0 3", "10 5 8 0 \"x\"", "1e300 5 8 0 3", "10 5 8 0.5 3",
+         {"10 5 8 0 9", "-1 5 8 0 3", "10 5 8 0 \"x\"", "1e300 5 8 0 3", "16.5 5 8 0 3",
           "16 5 8 0 3", "10 7 8 0 3", "10 5 15 0 3", "10 5 8 3 3", "10 5 8 0", ""})
     {
         const auto back = ReadClassPart<DefectivesZ14SamplingPlan>(bad);

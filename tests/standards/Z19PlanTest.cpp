@@ -162,15 +162,19 @@ TEST_F(Z19PlanTest, RecordsAndBadValues)
     ASSERT_NE(dynamic_cast<Plan*>(back.get()), nullptr);
     EXPECT_FALSE(ReadErrorOccurred());
     EXPECT_EQ(back->Description().Text(), std::string(plan->Description().Text()));
+    // Each number is truncated toward zero.
+    back = ReadRecord("0 9 1 5.5 3 9.99 3 0.5");
+    EXPECT_FALSE(ReadErrorOccurred());
+    EXPECT_EQ(back->Description().Text(), std::string(plan->Description().Text()));
     back = ReadRecord("0 9 0 10 4 15 5 4");
     ASSERT_NE(back, nullptr);
     EXPECT_FALSE(ReadErrorOccurred());
     EXPECT_FALSE(back->IsChecked());
-    // Each choice whole and within its list.
+    // Each choice within its list.
     for (const char* bad :
          {"0 9 1 11 0 0 0 0", "0 9 1 5 3 9 -1 0", "0 9 1 5 3 9 3 1e300", "0 9 1 5 3 9 3 \"x\"",
           "0 9 1 5 5 0 0 0", "0 9 1 5 0 16 0 0", "0 9 1 5 0 0 6 0", "0 9 1 5 0 0 0 5",
-          "0 9 1 5 0 0 0.5 0", "0 9 1 5 0 0 0"})
+          "0 9 1 5 0 0 6.5 0", "0 9 1 5 0 0 0"})
     {
         back = ReadRecord(bad);
         EXPECT_TRUE(ReadErrorOccurred()) << bad;
@@ -195,6 +199,12 @@ TEST_F(Z19PlanTest, RecordsAndBadValues)
     EXPECT_TRUE(unset.IsPaSingleValued());
     unset.SetParameters(0, 0, 0, 0, 5);
     EXPECT_FALSE(unset.IsValid());
+    // The check takes the last item of every list and names the first index beyond its list.
+    String message("kept");
+    EXPECT_EQ(Plan::CheckParameters(10, 4, 15, 5, 4, message), 0);
+    EXPECT_STREQ(message.Text(), "kept");
+    EXPECT_EQ(Plan::CheckParameters(10, 4, 15, 6, 5, message), 4);
+    EXPECT_STREQ(message.Text(), "Type is not one of the choices.");
     EXPECT_EQ(unset.NormalPlan(), nullptr);
     EXPECT_EQ(MessageOf(unset.dPaUpperEnvelope(one)), "Invalid plan");
 }

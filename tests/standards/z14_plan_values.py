@@ -3,7 +3,10 @@
 stage by stage from binomial or Poisson probabilities, the regimes' long-run shares from the
 chain of switching_chain.py, the limit number from the row the normal plan's units reach.
 Plan: AQL 1.0, level L-III, lots 501 to 1200 (letter K), at 1 percent defective or 1 defect per
-hundred units.
+hundred units; and at letter Q, AQL 0.025 double at 0.025 percent defective and AQL 0.010 single
+at 0.01 percent, whose limit numbers are 0. A limit of 0 holds with the probability that none of
+the run's K accepted lots held a nonconforming unit, (P0 / P)^K, P0 the probability that a lot is
+accepted with none; that is 1 for the single plan, which accepts no other lot.
 
 Run:  python3 z14_plan_values.py
 """
@@ -15,15 +18,15 @@ mp.dps = 40
 LEVEL = mpf(1) / 100
 
 
-def binomial_probability(d, n):
-    return binomial(n, d) * LEVEL ** d * (1 - LEVEL) ** (n - d) if 0 <= d <= n else mpf(0)
+def binomial_probability(d, n, level=LEVEL):
+    return binomial(n, d) * level ** d * (1 - level) ** (n - d) if 0 <= d <= n else mpf(0)
 
 
-def poisson_probability(d, n):
-    return exp(-n * LEVEL) * (n * LEVEL) ** d / factorial(d) if d >= 0 else mpf(0)
+def poisson_probability(d, n, level=LEVEL):
+    return exp(-n * level) * (n * level) ** d / factorial(d) if d >= 0 else mpf(0)
 
 
-def evaluate(plan, probability):
+def evaluate(plan, probability, level):
     """A plan of stages (n, accept, reject), cumulative counts: Pa, ASN and expected stages."""
     carried = {0: mpf(1)}  # the count carried into the next stage, over undecided paths
     pa = asn = stages = mpf(0)
@@ -33,38 +36,49 @@ def evaluate(plan, probability):
         after = {}
         for count, weight in carried.items():
             for d in range(0, reject - count):
-                after[count + d] = after.get(count + d, 0) + weight * probability(d, n)
+                after[count + d] = after.get(count + d, 0) + weight * probability(d, n, level)
         pa += sum(w for c, w in after.items() if c <= accept)
         carried = {c: w for c, w in after.items() if accept < c < reject}
     return pa, asn, stages
 
 
-# Total sample units from which each limit-number row counts, and the rows at AQL 1.0.
+# Total sample units from which each limit-number row counts, the rows at AQL 1.0 and 0.025, and
+# the fewest units that have a limit number.
 ROW_BOUNDS = [20, 30, 50, 80, 130, 200, 320, 500, 800, 1250, 2000, 3150, 5000, 8000, 12500,
               20000, 31500]
-LIMITS_AQL_1 = [-1] * 5 + [0, 0, 2, 4, 7, 14, 24, 40, 68, 110, 181, -2]
-MINIMUM_AQL_1 = 200
+LIMITS_AQL_1 = ([-1] * 5 + [0, 0, 2, 4, 7, 14, 24, 40, 68, 110, 181, -2], 200)
+LIMITS_AQL_0_025 = ([-1] * 13 + [0, 0, 2, 4], 8000)
+LIMITS_AQL_0_010 = ([-1] * 15 + [0, 0], 20000)
 
 
-def limit_and_lots(m):
+def limit_and_lots(m, limits):
+    rows, minimum = limits
+
     def limit(total):
-        return LIMITS_AQL_1[max(i for i, b in enumerate(ROW_BOUNDS) if total >= b or i == 0)]
+        return rows[max(i for i, b in enumerate(ROW_BOUNDS) if total >= b or i == 0)]
     if limit(floor(10 * m)) != -1:
         return limit(floor(10 * m)), 10
-    lots = int(mp.ceil(MINIMUM_AQL_1 / m))
+    lots = int(mp.ceil(minimum / m))
     return limit(floor(lots * m)), lots
 
 
-def switching(normal, tightened, reduced, stay, probability, limit_numbers=True):
+def switching(normal, tightened, reduced, stay, probability, limit_numbers=True, level=LEVEL,
+              limits=LIMITS_AQL_1):
     (pa_n, asn_n, st_n), (pa_t, asn_t, st_t), (pa_r, asn_r, st_r), (pa_s, _, _) = (
-        evaluate(plan, probability) for plan in (normal, tightened, reduced, stay))
+        evaluate(plan, probability, level) for plan in (normal, tightened, reduced, stay))
     values, lots, g = {}, 10, mpf(1)
     if limit_numbers:
-        limit, lots = limit_and_lots(asn_n)
+        limit, lots = limit_and_lots(asn_n, limits)
         units = asn_n * lots
         if probability is binomial_probability:
             units = int(floor(units))
-        g = values["G"] = sum(probability(d, units) for d in range(limit + 1))
+        if limit == 0:
+            # Accepted with none: nothing found up to the first stage that can accept.
+            first = next(k for k, (_, accept, _) in enumerate(normal) if accept >= 0)
+            clean = probability(0, normal[0][0] * (first + 1), level)
+            g = values["G"] = (clean / pa_n) ** lots
+        else:
+            g = values["G"] = sum(probability(d, units, level) for d in range(limit + 1))
     s_r, s_n, s_t = shares(pa_s, pa_n, pa_t, lots, g)
     values["Pa"] = s_r * pa_r + s_n * pa_n + s_t * pa_t
     values["ASN"] = s_r * asn_r + s_n * asn_n + s_t * asn_t
@@ -82,6 +96,13 @@ MULTIPLE = (list(zip([32] * 7, [-1, 0, 1, 2, 3, 4, 6], [3, 3, 4, 5, 6, 6, 7])),
             list(zip([13] * 7, [-1, -1, 0, 0, 1, 1, 2], [3, 3, 3, 3, 3, 3, 3])))
 
 
+# AQL 0.025, letter Q: normal (1250; 0, 2; 1), tightened (2000; 0, 2; 1), reduced
+# (500; 0, 2; 0, 2), whose lots stay on reduced only with no nonconforming unit in 500.
+DOUBLE_Q = ([(1250, 0, 2), (1250, 1, 2)], [(2000, 0, 2), (2000, 1, 2)], [(500, 0, 2), (500, 1, 2)],
+            [(500, 0, 1)])
+SINGLE_Q = ([(1250, 0, 1)], [(2000, 0, 1)], [(500, 0, 1)], [(500, 0, 1)])
+
+
 def show(name, values):
     print(name + ": " + ", ".join("%s %s" % (k, nstr(v, 17)) for k, v in values.items()))
 
@@ -92,3 +113,7 @@ if __name__ == "__main__":
     show("double, full", switching(*DOUBLE, binomial_probability))
     show("multiple, full", switching(*MULTIPLE, binomial_probability))
     show("defects per unit, single, full", switching(*SINGLE, poisson_probability))
+    show("AQL 0.025, Q, double, full", switching(*DOUBLE_Q, binomial_probability,
+                                                 level=mpf(0.025) / 100, limits=LIMITS_AQL_0_025))
+    show("AQL 0.010, Q, single, full", switching(*SINGLE_Q, binomial_probability,
+                                                 level=mpf(0.01) / 100, limits=LIMITS_AQL_0_010))

@@ -1,8 +1,17 @@
 #!/usr/bin/env python3
 """Reference values of StagedPlansTest: double and multiple plans evaluated with mpmath at 40
 digits, the average sample numbers under curtailed inspection by walking every state of the
-inspection unit by unit (which needs none of the closed forms)."""
-from mpmath import mp, mpf, binomial, exp
+inspection unit by unit (which needs none of the closed forms).
+
+  python3 StagedPlanReferences.py                        the small plans
+  python3 StagedPlanReferences.py defectives-any p       the large plan, lots of any size
+  python3 StagedPlanReferences.py defectives-given D     the large plan, a lot of 2147483646
+  python3 StagedPlanReferences.py defects-any u          the same for defects per unit
+  python3 StagedPlanReferences.py defects-given T
+"""
+import sys
+
+from mpmath import mp, mpf, exp
 
 mp.dps = 40
 
@@ -64,31 +73,204 @@ def show(name, value):
     print(f"{name}: {mp.nstr(value, 18)}")
 
 
-double = [(50, 1, 4), (100, 4, 5)]
-for method in range(7):
-    pa, asn, stages = walk(double, binomial_lot(mpf('0.02')), curtailing(method))
-    show(f"double at 2 %, method {method}: ASN", asn)
-show("double at 2 %: Pa", pa)
-show("double at 2 %: E{#Stages}", stages)
-pa, asn, _ = walk(double, finite_lot(20, 1000), curtailing(1))
-show("double, N = 1000, D = 20: Pa", pa)
-show("double, N = 1000, D = 20, method 1: ASN", asn)
-pa, asn, _ = walk([(50, 2, 7), (100, 6, 7)], binomial_lot(mpf('0.06')), curtailing(0))
-show("NIST example at 6 %: Pa", pa)
-show("NIST example at 6 %: ASN", asn)
+def small_plans():
+    double = [(50, 1, 4), (100, 4, 5)]
+    for method in range(7):
+        pa, asn, stages = walk(double, binomial_lot(mpf('0.02')), curtailing(method))
+        show(f"double at 2 %, method {method}: ASN", asn)
+    show("double at 2 %: Pa", pa)
+    show("double at 2 %: E{#Stages}", stages)
+    pa, asn, _ = walk(double, finite_lot(20, 1000), curtailing(1))
+    show("double, N = 1000, D = 20: Pa", pa)
+    show("double, N = 1000, D = 20, method 1: ASN", asn)
+    pa, asn, _ = walk([(50, 2, 7), (100, 6, 7)], binomial_lot(mpf('0.06')), curtailing(0))
+    show("NIST example at 6 %: Pa", pa)
+    show("NIST example at 6 %: ASN", asn)
 
-seven = list(zip([50] * 7, [0, 1, 3, 5, 7, 10, 13], [4, 6, 8, 10, 11, 12, 14]))
-pa, asn, stages = walk(seven, binomial_lot(mpf('0.02')), curtailing(0))
-show("7 x 50 at 2 %: Pa", pa)
-show("7 x 50 at 2 %: ASN", asn)
-show("7 x 50 at 2 %: E{#Stages}", stages)
-three = [(20, -1, 2), (20, 1, 3), (20, 3, 4)]
-pa, asn, _ = walk(three, binomial_lot(mpf('0.05')), curtailing(0))
-show("3 x 20 at 5 %: Pa", pa)
-show("3 x 20 at 5 %: ASN", asn)
-_, asn, _ = walk(three, binomial_lot(mpf('0.05')), curtailing(1))
-show("3 x 20 at 5 %, method 1: ASN", asn)
-_, asn, _ = walk(three, finite_lot(5, 100), curtailing(1))
-show("3 x 20, N = 100, D = 5, method 1: ASN", asn)
+    seven = list(zip([50] * 7, [0, 1, 3, 5, 7, 10, 13], [4, 6, 8, 10, 11, 12, 14]))
+    pa, asn, stages = walk(seven, binomial_lot(mpf('0.02')), curtailing(0))
+    show("7 x 50 at 2 %: Pa", pa)
+    show("7 x 50 at 2 %: ASN", asn)
+    show("7 x 50 at 2 %: E{#Stages}", stages)
+    three = [(20, -1, 2), (20, 1, 3), (20, 3, 4)]
+    pa, asn, _ = walk(three, binomial_lot(mpf('0.05')), curtailing(0))
+    show("3 x 20 at 5 %: Pa", pa)
+    show("3 x 20 at 5 %: ASN", asn)
+    _, asn, _ = walk(three, binomial_lot(mpf('0.05')), curtailing(1))
+    show("3 x 20 at 5 %, method 1: ASN", asn)
+    _, asn, _ = walk(three, finite_lot(5, 100), curtailing(1))
+    show("3 x 20, N = 100, D = 5, method 1: ASN", asn)
 
-show("defects per unit (5, 0, 2, 5, 1) at 0.1: Pa", exp(mpf(-0.5)) + exp(mpf(-1)) / 2)
+    show("defects per unit (5, 0, 2, 5, 1) at 0.1: Pa", exp(mpf(-0.5)) + exp(mpf(-1)) / 2)
+
+
+# The large plans: 1000 stages of 100 units (or units of material), no acceptance before the
+# last stage, rejection at 101 at every stage and acceptance at 100 at the last, evaluated by the
+# plain recursion over the counts going on (every count, nothing left out) at 25 digits: Pa,
+# E{#Stages}, the ASN with no curtailing and the ASN with every stage curtailed (for defective
+# units acceptance and rejection, for defects rejection only; the curtailed terms from their
+# closed forms, the tails summed term by term).
+def plain_recursion(stages, stage_points, tails, accept_units, reject_units):
+    """stage_points(i, x, before) -> list of the probabilities of counts 0, 1, ... added by stage
+    i entered with count x after `before` units; tails(i, x, before, k) -> P(count added <= k);
+    accept_units / reject_units(i, x, before, k) -> the expected units of curtailed inspection."""
+    going = {0: mpf(1)}
+    pa = stages_expected = asn = curtailed = mpf(0)
+    before = 0
+    for i, (n, a, r) in enumerate(stages):
+        reach = sum(going.values())
+        stages_expected += reach
+        asn += n * reach
+        after = {}
+        for x, fx in going.items():
+            if a >= x:
+                accepted = tails(i, x, before, a - x)
+                pa += fx * accepted
+                curtailed += fx * accept_units(i, x, before, a - x)
+            curtailed += fx * reject_units(i, x, before, r - x)
+            if i + 1 < len(stages):
+                for j, point in enumerate(stage_points(i, x, before)):
+                    y = x + j
+                    if a < y < r:
+                        after[y] = after.get(y, 0) + fx * point
+        if i + 1 < len(stages):
+            curtailed += n * sum(after.values())
+        going = after
+        before += n
+    return pa, asn, stages_expected, curtailed
+
+
+LARGE = [(100, -1, 101)] * 999 + [(100, 100, 101)]
+
+
+def binomial_row(n, p, length):
+    q = 1 - p
+    row = [q ** n]
+    for j in range(min(n, length)):
+        row.append(row[-1] * (n - j) / (j + 1) * p / q)
+    return row
+
+
+def defectives_any(p):
+    p = mpf(p)
+    row = binomial_row(100, p, 101)
+    row1 = binomial_row(101, p, 102)
+
+    def tails(i, x, before, k, r=row):
+        return sum(r[:k + 1]) if k >= 0 else mpf(0)
+
+    def accept_units(i, x, before, k):
+        return (100 - k) / (1 - p) * tails(i, x, before, k, row1) if 0 <= k < 100 else 0
+
+    def reject_units(i, x, before, j):
+        return j / p * (1 - tails(i, x, before, j, row1))
+
+    return plain_recursion(LARGE, lambda i, x, before: row, tails, accept_units, reject_units)
+
+
+def hypergeometric_row(n, D, M, length):
+    """h(j; n, D, M) for j = 0 ... min(n, D, length), n at most the M - D good units."""
+    good = M - D
+    row = [mpf(1)]
+    for i in range(n):
+        row[0] *= mpf(good - i) / (M - i)
+    for j in range(min(n, D, length)):
+        row.append(row[-1] * (D - j) * (n - j) / ((j + 1) * (good - n + j + 1)))
+    return row
+
+
+def defectives_given(D, N):
+    cache = {}
+
+    def row(n, Dx, M, length):
+        key = (n, Dx, M)
+        if key not in cache:
+            cache[key] = hypergeometric_row(n, Dx, M, length)
+        return cache[key]
+
+    def points(i, x, before):
+        return row(100, D - x, N - before, 101)
+
+    def tails(i, x, before, k):
+        return sum(row(100, D - x, N - before, 101)[:k + 1]) if k >= 0 else mpf(0)
+
+    def accept_units(i, x, before, k):
+        if not 0 <= k < 100:
+            return 0
+        M = N - before
+        lower = sum(row(101, D - x, M + 1, 102)[:k + 1])
+        return (M + 1) * mpf(100 - k) / (M - (D - x) + 1) * lower
+
+    def reject_units(i, x, before, j):
+        M = N - before
+        lower = sum(row(101, D - x + 1, M + 1, 102)[:j + 1])
+        return (M + 1) * mpf(j) / (D - x + 1) * (1 - lower)
+
+    return plain_recursion(LARGE, points, tails, accept_units, reject_units)
+
+
+def show_large(name, values):
+    for label, value in zip(("Pa", "ASN", "E{#Stages}", "curtailed ASN"), values):
+        show(f"{name}: {label}", value)
+
+
+def poisson_row(mean, length):
+    row = [exp(-mean)]
+    for j in range(length):
+        row.append(row[-1] * mean / (j + 1))
+    return row
+
+
+def defects_any(u):
+    """Poisson counts: only rejection is ever curtailed."""
+    u = mpf(u)
+    row = poisson_row(100 * u, 101)
+
+    def tails(i, x, before, k):
+        return sum(row[:k + 1]) if k >= 0 else mpf(0)
+
+    def reject_units(i, x, before, j):
+        return j / u * (1 - tails(i, x, before, j))
+
+    def accept_units(i, x, before, k):
+        return 100 * tails(i, x, before, k)
+
+    return plain_recursion(LARGE, lambda i, x, before: row, tails, accept_units, reject_units)
+
+
+def defects_given(T, N):
+    """Each of the T - x defects left is in the stage's 100 of the N - before units left with
+    probability 100 / (N - before)."""
+    cache = {}
+
+    def row(t, before):
+        key = (t, before)
+        if key not in cache:
+            cache[key] = binomial_row(t, mpf(100) / (N - before), 101)
+        return cache[key]
+
+    def tails(i, x, before, k):
+        return sum(row(T - x, before)[:k + 1]) if k >= 0 else mpf(0)
+
+    def reject_units(i, x, before, j):
+        return j * mpf(N - before) / (T - x + 1) * (1 - sum(row(T - x + 1, before)[:j + 1]))
+
+    def accept_units(i, x, before, k):
+        return 100 * tails(i, x, before, k)
+
+    return plain_recursion(LARGE, lambda i, x, before: row(T - x, before), tails, accept_units,
+                           reject_units)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 1:
+        small_plans()
+    else:
+        mp.dps = 25
+        kind, level = sys.argv[1], sys.argv[2]
+        lot = 2147483646
+        values = {"defectives-any": lambda: defectives_any(level),
+                  "defectives-given": lambda: defectives_given(int(level), lot),
+                  "defects-any": lambda: defects_any(level),
+                  "defects-given": lambda: defects_given(int(level), lot)}[kind]()
+        show_large(f"1000 x 100, {kind} {level}", values)

@@ -1,0 +1,124 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// Sequences of point probabilities, and of their ratios to other ones, filled by recurrence: the
+// staged recursion needs thousands of them a stage, and one evaluation in closed form costs as
+// much as a hundred steps of the recurrence. Every sequence here is log-concave (its ratios
+// g(k + 1) / g(k) do not rise), so it falls on both sides of its largest value; filled outward
+// from there, a value can underflow only where the exact one is smaller still.
+
+namespace Brosquin
+{
+
+// g(k + 1) / g(k) as a fraction of two non-negative numbers, so that a step either way costs one
+// division. A numerator of 0 is a fall to 0 and a denominator of 0 a rise from 0 (0 / 0 only
+// beside a sequence that is 0 at one point only, which counts as falling).
+struct StepRatio
+{
+    double dNumerator;
+    double dDenominator;
+};
+
+// x where it is positive, else 0: the factors of a ratio outside the range of a count.
+inline double PositivePart(double x)
+{
+    return x > 0.0 ? x : 0.0;
+}
+
+namespace sequence
+{
+
+// The quotient first: it does not wait for the value, so the divisions of a run overlap.
+inline double Forward(double value, StepRatio ratio)
+{
+    return value == 0.0 || ratio.dNumerator == 0.0
+               ? 0.0
+               : value * (ratio.dNumerator / ratio.dDenominator);
+}
+
+inline double Backward(double value, StepRatio ratio)
+{
+    return value == 0.0 || ratio.dDenominator == 0.0 || ratio.dNumerator == 0.0
+               ? 0.0
+               : value * (ratio.dDenominator / ratio.dNumerator);
+}
+
+} // namespace sequence
+
+// How many steps apart values are computed afresh: a step rounds twice, so a value is good to
+// about 2 freshEvery units in the last place. The recursion's kernel, whose rounding every stage
+// passes on, takes the shorter distance; what a stage uses only once, the longer.
+constexpr std::int64_t freshEveryCarried = 16;
+constexpr std::int64_t freshEveryUsedOnce = 64;
+
+// Sets out[k - first] = g(k) for k = first ... last (first <= last), given afresh(k) = g(k) and
+// ratio(k) = g(k + 1) / g(k) of a log-concave g: from its largest value outward, with values
+// computed afresh there and every freshEvery steps.
+template <class Afresh, class Ratio>
+void FillLogConcave(std::int64_t first, std::int64_t last, Afresh afresh, Ratio ratio,
+                    std::int64_t freshEvery, std::vector<double>& out)
+{
+    out.resize(static_cast<std::size_t>(last - first + 1));
+    // The largest value: the first k whose ratio is below 1, by bisection, as the ratios fall.
+    std::int64_t lo = first;
+    std::int64_t hi = last;
+    while (lo < hi)
+    {
+        const std::int64_t middle = lo + (hi - lo) / 2;
+        const StepRatio r = ratio(middle);
+        if (r.dNumerator < r.dDenominator || r.dNumerator == 0.0)
+            hi = middle;
+        else
+            lo = middle + 1;
+    }
+    const std::int64_t peak = lo;
+    double value = afresh(peak);
+    out[static_cast<std::size_t>(peak - first)] = value;
+    for (std::int64_t k = peak + 1; k <= last; ++k)
+    {
+        value = (k - peak) % freshEvery == 0 ? afresh(k) : sequence::Forward(value, ratio(k - 1));
+        out[static_cast<std::size_t>(k - first)] = value;
+    }
+    value = out[static_cast<std::size_t>(peak - first)];
+    for (std::int64_t k = peak - 1; k >= first; --k)
+    {
+        value = (peak - k) % freshEvery == 0 ? afresh(k) : sequence::Backward(value, ratio(k));
+        out[static_cast<std::size_t>(k - first)] = value;
+    }
+}
+
+// The tails of the count of a stage entered with count x, for x = first ... last, at k0 - x along
+// a diagonal of the lot: the diagonal gives Tails(x), Point(x) and PointRatio(x) = Point(x + 1) /
+// Point(x) with log-concave points, and Coefficient(x) >= 0 such that
+//   P(X_x <= k0 - x) = P(X_(x+1) <= k0 - x - 1) + Coefficient(x) Point(x).
+// Lower tails are summed from the last one down, upper ones from the first one up: every step adds
+// a positive term, so each keeps full relative precision. points is working storage.
+template <class Diagonal>
+void DiagonalTails(const Diagonal& diagonal, std::int64_t first, std::int64_t last, bool lower,
+                   std::vector<double>& out, std::vector<double>& points)
+{
+    out.resize(static_cast<std::size_t>(last - first + 1));
+    const std::size_t end = out.size() - 1;
+    if (lower)
+        out[end] = diagonal.Tails(last).dLower;
+    else
+        out[0] = diagonal.Tails(first).dUpper;
+    if (first == last)
+        return;
+    FillLogConcave(
+        first, last - 1, [&](std::int64_t x) { return diagonal.Point(x); },
+        [&](std::int64_t x) { return diagonal.PointRatio(x); }, freshEveryUsedOnce, points);
+    if (lower)
+        for (std::size_t i = end; i-- > 0;)
+            out[i] =
+                out[i + 1] + diagonal.Coefficient(first + static_cast<std::int64_t>(i)) * points[i];
+    else
+        for (std::size_t i = 0; i < end; ++i)
+            out[i + 1] =
+                out[i] + diagonal.Coefficient(first + static_cast<std::int64_t>(i)) * points[i];
+}
+
+} // namespace Brosquin
