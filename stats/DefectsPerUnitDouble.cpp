@@ -44,11 +44,6 @@ constexpr DoublePlanModel poissonModel = {
 
 } // namespace
 
-const DoublePlanModel& PoissonDoublePlanModel()
-{
-    return poissonModel;
-}
-
 double DefectsPerUnitDoubleProbabilityAcceptance(double u, int n1, int a1, int r1, int n2, int a2)
 {
     return EvaluateStages(DefectsAnyLot{u}, Stages(n1, a1, r1, n2, a2).Plan(),

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "stats/DoubleDesignSearch.h"
-
 #include <cstdint>
 
 // Double plans for defects per unit (n1, a1, r1, n2, a2) on the count of defects: inspect n1
@@ -35,8 +33,5 @@ bool DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, 
 bool DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
                                            int& a1, int& r1, int& n2, int& a2, std::uint8_t method);
-
-// What the shared double design search needs of this characteristic.
-const DoublePlanModel& PoissonDoublePlanModel();
 
 } // namespace Brosquin
