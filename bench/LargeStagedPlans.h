@@ -14,9 +14,10 @@ namespace Brosquin
 
 // The largest staged plans the entry dialogs accept, which must evaluate as fast as small ones:
 // 1000 stages of `units` each on a lot of 2147483646, no acceptance before the last stage,
-// rejection at 101 defectives (defects) at every stage and acceptance at 100 at the last; as a
-// multiple plan for defective units, as the double plan of two stages of 500 x units each
-// (a1 = 0, r1 = 101, a2 = 100), and as a multiple plan for defects per unit.
+// rejection at units + 1 defectives (defects) at every stage, the most the first stage allows,
+// and acceptance at units at the last; as a multiple plan for defective units, as the double plan
+// of two stages of 500 x units each (a1 = 0, r1 = units + 1, a2 = units), and as a multiple plan
+// for defects per unit.
 enum class LargePlan
 {
     defectivesMultiple,
@@ -28,18 +29,21 @@ inline constexpr const char* largeLot = "2147483646";
 
 inline std::unique_ptr<SamplingPlan> LargeStagedPlan(LargePlan kind, int units, std::int8_t method)
 {
+    const std::string accept = std::to_string(units);
+    const std::string reject = std::to_string(units + 1);
     if (kind == LargePlan::defectivesDouble)
     {
         const std::string half = std::to_string(500 * units);
         auto plan = std::make_unique<DefectivesDoubleSamplingPlan>();
-        plan->vdDescribe(half.c_str(), "0", "101", half.c_str(), "100", method, true, largeLot);
+        plan->vdDescribe(half.c_str(), "0", reject.c_str(), half.c_str(), accept.c_str(), method,
+                         true, largeLot);
         return plan;
     }
     constexpr int stages = 1000;
-    const std::vector<String> n(stages, String(std::to_string(units).c_str()));
+    const std::vector<String> n(stages, String(accept.c_str()));
     std::vector<String> a(stages, String("#"));
-    a.back() = "100";
-    const std::vector<String> r(stages, String("101"));
+    a.back() = accept.c_str();
+    const std::vector<String> r(stages, String(reject.c_str()));
     if (kind == LargePlan::defectivesMultiple)
     {
         auto plan = std::make_unique<DefectivesMultipleSamplingPlan>();

@@ -61,9 +61,9 @@ DefectivesDoubleSamplingPlan::DesignFromTwoLevels(double aql, double ltpd, doubl
     return Designed<DefectivesDoubleSamplingPlan>(
         [&](int& n1, int& a1, int& r1, int& n2, int& a2)
         {
-            DefectivesDoubleDesignTwoLevels(aql / factor, ltpd / factor, PaAtAQL().dValue(),
-                                            PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1, n2,
-                                            a2, 0);
+            return DefectivesDoubleDesignTwoLevels(aql / factor, ltpd / factor, PaAtAQL().dValue(),
+                                                   PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1,
+                                                   r1, n2, a2, 0);
         },
         nullptr, message);
 }
@@ -76,9 +76,9 @@ DefectivesDoubleSamplingPlan::DesignFromThreeLevels(double aql, double maximumAQ
     return Designed<DefectivesDoubleSamplingPlan>(
         [&](int& n1, int& a1, int& r1, int& n2, int& a2)
         {
-            DefectivesDoubleDesignThreeLevels(aql / factor, maximumAQL / factor, ltpd / factor,
-                                              PaAtAQL().dValue(), PaAtLTPD().dValue(), p / factor,
-                                              c0, c1, n1, a1, r1, n2, a2, 0);
+            return DefectivesDoubleDesignThreeLevels(
+                aql / factor, maximumAQL / factor, ltpd / factor, PaAtAQL().dValue(),
+                PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1, n2, a2, 0);
         },
         nullptr, message);
 }

@@ -20,7 +20,7 @@ const char* const methodSuffixes[] = {"",
 const MultiplePlanRules planRules{true, false, 6, methodSuffixes};
 
 const DefectivesMultipleSamplingPlan::Statistics planStatistics{
-    DefectivesMultipleMeasures, DefectivesMultipleMeasuresFiniteLot};
+    DefectivesMultipleMeasures, DefectivesMultipleMeasuresFiniteLot, PrepareDefectivesConditionals};
 
 } // namespace
 

@@ -60,9 +60,9 @@ DefectsPerQuantityDoubleSamplingPlan* DefectsPerQuantityDoubleSamplingPlan::Desi
     return Designed<DefectsPerQuantityDoubleSamplingPlan>(
         [&](double& s1, int& a1, int& r1, double& s2, int& a2)
         {
-            DefectsPerQuantityDoubleDesignTwoLevels(aql, ltpd, PaAtAQL().dValue(),
-                                                    PaAtLTPD().dValue(), p, c0, c1, s1, a1, r1, s2,
-                                                    a2, 0);
+            return DefectsPerQuantityDoubleDesignTwoLevels(aql, ltpd, PaAtAQL().dValue(),
+                                                           PaAtLTPD().dValue(), p, c0, c1, s1, a1,
+                                                           r1, s2, a2, 0);
         },
         unitsText, message);
 }
@@ -74,9 +74,9 @@ DefectsPerQuantityDoubleSamplingPlan* DefectsPerQuantityDoubleSamplingPlan::Desi
     return Designed<DefectsPerQuantityDoubleSamplingPlan>(
         [&](double& s1, int& a1, int& r1, double& s2, int& a2)
         {
-            DefectsPerQuantityDoubleDesignThreeLevels(aql, maximumAQL, ltpd, PaAtAQL().dValue(),
-                                                      PaAtLTPD().dValue(), p, c0, c1, s1, a1, r1,
-                                                      s2, a2, 0);
+            return DefectsPerQuantityDoubleDesignThreeLevels(
+                aql, maximumAQL, ltpd, PaAtAQL().dValue(), PaAtLTPD().dValue(), p, c0, c1, s1, a1,
+                r1, s2, a2, 0);
         },
         unitsText, message);
 }

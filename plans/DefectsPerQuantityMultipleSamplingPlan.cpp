@@ -14,7 +14,8 @@ const char* const methodSuffixes[] = {"", ", Curtail on Rejection All Stages",
 const MultiplePlanRules planRules{false, true, 2, methodSuffixes};
 
 const DefectsPerQuantityMultipleSamplingPlan::Statistics planStatistics{
-    DefectsPerQuantityMultipleMeasures, DefectsPerQuantityMultipleMeasuresFiniteLot};
+    DefectsPerQuantityMultipleMeasures, DefectsPerQuantityMultipleMeasuresFiniteLot,
+    PrepareDefectsConditionals};
 
 } // namespace
 

@@ -57,9 +57,9 @@ DefectsPerUnitDoubleSamplingPlan::DesignFromTwoLevels(double aql, double ltpd, d
     return Designed<DefectsPerUnitDoubleSamplingPlan>(
         [&](int& n1, int& a1, int& r1, int& n2, int& a2)
         {
-            DefectsPerUnitDoubleDesignTwoLevels(aql / factor, ltpd / factor, PaAtAQL().dValue(),
-                                                PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1,
-                                                n2, a2, 0);
+            return DefectsPerUnitDoubleDesignTwoLevels(aql / factor, ltpd / factor,
+                                                       PaAtAQL().dValue(), PaAtLTPD().dValue(),
+                                                       p / factor, c0, c1, n1, a1, r1, n2, a2, 0);
         },
         nullptr, message);
 }
@@ -71,9 +71,9 @@ DefectsPerUnitDoubleSamplingPlan* DefectsPerUnitDoubleSamplingPlan::DesignFromTh
     return Designed<DefectsPerUnitDoubleSamplingPlan>(
         [&](int& n1, int& a1, int& r1, int& n2, int& a2)
         {
-            DefectsPerUnitDoubleDesignThreeLevels(aql / factor, maximumAQL / factor, ltpd / factor,
-                                                  PaAtAQL().dValue(), PaAtLTPD().dValue(),
-                                                  p / factor, c0, c1, n1, a1, r1, n2, a2, 0);
+            return DefectsPerUnitDoubleDesignThreeLevels(
+                aql / factor, maximumAQL / factor, ltpd / factor, PaAtAQL().dValue(),
+                PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1, n2, a2, 0);
         },
         nullptr, message);
 }

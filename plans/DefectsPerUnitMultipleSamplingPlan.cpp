@@ -14,7 +14,8 @@ const char* const methodSuffixes[] = {"", ", Curtail on Rejection All Stages",
 const MultiplePlanRules planRules{false, false, 2, methodSuffixes};
 
 const DefectsPerUnitMultipleSamplingPlan::Statistics planStatistics{
-    DefectsPerUnitMultipleMeasures, DefectsPerUnitMultipleMeasuresFiniteLot};
+    DefectsPerUnitMultipleMeasures, DefectsPerUnitMultipleMeasuresFiniteLot,
+    PrepareDefectsConditionals};
 
 } // namespace
 

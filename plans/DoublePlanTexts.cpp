@@ -11,6 +11,12 @@ namespace Brosquin
 
 const char* const NoDoublePlanFound =
     "No double sampling plan better than corresponding single sampling plan.";
+const char* const DoubleSearchCutShort =
+    "The search for the best double sampling plan was cut short: the plan shown is the best it "
+    "found.";
+const char* const DoubleSearchCutShortNoPlan =
+    "The search for a double sampling plan was cut short before it found one better than the "
+    "corresponding single sampling plan.";
 
 int ValidateDoublePlanTexts(const DoublePlanRules& rules, const DoublePlanTexts& texts,
                             const char* unitsText, String& message)

@@ -64,22 +64,26 @@ protected:
 
     // The plan of class Plan with the numbers that design(n1, a1, r1, n2, a2) writes, without
     // curtailing or lot size; null with the reason in message when the design found no double
-    // plan (n2 = 0) or the plan does not accept the numbers.
+    // plan (n2 = 0) or the plan does not accept the numbers. Where design returns false (its
+    // search was cut short), message says so, with the plan or without one.
     template <class Plan, class Design>
     static Plan* Designed(Design design, const char* unitsText, String& message)
     {
         Sample n1 = 0, n2 = 0;
         int a1 = 0, r1 = 0, a2 = 0;
-        design(n1, a1, r1, n2, a2);
+        const bool complete = design(n1, a1, r1, n2, a2);
         const String units(unitsText);
-        return DesignedPlan<Plan>(n2 > 0, NoDoublePlanFound, message,
-                                  [&](Plan& plan)
-                                  {
-                                      plan.vdApply(DesignedText(n1).Text(), DesignedText(a1).Text(),
-                                                   DesignedText(r1).Text(), DesignedText(n2).Text(),
-                                                   DesignedText(a2).Text(), units.Text(), 0, false,
-                                                   "");
-                                  });
+        Plan* plan = DesignedPlan<Plan>(
+            n2 > 0, complete ? NoDoublePlanFound : DoubleSearchCutShortNoPlan, message,
+            [&](Plan& designed)
+            {
+                designed.vdApply(DesignedText(n1).Text(), DesignedText(a1).Text(),
+                                 DesignedText(r1).Text(), DesignedText(n2).Text(),
+                                 DesignedText(a2).Text(), units.Text(), 0, false, "");
+            });
+        if (plan != nullptr && !complete)
+            message = DoubleSearchCutShort;
+        return plan;
     }
 
 private:

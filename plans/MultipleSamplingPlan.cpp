@@ -24,47 +24,65 @@ template <class Family> Real& MultipleSamplingPlan<Family>::dPa(const Real& p)
 {
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
-        [&](double level) { return MeasuresAt(level, false, false).dProbabilityAcceptance; },
-        [&](int count) { return MeasuresAt(count, true, false).dProbabilityAcceptance; });
+        [&](double level) {
+            return MeasuresAt(level, false, StagedMeasure::probabilityAcceptance)
+                .dProbabilityAcceptance;
+        },
+        [&](int count) {
+            return MeasuresAt(count, true, StagedMeasure::probabilityAcceptance)
+                .dProbabilityAcceptance;
+        });
 }
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dASN(const Real& p)
 {
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
-        [&](double level) { return MeasuresAt(level, false, true).dAverageSampleNumber; },
-        [&](int count) { return MeasuresAt(count, true, true).dAverageSampleNumber; });
+        [&](double level) {
+            return MeasuresAt(level, false, StagedMeasure::averageSampleNumber)
+                .dAverageSampleNumber;
+        },
+        [&](int count) {
+            return MeasuresAt(count, true, StagedMeasure::averageSampleNumber).dAverageSampleNumber;
+        });
 }
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dExpectedStages(const Real& p)
 {
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
-        [&](double level) { return MeasuresAt(level, false, false).dExpectedStages; },
-        [&](int count) { return MeasuresAt(count, true, false).dExpectedStages; });
+        [&](double level)
+        { return MeasuresAt(level, false, StagedMeasure::expectedStages).dExpectedStages; },
+        [&](int count)
+        { return MeasuresAt(count, true, StagedMeasure::expectedStages).dExpectedStages; });
 }
 
 template <class Family>
 const StagedMeasures& MultipleSamplingPlan<Family>::MeasuresAt(double level, bool givenLot,
-                                                               bool averageSampleNumber)
+                                                               StagedMeasure wanted)
 {
     // A bound on the storage; a summary or an evaluation asks for far fewer.
     constexpr std::size_t mostKept = 4096;
     const auto found = kept.find(level);
-    if (found != kept.end() && (found->second.withAverageSampleNumber || !averageSampleNumber))
+    if (found != kept.end() && Holds(found->second.computed, wanted))
         return found->second.measures;
     if (kept.size() >= mostKept)
         kept.clear();
     const int S = Stages();
+    if (!conditionalsTried)
+    {
+        conditionals = statistics->prepare(S, n.data(), a.data(), r.data());
+        conditionalsTried = true;
+    }
     const auto method = static_cast<std::uint8_t>(this->method);
     const StagedMeasures measures =
         givenLot
             ? statistics->measuresGivenLot(static_cast<int>(level), S, n.data(), a.data(), r.data(),
-                                           this->LotNumber(), method, averageSampleNumber)
-            : statistics->measures(level, S, n.data(), a.data(), r.data(), method,
-                                   averageSampleNumber);
+                                           this->LotNumber(), method, wanted, conditionals.get())
+            : statistics->measures(level, S, n.data(), a.data(), r.data(), method, wanted,
+                                   conditionals.get());
     KeptMeasures& entry = kept[level];
-    entry = {measures, averageSampleNumber};
+    entry = {measures, wanted};
     return entry.measures;
 }
 
@@ -106,6 +124,8 @@ void MultipleSamplingPlan<Family>::vdApply(int S, const String nTexts[], const S
                                   String(lotSize)};
     const String units(unitsText);
     kept.clear();
+    conditionals.reset();
+    conditionalsTried = false;
     texts = std::move(normalised);
     n.assign(given.n.size(), 0);
     a.assign(given.n.size(), 0);

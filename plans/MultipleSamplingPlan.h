@@ -2,10 +2,12 @@
 
 #include "core/Real.h"
 #include "plans/MultiplePlanTexts.h"
+#include "stats/StagedConditionals.h"
 #include "stats/StagedMeasures.h"
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -24,13 +26,17 @@ public:
 
     // The statistics of the characteristic: Pa, ASN and E{#Stages} together, for lots of any
     // size (at the quality level as the statistics take it) and for a given lot (at the count in
-    // the lot), the ASN only when asked for.
+    // the lot), as many as asked for; and the plan's conditional chances of going on, which
+    // make every level cost a pass over the counts.
     struct Statistics
     {
         StagedMeasures (*measures)(double, int, const Sample[], const int[], const int[],
-                                   std::uint8_t, bool);
+                                   std::uint8_t, StagedMeasure, const StagedConditionals*);
         StagedMeasures (*measuresGivenLot)(int, int, const Sample[], const int[], const int[],
-                                           Sample, std::uint8_t, bool);
+                                           Sample, std::uint8_t, StagedMeasure,
+                                           const StagedConditionals*);
+        std::unique_ptr<StagedConditionals> (*prepare)(int, const Sample[], const int[],
+                                                       const int[]);
     };
 
     std::uint8_t PlanTypeId() const override;
@@ -66,18 +72,22 @@ private:
     // kept while the plan stays as it is. A summary's searches and an evaluation's curves and
     // tables ask for one measure at a time, for the same levels many times over (on a given lot
     // every level between two attainable ones is the same count), and one pass over the stages
-    // gives all three.
-    const StagedMeasures& MeasuresAt(double level, bool givenLot, bool averageSampleNumber);
+    // gives all three; the conditional chances of going on, the same at every level, are
+    // prepared once.
+    const StagedMeasures& MeasuresAt(double level, bool givenLot, StagedMeasure wanted);
 
     struct KeptMeasures
     {
         StagedMeasures measures;
-        bool withAverageSampleNumber;
+        StagedMeasure computed;
     };
 
     const MultiplePlanRules* rules;
     const Statistics* statistics;
     std::unordered_map<double, KeptMeasures> kept;
+    // Prepared on the first evaluation (null where it would not pay); shared by the copies.
+    std::shared_ptr<const StagedConditionals> conditionals;
+    bool conditionalsTried = false;
     MultiplePlanTexts texts;
     std::vector<Sample> n;
     std::vector<int> a;

@@ -63,7 +63,8 @@ public:
                             String& costStatus, bool& costFlag, String& message);
     // Designs the plan of the type at that index of the characteristic's designable types from
     // inputs that passed the check, and appends it; false, with the reason in message, when no
-    // plan was designed.
+    // plan was designed. A plan appended may come with a note in message (a double design whose
+    // search was cut short).
     bool vdSelectPlans(int characteristic, int planTypeIndex, int adjustment, const char* aqlText,
                        const char* ltpdText, const char* maxAQLText, const char* pText,
                        const char* c0Text, const char* c1Text, const char* unitsText,

@@ -24,10 +24,17 @@ double FirstSampleCumulative(std::int64_t x, std::int64_t n, double p)
     return BinomialCumulative(x, n, p);
 }
 
+PointRatio FirstSampleRatio(std::int64_t n, double p)
+{
+    // (n - x) p / ((x + 1)(1 - p)); at p = 1 every count but n has probability 0.
+    const double odds = p < 1.0 ? p / (1.0 - p) : 0.0;
+    return {static_cast<double>(n) * odds, odds};
+}
+
 constexpr DoublePlanModel binomialModel = {
     FirstSamplePoint,
     FirstSampleCumulative,
-    BinomialPointRatio,
+    FirstSampleRatio,
     DefectivesDoubleProbabilityAcceptance,
     DefectivesDoubleAverageSampleNumber,
     DefectivesDoubleExpectedStages,
@@ -38,6 +45,11 @@ constexpr DoublePlanModel binomialModel = {
 };
 
 } // namespace
+
+const DoublePlanModel& BinomialDoublePlanModel()
+{
+    return binomialModel;
+}
 
 double DefectivesDoubleProbabilityAcceptance(double p, int n1, int a1, int r1, int n2, int a2)
 {
@@ -79,20 +91,22 @@ double DefectivesDoubleExpectedStagesFiniteLot(int D, int n1, int a1, int r1, in
                           StagedMeasure::expectedStages, none);
 }
 
-void DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
+bool DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                      double p0, double C0, double C1, int& n1, int& a1, int& r1,
                                      int& n2, int& a2, std::uint8_t method)
 {
-    vdDesignDoublePlan(binomialModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method},
-                       n1, a1, r1, n2, a2);
+    return vdDesignDoublePlan(binomialModel,
+                              {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
+                              r1, n2, a2);
 }
 
-void DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
+bool DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                        double PaLTPD, double p0, double C0, double C1, int& n1,
                                        int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
 {
-    vdDesignDoublePlan(binomialModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method},
-                       n1, a1, r1, n2, a2);
+    return vdDesignDoublePlan(binomialModel,
+                              {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
+                              r1, n2, a2);
 }
 
 } // namespace Brosquin

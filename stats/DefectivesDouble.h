@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/DoubleDesignSearch.h"
+
 #include <cstdint>
 
 // Double sampling plans for defective units (n1, a1, r1, n2, a2): inspect n1 units; with d1
@@ -31,13 +33,17 @@ double DefectivesDoubleExpectedStagesFiniteLot(int D, int n1, int a1, int r1, in
 // curtailing) with Pa(AQL) >= PaAQL and Pa(LTPD) <= PaLTPD, among those with a first sample
 // smaller than the single plan designed from the same levels and a cost below that plan's. When
 // there is none, n1 and a1 hold the single plan (zeros when there is none either) and r1, n2
-// and a2 are 0.
-void DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
+// and a2 are 0. Returns false when the search stopped at its work limit (see DoubleDesignSearch),
+// the plan written being the best found by then.
+bool DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                      double p0, double C0, double C1, int& n1, int& a1, int& r1,
                                      int& n2, int& a2, std::uint8_t method);
 // As above with the further requirement Pa(maximum AQL) <= PaAQL.
-void DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
+bool DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                        double PaLTPD, double p0, double C0, double C1, int& n1,
                                        int& a1, int& r1, int& n2, int& a2, std::uint8_t method);
+
+// What the shared double design search needs of this characteristic.
+const DoublePlanModel& BinomialDoublePlanModel();
 
 } // namespace Brosquin

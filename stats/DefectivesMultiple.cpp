@@ -56,19 +56,20 @@ double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], co
 }
 
 StagedMeasures DefectivesMultipleMeasures(double p, int k, const int n[], const int a[],
-                                          const int r[], std::uint8_t method,
-                                          bool averageSampleNumber)
+                                          const int r[], std::uint8_t method, StagedMeasure wanted,
+                                          const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectivesAnyLot{p}, Plan{k, n, a, r},
-                                  DefectivesStageCurtailing(method), averageSampleNumber);
+                                  DefectivesStageCurtailing(method), wanted, prepared);
 }
 
 StagedMeasures DefectivesMultipleMeasuresFiniteLot(int D, int k, const int n[], const int a[],
                                                    const int r[], int N, std::uint8_t method,
-                                                   bool averageSampleNumber)
+                                                   StagedMeasure wanted,
+                                                   const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectivesGivenLot{D, N}, Plan{k, n, a, r},
-                                  DefectivesStageCurtailing(method), averageSampleNumber);
+                                  DefectivesStageCurtailing(method), wanted, prepared);
 }
 
 } // namespace Brosquin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/StagedConditionals.h"
 #include "stats/StagedMeasures.h"
 
 #include <cstdint>
@@ -30,14 +31,16 @@ double DefectivesMultipleExpectedStages(double p, int k, const int n[], const in
 double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], const int a[],
                                                  const int r[], int N);
 
-// Pa, ASN and E{#Stages} from one pass over the stages, as the functions above give them one at
-// a time; the ASN (its curtailed terms cost the most) only when averageSampleNumber is set, else
-// 0.
+// The measures of the plan at one level, those wanted (StagedMeasures.h) from one pass over the
+// stages, as the functions above give them one at a time. prepared: null, or the plan's
+// conditional chances of going on (StagedConditionals.h), which make each level cost a pass over
+// the counts instead of a convolution, and Pa alone a pass over the stages that can accept.
 StagedMeasures DefectivesMultipleMeasures(double p, int k, const int n[], const int a[],
-                                          const int r[], std::uint8_t method,
-                                          bool averageSampleNumber);
+                                          const int r[], std::uint8_t method, StagedMeasure wanted,
+                                          const StagedConditionals* prepared);
 StagedMeasures DefectivesMultipleMeasuresFiniteLot(int D, int k, const int n[], const int a[],
                                                    const int r[], int N, std::uint8_t method,
-                                                   bool averageSampleNumber);
+                                                   StagedMeasure wanted,
+                                                   const StagedConditionals* prepared);
 
 } // namespace Brosquin

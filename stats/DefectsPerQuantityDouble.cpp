@@ -13,6 +13,49 @@ namespace
 using Stages = TwoStages<double>;
 constexpr StageCurtailing none = {};
 
+// The defects-per-unit design on the cells of the requirement: levels and p0 per cell, and C0 per
+// cell, since a cell is an amount of material. Its plan is the design where it costs less than
+// the single plan, whose amount no cells confine.
+bool DesignOnCells(double AQL, std::optional<double> maximumAQL, double LTPD, double PaAQL,
+                   double PaLTPD, double p0, double C0, double C1, double& s1, int& a1, int& r1,
+                   double& s2, int& a2, std::uint8_t method)
+{
+    s1 = s2 = 0.0;
+    a1 = r1 = a2 = 0;
+    const std::optional<QuantityPlan> single =
+        QuantitySinglePlan(AQL, maximumAQL, LTPD, PaAQL, PaLTPD);
+    if (!single)
+        return true;
+    const QuantityCells cells = CellsOfPlan(*single, LTPD);
+    int n1 = 0;
+    int n2 = 0;
+    const double cellCost = C0 * cells.Amount(1);
+    const bool complete =
+        maximumAQL ? DefectsPerUnitDoubleDesignThreeLevels(
+                         cells.PerCell(AQL), cells.PerCell(*maximumAQL), cells.PerCell(LTPD), PaAQL,
+                         PaLTPD, cells.PerCell(p0), cellCost, C1, n1, a1, r1, n2, a2, method)
+                   : DefectsPerUnitDoubleDesignTwoLevels(cells.PerCell(AQL), cells.PerCell(LTPD),
+                                                         PaAQL, PaLTPD, cells.PerCell(p0), cellCost,
+                                                         C1, n1, a1, r1, n2, a2, method);
+    if (n2 > 0)
+    {
+        s1 = cells.Amount(n1);
+        s2 = cells.Amount(n2);
+        const double cost =
+            C0 * DefectsPerQuantityDoubleAverageSampleNumber(p0, s1, a1, r1, s2, a2, method) +
+            C1 * DefectsPerQuantityDoubleExpectedStages(p0, s1, a1, r1, s2, a2);
+        if (cost < C0 * DefectsPerQuantitySingleAverageSampleNumber(p0, single->dAmount, single->c,
+                                                                    method) +
+                       C1)
+            return complete;
+    }
+    s1 = single->dAmount;
+    a1 = single->c;
+    r1 = a2 = 0;
+    s2 = 0.0;
+    return complete;
+}
+
 } // namespace
 
 double DefectsPerQuantityDoubleProbabilityAcceptance(double lambda, double s1, int a1, int r1,
@@ -59,31 +102,21 @@ double DefectsPerQuantityDoubleExpectedStagesFiniteLot(int T, double s1, int a1,
                           StagedMeasure::expectedStages, none);
 }
 
-void DefectsPerQuantityDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
+bool DefectsPerQuantityDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                              double p0, double C0, double C1, double& s1, int& a1,
                                              int& r1, double& s2, int& a2, std::uint8_t method)
 {
-    int n1 = 0;
-    int n2 = 0;
-    DefectsPerUnitDoubleDesignTwoLevels(AQL / quantityThousandths, LTPD / quantityThousandths,
-                                        PaAQL, PaLTPD, p0 / quantityThousandths, C0, C1, n1, a1, r1,
-                                        n2, a2, method);
-    s1 = n1 / quantityThousandths;
-    s2 = n2 / quantityThousandths;
+    return DesignOnCells(AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, s1, a1, r1, s2, a2,
+                         method);
 }
 
-void DefectsPerQuantityDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD,
+bool DefectsPerQuantityDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD,
                                                double PaAQL, double PaLTPD, double p0, double C0,
                                                double C1, double& s1, int& a1, int& r1, double& s2,
                                                int& a2, std::uint8_t method)
 {
-    int n1 = 0;
-    int n2 = 0;
-    DefectsPerUnitDoubleDesignThreeLevels(
-        AQL / quantityThousandths, maximumAQL / quantityThousandths, LTPD / quantityThousandths,
-        PaAQL, PaLTPD, p0 / quantityThousandths, C0, C1, n1, a1, r1, n2, a2, method);
-    s1 = n1 / quantityThousandths;
-    s2 = n2 / quantityThousandths;
+    return DesignOnCells(AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, s1, a1, r1, s2, a2,
+                         method);
 }
 
 } // namespace Brosquin

@@ -24,13 +24,14 @@ double DefectsPerQuantityDoubleExpectedStages(double lambda, double s1, int a1, 
 double DefectsPerQuantityDoubleExpectedStagesFiniteLot(int T, double s1, int a1, int r1, double s2,
                                                        int a2, double L);
 
-// The defects-per-unit designs on a grid of thousandths of the quantity unit: the levels and p0
-// per thousandth, the sample amounts returned as multiples of 0.001. s2 = 0 (and r1 = a2 = 0)
-// when no double plan qualifies; s1 and a1 then hold the single plan.
-void DefectsPerQuantityDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
+// The defects-per-unit designs on the cells of the requirement (see QuantityCells): the levels
+// and p0 per cell, C0 per cell's amount, the sample amounts returned as whole numbers of cells.
+// s2 = 0 (and r1 = a2 = 0) when no double plan qualifies; s1 and a1 then hold the single plan.
+// Returns false when the search stopped at its work limit (see DoubleDesignSearch).
+bool DefectsPerQuantityDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                              double p0, double C0, double C1, double& s1, int& a1,
                                              int& r1, double& s2, int& a2, std::uint8_t method);
-void DefectsPerQuantityDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD,
+bool DefectsPerQuantityDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD,
                                                double PaAQL, double PaLTPD, double p0, double C0,
                                                double C1, double& s1, int& a1, int& r1, double& s2,
                                                int& a2, std::uint8_t method);

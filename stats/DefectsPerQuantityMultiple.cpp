@@ -62,19 +62,21 @@ double DefectsPerQuantityMultipleExpectedStagesFiniteLot(int T, int k, const dou
 
 StagedMeasures DefectsPerQuantityMultipleMeasures(double lambda, int k, const double s[],
                                                   const int a[], const int r[], std::uint8_t method,
-                                                  bool averageSampleNumber)
+                                                  StagedMeasure wanted,
+                                                  const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectsAnyLot{lambda}, Plan{k, s, a, r},
-                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+                                  DefectsMultipleStageCurtailing(method), wanted, prepared);
 }
 
 StagedMeasures DefectsPerQuantityMultipleMeasuresFiniteLot(int T, int k, const double s[],
                                                            const int a[], const int r[], double L,
                                                            std::uint8_t method,
-                                                           bool averageSampleNumber)
+                                                           StagedMeasure wanted,
+                                                           const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectsGivenLot{T, L}, Plan{k, s, a, r},
-                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+                                  DefectsMultipleStageCurtailing(method), wanted, prepared);
 }
 
 } // namespace Brosquin

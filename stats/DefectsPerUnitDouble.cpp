@@ -24,15 +24,15 @@ double FirstSampleCumulative(std::int64_t x, std::int64_t n, double u)
     return PoissonCumulative(x, static_cast<double>(n) * u);
 }
 
-double PointRatio(std::int64_t x, std::int64_t n, double u)
+PointRatio FirstSampleRatio(std::int64_t n, double u)
 {
-    return static_cast<double>(n) * u / static_cast<double>(x + 1);
+    return {static_cast<double>(n) * u, 0.0};
 }
 
 constexpr DoublePlanModel poissonModel = {
     FirstSamplePoint,
     FirstSampleCumulative,
-    PointRatio,
+    FirstSampleRatio,
     DefectsPerUnitDoubleProbabilityAcceptance,
     DefectsPerUnitDoubleAverageSampleNumber,
     DefectsPerUnitDoubleExpectedStages,
@@ -86,20 +86,22 @@ double DefectsPerUnitDoubleExpectedStagesFiniteLot(int T, int n1, int a1, int r1
                           Stages(n1, a1, r1, n2, a2).Plan(), StagedMeasure::expectedStages, none);
 }
 
-void DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
+bool DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                          double p0, double C0, double C1, int& n1, int& a1, int& r1,
                                          int& n2, int& a2, std::uint8_t method)
 {
-    vdDesignDoublePlan(poissonModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method},
-                       n1, a1, r1, n2, a2);
+    return vdDesignDoublePlan(poissonModel,
+                              {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
+                              r1, n2, a2);
 }
 
-void DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
+bool DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
                                            int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
 {
-    vdDesignDoublePlan(poissonModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1,
-                       a1, r1, n2, a2);
+    return vdDesignDoublePlan(poissonModel,
+                              {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
+                              r1, n2, a2);
 }
 
 } // namespace Brosquin

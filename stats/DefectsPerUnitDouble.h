@@ -27,10 +27,10 @@ double DefectsPerUnitDoubleExpectedStagesFiniteLot(int T, int n1, int a1, int r1
                                                    int N);
 
 // The designs of DefectivesDouble on the Poisson model, levels in defects per unit.
-void DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
+bool DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                          double p0, double C0, double C1, int& n1, int& a1, int& r1,
                                          int& n2, int& a2, std::uint8_t method);
-void DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
+bool DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
                                            int& a1, int& r1, int& n2, int& a2, std::uint8_t method);
 

@@ -58,18 +58,20 @@ double DefectsPerUnitMultipleExpectedStagesFiniteLot(int T, int k, const int n[]
 
 StagedMeasures DefectsPerUnitMultipleMeasures(double u, int k, const int n[], const int a[],
                                               const int r[], std::uint8_t method,
-                                              bool averageSampleNumber)
+                                              StagedMeasure wanted,
+                                              const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectsAnyLot{u}, Plan{k, n, a, r},
-                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+                                  DefectsMultipleStageCurtailing(method), wanted, prepared);
 }
 
 StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(int T, int k, const int n[], const int a[],
                                                        const int r[], int N, std::uint8_t method,
-                                                       bool averageSampleNumber)
+                                                       StagedMeasure wanted,
+                                                       const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectsGivenLot{T, static_cast<double>(N)}, Plan{k, n, a, r},
-                                  DefectsMultipleStageCurtailing(method), averageSampleNumber);
+                                  DefectsMultipleStageCurtailing(method), wanted, prepared);
 }
 
 } // namespace Brosquin

@@ -1,7 +1,10 @@
 #include "stats/DoubleDesignSearch.h"
 
+#include "stats/SingleDesignSearch.h"
+
 #include <algorithm>
-#include <unordered_map>
+#include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace Brosquin
@@ -12,143 +15,392 @@ namespace
 
 // The largest count a plan keeps (the statistics add one to sample sizes).
 constexpr std::int64_t largestCount = 2147483646;
-// Second accept numbers stay below this.
-constexpr std::int64_t largestSecondAccept = 100000;
-// The most steps a design takes (each step one evaluation of a plan or of a bound, or one pass
-// of a loop): where the single plan needs accept numbers in the hundreds and samples in the
-// tens of thousands, the search ends there with the best plan found so far.
-constexpr std::int64_t largestWork = std::int64_t{1} << 22;
-
-// The first k >= from where `holds` fails, for a condition that holds up to some k and fails
-// from there on: steps that double, then bisection.
-template <class Condition> std::int64_t FirstFailing(std::int64_t from, Condition holds)
-{
-    if (!holds(from))
-        return from;
-    std::int64_t holding = from;
-    std::int64_t failing = from + 1;
-    for (std::int64_t step = 1; holds(failing); step *= 2)
-    {
-        holding = failing;
-        failing = holding + step;
-    }
-    while (failing - holding > 1)
-    {
-        const std::int64_t middle = holding + (failing - holding) / 2;
-        (holds(middle) ? holding : failing) = middle;
-    }
-    return failing;
-}
+// Sums formed here may differ from the plan's evaluation functions in their last digits: bounds
+// allow for that much, and where the decision is this close the evaluation functions make it.
+constexpr double margin = 1e-9;
 
 struct DoublePlanNumbers
 {
-    int n1;
-    int a1;
-    int r1;
-    int n2;
-    int a2;
+    std::int64_t n1 = 0;
+    std::int64_t a1 = 0;
+    std::int64_t r1 = 0;
+    std::int64_t n2 = 0;
+    std::int64_t a2 = 0;
 };
 
-// Point probabilities of the first sample's count at one quality level, computed as the search
-// reaches them.
-class FirstSamplePoints
+// Whether plan a comes before plan b in the order n1, a1, r1, a2: of plans of one cost, the first
+// in this order is the design.
+bool ComesBefore(const DoublePlanNumbers& a, const DoublePlanNumbers& b)
+{
+    return std::tie(a.n1, a.a1, a.r1, a.a2) < std::tie(b.n1, b.a1, b.r1, b.a2);
+}
+
+// The work of one cumulative probability of the distribution's own, in terms of a sum: its series
+// and fractions grow with the root of the count.
+std::int64_t WorkOfCumulative(std::int64_t x)
+{
+    return 64 +
+           static_cast<std::int64_t>(std::sqrt(static_cast<double>(std::max<std::int64_t>(x, 0))));
+}
+
+// The counts of a double plan's two samples at one quality level: the point probabilities of
+// the first sample's count, and the cumulative probabilities of the second sample's count for
+// the last second sample size asked, each kept for the counts the search has reached.
+class LevelCounts
 {
 public:
-    FirstSamplePoints(const DoublePlanModel& model, double level) : model(model), level(level) {}
-
-    void vdStartSample(std::int64_t n)
+    // work counts the terms summed and the probabilities formed, a point probability of the
+    // distribution's own as much as 64 terms.
+    LevelCounts(const DoublePlanModel& model, double level, std::int64_t& work)
+        : model(model), level(level), work(work)
     {
-        size = n;
+    }
+
+    void vdStartFirstSample(std::int64_t n)
+    {
+        firstSize = n;
+        firstRatio = model.pointRatio(n, level);
         points.clear();
     }
-    double At(std::int64_t x)
+    // P(first count = x), for x from 0 up: each from the one before, and every 32nd afresh.
+    double Point(std::int64_t x)
     {
+        if (x < 0 || (model.bCountsWithinSample && x > firstSize))
+            return 0.0;
+        if (static_cast<std::int64_t>(points.size()) <= x)
+            work += (x + 1 - static_cast<std::int64_t>(points.size())) * 3;
         while (static_cast<std::int64_t>(points.size()) <= x)
-            points.push_back(model.point(static_cast<std::int64_t>(points.size()), size, level));
+        {
+            const auto j = static_cast<std::int64_t>(points.size());
+            const double previous = j > 0 ? points.back() : 0.0;
+            points.push_back(previous > 0.0 && j % 32 != 0 ? previous * Ratio(firstRatio, j - 1)
+                                                           : model.point(j, firstSize, level));
+        }
         return points[static_cast<std::size_t>(x)];
     }
-    double Cumulative(std::int64_t x) const { return model.cumulative(x, size, level); }
+    double Cumulative(std::int64_t x)
+    {
+        work += WorkOfCumulative(x);
+        return model.cumulative(x, firstSize, level);
+    }
+    // Σ P(first count = x) B(a2 - x; n2) over x from a1 + 1 to min(r1 - 1, a2): the probability
+    // that the lot goes on to a second sample of n2 and is accepted there.
+    double Continued(std::int64_t a1, std::int64_t r1, std::int64_t n2, std::int64_t a2)
+    {
+        const std::int64_t top = std::min(r1 - 1, a2);
+        if (top <= a1)
+            return 0.0;
+        Point(top);
+        const double* second = SecondCumulatives(n2, a2 - top, a2 - a1 - 1);
+        work += top - a1;
+        double sum = 0.0;
+        for (std::int64_t x = a1 + 1; x <= top; ++x)
+            sum += points[static_cast<std::size_t>(x)] * second[top - x];
+        return sum;
+    }
     double Level() const { return level; }
 
 private:
+    static double Ratio(PointRatio ratio, std::int64_t x)
+    {
+        const auto count = static_cast<double>(x);
+        return (ratio.dIntercept - ratio.dSlope * count) / (count + 1.0);
+    }
+    // B(k; n2) for k from `from` to `to`, in that order.
+    const double* SecondCumulatives(std::int64_t n2, std::int64_t from, std::int64_t to)
+    {
+        if (n2 != secondSize || from < lowest ||
+            to >= lowest + static_cast<std::int64_t>(cumulatives.size()))
+        {
+            // Kept a little wider, for the neighbouring second accept numbers.
+            const std::int64_t low = std::max<std::int64_t>(0, from - 16);
+            const std::int64_t high = to + 16;
+            const PointRatio ratio = model.pointRatio(n2, level);
+            work += (high - low + 1) * 3 + WorkOfCumulative(low);
+            secondSize = n2;
+            lowest = low;
+            cumulatives.resize(static_cast<std::size_t>(high - low + 1));
+            double point = 0.0;
+            double cumulative = 0.0;
+            for (std::int64_t k = low; k <= high; ++k)
+            {
+                if (model.bCountsWithinSample && k >= n2)
+                    cumulative = 1.0;
+                else if (k == low)
+                    cumulative = model.cumulative(k, n2, level);
+                else
+                {
+                    point = point > 0.0 && (k - low) % 32 != 0 ? point * Ratio(ratio, k - 1)
+                                                               : model.point(k, n2, level);
+                    cumulative += point;
+                }
+                cumulatives[static_cast<std::size_t>(k - low)] = cumulative;
+            }
+        }
+        return cumulatives.data() + (from - lowest);
+    }
+
     const DoublePlanModel& model;
     double level;
-    std::int64_t size = 0;
+    std::int64_t& work;
+    std::int64_t firstSize = 0;
+    PointRatio firstRatio = {};
     std::vector<double> points;
+    std::int64_t secondSize = -1;
+    std::int64_t lowest = 0;
+    std::vector<double> cumulatives;
+};
+
+// The first counts a1 < x < r1 go on to the second sample.
+struct Continuation
+{
+    std::int64_t a1;
+    std::int64_t r1;
+};
+
+// How a sum within rounding of its bound is judged: as meeting it (for bounds, which must not
+// pass a plan over), as missing it (for skipping plans, which must not skip one), or by the
+// plan's own evaluation functions (for the plans offered).
+enum class Judgement
+{
+    lenient,
+    strict,
+    exact,
+};
+
+// What the second stage must do: the continuation's Pa (see LevelCounts::Continued) must reach
+// dAql at the AQL and keep within dLtpd at the LTPD and dMaximum at the maximum AQL.
+struct Rooms
+{
+    double dAql;
+    double dLtpd;
+    double dMaximum;
+    Judgement judgement;
 };
 
 class DoubleDesign
 {
 public:
     DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements)
-        : model(model), required(requirements), atAql(model, requirements.dAql),
-          atLtpd(model, requirements.dLtpd),
-          atMaximumAql(model, requirements.maximumAql.value_or(0.0))
+        : model(model), required(requirements), atAql(model, requirements.dAql, work),
+          atLtpd(model, requirements.dLtpd, work),
+          atMaximumAql(model, requirements.maximumAql.value_or(0.0), work),
+          atCost(model, requirements.dP0, work)
     {
     }
 
     DoublePlanNumbers Run();
+    bool Complete() const { return !OutOfWork(); }
 
 private:
+    // The first-stage bounds of one first sample size: a1 up to a1max leaves Pa at the upper
+    // levels able to meet their targets, r1 from r1min on leaves Pa at the AQL able to.
+    struct FirstSample
+    {
+        double lowerBound; // on the cost of every plan of this n1
+        std::int32_t n1;
+        std::int32_t a1max;
+        std::int32_t r1min;
+        // From r1 - 1 up no count has probability at any level the search meets, so larger
+        // reject numbers make the same plan.
+        std::int32_t lastReject;
+    };
+    struct SecondAccept
+    {
+        std::int64_t a2;
+        double dAtLtpd; // the continuation's Pa at the LTPD
+    };
+    struct SecondAccepts
+    {
+        SecondAccept largest; // keeps within the upper rooms
+        SecondAccept above;   // largest + 1, which does not
+    };
+
     bool HasMaximumAql() const { return required.maximumAql.has_value(); }
-    double Cost(const DoublePlanNumbers& plan);
-    bool MeetsRequirements(const DoublePlanNumbers& plan) const;
-    // Whether a first accept number a leaves Pa at the upper levels able to meet their targets.
-    bool AllowsFirstAccept(std::int64_t a);
-    bool Exhausted() const { return work >= largestWork; }
-    void vdSearchFirstAcceptNumber(int n1, int a1);
-    // Pa of the plan at the level of `points`, from the first sample's probabilities.
-    double PaFromFirstSample(FirstSamplePoints& points, double accepted, int a1, std::int64_t r1,
-                             std::int64_t n2, std::int64_t a2) const;
-    // The smallest n2 above `failing` that keeps Pa at the upper levels within their targets,
-    // searched from a guess; 0 when no n2 up to the largest count does.
-    std::int64_t SmallestSecondSample(int a1, std::int64_t r1, std::int64_t a2,
-                                      std::int64_t failing, std::int64_t guess);
+    bool OutOfWork() const { return work > required.workLimit; }
+    double Pa(double level, const DoublePlanNumbers& plan) const;
+    double PlanCost(const DoublePlanNumbers& plan) const;
+    double CostOf(std::int64_t n1, std::int64_t n2, double goOn) const
+    {
+        return required.dC0 * (static_cast<double>(n1) + static_cast<double>(n2) * goOn) +
+               required.dC1 * (1.0 + goOn);
+    }
+    // Whether no plan of cost lowerBound or more, none of them before `first`, can be the design.
+    bool Beaten(double lowerBound, const DoublePlanNumbers& first) const;
+    void vdOffer(const DoublePlanNumbers& plan);
+    std::int64_t LowestSecondSample(std::int64_t a1, std::int64_t r1, std::int64_t a2) const;
+    // The largest n2 whose plan could still cost no more than the best, -1 when none.
+    std::int64_t MostSecondSample(std::int64_t n1, double goOn) const;
+    std::vector<FirstSample> FirstSamples(std::int64_t n, std::int64_t leastTotal);
+    void vdSearchFirstSample(const FirstSample& first, std::int64_t leastTotal);
+    // Searches the plans of (n1, a1) but those of the reject numbers r1 whose entry of `passed`
+    // (from r1min on) is set, and sets the entries of the reject numbers where a bound leaves no
+    // plan of a1 or of a smaller first accept number.
+    void vdSearchFirstAccept(const FirstSample& first, std::int64_t a1, std::int64_t leastTotal,
+                             std::vector<char>& passed);
+    struct SecondStages
+    {
+        // A second sample size that every plan of (n1, a1) with this or a larger r1 needs to
+        // cost less than the best.
+        std::int64_t needed;
+        // Whether no plan with this r1 and this or a smaller a1 can.
+        bool bNoneBelow;
+    };
+    // Offers the cheapest plan of (n1, a1, r1) that costs less than the best; `wider` are the
+    // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
+    SecondStages SearchSecondStage(std::int64_t n1, const Continuation& go, const Rooms& rooms,
+                                   const Rooms& wider, double goOn, std::int64_t lowest);
+    // Whether a continuation's Pa, sum, keeps at or below its room at an upper level, or reaches
+    // it at the AQL; where it is within rounding of it, the judgement decides, and with `exact`
+    // the plan's Pa at the level against the target of the whole plan.
+    bool Meets(double sum, double room, bool upper, double level, double target,
+               Judgement judgement, const DoublePlanNumbers& plan) const;
+    bool MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
+                          const DoublePlanNumbers& plan);
+    // The largest a2 whose continuation keeps within the upper rooms at n2.
+    SecondAccepts LargestSecondAccept(const Continuation& go, const Rooms& rooms,
+                                      Judgement judgement, std::int64_t n1, std::int64_t n2,
+                                      bool withMaximum);
+    // The most Pa at the AQL that any test of the continuation's counts with a second sample of
+    // n2 can reach while Pa at the LTPD keeps within its room.
+    double MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2);
+    // The smallest n2 in [lowest, most] at which the most powerful tests of the continuation
+    // reach the AQL room, most + 1 when none does.
+    std::int64_t SmallestPowerfulSample(const Continuation& go, const Rooms& rooms,
+                                        std::int64_t lowest, std::int64_t most);
+    // The smallest n2 in [lowest, most] at which a plan of (n1, a1, r1) meets the rooms, most + 1
+    // when none does; with exact rooms the plan is offered.
+    std::int64_t SmallestMeetingSample(std::int64_t n1, const Continuation& go, const Rooms& rooms,
+                                       std::int64_t lowest, std::int64_t most);
 
     const DoublePlanModel& model;
     const DoubleDesignRequirements& required;
-    FirstSamplePoints atAql;
-    FirstSamplePoints atLtpd;
-    FirstSamplePoints atMaximumAql;
-    // B(a1; n1) at the three levels for the first accept number being searched.
-    double acceptedAtAql = 0.0;
-    double acceptedAtLtpd = 0.0;
-    double acceptedAtMaximumAql = 0.0;
-    std::int64_t r1min = 1;
+    std::int64_t work = 0;
+    LevelCounts atAql;
+    LevelCounts atLtpd;
+    LevelCounts atMaximumAql;
+    LevelCounts atCost;
     double best = 0.0;
     DoublePlanNumbers result = {};
-    // Indexed by a2: whether it may still give a plan for the current (n1, a1), and the last
-    // second sample size found for it.
-    std::vector<char> open;
-    std::vector<std::int64_t> secondSample;
-    // The second sample size found for (a1, r1, a2) with the last first sample: the next first
-    // sample's is near it.
-    std::unordered_map<std::int64_t, std::int64_t> previousSecondSample;
-    std::int64_t work = 0;
+    // The last answer of LargestSecondAccept, from which the next starts.
+    std::int64_t lastSecondAccept = 0;
+    std::int64_t lastSecondSample = 0;
 };
 
-double DoubleDesign::Cost(const DoublePlanNumbers& plan)
+double DoubleDesign::Pa(double level, const DoublePlanNumbers& plan) const
 {
-    ++work;
-    return required.dC0 * model.asn(required.dP0, plan.n1, plan.a1, plan.r1, plan.n2, plan.a2,
-                                    required.method) +
-           required.dC1 *
-               model.expectedStages(required.dP0, plan.n1, plan.a1, plan.r1, plan.n2, plan.a2);
+    return model.pa(level, static_cast<int>(plan.n1), static_cast<int>(plan.a1),
+                    static_cast<int>(plan.r1), static_cast<int>(plan.n2),
+                    static_cast<int>(plan.a2));
 }
 
-bool DoubleDesign::MeetsRequirements(const DoublePlanNumbers& plan) const
+double DoubleDesign::PlanCost(const DoublePlanNumbers& plan) const
 {
-    const auto pa = [&](double level)
-    { return model.pa(level, plan.n1, plan.a1, plan.r1, plan.n2, plan.a2); };
-    return pa(required.dAql) >= required.dPaAql && pa(required.dLtpd) <= required.dPaLtpd &&
-           (!HasMaximumAql() || pa(*required.maximumAql) <= required.dPaAql);
+    const int n1 = static_cast<int>(plan.n1);
+    const int a1 = static_cast<int>(plan.a1);
+    const int r1 = static_cast<int>(plan.r1);
+    const int n2 = static_cast<int>(plan.n2);
+    const int a2 = static_cast<int>(plan.a2);
+    return required.dC0 * model.asn(required.dP0, n1, a1, r1, n2, a2, required.method) +
+           required.dC1 * model.expectedStages(required.dP0, n1, a1, r1, n2, a2);
 }
 
-bool DoubleDesign::AllowsFirstAccept(std::int64_t a)
+bool DoubleDesign::Beaten(double lowerBound, const DoublePlanNumbers& first) const
 {
-    ++work;
-    return atLtpd.Cumulative(a) < required.dPaLtpd &&
-           (!HasMaximumAql() || atMaximumAql.Cumulative(a) < required.dPaAql);
+    return lowerBound > best * (1.0 + margin) ||
+           (lowerBound >= best && result.r1 != 0 && ComesBefore(result, first));
+}
+
+void DoubleDesign::vdOffer(const DoublePlanNumbers& plan)
+{
+    const double cost = PlanCost(plan);
+    // A cost that is not a number never wins, and a double plan wins from the single plan only
+    // by costing less.
+    if (cost < best || (cost == best && result.r1 != 0 && ComesBefore(plan, result)))
+    {
+        best = cost;
+        result = plan;
+    }
+}
+
+std::int64_t DoubleDesign::LowestSecondSample(std::int64_t a1, std::int64_t r1,
+                                              std::int64_t a2) const
+{
+    // Defective units: n2 > r1 - a1 - 2, and a2 < n2 + a1 + 1 so that the second sample can
+    // always reject.
+    return model.bCountsWithinSample ? std::max(r1 - a1 - 1, a2 - a1) : 1;
+}
+
+std::int64_t DoubleDesign::MostSecondSample(std::int64_t n1, double goOn) const
+{
+    if (!(goOn > 0.0))
+        return largestCount;
+    const double room = (best * (1.0 + margin) - required.dC1 * (1.0 + goOn) -
+                         required.dC0 * static_cast<double>(n1)) /
+                        (required.dC0 * goOn);
+    if (!(room >= 0.0))
+        return -1;
+    return room < static_cast<double>(largestCount) ? static_cast<std::int64_t>(room)
+                                                    : largestCount;
+}
+
+std::vector<DoubleDesign::FirstSample> DoubleDesign::FirstSamples(std::int64_t n,
+                                                                  std::int64_t leastTotal)
+{
+    std::vector<FirstSample> samples;
+    // At most these many first sample sizes are kept: beyond them the search is cut short.
+    constexpr std::size_t mostSamples = std::size_t{1} << 21;
+    samples.reserve(static_cast<std::size_t>(std::min<std::int64_t>(n, mostSamples)));
+    std::int64_t a1max = -1;
+    std::int64_t r1min = 1;
+    std::int64_t lastReject = 1;
+    const double highest =
+        std::max({required.dAql, required.dLtpd, required.dP0, required.maximumAql.value_or(0.0)});
+    const auto cumulative = [&](std::int64_t x, std::int64_t n1, double level)
+    {
+        work += WorkOfCumulative(x);
+        return model.cumulative(x, n1, level);
+    };
+    const auto allowsAccept = [&](std::int64_t n1, std::int64_t a)
+    {
+        return cumulative(a, n1, required.dLtpd) < required.dPaLtpd &&
+               (!HasMaximumAql() || cumulative(a, n1, *required.maximumAql) < required.dPaAql);
+    };
+    for (std::int64_t n1 = model.bCountsWithinSample ? 2 : 1; n1 < n && !OutOfWork(); ++n1)
+    {
+        // All three only grow with n1.
+        while (allowsAccept(n1, a1max + 1))
+            ++a1max;
+        while (cumulative(r1min - 1, n1, required.dAql) <= required.dPaAql)
+            ++r1min;
+        while (cumulative(lastReject - 1, n1, highest) < 1.0)
+            ++lastReject;
+        if (a1max < 0 || (model.bCountsWithinSample && r1min > n1))
+            continue;
+        // Every plan of this n1 goes on to its second sample at least as often as this one, and
+        // its second sample is at least as large as this.
+        double goOn = 0.0;
+        if (r1min >= a1max + 2)
+            goOn = std::max(0.0, cumulative(r1min - 1, n1, required.dP0) -
+                                     cumulative(a1max, n1, required.dP0));
+        const std::int64_t n2 =
+            std::max({leastTotal - n1, LowestSecondSample(a1max, std::max(r1min, a1max + 2), 0),
+                      std::int64_t{1}});
+        const std::int64_t last =
+            std::max(model.bCountsWithinSample ? std::min(lastReject, n1) : lastReject, r1min);
+        // Counts beyond 32 bits make no plan.
+        if (last > largestCount)
+            break;
+        if (samples.size() == mostSamples)
+        {
+            work = required.workLimit + 1;
+            break;
+        }
+        samples.push_back({CostOf(n1, n2, goOn), static_cast<std::int32_t>(n1),
+                           static_cast<std::int32_t>(a1max), static_cast<std::int32_t>(r1min),
+                           static_cast<std::int32_t>(last)});
+    }
+    return samples;
 }
 
 DoublePlanNumbers DoubleDesign::Run()
@@ -161,196 +413,324 @@ DoublePlanNumbers DoubleDesign::Run()
     else
         model.singleTwoLevels(required.dAql, required.dLtpd, required.dPaAql, required.dPaLtpd, n,
                               c);
-    result = {n, c, 0, 0, 0};
+    const DoublePlanNumbers single = {n, c, 0, 0, 0};
     // With c = 0 no smaller first sample meets the LTPD requirement.
     if (n == 0 || c == 0 || (model.bCountsWithinSample ? c == n - 1 : n == 1))
-        return result;
+        return single;
     best = required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
-    std::int64_t a1max = -1;
-    r1min = 1;
-    for (int n1 = model.bCountsWithinSample ? 2 : 1; n1 < n && !Exhausted(); ++n1, ++work)
+    result = single;
+    // The total sample n1 + n2 of any double plan meeting the requirements.
+    const std::int64_t leastTotal = LeastRandomisedSampleSize(
+        model.cumulative, required.dAql, required.dLtpd, required.dPaAql, required.dPaLtpd, n);
+    std::vector<FirstSample> samples = FirstSamples(n, leastTotal);
+    // The most promising first samples first: the best plan found bounds the others.
+    std::stable_sort(samples.begin(), samples.end(),
+                     [](const FirstSample& a, const FirstSample& b)
+                     { return a.lowerBound < b.lowerBound; });
+    for (const FirstSample& first : samples)
     {
-        for (FirstSamplePoints* points : {&atAql, &atLtpd, &atMaximumAql})
-            points->vdStartSample(n1);
-        // Both bounds only grow with n1.
-        a1max = FirstFailing(a1max + 1, [&](std::int64_t a) { return AllowsFirstAccept(a); }) - 1;
-        r1min = FirstFailing(r1min,
-                             [&](std::int64_t r)
-                             {
-                                 ++work;
-                                 return atAql.Cumulative(r - 1) <= required.dPaAql;
-                             });
-        // Second accept numbers, at least r1 - 1, stay below their limit.
-        if (r1min > largestSecondAccept)
+        if (first.lowerBound > best * (1.0 + margin) || OutOfWork())
             break;
-        if (a1max < 0 || (model.bCountsWithinSample && r1min > n1))
-            continue;
-        const std::int64_t highestA1 = std::min(a1max, largestSecondAccept);
-        // No plan of this n1 costs less than the one with the widest first-stage continuation
-        // and the smallest second sample that the bounds allow.
-        const std::int64_t n2 =
-            model.bCountsWithinSample ? std::max<std::int64_t>(r1min - highestA1 - 1, 1) : 1;
-        if (!(Cost({n1, static_cast<int>(highestA1), static_cast<int>(r1min), static_cast<int>(n2),
-                    static_cast<int>(r1min - 1)}) < best))
-            continue;
-        for (std::int64_t a1 = 0; a1 <= highestA1 && !Exhausted(); ++a1, ++work)
-            vdSearchFirstAcceptNumber(n1, static_cast<int>(a1));
+        vdSearchFirstSample(first, leastTotal);
     }
     return result;
 }
 
-double DoubleDesign::PaFromFirstSample(FirstSamplePoints& points, double accepted, int a1,
-                                       std::int64_t r1, std::int64_t n2, std::int64_t a2) const
+void DoubleDesign::vdSearchFirstSample(const FirstSample& first, std::int64_t leastTotal)
 {
-    // The second sample's cumulatives at a2 - x, from the smallest up, each adding a point
-    // probability got from the one before.
-    const double level = points.Level();
-    std::int64_t k = a2 - r1 + 1;
-    double cumulative = model.cumulative(k, n2, level);
-    double point = 0.0;
-    double pa = accepted;
-    for (std::int64_t x = r1 - 1; x > a1; --x, ++k)
+    for (LevelCounts* counts : {&atAql, &atLtpd, &atMaximumAql, &atCost})
+        counts->vdStartFirstSample(first.n1);
+    std::vector<char> passed(static_cast<std::size_t>(first.lastReject - first.r1min + 1), 0);
+    for (std::int64_t a1 = first.a1max; a1 >= 0 && !OutOfWork(); --a1)
     {
-        if (x < r1 - 1)
-        {
-            point = point > 0.0 ? point * model.pointRatio(k - 1, n2, level)
-                                : model.point(k, n2, level);
-            cumulative += point;
-        }
-        pa += points.At(x) * cumulative;
+        const std::int64_t r1 = std::max<std::int64_t>(first.r1min, a1 + 2);
+        if (r1 > first.lastReject)
+            continue;
+        const double goOn = std::max(0.0, atCost.Cumulative(r1 - 1) - atCost.Cumulative(a1));
+        const std::int64_t n2 =
+            std::max({leastTotal - first.n1, LowestSecondSample(a1, r1, 0), std::int64_t{1}});
+        const double bound = CostOf(first.n1, n2, goOn);
+        // Smaller a1 go on more often and need larger second samples: once this bound loses,
+        // those of all smaller a1 lose too.
+        if (r1 == first.r1min && bound > best * (1.0 + margin))
+            return;
+        if (!Beaten(bound, {first.n1, a1, r1, 0, r1 - 1}))
+            vdSearchFirstAccept(first, a1, leastTotal, passed);
     }
-    return pa;
 }
 
-std::int64_t DoubleDesign::SmallestSecondSample(int a1, std::int64_t r1, std::int64_t a2,
-                                                std::int64_t failing, std::int64_t guess)
+void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1,
+                                       std::int64_t leastTotal, std::vector<char>& passed)
 {
-    const auto fails = [&](std::int64_t n2)
+    const std::int64_t n1 = first.n1;
+    const std::int64_t r1lo = std::max<std::int64_t>(first.r1min, a1 + 2);
+    const double accepted = atAql.Cumulative(a1);
+    const double acceptedAtLtpd = atLtpd.Cumulative(a1);
+    const double acceptedAtMaximum = HasMaximumAql() ? atMaximumAql.Cumulative(a1) : 0.0;
+    const Rooms rooms = {required.dPaAql - accepted, required.dPaLtpd - acceptedAtLtpd,
+                         required.dPaAql - acceptedAtMaximum, Judgement::exact};
+    // A plan of a smaller a1 is, once it accepts the counts up to a1 at once, a plan of a1 with
+    // the same second stage: it costs no more, its Pa at the AQL is no lower, and its Pa at the
+    // upper levels is higher by at most P(first count <= a1). Bounds on plans of a1 with these
+    // wider rooms hold for those of every smaller a1 with the same r1.
+    const Rooms wider = {rooms.dAql, required.dPaLtpd, required.dPaAql, Judgement::lenient};
+    // Every plan of this n1 and a1 is a test of the counts above a1 with its second sample.
+    const Continuation all = {a1, first.lastReject};
+    double goOn = atCost.Cumulative(r1lo - 1) - atCost.Cumulative(a1);
+    // A second sample every plan with this or a larger r1 needs.
+    std::int64_t floor = std::max<std::int64_t>(leastTotal - n1, 1);
+    for (std::int64_t r1 = r1lo; r1 <= first.lastReject && !OutOfWork(); ++r1)
     {
-        ++work;
-        return PaFromFirstSample(atLtpd, acceptedAtLtpd, a1, r1, n2, a2) > required.dPaLtpd ||
-               (HasMaximumAql() && PaFromFirstSample(atMaximumAql, acceptedAtMaximumAql, a1, r1, n2,
-                                                     a2) > required.dPaAql);
+        if (r1 > r1lo)
+            goOn += atCost.Point(r1 - 1);
+        const std::int64_t lowest = std::max(floor, LowestSecondSample(a1, r1, 0));
+        // Larger r1 go on more often with second samples no smaller.
+        if (Beaten(CostOf(n1, lowest, std::max(goOn, 0.0)), {n1, a1, r1, 0, r1 - 1}))
+            return;
+        char& passedOver = passed[static_cast<std::size_t>(r1 - first.r1min)];
+        if (passedOver != 0)
+            continue;
+        const std::int64_t most = MostSecondSample(n1, std::max(goOn, 0.0));
+        if (most < lowest)
+            return;
+        // The most powerful tests of every plan of this a1 reach the AQL room only at n2 beyond
+        // what the cost allows.
+        if (MostAcceptance(all, rooms, most) < rooms.dAql * (1.0 - margin) - margin)
+            return;
+        const SecondStages found =
+            SearchSecondStage(n1, {a1, r1}, rooms, wider, std::max(goOn, 0.0), lowest);
+        if (found.bNoneBelow)
+            passedOver = 1;
+        floor = std::max(floor, found.needed);
+    }
+}
+
+bool DoubleDesign::Meets(double sum, double room, bool upper, double level, double target,
+                         Judgement judgement, const DoublePlanNumbers& plan) const
+{
+    if (std::fabs(sum - room) > margin * target)
+        return upper ? sum <= room : sum >= room;
+    switch (judgement)
+    {
+    case Judgement::lenient:
+        return true;
+    case Judgement::strict:
+        return false;
+    case Judgement::exact:
+        break;
+    }
+    const double pa = Pa(level, plan);
+    return upper ? pa <= target : pa >= target;
+}
+
+bool DoubleDesign::MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
+                                    const DoublePlanNumbers& plan)
+{
+    const auto within = [&](LevelCounts& counts, double room, double target)
+    {
+        return Meets(counts.Continued(go.a1, go.r1, plan.n2, plan.a2), room, true, counts.Level(),
+                     target, judgement, plan);
     };
-    // Steps that double away from the guess bracket the answer, which bisection then finds.
-    std::int64_t meeting = 0;
-    if (guess > failing && guess <= largestCount && !fails(guess))
+    return within(atLtpd, rooms.dLtpd, required.dPaLtpd) &&
+           (!HasMaximumAql() || within(atMaximumAql, rooms.dMaximum, required.dPaAql));
+}
+
+DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation& go,
+                                                              const Rooms& rooms,
+                                                              Judgement judgement, std::int64_t n1,
+                                                              std::int64_t n2, bool withMaximum)
+{
+    SecondAccept meeting;
+    SecondAccept failing;
+    const auto within = [&](std::int64_t a2, SecondAccept& at)
     {
-        meeting = guess;
-        for (std::int64_t step = 1; meeting - step > failing; step *= 2)
+        const DoublePlanNumbers plan = {n1, go.a1, go.r1, n2, a2};
+        at = {a2, atLtpd.Continued(go.a1, go.r1, n2, a2)};
+        return Meets(at.dAtLtpd, rooms.dLtpd, true, required.dLtpd, required.dPaLtpd, judgement,
+                     plan) &&
+               (!withMaximum ||
+                Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum, true,
+                      *required.maximumAql, required.dPaAql, judgement, plan));
+    };
+    // Beyond a2 = r1 - 2 + n2 every defective count continuing is accepted.
+    const std::int64_t highest = model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount;
+    // From the last answer, moved by the count at the LTPD that the change of n2 adds.
+    const double shift = static_cast<double>(n2 - lastSecondSample) * required.dLtpd;
+    const std::int64_t guess =
+        lastSecondAccept + static_cast<std::int64_t>(std::clamp(shift, -1e15, 1e15));
+    if (within(std::clamp(guess, go.a1, highest), meeting))
+    {
+        for (std::int64_t step = 1;; step *= 2)
         {
-            if (fails(meeting - step))
+            if (meeting.a2 == highest)
             {
-                failing = meeting - step;
+                failing = {highest + 1, 1.0};
                 break;
             }
-            meeting -= step;
+            if (!within(std::min(meeting.a2 + step, highest), failing))
+                break;
+            meeting = failing;
         }
     }
     else
     {
-        failing = std::clamp(guess, failing, largestCount);
+        // No count continues at a2 = a1, so it always keeps within.
+        failing = meeting;
         for (std::int64_t step = 1;; step *= 2)
         {
-            if (failing == largestCount)
-                return 0;
-            const std::int64_t candidate = std::min(failing + step, largestCount);
-            if (!fails(candidate))
-            {
-                meeting = candidate;
+            if (within(std::max(failing.a2 - step, go.a1), meeting))
                 break;
-            }
-            failing = candidate;
+            failing = meeting;
         }
     }
+    while (failing.a2 - meeting.a2 > 1)
+    {
+        SecondAccept middle;
+        (within(meeting.a2 + (failing.a2 - meeting.a2) / 2, middle) ? meeting : failing) = middle;
+    }
+    lastSecondAccept = meeting.a2;
+    lastSecondSample = n2;
+    return {meeting, failing};
+}
+
+double DoubleDesign::MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2)
+{
+    // The likelihood ratio of the two levels depends on the first and second counts only through
+    // their total, so the most powerful tests accept below a total and randomise at it.
+    const auto [largest, above] = LargestSecondAccept(go, rooms, Judgement::lenient, 0, n2, false);
+    // At the end of the counts no test accepts more than every continuing count.
+    if (above.a2 > (model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount))
+        return atAql.Cumulative(go.r1 - 1) - atAql.Cumulative(go.a1);
+    const double aqlAtLargest = atAql.Continued(go.a1, go.r1, n2, largest.a2);
+    if (!(above.dAtLtpd > largest.dAtLtpd))
+        return aqlAtLargest;
+    const double share =
+        std::clamp((rooms.dLtpd - largest.dAtLtpd) / (above.dAtLtpd - largest.dAtLtpd), 0.0, 1.0);
+    return aqlAtLargest + share * (atAql.Continued(go.a1, go.r1, n2, above.a2) - aqlAtLargest);
+}
+
+std::int64_t DoubleDesign::SmallestPowerfulSample(const Continuation& go, const Rooms& rooms,
+                                                  std::int64_t lowest, std::int64_t most)
+{
+    // Pa at the AQL that the most powerful tests reach only grows with n2 (a test on n2 units
+    // can ignore one more).
+    const double aqlRoom = rooms.dAql * (1.0 - margin) - margin;
+    if (most < lowest || MostAcceptance(go, rooms, most) < aqlRoom)
+        return most + 1;
+    std::int64_t failing = lowest - 1;
+    std::int64_t meeting = most;
     while (meeting - failing > 1)
     {
         const std::int64_t middle = failing + (meeting - failing) / 2;
-        (fails(middle) ? failing : meeting) = middle;
+        (MostAcceptance(go, rooms, middle) >= aqlRoom ? meeting : failing) = middle;
     }
     return meeting;
 }
 
-void DoubleDesign::vdSearchFirstAcceptNumber(int n1, int a1)
+std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continuation& go,
+                                                 const Rooms& rooms, std::int64_t lowest,
+                                                 std::int64_t most)
 {
-    acceptedAtAql = atAql.Cumulative(a1);
-    acceptedAtLtpd = atLtpd.Cumulative(a1);
-    acceptedAtMaximumAql = HasMaximumAql() ? atMaximumAql.Cumulative(a1) : 0.0;
-    std::int64_t limit = largestSecondAccept;
-    open.clear();
-    secondSample.clear();
-    for (std::int64_t r1 = std::max<std::int64_t>(r1min, a1 + 2);; ++r1)
+    std::int64_t n2 = SmallestPowerfulSample(go, rooms, lowest, most);
+    if (n2 > most)
+        return n2;
+    // Second accept numbers whose upper levels are met by a sample below n2 cannot meet the
+    // rooms.
+    std::int64_t a2 = go.r1 - 1;
+    if (n2 > lowest)
+        a2 = std::max(
+            a2, LargestSecondAccept(go, rooms, Judgement::strict, n1, n2 - 1, true).largest.a2 + 1);
+    // Defective units: from a2 = n2 + a1 on, n2 is a2 - a1 whatever the upper levels allow.
+    if (model.bCountsWithinSample)
+        a2 = std::min(a2, std::max(go.r1 - 1, n2 + go.a1));
+    // The second accept numbers from a2 to the largest meeting the upper levels at n2 all have
+    // n2 as their smallest second sample. Pa at the AQL rises with a2 among them, so the largest
+    // decides whether one of them meets the AQL room, and the first that does is the cheapest
+    // plan: n2 only grows with a2.
+    for (;;)
     {
-        if (model.bCountsWithinSample && r1 > n1)
-            return;
-        bool progress = false;
-        for (std::int64_t a2 = r1 - 1; a2 < limit && !Exhausted(); ++a2)
+        std::int64_t largest =
+            LargestSecondAccept(go, rooms, rooms.judgement, n1, n2, true).largest.a2;
+        if (model.bCountsWithinSample)
+            largest = std::min(largest, n2 + go.a1);
+        const auto reaches = [&](std::int64_t accept)
         {
-            const auto index = static_cast<std::size_t>(a2);
-            if (index >= open.size())
+            return Meets(atAql.Continued(go.a1, go.r1, n2, accept), rooms.dAql, false,
+                         required.dAql, required.dPaAql, rooms.judgement,
+                         {n1, go.a1, go.r1, n2, accept});
+        };
+        if (largest >= a2 && reaches(largest))
+        {
+            std::int64_t failing = a2 - 1;
+            while (largest - failing > 1)
             {
-                open.resize(std::max({2 * open.size(), index + 1, std::size_t{500}}), 1);
-                secondSample.resize(open.size(), 0);
+                const std::int64_t middle = failing + (largest - failing) / 2;
+                (reaches(middle) ? largest : failing) = middle;
             }
-            if (open[index] == 0)
-                continue;
-            const std::int64_t lowest = model.bCountsWithinSample ? r1 - a1 - 1 : 1;
-            // r1 - 1 <= a2 < largestSecondAccept, and a1 < r1.
-            std::int64_t& previous =
-                previousSecondSample[(a1 * largestSecondAccept + r1) * largestSecondAccept + a2];
-            const std::int64_t n2 = SmallestSecondSample(
-                a1, r1, a2, std::max(lowest, secondSample[index]) - 1, previous);
-            previous = n2;
-            if (n2 == 0)
-            {
-                open[index] = 0;
-                continue;
-            }
-            secondSample[index] = n2;
-            const DoublePlanNumbers plan = {
-                n1, a1, static_cast<int>(r1),
-                static_cast<int>(model.bCountsWithinSample ? std::max(n2, a2 - a1) : n2),
-                static_cast<int>(a2)};
-            // Larger second accept numbers, here and for larger r1, need second samples at
-            // least as large and cost at least as much.
-            const double cost = Cost(plan);
-            if (!(cost < best)) // a cost that is not a number never wins either
-            {
-                limit = a2;
-                break;
-            }
-            const double paAql = PaFromFirstSample(atAql, acceptedAtAql, a1, r1, plan.n2, a2);
-            if (paAql >= required.dPaAql && MeetsRequirements(plan))
-            {
-                limit = a2;
-                best = cost;
-                result = plan;
-                break;
-            }
-            // What a larger r1 could add to Pa at the AQL, second samples accepting at once.
-            const std::int64_t highest =
-                model.bCountsWithinSample ? std::min<std::int64_t>(a2, n1 - 1) : a2;
-            if (paAql + atAql.Cumulative(highest) - atAql.Cumulative(r1 - 1) >= required.dPaAql)
-                progress = true;
-            else
-                open[index] = 0;
+            if (rooms.judgement == Judgement::exact)
+                vdOffer({n1, go.a1, go.r1, n2, largest});
+            return n2;
         }
-        if (!progress || r1 >= limit)
-            return;
+        a2 = std::max(a2, largest + 1);
+        // The smallest n2 at which a2 keeps within the upper levels: steps that double, then
+        // bisection.
+        const auto meets = [&](std::int64_t size) {
+            return MeetsUpperLevels(go, rooms, rooms.judgement, {n1, go.a1, go.r1, size, a2});
+        };
+        std::int64_t failing = n2;
+        for (std::int64_t step = 1;; step *= 2)
+        {
+            if (failing == most)
+                return most + 1;
+            n2 = std::min(failing + step, most);
+            if (meets(n2))
+                break;
+            failing = n2;
+        }
+        while (n2 - failing > 1)
+        {
+            const std::int64_t middle = failing + (n2 - failing) / 2;
+            (meets(middle) ? n2 : failing) = middle;
+        }
+        n2 = std::max(n2, LowestSecondSample(go.a1, go.r1, a2));
+        if (n2 > most)
+            return most + 1;
     }
+}
+
+DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, const Continuation& go,
+                                                           const Rooms& rooms, const Rooms& wider,
+                                                           double goOn, std::int64_t lowest)
+{
+    const std::int64_t most = MostSecondSample(n1, goOn);
+    // A plan with a larger reject number differs from one of this r1 only in first counts from
+    // r1 up: at the AQL its Pa exceeds that of the plan of this r1 with the same second stage by
+    // at most P(first count >= r1). Bounds on plans of this r1 with that relaxed room hold for
+    // them, and with the wider upper rooms for those of smaller a1 too.
+    const double beyond = std::max(0.0, 1.0 - atAql.Cumulative(go.r1 - 1));
+    const Rooms relaxed = {rooms.dAql - beyond, rooms.dLtpd, rooms.dMaximum, Judgement::lenient};
+    const auto reachable = [&](const Rooms& limits)
+    { return MostAcceptance(go, limits, most) >= limits.dAql * (1.0 - margin) - margin; };
+    if (!reachable(rooms))
+        return {reachable(relaxed) ? lowest : most + 1, !reachable(wider)};
+    if (SmallestMeetingSample(n1, go, rooms, lowest, most) <= most)
+        return {lowest, false};
+    return {SmallestMeetingSample(n1, go, relaxed, lowest, most), false};
 }
 
 } // namespace
 
-void vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
+bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
                         int& n1, int& a1, int& r1, int& n2, int& a2)
 {
-    const DoublePlanNumbers plan = DoubleDesign(model, requirements).Run();
-    n1 = plan.n1;
-    a1 = plan.a1;
-    r1 = plan.r1;
-    n2 = plan.n2;
-    a2 = plan.a2;
+    DoubleDesign design(model, requirements);
+    const DoublePlanNumbers plan = design.Run();
+    n1 = static_cast<int>(plan.n1);
+    a1 = static_cast<int>(plan.a1);
+    r1 = static_cast<int>(plan.r1);
+    n2 = static_cast<int>(plan.n2);
+    a2 = static_cast<int>(plan.a2);
+    return design.Complete();
 }
 
 } // namespace Brosquin

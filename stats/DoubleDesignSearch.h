@@ -6,15 +6,27 @@
 // The search shared by the double-plan designs of defective units and of defects per unit: the
 // double plan (n1, a1, r1, n2, a2) of least cost C0 ASN(p0) + C1 E{#Stages}(p0) that meets the
 // protection requirements, among the plans whose first sample is smaller than the single plan
-// designed from the same levels and whose cost is below that plan's. The search passes a plan
-// over only where a bound shows that it costs at least as much as the best found; the bounds
-// hold for the cost without curtailing, and steer the search alike under a method of curtailing.
-// Every search ends after a bounded number of steps: where the single plan needs accept numbers
-// in the hundreds and samples in the tens of thousands, it may end there with the best plan
-// found so far (which meets the requirements and costs less than the single plan) or none.
+// designed from the same levels and whose cost is below that plan's; each (n1, a1, r1, a2) has
+// the smallest n2 that keeps Pa at the upper levels within their targets. Of plans of equal cost
+// the one first in the order of n1, a1, r1 and a2 is the design.
+//
+// The search passes plans over only where a bound proves that none of them costs less than the
+// best plan found (or as little, coming later in that order). The bounds hold for the cost
+// without curtailing, the criterion of every plan class; under a method of curtailing they steer
+// the search alike, so that the plan found meets the requirements and costs less than the single
+// plan but need not be the cheapest. The search's work is counted; past a limit, which only
+// levels so close that the single plan needs tens of thousands of units reach, it stops with the
+// best plan found so far.
 
 namespace Brosquin
 {
+
+// point(x + 1) / point(x) = (dIntercept - dSlope x) / (x + 1) where point(x) > 0.
+struct PointRatio
+{
+    double dIntercept;
+    double dSlope;
+};
 
 // What the search needs to know of a characteristic.
 struct DoublePlanModel
@@ -22,8 +34,7 @@ struct DoublePlanModel
     // Point and cumulative probabilities of the count of a sample of n units at a quality level.
     double (*point)(std::int64_t x, std::int64_t n, double level);
     double (*cumulative)(std::int64_t x, std::int64_t n, double level);
-    // point(x + 1) / point(x) where point(x) > 0.
-    double (*pointRatio)(std::int64_t x, std::int64_t n, double level);
+    PointRatio (*pointRatio)(std::int64_t n, double level);
     // The evaluations of a double plan that its class makes.
     double (*pa)(double level, int n1, int a1, int r1, int n2, int a2);
     double (*asn)(double level, int n1, int a1, int r1, int n2, int a2, std::uint8_t method);
@@ -38,6 +49,10 @@ struct DoublePlanModel
     bool bCountsWithinSample;
 };
 
+// The work after which a search stops: a few seconds of search (a unit is about a nanosecond:
+// one term of a sum of probabilities).
+inline constexpr std::int64_t doubleDesignWorkLimit = std::int64_t{1} << 31;
+
 struct DoubleDesignRequirements
 {
     double dAql;
@@ -49,11 +64,13 @@ struct DoubleDesignRequirements
     double dC0;
     double dC1;
     std::uint8_t method;
+    std::int64_t workLimit = doubleDesignWorkLimit;
 };
 
 // Writes the plan found; r1 = n2 = a2 = 0 when no double plan qualifies, n1 and a1 then hold the
-// single plan.
-void vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
+// single plan. Returns false when the search stopped at its work limit: the plan written is then
+// the best found, and a single plan written may not be the answer.
+bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
                         int& n1, int& a1, int& r1, int& n2, int& a2);
 
 } // namespace Brosquin

@@ -1,5 +1,7 @@
 #include "stats/SingleDesignSearch.h"
 
+#include "stats/IntegerSearch.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -10,9 +12,6 @@ namespace Brosquin
 namespace
 {
 
-// The most accept numbers the final pass of the design examines.
-constexpr std::int64_t largestScan = 256;
-
 bool MeetsAll(SinglePlanProbability pa, std::int64_t c, std::int64_t n,
               std::span<const UpperCondition> conditions)
 {
@@ -20,25 +19,6 @@ bool MeetsAll(SinglePlanProbability pa, std::int64_t c, std::int64_t n,
         if (pa(c, n, condition.dLevel) > condition.dTarget)
             return false;
     return true;
-}
-
-// The largest accept number in [c, last] whose plan (n, c) still meets the conditions, where
-// (n, c) itself meets them; Pa at the upper levels rises with c, so they hold up to a bound.
-std::int64_t LastWithSampleSize(SinglePlanProbability pa,
-                                std::span<const UpperCondition> conditions, std::int64_t c,
-                                std::int64_t last, std::int64_t n)
-{
-    if (c == last || !MeetsAll(pa, c + 1, n, conditions))
-        return c;
-    if (MeetsAll(pa, last, n, conditions))
-        return last;
-    std::int64_t meeting = c + 1;
-    while (last > meeting + 1)
-    {
-        const std::int64_t middle = meeting + (last - meeting) / 2;
-        (MeetsAll(pa, middle, n, conditions) ? meeting : last) = middle;
-    }
-    return meeting;
 }
 
 struct SinglePlanSize
@@ -110,6 +90,23 @@ void DesignSinglePlanThreeLevels(const SinglePlanModel& model, double aql, doubl
               n, c);
 }
 
+std::int64_t LeastRandomisedSampleSize(SinglePlanProbability pa, double aql, double ltpd,
+                                       double paAql, double paLtpd, std::int64_t hi)
+{
+    const auto meets = [&](std::int64_t n)
+    {
+        // c: the smallest count at which P(count <= c) at the LTPD passes its target; the test
+        // accepts below c, and at c with the share of chance that keeps the LTPD's target.
+        const std::int64_t c = FirstHolding(
+            0, largestAcceptNumber, [&](std::int64_t k) { return pa(k, n, ltpd) > paLtpd; });
+        const double below = pa(c - 1, n, ltpd);
+        const double share = (paLtpd - below) / (pa(c, n, ltpd) - below);
+        const double belowAql = pa(c - 1, n, aql);
+        return belowAql + share * (pa(c, n, aql) - belowAql) >= paAql - 1e-9;
+    };
+    return FirstHolding(1, hi, meets);
+}
+
 std::int64_t SmallestSampleSize(SinglePlanProbability pa, std::int64_t c,
                                 std::span<const UpperCondition> conditions, std::int64_t lo,
                                 std::int64_t hi, bool lowerEndCounts)
@@ -170,38 +167,22 @@ SinglePlanSize DesignSinglePlan(const SinglePlanModel& model,
     if (accepts(0, n))
         return {n, 0};
 
-    // (cFail, nFail): the last accept number that failed at the AQL; (cLow, nLow): the last one
-    // known to fail by a margin (even with one unit fewer). n = 0 stands for a sample size above
-    // the largest, which then holds for every larger accept number too.
+    // c steps by one up to 25 and then doubles until its plan (n(c), c) meets the AQL condition,
+    // and is bisected back from there; (cFail, nFail) is the last plan found failing. n = 0
+    // stands for a sample size above the largest, which then holds for every larger c too.
     std::int64_t cFail = 0;
     std::int64_t nFail = n;
-    std::int64_t cLow = 0;
-    std::int64_t nLow = n;
     std::int64_t c = 1;
     n = SmallestSampleSize(pa, c, conditions, nFail, 0, lowerEndCounts);
     while (n != 0 && !accepts(c, n))
     {
         cFail = c;
         nFail = n;
-        if (c < 25)
-        {
-            cLow = c;
-            nLow = n;
-            ++c;
-        }
-        else
-        {
-            if (!accepts(c, n - 1))
-            {
-                cLow = c;
-                nLow = n;
-            }
-            // Defects may outnumber the units, so only this bound stops c on a level far
-            // beyond what any sample can judge.
-            if (c == largestAcceptNumber)
-                return noPlan;
-            c = std::min(2 * c, largestAcceptNumber);
-        }
+        // Defects may outnumber the units, so only this bound stops c on a level far beyond
+        // what any sample can judge.
+        if (c == largestAcceptNumber)
+            return noPlan;
+        c = c < 25 ? c + 1 : std::min(2 * c, largestAcceptNumber);
         n = SmallestSampleSize(pa, c, conditions, nFail, 0, lowerEndCounts);
     }
     while (c != cFail + 1)
@@ -213,68 +194,59 @@ SinglePlanSize DesignSinglePlan(const SinglePlanModel& model,
         {
             c = middle;
             n = size;
-            continue;
         }
-        if (!accepts(middle, size - 1))
+        else
         {
-            cLow = middle;
-            nLow = size;
+            cFail = middle;
+            nFail = size;
         }
-        cFail = middle;
-        nFail = size;
-    }
-    // Accept numbers up to cLow fail; those between it and c may meet the AQL condition where
-    // the discreteness of n(c) lets them through. Where the two levels or the two probabilities
-    // are so close that millions lie between, only the nearest ones below c are examined, so that
-    // every design ends in bounded time; the plan found still meets both requirements.
-    cLow = std::max(cLow, c - 1 - largestScan);
-    while (n != 0 && cLow != c - 1)
-    {
-        ++cLow;
-        // n(c) grows steadily with c: a bracket of twice its average growth is tried first.
-        std::int64_t from = nLow;
-        std::int64_t to = n;
-        bool fromCounts = lowerEndCounts;
-        const std::int64_t guess = nLow + 2 * ((n - nLow) / (c - cLow + 1)) + 1;
-        if (guess < n)
-        {
-            if (MeetsAll(pa, cLow, guess, conditions))
-                to = guess;
-            else
-            {
-                from = guess;
-                fromCounts = false;
-            }
-        }
-        nLow = SmallestSampleSize(pa, cLow, conditions, from, to, fromCounts);
-        if (accepts(cLow, nLow))
-        {
-            c = cLow;
-            n = nLow;
-            break;
-        }
-        // Where defects outnumber the units, a long run of accept numbers can share one sample
-        // size. Along such a run Pa at the AQL rises with c, so the run is judged by its last
-        // member and searched only when that one meets the AQL condition.
-        const std::int64_t last = LastWithSampleSize(pa, conditions, cLow, c - 1, nLow);
-        if (!accepts(last, nLow))
-        {
-            cLow = last;
-            continue;
-        }
-        std::int64_t failing = cLow;
-        c = last;
-        while (c > failing + 1)
-        {
-            const std::int64_t middle = failing + (c - failing) / 2;
-            (accepts(middle, nLow) ? c : failing) = middle;
-        }
-        n = nLow;
-        break;
     }
     if (n == 0)
         return noPlan;
-    return {n, c};
+    // That plan meets both requirements, but the discreteness of n(c) may let a smaller accept
+    // number through. The accept numbers of one sample size form a run, along which Pa at the
+    // AQL rises with c; so a run holds a plan meeting the AQL condition when its largest accept
+    // number does, and its first such is the smallest. No plan meets both requirements with
+    // fewer units than a sample with a randomised accept number needs; the runs are scanned
+    // from there up to the run of n, which holds c. Only probabilities at the AQL and the LTPD
+    // nearly equal make that scan long; past a limit on its work it ends at the run of n.
+    std::int64_t work = 0;
+    const auto meetsUpper = [&](std::int64_t accept, std::int64_t sampleSize)
+    {
+        work += static_cast<std::int64_t>(conditions.size());
+        return MeetsAll(pa, accept, sampleSize, conditions);
+    };
+    const auto reaches = [&](std::int64_t accept, std::int64_t sampleSize)
+    {
+        ++work;
+        return accepts(accept, sampleSize);
+    };
+    const UpperCondition& ltpd = conditions.front();
+    std::int64_t size = LeastRandomisedSampleSize(pa, aql, ltpd.dLevel, paAql, ltpd.dTarget, n);
+    // The largest accept number meeting the upper conditions with the sample before.
+    std::int64_t below = -1;
+    const auto largestMeeting = [&](std::int64_t sampleSize)
+    {
+        return FirstHolding(below + 1, c + 1,
+                            [&](std::int64_t accept) { return !meetsUpper(accept, sampleSize); }) -
+               1;
+    };
+    for (;;)
+    {
+        if (work > singleDesignScanLimit && size < n)
+        {
+            below = largestMeeting(n - 1);
+            size = n;
+        }
+        const std::int64_t top = largestMeeting(size);
+        if (top > below && reaches(top, size))
+            return {size, FirstHolding(below + 1, top,
+                                       [&](std::int64_t accept) { return reaches(accept, size); })};
+        below = std::max(below, top);
+        size = FirstHolding(size + 1, n,
+                            [&](std::int64_t sampleSize)
+                            { return meetsUpper(below + 1, sampleSize); });
+    }
 }
 
 } // namespace

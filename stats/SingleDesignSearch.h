@@ -15,6 +15,10 @@ namespace Brosquin
 // Probability of acceptance of the single plan (n, c) at quality level q.
 using SinglePlanProbability = double (*)(std::int64_t c, std::int64_t n, double q);
 
+// The evaluations of Pa that the designs' scan for a smaller accept number may take: the
+// probabilities the dialogs offer keep it below a tenth of this for every level.
+inline constexpr std::int64_t singleDesignScanLimit = std::int64_t{1} << 18;
+
 // Sample sizes and accept numbers are 32-bit integers: no design returns a larger one.
 inline constexpr std::int64_t largestSampleSize = 2147483647;
 inline constexpr std::int64_t largestAcceptNumber = largestSampleSize;
@@ -46,17 +50,27 @@ struct SinglePlanModel
     bool bLowerEndCounts;
 };
 
-// The designs from two and three quality levels: c steps by one up to 25, then doubles, and is
-// bisected back, with a final scan for a smaller accept number that the discreteness of n(c)
-// lets through. The scan examines at most the 256 accept numbers below the bisection's answer,
-// so that every design ends after bounded work; only where the levels or the probabilities are
-// so close that millions of accept numbers lie between can a smaller one below those also meet
-// the AQL requirement (the plan returned meets both requirements all the same). They write n = c =
-// 0 (no plan) when the requirements are outside 0 <= aql < ltpd <= largest level (and aql <
-// maximumAql <= largest level) with both probabilities strictly between 0 and 1, and when the plan
-// would need a sample size above largestSampleSize or an accept number above largestAcceptNumber.
+// The designs from two and three quality levels: the smallest accept number c whose plan
+// (n(c), c) reaches the probability required at the AQL, with that n(c). c steps by one up to
+// 25, then doubles, and is bisected back; since the discreteness of n(c) may let a smaller accept
+// number through, the runs of accept numbers sharing a sample size are then scanned from the
+// fewest units that any plan meeting both requirements needs (LeastRandomisedSampleSize). Only
+// probabilities at the AQL and the LTPD so close that the scan would take millions of steps end
+// it early, with a plan that meets both requirements all the same. They write n = c = 0 (no
+// plan) when the requirements are outside 0 <= aql < ltpd <= largest level (and aql <
+// maximumAql <= largest level) with both probabilities strictly between 0 and 1, and when the
+// plan would need a sample size above largestSampleSize or an accept number above
+// largestAcceptNumber.
 void DesignSinglePlanTwoLevels(const SinglePlanModel& model, double aql, double ltpd, double paAql,
                                double paLtpd, int& n, int& c);
+// The smallest n up to hi at which a sample of n with a randomised accept number (accepting below
+// a count, and at it by chance) meets Pa(aql) >= paAql and Pa(ltpd) <= paLtpd, hi when none
+// below does. The count is sufficient, and by the Neyman-Pearson lemma these tests are the most
+// powerful of all tests on n units: no single or double plan meets both requirements with fewer
+// units in all.
+std::int64_t LeastRandomisedSampleSize(SinglePlanProbability pa, double aql, double ltpd,
+                                       double paAql, double paLtpd, std::int64_t hi);
+
 // SmallestSampleSize with the model's probability and lower-end rule, for the conditions
 // Pa(q1) <= target1 and, when q2 is given, Pa(q2) <= target2.
 std::int64_t ModelSampleSize(const SinglePlanModel& model, std::int64_t c, double q1,

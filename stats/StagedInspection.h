@@ -2,13 +2,14 @@
 
 #include "stats/DiscreteDistributions.h"
 #include "stats/LogConcaveSequence.h"
+#include "stats/StagedConditionals.h"
 #include "stats/StagedLots.h"
 #include "stats/StagedMeasures.h"
+#include "stats/VectorArithmetic.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -37,13 +38,6 @@ struct StageCurtailing
 {
     Curtailing first;
     Curtailing later;
-};
-
-enum class StagedMeasure
-{
-    probabilityAcceptance,
-    averageSampleNumber,
-    expectedStages,
 };
 
 // k stages of sample sizes n (units or amounts), accept numbers a (-1: no acceptance) and
@@ -116,26 +110,40 @@ template <class Size> struct Work
     // The kernel of the last stage size, for counts 0 ... kernel.size() - 1.
     std::vector<double> kernel;
     Size kernelSize = -1;
+    // How many counts the last trimming dropped in front.
+    std::size_t dropped = 0;
 };
 
-// out[i] += factor * in[i] for i < count, the inner loop of the recursion: in pairs of doubles,
-// which every x86-64 processor adds and multiplies in one instruction each.
-inline void AddMultiple(double* out, const double* in, double factor, std::size_t count)
+// Keeps of work.reaching (and of alike, index for index) the counts that are not negligible beside
+// the largest, work.dropped of them dropped in front, and divides them by the largest, which it
+// returns.
+template <class Size> double Keep(Work<Size>& work, std::vector<double>* alike)
 {
-    using Pair = double __attribute__((vector_size(16)));
-    const Pair factors = {factor, factor};
-    std::size_t i = 0;
-    for (; i + 2 <= count; i += 2)
+    double largest = 0.0;
+    for (double probability : work.reaching)
+        largest = std::max(largest, probability);
+    const double threshold = negligibleShare * largest;
+    // Below the normal doubles the reciprocal would overflow; dividing keeps values of at most 1.
+    const bool subnormal = largest < std::numeric_limits<double>::min();
+    const double inverse = 1.0 / largest;
+    std::size_t from = 0;
+    std::size_t to = work.reaching.size();
+    while (from < to && !(work.reaching[from] > threshold))
+        ++from;
+    while (to > from && !(work.reaching[to - 1] > threshold))
+        --to;
+    const auto keep = [&](std::vector<double>& values)
     {
-        Pair sum;
-        Pair term;
-        std::memcpy(&sum, out + i, sizeof sum);
-        std::memcpy(&term, in + i, sizeof term);
-        sum += factors * term;
-        std::memcpy(out + i, &sum, sizeof sum);
-    }
-    if (i < count)
-        out[i] += factor * in[i];
+        values.erase(values.begin() + static_cast<std::ptrdiff_t>(to), values.end());
+        values.erase(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(from));
+        for (double& value : values)
+            value = subnormal ? value / largest : value * inverse;
+    };
+    keep(work.reaching);
+    if (alike != nullptr)
+        keep(*alike);
+    work.dropped = from;
+    return largest;
 }
 
 inline double Sum(const std::vector<double>& values)
@@ -243,43 +251,83 @@ std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Siz
         for (std::size_t i = 0; i < work.reaching.size(); ++i)
             work.reaching[i] *= work.weights[i];
     }
-    // Only the counts that are not negligible beside the largest go on.
-    double largest = 0.0;
-    for (double probability : work.reaching)
-        largest = std::max(largest, probability);
-    const double threshold = negligibleShare * largest;
-    std::size_t from = 0;
-    std::size_t to = work.reaching.size();
-    while (from < to && !(work.reaching[from] > threshold))
-        ++from;
-    while (to > from && !(work.reaching[to - 1] > threshold))
-        --to;
-    const auto keep = [&](std::vector<double>& values)
-    {
-        values.erase(values.begin() + static_cast<std::ptrdiff_t>(to), values.end());
-        values.erase(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(from));
-        for (double& value : values)
-            value /= largest;
-    };
-    keep(work.reaching);
-    keep(work.next);
+    work.scale *= Keep(work, &work.next);
     work.carried.swap(work.next);
-    work.scale *= largest;
-    return first + static_cast<std::int64_t>(from);
+    return first + static_cast<std::int64_t>(work.dropped);
+}
+
+// The counts that go on after a stage from the conditional chances of going on (band): the
+// probabilities of the counts after the stage times those chances.
+template <class Lot, class Size>
+std::int64_t GoOn(const Lot& lot, Work<Size>& work, const StagedConditionals::Band& band,
+                  Size after)
+{
+    const ProbableCounts probable = lot.CountsAfter(after);
+    const std::int64_t first = std::max(band.lo, probable.lo);
+    const std::int64_t last =
+        std::min(band.lo + static_cast<std::int64_t>(band.values.size()) - 1, probable.hi);
+    work.reaching.clear();
+    if (first > last)
+        return first;
+    const auto marginal = lot.Marginal(after);
+    FillLogConcave(
+        first, last, [&](std::int64_t y) { return marginal.Point(y); },
+        [&](std::int64_t y) { return marginal.Ratio(y); }, freshEveryUsedOnce, work.reaching);
+    const double* const chances = band.values.data() + (first - band.lo);
+    for (std::size_t i = 0; i < work.reaching.size(); ++i)
+        work.reaching[i] *= chances[i];
+    work.scale = Keep(work, nullptr);
+    return first + static_cast<std::int64_t>(work.dropped);
+}
+
+// Pa from the plan's conditional chances of going on alone: each stage that can accept, from the
+// probabilities of the counts entered with, without a pass over the stages between.
+template <class Lot, class Sample, class Count>
+double PreparedProbabilityAcceptance(const Lot& lot, StagedPlan<Sample, Count> plan,
+                                     const StagedConditionals& prepared)
+{
+    using Size = typename Lot::Size;
+    Work<Size> work;
+    double pa = 0.0;
+    Size before = 0;
+    std::int64_t lowest = 0;
+    for (int i = 0; i < plan.k; before += plan.n[i], ++i)
+    {
+        const std::int64_t accept = plan.a[i];
+        if (i > 0)
+        {
+            const StagedConditionals::Band& band = prepared.bands[static_cast<std::size_t>(i - 1)];
+            if (band.values.empty())
+                break;
+            if (accept < band.lo)
+                continue;
+            lowest = GoOn(lot, work, band, before);
+        }
+        const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
+        pa += work.scale * Weighted(work, lowest, std::min(highest, accept),
+                                    lot.Counted(plan.n[i], before, accept), true,
+                                    [](std::int64_t) { return 1.0; });
+    }
+    return pa;
 }
 
 } // namespace staged
 
 // The measures of a plan in stages on a lot model (StagedLots.h): Pa and E{#Stages} always, the
-// ASN when asked for (else 0).
+// ASN when asked for (else 0). Where the plan's conditional chances of going on have been
+// prepared for its kind of lot, they take the place of the convolutions.
 template <class Lot, class Sample, class Count>
 StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> plan,
-                                      StageCurtailing curtailing, bool averageSampleNumber)
+                                      StageCurtailing curtailing, StagedMeasure wanted,
+                                      const StagedConditionals* prepared = nullptr)
 {
     using Size = typename Lot::Size;
     StagedMeasures measures = {0.0, 0.0, 0.0};
     if (plan.k < 1)
-        return {0.0, 0.0, 1.0};
+        return {0.0, 0.0, wanted == StagedMeasure::probabilityAcceptance ? 0.0 : 1.0};
+    if (prepared != nullptr && wanted == StagedMeasure::probabilityAcceptance)
+        return {staged::PreparedProbabilityAcceptance(lot, plan, *prepared), 0.0, 0.0};
+    const bool averageSampleNumber = wanted == StagedMeasure::averageSampleNumber;
     staged::Work<Size> work;
     std::int64_t lowest = 0;
     double reach = 1.0;
@@ -305,7 +353,10 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         double goingOn = 0.0;
         if (i + 1 < plan.k)
         {
-            lowest = staged::Continue(lot, work, lowest, size, before, accept, reject);
+            lowest = prepared != nullptr
+                         ? staged::GoOn(lot, work, prepared->bands[static_cast<std::size_t>(i)],
+                                        before + size)
+                         : staged::Continue(lot, work, lowest, size, before, accept, reject);
             goingOn = work.scale * staged::Sum(work.reaching);
         }
         const double units = static_cast<double>(size);
@@ -314,6 +365,8 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         reach = goingOn;
         before += size;
     }
+    if (wanted == StagedMeasure::probabilityAcceptance)
+        measures.dExpectedStages = 0.0;
     return measures;
 }
 
@@ -322,8 +375,7 @@ template <class Lot, class Sample, class Count>
 double EvaluateStages(const Lot& lot, StagedPlan<Sample, Count> plan, StagedMeasure measure,
                       StageCurtailing curtailing)
 {
-    const StagedMeasures measures = EvaluateStagedMeasures(
-        lot, plan, curtailing, measure == StagedMeasure::averageSampleNumber);
+    const StagedMeasures measures = EvaluateStagedMeasures(lot, plan, curtailing, measure);
     switch (measure)
     {
     case StagedMeasure::probabilityAcceptance:

@@ -23,6 +23,7 @@
 // Each model gives, for a stage of `size` inspected after `before`:
 //   Kernel(size): the count of the stage in the reference measure (Point, Ratio, Last);
 //   Weights(after): the weights of the counts after that many, where the model has them;
+//   Marginal(after): the count after that many in the lot itself;
 //   Counted(size, before, k0): the diagonal (LogConcaveSequence.h) of the stage's count entered
 //     with count x, with tails at k0 - x;
 //   RejectionDiagonal, RejectionFactor (and for defective units AcceptanceDiagonal,
@@ -138,6 +139,21 @@ struct PoissonKernel
     std::int64_t Last() const { return std::numeric_limits<std::int64_t>::max(); }
 };
 
+// The defectives in m units of a lot of N holding D.
+struct HypergeometricPoints
+{
+    std::int64_t m;
+    std::int64_t D;
+    std::int64_t N;
+    double Point(std::int64_t y) const { return HypergeometricProbability(y, m, D, N); }
+    // (D - y)(m - y) / ((y + 1)(N - D - m + y + 1))
+    StepRatio Ratio(std::int64_t y) const
+    {
+        return {PositivePart(static_cast<double>(D - y)) * PositivePart(static_cast<double>(m - y)),
+                static_cast<double>(y + 1) * PositivePart(static_cast<double>(N - D - m + y + 1))};
+    }
+};
+
 // Weights after m units of a lot of N holding D: h(y; m, D, N) / b(y; m, D / N).
 struct HypergeometricWeights
 {
@@ -177,6 +193,7 @@ struct DefectivesAnyLot
         return BinomialProbableCounts(inspected, p);
     }
     BinomialKernel Kernel(Size size) const { return {size, p}; }
+    BinomialKernel Marginal(Size after) const { return Kernel(after); }
     BinomialDiagonal Counted(Size size, Size, std::int64_t k0) const { return {size, p, k0}; }
     // Accepted at the (n - k)-th good unit, k = accept - x: (n - k) / (1 - p) B(k; n + 1, p).
     BinomialDiagonal AcceptanceDiagonal(Size size, Size, std::int64_t accept) const
@@ -211,6 +228,7 @@ struct DefectivesGivenLot
         return {size, static_cast<double>(D) / static_cast<double>(N)};
     }
     HypergeometricWeights Weights(Size after) const { return {after, D, N}; }
+    HypergeometricPoints Marginal(Size after) const { return {after, D, N}; }
     HypergeometricDiagonal Counted(Size size, Size before, std::int64_t k0) const
     {
         return {size, D, N - before, k0};
@@ -248,6 +266,7 @@ struct DefectsAnyLot
         return PoissonProbableCounts(inspected * lambda);
     }
     PoissonKernel Kernel(Size size) const { return {size * lambda}; }
+    PoissonKernel Marginal(Size after) const { return Kernel(after); }
     PoissonDiagonal Counted(Size size, Size, std::int64_t k0) const { return {size * lambda, k0}; }
     // The j-th defect lies at j / lambda on average: j / lambda P(X > j).
     PoissonDiagonal RejectionDiagonal(Size size, Size, std::int64_t reject) const
@@ -274,6 +293,7 @@ struct DefectsGivenLot
     }
     PoissonKernel Kernel(Size size) const { return {static_cast<double>(T) * size / L}; }
     DefectsWeights Weights(Size after) const { return {T, Share(after, 0.0)}; }
+    BinomialKernel Marginal(Size after) const { return {T, Share(after, 0.0)}; }
     DefectsBinomialDiagonal Counted(Size size, Size before, std::int64_t k0) const
     {
         return {T, Share(size, before), k0};

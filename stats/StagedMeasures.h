@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace Brosquin
 {
 
@@ -11,5 +13,21 @@ struct StagedMeasures
     double dAverageSampleNumber;
     double dExpectedStages;
 };
+
+// The measure asked for, of the three, when only one is; asked for together, Pa comes with each,
+// E{#Stages} with the ASN, and a measure not asked for is 0.
+enum class StagedMeasure : std::uint8_t
+{
+    probabilityAcceptance,
+    averageSampleNumber,
+    expectedStages,
+};
+
+// Whether the measures computed for one request hold those of another.
+constexpr bool Holds(StagedMeasure computed, StagedMeasure asked)
+{
+    return computed == asked || computed == StagedMeasure::averageSampleNumber ||
+           asked == StagedMeasure::probabilityAcceptance;
+}
 
 } // namespace Brosquin

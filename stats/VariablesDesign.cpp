@@ -1,5 +1,6 @@
 #include "stats/VariablesDesign.h"
 
+#include "stats/IntegerSearch.h"
 #include "stats/InverseSolvers.h"
 #include "stats/RootSearch.h"
 
@@ -52,12 +53,17 @@ double SolveConstant(const VariablesDesignModel& model, double p, double n, doub
     return BracketedSecantRoot(excess, lo, hi, atLo, atHi, constantTolerance);
 }
 
-// k cut down to four decimals, and lowered further while rounding leaves Pa(aql) short.
+// The largest k of four decimals whose plan of size n meets the AQL point, from k solving it:
+// k cut down, and moved by the ten-thousandths that rounding of Pa(aql) decides.
 double CutMeetingAql(const VariablesDesignModel& model, double aql, double n, double k,
                      double paAtAql)
 {
+    const auto meets = [&](double units)
+    { return model.pa(aql, n, units / decimals) + rounding >= paAtAql; };
     double units = std::floor(k * decimals);
-    for (int i = 0; i < 10 && model.pa(aql, n, units / decimals) + rounding < paAtAql; ++i)
+    for (int i = 0; i < 10 && meets(units + 1.0); ++i)
+        units += 1.0;
+    for (int i = 0; i < 10 && !meets(units); ++i)
         units -= 1.0;
     return units / decimals;
 }
@@ -129,49 +135,48 @@ void DesignVariablesPlan(const VariablesDesignModel& model, double aql, double l
         n = model.nSmallest;
         return;
     }
-    // excess(N) = Pa(ltpd) - paAtLtpd of the plan of size N whose k, less shift, meets the AQL
-    // point exactly; it falls as N rises.
-    const auto excess = [&](double shift)
+    // excess(N) = Pa(ltpd) - paAtLtpd of the plan of size N whose k meets the AQL point exactly;
+    // it falls as N rises, and below its root no plan meets both points.
+    const auto excess = [&](double size)
     {
-        return [&, shift](double size)
-        {
-            const double constant = SolveConstant(model, aql, size, paAtAql);
-            return std::isnan(constant) ? notANumber
-                                        : model.pa(ltpd, size, constant - shift) - paAtLtpd;
-        };
-    };
-    // The plan of a whole size with k cut from the AQL point, when it meets the LTPD point.
-    const auto meets = [&](double whole)
-    {
-        const double constant = SolveConstant(model, aql, whole, paAtAql);
-        if (std::isnan(constant) || whole > largestSampleSize)
-            return false;
-        const double cut = CutMeetingAql(model, aql, whole, constant, paAtAql);
-        if (model.pa(ltpd, whole, cut) - rounding > paAtLtpd)
-            return false;
-        n = static_cast<int>(whole);
-        k = cut;
-        return true;
+        const double constant = SolveConstant(model, aql, size, paAtAql);
+        return std::isnan(constant) ? notANumber : model.pa(ltpd, size, constant) - paAtLtpd;
     };
     // From the sample size of the case with the standard deviation known and one limit.
     const double known = (InverseNormal(paAtAql) - InverseNormal(paAtLtpd)) /
                          (InverseNormal(ltpd) - InverseNormal(aql));
-    const double size = RootSize(excess(0.0), smallest, known * known);
+    const double size = RootSize(excess, smallest, known * known);
     if (std::isnan(size))
         return;
-    double whole = std::ceil(size);
-    // A root found a hair above a whole number may belong to that number.
-    if (whole - size > 1.0 - 1e-7 && whole - 1.0 >= smallest && excess(0.0)(whole - 1.0) <= 0.0)
-        whole -= 1.0;
-    for (int i = 0; i < 3; ++i)
-        if (meets(whole + i))
+    constexpr auto beyond = static_cast<std::int64_t>(largestSampleSize) + 1;
+    const auto meetsLtpd = [&](std::int64_t whole, double constant)
+    { return model.pa(ltpd, static_cast<double>(whole), constant) - rounding <= paAtLtpd; };
+    const auto meetsAql = [&](std::int64_t whole, double constant)
+    { return model.pa(aql, static_cast<double>(whole), constant) + rounding >= paAtAql; };
+    // k cut to four decimals stays the same over runs of sample sizes. Along a run Pa at the LTPD
+    // falls as n rises, and the run ends where the next k of four decimals meets the AQL point:
+    // the runs are stepped through from the root, each from its first size to where it meets the
+    // LTPD point.
+    auto whole = std::max(static_cast<std::int64_t>(smallest), static_cast<std::int64_t>(size));
+    while (whole < beyond)
+    {
+        const double constant = SolveConstant(model, aql, static_cast<double>(whole), paAtAql);
+        if (std::isnan(constant))
             return;
-    // So steep a plan that the cut of k outweighs a few more units: from the size at which k
-    // cut by a whole unit still meets the LTPD point.
-    const double wider = RootSize(excess(1.0 / decimals), whole, known * known);
-    for (int i = 0; !std::isnan(wider) && i < 3; ++i)
-        if (meets(std::ceil(wider) + i))
+        const double cut = CutMeetingAql(model, aql, static_cast<double>(whole), constant, paAtAql);
+        if (meetsLtpd(whole, cut))
+        {
+            n = static_cast<int>(whole);
+            k = cut;
             return;
+        }
+        const std::int64_t meetingLtpd = FirstHolding(
+            whole + 1, beyond, [&](std::int64_t next) { return meetsLtpd(next, cut); });
+        const double nextConstant = (std::round(cut * decimals) + 1.0) / decimals;
+        const std::int64_t nextCut = FirstHolding(
+            whole + 1, beyond, [&](std::int64_t next) { return meetsAql(next, nextConstant); });
+        whole = std::min(meetingLtpd, nextCut);
+    }
 }
 
 } // namespace Brosquin

@@ -17,13 +17,15 @@ struct VariablesDesignModel
     int nSmallest;
 };
 
-// The plan meeting Pa(aql) >= paAtAql and Pa(ltpd) <= paAtLtpd under the model's own Pa, with the
-// smallest n that meets both and k, cut to four decimals, solving the AQL point at that n:
+// The plan meeting Pa(aql) >= paAtAql and Pa(ltpd) <= paAtLtpd under the model's own Pa with the
+// smallest n for which a k of four decimals does, and with the largest such k (k solving the AQL
+// point at n, cut down to four decimals):
 // - aql = 0 and ltpd = 1: n smallest, k = 0;
 // - ltpd = 1: n smallest, k from the AQL point, cut down;
 // - aql = 0: n smallest, k from the LTPD point, rounded up (cutting it down would break it);
-// - otherwise the sample size solving both points is rounded up, and raised further while the
-//   cut k misses the LTPD point.
+// - otherwise the sizes are stepped through from where the k solving the AQL point exactly meets
+//   the LTPD point. The steps rest on Pa falling with n at the LTPD and rising at the AQL, for a
+//   given k, as it does where Pa lies below and above one half.
 // n = 0 (no plan) unless 0 <= aql < ltpd <= 1 and 0 < paAtLtpd < paAtAql < 1, and when no
 // sample size up to 2^31 - 1 meets the requirements.
 void DesignVariablesPlan(const VariablesDesignModel& model, double aql, double ltpd, double paAtAql,

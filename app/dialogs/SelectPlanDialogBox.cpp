@@ -361,12 +361,14 @@ bool TSelectPlanDialogBox::DesignCheckedTypes()
                 continue;
         }
         String message;
-        if (!planList.Session().vdSelectPlans(
-                characteristic, row, AdjustmentComboBox->currentIndex(),
-                TextOf(AqlEditControl).constData(), TextOf(LtpdEditControl).constData(),
-                TextOf(MaxAqlEditBox).constData(), TextOf(PEditControl).constData(),
-                C0Text().constData(), C1Text().constData(),
-                TextOf(SuffixUnitsEditControl).constData(), message))
+        const bool added = planList.Session().vdSelectPlans(
+            characteristic, row, AdjustmentComboBox->currentIndex(),
+            TextOf(AqlEditControl).constData(), TextOf(LtpdEditControl).constData(),
+            TextOf(MaxAqlEditBox).constData(), TextOf(PEditControl).constData(),
+            C0Text().constData(), C1Text().constData(), TextOf(SuffixUnitsEditControl).constData(),
+            message);
+        // A plan may come with a note: the reason when there is none.
+        if (!added || message.Length() > 0)
             UserInteraction::Current().MessageBox(QStringOfAnsi(message.Text()), tr("Warning"));
     }
     return anyChecked;

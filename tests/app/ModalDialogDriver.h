@@ -4,17 +4,21 @@
 #include <QDialog>
 #include <QPointer>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace Brosquin
 {
 
 // Plays the user in the modal dialogs that the code under test opens: each queued action runs,
-// in order, on the next modal dialog that shows. A dialog that no action is left for is
-// cancelled after a while, so that a test fails instead of waiting for ever.
+// in order, on the next modal dialog that shows, once that dialog is the active window, as it is
+// for a person typing into it. A dialog that no action is left for is cancelled after a while,
+// and so is one that an action leaves open after a failure, so that a test fails instead of
+// waiting for ever.
 class ModalDialogDriver
 {
 public:
@@ -42,11 +46,18 @@ public:
     {
         auto* control = dialog.findChild<Control*>(QLatin1String(name));
         if (control == nullptr)
-        {
-            ADD_FAILURE() << "no control " << name << " in " << dialog.windowTitle().toStdString();
-            throw std::runtime_error(name);
-        }
+            throw std::runtime_error("no control " + std::string(name) + " in " +
+                                     dialog.windowTitle().toStdString());
         return *control;
+    }
+
+    // Makes the window the active one, which takes the keys and the focus. The platform
+    // activates a window through a queued event, and QWindow::isActive already holds while
+    // another window of the same main window has the focus: the widget's own state tells.
+    [[nodiscard]] static bool Activated(QWidget& window)
+    {
+        window.activateWindow();
+        return QTest::qWaitFor([&] { return window.isActiveWindow(); });
     }
 
     // The button at the index of the dialog's radio group of that name.
@@ -76,22 +87,29 @@ private:
         const Action action = std::move(actions.front());
         actions.pop_front();
         QPointer<QDialog> guard(dialog);
-        try
+        const std::string title = dialog->windowTitle().toStdString();
+        if (!Activated(*dialog))
+            ADD_FAILURE() << "dialog never active " << title;
+        else
+            try
+            {
+                action(*dialog);
+            }
+            catch (const std::exception& error)
+            {
+                ADD_FAILURE() << error.what();
+            }
+        if (!guard || !guard->isVisible())
+            return;
+        // After a failure the steps that would close the dialog may not have run.
+        if (testing::Test::HasFailure())
         {
-            action(*dialog);
-        }
-        catch (const std::exception&)
-        {
-            // The failure is recorded; the dialog must not stay in the way.
-            if (guard)
-                guard->reject();
+            guard->reject();
+            return;
         }
         // A dialog that stays open after its action waits for the code under test to close it.
-        if (guard && guard->isVisible())
-        {
-            handled = guard;
-            QObject::connect(guard, &QDialog::finished, &context, [this] { handled = nullptr; });
-        }
+        handled = guard;
+        QObject::connect(guard, &QDialog::finished, &context, [this] { handled = nullptr; });
     }
 
     std::deque<Action> actions;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "tests/app/ModalDialogDriver.h"
+
 #include <QDialog>
 #include <QLineEdit>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -18,8 +19,7 @@ protected:
     {
         dialog = std::move(opened);
         dialog->show();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        ASSERT_TRUE(ModalDialogDriver::Activated(*dialog));
     }
 
     template <class Control = QWidget> Control* Find(const char* name) const

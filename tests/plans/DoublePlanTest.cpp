@@ -208,8 +208,45 @@ TEST_F(DoublePlanTest, DesignsInTheCurrentUnits)
         DefectsPerQuantityDoubleSamplingPlan::DesignFromTwoLevels(0.5, 2.0, 0.5, 1.0, 0.0, "Foot",
                                                                   message));
     ASSERT_TRUE(quantity);
+    // On cells of 0.0005 feet, a thousandth of the 9.27 defects that the single plan's sample
+    // holds on average at the LTPD.
     EXPECT_STREQ(quantity->Description().Text(),
-                 "Double: n1=2.235 Foot, a1=1, r1=4, n2=2.766 Foot, a2=5");
+                 "Double: n1=2.2345 Foot, a1=1, r1=4, n2=2.7675 Foot, a2=5");
+    EXPECT_GE(quantity->dPa(RealOf(0.5)).dValue(), 0.95);
+    EXPECT_LE(quantity->dPa(RealOf(2.0)).dValue(), 0.10);
+}
+
+// A design whose search stopped at its work limit says so: with the best plan found, or, when it
+// found none, without claiming that no double plan is better.
+TEST_F(DoublePlanTest, DesignCutShortSaysSo)
+{
+    struct Probe : DefectivesDoubleSamplingPlan
+    {
+        using DoubleSamplingPlan::Designed;
+    };
+    const auto cutShort = [](int secondSample)
+    {
+        return [secondSample](int& n1, int& a1, int& r1, int& n2, int& a2)
+        {
+            n1 = 60;
+            a1 = 0;
+            r1 = 4;
+            n2 = secondSample;
+            a2 = 3;
+            return false;
+        };
+    };
+    std::unique_ptr<DefectivesDoubleSamplingPlan> plan(
+        Probe::Designed<DefectivesDoubleSamplingPlan>(cutShort(82), nullptr, message));
+    ASSERT_TRUE(plan);
+    EXPECT_STREQ(plan->Description().Text(), "Double: n1=60, a1=0, r1=4, n2=82, a2=3");
+    EXPECT_STREQ(message.Text(), "The search for the best double sampling plan was cut short: the "
+                                 "plan shown is the best it found.");
+    message = "";
+    plan.reset(Probe::Designed<DefectivesDoubleSamplingPlan>(cutShort(0), nullptr, message));
+    EXPECT_FALSE(plan);
+    EXPECT_STREQ(message.Text(), "The search for a double sampling plan was cut short before it "
+                                 "found one better than the corresponding single sampling plan.");
 }
 
 } // namespace

@@ -73,19 +73,22 @@ TEST_F(SinglePlanDesignTest, DefectsPerUnitFromTwoAndThreeLevelsPerHundred)
     EXPECT_LE(plan->dPa(RealOf(2)).dValue(), 0.95);
 }
 
-TEST_F(SinglePlanDesignTest, DefectsPerQuantityInThousandthsOfTheUnit)
+TEST_F(SinglePlanDesignTest, DefectsPerQuantityInTheSmallestAmount)
 {
+    // Where Pa at the LTPD falls to 0.10: P(5; 2 s) at s = 4.6373369466758110438 and P(3; 3 s)
+    // at 2.2269276894186212126 yards (mpmath, 40 digits), the text's 15 digits taken a little
+    // beyond, so that the plan meets the LTPD in exact arithmetic too.
     std::unique_ptr<DefectsPerQuantitySingleSamplingPlan> plan(
         DefectsPerQuantitySingleSamplingPlan::DesignFromTwoLevels(0.5, 2, 0, 0, 0, "Yard",
                                                                   message));
     ASSERT_NE(plan, nullptr) << message.Text();
-    EXPECT_STREQ(plan->Description().Text(), "Single: n=4.638 Yard, a=5");
+    EXPECT_STREQ(plan->Description().Text(), "Single: n=4.63733694667675 Yard, a=5");
     EXPECT_STREQ(plan->UnitsName().Text(), "Defects per Yard");
     vdExpectMeets(*plan, 0.5, 2);
     plan.reset(DefectsPerQuantitySingleSamplingPlan::DesignFromThreeLevels(0.5, 1, 3, 0, 0, 0,
                                                                            "Yard", message));
     ASSERT_NE(plan, nullptr) << message.Text();
-    EXPECT_STREQ(plan->Description().Text(), "Single: n=2.227 Yard, a=3");
+    EXPECT_STREQ(plan->Description().Text(), "Single: n=2.22692768941916 Yard, a=3");
     vdExpectMeets(*plan, 0.5, 3);
 }
 

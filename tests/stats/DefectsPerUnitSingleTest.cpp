@@ -209,15 +209,16 @@ TEST(DefectsPerUnitSingleTest, DesignsForManyDefectsPerUnitShareOneSampleSizeOve
             }
     // One unit, and the 95% point of a Poisson count of mean 10^7: P(10005201; 10^7) =
     // 0.9499912569326061 and P(10005202; 10^7) = 0.9500238616999345 (mpmath, regularised upper
-    // incomplete gamma at 30 digits). The same in thousandths of a foot for defects per foot.
+    // incomplete gamma at 30 digits).
     const DesignWork unit = CountedDesign(1e7, 0.0, 2e7, 0.95, 0.10);
     EXPECT_EQ(unit.n, 1);
     EXPECT_EQ(unit.c, 10005202);
-    int c = 0;
-    double s = 0;
-    DefectsPerQuantitySingleDesignTwoLevels(1e10, 2e10, 0.95, 0.10, s, c);
-    EXPECT_EQ(s, 0.001);
-    EXPECT_EQ(c, 10005202);
+    // Runs of hundreds of accept numbers at 3, 4 and 5 units: the smallest that meets both
+    // requirements is 329 at 3 units, far below those of the later runs.
+    const DesignWork high = CountedDesign(100.0, 0.0, 120.0, 0.95, 0.10);
+    EXPECT_EQ(high.n, 3);
+    EXPECT_EQ(high.c, 329);
+    ExpectSmallestPlanMeetingItsClaims(100.0, 0.0, 120.0, 0.95, 0.10, high.n, high.c);
     // Levels beyond what 32-bit accept numbers can judge: no plan, rather than an accept number
     // wrapped around to a negative one or a search without end.
     for (auto [aql, ltpd, paAql, paLtpd] :
@@ -244,8 +245,9 @@ TEST(DefectsPerUnitSingleTest, NearlyEqualLevelsOrProbabilitiesTakeBoundedWork)
             ExpectSmallestPlanMeetingItsClaims(aql, maximumAql, ltpd, paAql, paLtpd, plan.n,
                                                plan.c);
         }
-    // Levels so close that three million accept numbers lie between the last one known to fail
-    // and the bisection's answer: the plan still meets both requirements.
+    // Probabilities so close that the accept numbers between the fewest units any plan needs and
+    // the bisection's answer run into the millions: the scan ends at its limit, with a plan that
+    // meets both requirements and has the smallest sample for its accept number.
     for (double maximumAql : {0.0, 0.50000005})
     {
         const DesignWork close = CountedDesign(0.5, maximumAql, 0.5000001, 0.5, 0.4999);
@@ -316,35 +318,66 @@ TEST(DefectsPerQuantitySingleTest, EvaluatesAmountsAsPerUnitPlansDo)
                 expectedInLot, 1e-10 * expectedInLot);
 }
 
-TEST(DefectsPerQuantitySingleTest, DesignsOnAGridOfThousandths)
+// The mean at which P(at most c; mean) falls to the target, by plain bisection.
+double MeanWherePoissonFalls(int c, double target)
 {
-    for (const auto& [aql, ltpd] : std::vector<std::pair<double, double>>{
-             {0.5, 2.0}, {0.02, 0.09}, {7.0, 15.0}, {100.0, 300.0}})
+    double lo = 0.0;
+    double hi = 2.0 * c + 50.0;
+    for (int i = 0; i < 200; ++i)
     {
-        double s = -1.0;
-        int c = -1;
-        DefectsPerQuantitySingleDesignTwoLevels(aql, ltpd, 0.95, 0.10, s, c);
-        SCOPED_TRACE(testing::Message() << aql << " " << ltpd << ": s " << s << ", c " << c);
-        ASSERT_GT(s, 0.0);
-        const double thousandths = std::round(s * 1000.0);
-        EXPECT_EQ(s, thousandths / 1000.0);
-        EXPECT_GE(DefectsPerQuantitySingleProbabilityAcceptance(aql, s, c), 0.95);
-        EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(ltpd, s, c), 0.10);
-        // One thousandth less no longer protects at the LTPD.
-        EXPECT_GT(
-            DefectsPerQuantitySingleProbabilityAcceptance(ltpd, (thousandths - 1) / 1000.0, c),
-            0.10);
-        int n = 0;
-        int unitC = 0;
-        DefectsPerUnitSingleDesignTwoLevels(aql / 1000.0, ltpd / 1000.0, 0.95, 0.10, n, unitC);
-        EXPECT_EQ(thousandths, n);
-        EXPECT_EQ(c, unitC);
-
-        DefectsPerQuantitySingleDesignThreeLevels(aql, 1.2 * aql, ltpd, 0.95, 0.10, s, c);
-        EXPECT_GE(DefectsPerQuantitySingleProbabilityAcceptance(aql, s, c), 0.95);
-        EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(1.2 * aql, s, c), 0.95);
-        EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(ltpd, s, c), 0.10);
+        const double middle = (lo + hi) / 2.0;
+        (PoissonCumulative(c, middle) > target ? lo : hi) = middle;
     }
+    return hi;
+}
+
+TEST(DefectsPerQuantitySingleTest, DesignsTheSmallestAmountInAnyUnit)
+{
+    struct Case
+    {
+        double aql;
+        double maximumAql; // 0: two levels
+        double ltpd;
+        int c;
+        double amount; // per unit of the levels
+    };
+    // The smallest amount for c is where Pa at the LTPD (or at the maximum AQL) falls to its
+    // target, from mpmath roots of the regularised upper incomplete gamma at 40 digits: P(3; m)
+    // = 0.10 at m = 6.6807830682558636377, P(259; m) = 0.10 at 280.86667767697401202, P(18; m) =
+    // 0.10 at 24.756289913287779173, P(3; m) = 0.95 at 0.55 x 2.4842152668178744298.
+    for (const Case& design : {Case{100, 0, 500, 3, 0.013361566136511727275},
+                               Case{0.5, 0, 0.6, 259, 468.11112946162335336},
+                               Case{1e10, 0, 2e10, 18, 1.2378144956643889587e-9},
+                               Case{0.5, 0.55, 3, 3, 2.4842152668178744298}})
+        // The same requirement per unit, per thousandth, per thousand and per ten million units.
+        for (double scale : {1.0, 1e-3, 1e3, 1e-7})
+        {
+            double s = -1.0;
+            int c = -1;
+            const double aql = design.aql * scale;
+            const double ltpd = design.ltpd * scale;
+            const double maximumAql = design.maximumAql * scale;
+            if (maximumAql > 0.0)
+                DefectsPerQuantitySingleDesignThreeLevels(aql, maximumAql, ltpd, 0.95, 0.10, s, c);
+            else
+                DefectsPerQuantitySingleDesignTwoLevels(aql, ltpd, 0.95, 0.10, s, c);
+            SCOPED_TRACE(testing::Message() << design.ltpd << " x " << scale << ": s " << s);
+            EXPECT_EQ(c, design.c);
+            const double amount = design.amount / scale;
+            EXPECT_GE(s, amount);
+            EXPECT_LE(s, amount * (1.0 + 1e-11));
+            EXPECT_GE(DefectsPerQuantitySingleProbabilityAcceptance(aql, s, c), 0.95);
+            EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(ltpd, s, c), 0.10);
+            if (maximumAql > 0.0)
+            {
+                EXPECT_LE(DefectsPerQuantitySingleProbabilityAcceptance(maximumAql, s, c), 0.95);
+            }
+            // One accept number less misses the AQL even at its smallest amount.
+            double fewer = MeanWherePoissonFalls(c - 1, 0.10) / ltpd;
+            if (maximumAql > 0.0)
+                fewer = std::fmax(fewer, MeanWherePoissonFalls(c - 1, 0.95) / maximumAql);
+            EXPECT_LT(PoissonCumulative(c - 1, fewer * aql), 0.95);
+        }
     double s = -1.0;
     int c = -1;
     DefectsPerQuantitySingleDesignTwoLevels(0.5, 0.2, 0.95, 0.10, s, c);

@@ -7,9 +7,9 @@
 namespace Brosquin
 {
 
-// The probabilities of acceptance a design may evaluate, whatever its levels: a pass one accept
-// number at a time over a long run would take millions.
-inline constexpr long designEvaluationBound = 4000;
+// The probabilities of acceptance a design may evaluate, whatever its levels and probabilities:
+// the scan's limit, and the doubling and bisection of accept numbers and sample sizes besides.
+inline constexpr long designEvaluationBound = singleDesignScanLimit + (1 << 14);
 
 struct DesignWork
 {

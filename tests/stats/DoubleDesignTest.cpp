@@ -4,6 +4,7 @@
 #include "stats/DefectsPerUnitDouble.h"
 #include "stats/DefectsPerUnitSingle.h"
 #include "stats/DiscreteDistributions.h"
+#include "stats/DoubleDesignSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +42,8 @@ struct Requirements
     double p0;
     double c0;
     double c1;
+    double paAql = 0.95;
+    double paLtpd = 0.10;
 };
 
 constexpr double paAql = 0.95;
@@ -76,7 +79,7 @@ struct Characteristic
     Plan Single(const Requirements& required) const
     {
         Plan single;
-        const auto& [aql, maximumAql, ltpd, p0, c0, c1] = required;
+        const auto& [aql, maximumAql, ltpd, p0, c0, c1, paAql, paLtpd] = required;
         if (defectives && maximumAql)
             DefectivesSingleDesignThreeLevels(aql, *maximumAql, ltpd, paAql, paLtpd, single.n1,
                                               single.a1);
@@ -92,7 +95,7 @@ struct Characteristic
     Plan Design(const Requirements& required) const
     {
         Plan plan;
-        const auto& [aql, maximumAql, ltpd, p0, c0, c1] = required;
+        const auto& [aql, maximumAql, ltpd, p0, c0, c1, paAql, paLtpd] = required;
         auto& [n1, a1, r1, n2, a2] = plan;
         if (defectives && maximumAql)
             DefectivesDoubleDesignThreeLevels(aql, *maximumAql, ltpd, paAql, paLtpd, p0, c0, c1, n1,
@@ -124,16 +127,16 @@ Plan ExhaustiveDesign(const Characteristic& model, const Requirements& required)
     Plan result = {single.n1, single.a1, 0, 0, 0};
     const auto meetsUpperLevels = [&](const Plan& plan)
     {
-        return model.Pa(required.ltpd, plan) <= paLtpd &&
-               (!required.maximumAql || model.Pa(*required.maximumAql, plan) <= paAql);
+        return model.Pa(required.ltpd, plan) <= required.paLtpd &&
+               (!required.maximumAql || model.Pa(*required.maximumAql, plan) <= required.paAql);
     };
     const double highest = std::max({required.aql, required.ltpd, required.p0});
     for (int n1 = model.defectives ? 2 : 1; n1 < single.n1; ++n1)
-        for (int a1 = 0; model.FirstSample(a1, n1, required.ltpd) < paLtpd; ++a1)
+        for (int a1 = 0; model.FirstSample(a1, n1, required.ltpd) < required.paLtpd; ++a1)
             for (int r1 = a1 + 2; !model.defectives || r1 <= n1; ++r1)
             {
                 // Pa(AQL) stays below B(r1 - 1; n1, AQL).
-                if (model.FirstSample(r1 - 1, n1, required.aql) <= paAql)
+                if (model.FirstSample(r1 - 1, n1, required.aql) <= required.paAql)
                     continue;
                 const double goOn = model.FirstSample(r1 - 1, n1, required.p0) -
                                     model.FirstSample(a1, n1, required.p0);
@@ -164,7 +167,7 @@ Plan ExhaustiveDesign(const Characteristic& model, const Requirements& required)
                     const double cost = model.Cost(required, plan);
                     if (cost >= best)
                         break;
-                    if (model.Pa(required.aql, plan) >= paAql)
+                    if (model.Pa(required.aql, plan) >= required.paAql)
                     {
                         best = cost;
                         result = plan;
@@ -211,6 +214,70 @@ TEST(DoubleDesignTest, DesignsAreTheCheapestOfAllValidPlans)
                 }
 }
 
+TEST(DoubleDesignTest, DesignsAreTheCheapestWhereCostsTieOrProbabilitiesDiffer)
+{
+    // At p0 = 0 no lot goes on to a second sample, so all plans of one n1 cost the same and the
+    // first in the order of the search is the design; far above the LTPD nearly every lot is
+    // rejected at once. Levels in defects per unit above one, other probabilities.
+    for (bool defectives : {true, false})
+        for (const auto& [aql, ltpd, paAql, paLtpd] :
+             {std::array{0.03, 0.12, 0.99, 0.05}, std::array{0.04, 0.13, 0.90, 0.01}})
+            for (const auto& [p0, c1] : {std::array{0.0, 0.0}, std::array{2.0 * ltpd, 1000.0}})
+            {
+                const double scale = defectives ? 1.0 : 30.0;
+                const Characteristic model = {defectives};
+                const Requirements required = {scale * aql, std::nullopt, scale * ltpd, scale * p0,
+                                               1.0,         c1,           paAql,        paLtpd};
+                SCOPED_TRACE(testing::Message() << defectives << " " << scale * aql << " "
+                                                << scale * ltpd << " " << p0 << " " << c1);
+                EXPECT_EQ(model.Design(required), ExhaustiveDesign(model, required));
+            }
+}
+
+TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlan)
+{
+    // Plans that a search ending after a fixed amount of work missed, with their ASN at the AQL
+    // and Pa from mpmath (binomial and Poisson sums at 40 digits): defects per unit at 1 and 1.2
+    // per unit, ASN 161.28025930670725 (a search cut short found one of 185.51359786784923);
+    // defective units at 2 % and 2.5 %, ASN 5146.1078571963882, Pa 0.95003868139874234 and
+    // 0.099995714417675349.
+    const Characteristic defects = {false};
+    const Requirements perUnit = {1.0, std::nullopt, 1.2, 1.0, 1.0, 0.0};
+    Plan plan = defects.Design(perUnit);
+    EXPECT_EQ(plan, (Plan{106, 110, 134, 172, 304}));
+    EXPECT_NEAR(defects.Cost(perUnit, plan), 161.28025930670725, 1e-10);
+    const Characteristic defectives = {true};
+    const Requirements fractions = {0.02, std::nullopt, 0.025, 0.02, 1.0, 0.0};
+    plan = defectives.Design(fractions);
+    EXPECT_EQ(plan, (Plan{3482, 73, 93, 5354, 197}));
+    EXPECT_NEAR(defectives.Cost(fractions, plan), 5146.1078571963882, 1e-8);
+    EXPECT_NEAR(defectives.Pa(0.02, plan), 0.95003868139874234, 1e-12);
+    EXPECT_NEAR(defectives.Pa(0.025, plan), 0.099995714417675349, 1e-12);
+}
+
+TEST(DoubleDesignTest, SearchEndsAtItsWorkLimitWithAPlanMeetingTheRequirements)
+{
+    const auto design = [](std::int64_t limit, Plan& plan)
+    {
+        DoubleDesignRequirements required = {0.02, std::nullopt, 0.025, paAql, paLtpd,
+                                             0.02, 1.0,          0.0,   0,     limit};
+        return vdDesignDoublePlan(BinomialDoublePlanModel(), required, plan.n1, plan.a1, plan.r1,
+                                  plan.n2, plan.a2);
+    };
+    Plan plan;
+    // No work at all: the single plan (7510, 170), and no claim that no double plan is better.
+    EXPECT_FALSE(design(0, plan));
+    EXPECT_EQ(plan, (Plan{7510, 170, 0, 0, 0}));
+    // A third of the work the search takes: the best plan by then, which meets the requirements
+    // and beats the single plan.
+    EXPECT_FALSE(design(30000000, plan));
+    const Characteristic defectives = {true};
+    ASSERT_GT(plan.n2, 0);
+    EXPECT_GE(defectives.Pa(0.02, plan), paAql);
+    EXPECT_LE(defectives.Pa(0.025, plan), paLtpd);
+    EXPECT_LT(defectives.Cost({0.02, std::nullopt, 0.025, 0.02, 1.0, 0.0}, plan), 7510.0);
+}
+
 TEST(DoubleDesignTest, WhereNoDoublePlanIsCheaper)
 {
     // The single plan (22, 0) already meets 0.1 % and 10 %: no smaller first sample can.
@@ -228,24 +295,66 @@ TEST(DoubleDesignTest, WhereNoDoublePlanIsCheaper)
     EXPECT_EQ((Plan{n1, a1, r1, n2, a2}), Plan{});
 }
 
-TEST(DoubleDesignTest, DefectsPerQuantityOnAGridOfThousandths)
+TEST(DoubleDesignTest, DefectsPerQuantityInAnyUnit)
 {
+    struct Amounts
+    {
+        double s1 = 0.0;
+        int a1 = 0, r1 = 0;
+        double s2 = 0.0;
+        int a2 = 0;
+    };
+    const auto design = [](double aql, double ltpd)
+    {
+        Amounts plan;
+        EXPECT_TRUE(DefectsPerQuantityDoubleDesignTwoLevels(aql, ltpd, paAql, paLtpd, aql, 1.0, 0.0,
+                                                            plan.s1, plan.a1, plan.r1, plan.s2,
+                                                            plan.a2, 0));
+        return plan;
+    };
+    // 0.5 and 0.6 per unit of quantity: ASN 321.7345318877061 at 0.5, Pa 0.95003867918241568 and
+    // 0.0999986205227212 (mpmath, Poisson sums at 40 digits), below the 322.0526672321054 of a
+    // plan in whole units, (219, 114, 142, 332, 301), and the single plan's 468.111129461623.
+    const Amounts close = design(0.5, 0.6);
+    EXPECT_EQ((std::array{close.a1, close.r1, close.a2}), (std::array{110, 136, 303}));
+    EXPECT_NEAR(close.s1, 211.833333333333, 1e-9);
+    EXPECT_NEAR(close.s2, 342.833333333333, 1e-9);
+    EXPECT_NEAR(DefectsPerQuantityDoubleAverageSampleNumber(0.5, close.s1, close.a1, close.r1,
+                                                            close.s2, close.a2, 0),
+                321.7345318877061, 1e-8);
+    // The same requirement per unit, per thousandth and per ten million units gives the same plan.
+    const Amounts plan = design(0.5, 2.0);
+    for (double scale : {1e-3, 1e7})
+    {
+        const Amounts scaled = design(0.5 * scale, 2.0 * scale);
+        EXPECT_EQ((std::array{scaled.a1, scaled.r1, scaled.a2}),
+                  (std::array{plan.a1, plan.r1, plan.a2}));
+        EXPECT_NEAR(scaled.s1 * scale, plan.s1, 1e-14 * plan.s1);
+        EXPECT_NEAR(scaled.s2 * scale, plan.s2, 1e-14 * plan.s2);
+        EXPECT_GE(DefectsPerQuantityDoubleProbabilityAcceptance(0.5 * scale, scaled.s1, scaled.a1,
+                                                                scaled.r1, scaled.s2, scaled.a2),
+                  paAql);
+        EXPECT_LE(DefectsPerQuantityDoubleProbabilityAcceptance(2.0 * scale, scaled.s1, scaled.a1,
+                                                                scaled.r1, scaled.s2, scaled.a2),
+                  paLtpd);
+    }
+    // A cost per stage weighs stages against the amount inspected, in the units of the amount:
+    // the design's cost is no more than that of the plan least in amount.
+    const auto cost = [](double s1, int a1, int r1, double s2, int a2)
+    {
+        return 2.0 * DefectsPerQuantityDoubleAverageSampleNumber(0.5, s1, a1, r1, s2, a2, 0) +
+               3.0 * DefectsPerQuantityDoubleExpectedStages(0.5, s1, a1, r1, s2, a2);
+    };
     double s1 = 0.0;
     double s2 = 0.0;
     int a1 = 0, r1 = 0, a2 = 0;
+    DefectsPerQuantityDoubleDesignTwoLevels(0.5, 2.0, paAql, paLtpd, 0.5, 2.0, 3.0, s1, a1, r1, s2,
+                                            a2, 0);
+    ASSERT_GT(s2, 0.0);
+    const double designed = cost(s1, a1, r1, s2, a2);
     DefectsPerQuantityDoubleDesignTwoLevels(0.5, 2.0, paAql, paLtpd, 0.5, 1.0, 0.0, s1, a1, r1, s2,
                                             a2, 0);
-    Plan thousandths;
-    DefectsPerUnitDoubleDesignTwoLevels(0.0005, 0.002, paAql, paLtpd, 0.0005, 1.0, 0.0,
-                                        thousandths.n1, thousandths.a1, thousandths.r1,
-                                        thousandths.n2, thousandths.a2, 0);
-    ASSERT_GT(thousandths.n2, 0);
-    EXPECT_EQ(s1, thousandths.n1 / 1000.0);
-    EXPECT_EQ(s2, thousandths.n2 / 1000.0);
-    EXPECT_EQ((std::array{a1, r1, a2}),
-              (std::array{thousandths.a1, thousandths.r1, thousandths.a2}));
-    EXPECT_GE(DefectsPerQuantityDoubleProbabilityAcceptance(0.5, s1, a1, r1, s2, a2), paAql);
-    EXPECT_LE(DefectsPerQuantityDoubleProbabilityAcceptance(2.0, s1, a1, r1, s2, a2), paLtpd);
+    EXPECT_LE(designed, cost(s1, a1, r1, s2, a2));
 }
 
 } // namespace

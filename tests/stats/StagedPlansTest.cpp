@@ -4,6 +4,8 @@
 #include "stats/DefectsPerQuantityMultiple.h"
 #include "stats/DefectsPerUnitDouble.h"
 #include "stats/DefectsPerUnitMultiple.h"
+#include "stats/StagedConditionals.h"
+#include "stats/StagedLots.h"
 #include "tests/stats/Accuracy.h"
 #include "tests/stats/ItemByItemInspection.h"
 
@@ -97,14 +99,26 @@ struct Evaluations
     double stages;
 };
 
+// The stage arrays as the functions take them: sizes in units n or amounts s.
+struct PlanArrays
+{
+    explicit PlanArrays(const AnyPlan& plan)
+        : k(static_cast<int>(plan.n.size())), sizes(plan.n.begin(), plan.n.end()), n(sizes.data()),
+          s(plan.n.data()), a(plan.a.data()), r(plan.r.data())
+    {
+    }
+    int k;
+    std::vector<int> sizes;
+    const int* n;
+    const double* s;
+    const int* a;
+    const int* r;
+};
+
 Evaluations Evaluate(const AnyPlan& plan)
 {
-    const int k = static_cast<int>(plan.n.size());
-    const std::vector<int> sizes(plan.n.begin(), plan.n.end());
-    const int* n = sizes.data();
-    const double* s = plan.n.data();
-    const int* a = plan.a.data();
-    const int* r = plan.r.data();
+    const PlanArrays arrays(plan);
+    const auto& [k, sizes, n, s, a, r] = arrays;
     const double p = plan.level;
     const int D = plan.count;
     const int N = static_cast<int>(plan.lot);
@@ -211,13 +225,65 @@ InspectionOutcome InspectAnyPlan(const AnyPlan& plan)
     return InspectItemByItem(lot, stages);
 }
 
+// A multiple plan evaluated as its plan class does: the measures wanted in one pass, with its
+// conditional chances of going on prepared (where that pays).
+Evaluations EvaluatePrepared(const AnyPlan& plan, StagedMeasure wanted)
+{
+    const PlanArrays arrays(plan);
+    const auto& [k, sizes, n, s, a, r] = arrays;
+    const std::uint8_t m = plan.method;
+    const auto evaluate = [&](auto prepare, auto anyLot, auto givenLot, const auto* sizes, auto lot)
+    {
+        const auto prepared = prepare(k, sizes, a, r);
+        return plan.finite ? givenLot(plan.count, k, sizes, a, r, lot, m, wanted, prepared.get())
+                           : anyLot(plan.level, k, sizes, a, r, m, wanted, prepared.get());
+    };
+    using PrepareUnits =
+        std::unique_ptr<StagedConditionals> (*)(int, const int[], const int[], const int[]);
+    using PrepareAmounts =
+        std::unique_ptr<StagedConditionals> (*)(int, const double[], const int[], const int[]);
+    const int N = static_cast<int>(plan.lot);
+    StagedMeasures measures = {};
+    switch (plan.family)
+    {
+    case Family::defectives:
+        measures = evaluate(PrepareDefectivesConditionals, DefectivesMultipleMeasures,
+                            DefectivesMultipleMeasuresFiniteLot, n, N);
+        break;
+    case Family::defectsPerUnit:
+        measures =
+            evaluate(static_cast<PrepareUnits>(PrepareDefectsConditionals),
+                     DefectsPerUnitMultipleMeasures, DefectsPerUnitMultipleMeasuresFiniteLot, n, N);
+        break;
+    case Family::defectsPerQuantity:
+        measures = evaluate(static_cast<PrepareAmounts>(PrepareDefectsConditionals),
+                            DefectsPerQuantityMultipleMeasures,
+                            DefectsPerQuantityMultipleMeasuresFiniteLot, s, plan.lot);
+        break;
+    }
+    return {measures.dProbabilityAcceptance, measures.dAverageSampleNumber,
+            measures.dExpectedStages};
+}
+
 void ExpectAsInspectedItemByItem(const AnyPlan& plan)
 {
-    const Evaluations computed = Evaluate(plan);
     const InspectionOutcome reference = InspectAnyPlan(plan);
-    EXPECT_ACCURATE(computed.pa, reference.pa);
-    EXPECT_ACCURATE(computed.asn, reference.asn);
-    EXPECT_ACCURATE(computed.stages, reference.stages);
+    for (bool prepared : {false, true})
+    {
+        if (prepared && plan.isDouble)
+            continue;
+        const Evaluations computed =
+            prepared ? EvaluatePrepared(plan, StagedMeasure::averageSampleNumber) : Evaluate(plan);
+        EXPECT_ACCURATE(computed.pa, reference.pa) << (prepared ? "prepared" : "");
+        EXPECT_ACCURATE(computed.asn, reference.asn) << (prepared ? "prepared" : "");
+        EXPECT_ACCURATE(computed.stages, reference.stages) << (prepared ? "prepared" : "");
+    }
+    if (!plan.isDouble)
+    {
+        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::probabilityAcceptance).pa,
+                        reference.pa)
+            << "prepared, Pa alone";
+    }
 }
 
 // Valid plans of every class (the plan classes' rules), small enough to inspect item by item.
@@ -384,13 +450,68 @@ TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
         plan.count = r.count;
         SCOPED_TRACE(testing::Message() << r.level << " " << r.count);
         plan.method = 0;
-        const Evaluations whole = Evaluate(plan);
+        const Evaluations whole = EvaluatePrepared(plan, StagedMeasure::averageSampleNumber);
         EXPECT_ACCURATE(whole.pa, r.pa);
         EXPECT_ACCURATE(whole.asn, r.asn);
         EXPECT_ACCURATE(whole.stages, r.stages);
         plan.method = 1;
-        EXPECT_ACCURATE(Evaluate(plan).asn, r.curtailedAsn);
+        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::averageSampleNumber).asn,
+                        r.curtailedAsn);
+        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::probabilityAcceptance).pa, r.pa);
+        // By a convolution a stage, as the statistics give one measure at a time.
+        EXPECT_ACCURATE(Evaluate(plan).pa, r.pa);
     }
+}
+
+// The sequences a stage fills by recurrence against each of their values computed alone: the
+// tails of every diagonal, from the ends of the support across it, and the kernels and weights,
+// on either side of their peak and where they underflow (values near 1e-280 are good to a few
+// parts in 1e13 either way, from the rounding of their large exponents).
+template <class Diagonal>
+void ExpectTailsAsComputedAlone(const Diagonal& diagonal, std::int64_t first, std::int64_t last)
+{
+    std::vector<double> tails;
+    std::vector<double> points;
+    for (bool lower : {true, false})
+    {
+        DiagonalTails(diagonal, first, last, lower, tails, points);
+        for (std::int64_t x = first; x <= last; ++x)
+        {
+            const TailProbabilities alone = diagonal.Tails(x);
+            EXPECT_LE(RelativeError(tails[static_cast<std::size_t>(x - first)],
+                                    lower ? alone.dLower : alone.dUpper),
+                      1e-13)
+                << "x = " << x << (lower ? ", lower" : ", upper");
+        }
+    }
+}
+
+template <class Sequence>
+void ExpectSequenceAsComputedAlone(const Sequence& sequence, std::int64_t first, std::int64_t last)
+{
+    std::vector<double> values;
+    FillLogConcave(
+        first, last, [&](std::int64_t k) { return sequence.Point(k); },
+        [&](std::int64_t k) { return sequence.Ratio(k); }, freshEveryUsedOnce, values);
+    for (std::int64_t k = first; k <= last; ++k)
+        EXPECT_LE(RelativeError(values[static_cast<std::size_t>(k - first)], sequence.Point(k)),
+                  tolerance)
+            << "k = " << k;
+}
+
+TEST(StagedPlansTest, SequencesByRecurrenceAsComputedAlone)
+{
+    ExpectTailsAsComputedAlone(BinomialDiagonal{400, 0.3, 150}, 0, 149);
+    ExpectTailsAsComputedAlone(BinomialDiagonal{50, 1e-3, 40}, 0, 45);
+    ExpectTailsAsComputedAlone(PoissonDiagonal{30.5, 60}, 0, 80);
+    ExpectTailsAsComputedAlone(HypergeometricDiagonal{300, 2000, 5000, 180}, 0, 170);
+    ExpectTailsAsComputedAlone(HypergeometricDiagonal{101, 40, 120, 60}, 0, 39);
+    ExpectTailsAsComputedAlone(DefectsBinomialDiagonal{500, 0.2, 120}, 0, 130);
+    ExpectTailsAsComputedAlone(DefectsBinomialDiagonal{60, 0.9, 50}, 0, 59);
+    ExpectSequenceAsComputedAlone(BinomialKernel{1000, 0.05}, 0, 1000);
+    ExpectSequenceAsComputedAlone(PoissonKernel{250.0}, 0, 1200);
+    ExpectSequenceAsComputedAlone(HypergeometricWeights{3000, 700, 10000}, 300, 1100);
+    ExpectSequenceAsComputedAlone(DefectsWeights{900, 0.4}, 200, 560);
 }
 
 TEST(StagedPlansTest, TypedNumbersBeyondAnyCountCostNothing)
@@ -452,6 +573,12 @@ TEST(StagedPlansTest, EndsOfTheQualityRange)
     EXPECT_EQ(DefectsPerUnitDoubleAverageSampleNumber(0.0, 20, 0, 2, 20, 1, 1), 20.0);
     EXPECT_EQ(DefectivesMultipleProbabilityAcceptance(1.0, 3, n, a, r), 0.0);
     EXPECT_EQ(DefectivesDoubleAverageSampleNumber(0.0, 50, 1, 4, 100, 4, 1), 49.0);
+    // Every count going on with a probability below the normal doubles (about 1e-322).
+    const int nFar[] = {2000, 10};
+    const int aFar[] = {1799, 1805};
+    const int rFar[] = {1802, 1806};
+    EXPECT_ACCURATE(DefectivesMultipleProbabilityAcceptance(0.5, 2, nFar, aFar, rFar), 1.0L);
+    EXPECT_ACCURATE(DefectivesMultipleAverageSampleNumber(0.5, 2, nFar, aFar, rFar, 0), 2000.0L);
     // No plan.
     EXPECT_EQ(DefectivesMultipleProbabilityAcceptance(0.1, 0, n, a, r), 0.0);
     EXPECT_EQ(DefectivesMultipleExpectedStages(0.1, 0, n, a, r), 1.0);

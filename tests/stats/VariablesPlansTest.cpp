@@ -231,6 +231,64 @@ TEST(VariablesDesignTest, DesignsOfPublishedExamples)
     EXPECT_EQ(n, 0);
 }
 
+// Whether some k of four decimals gives the plan of size n Pa(aql) >= paAql and Pa(ltpd) <=
+// paLtpd: the largest k meeting the AQL point, found by bisection over ten-thousandths (Pa falls
+// as k rises), decides.
+bool SomePlanOfSizeMeets(const Design& design, int n, double aql, double ltpd, double paAql,
+                         double paLtpd)
+{
+    double meeting = -1e5;
+    double failing = 1e5;
+    while (failing - meeting > 1.0)
+    {
+        const double middle = std::floor((meeting + failing) / 2.0);
+        (design.pa(aql, n, middle / 1e4) >= paAql - 1e-15 ? meeting : failing) = middle;
+    }
+    return design.pa(ltpd, n, meeting / 1e4) <= paLtpd + 1e-15;
+}
+
+TEST(VariablesDesignTest, DesignsAreTheSmallestSampleWithAKOfFourDecimals)
+{
+    // Every smaller sample, from the smallest the case allows, misses a point with every k.
+    for (const Design& design : Designs())
+        for (const auto& [aql, ltpd] : {std::pair{0.005, 0.03}, {0.01, 0.06}})
+            for (const auto& [paAql, paLtpd] : {std::pair{0.95, 0.10}, {0.99, 0.05}})
+            {
+                int n = 0;
+                double k = 0.0;
+                design.design(aql, ltpd, paAql, paLtpd, n, k);
+                SCOPED_TRACE(testing::Message() << design.name << " " << aql << " " << ltpd << " "
+                                                << paAql << ": n " << n << ", k " << k);
+                if (n == 0)
+                {
+                    // The AQL is below the smallest fraction a process of this Cp can have.
+                    EXPECT_STREQ(design.name, "known SD, 2 specs");
+                    continue;
+                }
+                EXPECT_TRUE(SomePlanOfSizeMeets(design, n, aql, ltpd, paAql, paLtpd));
+                for (int smaller = design.name[0] == 'k' ? 1 : 2; smaller < n; ++smaller)
+                    ASSERT_FALSE(SomePlanOfSizeMeets(design, smaller, aql, ltpd, paAql, paLtpd))
+                        << smaller;
+            }
+    // Steep plans, where cutting k to four decimals costs more units than rounding up n: with
+    // the standard deviation known, one limit, 1 % and 1.1 %. Pa of (6636, 2.3061) at 1.1 %:
+    // 1 - Phi((Phi^-1(0.011) + 2.3061) sqrt(6636)) = 0.099997715 (mpmath, 30 digits); every k of
+    // four decimals with 6635 units or fewer misses a point.
+    const std::vector<Design> designs = Designs();
+    const Design& known = designs.front();
+    int n = 0;
+    double k = 0.0;
+    known.design(0.01, 0.011, 0.95, 0.10, n, k);
+    EXPECT_EQ(n, 6636);
+    EXPECT_NEAR(k, 2.3061, 1e-12);
+    EXPECT_NEAR(known.pa(0.011, n, k), 0.099997715, 1e-9);
+    for (int smaller = 6500; smaller < n; ++smaller)
+        ASSERT_FALSE(SomePlanOfSizeMeets(known, smaller, 0.01, 0.011, 0.95, 0.10)) << smaller;
+    // Below 6500 not even k solving the AQL point exactly meets the LTPD point.
+    const double exact = InverseNormal(0.05) / std::sqrt(6500.0) - InverseNormal(0.01);
+    EXPECT_GT(known.pa(0.011, 6500, exact), 0.10);
+}
+
 TEST(VariablesDesignTest, DesignsKeepTheirClaimsOnAGridOfLevels)
 {
     for (const Design& design : Designs())

@@ -246,8 +246,7 @@ TEST_F(PlotOptionsTest, PagesAndGroupsFollowThePlot)
 TEST_F(PlotOptionsTest, SizesEnteredAreShownAsSizesWhenLeft)
 {
     const auto dialog = Open(0);
-    QApplication::setActiveWindow(dialog.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    ASSERT_TRUE(ModalDialogDriver::Activated(*dialog));
     QComboBox& size = List(*dialog, "MainTitleSizeComboBox");
     QLineEdit& elsewhere = Edit(*dialog, "MainTitleEditControl");
     // Reading and writing sizes is the Plot's; here, that a size is rewritten and no other text.

@@ -1,0 +1,112 @@
+// The designs of plans from protection requirements (Pa 0.95 at the AQL, 0.10 at the LTPD), each
+// timed once per iteration: the close levels that need single samples of thousands and wide
+// levels that need tens.
+#include "stats/DefectivesDouble.h"
+#include "stats/DefectivesSingle.h"
+#include "stats/DefectsPerQuantityDouble.h"
+#include "stats/DefectsPerQuantitySingle.h"
+#include "stats/DefectsPerUnitDouble.h"
+#include "stats/DefectsPerUnitSingle.h"
+#include "stats/VariablesKnownSd.h"
+#include "stats/VariablesUnknownSdOneSpec.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+
+using namespace Brosquin;
+
+// Double designs with the least ASN at p0: defective units, levels in parts per million.
+void BM_DefectivesDoubleDesign(benchmark::State& state)
+{
+    const double aql = state.range(0) * 1e-6;
+    const double ltpd = state.range(1) * 1e-6;
+    const double p0 = state.range(2) * 1e-6;
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        DefectivesDoubleDesignTwoLevels(aql, ltpd, 0.95, 0.10, p0, 1.0, 0.0, n1, a1, r1, n2, a2, 0);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_DefectivesDoubleDesign)
+    ->Args({20000, 25000, 20000}) // single plan n 7510: the close levels
+    ->Args({20000, 25000, 25000}) // the same, least ASN at the LTPD
+    ->Args({10000, 50000, 10000}) // single plan n 132: wide levels
+    ->Unit(benchmark::kMillisecond);
+
+// Double designs for defects per unit and per quantity, levels in thousandths: single plans of
+// 235 units at 1 and 1.2 per unit, of 468.11 units of quantity at 0.5 and 0.6, and of 134 units
+// at 0.01 and 0.05.
+void BM_DefectsDoubleDesign(benchmark::State& state)
+{
+    const double aql = state.range(1) * 1e-3;
+    const double ltpd = state.range(2) * 1e-3;
+    for (auto _ : state)
+    {
+        int a1 = 0, r1 = 0, a2 = 0;
+        if (state.range(0) == 0)
+        {
+            int n1 = 0, n2 = 0;
+            DefectsPerUnitDoubleDesignTwoLevels(aql, ltpd, 0.95, 0.10, aql, 1.0, 0.0, n1, a1, r1,
+                                                n2, a2, 0);
+            benchmark::DoNotOptimize(n1 + n2);
+        }
+        else
+        {
+            double s1 = 0.0, s2 = 0.0;
+            DefectsPerQuantityDoubleDesignTwoLevels(aql, ltpd, 0.95, 0.10, aql, 1.0, 0.0, s1, a1,
+                                                    r1, s2, a2, 0);
+            benchmark::DoNotOptimize(s1 + s2);
+        }
+    }
+}
+BENCHMARK(BM_DefectsDoubleDesign)
+    ->Args({0, 1000, 1200})
+    ->Args({0, 10, 50})
+    ->Args({1, 500, 600})
+    ->Unit(benchmark::kMillisecond);
+
+// Single designs: defective units at 2 % and 2.5 %; defects per unit at 100 and 120 per unit,
+// where runs of hundreds of accept numbers share a sample size; defects per quantity at 100 and
+// 500 per unit.
+void BM_SingleDesign(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        int n = 0, c = 0;
+        double s = 0.0;
+        switch (state.range(0))
+        {
+        case 0:
+            DefectivesSingleDesignTwoLevels(0.02, 0.025, 0.95, 0.10, n, c);
+            break;
+        case 1:
+            DefectsPerUnitSingleDesignTwoLevels(100.0, 120.0, 0.95, 0.10, n, c);
+            break;
+        default:
+            DefectsPerQuantitySingleDesignTwoLevels(100.0, 500.0, 0.95, 0.10, s, c);
+        }
+        benchmark::DoNotOptimize(n + c + s);
+    }
+}
+BENCHMARK(BM_SingleDesign)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Variables designs at 1 % and 1.1 %, one limit, the standard deviation known and unknown.
+void BM_VariablesDesign(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        int n = 0;
+        double k = 0.0;
+        if (state.range(0) == 0)
+            VariablesKnownSdOneSpecDesign(0.01, 0.011, 0.95, 0.10, n, k);
+        else
+            VariablesUnknownSdOneSpecDesign(0.01, 0.011, 0.95, 0.10, n, k);
+        benchmark::DoNotOptimize(n + k);
+    }
+}
+BENCHMARK(BM_VariablesDesign)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// The chance that inspection in stages goes on past a stage given the running count after it:
+// the same at every quality level and for every lot model of one kind, since given the count
+// after so many units (so much material) every way it came about is equally likely, on a lot of
+// any size as on a given one. The probability of reaching stage i + 1 with count y is then the
+// probability of count y after the units of stages 1 ... i times g_i(y), so that a quality level
+// costs one pass over the counts of each stage instead of a convolution; the conditional chances
+// themselves cost about as much as one evaluation by convolution over every count a stage can
+// carry.
+
+namespace Brosquin
+{
+
+struct StagedConditionals
+{
+    // g_i(y) for the counts lo ... lo + values.size() - 1 between the accept and reject numbers of
+    // stage i that can occur; bands[i] for stage i + 1, i = 0 ... k - 2. An empty band: no
+    // inspection goes on there or after.
+    struct Band
+    {
+        std::int64_t lo;
+        std::vector<double> values;
+    };
+    std::vector<Band> bands;
+};
+
+// For plans on defective units and on defects (in units or in amounts of material): null where
+// the counts between accept and reject numbers are so many that preparing would take more than a
+// few seconds (the product of the counts of neighbouring stages summed over the stages is above
+// 2^33, found before anything is computed) or keep more than 2^22 of them, or where the
+// reference probabilities it divides by underflow.
+std::unique_ptr<StagedConditionals> PrepareDefectivesConditionals(int k, const int n[],
+                                                                  const int a[], const int r[]);
+std::unique_ptr<StagedConditionals> PrepareDefectsConditionals(int k, const int n[], const int a[],
+                                                               const int r[]);
+std::unique_ptr<StagedConditionals> PrepareDefectsConditionals(int k, const double s[],
+                                                               const int a[], const int r[]);
+
+} // namespace Brosquin
