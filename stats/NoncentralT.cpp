@@ -1,7 +1,7 @@
 #include "stats/NoncentralT.h"
 
 #include "stats/ChiRatio.h"
-#include "stats/ContinuedFraction.h"
+#include "stats/MillsRatio.h"
 #include "stats/Quadrature.h"
 #include "stats/RootSearch.h"
 #include "stats/SaddlePoint.h"
@@ -17,7 +17,7 @@ namespace
 {
 
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
-constexpr double logSqrtTwoPi = 0.9189385332046727417803297;
+constexpr double inverseSqrtTwoPi = 0.3989422804014326779399461;
 constexpr double epsilon = std::numeric_limits<double>::epsilon();
 // Sums stop when what is left is below this share of them, or below this absolute amount.
 constexpr double negligible = epsilon / 4;
@@ -31,48 +31,28 @@ TailProbabilities Swapped(TailProbabilities tails)
     return {tails.dUpper, tails.dLower};
 }
 
-// Beyond this the normal tail comes from Mills' ratio.
-constexpr double millsRatioFrom = 30.0;
-
-// 1 / R(x) for Q(x) = phi(x) R(x), Mills' ratio R, from Laplace's continued fraction
-// 1 / R = x + 1 / (x + 2 / (x + 3 / ...)), which converges quickly for large x.
-double InverseMillsRatio(double x)
+// The standard normal tail Q(x) as e^-exponent times factor: for x >= 0 with exponent x^2 / 2,
+// so that it never underflows before it meets the density it is weighted with.
+struct ScaledTail
 {
-    return EvaluateContinuedFraction(
-        x,
-        [&](long m, double& numerator, double& partial)
-        {
-            numerator = static_cast<double>(m);
-            partial = x;
-        },
-        1000);
-}
-
-// ln Q(x) of the standard normal upper tail Q.
-double LogNormalUpperTailValue(double x)
-{
-    if (x < millsRatioFrom)
-        return std::log(NormalTailArea(x, true));
-    const double square = x * x;
-    const double squareError = std::fma(x, x, -square);
-    return -0.5 * square - 0.5 * squareError - logSqrtTwoPi - std::log(InverseMillsRatio(x));
-}
-
-// ln Q(x) with its first two derivatives.
-struct LogTail
-{
-    double dValue;
-    double dSlope;
-    double dCurvature;
+    double dExponent;
+    double dFactor;
 };
 
-LogTail LogNormalUpperTail(double x)
+ScaledTail ScaledNormalTail(double x)
 {
-    const double value = LogNormalUpperTailValue(x);
-    // -phi(x) / Q(x)
-    const double slope =
-        x < millsRatioFrom ? -std::exp(-0.5 * x * x - logSqrtTwoPi - value) : -InverseMillsRatio(x);
-    return {value, slope, -slope * (x + slope)};
+    if (x >= 0.0)
+        return {0.5 * x * x, NormalMillsRatio(x) * inverseSqrtTwoPi};
+    return {0.0, 1.0 - std::exp(-0.5 * x * x) * NormalMillsRatio(-x) * inverseSqrtTwoPi};
+}
+
+// phi(x) / Q(x), the hazard of the standard normal: minus the slope of ln Q; the slope of the
+// hazard is h (h - x).
+double NormalHazard(double x)
+{
+    if (x >= 0.0)
+        return 1.0 / NormalMillsRatio(x);
+    return std::exp(-0.5 * x * x) * inverseSqrtTwoPi / ScaledNormalTail(x).dFactor;
 }
 
 // One tail of T by its integral over the ratio S = sqrt(V / df) of the sample to the process
@@ -83,48 +63,72 @@ LogTail LogNormalUpperTail(double x)
 class TailIntegral
 {
 public:
-    TailIntegral(double df, double alpha, double beta) : chi(df), df(df), alpha(alpha), beta(beta)
+    TailIntegral(double df, double alpha, double beta)
+        : chi(df), df(df), alpha(alpha), beta(beta), mode(Mode()),
+          modeLogDensity(chi.LogDensityOfLog(mode)),
+          modeTail(ScaledNormalTail(alpha * std::exp(mode) + beta))
     {
     }
 
     double dValue() const
     {
-        const double mode = Mode();
-        const double peak = Psi(mode);
+        // The step follows the narrower of two widths: that of the peak, and that over which
+        // Q(alpha S + beta) changes, which the integrand shows off the real line even where Q is
+        // near 1. The right side falls ever faster in u, so the step shrinks as the width grows;
+        // beyond the peak's width, the first halving is mostly spared.
         const double curvature = Slope(mode).dSlope;
-        // The first step: 0.7 of the width at the peak, where the trapezoid rule on a Gaussian is
-        // good to 1e-17, so that one halving mostly confirms it.
-        const double step = 0.7 * (curvature < 0.0 ? 1.0 / std::sqrt(-curvature) : 1.0);
-        return IntegrateFromPeak([&](double u) { return Psi(u); }, mode, peak, step) *
-               std::exp(peak);
+        const double peakWidth = curvature < 0.0 ? 1.0 / std::sqrt(-curvature) : 1.0;
+        const double width = std::fmin(peakWidth, 1.0 / std::fabs(alpha * std::exp(mode)));
+        const double step = 0.7 * width / ((1.0 + width) * (1.0 + 2.0 * width));
+        return IntegrateFromPeak([&](double u) { return Ratio(u); }, mode, step) *
+               std::exp(modeLogDensity - modeTail.dExponent) * modeTail.dFactor;
     }
 
 private:
-    double Psi(double u) const
+    // exp(psi(u) - psi(mode)).
+    double Ratio(double u) const
     {
-        // e^u and e^(2u) - 1 from one call.
-        const double sMinusOne = std::expm1(u);
-        return chi.LogDensityOfLog(u, sMinusOne) +
-               LogNormalUpperTailValue(alpha * (1.0 + sMinusOne) + beta);
+        // S and S - 1 from one call: S itself where it is below 1/2, whose digits 1 + (S - 1)
+        // would lose.
+        double s = 0.0;
+        double sMinusOne = 0.0;
+        if (u < -0.7)
+        {
+            s = std::exp(u);
+            sMinusOne = s - 1.0;
+        }
+        else
+        {
+            sMinusOne = std::expm1(u);
+            s = 1.0 + sMinusOne;
+        }
+        const ScaledTail tail = ScaledNormalTail(alpha * s + beta);
+        return std::exp(chi.LogDensityOfLog(u, sMinusOne) - modeLogDensity - tail.dExponent +
+                        modeTail.dExponent) *
+               tail.dFactor / modeTail.dFactor;
     }
 
     // psi' as value, psi'' as slope.
     ValueSlope Slope(double u) const
     {
         const double s = std::exp(u);
-        const LogTail tail = LogNormalUpperTail(alpha * s + beta);
-        return {chi.LogDensityOfLogSlope(u) + alpha * s * tail.dSlope,
-                chi.LogDensityOfLogCurvature(u) + alpha * s * tail.dSlope +
-                    alpha * alpha * s * s * tail.dCurvature};
+        const double x = alpha * s + beta;
+        const double hazard = NormalHazard(x);
+        return {chi.LogDensityOfLogSlope(u) - alpha * s * hazard,
+                chi.LogDensityOfLogCurvature(u) - alpha * s * hazard +
+                    alpha * alpha * s * s * hazard * (x - hazard)};
     }
 
     double Mode() const
     {
         // psi' falls from df > 0 to minus infinity. A start from Q(x) ~ phi(x) / x, where the
-        // mode solves df (1 - s^2) = alpha s (alpha s + beta):
-        const double a = df + alpha * alpha;
-        const double b = alpha * beta;
-        const double s = (std::sqrt(b * b + 4.0 * df * a) - b) / (2.0 * a);
+        // mode solves df (1 - s^2) = alpha s (alpha s + beta): with b = sign(alpha) beta and
+        // d = sqrt(b^2 + 4 df (1 + df / alpha^2)), s = 2 df / (|alpha| (b + d)), written without
+        // cancellation and without squaring alpha, which may be near the largest double.
+        const double a = std::fabs(alpha);
+        const double b = std::copysign(beta, alpha);
+        const double d = std::sqrt(b * b + 4.0 * df * (1.0 + df / a / a));
+        const double s = b >= 0.0 ? 2.0 * df / a / (b + d) : (d - b) / (2.0 * (a + df / a));
         const double start = s > 0.0 ? std::log(s) : 0.0;
         double lo = start - 0.5;
         double hi = start + 0.5;
@@ -139,6 +143,9 @@ private:
     double df;
     double alpha;
     double beta;
+    double mode;
+    double modeLogDensity;
+    ScaledTail modeTail;
 };
 
 // The standard normal score of t under the normal approximation of T:
@@ -204,8 +211,8 @@ void Backward(BetaSequence& sequence, double y, double m, double b)
 constexpr double smallestStart = 1e-280;
 // The least upper tail formed as 1 - P(T <= t) for delta < 0: it keeps 12 digits.
 constexpr double smallestDifference = 1e-3;
-// A normal score whose upper tail, 3.4e-6, is clearly below that.
-constexpr double clearlySmall = 4.5;
+// The normal score whose upper tail is that.
+constexpr double clearlySmall = 3.09;
 
 // Both tails for t > 0 from the Poisson mixture of beta probabilities
 //   P(T > t) = 1/2 sum_j (p_j I_x(m, j + 1/2) + q_j I_x(m, j + 1)),

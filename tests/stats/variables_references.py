@@ -54,7 +54,7 @@ def nct_tail(t, nu, delta, upper):
         x = delta - t * s if upper else t * s - delta
         return log_density(s) + u + mp.log(mp.ncdf(x))
 
-    a, b, _ = golden_peak(g, mp.mpf(-200), mp.mpf(10), mp.mpf(10) ** -12)
+    a, b, _ = golden_peak(g, mp.mpf(-800), mp.mpf(10), mp.mpf(10) ** -12)
     mode = (a + b) / 2
     peak = g(mode)
     h = mp.mpf(10) ** -6
