@@ -306,9 +306,8 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
         readCount(0, &Plot::vdSetXAxisNumberTics) &&
         readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&
         readCode(TicStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
-        readSize(&Plot::vdSetTicSizeBetween) && ReadHeld(in, IsSize, number) &&
-        (number > SmallestRatio || RefuseField()) && (vdSetAxisRatio(number), true) &&
-        readFlag(&Plot::vdSetDisplayKey) &&
+        readSize(&Plot::vdSetTicSizeBetween) && ReadHeld(in, IsRatio, number) &&
+        (vdSetAxisRatio(number), true) && readFlag(&Plot::vdSetDisplayKey) &&
         (!FromVersion(version, 2.1) ||
          (readText(&Plot::vdSetKeyTitle) && readSize(&Plot::vdSetKeyTitleSize) &&
           readColour(&Plot::vdSetKeyTitleColor))) &&
