@@ -50,14 +50,6 @@ template <class Sample, class Count> struct StagedPlan
     const Count* r;
 };
 
-// b(j + 1; n, p) / b(j; n, p) where b(j; n, p) > 0.
-inline double BinomialPointRatio(std::int64_t j, std::int64_t n, double p)
-{
-    if (p >= 1.0)
-        return 0.0;
-    return static_cast<double>(n - j) / static_cast<double>(j + 1) * (p / (1.0 - p));
-}
-
 // The seven methods of curtailing of plans for defective units: 0 none, 1 full, 2 acceptance
 // only, 3 rejection only, 4 second and later stages only, 5 their acceptance only, 6 their
 // rejection only; any other code curtails fully.
