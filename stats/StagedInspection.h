@@ -216,9 +216,7 @@ std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Siz
     const std::int64_t longest = last - lowest;
     if (work.kernelSize != size || static_cast<std::int64_t>(work.kernel.size()) <= longest)
     {
-        FillLogConcave(
-            0, longest, [&](std::int64_t j) { return kernel.Point(j); },
-            [&](std::int64_t j) { return kernel.Ratio(j); }, freshEveryCarried, work.kernel);
+        FillLogConcave(0, longest, kernel, freshEveryCarried, work.kernel);
         work.kernelSize = size;
     }
     // next[y - first] = sum over x of carried[x - lowest] kernel[y - x]
@@ -236,10 +234,7 @@ std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Siz
     work.reaching = work.next;
     if constexpr (requires { lot.Weights(before + size); })
     {
-        const auto weights = lot.Weights(before + size);
-        FillLogConcave(
-            first, last, [&](std::int64_t y) { return weights.Point(y); },
-            [&](std::int64_t y) { return weights.Ratio(y); }, freshEveryUsedOnce, work.weights);
+        FillLogConcave(first, last, lot.Weights(before + size), freshEveryUsedOnce, work.weights);
         for (std::size_t i = 0; i < work.reaching.size(); ++i)
             work.reaching[i] *= work.weights[i];
     }
@@ -261,10 +256,7 @@ std::int64_t GoOn(const Lot& lot, Work<Size>& work, const StagedConditionals::Ba
     work.reaching.clear();
     if (first > last)
         return first;
-    const auto marginal = lot.Marginal(after);
-    FillLogConcave(
-        first, last, [&](std::int64_t y) { return marginal.Point(y); },
-        [&](std::int64_t y) { return marginal.Ratio(y); }, freshEveryUsedOnce, work.reaching);
+    FillLogConcave(first, last, lot.Marginal(after), freshEveryUsedOnce, work.reaching);
     const double* const chances = band.values.data() + (first - band.lo);
     for (std::size_t i = 0; i < work.reaching.size(); ++i)
         work.reaching[i] *= chances[i];
