@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 #include <vector>
 
 // Inspection in stages on a running count of defectives or defects, shared by double and
@@ -161,6 +162,16 @@ double Weighted(Work<Size>& work, std::int64_t lowest, std::int64_t last, const 
     return sum;
 }
 
+// The probability of accepting at a stage, in the units of work.reaching.
+template <class Lot, class Size = typename Lot::Size>
+double Accepted(const Lot& lot, Work<Size>& work, std::int64_t lowest,
+                std::type_identity_t<Size> size, Size before, std::int64_t accept)
+{
+    const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
+    return Weighted(work, lowest, std::min(highest, accept), lot.Counted(size, before, accept),
+                    true, [](std::int64_t) { return 1.0; });
+}
+
 // Expected units inspected at a stage on the paths decided there, in the units of work.reaching;
 // accepted is the probability of accepting there in the same units.
 template <class Lot, class Size>
@@ -287,10 +298,7 @@ double PreparedProbabilityAcceptance(const Lot& lot, StagedPlan<Sample, Count> p
                 continue;
             lowest = GoOn(lot, work, band, before);
         }
-        const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
-        pa += work.scale * Weighted(work, lowest, std::min(highest, accept),
-                                    lot.Counted(plan.n[i], before, accept), true,
-                                    [](std::int64_t) { return 1.0; });
+        pa += work.scale * Accepted(lot, work, lowest, plan.n[i], before, accept);
     }
     return pa;
 }
@@ -321,12 +329,9 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         const Size size = plan.n[i];
         const std::int64_t accept = plan.a[i];
         const std::int64_t reject = plan.r[i];
-        const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
         measures.dExpectedStages += reach;
         // In units of work.scale until the stage's counts go on.
-        const double accepted = staged::Weighted(work, lowest, std::min(highest, accept),
-                                                 lot.Counted(size, before, accept), true,
-                                                 [](std::int64_t) { return 1.0; });
+        const double accepted = staged::Accepted(lot, work, lowest, size, before, accept);
         measures.dProbabilityAcceptance += work.scale * accepted;
         double decided = 0.0;
         const Curtailing curtail = i == 0 ? curtailing.first : curtailing.later;
