@@ -258,7 +258,8 @@ private:
                Judgement judgement, const DoublePlanNumbers& plan) const;
     bool MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
                           const DoublePlanNumbers& plan);
-    // The largest a2 whose continuation keeps within the upper rooms at n2.
+    // The largest a2 whose continuation keeps within the upper rooms at n2: the LTPD's, and with
+    // withMaximum the maximum AQL's too where the design has one.
     SecondAccepts LargestSecondAccept(const Continuation& go, const Rooms& rooms,
                                       Judgement judgement, std::int64_t n1, std::int64_t n2,
                                       bool withMaximum);
@@ -543,15 +544,15 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
 {
     SecondAccept meeting;
     SecondAccept failing;
+    const bool maximum = withMaximum && HasMaximumAql();
     const auto within = [&](std::int64_t a2, SecondAccept& at)
     {
         const DoublePlanNumbers plan = {n1, go.a1, go.r1, n2, a2};
         at = {a2, atLtpd.Continued(go.a1, go.r1, n2, a2)};
         return Meets(at.dAtLtpd, rooms.dLtpd, true, required.dLtpd, required.dPaLtpd, judgement,
                      plan) &&
-               (!withMaximum ||
-                Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum, true,
-                      *required.maximumAql, required.dPaAql, judgement, plan));
+               (!maximum || Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum,
+                                  true, *required.maximumAql, required.dPaAql, judgement, plan));
     };
     // Beyond a2 = r1 - 2 + n2 every defective count continuing is accepted.
     const std::int64_t highest = model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount;
