@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <numeric>
 #include <type_traits>
 #include <vector>
 
@@ -137,14 +138,6 @@ template <class Size> double Keep(Work<Size>& work, std::vector<double>* alike)
         keep(*alike);
     work.dropped = from;
     return largest;
-}
-
-inline double Sum(const std::vector<double>& values)
-{
-    double sum = 0.0;
-    for (double value : values)
-        sum += value;
-    return sum;
 }
 
 // Sum over x of reaching[x - lowest] factor(x) tails(x), the tails of the given diagonal for
@@ -346,7 +339,7 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
                          ? staged::GoOn(lot, work, prepared->bands[static_cast<std::size_t>(i)],
                                         before + size)
                          : staged::Continue(lot, work, lowest, size, before, accept, reject);
-            goingOn = work.scale * staged::Sum(work.reaching);
+            goingOn = work.scale * std::accumulate(work.reaching.begin(), work.reaching.end(), 0.0);
         }
         const double units = static_cast<double>(size);
         if (averageSampleNumber)
