@@ -1,5 +1,6 @@
 #include "stats/BetaUniformExpansion.h"
 
+#include "stats/NormalConstants.h"
 #include "stats/SaddlePoint.h"
 
 #include <array>
@@ -19,7 +20,6 @@ constexpr double largestExponent = 25.0;
 constexpr int mostTerms = 24;
 constexpr double negligible = 0x1p-60;
 constexpr double sqrtHalfPi = 1.2533141373155002512;
-constexpr double inverseSqrtTwoPi = 0.3989422804014326779;
 
 } // namespace
 

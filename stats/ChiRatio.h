@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stats/NormalConstants.h"
 #include "stats/SaddlePoint.h"
 
 #include <cmath>
@@ -39,8 +40,6 @@ public:
     double Highest(double drop) const { return Edge(drop, 1.0); }
 
 private:
-    static constexpr double logSqrtTwoPi = 0.9189385332046727417803297;
-
     // Solves e^v - 1 - v = drop / m on the given side of 0; S = e^(v / 2).
     double Edge(double drop, double side) const;
 

@@ -1,5 +1,6 @@
 #include "stats/DoubleDesignSearch.h"
 
+#include "stats/IntegerSearch.h"
 #include "stats/SingleDesignSearch.h"
 
 #include <algorithm>
@@ -257,7 +258,8 @@ private:
                Judgement judgement, const DoublePlanNumbers& plan) const;
     bool MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
                           const DoublePlanNumbers& plan);
-    // The largest a2 whose continuation keeps within the upper rooms at n2.
+    // The largest a2 whose continuation keeps within the upper rooms at n2: the LTPD's, and with
+    // withMaximum the maximum AQL's too where the design has one.
     SecondAccepts LargestSecondAccept(const Continuation& go, const Rooms& rooms,
                                       Judgement judgement, std::int64_t n1, std::int64_t n2,
                                       bool withMaximum);
@@ -542,15 +544,15 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
 {
     SecondAccept meeting;
     SecondAccept failing;
+    const bool maximum = withMaximum && HasMaximumAql();
     const auto within = [&](std::int64_t a2, SecondAccept& at)
     {
         const DoublePlanNumbers plan = {n1, go.a1, go.r1, n2, a2};
         at = {a2, atLtpd.Continued(go.a1, go.r1, n2, a2)};
         return Meets(at.dAtLtpd, rooms.dLtpd, true, required.dLtpd, required.dPaLtpd, judgement,
                      plan) &&
-               (!withMaximum ||
-                Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum, true,
-                      *required.maximumAql, required.dPaAql, judgement, plan));
+               (!maximum || Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum,
+                                  true, *required.maximumAql, required.dPaAql, judgement, plan));
     };
     // Beyond a2 = r1 - 2 + n2 every defective count continuing is accepted.
     const std::int64_t highest = model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount;
@@ -672,26 +674,12 @@ std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continua
             return n2;
         }
         a2 = std::max(a2, largest + 1);
-        // The smallest n2 at which a2 keeps within the upper levels: steps that double, then
-        // bisection.
-        const auto meets = [&](std::int64_t size) {
-            return MeetsUpperLevels(go, rooms, rooms.judgement, {n1, go.a1, go.r1, size, a2});
-        };
-        std::int64_t failing = n2;
-        for (std::int64_t step = 1;; step *= 2)
-        {
-            if (failing == most)
-                return most + 1;
-            n2 = std::min(failing + step, most);
-            if (meets(n2))
-                break;
-            failing = n2;
-        }
-        while (n2 - failing > 1)
-        {
-            const std::int64_t middle = failing + (n2 - failing) / 2;
-            (meets(middle) ? n2 : failing) = middle;
-        }
+        // The smallest n2 at which a2 keeps within the upper levels.
+        n2 = FirstHolding(
+            n2 + 1, most + 1,
+            [&](std::int64_t size) {
+                return MeetsUpperLevels(go, rooms, rooms.judgement, {n1, go.a1, go.r1, size, a2});
+            });
         n2 = std::max(n2, LowestSecondSample(go.a1, go.r1, a2));
         if (n2 > most)
             return most + 1;

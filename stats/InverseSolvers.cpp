@@ -1,5 +1,6 @@
 #include "stats/InverseSolvers.h"
 
+#include "stats/NormalConstants.h"
 #include "stats/RootSearch.h"
 #include "stats/SpecialFunctions.h"
 #include "stats/SymmetricBetaBoundary.h"
@@ -17,7 +18,6 @@ namespace
 constexpr double infinity = std::numeric_limits<double>::infinity();
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 constexpr double rootTolerance = 4e-16;
-constexpr double invSqrtTwoPi = 0.3989422804014326779399461;
 
 // The rational approximations of PPND16 (Wichura 1988, algorithm AS 241), numerator and
 // denominator coefficients from the constant term up.
@@ -73,7 +73,7 @@ double Ratio(const std::array<double, 8>& numerator, const std::array<double, 8>
 
 double NormalDensity(double z)
 {
-    return invSqrtTwoPi * std::exp(-0.5 * z * z);
+    return inverseSqrtTwoPi * std::exp(-0.5 * z * z);
 }
 
 } // namespace

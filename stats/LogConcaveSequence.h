@@ -90,6 +90,16 @@ void FillLogConcave(std::int64_t first, std::int64_t last, Afresh afresh, Ratio 
     }
 }
 
+// The same for a sequence that gives Point(k) = g(k) and Ratio(k) = g(k + 1) / g(k).
+template <class Sequence>
+void FillLogConcave(std::int64_t first, std::int64_t last, const Sequence& sequence,
+                    std::int64_t freshEvery, std::vector<double>& out)
+{
+    FillLogConcave(
+        first, last, [&](std::int64_t k) { return sequence.Point(k); },
+        [&](std::int64_t k) { return sequence.Ratio(k); }, freshEvery, out);
+}
+
 // The tails of the count of a stage entered with count x, for x = first ... last, at k0 - x along
 // a diagonal of the lot: the diagonal gives Tails(x), Point(x) and PointRatio(x) = Point(x + 1) /
 // Point(x) with log-concave points, and Coefficient(x) >= 0 such that

@@ -2,6 +2,7 @@
 
 #include "stats/ChiRatio.h"
 #include "stats/MillsRatio.h"
+#include "stats/NormalConstants.h"
 #include "stats/Quadrature.h"
 #include "stats/RootSearch.h"
 #include "stats/SaddlePoint.h"
@@ -17,7 +18,6 @@ namespace
 {
 
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
-constexpr double inverseSqrtTwoPi = 0.3989422804014326779399461;
 constexpr double epsilon = std::numeric_limits<double>::epsilon();
 // Sums stop when what is left is below this share of them, or below this absolute amount.
 constexpr double negligible = epsilon / 4;

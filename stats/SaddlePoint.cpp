@@ -1,5 +1,6 @@
 #include "stats/SaddlePoint.h"
 
+#include "stats/NormalConstants.h"
 #include "stats/SpecialFunctions.h"
 
 #include <array>
@@ -11,7 +12,6 @@ namespace Brosquin
 namespace
 {
 
-constexpr double logSqrtTwoPi = 0.9189385332046727417803297;
 constexpr double twoPi = 6.28318530717958647692528677;
 
 // StirlingError(n) for n = 1 ... 9, computed with mpmath at 40 digits.

@@ -2,6 +2,7 @@
 
 #include "stats/BetaUniformExpansion.h"
 #include "stats/ContinuedFraction.h"
+#include "stats/NormalConstants.h"
 #include "stats/SaddlePoint.h"
 
 #include <array>
@@ -16,7 +17,6 @@ namespace Brosquin
 namespace
 {
 
-constexpr double logSqrtTwoPi = 0.9189385332046727417803297;
 constexpr double pi = 3.14159265358979323846264338;
 
 // (zeta(k) - 1) / k for k = 2 ... 31, computed with mpmath at 40 digits.

@@ -67,9 +67,7 @@ constexpr double smallestAfter = 1e-250;
 template <class Points>
 void Fill(const Points& points, std::int64_t first, std::int64_t last, std::vector<double>& out)
 {
-    FillLogConcave(
-        first, last, [&](std::int64_t k) { return points.Point(k); },
-        [&](std::int64_t k) { return points.Ratio(k); }, freshEveryCarried, out);
+    FillLogConcave(first, last, points, freshEveryCarried, out);
     for (double& value : out)
         if (value < negligible)
             value = 0.0;

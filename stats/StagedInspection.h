@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <numeric>
+#include <type_traits>
 #include <vector>
 
 // Inspection in stages on a running count of defectives or defects, shared by double and
@@ -49,14 +51,6 @@ template <class Sample, class Count> struct StagedPlan
     const Count* a;
     const Count* r;
 };
-
-// b(j + 1; n, p) / b(j; n, p) where b(j; n, p) > 0.
-inline double BinomialPointRatio(std::int64_t j, std::int64_t n, double p)
-{
-    if (p >= 1.0)
-        return 0.0;
-    return static_cast<double>(n - j) / static_cast<double>(j + 1) * (p / (1.0 - p));
-}
 
 // The seven methods of curtailing of plans for defective units: 0 none, 1 full, 2 acceptance
 // only, 3 rejection only, 4 second and later stages only, 5 their acceptance only, 6 their
@@ -146,14 +140,6 @@ template <class Size> double Keep(Work<Size>& work, std::vector<double>* alike)
     return largest;
 }
 
-inline double Sum(const std::vector<double>& values)
-{
-    double sum = 0.0;
-    for (double value : values)
-        sum += value;
-    return sum;
-}
-
 // Sum over x of reaching[x - lowest] factor(x) tails(x), the tails of the given diagonal for
 // the counts lowest ... last entered with.
 template <class Size, class Diagonal, class Factor>
@@ -167,6 +153,16 @@ double Weighted(Work<Size>& work, std::int64_t lowest, std::int64_t last, const 
     for (std::size_t i = 0; i < work.tails.size(); ++i)
         sum += work.reaching[i] * factor(lowest + static_cast<std::int64_t>(i)) * work.tails[i];
     return sum;
+}
+
+// The probability of accepting at a stage, in the units of work.reaching.
+template <class Lot, class Size = typename Lot::Size>
+double Accepted(const Lot& lot, Work<Size>& work, std::int64_t lowest,
+                std::type_identity_t<Size> size, Size before, std::int64_t accept)
+{
+    const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
+    return Weighted(work, lowest, std::min(highest, accept), lot.Counted(size, before, accept),
+                    true, [](std::int64_t) { return 1.0; });
 }
 
 // Expected units inspected at a stage on the paths decided there, in the units of work.reaching;
@@ -224,9 +220,7 @@ std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Siz
     const std::int64_t longest = last - lowest;
     if (work.kernelSize != size || static_cast<std::int64_t>(work.kernel.size()) <= longest)
     {
-        FillLogConcave(
-            0, longest, [&](std::int64_t j) { return kernel.Point(j); },
-            [&](std::int64_t j) { return kernel.Ratio(j); }, freshEveryCarried, work.kernel);
+        FillLogConcave(0, longest, kernel, freshEveryCarried, work.kernel);
         work.kernelSize = size;
     }
     // next[y - first] = sum over x of carried[x - lowest] kernel[y - x]
@@ -244,10 +238,7 @@ std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Siz
     work.reaching = work.next;
     if constexpr (requires { lot.Weights(before + size); })
     {
-        const auto weights = lot.Weights(before + size);
-        FillLogConcave(
-            first, last, [&](std::int64_t y) { return weights.Point(y); },
-            [&](std::int64_t y) { return weights.Ratio(y); }, freshEveryUsedOnce, work.weights);
+        FillLogConcave(first, last, lot.Weights(before + size), freshEveryUsedOnce, work.weights);
         for (std::size_t i = 0; i < work.reaching.size(); ++i)
             work.reaching[i] *= work.weights[i];
     }
@@ -269,10 +260,7 @@ std::int64_t GoOn(const Lot& lot, Work<Size>& work, const StagedConditionals::Ba
     work.reaching.clear();
     if (first > last)
         return first;
-    const auto marginal = lot.Marginal(after);
-    FillLogConcave(
-        first, last, [&](std::int64_t y) { return marginal.Point(y); },
-        [&](std::int64_t y) { return marginal.Ratio(y); }, freshEveryUsedOnce, work.reaching);
+    FillLogConcave(first, last, lot.Marginal(after), freshEveryUsedOnce, work.reaching);
     const double* const chances = band.values.data() + (first - band.lo);
     for (std::size_t i = 0; i < work.reaching.size(); ++i)
         work.reaching[i] *= chances[i];
@@ -303,10 +291,7 @@ double PreparedProbabilityAcceptance(const Lot& lot, StagedPlan<Sample, Count> p
                 continue;
             lowest = GoOn(lot, work, band, before);
         }
-        const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
-        pa += work.scale * Weighted(work, lowest, std::min(highest, accept),
-                                    lot.Counted(plan.n[i], before, accept), true,
-                                    [](std::int64_t) { return 1.0; });
+        pa += work.scale * Accepted(lot, work, lowest, plan.n[i], before, accept);
     }
     return pa;
 }
@@ -337,12 +322,9 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         const Size size = plan.n[i];
         const std::int64_t accept = plan.a[i];
         const std::int64_t reject = plan.r[i];
-        const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
         measures.dExpectedStages += reach;
         // In units of work.scale until the stage's counts go on.
-        const double accepted = staged::Weighted(work, lowest, std::min(highest, accept),
-                                                 lot.Counted(size, before, accept), true,
-                                                 [](std::int64_t) { return 1.0; });
+        const double accepted = staged::Accepted(lot, work, lowest, size, before, accept);
         measures.dProbabilityAcceptance += work.scale * accepted;
         double decided = 0.0;
         const Curtailing curtail = i == 0 ? curtailing.first : curtailing.later;
@@ -357,7 +339,7 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
                          ? staged::GoOn(lot, work, prepared->bands[static_cast<std::size_t>(i)],
                                         before + size)
                          : staged::Continue(lot, work, lowest, size, before, accept, reject);
-            goingOn = work.scale * staged::Sum(work.reaching);
+            goingOn = work.scale * std::accumulate(work.reaching.begin(), work.reaching.end(), 0.0);
         }
         const double units = static_cast<double>(size);
         if (averageSampleNumber)
