@@ -4,6 +4,7 @@
 #include "plans/DefectivesMultipleSamplingPlan.h"
 #include "plans/DefectsPerUnitMultipleSamplingPlan.h"
 
+#include <benchmark/benchmark.h>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -53,6 +54,14 @@ inline std::unique_ptr<SamplingPlan> LargeStagedPlan(LargePlan kind, int units, 
     auto plan = std::make_unique<DefectsPerUnitMultipleSamplingPlan>();
     plan->vdDescribe(stages, n.data(), a.data(), r.data(), method, true, largeLot);
     return plan;
+}
+
+// The plan of a benchmark's arguments: the kind of large plan, the units a stage and the method of
+// curtailing.
+inline std::unique_ptr<SamplingPlan> LargeStagedPlanOf(const benchmark::State& state)
+{
+    return LargeStagedPlan(static_cast<LargePlan>(state.range(0)), static_cast<int>(state.range(1)),
+                           static_cast<std::int8_t>(state.range(2)));
 }
 
 } // namespace Brosquin

@@ -154,6 +154,11 @@ bool Plot::IsSize(double size)
     return IsWidth(size) && size > 0.0;
 }
 
+bool Plot::IsRatio(double ratio)
+{
+    return IsSize(ratio) && ratio > SmallestRatio;
+}
+
 bool Plot::IsWidth(double width)
 {
     // The record keeps the number as it is, so it must be one a Real holds unchanged.
@@ -339,9 +344,9 @@ void Plot::vdSetTicSizeBetween(double size)
 
 void Plot::vdSetAxisRatio(double ratio)
 {
-    if (ratio > SmallestRatio)
+    if (IsRatio(ratio))
     {
-        StoreSize(axisRatio, ratio);
+        Store(axisRatio, ratio);
     }
 }
 

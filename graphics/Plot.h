@@ -59,6 +59,7 @@ public:
     static constexpr int LineStyleCount = 6;
     static constexpr int PointStyleCount = 10;
     static bool IsSize(double size);
+    static bool IsRatio(double ratio);
     static bool IsWidth(double width);
 
     static constexpr const char* SizeChoices[] = {"4 x",   "3 x",   "2.5 x",  "2 x",

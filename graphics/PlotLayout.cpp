@@ -6,7 +6,6 @@
 #include "graphics/Drawing.h"
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 namespace Brosquin
@@ -70,12 +69,6 @@ std::size_t LabelStep(const std::vector<LabelBox>& boxes, double gap)
             return step;
     }
     return std::max<std::size_t>(n, 1);
-}
-
-// The width of a text of that size, as the drawing measures it.
-double TextWidth(const std::string& text, double size)
-{
-    return String(text.c_str()).dWidth() * size;
 }
 
 // The extent of a tic across its axis, as offsets from the axis line.
@@ -302,8 +295,8 @@ void Plot::vdDrawYAxisLabels(Drawing& d) const
         right = -(yScaleSize * 0.5) - ticSizeNumber;
     }
     const int n = ValuesOnAxis(yNumberValues);
-    std::size_t longest = 0;
-    std::vector<std::string> texts;
+    std::uint32_t longest = 0;
+    std::vector<String> texts;
     std::vector<LabelBox> boxes;
     for (int i = 0; i < n; ++i)
     {
@@ -311,14 +304,14 @@ void Plot::vdDrawYAxisLabels(Drawing& d) const
         // The top label is the maximum.
         const Real value = RealOf(share) * yMinimum + RealOf(1.0 - share) * yMaximum;
         texts.emplace_back(value.Text(5, true));
-        longest = std::max(longest, texts.back().size());
+        longest = std::max(longest, texts.back().Length());
         const double top = i * 10.0 / (n - 1) - yScaleSize * 0.5;
         boxes.push_back({top, top + yScaleSize});
     }
     // Lines of text may stand one under the other.
     const std::size_t step = LabelStep(boxes, 0.0);
     for (std::size_t i = 0; i < texts.size(); i += step)
-        d.AddText(texts[i].c_str(), right, boxes[i].first, yScaleSize, TextAlignment::End, Black,
+        d.AddText(texts[i].Text(), right, boxes[i].first, yScaleSize, TextAlignment::End, Black,
                   false, false, YAxisId);
     const double labelRight = right - static_cast<double>(longest) * yScaleSize * 0.5;
     if (yAxisLabelVertical)
@@ -350,7 +343,7 @@ void Plot::vdDrawXAxisLabels(Drawing& d) const
     {
         top = 10.0 + xScaleSize * 0.5 + ticSizeNumber;
     }
-    std::vector<std::string> texts;
+    std::vector<String> texts;
     std::vector<double> places;
     if (XLabelCount() == 0)
     {
@@ -374,13 +367,13 @@ void Plot::vdDrawXAxisLabels(Drawing& d) const
     std::vector<LabelBox> boxes;
     for (std::size_t i = 0; i < texts.size(); ++i)
     {
-        const double half = TextWidth(texts[i], xScaleSize) * 0.5;
+        const double half = texts[i].dWidth() * xScaleSize * 0.5;
         boxes.push_back({places[i] - half, places[i] + half});
     }
     // Numbers side by side keep a blank between them, or they read as one.
-    const std::size_t step = LabelStep(boxes, TextWidth(" ", xScaleSize));
+    const std::size_t step = LabelStep(boxes, String(" ").dWidth() * xScaleSize);
     for (std::size_t i = 0; i < texts.size(); i += step)
-        d.AddText(texts[i].c_str(), places[i], top, xScaleSize, TextAlignment::Middle, Black, false,
+        d.AddText(texts[i].Text(), places[i], top, xScaleSize, TextAlignment::Middle, Black, false,
                   false, XAxisId);
     d.AddText(xAxisLabel.Text(), width * 0.5, top + xScaleSize, xAxisLabelSize,
               TextAlignment::Middle, Black, true, false, XAxisId);

@@ -28,25 +28,23 @@ void vdPut(std::ostream& out, const String& text)
     text.vdWriteQuotedText(out);
 }
 
-// The fewest digits that read back as the same number (2, 1.5, 0.4, 2e+06), whatever the
-// stream's own settings: a setting comes back as it was, even one a rounding would carry out of
-// its range (a ratio just above 0.5).
-void vdPut(std::ostream& out, double value)
+// The number in to_chars's general form, whatever the stream's own settings: with a precision,
+// that many significant digits; without, the fewest that read back as the same number.
+template <class... Precision>
+void vdWriteDigits(std::ostream& out, double value, Precision... precision)
 {
     char digits[32];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general);
-    out.put(' ').write(digits, end.ptr - digits);
+    const auto end = std::to_chars(digits, digits + sizeof digits, value,
+                                   std::chars_format::general, precision...);
+    out.write(digits, end.ptr - digits);
 }
 
-// The stream's default form, whatever the stream's own settings: six significant digits. The
-// segments' points need no more.
-void vdPutDigits(std::ostream& out, double value)
+// A setting comes back as it was (2, 1.5, 0.4, 2e+06), even one a rounding would carry out of its
+// range (a ratio just above 0.5).
+void vdPut(std::ostream& out, double value)
 {
-    char digits[32];
-    const auto end =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 6);
-    out.write(digits, end.ptr - digits);
+    out.put(' ');
+    vdWriteDigits(out, value);
 }
 
 void vdPut(std::ostream& out, const Real& value)
@@ -161,7 +159,8 @@ void Plot::vdWriteToStream(std::ostream& out, const Real& version, bool withSegm
         {
             for (double value : segment)
             {
-                vdPutDigits(out, value);
+                // Six digits, the stream's default: the points need no more.
+                vdWriteDigits(out, value, 6);
                 out.put(' ');
             }
             out.put('\n');
@@ -307,9 +306,8 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
         readCount(0, &Plot::vdSetXAxisNumberTics) &&
         readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&
         readCode(TicStyleCount, &Plot::vdSetTicStyle) && readSize(&Plot::vdSetTicSizeNumber) &&
-        readSize(&Plot::vdSetTicSizeBetween) && ReadHeld(in, IsSize, number) &&
-        (number > SmallestRatio || RefuseField()) && (vdSetAxisRatio(number), true) &&
-        readFlag(&Plot::vdSetDisplayKey) &&
+        readSize(&Plot::vdSetTicSizeBetween) && ReadHeld(in, IsRatio, number) &&
+        (vdSetAxisRatio(number), true) && readFlag(&Plot::vdSetDisplayKey) &&
         (!FromVersion(version, 2.1) ||
          (readText(&Plot::vdSetKeyTitle) && readSize(&Plot::vdSetKeyTitleSize) &&
           readColour(&Plot::vdSetKeyTitleColor))) &&

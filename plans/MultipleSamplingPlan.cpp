@@ -22,39 +22,27 @@ template <class Family> const char* MultipleSamplingPlan<Family>::PlanTypeName()
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dPa(const Real& p)
 {
-    return this->dEvaluateAt(
-        p, this->dLevelOf(p),
-        [&](double level) {
-            return MeasuresAt(level, false, StagedMeasure::probabilityAcceptance)
-                .dProbabilityAcceptance;
-        },
-        [&](int count) {
-            return MeasuresAt(count, true, StagedMeasure::probabilityAcceptance)
-                .dProbabilityAcceptance;
-        });
+    return dMeasureAt(p, StagedMeasure::probabilityAcceptance,
+                      &StagedMeasures::dProbabilityAcceptance);
 }
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dASN(const Real& p)
 {
-    return this->dEvaluateAt(
-        p, this->dLevelOf(p),
-        [&](double level) {
-            return MeasuresAt(level, false, StagedMeasure::averageSampleNumber)
-                .dAverageSampleNumber;
-        },
-        [&](int count) {
-            return MeasuresAt(count, true, StagedMeasure::averageSampleNumber).dAverageSampleNumber;
-        });
+    return dMeasureAt(p, StagedMeasure::averageSampleNumber, &StagedMeasures::dAverageSampleNumber);
 }
 
 template <class Family> Real& MultipleSamplingPlan<Family>::dExpectedStages(const Real& p)
 {
+    return dMeasureAt(p, StagedMeasure::expectedStages, &StagedMeasures::dExpectedStages);
+}
+
+template <class Family>
+Real& MultipleSamplingPlan<Family>::dMeasureAt(const Real& p, StagedMeasure wanted,
+                                               double StagedMeasures::*value)
+{
     return this->dEvaluateAt(
-        p, this->dLevelOf(p),
-        [&](double level)
-        { return MeasuresAt(level, false, StagedMeasure::expectedStages).dExpectedStages; },
-        [&](int count)
-        { return MeasuresAt(count, true, StagedMeasure::expectedStages).dExpectedStages; });
+        p, this->dLevelOf(p), [&](double level) { return MeasuresAt(level, false, wanted).*value; },
+        [&](int count) { return MeasuresAt(count, true, wanted).*value; });
 }
 
 template <class Family>

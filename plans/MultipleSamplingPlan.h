@@ -68,6 +68,8 @@ protected:
                  const char* unitsText, std::int8_t method, bool lotSizeGiven, const char* lotSize);
 
 private:
+    // The wanted measure at quality level p: the value that member holds.
+    Real& dMeasureAt(const Real& p, StagedMeasure wanted, double StagedMeasures::*value);
     // The measures at a quality level, or at a count in a given lot: computed on first asking and
     // kept while the plan stays as it is. A summary's searches and an evaluation's curves and
     // tables ask for one measure at a time, for the same levels many times over (on a given lot

@@ -139,9 +139,10 @@ void vdSwitchingRules(ReportForm& form, const StandardChoice& choice, std::uint3
 StandardChoice CheckedChoice(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                              std::uint32_t planType, std::uint32_t option)
 {
-    if (!Z14ChoiceIsValid(SamplingPlan::DefectsPerUnit, aql, level, lotSize, planType, option))
+    const StandardChoice choice{aql, level, lotSize, planType, option};
+    if (ChoiceOutsideItsList(choice, Z14ChoiceCounts(SamplingPlan::DefectsPerUnit)) != 0)
         throw std::out_of_range("ANSI Z1.4 choice outside its list");
-    return {aql, level, lotSize, planType, option};
+    return choice;
 }
 
 void vdWriteReport(ReportForm& form, const StandardChoice& choice)

@@ -45,13 +45,6 @@ ChoiceCounts Z14ChoiceCounts(std::uint8_t characteristic)
             ChoiceCount(Z14OptionTexts)};
 }
 
-bool Z14ChoiceIsValid(std::uint8_t characteristic, std::uint32_t aql, std::uint32_t level,
-                      std::uint32_t lotSize, std::uint32_t planType, std::uint32_t option)
-{
-    return ChoiceOutsideItsList({aql, level, lotSize, planType, option},
-                                Z14ChoiceCounts(characteristic)) == 0;
-}
-
 bool Z14OptionUses(std::uint32_t option, Z14Regime regime)
 {
     switch (regime)

@@ -77,11 +77,6 @@ using Z14Regime = InspectionRegime;
 // per unit), the levels, lot sizes, plan types and options.
 ChoiceCounts Z14ChoiceCounts(std::uint8_t characteristic);
 
-// True when the five indexes lie within their lists, the AQL within the characteristic's list
-// (defective units or defects per unit).
-bool Z14ChoiceIsValid(std::uint8_t characteristic, std::uint32_t aql, std::uint32_t level,
-                      std::uint32_t lotSize, std::uint32_t planType, std::uint32_t option);
-
 // Whether an inspection option runs plans of a regime.
 bool Z14OptionUses(std::uint32_t option, Z14Regime regime);
 

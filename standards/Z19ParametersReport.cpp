@@ -70,9 +70,10 @@ void vdPlanLines(ReportForm& form, const Z19PlanKind& kind, const Z19Plan& plan)
 StandardChoice CheckedChoice(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
                              std::uint32_t planType, std::uint32_t option)
 {
-    if (!Z19ChoiceIsValid(aql, level, lotSize, planType, option))
+    const StandardChoice choice{aql, level, lotSize, planType, option};
+    if (ChoiceOutsideItsList(choice, Z19ChoiceCounts) != 0)
         throw std::out_of_range("ANSI Z1.9 choice outside its list");
-    return {aql, level, lotSize, planType, option};
+    return choice;
 }
 
 void vdWriteReport(ReportForm& form, const StandardChoice& choice)

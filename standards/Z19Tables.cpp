@@ -11,12 +11,6 @@ Z19PlanKind Z19KindOf(std::uint32_t planType)
     return kinds[planType];
 }
 
-bool Z19ChoiceIsValid(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
-                      std::uint32_t planType, std::uint32_t option)
-{
-    return ChoiceOutsideItsList({aql, level, lotSize, planType, option}, Z19ChoiceCounts) == 0;
-}
-
 bool Z19OptionUses(std::uint32_t option, InspectionRegime regime)
 {
     switch (regime)

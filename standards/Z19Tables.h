@@ -73,10 +73,6 @@ struct Z19PlanKind
 // The kind of a plan type (0..5).
 Z19PlanKind Z19KindOf(std::uint32_t planType);
 
-// True when the five indexes lie within their lists.
-bool Z19ChoiceIsValid(std::uint32_t aql, std::uint32_t level, std::uint32_t lotSize,
-                      std::uint32_t planType, std::uint32_t option);
-
 // Whether an inspection option runs a plan of a regime.
 bool Z19OptionUses(std::uint32_t option, InspectionRegime regime);
 

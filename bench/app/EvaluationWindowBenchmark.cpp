@@ -55,9 +55,7 @@ void OpenEvaluationOfLargeStagedPlan(benchmark::State& state)
 {
     OffscreenProgram& program = Program();
     SamplingPlanSession& session = program.list->Session();
-    session.vdAddPlan(LargeStagedPlan(static_cast<LargePlan>(state.range(0)),
-                                      static_cast<int>(state.range(1)),
-                                      static_cast<std::int8_t>(state.range(2))));
+    session.vdAddPlan(LargeStagedPlanOf(state));
     const std::uint32_t added = session.Count();
     session.UncheckAll();
     session.Plan(added)->vdSetChecked(true);

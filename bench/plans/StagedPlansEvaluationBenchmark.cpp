@@ -91,11 +91,8 @@ BENCHMARK(EvaluateTenDoubleAndMultiplePlans)->Unit(benchmark::kMillisecond);
 // number of units a stage, the third the method of curtailing.
 void SummaryOfLargeStagedPlan(benchmark::State& state)
 {
-    const auto kind = static_cast<LargePlan>(state.range(0));
-    const int units = static_cast<int>(state.range(1));
-    const auto method = static_cast<std::int8_t>(state.range(2));
     for (auto _ : state)
-        benchmark::DoNotOptimize(LargeStagedPlan(kind, units, method));
+        benchmark::DoNotOptimize(LargeStagedPlanOf(state));
 }
 BENCHMARK(SummaryOfLargeStagedPlan)
     ->ArgsProduct({{0, 1, 2}, {100, 300, 1000}, {0, 1}})
@@ -105,9 +102,7 @@ BENCHMARK(SummaryOfLargeStagedPlan)
 void EvaluationOfLargeStagedPlan(benchmark::State& state)
 {
     SamplingPlanSession session;
-    session.vdAddPlan(LargeStagedPlan(static_cast<LargePlan>(state.range(0)),
-                                      static_cast<int>(state.range(1)),
-                                      static_cast<std::int8_t>(state.range(2))));
+    session.vdAddPlan(LargeStagedPlanOf(state));
     vdMeasureFirstBuild(state, session);
 }
 BENCHMARK(EvaluationOfLargeStagedPlan)

@@ -3,6 +3,7 @@
 #include "app/EvaluationWindow.h"
 #include "platform/ApplicationPrinter.h"
 #include "tests/app/PlanListTest.h"
+#include "tests/platform/OutputSupport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPrinter>
-#include <QRegularExpression>
+#include <QStyle>
 #include <QTemporaryDir>
 
 namespace Brosquin
@@ -71,27 +72,10 @@ protected:
     QString PrintToPdf(const QString& name)
     {
         const QString path = printFolder.filePath(name);
-        ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
         ApplicationPrinter().setOutputFileName(QString());
         ApplicationPrinter().setOutputFormat(QPrinter::PdfFormat);
         user.vdQueueFileName(path);
         return path;
-    }
-
-    // The page objects of a PDF file (-1 when there is no file) and the size of the first page
-    // in points.
-    static std::pair<int, QSizeF> PdfPages(const QString& path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {-1, {}};
-        const QByteArray pdf = file.readAll();
-        const int pages = static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page/") +
-                                           pdf.count("/Type /Page ") + pdf.count("/Type /Page>"));
-        const QRegularExpressionMatch box =
-            QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"))
-                .match(QString::fromLatin1(pdf));
-        return {pages, QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble())};
     }
 
     // What a page printed as PDF must be: one page of the printer's paper, in a file the person
@@ -104,6 +88,19 @@ protected:
         ASSERT_FALSE(user.FileDialogs().empty());
         EXPECT_EQ(user.FileDialogs().back().request.title, "Print to PDF File");
         EXPECT_TRUE(ApplicationPrinter().outputFileName().isEmpty()) << "the next print asks again";
+    }
+
+    // Every child window's title bar stands within the visible part of the area.
+    void vdExpectTitleBarsInView(const std::string& when) const
+    {
+        const QMdiArea* area = window->MdiArea();
+        for (const QMdiSubWindow* sub : area->subWindowList())
+        {
+            const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            EXPECT_TRUE(
+                area->viewport()->rect().contains(QRect(sub->pos(), QSize(sub->width(), height))))
+                << when << " " << sub->windowTitle().toStdString() << " at " << sub->y();
+        }
     }
 
     static const QMimeData& Clipboard() { return *QGuiApplication::clipboard()->mimeData(); }

@@ -60,6 +60,12 @@ protected:
         return ModalDialogDriver::ControlOf<Control>(dialog, name);
     }
 
+    // True when the widget lies whole within the frame, as a person sees it.
+    static bool bWithin(const QWidget& widget, const QWidget& frame)
+    {
+        return frame.rect().contains(QRect(widget.mapTo(&frame, QPoint(0, 0)), widget.size()));
+    }
+
     // Answers the add-plan dialog with a characteristic and the type at a row of its list.
     void vdQueueAddPlan(int characteristic, int typeRow = 0)
     {

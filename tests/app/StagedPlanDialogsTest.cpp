@@ -158,15 +158,11 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
                 QTest::keyClicks(focus, QLatin1String(text));
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
-            std::vector<QStringList> typed(static_cast<std::size_t>(grid.rowCount()));
+            QStringList typed;
             for (int row = 0; row < grid.rowCount(); ++row)
                 for (int column = 0; column < 4; ++column)
-                    typed[static_cast<std::size_t>(row)].append(
-                        grid.item(row, column) ? grid.item(row, column)->text() : QString());
-            ASSERT_EQ(typed, (std::vector<QStringList>{{"1", "20", "#", "3"},
-                                                       {"2", "20", "1", "4"},
-                                                       {"3", "20", "3", "5"},
-                                                       {"4", "20", "", "6"}}));
+                    typed.append(grid.item(row, column) ? grid.item(row, column)->text() : "");
+            ASSERT_EQ(typed.join('|'), "1|20|#|3|2|20|1|4|3|20|3|5|4|20||6");
             // Code 11: the accept number of stage 4.
             vdExpectOk(dialog, "Stage 4 accept number is not a valid number.",
                        "ParametersStringGrid");
@@ -198,6 +194,11 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
             vdExpectOk(dialog, "Lot size cannot be less sum of sample sizes.", "LotSizeEditBox");
             In<QLineEdit>(dialog, "LotSizeEditBox").setText("3.5");
             vdSaveShot(dialog, "multiple-defects-per-quantity-dialog");
+            // Expanded, it fits a screen of 1024 x 700 with its buttons inside.
+            EXPECT_LE(dialog.frameGeometry().height(), 700);
+            EXPECT_LE(dialog.frameGeometry().width(), 1024);
+            for (const char* name : {"OKButton", "CancelButton", "HelpButton"})
+                EXPECT_TRUE(bWithin(In<QPushButton>(dialog, name), dialog)) << name;
             vdExpectOk(dialog, "", "");
         });
     Item("PlansEnterNewItem")->trigger();

@@ -6,6 +6,7 @@
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/app/OpenDialogTest.h"
 #include "tests/plans/EvaluationTestSupport.h"
+#include "tests/support/Pixels.h"
 #include "widgets/DrawingControl.h"
 
 #include <QContextMenuEvent>
@@ -79,21 +80,16 @@ protected:
     TDrawingControl* Preview() const { return Find<TDrawingControl>("DrawingControl"); }
     QComboBox* List(int i) const { return Find<QComboBox>(kLists[i]); }
 
-    // The preview shows the report of the choices in the lists.
-    // The preview shows the report of the choices, its longest line whole: the last two
-    // columns of the preview hold no ink.
+    // The preview shows the report of the choices, its longest line whole: the last column of the
+    // preview holds no ink.
     void vdExpectPreviewOf(const Standard& standard) const
     {
         const Choices c = dialog->ItemIndexes();
         EXPECT_EQ(Texts(*Preview()->ShownDrawing()),
                   Texts(*standard.report(c[0], c[1], c[2], c[3], c[4])));
         const QImage shot = Preview()->grab().toImage();
-        const QRgb background = shot.pixel(shot.width() - 1, 0);
-        int inked = 0;
-        for (int y = 0; y < shot.height(); ++y)
-            for (int x = shot.width() - 1; x < shot.width(); ++x)
-                inked += shot.pixel(x, y) != background;
-        EXPECT_EQ(inked, 0);
+        const QImage lastColumn = shot.copy(shot.width() - 1, 0, 1, shot.height());
+        EXPECT_EQ(PixelsOf(lastColumn, lastColumn.pixel(0, 0)), shot.height());
     }
 
     // Copy from the preview's menu, as the open function opens it, puts a picture and exactly the
@@ -179,8 +175,6 @@ TEST_F(StandardPlanDialogsTest, EachDialogOffersItsStandardsListsAndPreviewsTheC
         EXPECT_EQ(dialog->ItemIndexes(), choices);
         vdExpectPreviewOf(standard);
         EXPECT_TRUE(dialog->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/") + picture));
-        EXPECT_TRUE(
-            Preview()->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/preview-") + picture));
     }
     EXPECT_TRUE(user.Messages().empty());
 }

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSizeF>
 
 namespace Brosquin
 {
@@ -39,6 +42,22 @@ inline QByteArray InflatedStreams(const QByteArray& pdf)
         start = pdf.indexOf("stream\n", end + 9);
     }
     return streams;
+}
+
+// The page objects of a PDF file (-1 when there is no file) and the size of the first page
+// in points.
+inline std::pair<int, QSizeF> PdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {-1, {}};
+    const QByteArray pdf = file.readAll();
+    const int pages = static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page/") +
+                                       pdf.count("/Type /Page ") + pdf.count("/Type /Page>"));
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"))
+            .match(QString::fromLatin1(pdf));
+    return {pages, QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble())};
 }
 
 } // namespace Brosquin

@@ -1,9 +1,10 @@
 // The real dialogs and help window, driven as a person would.
 #include "platform/QtUserInteraction.h"
-#include "graphics/Drawing.h"
 #include "platform/DrawingOutput.h"
 #include "platform/HelpKey.h"
 #include "platform/HelpWindow.h"
+#include "tests/platform/OutputSupport.h"
+#include "tests/platform/SampleDrawing.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,19 +30,15 @@ namespace
 // Runs the action on the modal dialog of that type once it shows.
 template <class Dialog> void vdWhenShown(std::function<void(Dialog&)> action)
 {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll,
-                     [poll, action]
-                     {
-                         if (auto* dialog =
-                                 qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-                         {
-                             poll->deleteLater();
-                             poll->stop();
-                             action(*dialog);
-                         }
-                     });
-    poll->start(5);
+    QTimer::singleShot(5,
+                       [action]
+                       {
+                           if (auto* dialog =
+                                   qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+                               action(*dialog);
+                           else
+                               vdWhenShown(action);
+                       });
 }
 
 HelpWindow* ShownHelpWindow()
@@ -50,21 +47,6 @@ HelpWindow* ShownHelpWindow()
         if (auto* help = qobject_cast<HelpWindow*>(widget); help && help->isVisible())
             return help;
     return nullptr;
-}
-
-// The picture printed on the page: a frame.
-void vdFrame(Drawing& drawing)
-{
-    drawing.AddRect(0, 0, 30, 20, 1, 0, 0, false, 0, 0);
-}
-
-int PageCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray pdf = file.readAll();
-    return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
 }
 
 // Print Setup offers the PDF file beside the printers (on this machine, in place of them); a
@@ -95,14 +77,14 @@ TEST(QtUserInteraction, PrintSetupOffersThePdfFile)
     EXPECT_EQ(printer.outputFileName(), path);
 
     Drawing drawing;
-    vdFrame(drawing);
+    vdFillSampleDrawing(drawing);
     QWidget owner;
     printer.setOutputFileName(folder.filePath("missing-folder/page.pdf"));
     EXPECT_FALSE(PrintDrawing(&owner, drawing, 0, printer));
     EXPECT_NE(printer.printerState(), QPrinter::Active);
     printer.setOutputFileName(path);
     EXPECT_TRUE(PrintDrawing(&owner, drawing, 0, printer));
-    EXPECT_EQ(PageCount(path), 1);
+    EXPECT_EQ(PdfPages(path).first, 1);
 }
 
 // The open and save dialogs propose the name "*.vlx"; taken as it stands it names no file, and

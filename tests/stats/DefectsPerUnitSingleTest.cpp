@@ -335,9 +335,7 @@ TEST(DefectsPerQuantitySingleTest, DesignsTheSmallestAmountInAnyUnit)
 {
     struct Case
     {
-        double aql;
-        double maximumAql; // 0: two levels
-        double ltpd;
+        double aql, maximumAql, ltpd; // a maximum AQL of 0: two levels
         int c;
         double amount; // per unit of the levels
     };
