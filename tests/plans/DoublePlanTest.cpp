@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace Brosquin
 {
@@ -228,11 +229,7 @@ TEST_F(DoublePlanTest, DesignCutShortSaysSo)
     {
         return [secondSample](int& n1, int& a1, int& r1, int& n2, int& a2)
         {
-            n1 = 60;
-            a1 = 0;
-            r1 = 4;
-            n2 = secondSample;
-            a2 = 3;
+            std::tie(n1, a1, r1, n2, a2) = std::tuple{60, 0, 4, secondSample, 3};
             return false;
         };
     };

@@ -88,9 +88,10 @@ TEST_F(EvaluationTest, ValueLabelsOfEveryPlotStandApartInEachUnit)
     String message;
     auto list = session.vdEvaluateCheckedPlans(message);
     ASSERT_NE(list, nullptr);
+    Plot* const plots[] = {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()};
     const auto expectApart = [&](const char* when)
     {
-        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
+        for (Plot* plot : plots)
         {
             std::unique_ptr<Drawing> drawing(plot->GetDrawing());
             for (std::uint32_t axis : {2u, 3u})
@@ -105,7 +106,7 @@ TEST_F(EvaluationTest, ValueLabelsOfEveryPlotStandApartInEachUnit)
     };
     for (int units : {2, 0, 1})
     {
-        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
+        for (Plot* plot : plots)
         {
             plot->vdSetXAxisNumberValues(7);
             plot->vdSetYAxisNumberValues(41);

@@ -68,7 +68,7 @@ TEST_F(Z14PlanTest, SwitchingPlansAgainstExactValues)
 // a lot with one nonconforming unit, so its runs meet that limit only when none of their lots
 // held one; the single plan at AQL 0.010 accepts no other lot. Exact values of the switching
 // model: z14_plan_values.py. The rules themselves, simulated over the real counts
-// (switching_simulation.py, 8 runs of 5,000,000 lots each), give for the double plan Pa 0.8833
+// (switching_simulation.py, 8 runs of 5,000,000 lots each), agree: for the double plan Pa 0.8833
 // and ASN 1676.7 (a reduced share of 0.076, where counting every run as meeting the limit gave
 // 0.26, Pa 0.9026 and ASN 1452), and for the single plan Pa 0.8863 and ASN 1220.7.
 TEST_F(Z14PlanTest, ALimitOfZeroAsksForRunsWithoutNonconformingUnits)
@@ -80,14 +80,11 @@ TEST_F(Z14PlanTest, ALimitOfZeroAsksForRunsWithoutNonconformingUnits)
     ExpectClose(plan->dPa(p), 0.88404191557334818);
     ExpectClose(plan->dASN(p), 1667.2262432041667);
     ExpectClose(plan->dExpectedStages(p), 1.2336395886486091);
-    EXPECT_NEAR(NumberOf(plan->dPa(p)), 0.8833, 0.002);
-    EXPECT_NEAR(NumberOf(plan->dASN(p)), 1676.7, 15);
 
     const Real q = RealOf(0.01);
     auto single = Z14<DefectivesZ14SamplingPlan>(0, 5, 14, 0, 3);
     ExpectClose(single->dPa(q), 0.88595498921243801);
     ExpectClose(single->dASN(q), 1222.2846200221594);
-    EXPECT_NEAR(NumberOf(single->dPa(q)), 0.8863, 0.002);
 }
 
 TEST_F(Z14PlanTest, RegimesBoundsAndEnvelopes)

@@ -304,12 +304,11 @@ TEST(DoubleDesignTest, DefectsPerQuantityInAnyUnit)
         double s2 = 0.0;
         int a2 = 0;
     };
-    const auto design = [](double aql, double ltpd)
+    const auto design = [](double aql, double ltpd, double c0 = 1.0, double c1 = 0.0)
     {
         Amounts plan;
-        EXPECT_TRUE(DefectsPerQuantityDoubleDesignTwoLevels(aql, ltpd, paAql, paLtpd, aql, 1.0, 0.0,
-                                                            plan.s1, plan.a1, plan.r1, plan.s2,
-                                                            plan.a2, 0));
+        EXPECT_TRUE(DefectsPerQuantityDoubleDesignTwoLevels(
+            aql, ltpd, paAql, paLtpd, aql, c0, c1, plan.s1, plan.a1, plan.r1, plan.s2, plan.a2, 0));
         return plan;
     };
     // 0.5 and 0.6 per unit of quantity: ASN 321.7345318877061 at 0.5, Pa 0.95003867918241568 and
@@ -340,21 +339,15 @@ TEST(DoubleDesignTest, DefectsPerQuantityInAnyUnit)
     }
     // A cost per stage weighs stages against the amount inspected, in the units of the amount:
     // the design's cost is no more than that of the plan least in amount.
-    const auto cost = [](double s1, int a1, int r1, double s2, int a2)
+    const auto cost = [](const Amounts& p)
     {
-        return 2.0 * DefectsPerQuantityDoubleAverageSampleNumber(0.5, s1, a1, r1, s2, a2, 0) +
-               3.0 * DefectsPerQuantityDoubleExpectedStages(0.5, s1, a1, r1, s2, a2);
+        return 2.0 * DefectsPerQuantityDoubleAverageSampleNumber(0.5, p.s1, p.a1, p.r1, p.s2, p.a2,
+                                                                 0) +
+               3.0 * DefectsPerQuantityDoubleExpectedStages(0.5, p.s1, p.a1, p.r1, p.s2, p.a2);
     };
-    double s1 = 0.0;
-    double s2 = 0.0;
-    int a1 = 0, r1 = 0, a2 = 0;
-    DefectsPerQuantityDoubleDesignTwoLevels(0.5, 2.0, paAql, paLtpd, 0.5, 2.0, 3.0, s1, a1, r1, s2,
-                                            a2, 0);
-    ASSERT_GT(s2, 0.0);
-    const double designed = cost(s1, a1, r1, s2, a2);
-    DefectsPerQuantityDoubleDesignTwoLevels(0.5, 2.0, paAql, paLtpd, 0.5, 1.0, 0.0, s1, a1, r1, s2,
-                                            a2, 0);
-    EXPECT_LE(designed, cost(s1, a1, r1, s2, a2));
+    const Amounts weighed = design(0.5, 2.0, 2.0, 3.0);
+    ASSERT_GT(weighed.s2, 0.0);
+    EXPECT_LE(cost(weighed), cost(plan));
 }
 
 } // namespace

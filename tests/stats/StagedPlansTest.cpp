@@ -393,67 +393,51 @@ TEST(StagedPlansTest, ThousandStagesAsInspectedItemByItem)
 TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
 {
     // 1000 stages of 100 units, no acceptance before the last stage, rejection at 101 at every
-    // stage and acceptance at 100 at the last, on lots of any size and a lot of 2147483646, where
-    // Pa is near 1, near 1/2 and near 1e-5: Pa, ASN and E{#Stages}, and the ASN with every
-    // stage curtailed, by the plain recursion over every count at 25 digits in mpmath
-    // (StagedPlanReferences.py).
+    // stage and acceptance at 100 at the last, on lots of any size and a lot of 2147483646 (with
+    // the level's share of it defective), where Pa is near 1, near 1/2 and near 1e-5: Pa, ASN
+    // (E{#Stages} is a hundredth of it) and the ASN with every stage curtailed, by the plain
+    // recursion over every count at 25 digits in mpmath (StagedPlanReferences.py).
     struct Large
     {
         Family family;
         bool finite;
         double level;
-        int count;
-        long double pa, asn, stages, curtailedAsn;
+        long double pa, asn, curtailedAsn;
     };
+    constexpr Family units = Family::defectives;
+    constexpr Family perUnit = Family::defectsPerUnit;
     const Large references[] = {
-        {Family::defectives, false, 0.0005, 0, 0.999999999845051462L, 99999.9999997198683L,
-         999.999999997198683L, 99949.9749872057134L},
-        {Family::defectives, false, 0.001, 0, 0.526562201855073072L, 96512.7336090633852L,
-         965.127336090633852L, 96485.3435746823672L},
-        {Family::defectives, false, 0.0015, 0, 8.93364960090575492e-6L, 67382.8161902501897L,
-         673.828161902501897L, 67333.316620190686L},
-        {Family::defectives, true, 0.0, 1073742, 0.999999999845237471L, 99999.9999997202168L,
-         999.999999997202168L, 99949.9749954249911L},
-        {Family::defectives, true, 0.0, 2147484, 0.526561545361754953L, 96512.7987889810042L,
-         965.127987889810042L, 96485.4088237469215L},
-        {Family::defectives, true, 0.0, 3221225, 8.93012059273399935e-6L, 67382.8051296155086L,
-         673.828051296155086L, 67333.3055593870309L},
-        {Family::defectsPerUnit, false, 0.0005, 0, 0.999999999843025403L, 99999.9999997159962L,
-         999.999999997159962L, 99999.9999997082154L},
-        {Family::defectsPerUnit, false, 0.001, 0, 0.52656219852999847L, 96510.9767930760842L,
-         965.109767930760842L, 96487.338120555288L},
-        {Family::defectsPerUnit, false, 0.0015, 0, 9.05025957085787376e-6L, 67383.3159468024727L,
-         673.833159468024727L, 67333.316403222444L},
-        {Family::defectsPerUnit, true, 0.0, 1073742, 0.999999999843213752L, 99999.9999997163494L,
-         999.999999997163494L, 99999.9999997085779L},
-        {Family::defectsPerUnit, true, 0.0, 2147484, 0.526561541436904305L, 96511.0419990299663L,
-         965.110419990299663L, 96487.4032944334272L},
-        {Family::defectsPerUnit, true, 0.0, 3221225, 9.04668957826632632e-6L, 67383.3048549099846L,
-         673.833048549099846L, 67333.3053111500895L},
+        {units, false, 0.0005, 0.99999999984505146L, 99999.999999719868L, 99949.974987205713L},
+        {units, false, 0.001, 0.52656220185507307L, 96512.733609063385L, 96485.343574682367L},
+        {units, false, 0.0015, 8.9336496009057549e-6L, 67382.816190250190L, 67333.316620190686L},
+        {units, true, 0.0005, 0.99999999984523747L, 99999.999999720217L, 99949.974995424991L},
+        {units, true, 0.001, 0.52656154536175495L, 96512.798788981004L, 96485.408823746922L},
+        {units, true, 0.0015, 8.9301205927339994e-6L, 67382.805129615509L, 67333.305559387031L},
+        {perUnit, false, 0.0005, 0.99999999984302540L, 99999.999999715996L, 99999.999999708215L},
+        {perUnit, false, 0.001, 0.52656219852999847L, 96510.976793076084L, 96487.338120555288L},
+        {perUnit, false, 0.0015, 9.0502595708578738e-6L, 67383.315946802473L, 67333.316403222444L},
+        {perUnit, true, 0.0005, 0.99999999984321375L, 99999.999999716349L, 99999.999999708578L},
+        {perUnit, true, 0.001, 0.52656154143690430L, 96511.041999029966L, 96487.403294433427L},
+        {perUnit, true, 0.0015, 9.0466895782663263e-6L, 67383.304854909985L, 67333.305311150090L},
     };
-    AnyPlan plan = {Family::defectives,
-                    false,
-                    std::vector<double>(1000, 100.0),
-                    std::vector<int>(1000, -1),
-                    std::vector<int>(1000, 101),
-                    false,
-                    0.0,
-                    0,
-                    2147483646.0,
-                    0};
+    AnyPlan plan = {};
+    plan.n.assign(1000, 100.0);
+    plan.a.assign(1000, -1);
+    plan.r.assign(1000, 101);
+    plan.lot = 2147483646.0;
     plan.a.back() = 100;
     for (const Large& r : references)
     {
         plan.family = r.family;
         plan.finite = r.finite;
-        plan.level = r.level;
-        plan.count = r.count;
-        SCOPED_TRACE(testing::Message() << r.level << " " << r.count);
+        plan.level = r.finite ? 0.0 : r.level;
+        plan.count = r.finite ? static_cast<int>(std::lround(r.level * plan.lot)) : 0;
+        SCOPED_TRACE(testing::Message() << r.level << " " << plan.count);
         plan.method = 0;
         const Evaluations whole = EvaluatePrepared(plan, StagedMeasure::averageSampleNumber);
         EXPECT_ACCURATE(whole.pa, r.pa);
         EXPECT_ACCURATE(whole.asn, r.asn);
-        EXPECT_ACCURATE(whole.stages, r.stages);
+        EXPECT_ACCURATE(whole.stages, r.asn / 100);
         plan.method = 1;
         EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::averageSampleNumber).asn,
                         r.curtailedAsn);

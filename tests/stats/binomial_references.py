@@ -43,14 +43,17 @@ def smaller_tail(c, n, p):
 
 
 def main():
+    """Prints a row of the test's table for each (n, p): the counts, then P(X <= c) at the counts
+    up to the middle one (at the mean) and P(X > c) at those beyond it, to 17 digits."""
     for n, p in CASES:
         sd = (n * p * (1 - p)) ** 0.5
-        for y in OFFSETS:
-            c = int(n * p + y * sd)
+        counts = [int(n * p + y * sd) for y in OFFSETS]
+        tails = []
+        for i, c in enumerate(counts):
             tail, lower = smaller_tail(c, n, p)
-            values = (tail, 1 - tail) if lower else (1 - tail, tail)
-            print("        {%d, %d, %r, %sL, %sL}," % (c, n, p, mpmath.nstr(values[0], 22),
-                                                     mpmath.nstr(values[1], 22)))
+            tails.append(tail if lower == (i <= len(counts) // 2) else 1 - tail)
+        print("{%d, %r, {%s}, {%s}}," % (n, p, ", ".join(map(str, counts)),
+                                        ", ".join(mpmath.nstr(t, 17) + "L" for t in tails)))
 
 
 if __name__ == "__main__":
