@@ -101,9 +101,7 @@ TEST(BetaAcceptanceHalfWidthTest, SolvesTheSymmetricIntervalToFullPrecision)
 {
     const struct
     {
-        double y;
-        double P;
-        double a;
+        double y, P, a;
         long double d;
     } cases[] = {
         {0.0037008788648931067, 0.001, 1.5, 0.0032626557241517568024L},
