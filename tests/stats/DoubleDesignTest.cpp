@@ -236,11 +236,9 @@ TEST(DoubleDesignTest, DesignsAreTheCheapestWhereCostsTieOrProbabilitiesDiffer)
 
 TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundByTheWorkLimit)
 {
-    // Plans that a search ending after a fixed amount of work missed, with their ASN at the AQL
-    // and Pa from mpmath (binomial and Poisson sums at 40 digits): defects per unit at 1 and 1.2
-    // per unit, ASN 161.28025930670725 (a search cut short found one of 185.51359786784923);
-    // defective units at 2 % and 2.5 %, ASN 5146.1078571963882, Pa 0.95003868139874234 and
-    // 0.099995714417675349.
+    // Plans that a search ending after a fixed amount of work missed (for defects per unit it found
+    // one of ASN 185.51359786784923), with their ASN at the AQL and Pa from mpmath (binomial and
+    // Poisson sums at 40 digits).
     const Characteristic defects = {false};
     const Requirements perUnit = {1.0, std::nullopt, 1.2, 1.0, 1.0, 0.0};
     Plan plan = defects.Design(perUnit);
