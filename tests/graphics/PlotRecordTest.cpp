@@ -318,10 +318,8 @@ TEST(PlotRecordTest, APlotThatTakesAnyNumberOfLinesIsGivenTheRecordsFromTwoOn)
         EXPECT_EQ(Written(plot), record) << lines;
     }
     // Below two lines, or beyond what a plot shows, the count is refused.
-    VariableLinesPlot one(1);
-    const std::string single = Written(one);
-    VariableLinesPlot plot(2);
-    EXPECT_FALSE(Read(plot, single));
+    VariableLinesPlot one(1), plot(2);
+    EXPECT_FALSE(Read(plot, Written(one)));
     EXPECT_FALSE(Read(plot, " 0 100000" + record.substr(4)));
     EXPECT_EQ(plot.LineCount(), 2u);
 }
