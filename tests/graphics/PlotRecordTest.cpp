@@ -270,11 +270,8 @@ TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
 
 TEST(PlotRecordTest, SegmentsFollowTheRecordOnLinesOfTheirOwnAndComeBackAsTheyStand)
 {
-    auto plot = MakePlot(2);
-    plot->vdSetXAxisMinimum(RealOf(0.0));
+    auto plot = MakePlot(2); // both axes from 0, Y to 1
     plot->vdSetXAxisMaximum(RealOf(3.0));
-    plot->vdSetYAxisMinimum(RealOf(0.0));
-    plot->vdSetYAxisMaximum(RealOf(1.0));
     const Real x[] = {RealOf(0.0), RealOf(1.0), RealOf(3.0)};
     const Real y[] = {RealOf(1.0), RealOf(0.5), RealOf(0.25)};
     plot->vdSetLinePoints(2, x, y);
