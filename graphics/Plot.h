@@ -48,6 +48,9 @@ public:
         0x000000, 0x404040, 0x000080, 0x800000, 0x008000,
         0x808080, 0x0000FF, 0xFF0000, 0x00FF00, 0xC0C0C0};
 
+    // A new plot's axes show the values at their two ends and their middle.
+    static constexpr std::int32_t DefaultNumberValues = 3;
+
     // What the settings hold, and so what their record gives back: a size is a number above 0
     // that a Real holds unchanged, the axis ratio a size above SmallestRatio, a width (a line's
     // thickness or point size) such a number of 0 or more; a colour has 24 bits; a style lies
@@ -337,7 +340,7 @@ private:
     Real yMinimum;
     Real yMaximum;
     double yScaleSize = 1.0;
-    std::int32_t yNumberValues = 3;
+    std::int32_t yNumberValues = DefaultNumberValues;
     std::int32_t yNumberTics = 4;
     String xAxisLabel{"X-Axis"};
     double xAxisLabelSize = 1.5;
@@ -348,7 +351,7 @@ private:
     std::uint32_t xNumberLabels = 2;
     Real xMinimum;
     Real xMaximum;
-    std::int32_t xNumberValues = 3;
+    std::int32_t xNumberValues = DefaultNumberValues;
     std::int32_t xNumberTics = 4;
     double xScaleSize = 1.0;
     std::uint8_t axisStyle = 1;

@@ -47,12 +47,10 @@ constexpr const char* paLineValue = "0";
 constexpr const char* boundLineValue = "1";
 constexpr std::uint32_t defaultIntervals = 10;
 
-// An axis of a range the evaluation sets shows its two ends and its middle.
-constexpr std::int32_t valuesOnAxis = 3;
-
 // The evaluation's range on one axis of a plot, given by the plot's getters and setters of
 // that axis. A count of values the user chose suits the range the user chose: when the range
-// changes, the count goes back too, so that labels meant for another range do not crowd this one.
+// changes, the count goes back to a new plot's, so that labels meant for another range do not
+// crowd this one.
 struct Axis
 {
     const Real& (Plot::*minimum)() const;
@@ -64,7 +62,7 @@ struct Axis
     void vdSetRange(Plot& plot, const Real& low, const Real& high) const
     {
         if ((plot.*minimum)() != low || (plot.*maximum)() != high)
-            (plot.*setValues)(valuesOnAxis);
+            (plot.*setValues)(Plot::DefaultNumberValues);
         (plot.*setMinimum)(low);
         (plot.*setMaximum)(high);
     }

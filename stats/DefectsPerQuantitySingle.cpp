@@ -114,6 +114,9 @@ std::optional<QuantityPlan> QuantitySinglePlan(double AQL, std::optional<double>
         // The amount of the text, up to where Pa as the evaluation forms it meets the upper
         // targets.
         double amount = TextDigits(mean / LTPD, true);
+        // The mean only grows with c: past the largest double here, it stays past it.
+        if (!std::isfinite(amount))
+            return std::nullopt;
         for (int step = 0;
              step < 16 && std::isfinite(amount) &&
              (PoissonCumulative(c, amount * LTPD) > ltpdTarget ||

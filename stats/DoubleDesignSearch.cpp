@@ -74,8 +74,7 @@ public:
         {
             const auto j = static_cast<std::int64_t>(points.size());
             const double previous = j > 0 ? points.back() : 0.0;
-            points.push_back(previous > 0.0 && j % 32 != 0 ? previous * Ratio(firstRatio, j - 1)
-                                                           : model.point(j, firstSize, level));
+            points.push_back(Next(previous, j, j, firstSize, firstRatio));
         }
         return points[static_cast<std::size_t>(x)];
     }
@@ -102,10 +101,15 @@ public:
     double Level() const { return level; }
 
 private:
-    static double Ratio(PointRatio ratio, std::int64_t x)
+    // P(count = k) of a sample of n from previous, that of k - 1, and afresh every 32nd step
+    // (the steps taken so far) or where previous is 0.
+    double Next(double previous, std::int64_t k, std::int64_t steps, std::int64_t n,
+                PointRatio ratio) const
     {
-        const auto count = static_cast<double>(x);
-        return (ratio.dIntercept - ratio.dSlope * count) / (count + 1.0);
+        if (!(previous > 0.0) || steps % 32 == 0)
+            return model.point(k, n, level);
+        const auto count = static_cast<double>(k - 1);
+        return previous * ((ratio.dIntercept - ratio.dSlope * count) / (count + 1.0));
     }
     // B(k; n2) for k from `from` to `to`, in that order.
     const double* SecondCumulatives(std::int64_t n2, std::int64_t from, std::int64_t to)
@@ -131,8 +135,7 @@ private:
                     cumulative = model.cumulative(k, n2, level);
                 else
                 {
-                    point = point > 0.0 && (k - low) % 32 != 0 ? point * Ratio(ratio, k - 1)
-                                                               : model.point(k, n2, level);
+                    point = Next(point, k, k - low, n2, ratio);
                     cumulative += point;
                 }
                 cumulatives[static_cast<std::size_t>(k - low)] = cumulative;

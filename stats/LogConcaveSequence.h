@@ -101,7 +101,7 @@ void FillLogConcave(std::int64_t first, std::int64_t last, const Sequence& seque
 }
 
 // The tails of the count of a stage entered with count x, for x = first ... last, at k0 - x along
-// a diagonal of the lot: the diagonal gives Tails(x), Point(x) and PointRatio(x) = Point(x + 1) /
+// a diagonal of the lot: the diagonal gives Tails(x), Point(x) and Ratio(x) = Point(x + 1) /
 // Point(x) with log-concave points, and Coefficient(x) >= 0 such that
 //   P(X_x <= k0 - x) = P(X_(x+1) <= k0 - x - 1) + Coefficient(x) Point(x).
 // Lower tails are summed from the last one down, upper ones from the first one up: every step adds
@@ -118,9 +118,7 @@ void DiagonalTails(const Diagonal& diagonal, std::int64_t first, std::int64_t la
         out[0] = diagonal.Tails(first).dUpper;
     if (first == last)
         return;
-    FillLogConcave(
-        first, last - 1, [&](std::int64_t x) { return diagonal.Point(x); },
-        [&](std::int64_t x) { return diagonal.PointRatio(x); }, freshEveryUsedOnce, points);
+    FillLogConcave(first, last - 1, diagonal, freshEveryUsedOnce, points);
     if (lower)
         for (std::size_t i = end; i-- > 0;)
             out[i] =

@@ -42,7 +42,7 @@ struct BinomialDiagonal
     TailProbabilities Tails(std::int64_t x) const { return BinomialTails(k0 - x, n, p); }
     double Point(std::int64_t x) const { return BinomialProbability(k0 - x, n, p); }
     // b(k - 1) / b(k) = k (1 - p) / ((n - k + 1) p) at k = k0 - x
-    StepRatio PointRatio(std::int64_t x) const
+    StepRatio Ratio(std::int64_t x) const
     {
         const double k = static_cast<double>(k0 - x);
         return {PositivePart(k) * (1.0 - p), PositivePart(static_cast<double>(n) - k + 1.0) * p};
@@ -57,7 +57,7 @@ struct PoissonDiagonal
     std::int64_t k0;
     TailProbabilities Tails(std::int64_t x) const { return PoissonTails(k0 - x, mean); }
     double Point(std::int64_t x) const { return PoissonProbability(k0 - x, mean); }
-    StepRatio PointRatio(std::int64_t x) const
+    StepRatio Ratio(std::int64_t x) const
     {
         return {PositivePart(static_cast<double>(k0 - x)), mean};
     }
@@ -83,7 +83,7 @@ struct HypergeometricDiagonal
     }
     // h(k - 1; n, d - 1, M) / h(k; n, d, M) = k (M - d + 1) / (d (n - k + 1)) at k = k0 - x,
     // d = D0 - x - 1
-    StepRatio PointRatio(std::int64_t x) const
+    StepRatio Ratio(std::int64_t x) const
     {
         const double k = static_cast<double>(k0 - x);
         const double d = static_cast<double>(D0 - x - 1);
@@ -109,7 +109,7 @@ struct DefectsBinomialDiagonal
     TailProbabilities Tails(std::int64_t x) const { return BinomialTails(k0 - x, T0 - x, q); }
     double Point(std::int64_t x) const { return BinomialProbability(k0 - x, T0 - x - 1, q); }
     // b(k - 1; t - 1, q) / b(k; t, q) = k / (t q) at k = k0 - x, t = T0 - x - 1
-    StepRatio PointRatio(std::int64_t x) const
+    StepRatio Ratio(std::int64_t x) const
     {
         return {PositivePart(static_cast<double>(k0 - x)),
                 PositivePart(static_cast<double>(T0 - x - 1)) * q};

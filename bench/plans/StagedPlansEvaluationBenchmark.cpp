@@ -1,10 +1,8 @@
 #include "bench/LargeStagedPlans.h"
 #include "bench/plans/FirstBuild.h"
-#include "graphics/Drawing.h"
 #include "graphics/Plot.h"
 #include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesMultipleSamplingPlan.h"
-#include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 
 #include <benchmark/benchmark.h>
@@ -71,17 +69,7 @@ void EvaluateTenDoubleAndMultiplePlans(benchmark::State& state)
                          entry.r.data(), entry.method, *entry.lotSize != 0, entry.lotSize);
         session.vdAddPlan(std::move(plan));
     }
-    String message;
-    for (auto _ : state)
-    {
-        auto list = session.vdEvaluateCheckedPlans(message);
-        for (Plot* plot : {list->OCPlot(), list->ASNPlot(), list->CostPlot(), list->AOQPlot()})
-        {
-            plot->vdSetResolution(Plot::ResolutionCount - 1);
-            delete plot->GetDrawing();
-        }
-        benchmark::DoNotOptimize(list->CurvesTable());
-    }
+    vdMeasureFirstBuild(state, session, Plot::ResolutionCount - 1);
 }
 BENCHMARK(EvaluateTenDoubleAndMultiplePlans)->Unit(benchmark::kMillisecond);
 

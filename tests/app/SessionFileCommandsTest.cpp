@@ -245,9 +245,7 @@ TEST_F(SessionFileCommandsTest, WindowsSavedWhileTheAreaIsScrolledReopenInView)
     QMdiArea* area = window->MdiArea();
     evaluation->SubWindow()->move(300, 900);
     QTest::qWait(20);
-    QScrollBar* scroll = area->verticalScrollBar();
-    scroll->setValue(scroll->maximum());
-    ASSERT_GT(scroll->value(), 100);
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
     ASSERT_LT(list->SubWindow()->y(), 0) << "the plan list is scrolled out of view";
 
     const QString path = PathOf(QStringLiteral("scrolled.vlx"));
@@ -257,8 +255,7 @@ TEST_F(SessionFileCommandsTest, WindowsSavedWhileTheAreaIsScrolledReopenInView)
     EXPECT_TRUE(saved.contains("\n2 0 900 300 480 857 ")) << saved.toStdString();
 
     ASSERT_TRUE(window->NewSession());
-    user.vdQueueFileName(path);
-    Item("FileOpenItem")->trigger();
+    window->vdOpenSessionFile(path);
     QTest::qWait(20);
     EXPECT_TRUE(
         window->grab().save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/scrolled-reopened.png")));
@@ -376,51 +373,43 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
     const QByteArray file = Contents(good);
     const QString asked = "Do you want to save current session first?";
     // A file that is no session file, or one of a later version, is refused before the question.
-    // Names of what is no plain file, and files far larger than any session (sparse, so the
+    // Names of what is no plain file, and a file far larger than any session (sparse, so the
     // disk is not filled), are refused before anything is read from them.
-    const QString pipe = PathOf(QStringLiteral("pipe.vlx"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), PathOf(QStringLiteral("zero.vlx"))));
+    ASSERT_EQ(mkfifo(QFile::encodeName(PathOf(QStringLiteral("pipe.vlx"))).constData(), 0600), 0);
     ASSERT_TRUE(QDir(PathOf(QString())).mkdir(QStringLiteral("folder.vlx")));
-    const auto large = [this](const QString& name, const QByteArray& head)
-    {
-        const QString path = PathOf(name);
-        QFile big(path);
-        EXPECT_TRUE(big.open(QIODevice::WriteOnly) && big.write(head) == head.size() &&
-                    big.resize(100 * 1024 * 1024));
-        return path;
-    };
-    const QString notFound = "Could not find file.";
+    QFile large(PathOf(QStringLiteral("large.vlx")));
+    const QByteArray head = file.left(file.indexOf('\n', file.indexOf("\n1 0 ")));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.write(head) == head.size() &&
+                large.resize(100 * 1024 * 1024));
+    large.close();
     const QString notData = "File is not a Veltrame data file.";
     const struct
     {
-        QString path;
+        QString name;
         QByteArray contents;
         QStringList messages;
         bool kept; // among the recent files
     } files[] = {
-        {PathOf("missing.vlx"), {}, {notFound}, false},
-        {QStringLiteral("/dev/zero"), {}, {notData}, false},
-        {pipe, {}, {notData}, false},
-        {PathOf("folder.vlx"), {}, {notFound}, false},
-        {large("junk.vlx", "\x89PNG"), {}, {notData}, false},
-        {large("large.vlx", file.left(file.indexOf('\n', file.indexOf("\n1 0 ")))),
-         {},
-         {notData},
-         false},
-        {PathOf("foreign.vlx"), "\"VELTRAME\" 2.0 \n", {notData}, false},
-        {PathOf("newer.vlx"),
+        {"missing.vlx", {}, {"Could not find file."}, false},
+        {"zero.vlx", {}, {notData}, false},
+        {"pipe.vlx", {}, {notData}, false},
+        {"folder.vlx", {}, {"Could not find file."}, false},
+        {"large.vlx", {}, {notData}, false},
+        {"foreign.vlx", "\"VELTRAME\" 2.0 \n", {"File is not a Veltrame data file."}, false},
+        {"newer.vlx",
          QByteArray(file).replace("2.0", "2.1"),
          {"File is from more recent version of Veltrame and cannot be read."},
          true},
         // A window of no known kind.
-        {PathOf("corrupted.vlx"),
+        {"corrupted.vlx",
          file.chopped(2) + "7\n",
          {asked, "File is corrupted and could not be read."},
          false},
     };
-    for (const auto& [path, contents, messages, kept] : files)
+    for (const auto& [name, contents, messages, kept] : files)
     {
-        const QString name = QFileInfo(path).fileName();
+        const QString path = PathOf(name);
         if (!contents.isEmpty())
             vdWrite(path, contents);
         window.reset();

@@ -381,6 +381,17 @@ TEST(DefectsPerQuantitySingleTest, DesignsTheSmallestAmountInAnyUnit)
     DefectsPerQuantitySingleDesignTwoLevels(0.5, 0.2, 0.95, 0.10, s, c);
     EXPECT_EQ(s, 0.0);
     EXPECT_EQ(c, 0);
+    // An LTPD so small that the amount would pass the largest double: no plan, at once.
+    for (const double ltpd : {1e-308, 4.9406564584124654e-324})
+    {
+        s = -1.0;
+        c = -1;
+        DefectsPerQuantitySingleDesignTwoLevels(0.0, ltpd, 0.95, 0.10, s, c);
+        EXPECT_EQ(s, 0.0) << ltpd;
+        EXPECT_EQ(c, 0);
+    }
+    DefectsPerQuantitySingleDesignThreeLevels(1e-310, 5e-309, 1e-308, 0.95, 0.10, s, c);
+    EXPECT_EQ(s, 0.0);
 }
 
 } // namespace
