@@ -270,11 +270,8 @@ TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
 
 TEST(PlotRecordTest, SegmentsFollowTheRecordOnLinesOfTheirOwnAndComeBackAsTheyStand)
 {
-    auto plot = MakePlot(2);
-    plot->vdSetXAxisMinimum(RealOf(0.0));
+    auto plot = MakePlot(2); // both axes from 0, Y to 1
     plot->vdSetXAxisMaximum(RealOf(3.0));
-    plot->vdSetYAxisMinimum(RealOf(0.0));
-    plot->vdSetYAxisMaximum(RealOf(1.0));
     const Real x[] = {RealOf(0.0), RealOf(1.0), RealOf(3.0)};
     const Real y[] = {RealOf(1.0), RealOf(0.5), RealOf(0.25)};
     plot->vdSetLinePoints(2, x, y);
@@ -318,10 +315,8 @@ TEST(PlotRecordTest, APlotThatTakesAnyNumberOfLinesIsGivenTheRecordsFromTwoOn)
         EXPECT_EQ(Written(plot), record) << lines;
     }
     // Below two lines, or beyond what a plot shows, the count is refused.
-    VariableLinesPlot one(1);
-    const std::string single = Written(one);
-    VariableLinesPlot plot(2);
-    EXPECT_FALSE(Read(plot, single));
+    VariableLinesPlot one(1), plot(2);
+    EXPECT_FALSE(Read(plot, Written(one)));
     EXPECT_FALSE(Read(plot, " 0 100000" + record.substr(4)));
     EXPECT_EQ(plot.LineCount(), 2u);
 }
