@@ -239,7 +239,6 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     Colour colour = 0;
     std::uint8_t code = 0;
     bool flag = false;
-    Real minimum, maximum;
 
     const auto readText = [&](Text set)
     { return ReadText(in, text) && ((this->*set)(text.Text()), true); };

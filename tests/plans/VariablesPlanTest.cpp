@@ -210,12 +210,7 @@ TEST_F(VariablesPlanTest, AOQLOfTwoLimitsWithSdUnknownIsTheHigherPeakOfTheBand)
     // tests/stats/variables_references.py aoql with the form, n, k or M and the range of p
     // given (40 levels, the bends solved for and the peaks narrowed by golden section, mpmath at
     // 30 digits).
-    struct Case
-    {
-        Entry entry;
-        double aoql;
-    };
-    const Case cases[] = {
+    const std::pair<Entry, double> cases[] = {
         // Where the band leaves 0.5: aoql 1 20 1.3 0.02 0.2, aoql 1 100 2.5 0.002 0.012.
         {{true, "20", "1.3", false, true, ""}, 5.2804861675173578431},
         {{true, "100", "2.5", false, true, ""}, 0.33229683751362181316},
@@ -227,8 +222,8 @@ TEST_F(VariablesPlanTest, AOQLOfTwoLimitsWithSdUnknownIsTheHigherPeakOfTheBand)
         // Form 2: aoql 2 30 2.111 0.003 0.09.
         {{false, "30", "2.111", false, true, ""}, 1.2736474628698756061},
     };
-    for (const Case& c : cases)
-        ExpectClose(PlanOf(c.entry)->AOQLValue(), c.aoql);
+    for (const auto& [entry, aoql] : cases)
+        ExpectClose(PlanOf(entry)->AOQLValue(), aoql);
 }
 
 TEST_F(VariablesPlanTest, RecordsCopiesAndConversions)

@@ -67,10 +67,9 @@ TEST_F(Z14PlanTest, SwitchingPlansAgainstExactValues)
 // At letter Q the limit number of a run of normal lots is 0. The double plan at AQL 0.025 accepts
 // a lot with one nonconforming unit, so its runs meet that limit only when none of their lots
 // held one; the single plan at AQL 0.010 accepts no other lot. Exact values of the switching
-// model: z14_plan_values.py. The rules themselves, simulated over the real counts
-// (switching_simulation.py, 8 runs of 5,000,000 lots each), agree: for the double plan Pa 0.8833
-// and ASN 1676.7 (a reduced share of 0.076, where counting every run as meeting the limit gave
-// 0.26, Pa 0.9026 and ASN 1452), and for the single plan Pa 0.8863 and ASN 1220.7.
+// model: z14_plan_values.py; the rules simulated over the real counts (switching_simulation.py,
+// 8 runs of 5,000,000 lots) agree: Pa 0.8833 and ASN 1676.7 (counting every run as meeting the
+// limit gave Pa 0.9026 and ASN 1452), and for the single plan Pa 0.8863 and ASN 1220.7.
 TEST_F(Z14PlanTest, ALimitOfZeroAsksForRunsWithoutNonconformingUnits)
 {
     const Real p = RealOf(0.025);

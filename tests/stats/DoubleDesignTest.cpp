@@ -234,13 +234,11 @@ TEST(DoubleDesignTest, DesignsAreTheCheapestWhereCostsTieOrProbabilitiesDiffer)
             }
 }
 
-TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlan)
+TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundByTheWorkLimit)
 {
-    // Plans that a search ending after a fixed amount of work missed, with their ASN at the AQL
-    // and Pa from mpmath (binomial and Poisson sums at 40 digits): defects per unit at 1 and 1.2
-    // per unit, ASN 161.28025930670725 (a search cut short found one of 185.51359786784923);
-    // defective units at 2 % and 2.5 %, ASN 5146.1078571963882, Pa 0.95003868139874234 and
-    // 0.099995714417675349.
+    // Plans that a search ending after a fixed amount of work missed (for defects per unit it found
+    // one of ASN 185.51359786784923), with their ASN at the AQL and Pa from mpmath (binomial and
+    // Poisson sums at 40 digits).
     const Characteristic defects = {false};
     const Requirements perUnit = {1.0, std::nullopt, 1.2, 1.0, 1.0, 0.0};
     Plan plan = defects.Design(perUnit);
@@ -253,29 +251,23 @@ TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlan)
     EXPECT_NEAR(defectives.Cost(fractions, plan), 5146.1078571963882, 1e-8);
     EXPECT_NEAR(defectives.Pa(0.02, plan), 0.95003868139874234, 1e-12);
     EXPECT_NEAR(defectives.Pa(0.025, plan), 0.099995714417675349, 1e-12);
-}
-
-TEST(DoubleDesignTest, SearchEndsAtItsWorkLimitWithAPlanMeetingTheRequirements)
-{
-    const auto design = [](std::int64_t limit, Plan& plan)
+    // Cut short at the work limit: with no work at all, the single plan (7510, 170) and no claim
+    // that no double plan is better; with a third of the work the search takes, the best plan by
+    // then, which meets the requirements and beats the single plan.
+    const auto cutShort = [&](std::int64_t limit)
     {
         DoubleDesignRequirements required = {0.02, std::nullopt, 0.025, paAql, paLtpd,
                                              0.02, 1.0,          0.0,   0,     limit};
-        return vdDesignDoublePlan(BinomialDoublePlanModel(), required, plan.n1, plan.a1, plan.r1,
-                                  plan.n2, plan.a2);
+        EXPECT_FALSE(vdDesignDoublePlan(BinomialDoublePlanModel(), required, plan.n1, plan.a1,
+                                        plan.r1, plan.n2, plan.a2));
     };
-    Plan plan;
-    // No work at all: the single plan (7510, 170), and no claim that no double plan is better.
-    EXPECT_FALSE(design(0, plan));
+    cutShort(0);
     EXPECT_EQ(plan, (Plan{7510, 170, 0, 0, 0}));
-    // A third of the work the search takes: the best plan by then, which meets the requirements
-    // and beats the single plan.
-    EXPECT_FALSE(design(30000000, plan));
-    const Characteristic defectives = {true};
+    cutShort(30000000);
     ASSERT_GT(plan.n2, 0);
     EXPECT_GE(defectives.Pa(0.02, plan), paAql);
     EXPECT_LE(defectives.Pa(0.025, plan), paLtpd);
-    EXPECT_LT(defectives.Cost({0.02, std::nullopt, 0.025, 0.02, 1.0, 0.0}, plan), 7510.0);
+    EXPECT_LT(defectives.Cost(fractions, plan), 7510.0);
 }
 
 TEST(DoubleDesignTest, WhereNoDoublePlanIsCheaper)

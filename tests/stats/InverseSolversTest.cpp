@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace Brosquin
@@ -99,13 +100,7 @@ TEST(InverseIncompleteBetaTest, InvertsTheIncompleteBetaToFullPrecision)
 // d's relative condition 12 to 65 there.
 TEST(BetaAcceptanceHalfWidthTest, SolvesTheSymmetricIntervalToFullPrecision)
 {
-    const struct
-    {
-        double y;
-        double P;
-        double a;
-        long double d;
-    } cases[] = {
+    const std::tuple<double, double, double, long double> cases[] = {
         {0.0037008788648931067, 0.001, 1.5, 0.0032626557241517568024L},
         {0.060464990368593534, 0.05, 1.5, 0.0097151547500849502559L},
         {0.2063106635793856, 0.3, 1.5, 0.035315802064787759552L},
@@ -122,9 +117,9 @@ TEST(BetaAcceptanceHalfWidthTest, SolvesTheSymmetricIntervalToFullPrecision)
         {0.1, 0.3, 1.0, 0.19999999999999998335L},
         {0.05, 0.3, 0.5, 0.15610737385376341853L},
     };
-    for (const auto& c : cases)
-        EXPECT_LT(RelativeError(BetaAcceptanceHalfWidth(c.y, c.P, c.a), c.d), 1e-13)
-            << c.y << " " << c.P << " " << c.a;
+    for (const auto& [y, P, a, d] : cases)
+        EXPECT_LT(RelativeError(BetaAcceptanceHalfWidth(y, P, a), d), 1e-13)
+            << y << " " << P << " " << a;
     // Where even d = 0 leaves more than P beyond the two ends: below 1/2 when P < 2 I(y), and
     // from 1/2 on whenever P < 1.
     for (const auto& [y, P, a] :

@@ -1,5 +1,5 @@
-#include "stats/MillsRatio.h"
 #include "stats/SpecialFunctions.h"
+#include "stats/MillsRatio.h"
 #include "tests/stats/Accuracy.h"
 
 #include <boost/math/special_functions/beta.hpp>
@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace Brosquin
@@ -112,20 +113,16 @@ TEST(NormalTailAreaTest, KeepsFullPrecisionFarIntoBothTails)
 TEST(NormalMillsRatioTest, MatchesHighPrecisionValuesOnBothSidesOfItsSplit)
 {
     // R(x) = Q(x) / phi(x) at 30 digits (tests/stats/mills_ratio_coefficients.py x).
-    const struct
-    {
-        double x;
-        long double ratio;
-    } references[] = {
-        {0, 1.25331413731550025120788264241L},    {0.5, 0.87636445645369234672785314264L},
-        {1.25, 0.578430346047631076633612490495L}, {2.5, 0.354265111329793666783981425828L},
-        {3.999, 0.236705784929564826226801493489L}, {4, 0.236652382913560670623985936436L},
-        {4.001, 0.236599003988067011880466079883L}, {6, 0.162377660896867461815682102819L},
-        {10, 0.0990285964717319213953371885953L},  {37, 0.0270073279651283360633761536572L},
+    const std::pair<double, long double> references[] = {
+        {0, 1.25331413731550025120788264241L},        {0.5, 0.87636445645369234672785314264L},
+        {1.25, 0.578430346047631076633612490495L},    {2.5, 0.354265111329793666783981425828L},
+        {3.999, 0.236705784929564826226801493489L},   {4, 0.236652382913560670623985936436L},
+        {4.001, 0.236599003988067011880466079883L},   {6, 0.162377660896867461815682102819L},
+        {10, 0.0990285964717319213953371885953L},     {37, 0.0270073279651283360633761536572L},
         {1000, 0.000999999000002999985000104999055L}, {1e8, 9.999999999999999e-9L},
     };
-    for (const auto& r : references)
-        EXPECT_LT(RelativeError(NormalMillsRatio(r.x), r.ratio), 1e-15) << r.x;
+    for (const auto& [x, ratio] : references)
+        EXPECT_LT(RelativeError(NormalMillsRatio(x), ratio), 1e-15) << x;
 }
 
 TEST(IncompleteBetaTest, ClosedFormsAndEnds)

@@ -268,15 +268,14 @@ Evaluations EvaluatePrepared(const AnyPlan& plan, StagedMeasure wanted)
 void ExpectAsInspectedItemByItem(const AnyPlan& plan)
 {
     const InspectionOutcome reference = InspectAnyPlan(plan);
-    for (bool prepared : {false, true})
+    std::vector<std::pair<const char*, Evaluations>> ways = {{"a stage at a time", Evaluate(plan)}};
+    if (!plan.isDouble)
+        ways.emplace_back("prepared", EvaluatePrepared(plan, StagedMeasure::averageSampleNumber));
+    for (const auto& [way, computed] : ways)
     {
-        if (prepared && plan.isDouble)
-            continue;
-        const Evaluations computed =
-            prepared ? EvaluatePrepared(plan, StagedMeasure::averageSampleNumber) : Evaluate(plan);
-        EXPECT_ACCURATE(computed.pa, reference.pa) << (prepared ? "prepared" : "");
-        EXPECT_ACCURATE(computed.asn, reference.asn) << (prepared ? "prepared" : "");
-        EXPECT_ACCURATE(computed.stages, reference.stages) << (prepared ? "prepared" : "");
+        EXPECT_ACCURATE(computed.pa, reference.pa) << way;
+        EXPECT_ACCURATE(computed.asn, reference.asn) << way;
+        EXPECT_ACCURATE(computed.stages, reference.stages) << way;
     }
     if (!plan.isDouble)
     {
