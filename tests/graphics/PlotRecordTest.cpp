@@ -254,18 +254,17 @@ TEST(PlotRecordTest, EveryStateTheSettersLeaveReadsBackToTheSameBytes)
     };
     std::uint32_t segments = 0;
     for (std::size_t k = 0; k < changes.size(); ++k)
-        for (const bool withSegments : {false, true})
-        {
-            auto plot = made();
-            changes[k](*plot);
-            plot->vdCalculateLines();
-            segments += plot->SegmentCount();
-            const std::string record = Written(*plot, version2, withSegments);
-            auto copy = made();
-            ASSERT_TRUE(Read(*copy, record, version2, withSegments)) << k << ":" << record;
-            EXPECT_EQ(Written(*copy, version2, withSegments), record) << k;
-        }
-    EXPECT_GT(segments, changes.size()) << "most states have a segment to write";
+    {
+        auto plot = made();
+        changes[k](*plot);
+        plot->vdCalculateLines();
+        segments += plot->SegmentCount();
+        const std::string record = Written(*plot, version2, true);
+        auto copy = made();
+        ASSERT_TRUE(Read(*copy, record, version2, true)) << k << ":" << record;
+        EXPECT_EQ(Written(*copy, version2, true), record) << k;
+    }
+    EXPECT_GT(2 * segments, changes.size()) << "most states have a segment to write";
 }
 
 TEST(PlotRecordTest, SegmentsFollowTheRecordOnLinesOfTheirOwnAndComeBackAsTheyStand)
