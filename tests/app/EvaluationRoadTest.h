@@ -12,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPrinter>
-#include <QStyle>
 #include <QTemporaryDir>
 
 namespace Brosquin
@@ -88,19 +87,6 @@ protected:
         ASSERT_FALSE(user.FileDialogs().empty());
         EXPECT_EQ(user.FileDialogs().back().request.title, "Print to PDF File");
         EXPECT_TRUE(ApplicationPrinter().outputFileName().isEmpty()) << "the next print asks again";
-    }
-
-    // Every child window's title bar stands within the visible part of the area.
-    void vdExpectTitleBarsInView(const std::string& when) const
-    {
-        const QMdiArea* area = window->MdiArea();
-        for (const QMdiSubWindow* sub : area->subWindowList())
-        {
-            const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-            EXPECT_TRUE(
-                area->viewport()->rect().contains(QRect(sub->pos(), QSize(sub->width(), height))))
-                << when << " " << sub->windowTitle().toStdString() << " at " << sub->y();
-        }
     }
 
     static const QMimeData& Clipboard() { return *QGuiApplication::clipboard()->mimeData(); }

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <csignal>
 #include <locale>
@@ -257,7 +258,13 @@ TEST_F(SessionFileCommandsTest, WindowsSavedWhileTheAreaIsScrolledReopenInView)
     window->vdOpenSessionFile(path);
     QTest::qWait(20);
     ASSERT_EQ(area->subWindowList().size(), 2);
-    vdExpectTitleBarsInView("reopened");
+    for (const QMdiSubWindow* sub : area->subWindowList())
+    {
+        const int titleBar = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        EXPECT_TRUE(
+            area->viewport()->rect().contains(QRect(sub->pos(), QSize(sub->width(), titleBar))))
+            << sub->windowTitle().toStdString() << " at " << sub->y();
+    }
 }
 
 TEST_F(SessionFileCommandsTest, TheSaveQuestionSavesGoesOnOrStops)
