@@ -69,10 +69,9 @@ TEST(PlotRecordTest, ADefaultPlotWritesItsSettingsInOrderForEachVersion)
     auto plot = MakePlot(1);
     plot->vdSetLineLabel(1, "Single: n=50, a=2");
     plot->vdSetLineValueText(1, "0");
-    EXPECT_EQ(
-        Written(*plot),
-        " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0 1 1 3 4"
-        " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
+    EXPECT_EQ(Written(*plot),
+              " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 1 0 1 1 3 4 \"X-Axis\" 1.5 2 0"
+              " 1 1 3 4 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 1 0 0 0 0");
     EXPECT_FALSE(plot->bModified());
     EXPECT_EQ(Written(*plot, RealOf(1.5)),
               " 0 1 \"\" 2 16711680 \"\" 1.5 0 \"Y-Axis\" 1.5 0 1 1 3 4 \"X-Axis\" 1.5 0 1 1 3 4"
