@@ -66,8 +66,7 @@ protected:
         return windows.size() == before + 1 ? windows.back() : nullptr;
     }
 
-    // Prints as on a machine without printers: the application's printer writes PDF files, and
-    // the person names this test's own file when asked.
+    // As on a machine without printers: PDF files, the test's own named when the person is asked.
     QString PrintToPdf(const QString& name)
     {
         const QString path = printFolder.filePath(name);
@@ -77,8 +76,7 @@ protected:
         return path;
     }
 
-    // What a page printed as PDF must be: one page of the printer's paper, in a file the person
-    // named when asked.
+    // One page of the printer's paper was printed, in the file the person named when asked.
     void vdExpectOnePagePrinted(const QString& path)
     {
         const auto [pages, size] = PdfPages(path);
