@@ -184,16 +184,12 @@ TEST_F(MultiplePlanTest, EvaluatesInThePlansUnitsAndLots)
                 DefectivesMultipleProbabilityAcceptanceFiniteLot(5, 3, n, a, r, 100));
     EXPECT_SAME(plan.dASN(RealOf(5.0)).dValue(),
                 DefectivesMultipleAverageSampleNumberFiniteLot(5, 3, n, a, r, 100, 4));
-    EXPECT_SAME(plan.dExpectedStages(RealOf(5.0)).dValue(),
-                DefectivesMultipleExpectedStagesFiniteLot(5, 3, n, a, r, 100));
     // What the plan keeps of one evaluation goes with a change of the plan.
     const Stages accepting({"20|20|20"}, {"0|1|3"}, {"2|3|4"});
     plan.vdDescribe(3, accepting.n.data(), accepting.a.data(), accepting.r.data(), 4, true, "100");
     const int a0[] = {0, 1, 3};
     EXPECT_SAME(plan.dPa(RealOf(5.0)).dValue(),
                 DefectivesMultipleProbabilityAcceptanceFiniteLot(5, 3, n, a0, r, 100));
-    EXPECT_SAME(plan.dASN(RealOf(5.0)).dValue(),
-                DefectivesMultipleAverageSampleNumberFiniteLot(5, 3, n, a0, r, 100, 4));
     const double s[] = {2.5, 1.0};
     const int aq[] = {-1, 3};
     const int rq[] = {3, 4};

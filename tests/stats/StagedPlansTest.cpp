@@ -5,7 +5,6 @@
 #include "stats/DefectsPerUnitDouble.h"
 #include "stats/DefectsPerUnitMultiple.h"
 #include "stats/StagedConditionals.h"
-#include "stats/StagedLots.h"
 #include "tests/stats/Accuracy.h"
 #include "tests/stats/ItemByItemInspection.h"
 
@@ -444,57 +443,6 @@ TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
         // By a convolution a stage, as the statistics give one measure at a time.
         EXPECT_ACCURATE(Evaluate(plan).pa, r.pa);
     }
-}
-
-// The sequences a stage fills by recurrence against each of their values computed alone: the
-// tails of every diagonal, from the ends of the support across it, and the kernels and weights,
-// on either side of their peak and where they underflow (values near 1e-280 are good to a few
-// parts in 1e13 either way, from the rounding of their large exponents).
-template <class Diagonal>
-void ExpectTailsAsComputedAlone(const Diagonal& diagonal, std::int64_t first, std::int64_t last)
-{
-    std::vector<double> tails;
-    std::vector<double> points;
-    for (bool lower : {true, false})
-    {
-        DiagonalTails(diagonal, first, last, lower, tails, points);
-        for (std::int64_t x = first; x <= last; ++x)
-        {
-            const TailProbabilities alone = diagonal.Tails(x);
-            EXPECT_LE(RelativeError(tails[static_cast<std::size_t>(x - first)],
-                                    lower ? alone.dLower : alone.dUpper),
-                      1e-13)
-                << "x = " << x << (lower ? ", lower" : ", upper");
-        }
-    }
-}
-
-template <class Sequence>
-void ExpectSequenceAsComputedAlone(const Sequence& sequence, std::int64_t first, std::int64_t last)
-{
-    std::vector<double> values;
-    FillLogConcave(
-        first, last, [&](std::int64_t k) { return sequence.Point(k); },
-        [&](std::int64_t k) { return sequence.Ratio(k); }, freshEveryUsedOnce, values);
-    for (std::int64_t k = first; k <= last; ++k)
-        EXPECT_LE(RelativeError(values[static_cast<std::size_t>(k - first)], sequence.Point(k)),
-                  tolerance)
-            << "k = " << k;
-}
-
-TEST(StagedPlansTest, SequencesByRecurrenceAsComputedAlone)
-{
-    ExpectTailsAsComputedAlone(BinomialDiagonal{400, 0.3, 150}, 0, 149);
-    ExpectTailsAsComputedAlone(BinomialDiagonal{50, 1e-3, 40}, 0, 45);
-    ExpectTailsAsComputedAlone(PoissonDiagonal{30.5, 60}, 0, 80);
-    ExpectTailsAsComputedAlone(HypergeometricDiagonal{300, 2000, 5000, 180}, 0, 170);
-    ExpectTailsAsComputedAlone(HypergeometricDiagonal{101, 40, 120, 60}, 0, 39);
-    ExpectTailsAsComputedAlone(DefectsBinomialDiagonal{500, 0.2, 120}, 0, 130);
-    ExpectTailsAsComputedAlone(DefectsBinomialDiagonal{60, 0.9, 50}, 0, 59);
-    ExpectSequenceAsComputedAlone(BinomialKernel{1000, 0.05}, 0, 1000);
-    ExpectSequenceAsComputedAlone(PoissonKernel{250.0}, 0, 1200);
-    ExpectSequenceAsComputedAlone(HypergeometricWeights{3000, 700, 10000}, 300, 1100);
-    ExpectSequenceAsComputedAlone(DefectsWeights{900, 0.4}, 200, 560);
 }
 
 TEST(StagedPlansTest, TypedNumbersBeyondAnyCountCostNothing)
