@@ -8,7 +8,6 @@
 
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -41,13 +40,6 @@ protected:
     {
         return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brosquin"),
                          QStringLiteral("Veltrame"));
-    }
-
-    // F1 pressed in a dialog, where its focus is.
-    static void vdPressHelpKey(QWidget& dialog)
-    {
-        QWidget* focus = dialog.focusWidget();
-        QTest::keyClick(focus ? focus : &dialog, Qt::Key_F1);
     }
 
     // The texts of the messages shown so far.

@@ -12,7 +12,6 @@
 #include <QMdiSubWindow>
 #include <QMimeData>
 #include <QPrinter>
-#include <QStyle>
 #include <QTemporaryDir>
 
 namespace Brosquin
@@ -67,8 +66,7 @@ protected:
         return windows.size() == before + 1 ? windows.back() : nullptr;
     }
 
-    // Prints as on a machine without printers: the application's printer writes PDF files, and
-    // the person names this test's own file when asked.
+    // As on a machine without printers: PDF files, the test's own named when the person is asked.
     QString PrintToPdf(const QString& name)
     {
         const QString path = printFolder.filePath(name);
@@ -78,8 +76,7 @@ protected:
         return path;
     }
 
-    // What a page printed as PDF must be: one page of the printer's paper, in a file the person
-    // named when asked.
+    // One page of the printer's paper was printed, in the file the person named when asked.
     void vdExpectOnePagePrinted(const QString& path)
     {
         const auto [pages, size] = PdfPages(path);
@@ -88,19 +85,6 @@ protected:
         ASSERT_FALSE(user.FileDialogs().empty());
         EXPECT_EQ(user.FileDialogs().back().request.title, "Print to PDF File");
         EXPECT_TRUE(ApplicationPrinter().outputFileName().isEmpty()) << "the next print asks again";
-    }
-
-    // Every child window's title bar stands within the visible part of the area.
-    void vdExpectTitleBarsInView(const std::string& when) const
-    {
-        const QMdiArea* area = window->MdiArea();
-        for (const QMdiSubWindow* sub : area->subWindowList())
-        {
-            const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-            EXPECT_TRUE(
-                area->viewport()->rect().contains(QRect(sub->pos(), QSize(sub->width(), height))))
-                << when << " " << sub->windowTitle().toStdString() << " at " << sub->y();
-        }
     }
 
     static const QMimeData& Clipboard() { return *QGuiApplication::clipboard()->mimeData(); }

@@ -15,10 +15,9 @@ namespace Brosquin
 {
 
 // Plays the user in the modal dialogs that the code under test opens: each queued action runs,
-// in order, on the next modal dialog that shows, once that dialog is the active window, as it is
-// for a person typing into it. A dialog that no action is left for is cancelled after a while,
-// and so is one that an action leaves open after a failure, so that a test fails instead of
-// waiting for ever.
+// in order, on the next modal dialog that shows, once it is the active window. A dialog that no
+// action is left for is cancelled after a while, and so is one an action leaves open after a
+// failure, so that a test fails instead of waiting for ever.
 class ModalDialogDriver
 {
 public:

@@ -156,6 +156,8 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
                 ASSERT_TRUE(focus != nullptr && focus->window() == &dialog);
                 QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(focus, QLatin1String(text));
+                const auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+                EXPECT_TRUE(!field || field->maxLength() == int{LongestToken}) << text;
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
             QStringList typed;

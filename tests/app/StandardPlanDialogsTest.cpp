@@ -167,7 +167,7 @@ TEST_F(StandardPlanDialogsTest, EachDialogOffersItsStandardsListsAndPreviewsTheC
         EXPECT_EQ(dialog->ItemIndexes(), Choices{});
         vdExpectPreviewOf(standard);
         user.vdClearRecords();
-        vdPressHelpKey(*dialog);
+        Find<QPushButton>("HelpButton")->click();
         ASSERT_EQ(user.HelpRequests().size(), 1u);
         EXPECT_EQ(user.HelpRequests().front().context, standard.helpContext);
 

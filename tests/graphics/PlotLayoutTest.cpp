@@ -296,7 +296,6 @@ TEST_F(PlotLayout, AxisCountsBeyondWhatADrawingShowsAreClamped)
     const std::vector<Placed> labels = Texts(3);
     ASSERT_EQ(labels.size(), 7u);
     EXPECT_EQ(labels[1].text, "0.2");
-    EXPECT_EQ(labels[5].text, "1");
     EXPECT_EQ(TicsAcrossX(10.0).size(), 100u * 5 + 1) << "every value keeps its tic";
 }
 

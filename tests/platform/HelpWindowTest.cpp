@@ -1,9 +1,16 @@
 #include "platform/HelpWindow.h"
+#include "platform/HelpKey.h"
+#include "platform/UserInteraction.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace Brosquin
@@ -83,6 +90,68 @@ TEST_F(HelpWindowTest, SearchPageListsTheTopicsFound)
     window.vdShowSearch("<b>nothing</b>");
     EXPECT_TRUE(Shown(window).contains("<b>nothing</b>")) << "the key is shown as typed";
     EXPECT_TRUE(Shown(window).contains("No topic"));
+}
+
+HelpWindow* ShownHelpWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* help = qobject_cast<HelpWindow*>(widget); help && help->isVisible())
+            return help;
+    return nullptr;
+}
+
+// F1 in a modal dialog opens its help; the help window takes clicks while the dialog is open, and
+// it does not keep the program running once the last main window has closed.
+TEST_F(HelpWindowTest, HelpFromAModalDialogStaysUsable)
+{
+    UserInteraction& real = UserInteraction::Current();
+    real.vdSetHelpFile(folder.path());
+    vdInstallHelpKey();
+    vdInstallHelpKey();
+
+    QWidget mainWindow;
+    mainWindow.show();
+    QDialog dialog(&mainWindow);
+    auto* help = new QPushButton(QStringLiteral("Help"), &dialog);
+    help->setObjectName(QStringLiteral("HelpButton"));
+    int helpClicks = 0;
+    QObject::connect(help, &QPushButton::clicked, &dialog,
+                     [&]
+                     {
+                         ++helpClicks;
+                         real.vdShowHelpTopic(30);
+                     });
+    auto* field = new QLineEdit(&dialog);
+    QString shownOverTheDialog;
+    QTimer::singleShot(0, &dialog,
+                       [&]
+                       {
+                           field->setFocus();
+                           QTest::keyClick(field, Qt::Key_F1);
+                           HelpWindow* window = ShownHelpWindow();
+                           ASSERT_NE(window, nullptr);
+                           QPushButton* contents = nullptr;
+                           for (QPushButton* button : window->findChildren<QPushButton*>())
+                               if (button->text() == "&Contents")
+                                   contents = button;
+                           ASSERT_NE(contents, nullptr);
+                           // Through the window system, where a blocked window takes no input.
+                           QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                                             contents->mapTo(window, contents->rect().center()));
+                           shownOverTheDialog = window->Browser()->source().fileName();
+                           dialog.accept();
+                       });
+    dialog.exec();
+    EXPECT_EQ(helpClicks, 1);
+    EXPECT_EQ(shownOverTheDialog.toStdString(), "contents.html");
+
+    // Closing the main window ends the run; should the help hold it, the run is ended after a
+    // while with another code.
+    ASSERT_NE(ShownHelpWindow(), nullptr);
+    QTimer::singleShot(0, &mainWindow, [&] { mainWindow.close(); });
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    real.vdSetHelpFile(QString());
 }
 
 } // namespace
