@@ -101,12 +101,16 @@ Colour SamplingPlanEvaluationList::LineColour(std::uint32_t n)
 }
 
 SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owner,
-                                                       std::vector<std::uint32_t> positions)
-    : session(&owner)
+                                                       std::vector<std::uint32_t> positions,
+                                                       bool worstCase)
+    : session(&owner), worstCaseCurves(worstCase)
 {
     for (std::uint32_t position : positions)
         if (MayAdd(position))
+        {
             planIndexes.push_back(position);
+            displayPositions[position] = Count();
+        }
 
     ocPlot = std::make_unique<Plot>(&curveInput, 0);
     asnPlot = std::make_unique<Plot>(&curveInput, 0);
@@ -129,8 +133,9 @@ SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owne
     if (Count() > 0)
     {
         vdSetCharacteristicTitles();
+        // Each plan's lines follow those of the plans before it.
         for (std::uint32_t i = 1; i <= Count(); ++i)
-            vdAddPlanLines(Plan(i), i, LineColour(i));
+            vdAddPlanLines(Plan(i), i, ocPlot->LineCount() + 1, LineColour(i));
         vdRecompute();
     }
     // Last, so that the session never knows a list that failed to build.
@@ -177,9 +182,15 @@ SamplingPlan& SamplingPlanEvaluationList::Plan(std::uint32_t displayPosition) co
 
 std::uint32_t SamplingPlanEvaluationList::DisplayPosition(std::uint32_t sessionIndex) const
 {
-    auto found = std::find(planIndexes.begin(), planIndexes.end(), sessionIndex);
-    return found == planIndexes.end() ? 0
-                                      : static_cast<std::uint32_t>(found - planIndexes.begin()) + 1;
+    const auto found = displayPositions.find(sessionIndex);
+    return found == displayPositions.end() ? 0 : found->second;
+}
+
+void SamplingPlanEvaluationList::vdIndexDisplayPositions()
+{
+    displayPositions.clear();
+    for (std::uint32_t p = 1; p <= Count(); ++p)
+        displayPositions[planIndexes[p - 1]] = p;
 }
 
 bool SamplingPlanEvaluationList::MayAdd(std::uint32_t sessionIndex) const
@@ -218,9 +229,8 @@ Colour SamplingPlanEvaluationList::FreeColour() const
 }
 
 void SamplingPlanEvaluationList::vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition,
-                                                Colour colour)
+                                                std::uint32_t paLine, Colour colour)
 {
-    const std::uint32_t paLine = PaLinePosition(displayPosition);
     vdAddCurve(*ocPlot, SamplingPlan::PaCurve, plan, curveInput, paLineValue, colour);
     ocPlot->vdMoveLine(ocPlot->LineCount(), paLine);
     if (ShowsBounds(plan))
@@ -256,9 +266,10 @@ void SamplingPlanEvaluationList::vdAddPlan(std::uint32_t sessionIndex)
                               [sessionIndex](std::uint32_t k) { return sessionIndex < k; });
     const auto p = static_cast<std::uint32_t>(place - planIndexes.begin()) + 1;
     planIndexes.insert(place, sessionIndex);
+    vdIndexDisplayPositions();
     if (Count() == 1)
         vdSetCharacteristicTitles();
-    vdAddPlanLines(Plan(p), p, FreeColour());
+    vdAddPlanLines(Plan(p), p, PaLinePosition(p), FreeColour());
     vdRecompute();
 }
 
@@ -268,6 +279,7 @@ void SamplingPlanEvaluationList::vdRemovePlan(std::uint32_t displayPosition)
         return;
     const std::uint32_t paLine = PaLinePosition(displayPosition);
     planIndexes.erase(planIndexes.begin() + (displayPosition - 1));
+    vdIndexDisplayPositions();
     ocPlot->vdDeleteLine(paLine);
     while (IsBoundLine(*ocPlot, paLine))
         ocPlot->vdDeleteLine(paLine);
@@ -339,6 +351,7 @@ bool SamplingPlanEvaluationList::PlanDeleted(std::uint32_t sessionIndex)
     for (std::uint32_t& k : planIndexes)
         if (k > sessionIndex)
             --k;
+    vdIndexDisplayPositions();
     return p != 0;
 }
 
@@ -347,6 +360,7 @@ void SamplingPlanEvaluationList::vdPlanInserted(std::uint32_t sessionIndex)
     for (std::uint32_t& k : planIndexes)
         if (k >= sessionIndex)
             ++k;
+    vdIndexDisplayPositions();
 }
 
 void SamplingPlanEvaluationList::vdPlanReplaced(std::uint32_t sessionIndex)
@@ -370,13 +384,17 @@ void SamplingPlanEvaluationList::vdUnitsChanged()
     if (Count() == 0 || Plan(1).CharacteristicId() == SamplingPlan::DefectsPerQuantity)
         return;
     vdSetUnitsLabels();
-    for (std::uint32_t i = 1; i <= Count(); ++i)
+    // The Pa lines in one walk down the OC plot, past the bound lines between them.
+    std::uint32_t i = 0;
+    for (std::uint32_t line = 1; line <= ocPlot->LineCount(); ++line)
     {
-        SamplingPlan& plan = Plan(i);
+        if (IsBoundLine(*ocPlot, line))
+            continue;
+        SamplingPlan& plan = Plan(++i);
         if (!plan.IsFiniteLot())
             continue;
         const double step = plan.dQualityLevelStep().dValue();
-        ocPlot->vdSetLineValue(PaLinePosition(i), step);
+        ocPlot->vdSetLineValue(line, step);
         for (Plot* plot : Plots())
             if (plot != ocPlot.get())
                 plot->vdSetLineValue(i, step);
@@ -444,6 +462,7 @@ void SamplingPlanEvaluationList::vdSessionClosed()
         while (plot->LineCount() > 0)
             plot->vdDeleteLine(plot->LineCount());
     planIndexes.clear();
+    displayPositions.clear();
     session = nullptr;
     changed = true;
 }

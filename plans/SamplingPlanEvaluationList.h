@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace Brosquin
@@ -36,9 +37,10 @@ public:
     static constexpr std::uint32_t MaximumIntervals = 1000;
 
     // Registers with the session and builds the plots and tables of the plans at the given
-    // positions, in that order. Positions that name no plan, repeats and plans of another
-    // characteristic than the first are left out.
-    SamplingPlanEvaluationList(SamplingPlanSession& session, std::vector<std::uint32_t> positions);
+    // positions, in that order, with the worst-case curves switched on or off. Positions that
+    // name no plan, repeats and plans of another characteristic than the first are left out.
+    SamplingPlanEvaluationList(SamplingPlanSession& session, std::vector<std::uint32_t> positions,
+                               bool worstCase = true);
     SamplingPlanEvaluationList(const SamplingPlanEvaluationList&) = delete;
     SamplingPlanEvaluationList& operator=(const SamplingPlanEvaluationList&) = delete;
     ~SamplingPlanEvaluationList();
@@ -115,13 +117,17 @@ private:
     SamplingPlan& Plan(std::uint32_t displayPosition) const;
     // Display position of a session index, 0 when not listed.
     std::uint32_t DisplayPosition(std::uint32_t sessionIndex) const;
+    // The display positions anew, after the plan indexes changed.
+    void vdIndexDisplayPositions();
     bool MayAdd(std::uint32_t sessionIndex) const;
     // Position in the OC plot of the Pa line of the plan at a display position (Count() + 1:
     // after the last line).
     std::uint32_t PaLinePosition(std::uint32_t displayPosition) const;
     bool ShowsBounds(SamplingPlan& plan) const;
     Colour FreeColour() const;
-    void vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition, Colour colour);
+    // The plan's lines, its Pa line at that position of the OC plot.
+    void vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition, std::uint32_t paLine,
+                        Colour colour);
     void vdAddBoundLines(SamplingPlan& plan, std::uint32_t paLine, Colour colour);
     void vdSetCostTitles();
     void vdSetUnitsLabels();
@@ -135,8 +141,9 @@ private:
     static String CostTitle();
 
     SamplingPlanSession* session;
-    // Session positions in display order.
+    // Session positions in display order, and the display position of each.
     std::vector<std::uint32_t> planIndexes;
+    std::unordered_map<std::uint32_t, std::uint32_t> displayPositions;
     bool changed = false;
     std::unique_ptr<Drawing> plansTable;
     std::unique_ptr<Drawing> percentilesTable;

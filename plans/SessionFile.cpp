@@ -128,22 +128,27 @@ bool ReadSizeMode(std::istream& in, SizeMode& mode)
 }
 
 // The session positions of an evaluation window's plans: at least one, each naming a plan of the
-// session once, all of one characteristic.
+// session once, all of the first one's characteristic. Each is checked against what was read
+// before in one step, so that a window of many plans takes no longer than its plans.
 bool ReadPositions(std::istream& in, const SamplingPlanSession& session,
                    std::vector<std::uint32_t>& positions)
 {
     double count = 0;
     if (!ReadWhole(in, 1, session.Count(), count))
         return false;
+    std::vector<bool> listed(session.Count() + std::size_t{1});
+    std::uint8_t characteristic = 0;
     for (double read = 0; read < count; ++read)
     {
         std::uint32_t position = 0;
         if (!ReadWhole(in, 1u, session.Count(), position))
             return false;
-        for (std::uint32_t earlier : positions)
-            if (earlier == position || session.Plan(earlier)->CharacteristicId() !=
-                                           session.Plan(position)->CharacteristicId())
-                return RefuseField();
+        const std::uint8_t itsCharacteristic = session.Plan(position)->CharacteristicId();
+        if (positions.empty())
+            characteristic = itsCharacteristic;
+        if (listed[position] || itsCharacteristic != characteristic)
+            return RefuseField();
+        listed[position] = true;
         positions.push_back(position);
     }
     return true;
@@ -184,8 +189,8 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     if (!ReadPlace(in, layout.place) || !ReadWhole(in, 0, pageCount - 1, layout.page) ||
         !ReadPositions(in, session, positions) || !ReadFlag(in, worstCase))
         return false;
-    record.list = std::make_unique<SamplingPlanEvaluationList>(session, std::move(positions));
-    record.list->vdSetWorstCaseCurves(worstCase);
+    record.list =
+        std::make_unique<SamplingPlanEvaluationList>(session, std::move(positions), worstCase);
     const std::vector<Plot*> plots = PlotsOf(*record.list);
     // The AOQ page of plans without AOQ has no tab to show.
     if (layout.page == static_cast<int>(plots.size()) && plots.size() < plotPlaces)

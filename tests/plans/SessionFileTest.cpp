@@ -21,6 +21,22 @@ namespace Brosquin
 namespace
 {
 
+// A single plan read under a plan type code of its own that counts every question for its
+// characteristic.
+class CountingPlan final : public DefectivesSingleSamplingPlan
+{
+public:
+    static constexpr std::uint8_t code = 14;
+    static inline std::uint64_t questions = 0;
+
+    std::uint8_t CharacteristicId() const override
+    {
+        ++questions;
+        return DefectivesSingleSamplingPlan::CharacteristicId();
+    }
+    std::uint8_t PlanTypeId() const override { return code; }
+};
+
 class SessionFileTest : public EvaluationTest
 {
 protected:
@@ -217,6 +233,29 @@ TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
     std::istringstream cut(file.substr(0, file.find("\n1 0 1 \"13\"")));
     ASSERT_EQ(ReadSessionFileHeader(cut, version), SessionFileHeader::Valid);
     EXPECT_EQ(ReadSessionFilePlans(cut, version), nullptr);
+}
+
+TEST_F(SessionFileTest, AWindowsPlansAreCheckedWithOneQuestionEach)
+{
+    SamplingPlan::vdAddPlanClass(SamplingPlan::DefectiveUnits, CountingPlan::code,
+                                 []() -> std::unique_ptr<SamplingPlan>
+                                 { return std::make_unique<CountingPlan>(); });
+    constexpr std::uint32_t plans = 1000;
+    std::ostringstream file;
+    vdWriteSessionFileHead(file);
+    file << plans << '\n';
+    for (std::uint32_t plan = 0; plan < plans; ++plan)
+        file << "0 " << int{CountingPlan::code} << " 1 \"5\" \"0\" 0 0 \"\"\n";
+    // A window of every plan but the first, backwards, and then the first again of them: refused
+    // once the last is read.
+    file << "2 0 0 0 400 600 0 " << plans;
+    for (std::uint32_t plan = plans; plan >= 2; --plan)
+        file << ' ' << plan;
+    file << ' ' << plans << "   0\n";
+    CountingPlan::questions = 0;
+    EXPECT_EQ(Read(file.str()), nullptr);
+    EXPECT_GE(CountingPlan::questions, plans);
+    EXPECT_LE(CountingPlan::questions, 2 * plans) << "not each plan against every one before";
 }
 
 TEST_F(SessionFileTest, CostsBeyondTheNumbersSaveAFileThatReadsBack)
