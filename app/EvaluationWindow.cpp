@@ -75,6 +75,13 @@ bool Shows(const SamplingPlanEvaluationList& list, std::uint32_t sessionIndex)
 
 TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWindow& plans,
                                      std::unique_ptr<SamplingPlanEvaluationList> list)
+    : TEvaluationWindow(owner, plans, std::move(list), kDesignPlace)
+{
+}
+
+TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWindow& plans,
+                                     std::unique_ptr<SamplingPlanEvaluationList> list,
+                                     const WindowPlace& place)
     : mainWindow(owner), planList(plans), pList(std::move(list))
 {
     setObjectName(QStringLiteral("EvaluationWindow"));
@@ -94,13 +101,14 @@ TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWi
     pSubWindow = owner.MdiArea()->addSubWindow(this);
     pSubWindow->setObjectName(QStringLiteral("EvaluationSubWindow"));
     pSubWindow->setAttribute(Qt::WA_DeleteOnClose);
-    vdApplyPlace(*pSubWindow, kDesignPlace);
+    // Placed once: every move and resize of a shown window lays its title out again.
+    vdApplyPlace(*pSubWindow, place);
     owner.vdSetSessionModified();
 }
 
 TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWindow& plans,
                                      EvaluationWindowRecord record)
-    : TEvaluationWindow(owner, plans, std::move(record.list))
+    : TEvaluationWindow(owner, plans, std::move(record.list), record.layout.place)
 {
     const EvaluationWindowLayout& layout = record.layout;
     for (std::size_t plot = 0; plot < plotControls.size(); ++plot)
@@ -108,7 +116,6 @@ TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWi
     for (std::size_t table = 0; table < drawingControls.size(); ++table)
         drawingControls[table]->vdSetSizeMode(layout.tableSizes[table]);
     pPageControl->setCurrentIndex(layout.page);
-    vdApplyPlace(*pSubWindow, layout.place);
 }
 
 TEvaluationWindow::~TEvaluationWindow()

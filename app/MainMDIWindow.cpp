@@ -108,7 +108,7 @@ TMainMDIWindow::TMainMDIWindow(QWidget* parent)
     vdBuildMenus();
     vdBuildToolBar();
 
-    MenuItem("OptionsDisplayTabsAtBottomItem")->setChecked(settings.bTabsAtBottom);
+    pTabsAtBottomItem->setChecked(settings.bTabsAtBottom);
     MenuItem("OptionsShowToolBarItem")->setChecked(settings.bToolBarVisible);
     pSpeedBar->setVisible(settings.bToolBarVisible);
 
@@ -219,9 +219,10 @@ void TMainMDIWindow::vdBuildMenus()
     AddMenuItem(options, "OptionsShowToolBarItem", tr("&Show Toolbar"), none, QString(),
                 &TMainMDIWindow::OptionsShowToolBarItemClick)
         ->setCheckable(true);
-    AddMenuItem(options, "OptionsDisplayTabsAtBottomItem", tr("Display &Tabs At Bottom"), none,
-                QString(), &TMainMDIWindow::OptionsDisplayTabsAtBottomItemClick)
-        ->setCheckable(true);
+    pTabsAtBottomItem =
+        AddMenuItem(options, "OptionsDisplayTabsAtBottomItem", tr("Display &Tabs At Bottom"), none,
+                    QString(), &TMainMDIWindow::OptionsDisplayTabsAtBottomItemClick);
+    pTabsAtBottomItem->setCheckable(true);
 
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -319,7 +320,7 @@ QMenu* TMainMDIWindow::createPopupMenu()
 
 bool TMainMDIWindow::AreTabsAtBottom() const
 {
-    return MenuItem("OptionsDisplayTabsAtBottomItem")->isChecked();
+    return pTabsAtBottomItem->isChecked();
 }
 
 void TMainMDIWindow::vdSetUntitledCaption()
@@ -465,6 +466,7 @@ void TMainMDIWindow::vdApplySessionFile(SessionFileContents& contents)
         }
         else
             pPlanList->vdOpenEvaluationWindow(std::move(std::get<EvaluationWindowRecord>(record)));
+        QCoreApplication::sendPostedEvents();
     }
     vdRebuildDefinitionCaptions();
     bSessionModified = false;

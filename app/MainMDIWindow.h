@@ -152,6 +152,8 @@ private:
     QToolBar* pSpeedBar = nullptr;
     QMenu* pFileMenu = nullptr;
     QMenu* pWindowMenu = nullptr;
+    // Asked by every new evaluation window: kept at hand, not looked up among the children.
+    QAction* pTabsAtBottomItem = nullptr;
     QList<QAction*> windowListItems;
     PlanListChild* pPlanList = nullptr;
     QString sessionFileName;

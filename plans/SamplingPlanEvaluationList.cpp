@@ -102,7 +102,7 @@ Colour SamplingPlanEvaluationList::LineColour(std::uint32_t n)
 
 SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owner,
                                                        std::vector<std::uint32_t> positions,
-                                                       bool worstCase)
+                                                       bool worstCase, Build build)
     : session(&owner), worstCaseCurves(worstCase)
 {
     for (std::uint32_t position : positions)
@@ -136,7 +136,8 @@ SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owne
         // Each plan's lines follow those of the plans before it.
         for (std::uint32_t i = 1; i <= Count(); ++i)
             vdAddPlanLines(Plan(i), i, ocPlot->LineCount() + 1, LineColour(i));
-        vdRecompute();
+        if (build == Build::Everything)
+            vdRecompute();
     }
     // Last, so that the session never knows a list that failed to build.
     session->vdAddListener(*this);

@@ -36,11 +36,20 @@ public:
     // The most intervals the curves table takes.
     static constexpr std::uint32_t MaximumIntervals = 1000;
 
+    // What a new list computes: its plots with their scales and its tables, or its plots' lines
+    // alone, for the reader of a window record, which sets the plots from the record and then
+    // builds the tables for the record's table range.
+    enum class Build
+    {
+        Everything,
+        LinesOnly
+    };
+
     // Registers with the session and builds the plots and tables of the plans at the given
     // positions, in that order, with the worst-case curves switched on or off. Positions that
     // name no plan, repeats and plans of another characteristic than the first are left out.
     SamplingPlanEvaluationList(SamplingPlanSession& session, std::vector<std::uint32_t> positions,
-                               bool worstCase = true);
+                               bool worstCase = true, Build build = Build::Everything);
     SamplingPlanEvaluationList(const SamplingPlanEvaluationList&) = delete;
     SamplingPlanEvaluationList& operator=(const SamplingPlanEvaluationList&) = delete;
     ~SamplingPlanEvaluationList();

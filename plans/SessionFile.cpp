@@ -189,8 +189,9 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     if (!ReadPlace(in, layout.place) || !ReadWhole(in, 0, pageCount - 1, layout.page) ||
         !ReadPositions(in, session, positions) || !ReadFlag(in, worstCase))
         return false;
-    record.list =
-        std::make_unique<SamplingPlanEvaluationList>(session, std::move(positions), worstCase);
+    // The tables are built once, for the range at the record's end.
+    record.list = std::make_unique<SamplingPlanEvaluationList>(
+        session, std::move(positions), worstCase, SamplingPlanEvaluationList::Build::LinesOnly);
     const std::vector<Plot*> plots = PlotsOf(*record.list);
     // The AOQ page of plans without AOQ has no tab to show.
     if (layout.page == static_cast<int>(plots.size()) && plots.size() < plotPlaces)
@@ -214,7 +215,11 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     for (SizeMode& mode : layout.tableSizes)
         if (!ReadSizeMode(in, mode))
             return false;
-    return ApplyRange(in, *record.list);
+    if (!ApplyRange(in, *record.list))
+        return false;
+    record.list->vdBuildPlansTable();
+    record.list->vdBuildPercentilesTable();
+    return true;
 }
 
 // The window records up to the terminator.
