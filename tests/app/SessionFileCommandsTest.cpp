@@ -39,25 +39,24 @@ std::unique_ptr<SamplingPlan> Single(const char* n, const char* a, const char* l
     return plan;
 }
 
-// Files may grow to no more than a few bytes while it lives, as on a full disk.
+// Files may grow to no more than a few bytes while it lives, as under a quota. A write beyond
+// the limit raises a signal that ends the process unless it is ignored: the program's start-up
+// ignores it, and is run again here after the signal was given its default action.
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    explicit FileSizeLimit(rlim_t bytes)
     {
+        std::signal(SIGXFSZ, SIG_DFL);
+        vdSetUpApplication();
         getrlimit(RLIMIT_FSIZE, &saved);
         const rlimit limit{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
 
 private:
     rlimit saved{};
-    void (*handler)(int);
 };
 
 class SessionFileCommandsTest : public EvaluationRoadTest
