@@ -9,6 +9,7 @@
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 #include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -326,11 +327,19 @@ void TEvaluationWindow::AddPlanButtonClick()
     dialog.setWindowTitle(tr("Add Selected Sampling Plans"));
     if (dialog.exec() != QDialog::Accepted || dialog.CheckedCount() == 0 || !pList)
         return;
-    const WaitCursor hourglass;
-    for (std::size_t k = 0; k < candidates.size(); ++k)
-        if (dialog.IsChecked(static_cast<int>(k)))
-            pList->vdAddPlan(candidates[k]);
-    vdRedraw();
+    std::uint32_t wanted = pList->Count();
+    {
+        const WaitCursor hourglass;
+        for (std::size_t k = 0; k < candidates.size(); ++k)
+            if (dialog.IsChecked(static_cast<int>(k)))
+            {
+                ++wanted;
+                pList->vdAddPlan(candidates[k]);
+            }
+        vdRedraw();
+    }
+    if (pList->Count() < wanted)
+        UserInteraction::Current().MessageBox(tr(TooManyPlansToEvaluate), tr("Error"));
 }
 
 void TEvaluationWindow::RemovePlanButtonClick()
@@ -436,9 +445,15 @@ void TEvaluationWindow::FormDragDrop(const QObject* source)
     const SamplingPlan* plan = planList.Session().Plan(index);
     if (plan == nullptr || plan->CharacteristicId() != first->CharacteristicId())
         return;
-    const WaitCursor hourglass;
-    pList->vdAddPlan(index);
-    vdRedraw();
+    if (Shows(*pList, index))
+        return;
+    {
+        const WaitCursor hourglass;
+        pList->vdAddPlan(index);
+        vdRedraw();
+    }
+    if (!Shows(*pList, index))
+        UserInteraction::Current().MessageBox(tr(TooManyPlansToEvaluate), tr("Error"));
 }
 
 void TEvaluationWindow::Change()

@@ -11,7 +11,9 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SessionBounds.h"
 #include "plans/SessionFile.h"
+#include "plans/SessionFileInput.h"
 #include "platform/ApplicationPrinter.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -29,7 +31,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
-#include <fstream>
 #include <locale>
 #include <sstream>
 
@@ -55,6 +56,14 @@ void vdApplyDefaultDefinitionsAndUnits()
     for (UnitsTable* table :
          {&DefectivesSamplingPlan::Units(), &DefectsPerUnitSamplingPlan::Units()})
         table->SetCurrentIndex(table->DefaultIndex());
+}
+
+// Why a file whose header was good could not be read: a file that was larger than any session
+// when it was read is no data file of this program, whatever its size said before.
+const char* ReadFailure(const SessionFileInput& in)
+{
+    return in.ReachedLimit() ? "File is not a Veltrame data file."
+                             : "File is corrupted and could not be read.";
 }
 
 MdiChild* ChildOf(QMdiSubWindow* window)
@@ -390,8 +399,8 @@ void TMainMDIWindow::vdSetFileName(const QString& path)
         setWindowTitle(Title() + QStringLiteral(" - ") + path);
 }
 
-std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget,
-                                                                  double& version)
+std::unique_ptr<SessionFileInput> TMainMDIWindow::OpenSessionFileText(const QString& path,
+                                                                     bool forget, double& version)
 {
     const auto refuse = [&](const char* message)
     {
@@ -407,9 +416,8 @@ std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString&
         return refuse("Could not find file.");
     if (!info.isFile() || info.size() > LargestSessionFile)
         return refuse("File is not a Veltrame data file.");
-    auto in =
-        std::make_unique<std::ifstream>(QFile::encodeName(path).toStdString(), std::ios::binary);
-    if (!*in)
+    auto in = std::make_unique<SessionFileInput>(QFile::encodeName(path).toStdString());
+    if (!in->IsOpen())
         return refuse("Could not find file.");
     switch (ReadSessionFileHeader(*in, version))
     {
@@ -432,7 +440,7 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
     double version = 0;
     if (!OpenSessionFileText(path, true, version) || !SaveQuestion())
         return;
-    const std::unique_ptr<std::istream> in = OpenSessionFileText(path, true, version);
+    const std::unique_ptr<SessionFileInput> in = OpenSessionFileText(path, true, version);
     if (!in)
         return;
     std::unique_ptr<SessionFileContents> contents;
@@ -442,8 +450,14 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
     }
     if (!contents)
     {
-        UserInteraction::Current().MessageBox(tr("File is corrupted and could not be read."));
-        pRecentFiles->vdRemove(path);
+        // A file too large to be shown is not damaged: it stays among the recent files.
+        if (SizeRefused())
+            UserInteraction::Current().MessageBox(tr("File holds more than Veltrame can show."));
+        else
+        {
+            UserInteraction::Current().MessageBox(tr(ReadFailure(*in)));
+            pRecentFiles->vdRemove(path);
+        }
         return;
     }
     vdApplySessionFile(*contents);
@@ -498,9 +512,14 @@ bool TMainMDIWindow::SaveSessionFile(const QString& path)
         return false;
     }
     const std::string text = out.str();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit())
+    bool bWritten = false;
+    {
+        const WaitCursor hourglass;
+        bWritten = file.write(text.data(), static_cast<qint64>(text.size())) ==
+                       static_cast<qint64>(text.size()) &&
+                   file.commit();
+    }
+    if (!bWritten)
     {
         UserInteraction::Current().MessageBox(tr("File could not be written.  Disk may be full."));
         return false;
@@ -549,7 +568,7 @@ void TMainMDIWindow::FileMerge()
     if (!path)
         return;
     double version = 0;
-    const std::unique_ptr<std::istream> in = OpenSessionFileText(*path, false, version);
+    const std::unique_ptr<SessionFileInput> in = OpenSessionFileText(*path, false, version);
     if (!in)
         return;
     std::unique_ptr<SamplingPlanSession> merged;
@@ -559,7 +578,9 @@ void TMainMDIWindow::FileMerge()
     }
     if (!merged)
     {
-        UserInteraction::Current().MessageBox(tr("File is corrupted and could not be read."));
+        UserInteraction::Current().MessageBox(SizeRefused()
+                                                  ? tr("File holds more than Veltrame can show.")
+                                                  : tr(ReadFailure(*in)));
         return;
     }
     pPlanList->vdAppendPlans(*merged);

@@ -6,6 +6,7 @@
 #include "plans/QualityLevelRange.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 
 #include <algorithm>
 #include <array>
@@ -45,7 +46,6 @@ constexpr double costSubTitleSize = 0.8;
 // The value texts that tell a plan's Pa line from its maximum and minimum lines in the OC plot.
 constexpr const char* paLineValue = "0";
 constexpr const char* boundLineValue = "1";
-constexpr std::uint32_t defaultIntervals = 10;
 
 // The evaluation's range on one axis of a plot, given by the plot's getters and setters of
 // that axis. A count of values the user chose suits the range the user chose: when the range
@@ -198,7 +198,7 @@ bool SamplingPlanEvaluationList::MayAdd(std::uint32_t sessionIndex) const
 {
     // Plans of one list share a characteristic: units, axes and tables are those of the first.
     const SamplingPlan* plan = session ? session->Plan(sessionIndex) : nullptr;
-    return plan && DisplayPosition(sessionIndex) == 0 &&
+    return plan && DisplayPosition(sessionIndex) == 0 && Count() < LargestEvaluationPlans &&
            (Count() == 0 || plan->CharacteristicId() == Plan(1).CharacteristicId());
 }
 
@@ -260,7 +260,9 @@ void SamplingPlanEvaluationList::vdAddBoundLines(SamplingPlan& plan, std::uint32
 
 void SamplingPlanEvaluationList::vdAddPlan(std::uint32_t sessionIndex)
 {
-    if (!MayAdd(sessionIndex))
+    // The addition puts the table back to its default range.
+    if (!MayAdd(sessionIndex) ||
+        session->PlanRows(this) + (Count() + std::uint64_t{1}) * LeastPlanRows > LargestPlanRows)
         return;
     // In front of the first larger index, so a list in session order stays so.
     auto place = std::find_if(planIndexes.begin(), planIndexes.end(),
@@ -327,7 +329,7 @@ void SamplingPlanEvaluationList::vdRecompute()
     vdBuildPercentilesTable();
     tableMinimum = xMinimum;
     tableMaximum = xMaximum;
-    tableIntervals = RealOf(defaultIntervals);
+    tableIntervals = RealOf(DefaultIntervals);
     vdBuildCurvesTable();
     for (Plot* plot : Plots())
         xAxis.vdSetRange(*plot, xMinimum, xMaximum);
@@ -455,6 +457,12 @@ std::vector<Plot*> SamplingPlanEvaluationList::Plots() const
     if (aoqPlot)
         plots.push_back(aoqPlot.get());
     return plots;
+}
+
+std::uint64_t SamplingPlanEvaluationList::PlanRows() const
+{
+    const double rows = IsNumber(tableIntervals) ? tableIntervals.dValue() + 1 : 0;
+    return Count() * (rows > LeastPlanRows ? static_cast<std::uint64_t>(rows) : LeastPlanRows);
 }
 
 void SamplingPlanEvaluationList::vdSessionClosed()

@@ -33,8 +33,9 @@ class SamplingPlanSession;
 class SamplingPlanEvaluationList final : public SessionListener
 {
 public:
-    // The most intervals the curves table takes.
+    // The most intervals the curves table takes, and those of its default range.
     static constexpr std::uint32_t MaximumIntervals = 1000;
+    static constexpr std::uint32_t DefaultIntervals = 10;
 
     // What a new list computes: its plots with their scales and its tables, or its plots' lines
     // alone, for the reader of a window record, which sets the plots from the record and then
@@ -68,8 +69,8 @@ public:
     void vdWriteToStream(std::ostream& out) const;
 
     // The window's commands. vdAddPlan adds the plan at a session position in session order
-    // (nothing when it is listed already or of another characteristic); vdRemovePlan takes the
-    // plan at a display position out.
+    // (nothing when it is listed already, of another characteristic, or beyond the bounds of
+    // SessionBounds.h); vdRemovePlan takes the plan at a display position out.
     void vdAddPlan(std::uint32_t sessionIndex) override;
     void vdRemovePlan(std::uint32_t displayPosition);
     void vdSetWorstCaseCurves(bool on);
@@ -86,6 +87,8 @@ public:
     void vdCostParametersChanged() override;
     // The list drops its plans and their lines and refers to no session any more.
     void vdSessionClosed() override;
+    // Its plans times the rows of its curves table, LeastPlanRows at the least.
+    std::uint64_t PlanRows() const override;
 
     // Set by the session's notifications; the window redraws (or closes, when Count() is 0) and
     // clears it.
@@ -105,6 +108,9 @@ public:
     // The default scales of the plots, from the plans' summaries.
     void vdComputeScales(Real& xMinimum, Real& xMaximum, Real& asnMinimum, Real& asnMaximum,
                          Real& costMinimum, Real& costMaximum, Real& aoqMinimum, Real& aoqMaximum);
+    // The most intervals the curves table may have: MaximumIntervals, or fewer where its rows
+    // would take the session's evaluation lists beyond LargestPlanRows.
+    std::uint32_t MostIntervals() const;
     // Sets the range of the curves table from the user's texts and rebuilds it: 0, or 1, 2 or 3
     // for the minimum, maximum or number of intervals at fault, with the reason in message and
     // nothing changed.

@@ -10,8 +10,10 @@
 #include "plans/SamplingPlanDefinitions.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 
 #include <cstring>
+#include <limits>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -134,8 +136,14 @@ bool ReadPositions(std::istream& in, const SamplingPlanSession& session,
                    std::vector<std::uint32_t>& positions)
 {
     double count = 0;
-    if (!ReadWhole(in, 1, session.Count(), count))
+    if (!ReadWhole(in, 1, std::numeric_limits<double>::max(), count))
         return false;
+    // Refused before they are read, as no window can show them.
+    if (count > LargestEvaluationPlans ||
+        session.PlanRows() + count * LeastPlanRows > LargestPlanRows)
+        return RefuseSize();
+    if (count > session.Count())
+        return RefuseField();
     std::vector<bool> listed(session.Count() + std::size_t{1});
     std::uint8_t characteristic = 0;
     for (double read = 0; read < count; ++read)
@@ -154,19 +162,22 @@ bool ReadPositions(std::istream& in, const SamplingPlanSession& session,
     return true;
 }
 
-// The table range as the user would have typed it: every digit of each number.
+// The table range as the user would have typed it: every digit of each number. A range the
+// table could take but for the bounds of the session's evaluation windows is refused for its size.
 bool ApplyRange(std::istream& in, SamplingPlanEvaluationList& list)
 {
     std::string texts[3];
+    double number = 0;
     for (std::string& text : texts)
     {
-        double number = 0;
         if (!ReadNumber(in, number))
             return false;
         std::ostringstream form;
         form << RealOf(number);
         text = form.str();
     }
+    if (number > list.MostIntervals() && number <= SamplingPlanEvaluationList::MaximumIntervals)
+        return RefuseSize();
     String message;
     return list.SetRange(texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), message) == 0 ||
            RefuseField();
@@ -225,6 +236,7 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
 // The window records up to the terminator.
 bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
 {
+    std::uint32_t evaluationWindows = 0;
     for (;;)
     {
         int tag = EndTag;
@@ -232,6 +244,8 @@ bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
             return false;
         if (tag == EndTag)
             return true;
+        if (tag == EvaluationTag && ++evaluationWindows > LargestEvaluationWindows)
+            return RefuseSize();
         if (tag == PlanListTag)
         {
             PlanListRecord record;
@@ -285,6 +299,7 @@ SessionFileHeader ReadSessionFileHeader(std::istream& in, double& version)
 std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version)
 {
     ClearReadError();
+    vdClearSizeRefusal();
     DefinitionsGuard guard;
     auto contents = std::make_unique<SessionFileContents>();
     Settings settings;
@@ -300,6 +315,7 @@ std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double ve
 std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, double version)
 {
     ClearReadError();
+    vdClearSizeRefusal();
     Settings settings;
     auto session = std::make_unique<SamplingPlanSession>();
     if (!ReadSettings(in, settings))

@@ -386,6 +386,9 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
                 large.resize(100 * 1024 * 1024));
     large.close();
     const QString notData = "File is not a Veltrame data file.";
+    // The fifth line holds the number of plans.
+    QByteArrayList crowded = file.split('\n');
+    crowded[4] = "100001";
     const struct
     {
         QString name;
@@ -407,6 +410,11 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
          file.chopped(2) + "7\n",
          {asked, "File is corrupted and could not be read."},
          false},
+        // More plans than any session holds: refused before they are read, and not damaged.
+        {"crowded.vlx",
+         crowded.join('\n'),
+         {asked, "File holds more than Veltrame can show."},
+         true},
     };
     for (const auto& [name, contents, messages, kept] : files)
     {
@@ -469,11 +477,23 @@ TEST_F(SessionFileCommandsTest, MergeAppendsCopiesOfThePlansOfAFile)
     EXPECT_EQ(window->windowTitle(), title);
     EXPECT_TRUE(EvaluationWindows().empty() && window->IsSessionModified());
 
-    vdWrite(path, Contents(path).replace("\n3\n", "\n4\n"));
+    const QByteArray good = Contents(path);
+    vdWrite(path, QByteArray(good).replace("\n3\n", "\n4\n"));
     user.vdQueueFileName(path);
     Item("FileMergeItem")->trigger();
     EXPECT_EQ(MessageTexts(), QStringList{"File is corrupted and could not be read."});
     EXPECT_EQ(Session().Count(), 5u);
+
+    // No session holds more than 100 000 plans: three more are refused at 99 998.
+    vdWrite(path, good);
+    while (Session().Count() < 99998)
+        Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    user.vdClearRecords();
+    user.vdQueueFileName(path);
+    Item("FileMergeItem")->trigger();
+    EXPECT_EQ(MessageTexts(),
+              QStringList{"Merging would give more sampling plans than Veltrame can show."});
+    EXPECT_EQ(Session().Count(), 99998u);
 }
 
 } // namespace
