@@ -400,7 +400,7 @@ void TMainMDIWindow::vdSetFileName(const QString& path)
 }
 
 std::unique_ptr<SessionFileInput> TMainMDIWindow::OpenSessionFileText(const QString& path,
-                                                                     bool forget, double& version)
+                                                                      bool forget, double& version)
 {
     const auto refuse = [&](const char* message)
     {
@@ -578,9 +578,8 @@ void TMainMDIWindow::FileMerge()
     }
     if (!merged)
     {
-        UserInteraction::Current().MessageBox(SizeRefused()
-                                                  ? tr("File holds more than Veltrame can show.")
-                                                  : tr(ReadFailure(*in)));
+        UserInteraction::Current().MessageBox(
+            SizeRefused() ? tr("File holds more than Veltrame can show.") : tr(ReadFailure(*in)));
         return;
     }
     pPlanList->vdAppendPlans(*merged);

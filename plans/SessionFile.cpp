@@ -13,8 +13,8 @@
 #include "plans/SessionBounds.h"
 
 #include <cstring>
-#include <limits>
 #include <istream>
+#include <limits>
 #include <ostream>
 #include <sstream>
 #include <string>

@@ -17,8 +17,7 @@ namespace Brosquin
 class SessionFileInput : public std::istream
 {
 public:
-    explicit SessionFileInput(const std::string& path,
-                              std::uint64_t limit = LargestSessionFile);
+    explicit SessionFileInput(const std::string& path, std::uint64_t limit = LargestSessionFile);
     SessionFileInput(const SessionFileInput&) = delete;
     SessionFileInput& operator=(const SessionFileInput&) = delete;
 

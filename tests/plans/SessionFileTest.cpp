@@ -7,9 +7,9 @@
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/DefectsPerUnitDoubleSamplingPlan.h"
 #include "plans/DefectsPerUnitMultipleSamplingPlan.h"
-#include "tests/plans/EvaluationTestSupport.h"
 #include "plans/SessionBounds.h"
 #include "plans/SessionFileInput.h"
+#include "tests/plans/EvaluationTestSupport.h"
 #include "tests/plans/SessionFileText.h"
 
 #include <gtest/gtest.h>
