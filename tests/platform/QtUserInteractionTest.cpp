@@ -64,11 +64,14 @@ TEST(QtUserInteraction, PrintSetupOffersThePdfFile)
     Drawing drawing;
     vdFillSampleDrawing(drawing);
     QWidget owner;
-    printer.setOutputFileName(folder.filePath("missing-folder/page.pdf"));
-    EXPECT_FALSE(PrintDrawing(&owner, drawing, 0, printer));
+    const QString unwritable = folder.filePath("missing-folder/page.pdf");
+    printer.setOutputFileName(unwritable);
+    const PrintOutcome refused = PrintDrawing(&owner, drawing, 0, PrintFit::WholePage, printer);
+    EXPECT_FALSE(refused.bDone);
+    EXPECT_EQ(refused.unwritableFile, unwritable);
     EXPECT_NE(printer.printerState(), QPrinter::Active);
     printer.setOutputFileName(path);
-    EXPECT_TRUE(PrintDrawing(&owner, drawing, 0, printer));
+    EXPECT_TRUE(PrintDrawing(&owner, drawing, 0, PrintFit::WholePage, printer).bDone);
 }
 
 // The open and save dialogs propose the name "*.vlx"; taken as it stands it names no file, and
