@@ -6,13 +6,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace Brosquin
@@ -97,6 +101,46 @@ TEST(QtUserInteraction, FileDialogsProposeAWildcardNameThatOnlyFilters)
         real.SaveFileName({"Save File", "*.vlx", "Veltrame (*.vlx)", "vlx"});
     ASSERT_TRUE(path.has_value());
     EXPECT_EQ(*path, folder.filePath("session.vlx"));
+}
+
+// The dialog types files by their names alone: in a folder that also holds a pipe nobody writes
+// to and one whose reading never ends, a file whose contents say more than its name is typed by
+// its name, and the dialog closes.
+TEST(QtUserInteraction, FileDialogsReadNoFileToTypeIt)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray unwritten = QFile::encodeName(folder.filePath("unwritten"));
+    const QByteArray endless = QFile::encodeName(folder.filePath("endless"));
+    ASSERT_EQ(mkfifo(unwritten.constData(), 0600), 0);
+    ASSERT_EQ(mkfifo(endless.constData(), 0600), 0);
+    // Held open for writing, and never written: a read waits for good.
+    const int writer = open(endless.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    QFile document(folder.filePath("notes"));
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write("%PDF-1.4\n1 0 obj\n<< >>\nendobj\n");
+    document.close();
+
+    QString type;
+    vdWhenShown<QFileDialog>(
+        [&](QFileDialog& dialog)
+        {
+            auto* model = dialog.findChild<QFileSystemModel*>();
+            ASSERT_NE(model, nullptr);
+            // The dialog lists the folder in its own time.
+            for (int wait = 0; wait < 500 && type.isEmpty(); ++wait)
+            {
+                QTest::qWait(10);
+                type = model->index(folder.filePath("notes"), 2).data().toString();
+            }
+            dialog.reject();
+        });
+    QtUserInteraction real;
+    EXPECT_FALSE(real.OpenFileName({"Open File", folder.filePath("*"), "All files (*)", "vlx"}));
+    close(writer);
+    EXPECT_FALSE(type.isEmpty());
+    EXPECT_FALSE(type.contains(QStringLiteral("PDF"))) << type.toStdString();
 }
 
 } // namespace
