@@ -3,6 +3,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
 
 namespace Brosquin
 {
@@ -68,6 +71,32 @@ TEST_F(StartUpTest, AMissingFileLeavesTheStoredDefinitionsAndUnitsInForce)
                  "Defectives per Million");
     EXPECT_EQ(window->findChild<QAction*>("OptionsDefinitionsItem")->text(),
               "&Definitions of AQL and LQ...");
+}
+
+// A session named on the command line is read before the main window shows; its windows are
+// kept inside the area on every side once the area has the size it shows with, as File > Open
+// keeps them.
+TEST_F(StartUpTest, TheWindowsOfASessionOnTheCommandLineAreKeptInsideTheArea)
+{
+    const QString path = settingsFolder.filePath("far.vlx");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Veltrame\" 2.0 \n\"0.95\" \"0.10\" 0\n1 1\n\"E{#Stages}\" \"0\" \"1\" \n0\n"
+               "1 0 2000 3000 348 922 20 120 372 75 75 60 120 70\n0\n");
+    file.close();
+    const auto window = CreateMainWindow({path});
+    ASSERT_TRUE(user.Messages().empty());
+    // Shown at one size and then at another before it is painted, as a window manager may do.
+    window->resize(700, 500);
+    window->show();
+    window->resize(1200, 800);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QWidget* area = window->MdiArea()->viewport();
+    ASSERT_EQ(window->MdiArea()->subWindowList().size(), 1);
+    const QMdiSubWindow* list = window->MdiArea()->subWindowList().constFirst();
+    EXPECT_EQ(list->size(), QSize(922, 348));
+    EXPECT_EQ(list->geometry().right(), area->rect().right());
+    EXPECT_EQ(list->geometry().bottom(), area->rect().bottom());
 }
 
 TEST_F(StartUpTest, AnExceptionOfACommandIsShownAsAnError)
