@@ -103,9 +103,9 @@ TEST(QtUserInteraction, FileDialogsProposeAWildcardNameThatOnlyFilters)
     EXPECT_EQ(*path, folder.filePath("session.vlx"));
 }
 
-// The dialog types files by their names alone: in a folder that also holds a pipe nobody writes
-// to and one whose reading never ends, a file whose contents say more than its name is typed by
-// its name, and the dialog closes.
+// The open dialog proposes "*.vlx" too. It types files by their names alone: in a folder that
+// also holds a pipe nobody writes to and one whose reading never ends, a file whose contents say
+// more than its name is typed by its name, and the dialog closes.
 TEST(QtUserInteraction, FileDialogsReadNoFileToTypeIt)
 {
     QTemporaryDir folder;
@@ -126,8 +126,12 @@ TEST(QtUserInteraction, FileDialogsReadNoFileToTypeIt)
     vdWhenShown<QFileDialog>(
         [&](QFileDialog& dialog)
         {
+            EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(),
+                      "*.vlx");
             auto* model = dialog.findChild<QFileSystemModel*>();
             ASSERT_NE(model, nullptr);
+            dialog.setNameFilter(QStringLiteral("All files (*)"));
+            dialog.setDirectory(folder.path());
             // The dialog lists the folder in its own time.
             for (int wait = 0; wait < 500 && type.isEmpty(); ++wait)
             {
@@ -137,7 +141,8 @@ TEST(QtUserInteraction, FileDialogsReadNoFileToTypeIt)
             dialog.reject();
         });
     QtUserInteraction real;
-    EXPECT_FALSE(real.OpenFileName({"Open File", folder.filePath("*"), "All files (*)", "vlx"}));
+    EXPECT_FALSE(
+        real.OpenFileName({"Open File", "*.vlx", "Veltrame files (*.vlx)", "vlx"}).has_value());
     close(writer);
     EXPECT_FALSE(type.isEmpty());
     EXPECT_FALSE(type.contains(QStringLiteral("PDF"))) << type.toStdString();
