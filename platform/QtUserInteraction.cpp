@@ -178,10 +178,17 @@ bool QtUserInteraction::PrinterSetup(QPrinter& printer)
     // A page is printed whole, so there are no ranges to choose; the PDF file stays among the
     // printers, the only one on a machine without printers.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    // The dialog chooses the printer and its settings here; it prints nothing.
+    // The dialog chooses the printer and its settings here; it prints nothing. Its Help, and F1
+    // as in every dialog, opens the topic on printing.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QObject::tr("OK"));
+        QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+        help->setObjectName(QStringLiteral("HelpButton"));
+        QObject::connect(help, &QPushButton::clicked,
+                         [this] { vdShowHelpTopic(kPrintingHelpContext); });
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,6 +1,7 @@
 // The real dialogs, driven as a person would.
 #include "platform/QtUserInteraction.h"
 #include "platform/DrawingOutput.h"
+#include "platform/HelpKey.h"
 #include "tests/platform/SampleDrawing.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace Brosquin
@@ -38,11 +40,20 @@ template <class Dialog> void vdWhenShown(std::function<void(Dialog&)> action)
                        });
 }
 
-// Print Setup offers the PDF file beside the printers (on this machine, in place of them); a
-// print job that cannot write its file is refused without leaving the printer stuck, and the
-// next one is printed.
+// The real dialogs, with the help topics they open kept instead of shown.
+class HelpTopicsKept : public QtUserInteraction
+{
+public:
+    void vdShowHelpTopic(int context) override { topics.push_back(context); }
+    std::vector<int> topics;
+};
+
+// Print Setup offers the PDF file beside the printers (on this machine, in place of them), and
+// F1 opens its help topic; a print job that cannot write its file is refused without leaving
+// the printer stuck, and the next one is printed.
 TEST(QtUserInteraction, PrintSetupOffersThePdfFile)
 {
+    vdInstallHelpKey();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("setup.pdf");
@@ -58,10 +69,12 @@ TEST(QtUserInteraction, PrintSetupOffersThePdfFile)
             ASSERT_GE(pdf, 0);
             printers->setCurrentIndex(pdf);
             dialog.findChild<QLineEdit*>(QStringLiteral("filename"))->setText(path);
+            QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_F1);
             dialog.accept();
         });
-    QtUserInteraction real;
+    HelpTopicsKept real;
     ASSERT_TRUE(real.PrinterSetup(printer));
+    EXPECT_EQ(real.topics, std::vector<int>{QtUserInteraction::kPrintingHelpContext});
     EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
     EXPECT_EQ(printer.outputFileName(), path);
 
