@@ -14,6 +14,9 @@ namespace
 {
 
 constexpr double pointsPerInch = 72;
+// Beyond this many pages a table is printed whole on one page instead: a print of thousands of
+// pages would keep the program busy for minutes and is no one's wish.
+constexpr std::size_t mostPages = 1000;
 // Places closer than this, in world units, are one place: rows of a table touch.
 constexpr double touching = 1e-9;
 
@@ -117,6 +120,8 @@ std::vector<PrintedPage> PagesOn(const PageArea& area, const Axis& across, const
         return {};
     const std::vector<double> columns = across.Cuts(x.from, x.to, pageWidth);
     const std::vector<double> rows = down.Cuts(y.from, y.to, pageHeight);
+    if ((columns.size() - 1) * (rows.size() - 1) > mostPages)
+        return {};
     std::vector<PrintedPage> pages;
     for (std::size_t r = 1; r < rows.size(); ++r)
         for (std::size_t c = 1; c < columns.size(); ++c)

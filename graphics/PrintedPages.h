@@ -46,7 +46,8 @@ struct PrintedPages
 // linePoints high (in points of 1/72 inch). It prints whole on one page when it can, on the
 // page as set or else turned; otherwise at that line height over as many pages as it needs, on
 // whichever page way needs fewer, cut between its texts (on a rule where one stands in the
-// second half of a page). A part narrower than the page stands in the middle across it.
+// second half of a page). A part narrower than the page stands in the middle across it. A table
+// that would need more than a thousand pages prints whole on one page.
 PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const PageArea& turned,
                         double linePoints);
 

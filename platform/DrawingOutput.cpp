@@ -132,8 +132,10 @@ PrintOutcome PrintOnce(QWidget* owner, const Drawing& drawing, double margin, Pr
     if (fit == PrintFit::ReadableText)
         table = TablePages(drawing, AreaOf(asSet, printer, margin),
                            AreaOf(Turned(asSet), printer, margin), ReadableLinePoints(printer));
-    if (table.bTurned)
-        printer.setPageLayout(Turned(asSet));
+    // A printer that cannot turn its page prints the table on the page as it is.
+    if (table.bTurned && !printer.setPageLayout(Turned(asSet)))
+        table = TablePages(drawing, AreaOf(asSet, printer, margin), AreaOf(asSet, printer, margin),
+                           ReadableLinePoints(printer));
     const bool bPrinted = PrintPages(drawing, margin, table, printer);
     printer.setPageLayout(asSet);
     return {bPrinted, QString()};

@@ -105,6 +105,17 @@ TEST(PrintedPages, ATextLongerThanAPageIsCut)
     EXPECT_DOUBLE_EQ(pages.pages[0].right - pages.pages[0].left, pages.bTurned ? 72 : 57.6);
 }
 
+// A table that would need more than a thousand pages either way prints whole on one page: at
+// lines of 40 points a page holds 14.4 x 18 units, so 1200 x 220 units take 90 x 13 pages
+// upright and 72 x 16 turned, its cuts kept clear of the texts.
+TEST(PrintedPages, AThousandPagesAtMost)
+{
+    const auto table = Table(220, 60);
+    const PrintedPages pages = TablePages(*table, upright, turned, 40);
+    EXPECT_FALSE(pages.bTurned);
+    EXPECT_TRUE(pages.pages.empty());
+}
+
 // A page draws the texts that reach into its part and no others.
 TEST(PrintedPages, APageDrawsWhatReachesIntoIt)
 {
