@@ -112,7 +112,9 @@ void vdApplyPlace(QMdiSubWindow& window, const WindowPlace& place)
     window.showNormal();
     const QRect wanted =
         QRect(place.left, place.top, place.width, place.height).translated(-ScrollOffset(window));
-    for (QObject* child : window.children())
+    // A copy: deleting a child takes it out of the window's own list.
+    const QObjectList children = window.children();
+    for (QObject* child : children)
         delete dynamic_cast<PlaceFollower*>(child);
     window.setGeometry(KeptInside(window, wanted));
     if (window.mdiArea() != nullptr && !window.mdiArea()->isVisible())

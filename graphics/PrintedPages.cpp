@@ -177,8 +177,7 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
     return {false, std::move(upright)};
 }
 
-void vdDrawPage(const Drawing& drawing, Canvas& canvas, const PrintedPage& page,
-                Colour background)
+void vdDrawPage(const Drawing& drawing, Canvas& canvas, const PrintedPage& page, Colour background)
 {
     for (std::uint32_t i = 1; const DrawingObject* object = drawing.Object(i); ++i)
         if (object->dRight() >= page.left && object->dLeft() <= page.right &&

@@ -53,7 +53,6 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
 
 // Draws the objects of the drawing that reach into the page's part, with the page's mapping;
 // the caller keeps the device to the page's area.
-void vdDrawPage(const Drawing& drawing, Canvas& canvas, const PrintedPage& page,
-                Colour background);
+void vdDrawPage(const Drawing& drawing, Canvas& canvas, const PrintedPage& page, Colour background);
 
 } // namespace Brosquin

@@ -94,8 +94,7 @@ QPageLayout Turned(QPageLayout layout)
     return layout;
 }
 
-bool PrintPages(const Drawing& drawing, double margin, const PrintedPages& table,
-                QPrinter& printer)
+bool PrintPages(const Drawing& drawing, double margin, const PrintedPages& table, QPrinter& printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -111,9 +110,9 @@ bool PrintPages(const Drawing& drawing, double margin, const PrintedPages& table
             const PrintedPage& page = table.pages[i];
             bPaged = i == 0 || printer.newPage();
             // A rule that runs on over a cut is drawn on each page it reaches, up to the cut.
-            painter.setClipRect(QRectF(
-                QPointF(page.left * page.sx + page.ox, page.top * page.sy + page.oy),
-                QPointF(page.right * page.sx + page.ox, page.bottom * page.sy + page.oy)));
+            painter.setClipRect(
+                QRectF(QPointF(page.left * page.sx + page.ox, page.top * page.sy + page.oy),
+                       QPointF(page.right * page.sx + page.ox, page.bottom * page.sy + page.oy)));
             vdDrawPage(drawing, canvas, page, white);
         }
     }

@@ -77,14 +77,11 @@ protected:
     }
 
     // One page of the printer's paper was printed, in the file the person named when asked.
-    void vdExpectOnePagePrinted(const QString& path)
-    {
-        vdExpectPrinted(path, 1, false);
-    }
+    void vdExpectOnePagePrinted(const QString& path) { PrintedTextPoints(path, 1, false); }
 
-    // The pages printed in the file the person named when asked, on the printer's paper as set
-    // or turned; the printer is left as it was set. Returns the sizes of the texts, in points.
-    std::vector<double> vdExpectPrinted(const QString& path, int expectedPages, bool bTurned)
+    // Expects the pages printed in the file the person named when asked, on the printer's paper
+    // as set or turned, with the printer left as it was set; the sizes of the texts, in points.
+    std::vector<double> PrintedTextPoints(const QString& path, int expectedPages, bool bTurned)
     {
         const auto [pages, size] = PdfPages(path);
         EXPECT_EQ(pages, expectedPages) << path.toStdString();

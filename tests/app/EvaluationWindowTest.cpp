@@ -272,9 +272,8 @@ TEST_F(EvaluationWindowTest, PrintAndCopyActOnThePageOnShow)
         else
         {
             const int tablePage = page - TEvaluationWindow::SummaryPage;
-            const std::vector<double> points =
-                vdExpectPrinted(pdf, std::array{2, 2, 1}[tablePage],
-                                std::array{true, false, true}[tablePage]);
+            const std::vector<double> points = PrintedTextPoints(
+                pdf, std::array{2, 2, 1}[tablePage], std::array{true, false, true}[tablePage]);
             ASSERT_FALSE(points.empty());
             EXPECT_GE(*std::min_element(points.begin(), points.end()), 8.0) << page;
         }

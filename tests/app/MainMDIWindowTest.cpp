@@ -364,8 +364,7 @@ TEST_F(MainMDIWindowTest, WindowMenuListsAndArrangesTheChildWindows)
     Item("WindowCascadeItem")->trigger();
     EXPECT_EQ(first->size(), QSize(600, 300));
     EXPECT_EQ(second->size(), QSize(300, 200));
-    const QList<QMdiSubWindow*> stacked =
-        window->MdiArea()->subWindowList(QMdiArea::StackingOrder);
+    const QList<QMdiSubWindow*> stacked = window->MdiArea()->subWindowList(QMdiArea::StackingOrder);
     for (qsizetype back = 0; back < stacked.size(); ++back)
     {
         const QRect titleBar(stacked[back]->pos(),

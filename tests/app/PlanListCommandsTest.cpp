@@ -135,7 +135,7 @@ TEST_F(PlanListCommandsTest, PrintAndCopyTakeTheTableOfAllPlans)
         const QString pdf =
             PrintToPdf(menu ? QStringLiteral("menu.pdf") : QStringLiteral("button.pdf"));
         (menu ? Item("FilePrintItem")->trigger() : Button("PrintBitBtn")->click());
-        const std::vector<double> points = vdExpectPrinted(pdf, 1, true);
+        const std::vector<double> points = PrintedTextPoints(pdf, 1, true);
         ASSERT_FALSE(points.empty());
         EXPECT_GE(*std::min_element(points.begin(), points.end()), 8.0);
     }

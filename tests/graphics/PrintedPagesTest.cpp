@@ -97,8 +97,8 @@ TEST(PrintedPages, PagesCutBetweenColumnsAndRows)
 TEST(PrintedPages, ATextLongerThanAPageIsCut)
 {
     const auto table = Table(60, 5);
-    table->AddText(std::string(300, 'W').c_str(), 50, -2, 1, TextAlignment::Middle, 0, false,
-                   false, 0);
+    table->AddText(std::string(300, 'W').c_str(), 50, -2, 1, TextAlignment::Middle, 0, false, false,
+                   0);
     const PrintedPages pages = TablePages(*table, upright, turned, 10);
     ASSERT_FALSE(pages.pages.empty());
     EXPECT_LT(pages.pages[0].left, 0);

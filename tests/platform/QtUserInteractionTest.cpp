@@ -16,10 +16,10 @@
 #include <QTimer>
 #include <fcntl.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-#include <gtest/gtest.h>
 
 namespace Brosquin
 {
