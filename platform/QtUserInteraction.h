@@ -13,6 +13,9 @@ class HelpWindow;
 class QtUserInteraction : public UserInteraction
 {
 public:
+    // The help topic of Print Setup.
+    static constexpr int kPrintingHelpContext = 70;
+
     QtUserInteraction();
     ~QtUserInteraction() override;
 

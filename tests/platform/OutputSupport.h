@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSizeF>
 
+#include <vector>
+
 namespace Brosquin
 {
 
@@ -42,6 +44,23 @@ inline QByteArray InflatedStreams(const QByteArray& pdf)
         start = pdf.indexOf("stream\n", end + 9);
     }
     return streams;
+}
+
+// The sizes of the texts of pages drawn by Qt, in points: the size each text's font is set to,
+// in printer pixels, times the points of a printer pixel that the page's first transformation
+// gives.
+inline std::vector<double> PdfTextPoints(const QByteArray& content)
+{
+    const QString commands = QString::fromLatin1(content);
+    const QRegularExpressionMatch page =
+        QRegularExpression(QStringLiteral(R"(([\d.]+) 0 0 -[\d.]+ [-\d.]+ [-\d.]+ cm)"))
+            .match(commands);
+    const double pointsPerPixel = page.captured(1).toDouble();
+    std::vector<double> points;
+    auto fonts = QRegularExpression(QStringLiteral(R"(/F\d+ ([\d.]+) Tf)")).globalMatch(commands);
+    while (fonts.hasNext())
+        points.push_back(fonts.next().captured(1).toDouble() * pointsPerPixel);
+    return points;
 }
 
 // The page objects of a PDF file (-1 when there is no file) and the size of the first page
