@@ -445,6 +445,42 @@ TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
     }
 }
 
+TEST(StagedPlansTest, WideBandsPreparedInPartsAsStageByStage)
+{
+    // 10,000 counts go on after each of the first two stages, over a hundred standard deviations
+    // of the count after the second: no one reference rate carries them all. Prepared, the
+    // measures are those of the convolution a stage, on lots of any size and of a given size,
+    // where Pa is near 1, near 1/2 and near 0.
+    AnyPlan plan = {};
+    plan.n = {20000.0, 20000.0, 20000.0};
+    plan.a = {-1, 10010, 25011};
+    plan.r = {10000, 20011, 25012};
+    plan.lot = 200000.0;
+    const PlanArrays arrays(plan);
+    ASSERT_NE(PrepareDefectivesConditionals(3, arrays.n, arrays.a, arrays.r), nullptr);
+    ASSERT_NE(PrepareDefectsConditionals(3, arrays.n, arrays.a, arrays.r), nullptr);
+    ASSERT_NE(PrepareDefectsConditionals(3, arrays.s, arrays.a, arrays.r), nullptr);
+    for (Family family : {Family::defectives, Family::defectsPerUnit, Family::defectsPerQuantity})
+        for (bool finite : {false, true})
+            for (double level : {0.2502, 0.4165, 0.5})
+            {
+                plan.family = family;
+                plan.finite = finite;
+                plan.level = finite ? 0.0 : level;
+                plan.count = finite ? static_cast<int>(std::lround(level * plan.lot)) : 0;
+                plan.method = 1;
+                SCOPED_TRACE(testing::Message() << int(family) << " " << finite << " " << level);
+                const Evaluations byStage = Evaluate(plan);
+                const Evaluations prepared =
+                    EvaluatePrepared(plan, StagedMeasure::averageSampleNumber);
+                EXPECT_ACCURATE(prepared.pa, byStage.pa);
+                EXPECT_ACCURATE(prepared.asn, byStage.asn);
+                EXPECT_ACCURATE(prepared.stages, byStage.stages);
+                EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::probabilityAcceptance).pa,
+                                byStage.pa);
+            }
+}
+
 TEST(StagedPlansTest, TypedNumbersBeyondAnyCountCostNothing)
 {
     // Reject numbers near the count range: only the counts that can occur are carried.
