@@ -92,15 +92,15 @@ double LogGammaOfOnePlus(double a)
     return a <= 0.5 ? LogGammaNearTwo(a) - std::log1p(a) : LogGammaNearTwo(a - 1.0);
 }
 
-// ln Gamma(b + a) - ln Gamma(b) for 0 < a < 1, b > 0, relative to its size however small a is:
-// up to 10 by ln Gamma(x + 1) = ln Gamma(x) + ln x, and there in Stirling's form, where the
-// errors of Stirling's formula differ by terms c ((b + a)^-m - b^-m), each c b^-m
-// expm1(-m ln(1 + a / b)).
+// ln Gamma(b + a) - ln Gamma(b) for 0 < a < 1, b > 0, to a few units in the last place of a
+// however small a is: up to 10 by ln Gamma(x + 1) = ln Gamma(x) + ln x, and there in Stirling's
+// form, where the errors of Stirling's formula differ by terms c ((b + a)^-m - b^-m), each
+// c b^-m expm1(-m ln(1 + a / b)).
 double LogGammaIncrease(double a, double b)
 {
-    constexpr std::array<double, 8> stirlingSeries = {
-        1.0 / 12, -1.0 / 360, 1.0 / 1260, -1.0 / 1680, 1.0 / 1188, -691.0 / 360360, 1.0 / 156,
-        -3617.0 / 122400};
+    constexpr std::array<double, 8> stirlingSeries = {1.0 / 12,    -1.0 / 360,      1.0 / 1260,
+                                                      -1.0 / 1680, 1.0 / 1188,      -691.0 / 360360,
+                                                      1.0 / 156,   -3617.0 / 122400};
     double steps = 0.0;
     for (; b < 10.0; b += 1.0)
         steps += std::log1p(a / b);
@@ -117,8 +117,9 @@ double LogGammaIncrease(double a, double b)
 // that. I_x(a, b) = C x^a (1 + a T) with C = Gamma(a + b) / (Gamma(1 + a) Gamma(b)) and T the sum
 // over n >= 1 of (1 - b)_n x^n / (n! (n + a)) (DLMF 8.17.7), so 1 - I_x = -expm1(E) - a e^E T with
 // E = ln C + a ln x, both parts of the order of a and computed as such. Up to b x = 1 they cancel
-// to at most a few bits and the terms of T fall at least as fast as x^n / n! or (b x)^n / n!;
-// beyond, the complement comes from `fraction`, whose continued fraction converges quickly there.
+// to at most a few bits and the terms of T fall like (b x)^n / n! while n < b and at least like
+// x^n beyond; past it the complement comes from `fraction`, whose continued fraction converges
+// quickly there.
 template <class Fraction>
 double SmallParameterComplement(double x, double a, double b, Fraction fraction)
 {
