@@ -25,11 +25,11 @@ public:
     struct Statistics
     {
         double (*pa)(double, Sample, int, int, Sample, int);
-        double (*paGivenLot)(int, Sample, int, int, Sample, int, Sample);
+        double (*paGivenLot)(std::int64_t, Sample, int, int, Sample, int, Sample);
         double (*asn)(double, Sample, int, int, Sample, int, std::uint8_t);
-        double (*asnGivenLot)(int, Sample, int, int, Sample, int, Sample, std::uint8_t);
+        double (*asnGivenLot)(std::int64_t, Sample, int, int, Sample, int, Sample, std::uint8_t);
         double (*stages)(double, Sample, int, int, Sample, int);
-        double (*stagesGivenLot)(int, Sample, int, int, Sample, int, Sample);
+        double (*stagesGivenLot)(std::int64_t, Sample, int, int, Sample, int, Sample);
     };
 
     std::uint8_t PlanTypeId() const override;

@@ -57,8 +57,8 @@ double DefectivesDoubleProbabilityAcceptance(double p, int n1, int a1, int r1, i
                           StagedMeasure::probabilityAcceptance, none);
 }
 
-double DefectivesDoubleProbabilityAcceptanceFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                                      int N)
+double DefectivesDoubleProbabilityAcceptanceFiniteLot(std::int64_t D, int n1, int a1, int r1,
+                                                      int n2, int a2, int N)
 {
     return ProbabilityInUnitRange(EvaluateStages(DefectivesGivenLot{D, N},
                                                  Stages(n1, a1, r1, n2, a2).Plan(),
@@ -72,8 +72,8 @@ double DefectivesDoubleAverageSampleNumber(double p, int n1, int a1, int r1, int
                           StagedMeasure::averageSampleNumber, DefectivesStageCurtailing(method));
 }
 
-double DefectivesDoubleAverageSampleNumberFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                                    int N, std::uint8_t method)
+double DefectivesDoubleAverageSampleNumberFiniteLot(std::int64_t D, int n1, int a1, int r1, int n2,
+                                                    int a2, int N, std::uint8_t method)
 {
     return EvaluateStages(DefectivesGivenLot{D, N}, Stages(n1, a1, r1, n2, a2).Plan(),
                           StagedMeasure::averageSampleNumber, DefectivesStageCurtailing(method));
@@ -85,7 +85,8 @@ double DefectivesDoubleExpectedStages(double p, int n1, int a1, int r1, int n2, 
                           StagedMeasure::expectedStages, none);
 }
 
-double DefectivesDoubleExpectedStagesFiniteLot(int D, int n1, int a1, int r1, int n2, int a2, int N)
+double DefectivesDoubleExpectedStagesFiniteLot(std::int64_t D, int n1, int a1, int r1, int n2,
+                                               int a2, int N)
 {
     return EvaluateStages(DefectivesGivenLot{D, N}, Stages(n1, a1, r1, n2, a2).Plan(),
                           StagedMeasure::expectedStages, none);

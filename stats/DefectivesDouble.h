@@ -18,16 +18,16 @@ namespace Brosquin
 
 double DefectivesDoubleProbabilityAcceptance(double p, int n1, int a1, int r1, int n2, int a2);
 // Kept within [0, 1].
-double DefectivesDoubleProbabilityAcceptanceFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                                      int N);
+double DefectivesDoubleProbabilityAcceptanceFiniteLot(std::int64_t D, int n1, int a1, int r1,
+                                                      int n2, int a2, int N);
 double DefectivesDoubleAverageSampleNumber(double p, int n1, int a1, int r1, int n2, int a2,
                                            std::uint8_t method);
-double DefectivesDoubleAverageSampleNumberFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                                    int N, std::uint8_t method);
+double DefectivesDoubleAverageSampleNumberFiniteLot(std::int64_t D, int n1, int a1, int r1, int n2,
+                                                    int a2, int N, std::uint8_t method);
 // 1 + P(a second sample is taken); the same for every method of curtailing.
 double DefectivesDoubleExpectedStages(double p, int n1, int a1, int r1, int n2, int a2);
-double DefectivesDoubleExpectedStagesFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                               int N);
+double DefectivesDoubleExpectedStagesFiniteLot(std::int64_t D, int n1, int a1, int r1, int n2,
+                                               int a2, int N);
 
 // The double plan of least cost C0 ASN(p0) + C1 E{#Stages}(p0) (ASN under the given method of
 // curtailing) with Pa(AQL) >= PaAQL and Pa(LTPD) <= PaLTPD, among those with a first sample

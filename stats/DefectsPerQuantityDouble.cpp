@@ -65,8 +65,8 @@ double DefectsPerQuantityDoubleProbabilityAcceptance(double lambda, double s1, i
                           StagedMeasure::probabilityAcceptance, none);
 }
 
-double DefectsPerQuantityDoubleProbabilityAcceptanceFiniteLot(int T, double s1, int a1, int r1,
-                                                              double s2, int a2, double L)
+double DefectsPerQuantityDoubleProbabilityAcceptanceFiniteLot(std::int64_t T, double s1, int a1,
+                                                              int r1, double s2, int a2, double L)
 {
     return ProbabilityInUnitRange(EvaluateStages(DefectsGivenLot{T, L},
                                                  Stages(s1, a1, r1, s2, a2).Plan(),
@@ -80,8 +80,8 @@ double DefectsPerQuantityDoubleAverageSampleNumber(double lambda, double s1, int
                           StagedMeasure::averageSampleNumber, DefectsDoubleStageCurtailing(method));
 }
 
-double DefectsPerQuantityDoubleAverageSampleNumberFiniteLot(int T, double s1, int a1, int r1,
-                                                            double s2, int a2, double L,
+double DefectsPerQuantityDoubleAverageSampleNumberFiniteLot(std::int64_t T, double s1, int a1,
+                                                            int r1, double s2, int a2, double L,
                                                             std::uint8_t method)
 {
     return EvaluateStages(DefectsGivenLot{T, L}, Stages(s1, a1, r1, s2, a2).Plan(),
@@ -95,8 +95,8 @@ double DefectsPerQuantityDoubleExpectedStages(double lambda, double s1, int a1, 
                           StagedMeasure::expectedStages, none);
 }
 
-double DefectsPerQuantityDoubleExpectedStagesFiniteLot(int T, double s1, int a1, int r1, double s2,
-                                                       int a2, double L)
+double DefectsPerQuantityDoubleExpectedStagesFiniteLot(std::int64_t T, double s1, int a1, int r1,
+                                                       double s2, int a2, double L)
 {
     return EvaluateStages(DefectsGivenLot{T, L}, Stages(s1, a1, r1, s2, a2).Plan(),
                           StagedMeasure::expectedStages, none);

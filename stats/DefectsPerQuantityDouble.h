@@ -12,17 +12,17 @@ namespace Brosquin
 double DefectsPerQuantityDoubleProbabilityAcceptance(double lambda, double s1, int a1, int r1,
                                                      double s2, int a2);
 // Kept within [0, 1].
-double DefectsPerQuantityDoubleProbabilityAcceptanceFiniteLot(int T, double s1, int a1, int r1,
-                                                              double s2, int a2, double L);
+double DefectsPerQuantityDoubleProbabilityAcceptanceFiniteLot(std::int64_t T, double s1, int a1,
+                                                              int r1, double s2, int a2, double L);
 double DefectsPerQuantityDoubleAverageSampleNumber(double lambda, double s1, int a1, int r1,
                                                    double s2, int a2, std::uint8_t method);
-double DefectsPerQuantityDoubleAverageSampleNumberFiniteLot(int T, double s1, int a1, int r1,
-                                                            double s2, int a2, double L,
+double DefectsPerQuantityDoubleAverageSampleNumberFiniteLot(std::int64_t T, double s1, int a1,
+                                                            int r1, double s2, int a2, double L,
                                                             std::uint8_t method);
 double DefectsPerQuantityDoubleExpectedStages(double lambda, double s1, int a1, int r1, double s2,
                                               int a2);
-double DefectsPerQuantityDoubleExpectedStagesFiniteLot(int T, double s1, int a1, int r1, double s2,
-                                                       int a2, double L);
+double DefectsPerQuantityDoubleExpectedStagesFiniteLot(std::int64_t T, double s1, int a1, int r1,
+                                                       double s2, int a2, double L);
 
 // The defects-per-unit designs on the cells of the requirement (see QuantityCells): the levels
 // and p0 per cell, C0 per cell's amount, the sample amounts returned as whole numbers of cells.

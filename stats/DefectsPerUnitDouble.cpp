@@ -50,8 +50,8 @@ double DefectsPerUnitDoubleProbabilityAcceptance(double u, int n1, int a1, int r
                           StagedMeasure::probabilityAcceptance, none);
 }
 
-double DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(int T, int n1, int a1, int r1, int n2,
-                                                          int a2, int N)
+double DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(std::int64_t T, int n1, int a1, int r1,
+                                                          int n2, int a2, int N)
 {
     return ProbabilityInUnitRange(EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
                                                  Stages(n1, a1, r1, n2, a2).Plan(),
@@ -65,8 +65,8 @@ double DefectsPerUnitDoubleAverageSampleNumber(double u, int n1, int a1, int r1,
                           StagedMeasure::averageSampleNumber, DefectsDoubleStageCurtailing(method));
 }
 
-double DefectsPerUnitDoubleAverageSampleNumberFiniteLot(int T, int n1, int a1, int r1, int n2,
-                                                        int a2, int N, std::uint8_t method)
+double DefectsPerUnitDoubleAverageSampleNumberFiniteLot(std::int64_t T, int n1, int a1, int r1,
+                                                        int n2, int a2, int N, std::uint8_t method)
 {
     return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
                           Stages(n1, a1, r1, n2, a2).Plan(), StagedMeasure::averageSampleNumber,
@@ -79,8 +79,8 @@ double DefectsPerUnitDoubleExpectedStages(double u, int n1, int a1, int r1, int 
                           StagedMeasure::expectedStages, none);
 }
 
-double DefectsPerUnitDoubleExpectedStagesFiniteLot(int T, int n1, int a1, int r1, int n2, int a2,
-                                                   int N)
+double DefectsPerUnitDoubleExpectedStagesFiniteLot(std::int64_t T, int n1, int a1, int r1, int n2,
+                                                   int a2, int N)
 {
     return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
                           Stages(n1, a1, r1, n2, a2).Plan(), StagedMeasure::expectedStages, none);
