@@ -393,6 +393,42 @@ TailProbabilities TailsBySeries(double t, double df, double delta)
                           : TailProbabilities{lower, 1.0 - lower};
 }
 
+// The upper tail for t > 0 and delta = -a <= 0 at two degrees of freedom, where S^2 is
+// exponential, P(S > s) = e^(-s^2), and the integral is elementary:
+//   P(Z > a + t S) = Q(a) - t int_0^inf phi(a + t s) e^(-s^2) ds = phi(a) (R(a) - c R(c a)),
+// c = t / sqrt(t^2 + 2), R Mills' ratio. Each R is good to 6 units in the last place, so the
+// difference D keeps 4e-13 while it is at least 1/256 of R(a). Closer to it (large t), D is the
+// integral of e^(-a w - w^2 / 2) (1 - e^(-w^2 / t^2)) over w > 0, the sum over k >= 1 of
+// (-1)^(k+1) I_2k(a) / (k! t^2k) with I_n(a) = int_0^inf w^n e^(-a w - w^2 / 2) dw, which
+// I_(n+1) = n I_(n-1) - a I_n gives from I_0 = R(a), I_1 = 1 - a R(a) to 2e-15 up to n = 31
+// for a <= 1/2; from t = 6 its terms fall by 1/18 at least, and 15 of them suffice. NaN
+// where neither applies.
+double TwoDegreesUpperTail(double t, double a)
+{
+    const double millsRatio = NormalMillsRatio(a);
+    const double c = t / std::sqrt(t * t + 2.0);
+    double difference = millsRatio - c * NormalMillsRatio(c * a);
+    if (!(256.0 * difference >= millsRatio))
+    {
+        if (a > 0.5 || t < 6.0)
+            return notANumber;
+        const double inverseSquare = 1.0 / (t * t);
+        double previous = millsRatio;          // I_(2k-2)
+        double current = 1.0 - a * millsRatio; // I_(2k-1)
+        double weight = 1.0;                   // t^-2k / k!
+        difference = 0.0;
+        for (int k = 1; k <= 15; ++k)
+        {
+            const double even = (2 * k - 1) * previous - a * current;
+            current = 2 * k * current - a * even;
+            previous = even;
+            weight *= inverseSquare / k;
+            difference += k % 2 == 1 ? weight * even : -weight * even;
+        }
+    }
+    return NormalTailArea(a, true) * (difference / millsRatio);
+}
+
 // Both tails for t >= 0.
 TailProbabilities NonnegativeT(double t, double df, double delta)
 {
@@ -404,6 +440,12 @@ TailProbabilities NonnegativeT(double t, double df, double delta)
     // t so small that t^2 / df vanishes beside 1: T <= t is Z + delta <= 0.
     if (t / (t + df / t) == 0.0)
         return {NormalTailArea(delta, true), NormalTailArea(delta, false)};
+    if (delta < 0.0 && df == 2.0)
+    {
+        const double upper = TwoDegreesUpperTail(t, -delta);
+        if (!std::isnan(upper))
+            return {1.0 - upper, upper};
+    }
     if (delta * delta / 2 > largestSeriesMean)
         return TailsByIntegral(t, df, delta);
     // For delta < 0 the series gives the upper tail down to smallestDifference only; where

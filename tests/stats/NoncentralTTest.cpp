@@ -65,9 +65,12 @@ TEST(NoncentralTTest, BothTailsMatchHighPrecisionIntegrals)
         {515, 26000, 530, 7.0072778864523925322e-10L, 0.99999999929927221135L},
         // At 1 to 5 degrees of freedom, where the method is chosen before anything is summed:
         // for delta < 0 (t < 0 and delta > 0 reflected) tails near 1e-3 and below, deep lower
-        // tails, t near 0 with a large noncentrality, a far t.
+        // tails, t near 0 with a large noncentrality, a far t; at two degrees of freedom the
+        // elementary form near its limit, its series in 1 / t^2 and, beyond both, the integral.
         {-3, 2, 2, 0.0006043181385974150821L, 0.99939568186140258492L},
         {10, 2, -1, 0.99925326559840555209L, 0.00074673440159444790918L},
+        {13.647338556806673, 2, -0.2494815141400626, 0.99824056734475472588L,
+         0.0017594326552452741167L},
         {-40, 2, 0.2, 0.00022441163849134437159L, 0.99977558836150865563L},
         {-0.5, 2, 8, 5.6045258483188537236e-17L, 0.99999999999999994395L},
         {25, 2, -3, 0.99999967469353334795L, 3.2530646665205267869e-7L},
