@@ -335,8 +335,8 @@ BENCHMARK(BM_DesignForCloseRequirements)
 
 // The noncentral t as an OC curve of a one-limit plan (n, k) with the standard deviation unknown
 // asks for it: t = k sqrt n, n - 1 degrees of freedom, noncentrality -z_p sqrt n over a curve of
-// levels p; the argument is n (k 1.5 for n = 5, else 2). Levels above 1/2 take the integral,
-// those below the series. The goal is under 5 us a call.
+// levels p; the argument is n (k 1.5 for n = 5, else 2). Some levels take the series, others
+// the integral. The goal is under 5 us a call.
 void BM_NoncentralTCumulative(benchmark::State& state)
 {
     const double n = static_cast<double>(state.range(0));
