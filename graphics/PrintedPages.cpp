@@ -26,12 +26,14 @@ struct Extent
     double to;
 };
 
-// Where the texts of a drawing stand along one axis, and the rules that cross it.
+// Where the texts of a drawing stand along one axis, and the rules that cross it, each with where
+// it starts across the axis: a rule that reaches further into the headings ends a group of
+// columns (or rows) under one heading.
 class Axis
 {
 public:
     void vdAddText(double from, double to) { texts.push_back({from, to}); }
-    void vdAddRule(double at) { rules.push_back(at); }
+    void vdAddRule(double at, double start) { rules.push_back({at, start}); }
 
     // Texts that overlap become one run, which no cut may split.
     void vdMerge()
@@ -45,7 +47,8 @@ public:
             else
                 runs.push_back(text);
         texts = std::move(runs);
-        std::sort(rules.begin(), rules.end());
+        std::sort(rules.begin(), rules.end(),
+                  [](const Rule& a, const Rule& b) { return a.at < b.at; });
     }
 
     // The places from `from` to `to` where the drawing is cut, no two more than length apart,
@@ -81,18 +84,27 @@ private:
         return run.from < place - touching && place + touching < run.to ? run.from : place;
     }
 
-    // The last rule from earliest to the cut that splits no text, or the cut.
+    // Of the rules from earliest to the cut that split no text, the last of those that reach
+    // furthest into the headings, so that a heading stands over all its columns; or the cut.
     double RuleBefore(double cut, double earliest) const
     {
-        for (auto rule = std::upper_bound(rules.begin(), rules.end(), cut + touching);
-             rule != rules.begin() && *(rule - 1) >= earliest; --rule)
-            if (Unsplit(*(rule - 1)) == *(rule - 1))
-                return *(rule - 1);
-        return cut;
+        const Rule* best = nullptr;
+        for (auto rule = std::upper_bound(rules.begin(), rules.end(), cut + touching,
+                                          [](double at, const Rule&r) { return at < r.at; });
+             rule != rules.begin() && (rule - 1)->at >= earliest; --rule)
+            if (Unsplit((rule - 1)->at) == (rule - 1)->at &&
+                (best == nullptr || (rule - 1)->start < best->start - touching))
+                best = &*(rule - 1);
+        return best ? best->at : cut;
     }
 
+    struct Rule
+    {
+        double at;
+        double start;
+    };
     std::vector<Extent> texts;
-    std::vector<double> rules;
+    std::vector<Rule> rules;
 };
 
 bool bHolds(const PageArea& area)
@@ -227,9 +239,9 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
                              ReachPast(headingsBottom, object->dTop(), object->dBottom()));
         }
         else if (type == Line::type && object->dLeft() == object->dRight())
-            across.vdAddRule(object->dLeft());
+            across.vdAddRule(object->dLeft(), object->dTop());
         else if (type == Line::type && object->dTop() == object->dBottom())
-            down.vdAddRule(object->dTop());
+            down.vdAddRule(object->dTop(), object->dLeft());
     }
     across.vdMerge();
     down.vdMerge();

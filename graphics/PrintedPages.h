@@ -58,11 +58,12 @@ struct PrintedPages
 // linePoints high (in points of 1/72 inch). It prints whole on one page when it can, on the
 // page as set or else turned; otherwise at that line height over as many pages as it needs, on
 // whichever page way needs fewer, cut between its texts (on a rule where one stands in the
-// second half of a page). Each page shows the table's heading rows and label columns
-// (Drawing::dHeadingsBottom, Drawing::dLabelsRight) with its own part of the body; they reach as
-// far as a text of the body that starts in them. A part narrower than the page stands in the
-// middle across it. A table that would need more than a thousand pages, or whose headings or
-// labels leave no line of a page to the body either way, prints whole on one page.
+// second half of a page, the one that reaches furthest into the headings). Each page shows the
+// table's heading rows and label columns (Drawing::dHeadingsBottom, Drawing::dLabelsRight) with
+// its own part of the body; they reach as far as a text of the body that starts in them. A part
+// narrower than the page stands in the middle across it. A table that would need more than a
+// thousand pages, or whose headings or labels leave no line of a page to the body either way,
+// prints whole on one page.
 PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const PageArea& turned,
                         double linePoints);
 

@@ -109,6 +109,16 @@ TEST(PrintedPages, PagesCutBetweenColumnsAndRows)
     ExpectPage(eight.pages[2], 0, 57, 60, 114, 20, 20 - 570);
     ExpectPage(eight.pages[7], 60, 171, 100, 200, 20 - 600, 20 - 1710);
 
+    // Of the rules in the second half of a page, one that reaches higher ends a group of columns
+    // under one heading: the cut falls on it rather than on a later rule.
+    tall->AddLine(40, -2, 40, 0, 1, 0, 0, 0, 0);
+    const PrintedPages grouped = TablePages(*tall, upright, turned, 10);
+    EXPECT_TRUE(grouped.bTurned);
+    ASSERT_EQ(grouped.pages.size(), 8u);
+    EXPECT_DOUBLE_EQ(grouped.pages[0].parts[0].right, 40);
+    EXPECT_DOUBLE_EQ(grouped.pages[1].parts[0].left, 40);
+    EXPECT_DOUBLE_EQ(grouped.pages[1].parts[0].right, 100);
+
     // A table as narrow as a page stands in the middle across it: (576 - 400) / 2 = 88.
     const auto narrow = Table(100, 2);
     const PrintedPages two = TablePages(*narrow, upright, turned, 10);
