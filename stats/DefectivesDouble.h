@@ -38,7 +38,7 @@ double DefectivesDoubleExpectedStagesFiniteLot(int D, int n1, int a1, int r1, in
 bool DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                      double p0, double C0, double C1, int& n1, int& a1, int& r1,
                                      int& n2, int& a2, std::uint8_t method);
-// As above with the further requirement Pa(maximum AQL) <= PaAQL.
+// As above with the further requirement Pa(maximum AQL) < PaAQL.
 bool DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                        double PaLTPD, double p0, double C0, double C1, int& n1,
                                        int& a1, int& r1, int& n2, int& a2, std::uint8_t method);

@@ -172,6 +172,15 @@ enum class Judgement
     exact,
 };
 
+// Which side of its target a plan's Pa must keep: at or above it at the AQL, at or below it at
+// the LTPD, below it at the maximum AQL.
+enum class Side
+{
+    atLeast,
+    atMost,
+    below,
+};
+
 // What the second stage must do: the continuation's Pa (see LevelCounts::Continued) must reach
 // dAql at the AQL and keep within dLtpd at the LTPD and dMaximum at the maximum AQL.
 struct Rooms
@@ -254,10 +263,10 @@ private:
     // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
     SecondStages SearchSecondStage(std::int64_t n1, const Continuation& go, const Rooms& rooms,
                                    const Rooms& wider, double goOn, std::int64_t lowest);
-    // Whether a continuation's Pa, sum, keeps at or below its room at an upper level, or reaches
-    // it at the AQL; where it is within rounding of it, the judgement decides, and with `exact`
-    // the plan's Pa at the level against the target of the whole plan.
-    bool Meets(double sum, double room, bool upper, double level, double target,
+    // Whether a continuation's Pa, sum, keeps on the side of its room that the level asks; where
+    // it is within rounding of it, the judgement decides, and with `exact` the plan's Pa at the
+    // level against the target of the whole plan.
+    bool Meets(double sum, double room, Side side, double level, double target,
                Judgement judgement, const DoublePlanNumbers& plan) const;
     bool MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
                           const DoublePlanNumbers& plan);
@@ -510,11 +519,11 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
     }
 }
 
-bool DoubleDesign::Meets(double sum, double room, bool upper, double level, double target,
+bool DoubleDesign::Meets(double sum, double room, Side side, double level, double target,
                          Judgement judgement, const DoublePlanNumbers& plan) const
 {
     if (std::fabs(sum - room) > margin * target)
-        return upper ? sum <= room : sum >= room;
+        return side == Side::atLeast ? sum >= room : sum <= room;
     switch (judgement)
     {
     case Judgement::lenient:
@@ -525,19 +534,29 @@ bool DoubleDesign::Meets(double sum, double room, bool upper, double level, doub
         break;
     }
     const double pa = Pa(level, plan);
-    return upper ? pa <= target : pa >= target;
+    switch (side)
+    {
+    case Side::atLeast:
+        return pa >= target;
+    case Side::atMost:
+        return pa <= target;
+    case Side::below:
+        break;
+    }
+    return pa < target;
 }
 
 bool DoubleDesign::MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
                                     const DoublePlanNumbers& plan)
 {
-    const auto within = [&](LevelCounts& counts, double room, double target)
+    const auto within = [&](LevelCounts& counts, double room, Side side, double target)
     {
-        return Meets(counts.Continued(go.a1, go.r1, plan.n2, plan.a2), room, true, counts.Level(),
+        return Meets(counts.Continued(go.a1, go.r1, plan.n2, plan.a2), room, side, counts.Level(),
                      target, judgement, plan);
     };
-    return within(atLtpd, rooms.dLtpd, required.dPaLtpd) &&
-           (!HasMaximumAql() || within(atMaximumAql, rooms.dMaximum, required.dPaAql));
+    return within(atLtpd, rooms.dLtpd, Side::atMost, required.dPaLtpd) &&
+           (!HasMaximumAql() ||
+            within(atMaximumAql, rooms.dMaximum, Side::below, required.dPaAql));
 }
 
 DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation& go,
@@ -552,10 +571,11 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
     {
         const DoublePlanNumbers plan = {n1, go.a1, go.r1, n2, a2};
         at = {a2, atLtpd.Continued(go.a1, go.r1, n2, a2)};
-        return Meets(at.dAtLtpd, rooms.dLtpd, true, required.dLtpd, required.dPaLtpd, judgement,
-                     plan) &&
+        return Meets(at.dAtLtpd, rooms.dLtpd, Side::atMost, required.dLtpd, required.dPaLtpd,
+                     judgement, plan) &&
                (!maximum || Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum,
-                                  true, *required.maximumAql, required.dPaAql, judgement, plan));
+                                  Side::below, *required.maximumAql, required.dPaAql, judgement,
+                                  plan));
     };
     // Beyond a2 = r1 - 2 + n2 every defective count continuing is accepted.
     const std::int64_t highest = model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount;
@@ -660,7 +680,7 @@ std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continua
             largest = std::min(largest, n2 + go.a1);
         const auto reaches = [&](std::int64_t accept)
         {
-            return Meets(atAql.Continued(go.a1, go.r1, n2, accept), rooms.dAql, false,
+            return Meets(atAql.Continued(go.a1, go.r1, n2, accept), rooms.dAql, Side::atLeast,
                          required.dAql, required.dPaAql, rooms.judgement,
                          {n1, go.a1, go.r1, n2, accept});
         };

@@ -128,7 +128,7 @@ Plan ExhaustiveDesign(const Characteristic& model, const Requirements& required)
     const auto meetsUpperLevels = [&](const Plan& plan)
     {
         return model.Pa(required.ltpd, plan) <= required.paLtpd &&
-               (!required.maximumAql || model.Pa(*required.maximumAql, plan) <= required.paAql);
+               (!required.maximumAql || model.Pa(*required.maximumAql, plan) < required.paAql);
     };
     const double highest = std::max({required.aql, required.ltpd, required.p0});
     for (int n1 = model.defectives ? 2 : 1; n1 < single.n1; ++n1)
@@ -268,6 +268,30 @@ TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundByTheWorkLimit
     EXPECT_GE(defectives.Pa(0.02, plan), paAql);
     EXPECT_LE(defectives.Pa(0.025, plan), paLtpd);
     EXPECT_LT(defectives.Cost(fractions, plan), 7510.0);
+}
+
+TEST(DoubleDesignTest, TheMaximumAqlKeepsPaStrictlyBelowPaAql)
+{
+    // The plan designed with a maximum AQL of 0.0202 accepts with exactly PaAQL at a level
+    // between the AQL and 0.0202 (bisection, then the neighbouring doubles): with that level as
+    // the maximum AQL it no longer qualifies.
+    const Characteristic defectives = {true};
+    Requirements required = {0.02, 0.0202, 0.1, 0.02, 1.0, 0.0};
+    const Plan first = defectives.Design(required);
+    double level = required.aql;
+    for (double above = *required.maximumAql; std::nextafter(level, 1.0) < above;)
+    {
+        const double middle = level + (above - level) / 2;
+        (defectives.Pa(middle, first) >= paAql ? level : above) = middle;
+    }
+    for (int step = 0; step < 1000 && defectives.Pa(level, first) != paAql; ++step)
+        level = std::nextafter(level, 0.0);
+    ASSERT_EQ(defectives.Pa(level, first), paAql);
+    required.maximumAql = level;
+    const Plan plan = defectives.Design(required);
+    EXPECT_NE(plan, first);
+    EXPECT_LT(defectives.Pa(level, plan), paAql);
+    EXPECT_EQ(plan, ExhaustiveDesign(defectives, required));
 }
 
 TEST(DoubleDesignTest, WhereNoDoublePlanIsCheaper)
