@@ -30,9 +30,9 @@ constexpr std::int64_t largestTotal = std::int64_t{1} << 52;
 constexpr std::int64_t largestSize = 2147483646;
 constexpr int gridStep = 2048;
 constexpr double stepsPerDoubling = 256.0;
-// Kept rows reach this many counts beyond those asked, for the neighbouring ranges; as many grid
-// sizes have their rows kept at a time as fit in rowEntries numbers, at most mostRowPlaces.
-constexpr std::int64_t rowMargin = 64;
+// Kept rows reach up to this many counts beyond those asked, for the neighbouring ranges; as many
+// grid sizes have their rows kept at a time as fit in rowEntries numbers, at most mostRowPlaces.
+constexpr std::int64_t mostRowMargin = 64;
 constexpr std::size_t rowEntries = std::size_t{1} << 22;
 constexpr std::size_t mostRowPlaces = 1024;
 
@@ -48,11 +48,11 @@ double Spread(std::int64_t n, double level)
     return std::sqrt(std::max(1.0, static_cast<double>(n) * level));
 }
 
-// B(k; n) at one level for the counts k from kmin on, one entry a count, into row.
+// B(k; n) at one level for the counts k from kmin on, one entry a count, into the size entries
+// of row.
 void vdFillCumulatives(const DoublePlanModel& model, double level, std::int64_t n,
-                       std::int64_t kmin, std::vector<double>& row)
+                       std::int64_t kmin, std::int64_t size, double* row)
 {
-    const auto size = static_cast<std::int64_t>(row.size());
     const double mean = static_cast<double>(n) * level;
     const std::int64_t start =
         std::max({kmin, FloorOf(mean - negligibleSpread * Spread(n, level)), std::int64_t{0}});
@@ -137,14 +137,21 @@ void DoublePlanCostBound::vdStartFirstSamples(std::int64_t smallest, std::int64_
     vdFillPoints(required.dP0, atCost);
     outside = (xlo > 0 ? model.cumulative(xlo - 1, n, required.dAql) : 0.0) +
               std::max(0.0, 1.0 - model.cumulative(xhi, n, required.dAql));
-    // Fewer rows are kept as they grow with the window, halving their number as need be; rows
-    // of sizes that lose their place are worked out again.
-    const std::size_t fit = rowEntries / (3 * static_cast<std::size_t>(xhi - xlo + 1 + 2 * rowMargin));
-    std::size_t places = mostRowPlaces;
-    while (places > 16 && places > fit)
-        places /= 2;
-    if (places != rows.size())
-        rows = std::vector<SecondRows>(places);
+    // Kept rows have room for twice the window they are first made for; when the window
+    // outgrows them, they are made anew, fewer as they grow, halving their number as need be.
+    // The margin grows with the window, as the drift of its counts does.
+    rowMargin = std::clamp<std::int64_t>((xhi - xlo + 1) / 2, 8, mostRowMargin);
+    const auto length = static_cast<std::size_t>(xhi - xlo + 1 + 2 * rowMargin);
+    if (length > rowLength)
+    {
+        rowLength = 2 * length;
+        std::size_t places = mostRowPlaces;
+        while (places > 16 && places * 3 * rowLength > rowEntries)
+            places /= 2;
+        rows.assign(places, SecondRows{});
+        // Left unset: only the places used are ever written, and read after.
+        rowStore.reset(new double[places * 3 * rowLength]);
+    }
 }
 
 std::int64_t DoublePlanCostBound::LargestGainfulTotal(const RequirementPrices& prices,
@@ -158,28 +165,30 @@ std::int64_t DoublePlanCostBound::LargestGainfulTotal(const RequirementPrices& p
     if (!(l > 0.0))
         return -1;
     const double v = bMaximum ? prices.dMaximumAql : 0.0;
-    const auto reach = [&](double price, const LikelihoodSlope& slope, double factor)
+    // log(price / l) + N dPerUnit of each upper level, or nothing for a price of 0.
+    const auto offset = [&](double price, const LikelihoodSlope& slope)
     {
-        if (!(price > 0.0))
-            return static_cast<double>(largestTotal);
-        return (std::log(l) - std::log(price) - std::log(factor) -
-                static_cast<double>(n) * slope.dPerUnit) /
-               slope.dPerCount;
+        return price > 0.0 ? std::log(price) - std::log(l) + static_cast<double>(n) * slope.dPerUnit
+                           : -std::numeric_limits<double>::infinity();
+    };
+    const double atLtpd = offset(prices.dLtpd, slopeLtpd);
+    const double atMaximum = offset(v, slopeMaximum);
+    const auto reach = [&](double at, const LikelihoodSlope& slope, double factor)
+    {
+        return at > -std::numeric_limits<double>::infinity()
+                   ? -(at + std::log(factor)) / slope.dPerCount
+                   : static_cast<double>(largestTotal);
     };
     const double upper =
-        std::min(reach(prices.dLtpd, slopeLtpd, 1.0), reach(v, slopeMaximum, 1.0));
+        std::min(reach(atLtpd, slopeLtpd, 1.0), reach(atMaximum, slopeMaximum, 1.0));
     const double lower =
-        std::min(reach(prices.dLtpd, slopeLtpd, 2.0), reach(v, slopeMaximum, 2.0));
+        std::min(reach(atLtpd, slopeLtpd, 2.0), reach(atMaximum, slopeMaximum, 2.0));
     const auto gainful = [&](std::int64_t t)
     {
         const auto total = static_cast<double>(t);
-        const auto share = [&](double price, const LikelihoodSlope& slope)
-        {
-            return price > 0.0 ? std::exp(std::log(price) - std::log(l) + total * slope.dPerCount +
-                                          static_cast<double>(n) * slope.dPerUnit)
-                               : 0.0;
-        };
-        return share(prices.dLtpd, slopeLtpd) + share(v, slopeMaximum) < 1.0;
+        return std::exp(atLtpd + total * slopeLtpd.dPerCount) +
+                   std::exp(atMaximum + total * slopeMaximum.dPerCount) <
+               1.0;
     };
     std::int64_t meeting = std::max<std::int64_t>(-1, FloorOf(lower) - 1);
     std::int64_t failing = std::max(meeting + 1, FloorOf(upper) + 1);
@@ -221,17 +230,20 @@ int DoublePlanCostBound::GridIndex(std::int64_t n2)
     return index;
 }
 
-void DoublePlanCostBound::vdFillRows(std::int64_t b, std::int64_t kmin, std::int64_t kmax,
-                                     SecondRows& row) const
+void DoublePlanCostBound::vdFillRows(std::int64_t b, std::int64_t kmin, std::int64_t count,
+                                     double* store, SecondRows& row) const
 {
+    row.size = b;
     row.kmin = kmin;
-    const auto size = static_cast<std::size_t>(kmax - kmin + 1);
-    for (std::vector<double>* entries : {&row.atAql, &row.atLtpd, &row.atMaximum})
-        entries->resize(size);
-    vdFillCumulatives(model, required.dAql, b, kmin, row.atAql);
-    vdFillCumulatives(model, required.dLtpd, b, kmin, row.atLtpd);
+    row.count = count;
+    const auto length = static_cast<std::size_t>(count);
+    vdFillCumulatives(model, required.dAql, b, kmin, count, store);
+    vdFillCumulatives(model, required.dLtpd, b, kmin, count, store + length);
     if (bMaximum)
-        vdFillCumulatives(model, *required.maximumAql, b, kmin, row.atMaximum);
+        vdFillCumulatives(model, *required.maximumAql, b, kmin, count, store + 2 * length);
+    row.atAql = store;
+    row.atLtpd = store + length;
+    row.atMaximum = store + 2 * length;
 }
 
 const DoublePlanCostBound::SecondRows& DoublePlanCostBound::RowsOf(std::int64_t b,
@@ -241,17 +253,16 @@ const DoublePlanCostBound::SecondRows& DoublePlanCostBound::RowsOf(std::int64_t 
     const int index = GridIndex(b);
     if (GridSize(index) != b)
     {
-        vdFillRows(b, kmin, kmax, offGrid);
+        offGridStore.resize(static_cast<std::size_t>(3 * (kmax - kmin + 1)));
+        vdFillRows(b, kmin, kmax - kmin + 1, offGridStore.data(), offGrid);
         return offGrid;
     }
     // One place a grid size, shared by sizes far apart.
-    SecondRows& row = rows[static_cast<std::size_t>(index) % rows.size()];
-    if (row.size != b || kmin < row.kmin ||
-        kmax >= row.kmin + static_cast<std::int64_t>(row.atAql.size()))
-    {
-        vdFillRows(b, kmin - rowMargin, kmax + rowMargin, row);
-        row.size = b;
-    }
+    const std::size_t place = static_cast<std::size_t>(index) % rows.size();
+    SecondRows& row = rows[place];
+    if (row.size != b || kmin < row.kmin || kmax >= row.kmin + row.count)
+        vdFillRows(b, kmin - rowMargin, static_cast<std::int64_t>(rowLength),
+                   rowStore.get() + place * 3 * rowLength, row);
     return row;
 }
 

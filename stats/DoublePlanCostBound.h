@@ -3,6 +3,7 @@
 #include "stats/DoubleDesignSearch.h"
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -78,18 +79,22 @@ private:
     // than to the next grid size, and ending on the grid but at hi; with that least end.
     static std::pair<std::int64_t, std::int64_t> Piece(std::int64_t a, std::int64_t width,
                                                        std::int64_t hi);
-    // Cumulative probabilities of the counts of a further sample at each level, from count kmin
-    // on.
+    // Cumulative probabilities of the counts of a further sample at each level, for count of
+    // the counts from kmin on, in a store of three rows of that many numbers.
     struct SecondRows
     {
         std::int64_t size = -1; // of the further sample
         std::int64_t kmin = 0;
-        std::vector<double> atAql, atLtpd, atMaximum;
+        std::int64_t count = 0;
+        const double* atAql = nullptr;
+        const double* atLtpd = nullptr;
+        const double* atMaximum = nullptr;
     };
     // The rows of further sample size b with the counts from kmin to kmax: kept for the
     // neighbouring ranges and prices where b is a grid size, else worked out afresh.
     const SecondRows& RowsOf(std::int64_t b, std::int64_t kmin, std::int64_t kmax);
-    void vdFillRows(std::int64_t b, std::int64_t kmin, std::int64_t kmax, SecondRows& row) const;
+    void vdFillRows(std::int64_t b, std::int64_t kmin, std::int64_t count, double* store,
+                    SecondRows& row) const;
     // The terms of going on from each count of the window, for a to b further units, and the
     // part of the bound that is the same for every count.
     void vdFillContinued(const RequirementPrices& prices, std::int64_t a, std::int64_t b,
@@ -116,8 +121,14 @@ private:
     std::int64_t xhi = -1;
     double outside = 0.0;
     std::vector<double> atAql, atLtpd, atMaximum, atCost;
-    std::vector<SecondRows> rows; // by grid index, a few far apart sharing a place
+    // The kept rows, by grid index, a few far apart sharing a place; each place has three rows of
+    // rowLength numbers in rowStore.
+    std::vector<SecondRows> rows;
+    std::unique_ptr<double[]> rowStore;
+    std::size_t rowLength = 0;
+    std::int64_t rowMargin = 0; // the counts each kept row reaches beyond those asked
     SecondRows offGrid;
+    std::vector<double> offGridStore;
     std::vector<double> continuedTerms, acceptedSums, continuedSums, leastAfter;
     // Where the last range's bound was least, from which the next is tried first.
     std::int64_t lowestAt = -1;
