@@ -206,24 +206,25 @@ public:
 
 private:
     // The first-stage bounds of one first sample size: a1 up to a1max leaves Pa at the upper
-    // levels able to meet their targets, r1 from r1min on leaves Pa at the AQL able to.
+    // levels able to meet their targets, r1 from r1min on leaves Pa at the AQL able to. The
+    // values of no first sample start the search for the first one's.
     struct FirstSample
     {
-        std::int64_t n1;
-        std::int64_t a1max;
-        std::int64_t r1min;
+        std::int64_t n1 = 0;
+        std::int64_t a1max = -1;
+        std::int64_t r1min = 1;
         // From r1 - 1 up no count has probability at any level the search meets, so larger
         // reject numbers make the same plan: lastReject is the largest searched, and at least
         // r1min.
-        std::int64_t unreached;
-        std::int64_t lastReject;
+        std::int64_t unreached = 1;
+        std::int64_t lastReject = 1;
         // Whether a plan of this n1 can meet the requirements at all.
-        bool bPossible;
+        bool bPossible = false;
         // A lower bound on the cost of every plan of this n1, and on its second sample size and
         // the chance at p0 that it is taken.
-        double lowerBound;
-        std::int64_t leastSecond;
-        double leastGoOn;
+        double lowerBound = 0.0;
+        std::int64_t leastSecond = 0;
+        double leastGoOn = 0.0;
     };
     struct SecondAccept
     {
@@ -489,8 +490,7 @@ RequirementPrices DoubleDesign::PricesAt(DoublePlanCostBound& bound, std::int64_
         const auto above = fittedPrices.lower_bound(at);
         if (above != fittedPrices.begin())
             start = std::prev(above)->second;
-        const FirstSample first =
-            FirstSampleAt(at, {0, -1, 1, 1, 1, false, 0.0, 0, 0.0}, leastTotal);
+        const FirstSample first = FirstSampleAt(at, {}, leastTotal);
         const RequirementPrices prices =
             first.bPossible ? Fitted(bound, first, start, true) : start;
         fittedPrices.emplace(at, prices);
@@ -515,8 +515,8 @@ std::pair<DoubleDesign::FirstSample, RequirementPrices>
 DoubleDesign::PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n,
                                    std::int64_t leastTotal)
 {
-    const std::int64_t smallest = model.bCountsWithinSample ? 2 : 1;
-    const FirstSample none = {0, -1, 1, 1, 1, false, 0.0, 0, 0.0};
+    const std::int64_t smallest = smallestFirst;
+    const FirstSample none;
     if (!bound.Usable() || n - smallest < 2)
         return {none, {}};
     RequirementPrices prices;
@@ -591,16 +591,16 @@ DoublePlanNumbers DoubleDesign::Run()
     const std::int64_t leastTotal = LeastRandomisedSampleSize(
         model.cumulative, required.dAql, required.dLtpd, required.dPaAql, required.dPaLtpd, n);
     // The most promising first sample first: the best plan found bounds the others.
+    smallestFirst = model.bCountsWithinSample ? 2 : 1;
+    priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 128);
     DoublePlanCostBound bound(model, required);
     const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
     promisingPrices = prices;
-    smallestFirst = model.bCountsWithinSample ? 2 : 1;
-    priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 128);
     // Counts beyond 32 bits make no plan.
     if (promising.bPossible && promising.lastReject <= largestCount && !Stopped())
         vdSearchFirstSample(bound, promising, leastTotal);
-    const std::int64_t smallest = model.bCountsWithinSample ? 2 : 1;
-    FirstSample first = {0, -1, 1, 1, 1, false, 0.0, 0, 0.0};
+    const std::int64_t smallest = smallestFirst;
+    FirstSample first;
     // Ranges of first samples that the cost bound shows dearer than the best are passed over,
     // each twice as wide as the last one passed; the others are narrowed down to single first
     // samples, which are searched.
@@ -624,9 +624,7 @@ DoublePlanNumbers DoubleDesign::Run()
         if (first.bPossible && first.lastReject > largestCount)
             break;
         if (first.bPossible && n1 != promising.n1 && !(first.lowerBound > best * (1.0 + margin)))
-        {
             vdSearchFirstSample(bound, first, leastTotal);
-        }
         ++n1;
     }
     return result;

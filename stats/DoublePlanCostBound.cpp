@@ -1,5 +1,7 @@
 #include "stats/DoublePlanCostBound.h"
 
+#include "stats/NegligibleCounts.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -12,10 +14,6 @@ namespace Brosquin
 namespace
 {
 
-// Counts that far below a level's mean (in roots of the mean, never less than the standard
-// deviation) have point and cumulative probabilities below e^-640 (Chernoff: the lower tail
-// beyond t roots of the mean is below e^(-t^2/2)): they are taken as 0.
-constexpr double negligibleSpread = 36.0;
 // The first counts whose terms are summed: this many roots of the mean about each level's mean;
 // what the AQL's chance outside them can gain is taken off the bound.
 constexpr double windowSpread = 6.0;
@@ -53,9 +51,7 @@ double Spread(std::int64_t n, double level)
 void vdFillCumulatives(const DoublePlanModel& model, double level, std::int64_t n,
                        std::int64_t kmin, std::int64_t size, double* row)
 {
-    const double mean = static_cast<double>(n) * level;
-    const std::int64_t start =
-        std::max({kmin, FloorOf(mean - negligibleSpread * Spread(n, level)), std::int64_t{0}});
+    const std::int64_t start = std::max(kmin, FirstNonNegligibleCount(n, level));
     std::int64_t k = kmin;
     for (; k < std::min(start, kmin + size); ++k)
         row[static_cast<std::size_t>(k - kmin)] = 0.0;
@@ -96,8 +92,7 @@ void DoublePlanCostBound::vdFillPoints(double level, std::vector<double>& out) c
 {
     const std::int64_t n = largestFirst;
     out.assign(static_cast<std::size_t>(xhi - xlo + 1), 0.0);
-    const double mean = static_cast<double>(n) * level;
-    std::int64_t x = std::max(xlo, FloorOf(mean - negligibleSpread * Spread(n, level)));
+    std::int64_t x = std::max(xlo, FirstNonNegligibleCount(n, level));
     if (x > xhi)
         return;
     const PointRatio ratio = model.pointRatio(n, level);
@@ -506,7 +501,12 @@ RequirementPrices DoublePlanCostBound::FittedPrices(const RequirementPrices& sta
                           logOf(start.dMaximumAql, 0.01 * scale)};
     const auto pricesAt = [&](const Point& p)
     { return RequirementPrices{std::exp(p[0]), std::exp(p[1]), bMaximum ? std::exp(p[2]) : 0.0}; };
-    const auto value = [&](const Point& p) { return Estimate(pricesAt(p), lo, hi); };
+    // A value that is not a number (prices out of range) counts as the lowest.
+    const auto value = [&](const Point& p)
+    {
+        const double estimate = Estimate(pricesAt(p), lo, hi);
+        return std::isnan(estimate) ? -std::numeric_limits<double>::infinity() : estimate;
+    };
     std::array<Point, 4> simplex = {origin, origin, origin, origin};
     std::array<double, 4> values = {};
     for (int d = 0; d <= dimensions; ++d)
