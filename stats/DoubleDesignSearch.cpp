@@ -592,7 +592,7 @@ DoublePlanNumbers DoubleDesign::Run()
         model.cumulative, required.dAql, required.dLtpd, required.dPaAql, required.dPaLtpd, n);
     // The most promising first sample first: the best plan found bounds the others.
     smallestFirst = model.bCountsWithinSample ? 2 : 1;
-    priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 128);
+    priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 64);
     DoublePlanCostBound bound(model, required);
     const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
     promisingPrices = prices;

@@ -32,7 +32,7 @@ constexpr double stepsPerDoubling = 256.0;
 // grid sizes have their rows kept at a time as fit in rowEntries numbers, at most mostRowPlaces.
 constexpr std::int64_t mostRowMargin = 64;
 constexpr std::size_t rowEntries = std::size_t{1} << 22;
-constexpr std::size_t mostRowPlaces = 1024;
+constexpr std::size_t mostRowPlaces = 256;
 
 std::int64_t FloorOf(double value)
 {
@@ -132,8 +132,9 @@ void DoublePlanCostBound::vdStartFirstSamples(std::int64_t smallest, std::int64_
     vdFillPoints(required.dP0, atCost);
     outside = (xlo > 0 ? model.cumulative(xlo - 1, n, required.dAql) : 0.0) +
               std::max(0.0, 1.0 - model.cumulative(xhi, n, required.dAql));
-    // Kept rows have room for twice the window they are first made for; when the window
-    // outgrows them, they are made anew, fewer as they grow, halving their number as need be.
+    // Kept rows have room for twice the window (with its margins) they are first made for; when
+    // the window outgrows them, they are made anew, fewer as they grow, halving their number as
+    // need be.
     // The margin grows with the window, as the drift of its counts does.
     rowMargin = std::clamp<std::int64_t>((xhi - xlo + 1) / 2, 8, mostRowMargin);
     const auto length = static_cast<std::size_t>(xhi - xlo + 1 + 2 * rowMargin);
@@ -201,28 +202,46 @@ std::int64_t DoublePlanCostBound::LargestGainfulTotal(const RequirementPrices& p
     return model.bCountsWithinSample ? std::min(meeting, n) : meeting;
 }
 
+namespace
+{
+
+// The grid sizes above gridStep, up to the largest second sample, worked out once.
+const std::vector<std::int64_t>& GridAbove()
+{
+    static const std::vector<std::int64_t> sizes = []
+    {
+        std::vector<std::int64_t> above;
+        for (int step = 1;; ++step)
+        {
+            const double size =
+                std::ceil(static_cast<double>(gridStep) * std::exp2(step / stepsPerDoubling));
+            above.push_back(size < static_cast<double>(largestSize)
+                                ? static_cast<std::int64_t>(size)
+                                : largestSize);
+            if (above.back() == largestSize)
+                return above;
+        }
+    }();
+    return sizes;
+}
+
+} // namespace
+
 std::int64_t DoublePlanCostBound::GridSize(int index)
 {
     if (index < gridStep)
         return index + 1;
-    const double size = std::ceil(static_cast<double>(gridStep) *
-                                  std::exp2((index - gridStep + 1) / stepsPerDoubling));
-    return size < static_cast<double>(largestSize) ? static_cast<std::int64_t>(size) : largestSize;
+    const auto& above = GridAbove();
+    return above[std::min(static_cast<std::size_t>(index - gridStep), above.size() - 1)];
 }
 
 int DoublePlanCostBound::GridIndex(std::int64_t n2)
 {
-    n2 = std::min(n2, largestSize);
     if (n2 <= gridStep)
         return static_cast<int>(std::max<std::int64_t>(n2, 1) - 1);
-    int index = gridStep - 1 +
-                static_cast<int>(std::floor(stepsPerDoubling *
-                                            std::log2(static_cast<double>(n2) / gridStep)));
-    while (GridSize(index) >= n2)
-        --index;
-    while (GridSize(index) < n2)
-        ++index;
-    return index;
+    const auto& above = GridAbove();
+    const auto at = std::lower_bound(above.begin(), above.end(), std::min(n2, largestSize));
+    return gridStep + static_cast<int>(at - above.begin());
 }
 
 void DoublePlanCostBound::vdFillRows(std::int64_t b, std::int64_t kmin, std::int64_t count,
@@ -256,7 +275,7 @@ const DoublePlanCostBound::SecondRows& DoublePlanCostBound::RowsOf(std::int64_t 
     const std::size_t place = static_cast<std::size_t>(index) % rows.size();
     SecondRows& row = rows[place];
     if (row.size != b || kmin < row.kmin || kmax >= row.kmin + row.count)
-        vdFillRows(b, kmin - rowMargin, static_cast<std::int64_t>(rowLength),
+        vdFillRows(b, kmin - rowMargin, kmax - kmin + 1 + 2 * rowMargin,
                    rowStore.get() + place * 3 * rowLength, row);
     return row;
 }
@@ -382,7 +401,8 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
     // up to a1, less the continued ones up to a1, plus the least sum of continued ones up to any
     // r1 - 1 allowed (counts outside the window clamped to its ends, as in Bound).
     const auto size = static_cast<std::size_t>(xhi - xlo + 1);
-    acceptedSums.assign(size + 1, 0.0);
+    acceptedSums.resize(size + 1);
+    acceptedSums[0] = 0.0;
     for (std::size_t i = 0; i < size; ++i)
         acceptedSums[i + 1] = acceptedSums[i] + Accepted(prices, i);
     const auto place = [&](std::int64_t count)
@@ -404,10 +424,11 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
         }
         const auto [narrowest, b] = Piece(a, width, hi);
         vdFillContinued(prices, a, b, continuedTerms);
-        continuedSums.assign(size + 1, 0.0);
+        continuedSums.resize(size + 1);
+        continuedSums[0] = 0.0;
         for (std::size_t i = 0; i < size; ++i)
             continuedSums[i + 1] = continuedSums[i] + continuedTerms[i];
-        leastAfter.assign(size + 1, 0.0);
+        leastAfter.resize(size + 1);
         leastAfter[size] = continuedSums[size];
         for (std::size_t i = size; i-- > 0;)
             leastAfter[i] = std::min(leastAfter[i + 1], continuedSums[i]);
