@@ -471,7 +471,8 @@ RequirementPrices DoubleDesign::Fitted(DoublePlanCostBound& bound, const FirstSa
 
 std::pair<std::int64_t, std::int64_t> DoubleDesign::GuideRange(const FirstSample& first) const
 {
-    // Second samples beyond twice the single plan's cost the double plan more than that plan.
+    // A guide, not a bound: the cheapest plans' second samples are well below twice the single
+    // plan's sample.
     const std::int64_t most =
         std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * singleSize);
     return {first.leastSecond, std::max(first.leastSecond, most)};
