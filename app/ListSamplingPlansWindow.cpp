@@ -360,20 +360,24 @@ void TListSamplingPlansWindow::vdReset()
     vdRefreshList(1);
 }
 
+// Each plan's summary is worked out afresh, which takes seconds for the widest multiple plans.
 void TListSamplingPlansWindow::vdApplyDefinitions()
 {
+    const WaitCursor hourglass;
     pSession->vdApplyDefinitions();
     vdRefreshList(SelectedPlanIndex());
 }
 
 void TListSamplingPlansWindow::vdApplyUnits()
 {
+    const WaitCursor hourglass;
     pSession->vdSetUnits();
     vdRefreshList(SelectedPlanIndex());
 }
 
 void TListSamplingPlansWindow::vdApplyCostParameters()
 {
+    const WaitCursor hourglass;
     pSession->vdApplyCostParameters();
 }
 

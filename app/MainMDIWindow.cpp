@@ -3,6 +3,7 @@
 #include "app/MdiChild.h"
 #include "app/RecentFilesMenu.h"
 #include "app/Settings.h"
+#include "app/SubWindowPlace.h"
 #include "app/ToolBarGlyphs.h"
 #include "app/dialogs/AboutDialogBox.h"
 #include "app/dialogs/CostParametersDialogBox.h"
@@ -683,7 +684,7 @@ void TMainMDIWindow::WindowTile()
 
 void TMainMDIWindow::WindowCascade()
 {
-    pMdiArea->cascadeSubWindows();
+    vdCascade(*pMdiArea);
 }
 
 void TMainMDIWindow::WindowArrange()

@@ -56,6 +56,22 @@ inline std::unique_ptr<SamplingPlan> LargeStagedPlan(LargePlan kind, int units, 
     return plan;
 }
 
+// A multiple plan for defective units, lots of any size, whose counts between accept and reject
+// numbers are many and far apart: 3 stages of 1,000,000 units, no acceptance at the first stage,
+// rejection there at `band` defectives, and after the second stage `band` counts that go on
+// (accept at band + 10, reject at 2 band + 11); the last stage accepts at 2.5 band + 11.
+inline std::unique_ptr<SamplingPlan> WideStagedPlan(int band)
+{
+    const auto text = [](long long number) { return String(std::to_string(number).c_str()); };
+    const long long w = band;
+    const std::vector<String> n(3, String("1000000"));
+    const std::vector<String> a = {String("#"), text(w + 10), text(5 * w / 2 + 11)};
+    const std::vector<String> r = {text(w), text(2 * w + 11), text(5 * w / 2 + 12)};
+    auto plan = std::make_unique<DefectivesMultipleSamplingPlan>();
+    plan->vdDescribe(3, n.data(), a.data(), r.data(), 0, false, "");
+    return plan;
+}
+
 // The plan of a benchmark's arguments: the kind of large plan, the units a stage and the method of
 // curtailing.
 inline std::unique_ptr<SamplingPlan> LargeStagedPlanOf(const benchmark::State& state)

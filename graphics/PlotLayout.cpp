@@ -6,6 +6,7 @@
 #include "graphics/Drawing.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace Brosquin
@@ -79,6 +80,30 @@ struct TicExtent
     double minorFrom;
     double minorTo;
 };
+
+// A title wider than the plot is cut short with "..." to the plot's width: drawn whole it would
+// widen the drawing, and a drawing fitted into its window would shrink the plot to make room.
+String TitleWithin(const String& title, double size, double width)
+{
+    if (title.dWidth() * size <= width)
+        return title;
+    const std::string text(title.Text(), title.Length());
+    const auto shortened = [&](std::uint32_t kept)
+    { return String((text.substr(0, kept) + "...").c_str()); };
+    // The longest beginning that fits with the dots; widths only grow as characters are added.
+    std::uint32_t fits = 0;
+    std::uint32_t tooLong = title.Length();
+    while (tooLong - fits > 1)
+    {
+        const std::uint32_t middle = fits + (tooLong - fits) / 2;
+        if (shortened(middle).dWidth() * size <= width)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    const String result = shortened(fits);
+    return result.dWidth() * size <= width ? result : String();
+}
 
 } // namespace
 
@@ -177,13 +202,14 @@ void Plot::vdDrawFrame(Drawing& d) const
     if (subTitle.Length() > 0)
     {
         base -= subTitleSize;
-        d.AddText(subTitle.Text(), width * 0.5, base, subTitleSize, TextAlignment::Middle,
-                  subTitleColor, true, false, TitleId);
+        d.AddText(TitleWithin(subTitle, subTitleSize, width).Text(), width * 0.5, base,
+                  subTitleSize, TextAlignment::Middle, subTitleColor, true, false, TitleId);
     }
     if (mainTitle.Length() > 0)
     {
-        d.AddText(mainTitle.Text(), width * 0.5, base - mainTitleSize, mainTitleSize,
-                  TextAlignment::Middle, mainTitleColor, true, false, TitleId);
+        d.AddText(TitleWithin(mainTitle, mainTitleSize, width).Text(), width * 0.5,
+                  base - mainTitleSize, mainTitleSize, TextAlignment::Middle, mainTitleColor, true,
+                  false, TitleId);
     }
     vdDrawYAxisLabels(d);
     vdDrawXAxisLabels(d);

@@ -48,7 +48,7 @@ Real& DefectivesSingleSamplingPlan::dPa(const Real& p)
         p, dFractionOf(p),
         [&](double fraction)
         { return DefectivesSingleProbabilityAcceptance(fraction, sampleSize, acceptNumber); },
-        [&](int defectives)
+        [&](std::int64_t defectives)
         {
             return DefectivesSingleProbabilityAcceptanceFiniteLot(defectives, sampleSize,
                                                                   acceptNumber, lotSize);
@@ -64,7 +64,7 @@ Real& DefectivesSingleSamplingPlan::dASN(const Real& p)
             return DefectivesSingleAverageSampleNumber(fraction, sampleSize, acceptNumber,
                                                        static_cast<std::uint8_t>(method));
         },
-        [&](int defectives)
+        [&](std::int64_t defectives)
         {
             return DefectivesSingleAverageSampleNumberFiniteLot(
                 defectives, sampleSize, acceptNumber, lotSize, static_cast<std::uint8_t>(method));

@@ -42,7 +42,7 @@ Real& DefectsPerQuantitySingleSamplingPlan::dPa(const Real& p)
         p, p.dValue(),
         [&](double rate)
         { return DefectsPerQuantitySingleProbabilityAcceptance(rate, sampleAmount, acceptNumber); },
-        [&](int defects)
+        [&](std::int64_t defects)
         {
             return DefectsPerQuantitySingleProbabilityAcceptanceFiniteLot(defects, sampleAmount,
                                                                           acceptNumber, lotAmount);
@@ -58,7 +58,7 @@ Real& DefectsPerQuantitySingleSamplingPlan::dASN(const Real& p)
             return DefectsPerQuantitySingleAverageSampleNumber(rate, sampleAmount, acceptNumber,
                                                                static_cast<std::uint8_t>(method));
         },
-        [&](int defects)
+        [&](std::int64_t defects)
         {
             return DefectsPerQuantitySingleAverageSampleNumberFiniteLot(
                 defects, sampleAmount, acceptNumber, lotAmount, static_cast<std::uint8_t>(method));

@@ -50,7 +50,7 @@ Real& DefectsPerUnitSingleSamplingPlan::dPa(const Real& p)
         p, p.dValue() / dUnitsFactor(),
         [&](double perUnit)
         { return DefectsPerUnitSingleProbabilityAcceptance(perUnit, sampleSize, acceptNumber); },
-        [&](int defects)
+        [&](std::int64_t defects)
         {
             return DefectsPerUnitSingleProbabilityAcceptanceFiniteLot(defects, sampleSize,
                                                                       acceptNumber, lotSize);
@@ -66,7 +66,7 @@ Real& DefectsPerUnitSingleSamplingPlan::dASN(const Real& p)
             return DefectsPerUnitSingleAverageSampleNumber(perUnit, sampleSize, acceptNumber,
                                                            static_cast<std::uint8_t>(method));
         },
-        [&](int defects)
+        [&](std::int64_t defects)
         {
             return DefectsPerUnitSingleAverageSampleNumberFiniteLot(
                 defects, sampleSize, acceptNumber, lotSize, static_cast<std::uint8_t>(method));

@@ -23,7 +23,7 @@ template <class Family> Real& DoubleSamplingPlan<Family>::dPa(const Real& p)
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
         [&](double level) { return statistics->pa(level, n1, a1, r1, n2, a2); },
-        [&](int count)
+        [&](std::int64_t count)
         { return statistics->paGivenLot(count, n1, a1, r1, n2, a2, this->LotNumber()); });
 }
 
@@ -33,7 +33,7 @@ template <class Family> Real& DoubleSamplingPlan<Family>::dASN(const Real& p)
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
         [&](double level) { return statistics->asn(level, n1, a1, r1, n2, a2, method); },
-        [&](int count)
+        [&](std::int64_t count)
         { return statistics->asnGivenLot(count, n1, a1, r1, n2, a2, this->LotNumber(), method); });
 }
 
@@ -42,7 +42,7 @@ template <class Family> Real& DoubleSamplingPlan<Family>::dExpectedStages(const 
     return this->dEvaluateAt(
         p, this->dLevelOf(p),
         [&](double level) { return statistics->stages(level, n1, a1, r1, n2, a2); },
-        [&](int count)
+        [&](std::int64_t count)
         { return statistics->stagesGivenLot(count, n1, a1, r1, n2, a2, this->LotNumber()); });
 }
 

@@ -42,7 +42,7 @@ Real& MultipleSamplingPlan<Family>::dMeasureAt(const Real& p, StagedMeasure want
 {
     return this->dEvaluateAt(
         p, this->dLevelOf(p), [&](double level) { return MeasuresAt(level, false, wanted).*value; },
-        [&](int count) { return MeasuresAt(count, true, wanted).*value; });
+        [&](std::int64_t count) { return MeasuresAt(count, true, wanted).*value; });
 }
 
 template <class Family>
@@ -64,11 +64,11 @@ const StagedMeasures& MultipleSamplingPlan<Family>::MeasuresAt(double level, boo
     }
     const auto method = static_cast<std::uint8_t>(this->method);
     const StagedMeasures measures =
-        givenLot
-            ? statistics->measuresGivenLot(static_cast<int>(level), S, n.data(), a.data(), r.data(),
-                                           this->LotNumber(), method, wanted, conditionals.get())
-            : statistics->measures(level, S, n.data(), a.data(), r.data(), method, wanted,
-                                   conditionals.get());
+        givenLot ? statistics->measuresGivenLot(static_cast<std::int64_t>(level), S, n.data(),
+                                                a.data(), r.data(), this->LotNumber(), method,
+                                                wanted, conditionals.get())
+                 : statistics->measures(level, S, n.data(), a.data(), r.data(), method, wanted,
+                                        conditionals.get());
     KeptMeasures& entry = kept[level];
     entry = {measures, wanted};
     return entry.measures;

@@ -32,8 +32,8 @@ public:
     {
         StagedMeasures (*measures)(double, int, const Sample[], const int[], const int[],
                                    std::uint8_t, StagedMeasure, const StagedConditionals*);
-        StagedMeasures (*measuresGivenLot)(int, int, const Sample[], const int[], const int[],
-                                           Sample, std::uint8_t, StagedMeasure,
+        StagedMeasures (*measuresGivenLot)(std::int64_t, int, const Sample[], const int[],
+                                           const int[], Sample, std::uint8_t, StagedMeasure,
                                            const StagedConditionals*);
         std::unique_ptr<StagedConditionals> (*prepare)(int, const Sample[], const int[],
                                                        const int[]);

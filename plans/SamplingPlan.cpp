@@ -2,7 +2,7 @@
 #include "core/RealOf.h"
 
 #include "plans/SamplingPlanDefinitions.h"
-#include "plans/TextValidation.h"
+#include "stats/DiscreteDistributions.h"
 
 #include <cmath>
 #include <limits>
@@ -341,7 +341,7 @@ bool SamplingPlan::IsEvaluableAt(const Real& p)
     return false;
 }
 
-bool SamplingPlan::LotCountAt(const Real& p, std::int32_t& count)
+bool SamplingPlan::LotCountAt(const Real& p, std::int64_t& count)
 {
     Real step = dQualityLevelStep();
     double nearest = HUGE_VAL;
@@ -352,12 +352,13 @@ bool SamplingPlan::LotCountAt(const Real& p, std::int32_t& count)
         const double ratio = p.dValue() / step.dValue();
         nearest = std::floor(ratio + 0.5 + 16 * std::numeric_limits<double>::epsilon() * ratio);
     }
-    if (!(nearest <= TextValidation::MaximumCount))
+    // Defects in a lot of units or an amount may number more than the lot's units.
+    if (!(nearest <= static_cast<double>(LargestExactCount)))
     {
         result.vdSetError(1);
         return false;
     }
-    count = static_cast<std::int32_t>(nearest);
+    count = static_cast<std::int64_t>(nearest);
     return true;
 }
 

@@ -174,7 +174,7 @@ protected:
     bool IsEvaluableAt(const Real& p);
     // The number of defectives (defects) in a finite lot nearest to quality level p; false with
     // "Overflow" in the scratch result when that count is beyond what the statistics can take.
-    bool LotCountAt(const Real& p, std::int32_t& count);
+    bool LotCountAt(const Real& p, std::int64_t& count);
     // Evaluates a measure at quality level p, whose value for the statistics is level:
     // anyLot(level) for lots of any size, givenLot(the count in the lot) for a finite lot.
     template <class AnyLot, class GivenLot>
@@ -184,7 +184,7 @@ protected:
             return result;
         if (!IsFiniteLot())
             return Result(anyLot(level));
-        std::int32_t count = 0;
+        std::int64_t count = 0;
         return LotCountAt(p, count) ? Result(givenLot(count)) : result;
     }
     Real& Result(double value);

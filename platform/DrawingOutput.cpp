@@ -1,6 +1,7 @@
 #include "platform/DrawingOutput.h"
 
 #include "graphics/Drawing.h"
+#include "graphics/PrintedPages.h"
 #include "graphics/SvgCanvas.h"
 #include "platform/PainterCanvas.h"
 #include "platform/ProgressDialogs.h"
@@ -10,8 +11,11 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -59,43 +63,110 @@ bool CanStartJob(const QPrinter& printer)
     return !printer.outputFileName().isEmpty() && file.open(QIODevice::WriteOnly);
 }
 
-bool PrintPage(QWidget* owner, const Drawing& drawing, double margin, QPrinter& printer)
+// The line height of a table printed at the least readable size, 8 points of type: the font's
+// line is higher than its type, and the drawn size is truncated to whole printer pixels.
+double ReadableLinePoints(QPrinter& printer)
 {
-    if (!CanStartJob(printer))
-        return false;
-    const ProgressShown<TPrintingDialog> progress(owner);
-    const WaitCursor hourglass;
+    constexpr double typePoints = 8;
+    constexpr int reference = 1000;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(reference);
+    const double lineOverType = QFontMetricsF(font, &printer).height() / reference;
+    return typePoints * lineOverType + 2 * 72.0 / printer.resolution();
+}
+
+PageArea AreaOf(const QPageLayout& layout, const QPrinter& printer, double margin)
+{
+    const QRect paint = layout.paintRectPixels(printer.resolution());
+    return {margin,
+            margin,
+            paint.width() - margin,
+            paint.height() - margin,
+            static_cast<double>(printer.logicalDpiX()),
+            static_cast<double>(printer.logicalDpiY())};
+}
+
+// The page way turned a quarter from the printer's.
+QPageLayout Turned(QPageLayout layout)
+{
+    layout.setOrientation(layout.orientation() == QPageLayout::Portrait ? QPageLayout::Landscape
+                                                                        : QPageLayout::Portrait);
+    return layout;
+}
+
+bool PrintPages(const Drawing& drawing, double margin, const PrintedPages& table, QPrinter& printer)
+{
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    bool bPaged = true;
     {
         PainterCanvas canvas(painter);
-        drawing.vdDraw(canvas, margin, margin, printer.width() - margin, printer.height() - margin,
-                       white);
+        if (table.pages.empty())
+            drawing.vdDraw(canvas, margin, margin, printer.width() - margin,
+                           printer.height() - margin, white);
+        else
+        {
+            const PartPainter parts(drawing);
+            for (std::size_t i = 0; i < table.pages.size() && bPaged; ++i)
+            {
+                bPaged = i == 0 || printer.newPage();
+                // A rule that runs on over a cut is drawn on each part it reaches, up to the cut.
+                for (const PagePart& part : table.pages[i].parts)
+                {
+                    painter.setClipRect(QRectF(
+                        QPointF(part.left * part.sx + part.ox, part.top * part.sy + part.oy),
+                        QPointF(part.right * part.sx + part.ox, part.bottom * part.sy + part.oy)));
+                    parts.vdDraw(canvas, part, white);
+                }
+            }
+        }
     }
-    return painter.end();
+    return painter.end() && bPaged;
+}
+
+PrintOutcome PrintOnce(QWidget* owner, const Drawing& drawing, double margin, PrintFit fit,
+                       QPrinter& printer)
+{
+    if (!CanStartJob(printer))
+        return {false, printer.outputFileName()};
+    const ProgressShown<TPrintingDialog> progress(owner);
+    const WaitCursor hourglass;
+    const QPageLayout asSet = printer.pageLayout();
+    PrintedPages table;
+    if (fit == PrintFit::ReadableText)
+        table = TablePages(drawing, AreaOf(asSet, printer, margin),
+                           AreaOf(Turned(asSet), printer, margin), ReadableLinePoints(printer));
+    // A printer that cannot turn its page prints the table on the page as it is.
+    if (table.bTurned && !printer.setPageLayout(Turned(asSet)))
+        table = TablePages(drawing, AreaOf(asSet, printer, margin), AreaOf(asSet, printer, margin),
+                           ReadableLinePoints(printer));
+    const bool bPrinted = PrintPages(drawing, margin, table, printer);
+    printer.setPageLayout(asSet);
+    return {bPrinted, QString()};
 }
 
 } // namespace
 
-bool PrintDrawing(QWidget* owner, const Drawing& drawing, double margin, QPrinter& printer)
+PrintOutcome PrintDrawing(QWidget* owner, const Drawing& drawing, double margin, PrintFit fit,
+                          QPrinter& printer)
 {
     const bool bNameFile =
         printer.outputFormat() == QPrinter::PdfFormat &&
         (printer.outputFileName().isEmpty() || QFileInfo(printer.outputFileName()).isDir());
     if (!bNameFile)
-        return PrintPage(owner, drawing, margin, printer);
+        return PrintOnce(owner, drawing, margin, fit, printer);
     const std::optional<QString> path = UserInteraction::Current().SaveFileName(
         {QObject::tr("Print to PDF File"), QStringLiteral("*.pdf"),
          QObject::tr("PDF files (*.pdf)"), QStringLiteral("pdf")});
     if (!path)
-        return true;
-    // The file is this page's only: the next print asks again.
+        return {};
+    // The file is this print's only: the next print asks again.
     printer.setOutputFileName(*path);
-    const bool bPrinted = PrintPage(owner, drawing, margin, printer);
+    const PrintOutcome outcome = PrintOnce(owner, drawing, margin, fit, printer);
     printer.setOutputFileName(QString());
     printer.setOutputFormat(QPrinter::PdfFormat);
-    return bPrinted;
+    return outcome;
 }
 
 std::unique_ptr<QMimeData> DrawingMimeData(QWidget* owner, const Drawing& drawing, PictureSize size)

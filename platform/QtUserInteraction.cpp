@@ -1,13 +1,17 @@
 #include "platform/QtUserInteraction.h"
 
 #include "platform/HelpWindow.h"
+#include "platform/ProgressDialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QWindow>
@@ -70,6 +74,31 @@ MessageAnswer Answer(int button, MessageButtons buttons)
     }
 }
 
+// Types and icons by a file's name alone. The dialog's own provider reads a file whose name says
+// nothing to find its type, and a file such as /proc/kmsg never ends a read: the dialog, and the
+// program with it, would wait for good.
+class NameOnlyIconProvider : public QFileIconProvider
+{
+public:
+    QIcon icon(const QFileInfo& info) const override
+    {
+        return QFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+    using QFileIconProvider::icon;
+
+    QString type(const QFileInfo& info) const override
+    {
+        // Folders, devices and pipes are told apart by their kind, which reads nothing.
+        if (!info.isFile())
+            return QFileIconProvider::type(info);
+        const QMimeType type = types.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+        return type.comment().isEmpty() ? type.name() : type.comment();
+    }
+
+private:
+    QMimeDatabase types;
+};
+
 // A file name with wildcards, such as the "*.vlx" the dialogs open with, names no file: taking
 // it shows the files it matches, and the dialog stays open for a name.
 class FileDialog : public QFileDialog
@@ -96,9 +125,12 @@ public:
 
 std::optional<QString> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
+    // The provider outlives the dialog, which uses it to the end.
+    NameOnlyIconProvider icons;
     FileDialog dialog(QApplication::activeWindow(), request.title, QString(), request.filter);
     // Our own dialog on every desktop, so that a wildcard name behaves the same everywhere.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -152,10 +184,17 @@ bool QtUserInteraction::PrinterSetup(QPrinter& printer)
     // A page is printed whole, so there are no ranges to choose; the PDF file stays among the
     // printers, the only one on a machine without printers.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
-    // The dialog chooses the printer and its settings here; it prints nothing.
+    // The dialog chooses the printer and its settings here; it prints nothing. Its Help, and F1
+    // as in every dialog, opens the topic on printing.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QObject::tr("OK"));
+        QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+        help->setObjectName(QStringLiteral("HelpButton"));
+        QObject::connect(help, &QPushButton::clicked,
+                         [this] { vdShowHelpTopic(kPrintingHelpContext); });
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -198,6 +237,11 @@ void QtUserInteraction::vdRunHelpCommand(HelpCommand command, const QString& key
         Help().vdShowSearch(key);
         break;
     }
+}
+
+std::unique_ptr<WorkProgress> QtUserInteraction::StartWork(const WorkProgressRequest& request)
+{
+    return std::make_unique<ShownWorkProgress>(request);
 }
 
 void QtUserInteraction::vdOpenWebAddress(const QUrl& address)

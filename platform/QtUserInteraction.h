@@ -13,6 +13,9 @@ class HelpWindow;
 class QtUserInteraction : public UserInteraction
 {
 public:
+    // The help topic of Print Setup.
+    static constexpr int kPrintingHelpContext = 70;
+
     QtUserInteraction();
     ~QtUserInteraction() override;
 
@@ -23,6 +26,7 @@ public:
     void vdShowHelpTopic(int context) override;
     void vdRunHelpCommand(HelpCommand command, const QString& key) override;
     void vdOpenWebAddress(const QUrl& address) override;
+    std::unique_ptr<WorkProgress> StartWork(const WorkProgressRequest& request) override;
 
 protected:
     MessageAnswer AnswerMessage(const MessageRequest& request) override;

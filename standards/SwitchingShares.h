@@ -21,4 +21,10 @@ struct SwitchingShares
 // no limit number applies, 0 when there is no reduced inspection. Probabilities lie in [0, 1].
 SwitchingShares Z14SwitchingShares(double A, double P, double T, double K, double G);
 
+// The shares under the same rules where the switch from normal to reduced asks for K consecutive
+// lots accepted without a nonconforming unit, exactly. P0: probability that a lot under normal
+// inspection is accepted without one, P0 <= P; a lot accepted with one starts the run again but
+// counts as accepted for the 2 of 5 rule. A, P, T as above; K >= 5, a whole number of lots.
+SwitchingShares Z14CleanRunSwitchingShares(double A, double P0, double P, double T, double K);
+
 } // namespace Brosquin

@@ -2,6 +2,7 @@
 
 #include "standards/Z14TableData.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -50,6 +51,55 @@ void Z14ReducedLots(std::uint32_t aqlPosition, double n, std::int32_t& limit, st
         return;
     lots = static_cast<std::int32_t>(needed);
     limit = Z14LimitNumber(aqlPosition, TotalOf(lots * n));
+}
+
+std::int32_t Z14CleanRunLots(std::uint32_t aqlPosition, const Z14Plan& normal)
+{
+    std::int32_t limit = 0;
+    std::int32_t lots = 0;
+    Z14ReducedLots(aqlPosition, normal.CleanSample(), limit, lots);
+    if (limit != 0)
+        return 0;
+
+    // The runs that hold a nonconforming unit are no longer than the clean ones (no lot has
+    // fewer units than a clean one) and hold more samples only through lots that go on to later
+    // stages: a lot accepted at stage k takes k - first samples more and holds at least `least`
+    // nonconforming units, the fewest that get past every earlier stage; one accepted at the
+    // first stage with some takes none more.
+    struct Reach
+    {
+        std::int64_t samples;
+        std::int64_t least;
+    };
+    Reach reaches[7];
+    int reachCount = 0;
+    const int first = normal.FirstAcceptingStage();
+    if (normal.accept[first] > 0)
+        reaches[reachCount++] = {0, 1};
+    std::int32_t least = 0;
+    for (int stage = first + 1; stage < normal.Stages(); ++stage)
+    {
+        least = std::max(least, normal.accept[stage - 1] + 1);
+        if (least >= normal.reject[stage - 1])
+            break;
+        if (least <= normal.accept[stage])
+            reaches[reachCount++] = {stage - first, least};
+    }
+    // A run with d nonconforming units has at most d x samples / least samples more than the
+    // clean run, whatever lots hold them; it meets a row's limit only with d up to that limit.
+    const std::int64_t n = normal.n;
+    const std::int64_t cleanSamples = static_cast<std::int64_t>(lots) * (first + 1);
+    for (std::size_t row = 0; row < std::size(Z14LimitNumberRowLowerBounds); ++row)
+    {
+        const std::int64_t rowLimit = Z14LimitNumberTable[row][aqlPosition];
+        if (rowLimit < 1)
+            continue;
+        const std::int64_t missing = (Z14LimitNumberRowLowerBounds[row] + n - 1) / n - cleanSamples;
+        for (int i = 0; i < reachCount; ++i)
+            if (missing * reaches[i].least <= rowLimit * reaches[i].samples)
+                return 0;
+    }
+    return lots;
 }
 
 } // namespace Brosquin

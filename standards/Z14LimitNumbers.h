@@ -1,5 +1,7 @@
 #pragma once
 
+#include "standards/Z14Tables.h"
+
 #include <cstdint>
 
 namespace Brosquin
@@ -27,5 +29,11 @@ std::int32_t Z14LimitNumber(std::uint32_t aqlPosition, std::uint32_t total);
 // so small a fraction of a unit that the lots could not be counted, gives limit -2 (none) and 10
 // lots.
 void Z14ReducedLots(std::uint32_t aqlPosition, double n, std::int32_t& limit, std::int32_t& lots);
+
+// Under a normal plan of the tables whose lots without a nonconforming unit reach a limit number
+// of 0, and whose accepted lots holding some bring in too few further samples for a run of them
+// ever to reach a row whose limit number they would meet, the switch to reduced inspection asks
+// for just a number of consecutive lots accepted without one: returns that number. 0 elsewhere.
+std::int32_t Z14CleanRunLots(std::uint32_t aqlPosition, const Z14Plan& normal);
 
 } // namespace Brosquin

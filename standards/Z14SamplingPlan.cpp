@@ -43,7 +43,8 @@ template <class Parts> Z14SamplingPlan<Parts>::~Z14SamplingPlan() = default;
 
 template <class Parts>
 Z14SamplingPlan<Parts>::Z14SamplingPlan(const Z14SamplingPlan& other)
-    : Parts::Family(other), choice(other.choice), reducedStayPlan(CloneOf(other.reducedStayPlan)),
+    : Parts::Family(other), choice(other.choice), cleanRunLots(other.cleanRunLots),
+      cleanSample(other.cleanSample), reducedStayPlan(CloneOf(other.reducedStayPlan)),
       reducedPlan(CloneOf(other.reducedPlan)), normalPlan(CloneOf(other.normalPlan)),
       tightenedPlan(CloneOf(other.tightenedPlan))
 {
@@ -70,6 +71,7 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
                                            std::uint32_t option)
 {
     choice = {aql, level, lotSize, planType, option};
+    cleanRunLots = 0;
     reducedStayPlan.reset();
     reducedPlan.reset();
     normalPlan.reset();
@@ -86,7 +88,16 @@ void Z14SamplingPlan<Parts>::SetParameters(std::uint32_t aql, std::uint32_t leve
     // The plans read quality levels in this plan's units, whatever the units are now.
     const std::uint8_t units = this->UnitsIndex();
     if (Z14OptionUses(option, Z14Regime::Normal))
-        normalPlan = NewPlan(PlanInEffect(Z14Regime::Normal), units);
+    {
+        const Z14Plan normal = PlanInEffect(Z14Regime::Normal);
+        normalPlan = NewPlan(normal, units);
+        if (option == Z14OptionSwitchingFull)
+        {
+            cleanRunLots =
+                Z14CleanRunLots(Z14AqlTableRow(Parts::Characteristic, choice.aql), normal);
+            cleanSample = normal.CleanSample();
+        }
+    }
     if (Z14OptionUses(option, Z14Regime::Tightened))
         tightenedPlan = NewPlan(PlanInEffect(Z14Regime::Tightened), units);
     if (Z14OptionUses(option, Z14Regime::Reduced))
@@ -216,26 +227,6 @@ template <class Parts> Z14Plan Z14SamplingPlan<Parts>::PlanInEffect(Z14Regime re
                            choice.planType, regime);
 }
 
-// A limit of 0 asks that the run's samples hold no nonconformity. Where the normal plan accepts
-// only such lots, every run meets it. Elsewhere, lots being independent, it is (P0 / P)^K for K
-// lots accepted with probability P each, P0 the probability that a lot is accepted with none: that
-// its samples up to the first stage that can accept find none.
-template <class Parts>
-double Z14SamplingPlan<Parts>::CleanRunProbability(const Real& p, double normalPa,
-                                                   double lots) const
-{
-    const Z14Plan normal = PlanInEffect(Z14Regime::Normal);
-    const int stages = normal.Stages();
-    if (std::all_of(normal.accept, normal.accept + stages,
-                    [](std::int32_t accept) { return accept <= 0; }))
-        return 1;
-    int first = 0;
-    while (first + 1 < stages && normal.accept[first] < 0)
-        ++first;
-    const double clean = LimitProbability(0, static_cast<double>(normal.n) * (first + 1), p);
-    return normalPa > 0 ? std::pow(std::fmin(clean / normalPa, 1.0), lots) : 0.0;
-}
-
 template <class Parts> bool Z14SamplingPlan<Parts>::RunsReducedPlan() const
 {
     return choice.option == Z14OptionSwitchingFull ||
@@ -284,28 +275,52 @@ template <class Parts> bool Z14SamplingPlan<Parts>::SwitchingAt(const Real& p, S
 {
     if (!RegimePasAt(p, true, switching))
         return false;
-    double lots = 10;
-    double limitProbability = choice.option == Z14OptionSwitchingNoLimitNumbers ? 1 : 0;
+    SwitchingShares shares{};
     if (choice.option == Z14OptionSwitchingFull)
     {
-        // The units of a normal lot: its average sample number at this level.
-        switching.normalASN = normalPlan->dASN(p);
-        if (!IsNumberOrMessage({&switching.normalASN}))
+        if (!FullSwitchingShares(p, switching, shares))
             return false;
-        const double units = switching.normalASN.dValue();
-        std::int32_t limit = 0;
-        std::int32_t count = 0;
-        Z14ReducedLots(Z14AqlTableRow(Parts::Characteristic, choice.aql), units, limit, count);
-        lots = count;
-        limitProbability = limit == 0 ? CleanRunProbability(p, switching.normalPa.dValue(), count)
-                                      : LimitProbability(limit, units * count, p);
     }
-    const SwitchingShares shares =
-        Z14SwitchingShares(switching.stayPa.dValue(), switching.normalPa.dValue(),
-                           switching.tightenedPa.dValue(), lots, limitProbability);
+    else
+    {
+        // Without limit numbers every run of 10 accepted lots switches; without reduced
+        // inspection none does.
+        const double limitProbability = choice.option == Z14OptionSwitchingNoLimitNumbers ? 1 : 0;
+        shares = Z14SwitchingShares(switching.stayPa.dValue(), switching.normalPa.dValue(),
+                                    switching.tightenedPa.dValue(), 10, limitProbability);
+    }
     switching.reduced = RealOf(shares.reduced);
     switching.normal = RealOf(shares.normal);
     switching.tightened = RealOf(shares.tightened);
+    return true;
+}
+
+// Where the limit number asks just for lots accepted without a nonconforming unit, the rule
+// exactly, with the chance that a lot is: that the samples up to the first stage that can accept
+// find none. Elsewhere the closed form, with the chance that the run meets its limit number.
+template <class Parts>
+bool Z14SamplingPlan<Parts>::FullSwitchingShares(const Real& p, Switching& switching,
+                                                 SwitchingShares& shares)
+{
+    const double normalPa = switching.normalPa.dValue();
+    if (cleanRunLots > 0)
+    {
+        const double clean = std::fmin(LimitProbability(0, cleanSample, p), normalPa);
+        shares = Z14CleanRunSwitchingShares(switching.stayPa.dValue(), clean, normalPa,
+                                            switching.tightenedPa.dValue(), cleanRunLots);
+        return true;
+    }
+    // The units of a normal lot: its average sample number at this level.
+    switching.normalASN = normalPlan->dASN(p);
+    if (!IsNumberOrMessage({&switching.normalASN}))
+        return false;
+    switching.normalASNKnown = true;
+    const double units = switching.normalASN.dValue();
+    std::int32_t limit = 0;
+    std::int32_t lots = 0;
+    Z14ReducedLots(Z14AqlTableRow(Parts::Characteristic, choice.aql), units, limit, lots);
+    shares = Z14SwitchingShares(switching.stayPa.dValue(), normalPa, switching.tightenedPa.dValue(),
+                                lots, LimitProbability(limit, units * lots, p));
     return true;
 }
 
@@ -338,8 +353,8 @@ template <class Parts>
 Real Z14SamplingPlan<Parts>::Mixture(const Real& p, const Switching& switching,
                                      Measure measure) const
 {
-    // The switching found the normal plan's ASN already where it needs it.
-    const bool known = measure == &SamplingPlan::dASN && choice.option == Z14OptionSwitchingFull;
+    // The switching found the normal plan's ASN already where it needed it.
+    const bool known = measure == &SamplingPlan::dASN && switching.normalASNKnown;
     const Real normal = known ? switching.normalASN : Real((normalPlan.get()->*measure)(p));
     const Real tightened = (tightenedPlan.get()->*measure)(p);
     const Real reduced = RunsReducedPlan() ? Real((reducedPlan.get()->*measure)(p)) : RealOf(0.0);

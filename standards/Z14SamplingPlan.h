@@ -12,6 +12,8 @@
 namespace Brosquin
 {
 
+struct SwitchingShares;
+
 // A plan chosen from the Z1.4 tables by five choices: the AQL (of the characteristic's list), the
 // inspection level, the lot-size range, the plan type and the inspection option. It holds the
 // plans of its characteristic that the option runs, one per regime, and answers every question
@@ -86,7 +88,9 @@ private:
         Real tightenedPa;
         Real reducedPa;
         Real stayPa;
+        // Found only where the shares need it.
         Real normalASN;
+        bool normalASNKnown = false;
         Real reduced;
         Real normal;
         Real tightened;
@@ -110,9 +114,6 @@ private:
                                                      std::uint8_t units);
     // The plan of the tables in effect for a regime under the choices.
     Z14Plan PlanInEffect(Z14Regime regime) const;
-    // The probability that a run of accepted lots on normal inspection meets a limit number of
-    // 0, given the normal plan's Pa at p.
-    double CleanRunProbability(const Real& p, double normalPa, double lots) const;
     // False, with "Invalid plan" in the scratch result, unless p can be evaluated on plans that
     // are all valid.
     bool IsReadyAt(const Real& p);
@@ -121,9 +122,13 @@ private:
     // when asked that of the plan that keeps inspection on reduced; false with the message in the
     // scratch result when one holds a message.
     bool RegimePasAt(const Real& p, bool stayPa, Switching& switching);
-    // With the regimes' shares, which the switching needs only once every Pa and the normal
-    // plan's ASN are numbers: false with the message in the scratch result otherwise.
+    // With the regimes' shares, which the switching needs only once every Pa and, where the
+    // shares take it, the normal plan's ASN are numbers: false with the message in the scratch
+    // result otherwise.
     bool SwitchingAt(const Real& p, Switching& switching);
+    // The shares of "Switching - Full" at p, given the regimes' Pa; false with the message in the
+    // scratch result when the normal plan's ASN, which the closed form takes, holds one.
+    bool FullSwitchingShares(const Real& p, Switching& switching, SwitchingShares& shares);
     // False with the first message in the scratch result.
     bool IsNumberOrMessage(std::initializer_list<const Real*> values);
     // The regimes' values of a measure weighted by their shares.
@@ -133,6 +138,11 @@ private:
     bool RunsReducedPlan() const;
 
     StandardChoice choice{};
+    // Under "Switching - Full" where the switch to reduced inspection asks just for a run of lots
+    // accepted without a nonconforming unit: the lots of that run and the units of such a lot;
+    // 0 lots elsewhere.
+    std::int32_t cleanRunLots = 0;
+    std::int32_t cleanSample = 0;
     std::unique_ptr<SamplingPlan> reducedStayPlan;
     std::unique_ptr<SamplingPlan> reducedPlan;
     std::unique_ptr<SamplingPlan> normalPlan;

@@ -84,6 +84,14 @@ int Z14Plan::Stages() const
     return stages[planType];
 }
 
+int Z14Plan::FirstAcceptingStage() const
+{
+    int stage = 0;
+    while (stage + 1 < Stages() && accept[stage] < 0)
+        ++stage;
+    return stage;
+}
+
 Z14Plan Z14PlanInEffect(std::uint32_t aqlPosition, std::uint32_t letter, std::uint32_t planType,
                         Z14Regime regime)
 {

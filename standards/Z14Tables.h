@@ -105,6 +105,11 @@ struct Z14Plan
     int Stages() const;
     // The units inspected when every stage is taken.
     std::int32_t TotalSample() const { return Stages() * n; }
+    // The first stage (0-based) at which a lot can be accepted, where a lot without a
+    // nonconforming unit is.
+    int FirstAcceptingStage() const;
+    // The units inspected for a lot without a nonconforming unit.
+    std::int32_t CleanSample() const { return (FirstAcceptingStage() + 1) * n; }
 };
 
 // The plan in effect for a regime at an AQL position and a code letter: the cell of the chosen

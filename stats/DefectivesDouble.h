@@ -18,30 +18,32 @@ namespace Brosquin
 
 double DefectivesDoubleProbabilityAcceptance(double p, int n1, int a1, int r1, int n2, int a2);
 // Kept within [0, 1].
-double DefectivesDoubleProbabilityAcceptanceFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                                      int N);
+double DefectivesDoubleProbabilityAcceptanceFiniteLot(std::int64_t D, int n1, int a1, int r1,
+                                                      int n2, int a2, int N);
 double DefectivesDoubleAverageSampleNumber(double p, int n1, int a1, int r1, int n2, int a2,
                                            std::uint8_t method);
-double DefectivesDoubleAverageSampleNumberFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                                    int N, std::uint8_t method);
+double DefectivesDoubleAverageSampleNumberFiniteLot(std::int64_t D, int n1, int a1, int r1, int n2,
+                                                    int a2, int N, std::uint8_t method);
 // 1 + P(a second sample is taken); the same for every method of curtailing.
 double DefectivesDoubleExpectedStages(double p, int n1, int a1, int r1, int n2, int a2);
-double DefectivesDoubleExpectedStagesFiniteLot(int D, int n1, int a1, int r1, int n2, int a2,
-                                               int N);
+double DefectivesDoubleExpectedStagesFiniteLot(std::int64_t D, int n1, int a1, int r1, int n2,
+                                               int a2, int N);
 
 // The double plan of least cost C0 ASN(p0) + C1 E{#Stages}(p0) (ASN under the given method of
 // curtailing) with Pa(AQL) >= PaAQL and Pa(LTPD) <= PaLTPD, among those with a first sample
 // smaller than the single plan designed from the same levels and a cost below that plan's. When
 // there is none, n1 and a1 hold the single plan (zeros when there is none either) and r1, n2
-// and a2 are 0. Returns false when the search stopped at its work limit (see DoubleDesignSearch),
-// the plan written being the best found by then.
+// and a2 are 0. The search is told its progress now and then; returns false when that stopped
+// it (see DoubleDesignSearch), the plan written being the best found by then.
 bool DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                      double p0, double C0, double C1, int& n1, int& a1, int& r1,
-                                     int& n2, int& a2, std::uint8_t method);
-// As above with the further requirement Pa(maximum AQL) <= PaAQL.
+                                     int& n2, int& a2, std::uint8_t method,
+                                     const DesignProgress& progress = {});
+// As above with the further requirement Pa(maximum AQL) < PaAQL.
 bool DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                        double PaLTPD, double p0, double C0, double C1, int& n1,
-                                       int& a1, int& r1, int& n2, int& a2, std::uint8_t method);
+                                       int& a1, int& r1, int& n2, int& a2, std::uint8_t method,
+                                       const DesignProgress& progress = {});
 
 // What the shared double design search needs of this characteristic.
 const DoublePlanModel& BinomialDoublePlanModel();

@@ -20,8 +20,8 @@ double DefectivesMultipleProbabilityAcceptance(double p, int k, const int n[], c
                           StagedMeasure::probabilityAcceptance, none);
 }
 
-double DefectivesMultipleProbabilityAcceptanceFiniteLot(int D, int k, const int n[], const int a[],
-                                                        const int r[], int N)
+double DefectivesMultipleProbabilityAcceptanceFiniteLot(std::int64_t D, int k, const int n[],
+                                                        const int a[], const int r[], int N)
 {
     return EvaluateStages(DefectivesGivenLot{D, N}, Plan{k, n, a, r},
                           StagedMeasure::probabilityAcceptance, none);
@@ -34,8 +34,9 @@ double DefectivesMultipleAverageSampleNumber(double p, int k, const int n[], con
                           DefectivesStageCurtailing(method));
 }
 
-double DefectivesMultipleAverageSampleNumberFiniteLot(int D, int k, const int n[], const int a[],
-                                                      const int r[], int N, std::uint8_t method)
+double DefectivesMultipleAverageSampleNumberFiniteLot(std::int64_t D, int k, const int n[],
+                                                      const int a[], const int r[], int N,
+                                                      std::uint8_t method)
 {
     return EvaluateStages(DefectivesGivenLot{D, N}, Plan{k, n, a, r},
                           StagedMeasure::averageSampleNumber, DefectivesStageCurtailing(method));
@@ -48,8 +49,8 @@ double DefectivesMultipleExpectedStages(double p, int k, const int n[], const in
                           none);
 }
 
-double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], const int a[],
-                                                 const int r[], int N)
+double DefectivesMultipleExpectedStagesFiniteLot(std::int64_t D, int k, const int n[],
+                                                 const int a[], const int r[], int N)
 {
     return EvaluateStages(DefectivesGivenLot{D, N}, Plan{k, n, a, r}, StagedMeasure::expectedStages,
                           none);
@@ -63,9 +64,9 @@ StagedMeasures DefectivesMultipleMeasures(double p, int k, const int n[], const 
                                   DefectivesStageCurtailing(method), wanted, prepared);
 }
 
-StagedMeasures DefectivesMultipleMeasuresFiniteLot(int D, int k, const int n[], const int a[],
-                                                   const int r[], int N, std::uint8_t method,
-                                                   StagedMeasure wanted,
+StagedMeasures DefectivesMultipleMeasuresFiniteLot(std::int64_t D, int k, const int n[],
+                                                   const int a[], const int r[], int N,
+                                                   std::uint8_t method, StagedMeasure wanted,
                                                    const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectivesGivenLot{D, N}, Plan{k, n, a, r},

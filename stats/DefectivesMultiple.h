@@ -20,16 +20,17 @@ namespace Brosquin
 
 double DefectivesMultipleProbabilityAcceptance(double p, int k, const int n[], const int a[],
                                                const int r[]);
-double DefectivesMultipleProbabilityAcceptanceFiniteLot(int D, int k, const int n[], const int a[],
-                                                        const int r[], int N);
+double DefectivesMultipleProbabilityAcceptanceFiniteLot(std::int64_t D, int k, const int n[],
+                                                        const int a[], const int r[], int N);
 double DefectivesMultipleAverageSampleNumber(double p, int k, const int n[], const int a[],
                                              const int r[], std::uint8_t method);
-double DefectivesMultipleAverageSampleNumberFiniteLot(int D, int k, const int n[], const int a[],
-                                                      const int r[], int N, std::uint8_t method);
+double DefectivesMultipleAverageSampleNumberFiniteLot(std::int64_t D, int k, const int n[],
+                                                      const int a[], const int r[], int N,
+                                                      std::uint8_t method);
 double DefectivesMultipleExpectedStages(double p, int k, const int n[], const int a[],
                                         const int r[]);
-double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], const int a[],
-                                                 const int r[], int N);
+double DefectivesMultipleExpectedStagesFiniteLot(std::int64_t D, int k, const int n[],
+                                                 const int a[], const int r[], int N);
 
 // The measures of the plan at one level, those wanted (StagedMeasures.h) from one pass over the
 // stages, as the functions above give them one at a time. prepared: null, or the plan's
@@ -38,9 +39,9 @@ double DefectivesMultipleExpectedStagesFiniteLot(int D, int k, const int n[], co
 StagedMeasures DefectivesMultipleMeasures(double p, int k, const int n[], const int a[],
                                           const int r[], std::uint8_t method, StagedMeasure wanted,
                                           const StagedConditionals* prepared);
-StagedMeasures DefectivesMultipleMeasuresFiniteLot(int D, int k, const int n[], const int a[],
-                                                   const int r[], int N, std::uint8_t method,
-                                                   StagedMeasure wanted,
+StagedMeasures DefectivesMultipleMeasuresFiniteLot(std::int64_t D, int k, const int n[],
+                                                   const int a[], const int r[], int N,
+                                                   std::uint8_t method, StagedMeasure wanted,
                                                    const StagedConditionals* prepared);
 
 } // namespace Brosquin

@@ -59,7 +59,7 @@ double DefectivesSingleProbabilityAcceptance(double p, int n, int c)
     return BinomialCumulative(c, n, p);
 }
 
-double DefectivesSingleProbabilityAcceptanceFiniteLot(int D, int n, int c, int N)
+double DefectivesSingleProbabilityAcceptanceFiniteLot(std::int64_t D, int n, int c, int N)
 {
     return HypergeometricCumulative(c, n, D, N);
 }
@@ -87,30 +87,29 @@ double DefectivesSingleAverageSampleNumber(double p, int n, int c, std::uint8_t 
                                  untilRejected);
 }
 
-double DefectivesSingleAverageSampleNumberFiniteLot(int D, int n, int c, int N, std::uint8_t method)
+double DefectivesSingleAverageSampleNumberFiniteLot(std::int64_t D, int n, int c, int N,
+                                                    std::uint8_t method)
 {
     if (method != full && method != acceptanceOnly && method != rejectionOnly)
         return n;
     // The products are formed in floating point: (n - c)(N + 1) overflows 32 bits for lots of
     // ten million.
     const std::int64_t size = n;
-    const std::int64_t defectives = D;
     const std::int64_t lot = N;
     const double sample = n;
     const double accept = c;
     const auto untilAccepted = [&]
     {
         return (sample - accept) * (static_cast<double>(lot) + 1.0) /
-               (static_cast<double>(lot - defectives) + 1.0) *
-               HypergeometricCumulative(c, size + 1, defectives, lot + 1);
+               (static_cast<double>(lot - D) + 1.0) *
+               HypergeometricCumulative(c, size + 1, D, lot + 1);
     };
     const auto untilRejected = [&]
     {
-        return (accept + 1.0) * (static_cast<double>(lot) + 1.0) /
-               (static_cast<double>(defectives) + 1.0) *
-               HypergeometricTails(c + std::int64_t{1}, size + 1, defectives + 1, lot + 1).dUpper;
+        return (accept + 1.0) * (static_cast<double>(lot) + 1.0) / (static_cast<double>(D) + 1.0) *
+               HypergeometricTails(c + std::int64_t{1}, size + 1, D + 1, lot + 1).dUpper;
     };
-    return CurtailedSampleNumber(method, sample, HypergeometricTails(c, size, defectives, lot),
+    return CurtailedSampleNumber(method, sample, HypergeometricTails(c, size, D, lot),
                                  untilAccepted, untilRejected);
 }
 

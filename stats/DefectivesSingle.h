@@ -18,12 +18,12 @@ namespace Brosquin
 // Pa = P(at most c defectives among n units), binomial.
 double DefectivesSingleProbabilityAcceptance(double p, int n, int c);
 // Pa for n units drawn without replacement from a lot of N holding D defectives.
-double DefectivesSingleProbabilityAcceptanceFiniteLot(int D, int n, int c, int N);
+double DefectivesSingleProbabilityAcceptanceFiniteLot(std::int64_t D, int n, int c, int N);
 
 // Average sample number under the method of curtailing, lots of any size.
 double DefectivesSingleAverageSampleNumber(double p, int n, int c, std::uint8_t method);
 // Average sample number for a lot of N units holding D defectives.
-double DefectivesSingleAverageSampleNumberFiniteLot(int D, int n, int c, int N,
+double DefectivesSingleAverageSampleNumberFiniteLot(std::int64_t D, int n, int c, int N,
                                                     std::uint8_t method);
 
 // What the shared single-plan design search needs of the binomial count.

@@ -20,9 +20,9 @@ double DefectsPerQuantityMultipleProbabilityAcceptance(double lambda, int k, con
                           StagedMeasure::probabilityAcceptance, none);
 }
 
-double DefectsPerQuantityMultipleProbabilityAcceptanceFiniteLot(int T, int k, const double s[],
-                                                                const int a[], const int r[],
-                                                                double L)
+double DefectsPerQuantityMultipleProbabilityAcceptanceFiniteLot(std::int64_t T, int k,
+                                                                const double s[], const int a[],
+                                                                const int r[], double L)
 {
     return EvaluateStages(DefectsGivenLot{T, L}, Plan{k, s, a, r},
                           StagedMeasure::probabilityAcceptance, none);
@@ -37,9 +37,10 @@ double DefectsPerQuantityMultipleAverageSampleNumber(double lambda, int k, const
                           DefectsMultipleStageCurtailing(method));
 }
 
-double DefectsPerQuantityMultipleAverageSampleNumberFiniteLot(int T, int k, const double s[],
-                                                              const int a[], const int r[],
-                                                              double L, std::uint8_t method)
+double DefectsPerQuantityMultipleAverageSampleNumberFiniteLot(std::int64_t T, int k,
+                                                              const double s[], const int a[],
+                                                              const int r[], double L,
+                                                              std::uint8_t method)
 {
     return EvaluateStages(DefectsGivenLot{T, L}, Plan{k, s, a, r},
                           StagedMeasure::averageSampleNumber,
@@ -53,7 +54,7 @@ double DefectsPerQuantityMultipleExpectedStages(double lambda, int k, const doub
                           none);
 }
 
-double DefectsPerQuantityMultipleExpectedStagesFiniteLot(int T, int k, const double s[],
+double DefectsPerQuantityMultipleExpectedStagesFiniteLot(std::int64_t T, int k, const double s[],
                                                          const int a[], const int r[], double L)
 {
     return EvaluateStages(DefectsGivenLot{T, L}, Plan{k, s, a, r}, StagedMeasure::expectedStages,
@@ -69,7 +70,7 @@ StagedMeasures DefectsPerQuantityMultipleMeasures(double lambda, int k, const do
                                   DefectsMultipleStageCurtailing(method), wanted, prepared);
 }
 
-StagedMeasures DefectsPerQuantityMultipleMeasuresFiniteLot(int T, int k, const double s[],
+StagedMeasures DefectsPerQuantityMultipleMeasuresFiniteLot(std::int64_t T, int k, const double s[],
                                                            const int a[], const int r[], double L,
                                                            std::uint8_t method,
                                                            StagedMeasure wanted,

@@ -14,18 +14,19 @@ namespace Brosquin
 
 double DefectsPerQuantityMultipleProbabilityAcceptance(double lambda, int k, const double s[],
                                                        const int a[], const int r[]);
-double DefectsPerQuantityMultipleProbabilityAcceptanceFiniteLot(int T, int k, const double s[],
-                                                                const int a[], const int r[],
-                                                                double L);
+double DefectsPerQuantityMultipleProbabilityAcceptanceFiniteLot(std::int64_t T, int k,
+                                                                const double s[], const int a[],
+                                                                const int r[], double L);
 double DefectsPerQuantityMultipleAverageSampleNumber(double lambda, int k, const double s[],
                                                      const int a[], const int r[],
                                                      std::uint8_t method);
-double DefectsPerQuantityMultipleAverageSampleNumberFiniteLot(int T, int k, const double s[],
-                                                              const int a[], const int r[],
-                                                              double L, std::uint8_t method);
+double DefectsPerQuantityMultipleAverageSampleNumberFiniteLot(std::int64_t T, int k,
+                                                              const double s[], const int a[],
+                                                              const int r[], double L,
+                                                              std::uint8_t method);
 double DefectsPerQuantityMultipleExpectedStages(double lambda, int k, const double s[],
                                                 const int a[], const int r[]);
-double DefectsPerQuantityMultipleExpectedStagesFiniteLot(int T, int k, const double s[],
+double DefectsPerQuantityMultipleExpectedStagesFiniteLot(std::int64_t T, int k, const double s[],
                                                          const int a[], const int r[], double L);
 
 // The measures of the plan at one level, those wanted (StagedMeasures.h) from one pass over the
@@ -36,7 +37,7 @@ StagedMeasures DefectsPerQuantityMultipleMeasures(double lambda, int k, const do
                                                   const int a[], const int r[], std::uint8_t method,
                                                   StagedMeasure wanted,
                                                   const StagedConditionals* prepared);
-StagedMeasures DefectsPerQuantityMultipleMeasuresFiniteLot(int T, int k, const double s[],
+StagedMeasures DefectsPerQuantityMultipleMeasuresFiniteLot(std::int64_t T, int k, const double s[],
                                                            const int a[], const int r[], double L,
                                                            std::uint8_t method,
                                                            StagedMeasure wanted,

@@ -18,7 +18,8 @@ double DefectsPerQuantitySingleProbabilityAcceptance(double lambda, double s, in
     return PoissonSingleProbabilityAcceptance(lambda, s, c);
 }
 
-double DefectsPerQuantitySingleProbabilityAcceptanceFiniteLot(int T, double s, int c, double L)
+double DefectsPerQuantitySingleProbabilityAcceptanceFiniteLot(std::int64_t T, double s, int c,
+                                                              double L)
 {
     return PoissonSingleProbabilityAcceptanceFiniteLot(T, s, c, L);
 }
@@ -29,8 +30,8 @@ double DefectsPerQuantitySingleAverageSampleNumber(double lambda, double s, int 
     return PoissonSingleAverageSampleNumber(lambda, s, c, method);
 }
 
-double DefectsPerQuantitySingleAverageSampleNumberFiniteLot(int T, double s, int c, double L,
-                                                            std::uint8_t method)
+double DefectsPerQuantitySingleAverageSampleNumberFiniteLot(std::int64_t T, double s, int c,
+                                                            double L, std::uint8_t method)
 {
     return PoissonSingleAverageSampleNumberFiniteLot(T, s, c, L, method);
 }

@@ -47,14 +47,15 @@ QuantityCells CellsOfPlan(const QuantityPlan& single, double LTPD);
 // Pa = P(at most c defects), Poisson with mean s lambda.
 double DefectsPerQuantitySingleProbabilityAcceptance(double lambda, double s, int c);
 // Pa for a lot of amount L holding T defects: binomial with T trials of probability s / L.
-double DefectsPerQuantitySingleProbabilityAcceptanceFiniteLot(int T, double s, int c, double L);
+double DefectsPerQuantitySingleProbabilityAcceptanceFiniteLot(std::int64_t T, double s, int c,
+                                                              double L);
 
 // Average amount inspected, lots of any size.
 double DefectsPerQuantitySingleAverageSampleNumber(double lambda, double s, int c,
                                                    std::uint8_t method);
 // Average amount inspected for a lot of amount L holding T defects.
-double DefectsPerQuantitySingleAverageSampleNumberFiniteLot(int T, double s, int c, double L,
-                                                            std::uint8_t method);
+double DefectsPerQuantitySingleAverageSampleNumberFiniteLot(std::int64_t T, double s, int c,
+                                                            double L, std::uint8_t method);
 
 // QuantitySinglePlan's plan; s = c = 0 when there is none.
 void DefectsPerQuantitySingleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,

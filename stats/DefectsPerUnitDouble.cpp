@@ -5,6 +5,8 @@
 #include "stats/DoubleDesignSearch.h"
 #include "stats/StagedInspection.h"
 
+#include <cmath>
+
 namespace Brosquin
 {
 
@@ -29,10 +31,17 @@ PointRatio FirstSampleRatio(std::int64_t n, double u)
     return {static_cast<double>(n) * u, 0.0};
 }
 
+LikelihoodSlope FirstSampleSlope(double u, double reference)
+{
+    // t log(u / r) - N (u - r).
+    return {std::log(u / reference), reference - u};
+}
+
 constexpr DoublePlanModel poissonModel = {
     FirstSamplePoint,
     FirstSampleCumulative,
     FirstSampleRatio,
+    FirstSampleSlope,
     DefectsPerUnitDoubleProbabilityAcceptance,
     DefectsPerUnitDoubleAverageSampleNumber,
     DefectsPerUnitDoubleExpectedStages,
@@ -44,14 +53,19 @@ constexpr DoublePlanModel poissonModel = {
 
 } // namespace
 
+const DoublePlanModel& PoissonDoublePlanModel()
+{
+    return poissonModel;
+}
+
 double DefectsPerUnitDoubleProbabilityAcceptance(double u, int n1, int a1, int r1, int n2, int a2)
 {
     return EvaluateStages(DefectsAnyLot{u}, Stages(n1, a1, r1, n2, a2).Plan(),
                           StagedMeasure::probabilityAcceptance, none);
 }
 
-double DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(int T, int n1, int a1, int r1, int n2,
-                                                          int a2, int N)
+double DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(std::int64_t T, int n1, int a1, int r1,
+                                                          int n2, int a2, int N)
 {
     return ProbabilityInUnitRange(EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
                                                  Stages(n1, a1, r1, n2, a2).Plan(),
@@ -65,8 +79,8 @@ double DefectsPerUnitDoubleAverageSampleNumber(double u, int n1, int a1, int r1,
                           StagedMeasure::averageSampleNumber, DefectsDoubleStageCurtailing(method));
 }
 
-double DefectsPerUnitDoubleAverageSampleNumberFiniteLot(int T, int n1, int a1, int r1, int n2,
-                                                        int a2, int N, std::uint8_t method)
+double DefectsPerUnitDoubleAverageSampleNumberFiniteLot(std::int64_t T, int n1, int a1, int r1,
+                                                        int n2, int a2, int N, std::uint8_t method)
 {
     return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
                           Stages(n1, a1, r1, n2, a2).Plan(), StagedMeasure::averageSampleNumber,
@@ -79,8 +93,8 @@ double DefectsPerUnitDoubleExpectedStages(double u, int n1, int a1, int r1, int 
                           StagedMeasure::expectedStages, none);
 }
 
-double DefectsPerUnitDoubleExpectedStagesFiniteLot(int T, int n1, int a1, int r1, int n2, int a2,
-                                                   int N)
+double DefectsPerUnitDoubleExpectedStagesFiniteLot(std::int64_t T, int n1, int a1, int r1, int n2,
+                                                   int a2, int N)
 {
     return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)},
                           Stages(n1, a1, r1, n2, a2).Plan(), StagedMeasure::expectedStages, none);
@@ -88,20 +102,22 @@ double DefectsPerUnitDoubleExpectedStagesFiniteLot(int T, int n1, int a1, int r1
 
 bool DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                          double p0, double C0, double C1, int& n1, int& a1, int& r1,
-                                         int& n2, int& a2, std::uint8_t method)
+                                         int& n2, int& a2, std::uint8_t method,
+                                         const DesignProgress& progress)
 {
-    return vdDesignDoublePlan(poissonModel,
-                              {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
-                              r1, n2, a2);
+    return vdDesignDoublePlan(
+        poissonModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method, progress}, n1,
+        a1, r1, n2, a2);
 }
 
 bool DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
-                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
+                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method,
+                                           const DesignProgress& progress)
 {
-    return vdDesignDoublePlan(poissonModel,
-                              {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
-                              r1, n2, a2);
+    return vdDesignDoublePlan(
+        poissonModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method, progress}, n1, a1,
+        r1, n2, a2);
 }
 
 } // namespace Brosquin

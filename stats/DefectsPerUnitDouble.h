@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/DoubleDesignSearch.h"
+
 #include <cstdint>
 
 // Double plans for defects per unit (n1, a1, r1, n2, a2) on the count of defects: inspect n1
@@ -16,22 +18,27 @@ namespace Brosquin
 
 double DefectsPerUnitDoubleProbabilityAcceptance(double u, int n1, int a1, int r1, int n2, int a2);
 // Kept within [0, 1].
-double DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(int T, int n1, int a1, int r1, int n2,
-                                                          int a2, int N);
+double DefectsPerUnitDoubleProbabilityAcceptanceFiniteLot(std::int64_t T, int n1, int a1, int r1,
+                                                          int n2, int a2, int N);
 double DefectsPerUnitDoubleAverageSampleNumber(double u, int n1, int a1, int r1, int n2, int a2,
                                                std::uint8_t method);
-double DefectsPerUnitDoubleAverageSampleNumberFiniteLot(int T, int n1, int a1, int r1, int n2,
-                                                        int a2, int N, std::uint8_t method);
+double DefectsPerUnitDoubleAverageSampleNumberFiniteLot(std::int64_t T, int n1, int a1, int r1,
+                                                        int n2, int a2, int N, std::uint8_t method);
 double DefectsPerUnitDoubleExpectedStages(double u, int n1, int a1, int r1, int n2, int a2);
-double DefectsPerUnitDoubleExpectedStagesFiniteLot(int T, int n1, int a1, int r1, int n2, int a2,
-                                                   int N);
+double DefectsPerUnitDoubleExpectedStagesFiniteLot(std::int64_t T, int n1, int a1, int r1, int n2,
+                                                   int a2, int N);
 
 // The designs of DefectivesDouble on the Poisson model, levels in defects per unit.
 bool DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                          double p0, double C0, double C1, int& n1, int& a1, int& r1,
-                                         int& n2, int& a2, std::uint8_t method);
+                                         int& n2, int& a2, std::uint8_t method,
+                                         const DesignProgress& progress = {});
 bool DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
-                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method);
+                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method,
+                                           const DesignProgress& progress = {});
+
+// What the shared double design search needs of this characteristic.
+const DoublePlanModel& PoissonDoublePlanModel();
 
 } // namespace Brosquin

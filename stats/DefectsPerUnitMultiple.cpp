@@ -20,7 +20,7 @@ double DefectsPerUnitMultipleProbabilityAcceptance(double u, int k, const int n[
                           none);
 }
 
-double DefectsPerUnitMultipleProbabilityAcceptanceFiniteLot(int T, int k, const int n[],
+double DefectsPerUnitMultipleProbabilityAcceptanceFiniteLot(std::int64_t T, int k, const int n[],
                                                             const int a[], const int r[], int N)
 {
     return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)}, Plan{k, n, a, r},
@@ -34,7 +34,7 @@ double DefectsPerUnitMultipleAverageSampleNumber(double u, int k, const int n[],
                           DefectsMultipleStageCurtailing(method));
 }
 
-double DefectsPerUnitMultipleAverageSampleNumberFiniteLot(int T, int k, const int n[],
+double DefectsPerUnitMultipleAverageSampleNumberFiniteLot(std::int64_t T, int k, const int n[],
                                                           const int a[], const int r[], int N,
                                                           std::uint8_t method)
 {
@@ -49,8 +49,8 @@ double DefectsPerUnitMultipleExpectedStages(double u, int k, const int n[], cons
     return EvaluateStages(DefectsAnyLot{u}, Plan{k, n, a, r}, StagedMeasure::expectedStages, none);
 }
 
-double DefectsPerUnitMultipleExpectedStagesFiniteLot(int T, int k, const int n[], const int a[],
-                                                     const int r[], int N)
+double DefectsPerUnitMultipleExpectedStagesFiniteLot(std::int64_t T, int k, const int n[],
+                                                     const int a[], const int r[], int N)
 {
     return EvaluateStages(DefectsGivenLot{T, static_cast<double>(N)}, Plan{k, n, a, r},
                           StagedMeasure::expectedStages, none);
@@ -65,9 +65,9 @@ StagedMeasures DefectsPerUnitMultipleMeasures(double u, int k, const int n[], co
                                   DefectsMultipleStageCurtailing(method), wanted, prepared);
 }
 
-StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(int T, int k, const int n[], const int a[],
-                                                       const int r[], int N, std::uint8_t method,
-                                                       StagedMeasure wanted,
+StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(std::int64_t T, int k, const int n[],
+                                                       const int a[], const int r[], int N,
+                                                       std::uint8_t method, StagedMeasure wanted,
                                                        const StagedConditionals* prepared)
 {
     return EvaluateStagedMeasures(DefectsGivenLot{T, static_cast<double>(N)}, Plan{k, n, a, r},

@@ -20,17 +20,17 @@ namespace Brosquin
 
 double DefectsPerUnitMultipleProbabilityAcceptance(double u, int k, const int n[], const int a[],
                                                    const int r[]);
-double DefectsPerUnitMultipleProbabilityAcceptanceFiniteLot(int T, int k, const int n[],
+double DefectsPerUnitMultipleProbabilityAcceptanceFiniteLot(std::int64_t T, int k, const int n[],
                                                             const int a[], const int r[], int N);
 double DefectsPerUnitMultipleAverageSampleNumber(double u, int k, const int n[], const int a[],
                                                  const int r[], std::uint8_t method);
-double DefectsPerUnitMultipleAverageSampleNumberFiniteLot(int T, int k, const int n[],
+double DefectsPerUnitMultipleAverageSampleNumberFiniteLot(std::int64_t T, int k, const int n[],
                                                           const int a[], const int r[], int N,
                                                           std::uint8_t method);
 double DefectsPerUnitMultipleExpectedStages(double u, int k, const int n[], const int a[],
                                             const int r[]);
-double DefectsPerUnitMultipleExpectedStagesFiniteLot(int T, int k, const int n[], const int a[],
-                                                     const int r[], int N);
+double DefectsPerUnitMultipleExpectedStagesFiniteLot(std::int64_t T, int k, const int n[],
+                                                     const int a[], const int r[], int N);
 
 // The measures of the plan at one level, those wanted (StagedMeasures.h) from one pass over the
 // stages, as the functions above give them one at a time. prepared: null, or the plan's
@@ -40,9 +40,9 @@ StagedMeasures DefectsPerUnitMultipleMeasures(double u, int k, const int n[], co
                                               const int r[], std::uint8_t method,
                                               StagedMeasure wanted,
                                               const StagedConditionals* prepared);
-StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(int T, int k, const int n[], const int a[],
-                                                       const int r[], int N, std::uint8_t method,
-                                                       StagedMeasure wanted,
+StagedMeasures DefectsPerUnitMultipleMeasuresFiniteLot(std::int64_t T, int k, const int n[],
+                                                       const int a[], const int r[], int N,
+                                                       std::uint8_t method, StagedMeasure wanted,
                                                        const StagedConditionals* prepared);
 
 } // namespace Brosquin

@@ -12,7 +12,7 @@ double DefectsPerUnitSingleProbabilityAcceptance(double u, int n, int c)
     return PoissonSingleProbabilityAcceptance(u, n, c);
 }
 
-double DefectsPerUnitSingleProbabilityAcceptanceFiniteLot(int T, int n, int c, int N)
+double DefectsPerUnitSingleProbabilityAcceptanceFiniteLot(std::int64_t T, int n, int c, int N)
 {
     return PoissonSingleProbabilityAcceptanceFiniteLot(T, n, c, N);
 }
@@ -22,7 +22,7 @@ double DefectsPerUnitSingleAverageSampleNumber(double u, int n, int c, std::uint
     return PoissonSingleAverageSampleNumber(u, n, c, method);
 }
 
-double DefectsPerUnitSingleAverageSampleNumberFiniteLot(int T, int n, int c, int N,
+double DefectsPerUnitSingleAverageSampleNumberFiniteLot(std::int64_t T, int n, int c, int N,
                                                         std::uint8_t method)
 {
     return PoissonSingleAverageSampleNumberFiniteLot(T, n, c, N, method);

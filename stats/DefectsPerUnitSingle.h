@@ -16,12 +16,12 @@ namespace Brosquin
 // Pa = P(at most c defects), Poisson with mean n u.
 double DefectsPerUnitSingleProbabilityAcceptance(double u, int n, int c);
 // Pa for a lot of N units holding T defects: binomial with T trials of probability n / N.
-double DefectsPerUnitSingleProbabilityAcceptanceFiniteLot(int T, int n, int c, int N);
+double DefectsPerUnitSingleProbabilityAcceptanceFiniteLot(std::int64_t T, int n, int c, int N);
 
 // Average sample number, lots of any size.
 double DefectsPerUnitSingleAverageSampleNumber(double u, int n, int c, std::uint8_t method);
 // Average sample number for a lot of N units holding T defects.
-double DefectsPerUnitSingleAverageSampleNumberFiniteLot(int T, int n, int c, int N,
+double DefectsPerUnitSingleAverageSampleNumberFiniteLot(std::int64_t T, int n, int c, int N,
                                                         std::uint8_t method);
 
 // Designs the plan with the smallest accept number c such that, with n the smallest sample

@@ -258,13 +258,15 @@ TailProbabilities HypergeometricTails(std::int64_t c, std::int64_t n, std::int64
         return allAbove;
     if (c >= highest)
         return allBelow;
-    // Sum the tail on the far side of the mean from the term at its edge outward; the terms
-    // then fall off geometrically and the sum stops when they no longer count.
+    // Sum a tail from the term at its edge outward. On the far side of the mean the terms fall
+    // off geometrically and the sum stops when they no longer count; that tail is the smaller
+    // one but where the mean lies within a count of c (a mean below 1 at c = 0 above all), and
+    // there the other is summed as well, rather than formed as 1 minus it.
     const double goods = static_cast<double>(N - D);
     const double sample = static_cast<double>(n);
     const double defectives = static_cast<double>(D);
     constexpr double negligible = 0x1p-56;
-    if (static_cast<double>(c) * static_cast<double>(N) < sample * defectives)
+    const auto lowerSum = [&]
     {
         double term = HypergeometricTerm(c, n, D, N);
         double sum = 0.0;
@@ -277,20 +279,30 @@ TailProbabilities HypergeometricTails(std::int64_t c, std::int64_t n, std::int64
             term *= count * (goods - sample + count) /
                     ((defectives - count + 1.0) * (sample - count + 1.0));
         }
-        return {sum, 1.0 - sum};
-    }
-    double term = HypergeometricTerm(c + 1, n, D, N);
-    double sum = 0.0;
-    for (std::int64_t x = c + 1; term > sum * negligible; ++x)
+        return sum;
+    };
+    const auto upperSum = [&]
     {
-        sum += term;
-        if (x == highest)
-            break;
-        const double count = static_cast<double>(x);
-        term *= (defectives - count) * (sample - count) /
-                ((count + 1.0) * (goods - sample + count + 1.0));
+        double term = HypergeometricTerm(c + 1, n, D, N);
+        double sum = 0.0;
+        for (std::int64_t x = c + 1; term > sum * negligible; ++x)
+        {
+            sum += term;
+            if (x == highest)
+                break;
+            const double count = static_cast<double>(x);
+            term *= (defectives - count) * (sample - count) /
+                    ((count + 1.0) * (goods - sample + count + 1.0));
+        }
+        return sum;
+    };
+    if (static_cast<double>(c) * static_cast<double>(N) < sample * defectives)
+    {
+        const double lower = lowerSum();
+        return {lower, lower <= 0.5 ? 1.0 - lower : upperSum()};
     }
-    return {1.0 - sum, sum};
+    const double upper = upperSum();
+    return {upper <= 0.5 ? 1.0 - upper : lowerSum(), upper};
 }
 
 double HypergeometricCumulative(std::int64_t c, std::int64_t n, std::int64_t D, std::int64_t N)

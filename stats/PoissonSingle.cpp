@@ -39,7 +39,7 @@ double PoissonSingleProbabilityAcceptance(double rate, double amount, int c)
     return PoissonCumulative(c, amount * rate);
 }
 
-double PoissonSingleProbabilityAcceptanceFiniteLot(int T, double amount, int c, double lot)
+double PoissonSingleProbabilityAcceptanceFiniteLot(std::int64_t T, double amount, int c, double lot)
 {
     return BinomialCumulative(c, T, amount / lot);
 }
@@ -54,16 +54,15 @@ double PoissonSingleAverageSampleNumber(double rate, double amount, int c, std::
            (c + 1.0) / rate * PoissonTails(c + std::int64_t{1}, mean).dUpper;
 }
 
-double PoissonSingleAverageSampleNumberFiniteLot(int T, double amount, int c, double lot,
+double PoissonSingleAverageSampleNumberFiniteLot(std::int64_t T, double amount, int c, double lot,
                                                  std::uint8_t method)
 {
     if (method != curtailOnRejection || T <= c)
         return amount;
     const double share = amount / lot;
-    const std::int64_t defects = T;
-    return amount * BinomialCumulative(c, defects, share) +
-           (c + 1.0) * lot / (static_cast<double>(defects) + 1.0) *
-               BinomialTails(c + std::int64_t{1}, defects + 1, share).dUpper;
+    return amount * BinomialCumulative(c, T, share) +
+           (c + 1.0) * lot / (static_cast<double>(T) + 1.0) *
+               BinomialTails(c + std::int64_t{1}, T + 1, share).dUpper;
 }
 
 void PoissonSingleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD, int& n,

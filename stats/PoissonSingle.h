@@ -18,11 +18,12 @@ namespace Brosquin
 // Pa = P(at most c defects), Poisson with mean amount x rate.
 double PoissonSingleProbabilityAcceptance(double rate, double amount, int c);
 // Pa for a lot holding T defects: binomial with T trials of probability amount / lot.
-double PoissonSingleProbabilityAcceptanceFiniteLot(int T, double amount, int c, double lot);
+double PoissonSingleProbabilityAcceptanceFiniteLot(std::int64_t T, double amount, int c,
+                                                   double lot);
 
 // Average amount inspected, lots of any size and a lot holding T defects.
 double PoissonSingleAverageSampleNumber(double rate, double amount, int c, std::uint8_t method);
-double PoissonSingleAverageSampleNumberFiniteLot(int T, double amount, int c, double lot,
+double PoissonSingleAverageSampleNumberFiniteLot(std::int64_t T, double amount, int c, double lot,
                                                  std::uint8_t method);
 
 // What the shared single-plan design search needs of the Poisson count.

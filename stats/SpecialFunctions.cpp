@@ -60,8 +60,9 @@ double BetaFraction(double x, double a, double b, double deviation)
         {
             const double k = static_cast<double>(m);
             const double shifted = a + 2.0 * k - 1.0;
-            numerator =
-                (a + k - 1.0) * (a + b + k - 1.0) * (k * (b - k)) * (x / shifted) * (x / shifted);
+            // a + (k - 1) is exact at k = 1, where a + k - 1 would lose the digits of a small a.
+            numerator = (a + (k - 1.0)) * (a + b + (k - 1.0)) * (k * (b - k)) * (x / shifted) *
+                        (x / shifted);
             partial = k + k * (b - k) * x / shifted +
                       (a + k) * (deviation + 1.0 + k * (2.0 - x)) / (shifted + 2.0);
         },
@@ -83,6 +84,59 @@ double PowerTerm(double a, double b, double exponent)
     const double s = a + b;
     return std::sqrt(a * b / (2.0 * pi * s)) *
            std::exp(StirlingError(s) - StirlingError(a) - StirlingError(b) - exponent);
+}
+
+// ln Gamma(1 + a) for 0 < a < 1 from the series at 2, relative to its size.
+double LogGammaOfOnePlus(double a)
+{
+    return a <= 0.5 ? LogGammaNearTwo(a) - std::log1p(a) : LogGammaNearTwo(a - 1.0);
+}
+
+// ln Gamma(b + a) - ln Gamma(b) for 0 < a < 1, b > 0, to a few units in the last place of a
+// however small a is: up to 10 by ln Gamma(x + 1) = ln Gamma(x) + ln x, and there in Stirling's
+// form, where the errors of Stirling's formula differ by terms c ((b + a)^-m - b^-m), each
+// c b^-m expm1(-m ln(1 + a / b)).
+double LogGammaIncrease(double a, double b)
+{
+    constexpr std::array<double, 8> stirlingSeries = {1.0 / 12,    -1.0 / 360,      1.0 / 1260,
+                                                      -1.0 / 1680, 1.0 / 1188,      -691.0 / 360360,
+                                                      1.0 / 156,   -3617.0 / 122400};
+    double steps = 0.0;
+    for (; b < 10.0; b += 1.0)
+        steps += std::log1p(a / b);
+    const double t = std::log1p(a / b);
+    const double v = 1.0 / (b * b);
+    double power = 1.0 / b;
+    double errors = 0.0;
+    for (std::size_t k = 0; k < stirlingSeries.size(); ++k, power *= v)
+        errors += stirlingSeries[k] * power * std::expm1(-static_cast<double>(2 * k + 1) * t);
+    return (b - 0.5) * t + a * std::log(b + a) - a + errors - steps;
+}
+
+// 1 - I_x(a, b) for a < 1 where I_x(a, b) is above 1/2, so that it is not formed as 1 minus
+// that. I_x(a, b) = C x^a (1 + a T) with C = Gamma(a + b) / (Gamma(1 + a) Gamma(b)) and T the sum
+// over n >= 1 of (1 - b)_n x^n / (n! (n + a)) (DLMF 8.17.7), so 1 - I_x = -expm1(E) - a e^E T with
+// E = ln C + a ln x, both parts of the order of a and computed as such. Up to b x = 1 they cancel
+// to at most a few bits and the terms of T fall like (b x)^n / n! while n < b and at least like
+// x^n beyond; past it the complement comes from `fraction`, whose continued fraction converges
+// quickly there.
+template <class Fraction>
+double SmallParameterComplement(double x, double a, double b, Fraction fraction)
+{
+    if (b * x > 1.0)
+        return fraction();
+    const double exponent = LogGammaIncrease(a, b) - LogGammaOfOnePlus(a) + a * std::log(x);
+    double term = 1.0;
+    double sum = 0.0;
+    for (double n = 1.0;; n += 1.0)
+    {
+        term *= (n - b) * x / n;
+        const double next = sum + term / (n + a);
+        if (next == sum)
+            break;
+        sum = next;
+    }
+    return -std::expm1(exponent) - a * std::exp(exponent) * sum;
 }
 
 } // namespace
@@ -196,17 +250,28 @@ TailProbabilities IncompleteBetaTails(double x, double a, double b)
             BetaTailsForLargeParameters(a, b, exponent, deviationA > 0.0))
         return *expanded;
     const double power = PowerTerm(a, b, exponent);
-    if (x < (a + 1.0) / (s + 2.0))
-    {
-        const double lower = power * BetaFraction(x, a, b, deviationA);
-        return {lower, 1.0 - lower};
-    }
+    const auto lowerFraction = [&] { return power * BetaFraction(x, a, b, deviationA); };
     // The upper tail is I_y(b, a). The fraction is taken at the rounded y and corrected to first
     // order for yError, using d ln K / dy = 1 / (x y K) - b / y + a / x.
-    double fraction = BetaFraction(y, b, a, -deviationA + s * yError);
-    if (yError != 0.0)
-        fraction *= 1.0 + (1.0 / (x * y * fraction) - b / y + a / x) * yError;
-    const double upper = power * fraction;
+    const auto upperFraction = [&]
+    {
+        double fraction = BetaFraction(y, b, a, -deviationA + s * yError);
+        if (yError != 0.0)
+            fraction *= 1.0 + (1.0 / (x * y * fraction) - b / y + a / x) * yError;
+        return power * fraction;
+    };
+    // Each fraction converges quickly on its side of (a + 1) / (s + 2), where its tail is the
+    // smaller one unless the parameter of that side is below 1.
+    if (x < (a + 1.0) / (s + 2.0))
+    {
+        const double lower = lowerFraction();
+        if (lower > 0.5 && a < 1.0)
+            return {lower, SmallParameterComplement(x, a, b, upperFraction)};
+        return {lower, 1.0 - lower};
+    }
+    const double upper = upperFraction();
+    if (upper > 0.5 && b < 1.0)
+        return {SmallParameterComplement(y, b, a, lowerFraction), upper};
     return {1.0 - upper, upper};
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Brosquin
 {
@@ -73,6 +74,82 @@ void Fill(const Points& points, std::int64_t first, std::int64_t last, std::vect
             value = 0.0;
 }
 
+// The first and one past the last index of the nonzero values, which lie together (the values
+// are log-concave); first == end when there are none.
+struct Nonzero
+{
+    std::size_t first;
+    std::size_t end;
+};
+
+Nonzero NonzeroOf(const std::vector<double>& values)
+{
+    std::size_t first = 0;
+    std::size_t end = values.size();
+    while (first < end && values[first] == 0.0)
+        ++first;
+    while (end > first && values[end - 1] == 0.0)
+        --end;
+    return {first, end};
+}
+
+// Working storage of the chances of one stage.
+struct Scratch
+{
+    std::vector<double> from;
+    std::vector<double> kernel;
+    std::vector<double> to;
+};
+
+// Adds to the chances of band the terms of the counts first ... last after the stage, from the
+// counts of entered before it, all at the one reference rate at which the points after the stage
+// at first and last are equal; false where those points are not all above smallestAfter, so
+// that the counts take more than one rate.
+template <class Reference>
+bool AddChances(const StagedConditionals::Band& entered, StagedConditionals::Band& band,
+                std::int64_t first, std::int64_t last, double before, double size, Scratch& scratch)
+{
+    const double after = before + size;
+    const double rate = first < last ? Reference::Rate(first, last, after)
+                                     : Reference::Rate(first, first + 1, after);
+    Fill(Reference::Points(after, rate), first, last, scratch.to);
+    if (!std::all_of(scratch.to.begin(), scratch.to.end(),
+                     [](double value) { return value >= smallestAfter && value < HUGE_VAL; }))
+        return false;
+    // Only counts entered with whose points are not negligible have terms.
+    const std::int64_t lo = entered.lo;
+    const std::int64_t hi =
+        std::min(lo + static_cast<std::int64_t>(entered.values.size()) - 1, last);
+    Fill(Reference::Points(before, rate), lo, hi, scratch.from);
+    const Nonzero from = NonzeroOf(scratch.from);
+    if (from.first < from.end)
+    {
+        const std::int64_t lowest = lo + static_cast<std::int64_t>(from.first);
+        const std::int64_t highest = lo + static_cast<std::int64_t>(from.end) - 1;
+        // The stage's counts from the least to the most that a term needs.
+        const std::int64_t shortest = std::max<std::int64_t>(0, first - highest);
+        Fill(Reference::Points(size, rate), shortest, last - lowest, scratch.kernel);
+        const Nonzero kernel = NonzeroOf(scratch.kernel);
+        for (std::int64_t x = lowest; x <= highest; ++x)
+        {
+            const std::int64_t y0 =
+                std::max({first, x, x + shortest + static_cast<std::int64_t>(kernel.first)});
+            const std::int64_t y1 =
+                std::min(last, x + shortest + static_cast<std::int64_t>(kernel.end) - 1);
+            if (y0 > y1)
+                continue;
+            const std::size_t index = static_cast<std::size_t>(x - lo);
+            AddMultiple(
+                band.values.data() + (y0 - band.lo), scratch.kernel.data() + (y0 - x - shortest),
+                entered.values[index] * scratch.from[index], static_cast<std::size_t>(y1 - y0 + 1));
+        }
+    }
+    for (std::int64_t y = first; y <= last; ++y)
+        band.values[static_cast<std::size_t>(y - band.lo)] /=
+            scratch.to[static_cast<std::size_t>(y - first)];
+    return true;
+}
+
 // The counts between each stage's accept and reject numbers that can occur: those of stage i
 // run from bands[i].lo, values sized to hold them; empty from the first stage after which no
 // inspection goes on. Null when they are beyond the bounds on the work and the storage.
@@ -117,46 +194,35 @@ std::unique_ptr<StagedConditionals> Prepare(int k, const Sample n[], const int a
     const StagedConditionals::Band start = {0, {1.0}};
     const StagedConditionals::Band* entered = &start;
     double before = 0.0;
-    std::vector<double> from;
-    std::vector<double> kernel;
-    std::vector<double> to;
+    Scratch scratch;
     for (std::size_t i = 0; i < prepared->bands.size(); ++i)
     {
         StagedConditionals::Band& band = prepared->bands[i];
         const double size = static_cast<double>(n[i]);
-        const double after = before + size;
         if (band.values.empty())
             break;
-        const std::int64_t lo = entered->lo;
-        const std::int64_t hi = lo + static_cast<std::int64_t>(entered->values.size()) - 1;
-        const std::int64_t first = band.lo;
-        const std::int64_t last = first + static_cast<std::int64_t>(band.values.size()) - 1;
         if (i == 0)
             std::fill(band.values.begin(), band.values.end(), 1.0);
         else
         {
-            const double rate = first < last ? Reference::Rate(first, last, after)
-                                             : Reference::Rate(first, first + 1, after);
-            Fill(Reference::Points(before, rate), lo, hi, from);
-            Fill(Reference::Points(size, rate), 0, last - lo, kernel);
-            Fill(Reference::Points(after, rate), first, last, to);
-            if (!std::all_of(to.begin(), to.end(),
-                             [](double value)
-                             { return value >= smallestAfter && value < HUGE_VAL; }))
-                return nullptr;
-            for (std::int64_t x = lo; x <= std::min(hi, last); ++x)
+            // Counts that one reference rate cannot carry are halved until each part can.
+            const std::int64_t last = band.lo + static_cast<std::int64_t>(band.values.size()) - 1;
+            std::vector<std::pair<std::int64_t, std::int64_t>> parts = {{band.lo, last}};
+            while (!parts.empty())
             {
-                const std::size_t index = static_cast<std::size_t>(x - lo);
-                const std::int64_t y = std::max(first, x);
-                AddMultiple(band.values.data() + (y - first), kernel.data() + (y - x),
-                            entered->values[index] * from[index],
-                            static_cast<std::size_t>(last - y + 1));
+                const auto [from, to] = parts.back();
+                parts.pop_back();
+                if (AddChances<Reference>(*entered, band, from, to, before, size, scratch))
+                    continue;
+                if (from == to)
+                    return nullptr;
+                const std::int64_t middle = from + (to - from) / 2;
+                parts.push_back({middle + 1, to});
+                parts.push_back({from, middle});
             }
-            for (std::size_t j = 0; j < band.values.size(); ++j)
-                band.values[j] /= to[j];
         }
         entered = &band;
-        before = after;
+        before += size;
     }
     return prepared;
 }

@@ -32,8 +32,8 @@ struct StagedConditionals
 // For plans on defective units and on defects (in units or in amounts of material): null where
 // the counts between accept and reject numbers are so many that preparing would take more than a
 // few seconds (the product of the counts of neighbouring stages summed over the stages is above
-// 2^33, found before anything is computed) or keep more than 2^22 of them, or where the
-// reference probabilities it divides by underflow.
+// 2^33, found before anything is computed) or keep more than 2^22 of them. Counts too far apart
+// for the reference probabilities of one rate are prepared in parts, each at a rate of its own.
 std::unique_ptr<StagedConditionals> PrepareDefectivesConditionals(int k, const int n[],
                                                                   const int a[], const int r[]);
 std::unique_ptr<StagedConditionals> PrepareDefectsConditionals(int k, const int n[], const int a[],

@@ -2,7 +2,6 @@
 
 #include "graphics/Drawing.h"
 #include "graphics/SvgCanvas.h"
-#include "platform/DrawingOutput.h"
 #include "platform/PainterCanvas.h"
 #include "platform/UserInteraction.h"
 
@@ -294,19 +293,19 @@ void TDisplayControl::vdCrossOut()
     update();
 }
 
-void TDisplayControl::vdReportFailures(const QString& failure, const std::function<bool()>& job)
+void TDisplayControl::vdReportFailures(const QString& failure, const std::function<QString()>& job)
 {
-    bool done = false;
+    QString failed;
     try
     {
-        done = job();
+        failed = job();
     }
     catch (const std::exception&)
     {
-        done = false;
+        failed = failure;
     }
-    if (!done)
-        UserInteraction::Current().MessageBox(failure, QStringLiteral("Error"), MessageIcon::Error);
+    if (!failed.isEmpty())
+        UserInteraction::Current().MessageBox(failed, QStringLiteral("Error"), MessageIcon::Error);
 }
 
 void TDisplayControl::vdPrint()
@@ -314,8 +313,20 @@ void TDisplayControl::vdPrint()
     const Drawing* drawing = ShownDrawing();
     if (!drawing)
         return;
-    vdReportFailures(QStringLiteral("The picture could not be printed."),
-                     [&] { return PrintDrawing(this, *drawing, margin); });
+    const QString failure = QStringLiteral("The picture could not be printed.");
+    vdReportFailures(failure,
+                     [&]
+                     {
+                         const PrintOutcome outcome =
+                             PrintDrawing(this, *drawing, margin, PrintedAs());
+                         if (outcome.bDone)
+                             return QString();
+                         if (outcome.unwritableFile.isEmpty())
+                             return failure;
+                         return QStringLiteral("The picture could not be printed: the file \"%1\" "
+                                               "could not be written.")
+                             .arg(outcome.unwritableFile);
+                     });
 }
 
 void TDisplayControl::vdClipboard(const QString& text)
@@ -332,7 +343,7 @@ void TDisplayControl::vdClipboard(const QString& text)
                          if (!text.isEmpty())
                              data->setText(text);
                          QGuiApplication::clipboard()->setMimeData(data.release());
-                         return true;
+                         return QString();
                      });
 }
 

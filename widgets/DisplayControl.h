@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/DisplaySize.h"
+#include "platform/DrawingOutput.h"
 
 #include <QCursor>
 #include <QPoint>
@@ -59,8 +60,9 @@ public:
     void vdSize300() { vdSetSizeMode(SizeMode::Size300); }
     void vdSize400() { vdSetSizeMode(SizeMode::Size400); }
 
-    // Prints the Drawing on one page of the application's printer, fitted within the margin
-    // (taken as printer pixels). A failure is shown to the user; nothing without a Drawing.
+    // Prints the Drawing on the application's printer, fitted within the margin (taken as
+    // printer pixels): a plot whole on one page, a table at a readable size. A failure is shown
+    // to the user; nothing without a Drawing.
     void vdPrint();
     // Puts the Drawing on the clipboard as SVG and PNG in one go, together with the text when
     // one is given (a table copies its tab-separated text with its picture). A failure is shown
@@ -88,6 +90,7 @@ protected:
     bool bMouseDownRemembered() const { return mouseDown.x() != -1; }
     // Whether moving over an object with an ID shows the hand-point cursor.
     virtual bool bPointsAtObjects() const { return true; }
+    virtual PrintFit PrintedAs() const = 0;
 
     virtual void vdMouseClick() = 0;
     virtual void vdMouseDoubleClick() = 0;
@@ -107,9 +110,10 @@ private:
     void vdWatchParent();
     void vdFillParent();
     void vdRememberPress(const QMouseEvent& event);
-    // Runs a printing or copying job; an exception it throws is shown to the user after its
+    // Runs a printing or copying job, which answers what went wrong (empty when nothing did);
+    // that, or the failure given for an exception it throws, is shown to the user after its
     // progress form and the hourglass are gone.
-    void vdReportFailures(const QString& what, const std::function<bool()>& job);
+    void vdReportFailures(const QString& failure, const std::function<QString()>& job);
 
     const bool limited;
     SizeMode sizeMode = SizeMode::SizeToFit;

@@ -37,6 +37,7 @@ public:
 protected:
     void vdMouseClick() override;
     void vdMouseDoubleClick() override;
+    PrintFit PrintedAs() const override { return PrintFit::ReadableText; }
 
 private:
     void vdReportClick(const decltype(OnMouseClickLocation)& location,

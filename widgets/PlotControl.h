@@ -51,6 +51,7 @@ protected:
     void vdMouseClick() override;
     void vdMouseDoubleClick() override;
     bool bPointsAtObjects() const override { return Mouse != MouseAction::maNone; }
+    PrintFit PrintedAs() const override { return PrintFit::WholePage; }
 
 private:
     void vdActOnMouseDown();

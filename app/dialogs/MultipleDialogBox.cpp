@@ -47,6 +47,45 @@ private:
     QDialog& dialog;
 };
 
+// Tab goes from cell to cell of the stages' texts, and from the last one on to the control after
+// the grid; Shift+Tab from the first one back to the control before it. The stage numbers are
+// never current, so the first cell is the first stage's sample size.
+class StagesGrid : public QTableWidget
+{
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        if (bAtEdge(next))
+            return QWidget::focusNextPrevChild(next);
+        return QTableWidget::focusNextPrevChild(next);
+    }
+
+    // Tab and Shift+Tab in a cell's editor close it asking for the next or previous cell.
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override
+    {
+        const bool next = hint == QAbstractItemDelegate::EditNextItem;
+        if ((next || hint == QAbstractItemDelegate::EditPreviousItem) && bAtEdge(next))
+        {
+            QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+            QWidget::focusNextPrevChild(next);
+            return;
+        }
+        QTableWidget::closeEditor(editor, hint);
+    }
+
+private:
+    bool bAtEdge(bool next) const
+    {
+        const int row = currentRow();
+        const int column = currentColumn();
+        return next ? row == rowCount() - 1 && column == columnCount() - 1
+                    : row <= 0 && column <= 1;
+    }
+};
+
 // The number of stages and the grid of their texts, with their labels; the number takes the
 // focus first.
 QWidget* NewStagesArea()
@@ -59,7 +98,7 @@ QWidget* NewStagesArea()
     stages->setObjectName(QStringLiteral("NumberStagesEdit"));
     stagesLabel->setBuddy(stages);
     auto* parametersLabel = new QLabel(QDialog::tr("P&arameters:"), area);
-    auto* parameters = new QTableWidget(kNewPlanStages, kColumns, area);
+    auto* parameters = new StagesGrid(kNewPlanStages, kColumns, area);
     parameters->setObjectName(QStringLiteral("ParametersStringGrid"));
     parametersLabel->setBuddy(parameters);
     parameters->setHorizontalHeaderLabels({QDialog::tr("Stage"), QDialog::tr("Sample Size"),

@@ -1,4 +1,5 @@
 #include "bench/plans/FirstBuild.h"
+#include "graphics/PrintedPages.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
@@ -28,6 +29,59 @@ void EvaluateTenFiniteLotPlans(benchmark::State& state)
     vdMeasureFirstBuild(state, session);
 }
 BENCHMARK(EvaluateTenFiniteLotPlans)->Unit(benchmark::kMillisecond);
+
+// A device that takes every figure and draws nothing: what a print costs short of the printer.
+class NoDevice : public Canvas
+{
+public:
+    void vdRectangle(int, int, int, int) override {}
+    void vdEllipse(int, int, int, int) override {}
+    void vdPolygon(std::span<const DevicePoint>) override {}
+    void vdPolyline(std::span<const DevicePoint>) override {}
+    int TextWidth(std::string_view text) override { return 50 * static_cast<int>(text.size()); }
+    void vdTextOut(int, int, std::string_view) override {}
+    double dPixelsPerInchX() const override { return 1200; }
+    double dPixelsPerInchY() const override { return 1200; }
+
+protected:
+    void vdDrawLine(DevicePoint, DevicePoint) override {}
+};
+
+// The table of curve values of ten single plans at 1000 intervals (40 000 values) printed on A4
+// at 1200 pixels per inch: drawn whole on one page (0), or with its lines 9.3 points high over
+// the pages it needs, which are planned and each drawn (1).
+void PrintTheLargestCurvesTable(benchmark::State& state)
+{
+    SamplingPlanSession session;
+    for (int i = 0; i < 10; ++i)
+    {
+        auto plan = std::make_unique<DefectivesSingleSamplingPlan>();
+        plan->vdDescribe(std::to_string(50 + 25 * i).c_str(), std::to_string(1 + i / 2).c_str(), 0,
+                         false, "");
+        session.vdAddPlan(std::move(plan));
+    }
+    String message;
+    auto list = session.vdEvaluateCheckedPlans(message);
+    list->SetRange("0", "10", "1000", message);
+    const Drawing& table = *list->CurvesTable();
+    const PageArea upright{0, 0, 9354, 13323, 1200, 1200};
+    const PageArea turned{0, 0, 13323, 9354, 1200, 1200};
+    NoDevice device;
+    for (auto _ : state)
+    {
+        if (state.range(0) == 0)
+            table.vdDraw(device, upright.left, upright.top, upright.right, upright.bottom,
+                         0xFFFFFF);
+        else
+        {
+            const PartPainter parts(table);
+            for (const PrintedPage& page : TablePages(table, upright, turned, 9.3).pages)
+                for (const PagePart& part : page.parts)
+                    parts.vdDraw(device, part, 0xFFFFFF);
+        }
+    }
+}
+BENCHMARK(PrintTheLargestCurvesTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The same for ten variables plans of every case and form: the standard deviation known (with the
 // band of two limits once) or unknown, one or two limits, Form 1 and Form 2. The goal is under

@@ -98,5 +98,31 @@ BENCHMARK(EvaluationOfLargeStagedPlan)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
+// The goals for wide plans (bench/LargeStagedPlans.h), by the counts a band: the summary of bands
+// of 10,000 within 0.5 s and of 30,000 within 3 s.
+void SummaryOfWideStagedPlan(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(WideStagedPlan(static_cast<int>(state.range(0))));
+}
+BENCHMARK(SummaryOfWideStagedPlan)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Arg(60000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+void EvaluationOfWideStagedPlan(benchmark::State& state)
+{
+    SamplingPlanSession session;
+    session.vdAddPlan(WideStagedPlan(static_cast<int>(state.range(0))));
+    vdMeasureFirstBuild(state, session);
+}
+BENCHMARK(EvaluationOfWideStagedPlan)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 } // namespace
 } // namespace Brosquin

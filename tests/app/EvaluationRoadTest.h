@@ -77,14 +77,25 @@ protected:
     }
 
     // One page of the printer's paper was printed, in the file the person named when asked.
-    void vdExpectOnePagePrinted(const QString& path)
+    void vdExpectOnePagePrinted(const QString& path) { PrintedTextPoints(path, 1, false); }
+
+    // Expects the pages printed in the file the person named when asked, on the printer's paper
+    // as set or turned, with the printer left as it was set; the sizes of the texts, in points.
+    std::vector<double> PrintedTextPoints(const QString& path, int expectedPages, bool bTurned)
     {
         const auto [pages, size] = PdfPages(path);
-        EXPECT_EQ(pages, 1) << path.toStdString();
-        EXPECT_EQ(size, ApplicationPrinter().pageLayout().fullRect(QPageLayout::Point).size());
-        ASSERT_FALSE(user.FileDialogs().empty());
-        EXPECT_EQ(user.FileDialogs().back().request.title, "Print to PDF File");
+        EXPECT_EQ(pages, expectedPages) << path.toStdString();
+        const QSizeF paper = ApplicationPrinter().pageLayout().fullRect(QPageLayout::Point).size();
+        EXPECT_EQ(size, bTurned ? paper.transposed() : paper) << path.toStdString();
+        EXPECT_FALSE(user.FileDialogs().empty());
+        if (!user.FileDialogs().empty())
+        {
+            EXPECT_EQ(user.FileDialogs().back().request.title, "Print to PDF File");
+        }
         EXPECT_TRUE(ApplicationPrinter().outputFileName().isEmpty()) << "the next print asks again";
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? PdfTextPoints(InflatedStreams(file.readAll()))
+                                              : std::vector<double>();
     }
 
     static const QMimeData& Clipboard() { return *QGuiApplication::clipboard()->mimeData(); }

@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCursor>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,6 +31,20 @@ namespace
 
 class ListSamplingPlansWindowTest : public PlanListTest
 {
+};
+
+// A plan that counts how often its Pa is asked for with and without the hourglass showing.
+class HourglassWatchingPlan : public DefectivesSingleSamplingPlan
+{
+public:
+    Real& dPa(const Real& p) override
+    {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        ++(cursor != nullptr && cursor->shape() == Qt::WaitCursor ? shown : notShown);
+        return DefectivesSingleSamplingPlan::dPa(p);
+    }
+    int shown = 0;
+    int notShown = 0;
 };
 
 TEST_F(ListSamplingPlansWindowTest, StartsAsTheEmptyFirstChildWindowOfTheMainWindow)
@@ -303,6 +319,26 @@ TEST_F(DragAndDropTest, OtherDropsChangeNothing)
     // Only drags that began in the list are taken.
     EXPECT_FALSE(Drop(2, false));
     EXPECT_EQ(Order(), before);
+}
+
+TEST_F(ListSamplingPlansWindowTest, SummariesWorkedOutAfreshShowTheHourglass)
+{
+    auto watched = std::make_unique<HourglassWatchingPlan>();
+    HourglassWatchingPlan& plan = *watched;
+    plan.vdDescribe("125", "3", 0, false, "");
+    list->Session().vdAddPlan(std::move(watched));
+    String message;
+    ASSERT_EQ(SamplingPlan::ValidateRiskLevels("0.90", "0.05", 2, message), 0);
+    ASSERT_EQ(SamplingPlan::SetCostParameters("Cost", "2", "3", message), 0);
+    for (const auto update : {&TMainMDIWindow::vdUpdateDefinitions, &TMainMDIWindow::vdUpdateUnits,
+                              &TMainMDIWindow::vdUpdateCostParameters})
+    {
+        plan.shown = plan.notShown = 0;
+        (window.get()->*update)();
+        EXPECT_GT(plan.shown, 0);
+        EXPECT_EQ(plan.notShown, 0);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ListSamplingPlansWindowTest, RowsAndCaptionsFollowTheDefinitionsUnitsAndANewSession)

@@ -358,8 +358,22 @@ TEST_F(MainMDIWindowTest, WindowMenuListsAndArrangesTheChildWindows)
 
     Item("WindowTileItem")->trigger();
     EXPECT_FALSE(first->geometry().intersects(second->geometry()));
+    // Cascaded, the windows keep their sizes, and none covers the title bar of one behind it.
+    first->resize(600, 300);
+    second->resize(300, 200);
     Item("WindowCascadeItem")->trigger();
-    EXPECT_NE(first->pos(), second->pos());
+    EXPECT_EQ(first->size(), QSize(600, 300));
+    EXPECT_EQ(second->size(), QSize(300, 200));
+    const QList<QMdiSubWindow*> stacked = window->MdiArea()->subWindowList(QMdiArea::StackingOrder);
+    for (qsizetype back = 0; back < stacked.size(); ++back)
+    {
+        const QRect titleBar(stacked[back]->pos(),
+                             QSize(stacked[back]->width(), stacked[back]->contentsMargins().top()));
+        EXPECT_GT(titleBar.height(), 10);
+        EXPECT_TRUE(window->MdiArea()->viewport()->rect().contains(titleBar));
+        for (qsizetype front = back + 1; front < stacked.size(); ++front)
+            EXPECT_FALSE(stacked[front]->geometry().intersects(titleBar));
+    }
 
     first->showMinimized();
     second->showMinimized();

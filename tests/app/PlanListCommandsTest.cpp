@@ -4,6 +4,7 @@
 #include "tests/app/EvaluationRoadTest.h"
 
 #include <QImage>
+#include <algorithm>
 
 namespace Brosquin
 {
@@ -128,12 +129,15 @@ TEST_F(PlanListCommandsTest, PrintAndCopyTakeTheTableOfAllPlans)
     EXPECT_TRUE(qvariant_cast<QImage>(Clipboard().imageData())
                     .save(QStringLiteral(VELTRAME_ARTIFACT_DIR "/plan-table-copy.png")));
 
+    // Too wide for the page upright at a readable size, the table prints on it turned.
     for (bool menu : {false, true})
     {
         const QString pdf =
             PrintToPdf(menu ? QStringLiteral("menu.pdf") : QStringLiteral("button.pdf"));
         (menu ? Item("FilePrintItem")->trigger() : Button("PrintBitBtn")->click());
-        vdExpectOnePagePrinted(pdf);
+        const std::vector<double> points = PrintedTextPoints(pdf, 1, true);
+        ASSERT_FALSE(points.empty());
+        EXPECT_GE(*std::min_element(points.begin(), points.end()), 8.0);
     }
     EXPECT_TRUE(user.Messages().empty());
 }

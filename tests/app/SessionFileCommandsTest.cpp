@@ -197,6 +197,7 @@ TEST_F(SessionFileCommandsTest, ASavedSessionOpensAsItWasAndSavesTheSameBytes)
     Item("FileOpenItem")->trigger();
     EXPECT_TRUE(user.Messages().empty());
     EXPECT_EQ(user.FileDialogs().front().request.title, "Open File");
+    EXPECT_EQ(user.FileDialogs().front().request.fileName, "*.vlx");
     EXPECT_EQ(user.FileDialogs().front().request.filter, "Veltrame files (*.vlx)");
     EXPECT_EQ(Shown(), before);
     EXPECT_EQ(list->SubWindow()->geometry(), QRect(30, 40, 700, 260));
@@ -469,6 +470,7 @@ TEST_F(SessionFileCommandsTest, MergeAppendsCopiesOfThePlansOfAFile)
     user.vdQueueFileName(path);
     Item("FileMergeItem")->trigger();
     EXPECT_EQ(user.FileDialogs().front().request.title, "Merge File");
+    EXPECT_EQ(user.FileDialogs().front().request.fileName, "*.vlx");
     EXPECT_TRUE(user.Messages().empty());
     ASSERT_EQ(Session().Count(), 5u);
     EXPECT_EQ(Description(5), QString::fromLatin1("Single: n=2.5 M\xE8tre \"carr\xE9\", a=1"));

@@ -189,7 +189,22 @@ TEST_F(StagedPlanDialogsTest, EntersAMultiplePlanStageByStage)
             vdEnter(grid);
             vdFill(grid, {{"2.5", "#", "3"}, {"1", "3", "4"}});
             vdExpectOk(dialog, "Units not specified.", "UnitsEditBox");
-            In<QLineEdit>(dialog, "UnitsEditBox").setText("Foot");
+            // Tab from the last cell goes on to the units; Shift+Tab from the first cell goes
+            // back to the number of stages.
+            grid.setFocus();
+            grid.setCurrentCell(1, 3);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("4"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), "UnitsEditBox");
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Foot"));
+            EXPECT_EQ(grid.item(1, 3)->text(), "4");
+            EXPECT_EQ(In<QLineEdit>(dialog, "UnitsEditBox").text(), "Foot");
+            grid.setFocus();
+            grid.setCurrentCell(0, 1);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), "NumberStagesEdit");
+            EXPECT_EQ(grid.item(0, 1)->text(), "2.5");
             In<QPushButton>(dialog, "ShowAdvancedButton").click();
             In<QGroupBox>(dialog, "LotSizeRadioGroup").findChildren<QRadioButton*>().at(1)->click();
             In<QLineEdit>(dialog, "LotSizeEditBox").setText("3");

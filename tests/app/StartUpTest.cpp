@@ -1,8 +1,15 @@
 #include "app/MainMDIWindow.h"
+#include "plans/DefectivesSingleSamplingPlan.h"
+#include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SamplingPlanSession.h"
 #include "tests/app/AppTest.h"
+#include "tests/plans/SessionFileText.h"
 
 #include <QAction>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
 
 namespace Brosquin
 {
@@ -68,6 +75,45 @@ TEST_F(StartUpTest, AMissingFileLeavesTheStoredDefinitionsAndUnitsInForce)
                  "Defectives per Million");
     EXPECT_EQ(window->findChild<QAction*>("OptionsDefinitionsItem")->text(),
               "&Definitions of AQL and LQ...");
+}
+
+// A session named on the command line is read before the main window shows; its windows are
+// kept inside the area on every side once the area has the size it shows with, as File > Open
+// keeps them.
+TEST_F(StartUpTest, TheWindowsOfASessionOnTheCommandLineAreKeptInsideTheArea)
+{
+    {
+        SamplingPlanSession session;
+        auto plan = std::make_unique<DefectivesSingleSamplingPlan>();
+        plan->vdDescribe("50", "1", 0, false, "");
+        session.vdAddPlan(std::move(plan));
+        std::vector<WindowRecord> windows;
+        windows.emplace_back(
+            PlanListRecord{{0, 2000, 3000, 348, 922}, {20, 120, 372, 75, 75, 60, 120, 70}});
+        windows.emplace_back(EvaluationWindowRecord{
+            {{0, 2500, 2500, 480, 857}, 0, {}, {}},
+            std::make_unique<SamplingPlanEvaluationList>(session, std::vector<std::uint32_t>{1})});
+        QFile file(settingsFolder.filePath("far.vlx"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(SessionFileText(session, windows)));
+    }
+    const auto window = CreateMainWindow({settingsFolder.filePath("far.vlx")});
+    ASSERT_TRUE(user.Messages().empty());
+    // Shown at one size and then at another before it is painted, as a window manager may do.
+    window->resize(700, 500);
+    window->show();
+    window->resize(1200, 800);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QRect area = window->MdiArea()->viewport()->rect();
+    const QList<QMdiSubWindow*> children = window->MdiArea()->subWindowList();
+    ASSERT_EQ(children.size(), 2);
+    for (const QMdiSubWindow* child : children)
+    {
+        EXPECT_EQ(child->geometry().right(), area.right());
+        EXPECT_EQ(child->geometry().bottom(), area.bottom());
+    }
+    EXPECT_EQ(children[0]->size(), QSize(922, 348));
+    EXPECT_EQ(children[1]->size(), QSize(857, 480));
 }
 
 TEST_F(StartUpTest, AnExceptionOfACommandIsShownAsAnError)

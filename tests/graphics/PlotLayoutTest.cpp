@@ -214,6 +214,43 @@ TEST_F(PlotLayout, TitlesStackAboveTheFrame)
     EXPECT_TRUE(Texts(1).empty());
 }
 
+// A title wider than the plot (10 units at the default ratio) is cut short with "..." to the
+// longest beginning that fits, so that the drawing keeps the plot's extent; the plot keeps the
+// whole title.
+TEST_F(PlotLayout, TitlesWiderThanThePlotAreCutShort)
+{
+    plot.vdSetMainTitle("OC Curve");
+    vdLayOut();
+    const double left = drawing->dLeft();
+    const double right = drawing->dRight();
+    const std::string main = "Operating characteristic " + std::string(4000, 'W');
+    const std::string sub = std::string(40, 'i') + " C0 = 0, C1 = 1 " + std::string(400, 'm');
+    plot.vdSetMainTitle(main.c_str());
+    plot.vdSetSubTitle(sub.c_str());
+    vdLayOut();
+    const std::vector<Placed> titles = Texts(1);
+    ASSERT_EQ(titles.size(), 2u);
+    // The main title stands above the sub title.
+    const double mainTop = std::min(titles[0].top, titles[1].top);
+    for (const Placed& title : titles)
+    {
+        const bool bMain = title.top == mainTop;
+        const std::string& whole = bMain ? main : sub;
+        const double size = bMain ? plot.dMainTitleSize() : plot.dSubTitleSize();
+        ASSERT_GT(title.text.size(), 3u);
+        const std::string kept = title.text.substr(0, title.text.size() - 3);
+        EXPECT_EQ(title.text.substr(kept.size()), "...");
+        EXPECT_EQ(whole.substr(0, kept.size()), kept);
+        EXPECT_LE(title.right - title.left, 10.0);
+        EXPECT_NEAR(title.dCentreX(), 5.0, 1e-12);
+        const String longer((whole.substr(0, kept.size() + 1) + "...").c_str());
+        EXPECT_GT(longer.dWidth() * size, 10.0) << title.text;
+    }
+    EXPECT_EQ(drawing->dLeft(), left);
+    EXPECT_EQ(drawing->dRight(), right);
+    EXPECT_EQ(plot.MainTitle().Text(), main);
+}
+
 TEST_F(PlotLayout, TicStylesOnAllFourAxes)
 {
     plot.vdSetAxisStyle(2);

@@ -243,6 +243,25 @@ TEST_F(SinglePlanEvaluationTest, DefectsPerQuantityUsesAmounts)
     EXPECT_EQ(plan.dQualityLevelStep().dValue(), 0.25);
 }
 
+TEST_F(SinglePlanEvaluationTest, LotsHoldingMoreDefectsThan32BitsCount)
+{
+    // n 50, a 500 on a lot of 10^9 units (or an amount of 10^9): the points lie near 10^10
+    // defects in the lot. Pa at T defects is the binomial P(X <= 500) of T trials at 5e-8, summed
+    // term by term in mpmath at 40 digits: 9295208241 is the last count with Pa at least 0.95,
+    // 10597812011 the first with Pa at most 0.10, and AOQ = (T / 10^9) Pa peaks at 9108511307.
+    DefectsPerUnitSingleSamplingPlan perUnit;
+    perUnit.vdDescribe("50", "500", 0, true, "1000000000");
+    ExpectClose(perUnit.AQLPoint(), 929.5208241);
+    ExpectClose(perUnit.LTPDPoint(), 1059.7812011);
+    ExpectClose(perUnit.AOQLValue(), 894.02434870376525);
+    EXPECT_STREQ(perUnit.AOQLText().Text(), "894.02");
+    DefectsPerQuantitySingleSamplingPlan perQuantity;
+    perQuantity.vdDescribe("50", "500", "Meter", 0, true, "1000000000");
+    ExpectClose(perQuantity.AQLPoint(), 9.295208241);
+    ExpectClose(perQuantity.LTPDPoint(), 10.597812011);
+    ExpectClose(perQuantity.AOQLValue(), 8.9402434870376525);
+}
+
 TEST_F(SinglePlanEvaluationTest, HugeLevelsOnAGivenLotGiveAMessage)
 {
     DefectsPerQuantitySingleSamplingPlan plan;

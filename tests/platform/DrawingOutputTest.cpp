@@ -73,7 +73,7 @@ TEST_F(DrawingOutput, PrintsTheDrawingFittedOnOnePdfPage)
     printer.setOutputFileName(directory.filePath("sample.pdf"));
     printer.setPageSize(QPageSize(QPageSize::A4));
     constexpr double margin = 200;
-    ASSERT_TRUE(PrintDrawing(&owner, drawing, margin, printer));
+    ASSERT_TRUE(PrintDrawing(&owner, drawing, margin, PrintFit::WholePage, printer).bDone);
     EXPECT_TRUE(bNothingLeftBehind());
 
     QFile file(printer.outputFileName());

@@ -3,6 +3,7 @@
 #include "standards/DefectsPerUnitZ14SamplingPlan.h"
 #include "standards/StandardPlanClasses.h"
 #include "tests/plans/PlanTestEnvironment.h"
+#include "tests/standards/Z14SwitchingSimulation.h"
 
 #include <gtest/gtest.h>
 
@@ -64,26 +65,50 @@ TEST_F(Z14PlanTest, SwitchingPlansAgainstExactValues)
     ExpectClose(perUnit->dASN(one), 114.97919957608298);
 }
 
-// At letter Q the limit number of a run of normal lots is 0. The double plan at AQL 0.025 accepts
-// a lot with one nonconforming unit, so its runs meet that limit only when none of their lots
-// held one; the single plan at AQL 0.010 accepts no other lot. Exact values of the switching
-// model: z14_plan_values.py; the rules simulated over the real counts (switching_simulation.py,
-// 8 runs of 5,000,000 lots) agree: Pa 0.8833 and ASN 1676.7 (counting every run as meeting the
-// limit gave Pa 0.9026 and ASN 1452), and for the single plan Pa 0.8863 and ASN 1220.7.
+// Plans whose lots without a nonconforming unit reach a limit number of 0 in 10 lots, while no
+// run that holds one meets its limit (clean_run_cells.py): the switch to reduced inspection asks
+// for 10 lots in a row accepted without one. At letter Q the double plan at AQL 0.025 accepts
+// lots with one, the single plan at AQL 0.010 no other lot; at letter G the multiple plan at
+// AQL 1.0 decides its clean lots at the third stage. Exact values: z14_plan_values.py beside this
+// test. The rules run lot by lot over the real counts (z14_switching_simulation beside this test,
+// 4 x 10^8 lots, seeds 1 to 5; standard errors from 100 batches) agree within 2 of their
+// standard errors; counting a run of 10 accepted lots as clean with the chance (P0 / P)^10 gave
+// the AQL 0.025 plan at 0.025 percent Pa 0.88404 and ASN 1667.2, 35 and 90 of these errors off.
 TEST_F(Z14PlanTest, ALimitOfZeroAsksForRunsWithoutNonconformingUnits)
 {
-    const Real p = RealOf(0.025);
-    auto plan = Z14<DefectivesZ14SamplingPlan>(2, 5, 14, 1, 3);
-    ASSERT_EQ(Description(plan.get()),
+    const auto check = [](SamplingPlan& plan, double level, double pa, double asn,
+                          SimulatedValue simulatedPa, SimulatedValue simulatedASN)
+    {
+        const Real p = RealOf(level);
+        ExpectClose(plan.dPa(p), pa);
+        ExpectClose(plan.dASN(p), asn);
+        EXPECT_NEAR(NumberOf(plan.dPa(p)), simulatedPa.value, 2 * simulatedPa.error) << level;
+        EXPECT_NEAR(NumberOf(plan.dASN(p)), simulatedASN.value, 2 * simulatedASN.error) << level;
+    };
+    auto q = Z14<DefectivesZ14SamplingPlan>(2, 5, 14, 1, 3);
+    ASSERT_EQ(Description(q.get()),
               "Z1.4: AQL=0.025, L-II, 500,001 and over, Q, Switching - Full, Double");
-    ExpectClose(plan->dPa(p), 0.88404191557334818);
-    ExpectClose(plan->dASN(p), 1667.2262432041667);
-    ExpectClose(plan->dExpectedStages(p), 1.2336395886486091);
+    check(*q, 0.025, 0.88319098691357199, 1677.1026211671194, {0.883199, 2.4e-5}, {1677.08, 0.11});
+    ExpectClose(q->dExpectedStages(RealOf(0.025)), 1.2347346521881597);
+    check(*q, 0.01, 0.98787280347397403, 968.85616652158738, {0.987882, 5e-6}, {968.722, 0.088});
+    check(*Z14<DefectivesZ14SamplingPlan>(0, 5, 14, 0, 3), 0.01, 0.88595498921243801,
+          1222.2846200221594, {0.885963, 2.5e-5}, {1222.31, 0.13});
+    auto g = Z14<DefectivesZ14SamplingPlan>(10, 4, 8, 2, 3);
+    ASSERT_EQ(Description(g.get()),
+              "Z1.4: AQL=1.0, L-I, 501 to 1200, G, Switching - Full, Multiple");
+    check(*g, 0.5, 0.99302967100951054, 22.961083799204632, {0.993023, 5.2e-6}, {22.9657, 0.0033});
+    ExpectClose(g->dExpectedStages(RealOf(0.5)), 3.2952572459361388);
+    check(*Z14<DefectsPerUnitZ14SamplingPlan>(10, 4, 8, 2, 3), 0.5, 0.9927856074951131,
+          22.995977795694098, {0.99279, 5.8e-6}, {22.9887, 0.0041});
 
-    const Real q = RealOf(0.01);
-    auto single = Z14<DefectivesZ14SamplingPlan>(0, 5, 14, 0, 3);
-    ExpectClose(single->dPa(q), 0.88595498921243801);
-    ExpectClose(single->dASN(q), 1222.2846200221594);
+    // A copy evaluates alike.
+    ExpectClose(std::unique_ptr<SamplingPlan>(q->Clone())->dASN(RealOf(0.025)), 1677.1026211671194);
+
+    // A short run of the simulation: the tool the values above come from still agrees.
+    const SimulatedSwitching run =
+        SimulateZ14Switching(SamplingPlan::DefectiveUnits, 2, 14, 1, 0.025 / 100, 250'000, 7);
+    EXPECT_NEAR(NumberOf(q->dPa(RealOf(0.025))), run.pa.value, 4 * run.pa.error);
+    EXPECT_NEAR(NumberOf(q->dASN(RealOf(0.025))), run.asn.value, 4 * run.asn.error);
 }
 
 TEST_F(Z14PlanTest, RegimesBoundsAndEnvelopes)
@@ -229,6 +254,12 @@ TEST_F(Z14PlanTest, RecordsAndBadValues)
     // Whole records through the plan factory.
     vdAddStandardPlanClasses();
     auto whole = ReadRecord("0 4 1 10 5 8 0 3");
+    ASSERT_NE(whole, nullptr);
+    EXPECT_FALSE(ReadErrorOccurred());
+    EXPECT_EQ(Description(whole.get()),
+              "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Single");
+    // Each number is truncated toward zero: 10.5 is the AQL of index 10, not refused, not 1.5.
+    whole = ReadRecord("0 4 1 10.5 5 8 0 3");
     ASSERT_NE(whole, nullptr);
     EXPECT_FALSE(ReadErrorOccurred());
     EXPECT_EQ(Description(whole.get()),

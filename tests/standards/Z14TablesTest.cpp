@@ -170,5 +170,48 @@ TEST(Z14TablesTest, LimitNumbers)
         }
 }
 
+// Where lots without a nonconforming unit reach a limit number of 0, and runs holding one can
+// never reach a row whose limit they would meet, the rule asks just for clean runs.
+TEST(Z14TablesTest, CleanRunLots)
+{
+    const auto lots = [](std::uint32_t a, std::uint32_t letter, std::uint32_t planType)
+    { return Z14CleanRunLots(a, Z14PlanInEffect(a, letter, planType, Z14Regime::Normal)); };
+    // AQL 0.025, letter Q, double: 10 lots of 1250 clean units; a second sample after a
+    // nonconforming unit adds 1250, and the 20000 units of the next row, limit 2, take 6 of them.
+    EXPECT_EQ(lots(2, 14, 1), 10);
+    EXPECT_EQ(lots(0, 3, 0), 16);
+    // AQL 1.0, letter G, multiple: clean lots are decided at the third stage of 13 units.
+    EXPECT_EQ(lots(aql1, 6, 2), 10);
+    // Limits 7, 4 and 2 at AQL 1.0, letter K; none at all for 8000 units at AQL 4.0.
+    for (std::uint32_t type = 0; type < 3; ++type)
+        EXPECT_EQ(lots(aql1, letterK, type), 0) << type;
+    EXPECT_EQ(lots(13, 13, 0), 0);
+
+    // Lots of 1250 units at AQL 0.025 that go on to a later stage with one nonconforming unit:
+    // three samples more each bring the 10 lots to 20000 units with 2 of them, meeting the limit
+    // of 2; two samples more need 3.
+    Z14Plan plan;
+    plan.planType = Z14Multiple;
+    plan.n = 1250;
+    for (int extra : {3, 2})
+    {
+        for (int k = 0; k < 7; ++k)
+        {
+            plan.accept[k] = k < extra ? 0 : 1;
+            plan.reject[k] = 2;
+        }
+        EXPECT_EQ(Z14CleanRunLots(2, plan), extra == 3 ? 0 : 10) << extra;
+    }
+
+    // The 477 cells, all at the AQLs up to 10, that clean_run_cells.py beside this test finds by
+    // searching every run of lots of every cell.
+    int cells = 0;
+    for (std::uint32_t aql = 0; aql < 24; ++aql)
+        for (std::uint32_t letter = 0; letter < 16; ++letter)
+            for (std::uint32_t type = 0; type < 3; ++type)
+                cells += lots(Z14AqlTableRow(1, aql), letter, type) > 0;
+    EXPECT_EQ(cells, 477);
+}
+
 } // namespace
 } // namespace Brosquin

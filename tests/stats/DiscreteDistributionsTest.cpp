@@ -385,6 +385,11 @@ TEST(HypergeometricTest, SpecialCasesAndExactValues)
         {1600, 100000, 30000000, 2000000000, 0.9952127930876736532631L,
          0.004787206912326346736926L},
         {4, 2147483647, 5, 2147483648, 2.328306436538696289062e-9L, 0.9999999976716935634613L},
+        // Means far below 1, where the tail below the mean is the larger one: P(X > 0) is n / N
+        // for D = 1 (exact integer sums, in mpmath at 40 digits).
+        {0, 1, 1, 2001635904, 0.9999999995004086417507L, 4.995913582493372381074e-10L},
+        {0, 8, 14, 20896397, 0.9999946402360114771969L, 5.359763988522803148046e-6L},
+        {0, 81, 11, 1417561537, 0.9999993714560353633628L, 6.285439646366371877898e-7L},
     };
     for (const TailReference& r : references)
     {

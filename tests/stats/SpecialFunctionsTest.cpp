@@ -179,6 +179,38 @@ TEST(IncompleteBetaTest, HugeParametersNearTheCentre)
     }
 }
 
+TEST(IncompleteBetaTest, ParametersBelowOneOnTheSideOfTheLargerTail)
+{
+    // Where a < 1 and x lies below (a + 1) / (a + b + 2), or b < 1 and x above it, the tail of
+    // that side is near 1 and the other one small: the small tail by the series (b x at most 1)
+    // and by the continued fraction beyond. References: mpmath.betainc at 50 digits, the upper
+    // tail as betainc(b, a, 0, 1 - x).
+    struct Case
+    {
+        double dX, dA, dB;
+        long double lower, upper;
+    };
+    const std::vector<Case> cases = {
+        {2.302020479842705e-06, 0.011566776287600486, 343661.67712972075, 0.9963133837918791349771L,
+         0.003686616208120865022928L},
+        {0.000284021410902663, 1.8762901808313955e-06, 1028.3932915151395,
+         0.9999982628952323468658L, 1.737104767653134214194e-6L},
+        {1.0005e-05, 0.001, 1e5, 0.9997805755990141378845L, 0.000219424400985862115512L},
+        {0.2838341758789528, 4.954527227937891e-06, 0.6721961194414023, 0.9999906846840393285728L,
+         9.315315960671427189641e-6L},
+        {0.999660626556694, 91.79858253324427, 1.6216086998415725e-06, 4.747469102497340617317e-6L,
+         0.9999952525308975026594L},
+        {0.9999826067603711, 1454.564471191536, 2.8809960552535954e-05,
+         0.00009003403504449231390008L, 0.9999099659649555076861L},
+    };
+    for (const Case& c : cases)
+    {
+        const TailProbabilities tails = IncompleteBetaTails(c.dX, c.dA, c.dB);
+        EXPECT_LT(RelativeError(tails.dLower, c.lower), 1e-12) << c.dX << ", " << c.dA;
+        EXPECT_LT(RelativeError(tails.dUpper, c.upper), 1e-12) << c.dX << ", " << c.dA;
+    }
+}
+
 // Points around the centre of the distribution and in both tails, for every pair (a, b).
 std::vector<double> SamplePoints(double a, double b)
 {

@@ -224,44 +224,61 @@ InspectionOutcome InspectAnyPlan(const AnyPlan& plan)
     return InspectItemByItem(lot, stages);
 }
 
-// A multiple plan evaluated as its plan class does: the measures wanted in one pass, with its
-// conditional chances of going on prepared (where that pays).
-Evaluations EvaluatePrepared(const AnyPlan& plan, StagedMeasure wanted)
+// A multiple plan's conditional chances of going on, as its plan class prepares them (null where
+// that does not pay).
+std::unique_ptr<StagedConditionals> PrepareChances(const AnyPlan& plan)
+{
+    const PlanArrays arrays(plan);
+    switch (plan.family)
+    {
+    case Family::defectives:
+        return PrepareDefectivesConditionals(arrays.k, arrays.n, arrays.a, arrays.r);
+    case Family::defectsPerUnit:
+        return PrepareDefectsConditionals(arrays.k, arrays.n, arrays.a, arrays.r);
+    case Family::defectsPerQuantity:
+        return PrepareDefectsConditionals(arrays.k, arrays.s, arrays.a, arrays.r);
+    }
+    return nullptr;
+}
+
+// A multiple plan evaluated in one pass over its stages: the measures wanted, from its chances
+// of going on where they are given, else stage by stage.
+Evaluations EvaluateInOnePass(const AnyPlan& plan, StagedMeasure wanted,
+                              const StagedConditionals* chances)
 {
     const PlanArrays arrays(plan);
     const auto& [k, sizes, n, s, a, r] = arrays;
     const std::uint8_t m = plan.method;
-    const auto evaluate = [&](auto prepare, auto anyLot, auto givenLot, const auto* sizes, auto lot)
+    const auto evaluate = [&](auto anyLot, auto givenLot, const auto* sizes, auto lot)
     {
-        const auto prepared = prepare(k, sizes, a, r);
-        return plan.finite ? givenLot(plan.count, k, sizes, a, r, lot, m, wanted, prepared.get())
-                           : anyLot(plan.level, k, sizes, a, r, m, wanted, prepared.get());
+        return plan.finite ? givenLot(plan.count, k, sizes, a, r, lot, m, wanted, chances)
+                           : anyLot(plan.level, k, sizes, a, r, m, wanted, chances);
     };
-    using PrepareUnits =
-        std::unique_ptr<StagedConditionals> (*)(int, const int[], const int[], const int[]);
-    using PrepareAmounts =
-        std::unique_ptr<StagedConditionals> (*)(int, const double[], const int[], const int[]);
     const int N = static_cast<int>(plan.lot);
     StagedMeasures measures = {};
     switch (plan.family)
     {
     case Family::defectives:
-        measures = evaluate(PrepareDefectivesConditionals, DefectivesMultipleMeasures,
-                            DefectivesMultipleMeasuresFiniteLot, n, N);
+        measures = evaluate(DefectivesMultipleMeasures, DefectivesMultipleMeasuresFiniteLot, n, N);
         break;
     case Family::defectsPerUnit:
         measures =
-            evaluate(static_cast<PrepareUnits>(PrepareDefectsConditionals),
-                     DefectsPerUnitMultipleMeasures, DefectsPerUnitMultipleMeasuresFiniteLot, n, N);
+            evaluate(DefectsPerUnitMultipleMeasures, DefectsPerUnitMultipleMeasuresFiniteLot, n, N);
         break;
     case Family::defectsPerQuantity:
-        measures = evaluate(static_cast<PrepareAmounts>(PrepareDefectsConditionals),
-                            DefectsPerQuantityMultipleMeasures,
+        measures = evaluate(DefectsPerQuantityMultipleMeasures,
                             DefectsPerQuantityMultipleMeasuresFiniteLot, s, plan.lot);
         break;
     }
     return {measures.dProbabilityAcceptance, measures.dAverageSampleNumber,
             measures.dExpectedStages};
+}
+
+// A multiple plan evaluated as its plan class does: the measures wanted in one pass, with its
+// conditional chances of going on prepared (where that pays).
+Evaluations EvaluatePrepared(const AnyPlan& plan, StagedMeasure wanted)
+{
+    return EvaluateInOnePass(plan, wanted, PrepareChances(plan).get());
 }
 
 void ExpectAsInspectedItemByItem(const AnyPlan& plan)
@@ -442,6 +459,43 @@ TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
         EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::probabilityAcceptance).pa, r.pa);
         // By a convolution a stage, as the statistics give one measure at a time.
         EXPECT_ACCURATE(Evaluate(plan).pa, r.pa);
+    }
+}
+
+TEST(StagedPlansTest, WideBandsPreparedInPartsAsStageByStage)
+{
+    // 10,000 counts go on after each of the first two stages, over a hundred standard deviations
+    // of the count after the second: no one reference rate carries them all. Prepared, the
+    // measures are those of the pass stage by stage, on lots of any size and of a given size,
+    // where Pa is near 1, near 1/2 and near 0.
+    AnyPlan plan = {};
+    plan.n = {20000.0, 20000.0, 20000.0};
+    plan.a = {-1, 10010, 25011};
+    plan.r = {10000, 20011, 25012};
+    plan.lot = 200000.0;
+    plan.method = 1;
+    for (Family family : {Family::defectives, Family::defectsPerUnit, Family::defectsPerQuantity})
+    {
+        plan.family = family;
+        const auto chances = PrepareChances(plan);
+        ASSERT_NE(chances, nullptr);
+        for (bool finite : {false, true})
+            for (double level : {0.2502, 0.4165, 0.5})
+            {
+                plan.finite = finite;
+                plan.level = finite ? 0.0 : level;
+                plan.count = finite ? static_cast<int>(std::lround(level * plan.lot)) : 0;
+                SCOPED_TRACE(testing::Message() << int(family) << " " << finite << " " << level);
+                constexpr StagedMeasure all = StagedMeasure::averageSampleNumber;
+                const Evaluations byStage = EvaluateInOnePass(plan, all, nullptr);
+                const Evaluations prepared = EvaluateInOnePass(plan, all, chances.get());
+                EXPECT_ACCURATE(prepared.pa, byStage.pa);
+                EXPECT_ACCURATE(prepared.asn, byStage.asn);
+                EXPECT_ACCURATE(prepared.stages, byStage.stages);
+                EXPECT_ACCURATE(
+                    EvaluateInOnePass(plan, StagedMeasure::probabilityAcceptance, chances.get()).pa,
+                    byStage.pa);
+            }
     }
 }
 

@@ -340,15 +340,24 @@ protected:
     void TearDown() override { ApplicationPrinter().setOutputFileName(QString()); }
 };
 
+// A PDF file that cannot be written is named, whether it was set up or named for this print.
 TEST_F(DrawingControlOutputTest, TellsWhenThePrinterFails)
 {
-    ApplicationPrinter().setOutputFileName("/nonexistent-directory/drawing.pdf");
+    const QString unwritable = QStringLiteral("/nonexistent-directory/drawing.pdf");
+    ApplicationPrinter().setOutputFileName(unwritable);
     control->vdSetDrawing(FramedDrawing(30, 20));
     control->vdPrint();
+    ApplicationPrinter().setOutputFileName(QString());
+    person.vdQueueFileName(unwritable);
+    control->vdPrint();
     EXPECT_TRUE(bNothingLeftBehind());
-    ASSERT_EQ(person.Messages().size(), 1u);
-    EXPECT_EQ(person.Messages()[0].text, "The picture could not be printed.");
-    EXPECT_EQ(person.Messages()[0].caption, "Error");
+    ASSERT_EQ(person.Messages().size(), 2u);
+    for (const MessageRequest& message : person.Messages())
+    {
+        EXPECT_EQ(message.text, "The picture could not be printed: the file "
+                                "\"/nonexistent-directory/drawing.pdf\" could not be written.");
+        EXPECT_EQ(message.caption, "Error");
+    }
 }
 
 TEST_F(DrawingControlOutputTest, PrintsAndCopiesNothingWithoutADrawing)

@@ -156,6 +156,16 @@ TEST_F(PlotControlTest, ShowsTheOcCurveWhereTheLayoutPutsIt)
     }
     // Pa(0.0336) is about one half: the curve crosses the middle of the plot there.
     EXPECT_TRUE(bRedNear(image, PixelOf(0.0336, 0.5), 2));
+
+    // Under a title far wider than the plot the curve keeps its size and place.
+    const QPoint half = PixelOf(0.0336, 0.5);
+    const QPoint end = PixelOf(0.1, SinglePlanPa(0.1));
+    CountedPlot* titled = OcPlot();
+    titled->vdSetMainTitle(("OC Curve " + std::string(4000, 'W')).c_str());
+    control->vdSetPlot(titled);
+    const QImage underLongTitle = control->grab().toImage();
+    EXPECT_TRUE(bRedNear(underLongTitle, half, 2));
+    EXPECT_TRUE(bRedNear(underLongTitle, end, 2));
 }
 
 TEST_F(PlotControlTest, StartsItsMenuWithThePlotOptions)
