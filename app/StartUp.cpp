@@ -4,6 +4,7 @@
 #include "app/MainMDIWindow.h"
 #include "platform/EntryFieldLimit.h"
 #include "platform/HelpKey.h"
+#include "platform/SharedIconStyle.h"
 #include "platform/UserInteraction.h"
 #include "standards/StandardPlanClasses.h"
 
@@ -46,6 +47,7 @@ void vdSetUpApplication()
     vdInstallHelpKey();
     vdAddStandardPlanClasses();
     vdLimitEntryFields();
+    vdShareStandardIcons();
 }
 
 std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)
