@@ -36,6 +36,21 @@ BENCHMARK(BM_DefectivesDoubleDesign)
     ->Args({10000, 50000, 10000}) // single plan n 132: wide levels
     ->Unit(benchmark::kMillisecond);
 
+// The least cost C0 ASN + C1 E{#Stages} (C0 1, C1 100) at a level between an AQL and an LTPD
+// 1.1 times it: the single plan needs 20003 units; the search proves (12588, 556, 586, 9941,
+// 1018), of cost 17302.19, the cheapest double plan.
+void BM_CloseLevelCostDesign(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        DefectivesDoubleDesignTwoLevels(0.0428958, 0.04718538, 0.95, 0.10, 0.04504059, 1.0, 100.0,
+                                        n1, a1, r1, n2, a2, 0);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_CloseLevelCostDesign)->Unit(benchmark::kMillisecond);
+
 // Double designs for defects per unit and per quantity, levels in thousandths: single plans of
 // 235 units at 1 and 1.2 per unit, of 468.11 units of quantity at 0.5 and 0.6, and of 134 units
 // at 0.01 and 0.05.

@@ -13,6 +13,7 @@
 #include <boost/math/distributions/non_central_t.hpp>
 #include <boost/math/distributions/poisson.hpp>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -58,13 +59,18 @@ template <class T> T Opaque(T value)
     return copy;
 }
 
-// Cumulatives at the centre of the distribution, where they cost the most: the argument is
-// (n, c) with p = c / n.
+// The argument is (n, c, k) with p = c / n: the cumulative at c + k standard deviations, rounded
+// and kept within 0 ... n. At the centre (k = 0) the terms fall off soonest; three deviations
+// below or above, one tail is small and the other near 1.
 void BM_BinomialCumulative(benchmark::State& state)
 {
     const std::int64_t n = state.range(0);
-    const std::int64_t c = state.range(1);
-    const double p = static_cast<double>(c) / static_cast<double>(n);
+    const double p = static_cast<double>(state.range(1)) / static_cast<double>(n);
+    const double deviation = std::sqrt(static_cast<double>(n) * p * (1.0 - p));
+    const std::int64_t c =
+        std::clamp<std::int64_t>(std::llround(static_cast<double>(state.range(1)) +
+                                              static_cast<double>(state.range(2)) * deviation),
+                                 0, n);
     BesideBoost(
         state, [&] { return BinomialCumulative(Opaque(c), n, Opaque(p)); },
         [&]
@@ -75,14 +81,14 @@ void BM_BinomialCumulative(benchmark::State& state)
         });
 }
 BENCHMARK(BM_BinomialCumulative)
-    ->Args({20, 4})
-    ->Args({1000, 50})
-    ->Args({100000, 1000})
-    ->Args({1000000, 100000})
-    ->Args({1000000, 10})
-    ->Args({100, 10})
-    ->Args({10000000, 5000000})
-    ->Args({1000000000, 1000000});
+    ->ArgsProduct({{20}, {4}, {-3, 0, 3}})
+    ->ArgsProduct({{1000}, {50}, {-3, 0, 3}})
+    ->ArgsProduct({{100000}, {1000}, {-3, 0, 3}})
+    ->ArgsProduct({{1000000}, {100000}, {-3, 0, 3}})
+    ->ArgsProduct({{1000000}, {10}, {-3, 0, 3}})
+    ->ArgsProduct({{100}, {10}, {-3, 0, 3}})
+    ->ArgsProduct({{10000000}, {5000000}, {-3, 0, 3}})
+    ->ArgsProduct({{1000000000}, {1000000}, {-3, 0, 3}});
 
 // The argument is (c, ten times the mean).
 void BM_PoissonCumulative(benchmark::State& state)
@@ -131,7 +137,9 @@ BENCHMARK(BM_HypergeometricCumulative)
     ->Args({1000000, 100000});
 
 // The noncentral t at (t, df, delta), each argument in hundredths: both tails of positive and
-// negative t with positive and negative noncentrality, as variables plans ask for them.
+// negative t with positive and negative noncentrality, as variables plans ask for them. At 1 to 5
+// degrees of freedom: lower tails near 1e-3 and below, deep lower tails, tiny noncentrality with
+// a far t, and moderate tails of either sign.
 void BM_NoncentralTCumulativeBesideBoost(benchmark::State& state)
 {
     const double t = static_cast<double>(state.range(0)) / 100;
@@ -151,6 +159,14 @@ BENCHMARK(BM_NoncentralTCumulativeBesideBoost)
     ->Args({894, 1900, 1382})
     ->Args({2000, 9900, 2576})
     ->Args({200, 2900, -100});
+BENCHMARK(BM_NoncentralTCumulativeBesideBoost)
+    ->Name("BM_NoncentralTCumulativeBesideBoost/FewDegrees")
+    ->ArgsProduct({{-300}, {100, 200, 300, 400, 500}, {200}})
+    ->ArgsProduct({{1000}, {100, 200, 300, 400, 500}, {-100}})
+    ->ArgsProduct({{-50}, {100, 200, 300, 400, 500}, {800}})
+    ->ArgsProduct({{-4000}, {100, 200, 300, 400, 500}, {20}})
+    ->ArgsProduct({{-100}, {100, 200, 300, 400, 500}, {100}})
+    ->ArgsProduct({{300}, {100, 200, 300, 400, 500}, {200}});
 
 // Designs for AQL and LTPD given in parts per billion.
 void BM_DefectivesSingleDesignTwoLevels(benchmark::State& state)
@@ -319,8 +335,8 @@ BENCHMARK(BM_DesignForCloseRequirements)
 
 // The noncentral t as an OC curve of a one-limit plan (n, k) with the standard deviation unknown
 // asks for it: t = k sqrt n, n - 1 degrees of freedom, noncentrality -z_p sqrt n over a curve of
-// levels p; the argument is n (k 1.5 for n = 5, else 2). Levels above 1/2 take the integral,
-// those below the series. The goal is under 5 us a call.
+// levels p; the argument is n (k 1.5 for n = 5, else 2). Some levels take the series, others
+// the integral. The goal is under 5 us a call.
 void BM_NoncentralTCumulative(benchmark::State& state)
 {
     const double n = static_cast<double>(state.range(0));

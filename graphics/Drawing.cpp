@@ -6,12 +6,23 @@
 #include "graphics/Rect.h"
 
 #include <cmath>
+#include <limits>
 #include <new>
 
 namespace Brosquin
 {
 
-Drawing::Drawing() : DrawingObject(0), objects(50) {}
+namespace
+{
+
+constexpr double noRepeatedPart = -std::numeric_limits<double>::infinity();
+
+} // namespace
+
+Drawing::Drawing()
+    : DrawingObject(0), objects(50), headingsBottom(noRepeatedPart), labelsRight(noRepeatedPart)
+{
+}
 
 Drawing::~Drawing()
 {
@@ -82,6 +93,13 @@ void Drawing::Clear()
 {
     while (objects.Count() > 0)
         delete static_cast<DrawingObject*>(objects.Remove(objects.Count()));
+    vdSetRepeatedParts(noRepeatedPart, noRepeatedPart);
+}
+
+void Drawing::vdSetRepeatedParts(double bottom, double right)
+{
+    headingsBottom = bottom;
+    labelsRight = right;
 }
 
 DrawingObject* Drawing::Object(std::uint32_t position) const

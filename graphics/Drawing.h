@@ -42,11 +42,19 @@ public:
     void AddVerticalText(const char* text, double x, double y, double size, TextAlignment alignment,
                          Colour colour, bool bold, bool italic, std::uint32_t uID);
 
-    // Deletes every object, the last first; the Drawing can be filled again.
+    // Deletes every object, the last first, and forgets the repeated parts; the Drawing can be
+    // filled again.
     void Clear();
     std::uint32_t Count() const { return objects.Count(); }
     // The object at a 1-based position, null beyond the count.
     DrawingObject* Object(std::uint32_t position) const;
+
+    // A table printed over several pages shows on each its heading rows, from its top down to
+    // y = headingsBottom, and its label columns, from its left across to x = labelsRight, in
+    // world units. A drawing without them (a plot, a report) leaves both at minus infinity.
+    void vdSetRepeatedParts(double headingsBottom, double labelsRight);
+    double dHeadingsBottom() const { return headingsBottom; }
+    double dLabelsRight() const { return labelsRight; }
 
     int uType() const override { return type; }
     // The box of all objects; 0 on every side for an empty Drawing.
@@ -106,6 +114,8 @@ private:
     void vdAppend(DrawingObject* object);
 
     ListPointers objects;
+    double headingsBottom;
+    double labelsRight;
 };
 
 } // namespace Brosquin

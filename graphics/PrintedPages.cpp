@@ -26,12 +26,14 @@ struct Extent
     double to;
 };
 
-// Where the texts of a drawing stand along one axis, and the rules that cross it.
+// Where the texts of a drawing stand along one axis, and the rules that cross it, each with where
+// it starts across the axis: a rule that reaches further into the headings ends a group of
+// columns (or rows) under one heading.
 class Axis
 {
 public:
     void vdAddText(double from, double to) { texts.push_back({from, to}); }
-    void vdAddRule(double at) { rules.push_back(at); }
+    void vdAddRule(double at, double start) { rules.push_back({at, start}); }
 
     // Texts that overlap become one run, which no cut may split.
     void vdMerge()
@@ -45,7 +47,8 @@ public:
             else
                 runs.push_back(text);
         texts = std::move(runs);
-        std::sort(rules.begin(), rules.end());
+        std::sort(rules.begin(), rules.end(),
+                  [](const Rule& a, const Rule& b) { return a.at < b.at; });
     }
 
     // The places from `from` to `to` where the drawing is cut, no two more than length apart,
@@ -81,18 +84,27 @@ private:
         return run.from < place - touching && place + touching < run.to ? run.from : place;
     }
 
-    // The last rule from earliest to the cut that splits no text, or the cut.
+    // Of the rules from earliest to the cut that split no text, the last of those that reach
+    // furthest into the headings, so that a heading stands over all its columns; or the cut.
     double RuleBefore(double cut, double earliest) const
     {
-        for (auto rule = std::upper_bound(rules.begin(), rules.end(), cut + touching);
-             rule != rules.begin() && *(rule - 1) >= earliest; --rule)
-            if (Unsplit(*(rule - 1)) == *(rule - 1))
-                return *(rule - 1);
-        return cut;
+        const Rule* best = nullptr;
+        for (auto rule = std::upper_bound(rules.begin(), rules.end(), cut + touching,
+                                          [](double at, const Rule&r) { return at < r.at; });
+             rule != rules.begin() && (rule - 1)->at >= earliest; --rule)
+            if (Unsplit((rule - 1)->at) == (rule - 1)->at &&
+                (best == nullptr || (rule - 1)->start < best->start - touching))
+                best = &*(rule - 1);
+        return best ? best->at : cut;
     }
 
+    struct Rule
+    {
+        double at;
+        double start;
+    };
     std::vector<Extent> texts;
-    std::vector<double> rules;
+    std::vector<Rule> rules;
 };
 
 bool bHolds(const PageArea& area)
@@ -108,32 +120,81 @@ double FittedPoints(const PageArea& area, double width, double height)
                                     (area.bottom - area.top) / area.pixelsPerInchY / height);
 }
 
+// Where a page's parts stand along one axis: the part of the drawing and the offset that maps it.
+struct Span
+{
+    double from;
+    double to;
+    double offset;
+    bool bRepeated;
+};
+
+// The spans of a page along one axis, laid from `start` on the device at `scale`: on the first
+// page along it the repeated part and its piece of the body, side by side as in the table, as
+// one span; on later pages the repeated part, when there is one, then the piece.
+std::vector<Span> Spans(const Extent& repeated, const Extent& piece, bool bFirst, double start,
+                        double scale)
+{
+    if (bFirst)
+        return {{repeated.from, piece.to, start - repeated.from * scale, false}};
+    std::vector<Span> spans;
+    if (repeated.to > repeated.from)
+        spans.push_back({repeated.from, repeated.to, start - repeated.from * scale, true});
+    spans.push_back(
+        {piece.from, piece.to, start + (repeated.to - repeated.from - piece.from) * scale, false});
+    return spans;
+}
+
+// The table's repeated parts along the two axes: its labels across and its headings down.
+struct Repeated
+{
+    Extent labels;
+    Extent headings;
+};
+
 std::vector<PrintedPage> PagesOn(const PageArea& area, const Axis& across, const Axis& down,
-                                 const Extent& x, const Extent& y, double linePoints)
+                                 const Extent& x, const Extent& y, const Repeated& repeated,
+                                 double linePoints)
 {
     const double sx = linePoints / pointsPerInch * area.pixelsPerInchX;
     const double sy = linePoints / pointsPerInch * area.pixelsPerInchY;
-    const double pageWidth = (area.right - area.left) / sx;
-    const double pageHeight = (area.bottom - area.top) / sy;
-    // A page that does not hold a line of text cannot be cut into.
-    if (pageWidth < 1 || pageHeight < 1)
+    // The room a page leaves to the body beside the labels and below the headings; a page that
+    // does not hold a line of it cannot be cut into.
+    const double bodyWidth =
+        (area.right - area.left) / sx - (repeated.labels.to - repeated.labels.from);
+    const double bodyHeight =
+        (area.bottom - area.top) / sy - (repeated.headings.to - repeated.headings.from);
+    if (bodyWidth < 1 || bodyHeight < 1)
         return {};
-    const std::vector<double> columns = across.Cuts(x.from, x.to, pageWidth);
-    const std::vector<double> rows = down.Cuts(y.from, y.to, pageHeight);
+    const std::vector<double> columns = across.Cuts(repeated.labels.to, x.to, bodyWidth);
+    const std::vector<double> rows = down.Cuts(repeated.headings.to, y.to, bodyHeight);
     if ((columns.size() - 1) * (rows.size() - 1) > mostPages)
         return {};
+    const double centring =
+        columns.size() == 2 ? 0.5 * (area.right - area.left - (x.to - x.from) * sx) : 0;
     std::vector<PrintedPage> pages;
     for (std::size_t r = 1; r < rows.size(); ++r)
+    {
+        const std::vector<Span> downSpans =
+            Spans(repeated.headings, {rows[r - 1], rows[r]}, r == 1, area.top, sy);
         for (std::size_t c = 1; c < columns.size(); ++c)
         {
-            const double left = columns[c - 1];
-            const double right = columns[c];
-            const double centring =
-                columns.size() == 2 ? 0.5 * (area.right - area.left - (right - left) * sx) : 0;
-            pages.push_back({left, rows[r - 1], right, rows[r], sx,
-                             area.left + centring - left * sx, sy, area.top - rows[r - 1] * sy});
+            const std::vector<Span> acrossSpans = Spans(
+                repeated.labels, {columns[c - 1], columns[c]}, c == 1, area.left + centring, sx);
+            PrintedPage& page = pages.emplace_back();
+            for (const Span& d : downSpans)
+                for (const Span& a : acrossSpans)
+                    page.parts.push_back({a.from, d.from, a.to, d.to, sx, a.offset, sy, d.offset,
+                                          a.bRepeated || d.bRepeated});
         }
+    }
     return pages;
+}
+
+// Where the text reaches along the axis past the end of the repeated part when it starts in it.
+double ReachPast(double end, double from, double to)
+{
+    return from < end - touching && to > end + touching ? to : end;
 }
 
 } // namespace
@@ -153,6 +214,12 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
     if (FittedPoints(turned, width, height) >= linePoints)
         return {true, {}};
 
+    // Headings and labels the drawing does not have, or that lie beyond it, take none of it.
+    const auto reach = [](double end, const Extent& extent)
+    { return end > extent.from ? std::min(end, extent.to) : extent.from; };
+    const double labelsRight = reach(drawing.dLabelsRight(), x);
+    const double headingsBottom = reach(drawing.dHeadingsBottom(), y);
+    Repeated repeated{{x.from, labelsRight}, {y.from, headingsBottom}};
     Axis across;
     Axis down;
     for (std::uint32_t i = 1; const DrawingObject* object = drawing.Object(i); ++i)
@@ -162,27 +229,51 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
         {
             across.vdAddText(object->dLeft(), object->dRight());
             down.vdAddText(object->dTop(), object->dBottom());
+            // A text of the body that starts in the labels or headings is theirs to the end.
+            if (object->dTop() >= headingsBottom - touching)
+                repeated.labels.to = std::max(
+                    repeated.labels.to, ReachPast(labelsRight, object->dLeft(), object->dRight()));
+            if (object->dLeft() >= labelsRight - touching)
+                repeated.headings.to =
+                    std::max(repeated.headings.to,
+                             ReachPast(headingsBottom, object->dTop(), object->dBottom()));
         }
         else if (type == Line::type && object->dLeft() == object->dRight())
-            across.vdAddRule(object->dLeft());
+            across.vdAddRule(object->dLeft(), object->dTop());
         else if (type == Line::type && object->dTop() == object->dBottom())
-            down.vdAddRule(object->dTop());
+            down.vdAddRule(object->dTop(), object->dLeft());
     }
     across.vdMerge();
     down.vdMerge();
-    std::vector<PrintedPage> upright = PagesOn(asSet, across, down, x, y, linePoints);
-    std::vector<PrintedPage> sideways = PagesOn(turned, across, down, x, y, linePoints);
+    std::vector<PrintedPage> upright = PagesOn(asSet, across, down, x, y, repeated, linePoints);
+    std::vector<PrintedPage> sideways = PagesOn(turned, across, down, x, y, repeated, linePoints);
     if (!sideways.empty() && (upright.empty() || sideways.size() < upright.size()))
         return {true, std::move(sideways)};
     return {false, std::move(upright)};
 }
 
-void vdDrawPage(const Drawing& drawing, Canvas& canvas, const PrintedPage& page, Colour background)
+PartPainter::PartPainter(const Drawing& drawing)
 {
+    objects.reserve(drawing.Count());
     for (std::uint32_t i = 1; const DrawingObject* object = drawing.Object(i); ++i)
-        if (object->dRight() >= page.left && object->dLeft() <= page.right &&
-            object->dBottom() >= page.top && object->dTop() <= page.bottom)
-            object->vdDrawScaled(canvas, page.sx, page.ox, page.sy, page.oy, background);
+        objects.push_back({object, object->dLeft(), object->dTop(), object->dRight(),
+                           object->dBottom(),
+                           object->uType() == Text::type || object->uType() == VerticalText::type});
+}
+
+void PartPainter::vdDraw(Canvas& canvas, const PagePart& part, Colour background) const
+{
+    for (const Placed& placed : objects)
+    {
+        if (!(placed.right >= part.left && placed.left <= part.right && placed.bottom >= part.top &&
+              placed.top <= part.bottom))
+            continue;
+        if (part.bRepeated && placed.bText &&
+            !(placed.left >= part.left - touching && placed.right <= part.right + touching &&
+              placed.top >= part.top - touching && placed.bottom <= part.bottom + touching))
+            continue;
+        placed.object->vdDrawScaled(canvas, part.sx, part.ox, part.sy, part.oy, background);
+    }
 }
 
 } // namespace Brosquin

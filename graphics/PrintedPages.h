@@ -8,6 +8,7 @@ namespace Brosquin
 {
 
 class Drawing;
+class DrawingObject;
 
 // The part of a page that is printed on, in device pixels, with the device's resolution.
 struct PageArea
@@ -20,9 +21,9 @@ struct PageArea
     double pixelsPerInchY = 0;
 };
 
-// One page of a drawing printed over several: the part of the drawing it shows (world units)
-// and the mapping device = world * scale + offset that puts that part on the page.
-struct PrintedPage
+// A part of a drawing on a printed page (world units) and the mapping device = world * scale +
+// offset that puts it there.
+struct PagePart
 {
     double left;
     double top;
@@ -32,6 +33,17 @@ struct PrintedPage
     double ox;
     double sy;
     double oy;
+    // Repeated from the table's headings or labels beside a later part of its body: it shows only
+    // the texts that lie wholly within it, no piece of one that runs on beyond it.
+    bool bRepeated;
+};
+
+// One page of a drawing printed over several: its own part of the table's body, with the
+// headings above it and the labels to its left where the table has them, as on the first page;
+// the parts stand side by side on the page.
+struct PrintedPage
+{
+    std::vector<PagePart> parts;
 };
 
 // How a table goes onto paper: whole on one page as large as it fits (no pages listed), or over
@@ -46,13 +58,37 @@ struct PrintedPages
 // linePoints high (in points of 1/72 inch). It prints whole on one page when it can, on the
 // page as set or else turned; otherwise at that line height over as many pages as it needs, on
 // whichever page way needs fewer, cut between its texts (on a rule where one stands in the
-// second half of a page). A part narrower than the page stands in the middle across it. A table
-// that would need more than a thousand pages prints whole on one page.
+// second half of a page, the one that reaches furthest into the headings). Each page shows the
+// table's heading rows and label columns (Drawing::dHeadingsBottom, Drawing::dLabelsRight) with
+// its own part of the body; they reach as far as a text of the body that starts in them. A part
+// narrower than the page stands in the middle across it. A table that would need more than a
+// thousand pages, or whose headings or labels leave no line of a page to the body either way,
+// prints whole on one page.
 PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const PageArea& turned,
                         double linePoints);
 
-// Draws the objects of the drawing that reach into the page's part, with the page's mapping;
-// the caller keeps the device to the page's area.
-void vdDrawPage(const Drawing& drawing, Canvas& canvas, const PrintedPage& page, Colour background);
+// Draws parts of a drawing on printed pages, with where each of its objects lies found once for
+// all of them; the drawing stays as it is meanwhile.
+class PartPainter
+{
+public:
+    explicit PartPainter(const Drawing& drawing);
+
+    // Draws the objects that reach into the part, with the part's mapping; the caller keeps the
+    // device to the part's area.
+    void vdDraw(Canvas& canvas, const PagePart& part, Colour background) const;
+
+private:
+    struct Placed
+    {
+        const DrawingObject* object;
+        double left;
+        double top;
+        double right;
+        double bottom;
+        bool bText;
+    };
+    std::vector<Placed> objects;
+};
 
 } // namespace Brosquin

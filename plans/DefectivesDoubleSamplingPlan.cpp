@@ -55,7 +55,8 @@ void DefectivesDoubleSamplingPlan::vdDescribe(const char* n1, const char* a1, co
 
 DefectivesDoubleSamplingPlan*
 DefectivesDoubleSamplingPlan::DesignFromTwoLevels(double aql, double ltpd, double p, double c0,
-                                                  double c1, String& message)
+                                                  double c1, String& message,
+                                                  const DesignProgress& progress)
 {
     const double factor = Units().dFactor(Units().CurrentIndex());
     return Designed<DefectivesDoubleSamplingPlan>(
@@ -63,14 +64,15 @@ DefectivesDoubleSamplingPlan::DesignFromTwoLevels(double aql, double ltpd, doubl
         {
             return DefectivesDoubleDesignTwoLevels(aql / factor, ltpd / factor, PaAtAQL().dValue(),
                                                    PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1,
-                                                   r1, n2, a2, 0);
+                                                   r1, n2, a2, 0, progress);
         },
         nullptr, message);
 }
 
 DefectivesDoubleSamplingPlan*
 DefectivesDoubleSamplingPlan::DesignFromThreeLevels(double aql, double maximumAQL, double ltpd,
-                                                    double p, double c0, double c1, String& message)
+                                                    double p, double c0, double c1, String& message,
+                                                    const DesignProgress& progress)
 {
     const double factor = Units().dFactor(Units().CurrentIndex());
     return Designed<DefectivesDoubleSamplingPlan>(
@@ -78,7 +80,7 @@ DefectivesDoubleSamplingPlan::DesignFromThreeLevels(double aql, double maximumAQ
         {
             return DefectivesDoubleDesignThreeLevels(
                 aql / factor, maximumAQL / factor, ltpd / factor, PaAtAQL().dValue(),
-                PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1, n2, a2, 0);
+                PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1, n2, a2, 0, progress);
         },
         nullptr, message);
 }

@@ -27,11 +27,14 @@ public:
                     std::int8_t method, bool lotSizeGiven, const char* lotSize);
     // The double plan of least cost C0 ASN(p) + C1 E{#Stages}(p) meeting the levels, all in the
     // current units; null with the reason in message when no double plan beats the single plan.
+    // The search tells progress how far it has come, and stops when it says so (the message
+    // then says that the search was cut short).
     static DefectivesDoubleSamplingPlan* DesignFromTwoLevels(double aql, double ltpd, double p,
-                                                             double c0, double c1, String& message);
-    static DefectivesDoubleSamplingPlan* DesignFromThreeLevels(double aql, double maximumAQL,
-                                                               double ltpd, double p, double c0,
-                                                               double c1, String& message);
+                                                             double c0, double c1, String& message,
+                                                             const DesignProgress& progress = {});
+    static DefectivesDoubleSamplingPlan*
+    DesignFromThreeLevels(double aql, double maximumAQL, double ltpd, double p, double c0,
+                          double c1, String& message, const DesignProgress& progress = {});
 
 private:
     DefectivesDoubleSamplingPlan(const DefectivesDoubleSamplingPlan& other) = default;

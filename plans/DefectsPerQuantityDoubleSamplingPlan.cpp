@@ -55,28 +55,29 @@ void DefectsPerQuantityDoubleSamplingPlan::vdDescribe(const char* n1, const char
 }
 
 DefectsPerQuantityDoubleSamplingPlan* DefectsPerQuantityDoubleSamplingPlan::DesignFromTwoLevels(
-    double aql, double ltpd, double p, double c0, double c1, const char* unitsText, String& message)
+    double aql, double ltpd, double p, double c0, double c1, const char* unitsText, String& message,
+    const DesignProgress& progress)
 {
     return Designed<DefectsPerQuantityDoubleSamplingPlan>(
         [&](double& s1, int& a1, int& r1, double& s2, int& a2)
         {
             return DefectsPerQuantityDoubleDesignTwoLevels(aql, ltpd, PaAtAQL().dValue(),
                                                            PaAtLTPD().dValue(), p, c0, c1, s1, a1,
-                                                           r1, s2, a2, 0);
+                                                           r1, s2, a2, 0, progress);
         },
         unitsText, message);
 }
 
 DefectsPerQuantityDoubleSamplingPlan* DefectsPerQuantityDoubleSamplingPlan::DesignFromThreeLevels(
     double aql, double maximumAQL, double ltpd, double p, double c0, double c1,
-    const char* unitsText, String& message)
+    const char* unitsText, String& message, const DesignProgress& progress)
 {
     return Designed<DefectsPerQuantityDoubleSamplingPlan>(
         [&](double& s1, int& a1, int& r1, double& s2, int& a2)
         {
             return DefectsPerQuantityDoubleDesignThreeLevels(
                 aql, maximumAQL, ltpd, PaAtAQL().dValue(), PaAtLTPD().dValue(), p, c0, c1, s1, a1,
-                r1, s2, a2, 0);
+                r1, s2, a2, 0, progress);
         },
         unitsText, message);
 }

@@ -28,14 +28,16 @@ public:
                     const char* lotSize);
     // The double plan of least cost C0 ASN(p) + C1 E{#Stages}(p) meeting the levels, in defects
     // per unit of quantity, with amounts in thousandths of the unit; null with the reason in
-    // message when no double plan beats the single plan.
-    static DefectsPerQuantityDoubleSamplingPlan* DesignFromTwoLevels(double aql, double ltpd,
-                                                                     double p, double c0, double c1,
-                                                                     const char* unitsText,
-                                                                     String& message);
+    // message when no double plan beats the single plan. The search reports to progress, as for
+    // defective units.
+    static DefectsPerQuantityDoubleSamplingPlan*
+    DesignFromTwoLevels(double aql, double ltpd, double p, double c0, double c1,
+                        const char* unitsText, String& message,
+                        const DesignProgress& progress = {});
     static DefectsPerQuantityDoubleSamplingPlan*
     DesignFromThreeLevels(double aql, double maximumAQL, double ltpd, double p, double c0,
-                          double c1, const char* unitsText, String& message);
+                          double c1, const char* unitsText, String& message,
+                          const DesignProgress& progress = {});
 
 private:
     DefectsPerQuantityDoubleSamplingPlan(const DefectsPerQuantityDoubleSamplingPlan& other) =

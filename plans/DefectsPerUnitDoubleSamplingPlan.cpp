@@ -51,7 +51,8 @@ void DefectsPerUnitDoubleSamplingPlan::vdDescribe(const char* n1, const char* a1
 
 DefectsPerUnitDoubleSamplingPlan*
 DefectsPerUnitDoubleSamplingPlan::DesignFromTwoLevels(double aql, double ltpd, double p, double c0,
-                                                      double c1, String& message)
+                                                      double c1, String& message,
+                                                      const DesignProgress& progress)
 {
     const double factor = Units().dFactor(Units().CurrentIndex());
     return Designed<DefectsPerUnitDoubleSamplingPlan>(
@@ -59,13 +60,15 @@ DefectsPerUnitDoubleSamplingPlan::DesignFromTwoLevels(double aql, double ltpd, d
         {
             return DefectsPerUnitDoubleDesignTwoLevels(aql / factor, ltpd / factor,
                                                        PaAtAQL().dValue(), PaAtLTPD().dValue(),
-                                                       p / factor, c0, c1, n1, a1, r1, n2, a2, 0);
+                                                       p / factor, c0, c1, n1, a1, r1, n2, a2, 0,
+                                                       progress);
         },
         nullptr, message);
 }
 
 DefectsPerUnitDoubleSamplingPlan* DefectsPerUnitDoubleSamplingPlan::DesignFromThreeLevels(
-    double aql, double maximumAQL, double ltpd, double p, double c0, double c1, String& message)
+    double aql, double maximumAQL, double ltpd, double p, double c0, double c1, String& message,
+    const DesignProgress& progress)
 {
     const double factor = Units().dFactor(Units().CurrentIndex());
     return Designed<DefectsPerUnitDoubleSamplingPlan>(
@@ -73,7 +76,7 @@ DefectsPerUnitDoubleSamplingPlan* DefectsPerUnitDoubleSamplingPlan::DesignFromTh
         {
             return DefectsPerUnitDoubleDesignThreeLevels(
                 aql / factor, maximumAQL / factor, ltpd / factor, PaAtAQL().dValue(),
-                PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1, n2, a2, 0);
+                PaAtLTPD().dValue(), p / factor, c0, c1, n1, a1, r1, n2, a2, 0, progress);
         },
         nullptr, message);
 }

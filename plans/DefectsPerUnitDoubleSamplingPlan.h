@@ -26,11 +26,13 @@ public:
                     std::int8_t method, bool lotSizeGiven, const char* lotSize);
     // The double plan of least cost C0 ASN(p) + C1 E{#Stages}(p) meeting the levels, all in the
     // current units; null with the reason in message when no double plan beats the single plan.
+    // The search reports to progress, as for defective units.
     static DefectsPerUnitDoubleSamplingPlan*
-    DesignFromTwoLevels(double aql, double ltpd, double p, double c0, double c1, String& message);
-    static DefectsPerUnitDoubleSamplingPlan* DesignFromThreeLevels(double aql, double maximumAQL,
-                                                                   double ltpd, double p, double c0,
-                                                                   double c1, String& message);
+    DesignFromTwoLevels(double aql, double ltpd, double p, double c0, double c1, String& message,
+                        const DesignProgress& progress = {});
+    static DefectsPerUnitDoubleSamplingPlan*
+    DesignFromThreeLevels(double aql, double maximumAQL, double ltpd, double p, double c0,
+                          double c1, String& message, const DesignProgress& progress = {});
 
 private:
     DefectsPerUnitDoubleSamplingPlan(const DefectsPerUnitDoubleSamplingPlan& other) = default;

@@ -58,8 +58,8 @@ bool ReadDoublePlanTexts(std::istream& in, DoublePlanTexts& texts);
 
 // The message of a design that finds no double plan.
 extern const char* const NoDoublePlanFound;
-// The messages of a design whose search stopped at its limit of work (requirements needing
-// single samples in the hundreds of thousands): with the best plan found, and with none.
+// The messages of a design whose search was stopped before it proved its plan the best: with
+// the best plan found, and with none.
 extern const char* const DoubleSearchCutShort;
 extern const char* const DoubleSearchCutShortNoPlan;
 

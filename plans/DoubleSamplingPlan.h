@@ -4,6 +4,7 @@
 #include "plans/DesignedPlan.h"
 #include "plans/DoublePlanTexts.h"
 #include "plans/PlanTextFields.h"
+#include "stats/DoubleDesignSearch.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -65,7 +66,7 @@ protected:
     // The plan of class Plan with the numbers that design(n1, a1, r1, n2, a2) writes, without
     // curtailing or lot size; null with the reason in message when the design found no double
     // plan (n2 = 0) or the plan does not accept the numbers. Where design returns false (its
-    // search was cut short), message says so, with the plan or without one.
+    // search was stopped through its progress), message says so, with the plan or without one.
     template <class Plan, class Design>
     static Plan* Designed(Design design, const char* unitsText, String& message)
     {

@@ -17,6 +17,7 @@ namespace
 // Table drawings are in text-line heights, x to the right and y downwards, with the column
 // headers between the rules at y 0 and 2.
 constexpr double headerY = 0.5;
+constexpr double headersBottom = 2;
 constexpr double titleSize = 1.5;
 constexpr Colour black = 0x000000;
 constexpr Colour blue = 0xFF0000;
@@ -104,12 +105,18 @@ public:
                  double topMargin)
     {
         vdRule(0, 0, width, 0);
-        vdRule(0, 2, width, 2);
+        vdRule(0, headersBottom, width, headersBottom);
         vdRule(0, bottom, width, bottom);
         vdRule(0, 0, 0, bottom);
         for (double x : columnLines)
             vdRule(x, 0, x, bottom);
         d->AddRect(-2, topMargin, width + 2, bottom + 2, 0, black, 0, false, black, 0);
+    }
+    // A table printed over several pages shows on each the titles and headers above the rows
+    // and the leading columns up to labelsRight, which name the rows.
+    void vdRepeatHeadersAndLabels(double labelsRight)
+    {
+        d->vdSetRepeatedParts(headersBottom, labelsRight);
     }
 
 private:
@@ -249,6 +256,7 @@ void SamplingPlanEvaluationList::vdBuildPlansTable()
     for (double line = 40; line <= width; line += 8)
         columnLines.push_back(line);
     table.vdFrame(width, TableBottom(Count()), columnLines, -7);
+    table.vdRepeatHeadersAndLabels(columnLines.front());
 }
 
 void SamplingPlanEvaluationList::vdBuildPercentilesTable()
@@ -270,6 +278,7 @@ void SamplingPlanEvaluationList::vdBuildPercentilesTable()
     for (std::uint32_t i = 1; i <= Count(); ++i)
         table.vdRow(PercentilesRow(Plan(i), true), x, RowTop(i - 1));
     table.vdFrame(width, TableBottom(Count()), columnLines, -7);
+    table.vdRepeatHeadersAndLabels(columnLines.front());
 }
 
 void SamplingPlanEvaluationList::vdBuildCurvesTable()
@@ -278,18 +287,20 @@ void SamplingPlanEvaluationList::vdBuildCurvesTable()
         return;
     const bool aoq = Plan(1).IsAOQDefined();
     const double group = aoq ? 32 : 24;
-    const double right = Count() * group + 10;
+    // The quality levels stand in the first column, up to the rule at levelsRight.
+    constexpr double levelsRight = 10;
+    const double right = Count() * group + levelsRight;
     const std::vector<Real> levels = TableLevels();
     const double bottom = TableBottom(static_cast<std::uint32_t>(levels.size()));
     TableDrawing table(curvesTable);
     table.vdTitles(CurvesTitle(aoq), InspectionFor(Plan(1)), right / 2, -7, -4.5);
-    table.vdRule(10, -2, right, -2);
+    table.vdRule(levelsRight, -2, right, -2);
     table.vdText(Plan(1).UnitsName().Text(), 5, headerY);
     const std::vector<String> headers = CurvesGroupHeaders(aoq, CostTitle());
     std::vector<double> columnLines;
     for (std::uint32_t k = 1; k <= Count(); ++k)
     {
-        const double g = 10 + (k - 1) * group;
+        const double g = levelsRight + (k - 1) * group;
         std::vector<double> x;
         for (std::size_t c = 0; c < headers.size(); ++c)
         {
@@ -306,8 +317,9 @@ void SamplingPlanEvaluationList::vdBuildCurvesTable()
     }
     for (std::size_t j = 0; j < levels.size(); ++j)
         table.vdText(Shown(levels[j], 0, true).Text(), 5, RowTop(static_cast<std::uint32_t>(j)));
-    table.vdRule(10, -2, 10, bottom);
+    table.vdRule(levelsRight, -2, levelsRight, bottom);
     table.vdFrame(right, bottom, columnLines, -9);
+    table.vdRepeatHeadersAndLabels(levelsRight);
 }
 
 std::vector<Real> SamplingPlanEvaluationList::TableLevels() const

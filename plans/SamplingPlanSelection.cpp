@@ -313,7 +313,8 @@ constexpr int variablesSingleType = 6;
 // characteristic and type have no design. A variables plan is designed from two levels with the
 // session's variables selection.
 SamplingPlan* Designed(const SamplingPlanSession& session, int characteristic, int planType,
-                       const DesignInputs& in, const char* unitsText, String& message)
+                       const DesignInputs& in, const char* unitsText, String& message,
+                       const DesignProgress& progress)
 {
     if (planType == variablesSingleType)
         return DefectivesVariablesSingleSamplingPlan::DesignFromTwoLevels(
@@ -325,13 +326,14 @@ SamplingPlan* Designed(const SamplingPlanSession& session, int characteristic, i
     switch (characteristic)
     {
     case SamplingPlan::DefectiveUnits:
-        return bDouble ? DesignedAs<DefectivesDoubleSamplingPlan>(in, message)
+        return bDouble ? DesignedAs<DefectivesDoubleSamplingPlan>(in, message, progress)
                        : DesignedAs<DefectivesSingleSamplingPlan>(in, message);
     case SamplingPlan::DefectsPerUnit:
-        return bDouble ? DesignedAs<DefectsPerUnitDoubleSamplingPlan>(in, message)
+        return bDouble ? DesignedAs<DefectsPerUnitDoubleSamplingPlan>(in, message, progress)
                        : DesignedAs<DefectsPerUnitSingleSamplingPlan>(in, message);
     default:
-        return bDouble ? DesignedAs<DefectsPerQuantityDoubleSamplingPlan>(in, unitsText, message)
+        return bDouble ? DesignedAs<DefectsPerQuantityDoubleSamplingPlan>(in, unitsText, message,
+                                                                          progress)
                        : DesignedAs<DefectsPerQuantitySingleSamplingPlan>(in, unitsText, message);
     }
 }
@@ -369,7 +371,8 @@ bool SamplingPlanSession::vdSelectPlans(int characteristic, int planTypeIndex, i
                                         const char* aqlText, const char* ltpdText,
                                         const char* maxAQLText, const char* pText,
                                         const char* c0Text, const char* c1Text,
-                                        const char* unitsText, String& message)
+                                        const char* unitsText, String& message,
+                                        const DesignProgress& progress)
 {
     const int planType = DesignablePlanType(characteristic, planTypeIndex);
     if (planType < 0)
@@ -389,7 +392,7 @@ bool SamplingPlanSession::vdSelectPlans(int characteristic, int planTypeIndex, i
                               Parsed(c1Text).dValue()};
         const String units = Trimmed(unitsText);
         std::unique_ptr<SamplingPlan> plan(
-            Designed(*this, characteristic, planType, in, units.Text(), message));
+            Designed(*this, characteristic, planType, in, units.Text(), message, progress));
         if (!plan)
             return false;
         vdAddPlan(std::move(plan));

@@ -3,6 +3,7 @@
 #include "core/String.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SessionListener.h"
+#include "stats/DoubleDesignSearch.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -63,12 +64,13 @@ public:
                             String& costStatus, bool& costFlag, String& message);
     // Designs the plan of the type at that index of the characteristic's designable types from
     // inputs that passed the check, and appends it; false, with the reason in message, when no
-    // plan was designed. A plan appended may come with a note in message (a double design whose
-    // search was cut short).
+    // plan was designed. A double design tells progress how far its search has come, and stops
+    // when progress says so: the plan appended then comes with a note in message, that the
+    // search was cut short.
     bool vdSelectPlans(int characteristic, int planTypeIndex, int adjustment, const char* aqlText,
                        const char* ltpdText, const char* maxAQLText, const char* pText,
                        const char* c0Text, const char* c1Text, const char* unitsText,
-                       String& message);
+                       String& message, const DesignProgress& progress = {});
 
     // Set (clear) every check mark; true when at least one changed.
     bool CheckAll();

@@ -102,6 +102,9 @@ std::unique_ptr<Drawing> GetPlansTableDrawing(const SamplingPlanSession& session
         vdAddRule(*drawing, x, 0, x, bottom);
     // An invisible frame: the margins around the title and the table.
     drawing->AddRect(-2, -5, tableWidth + 2, bottom + 2, 0, black, 0, false, black, 0);
+    // Printed over several pages, each shows the title and headings and the characteristic and
+    // description that name each plan.
+    drawing->vdSetRepeatedParts(2, columnLines[2]);
     return drawing;
 }
 

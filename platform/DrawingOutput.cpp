@@ -105,15 +105,21 @@ bool PrintPages(const Drawing& drawing, double margin, const PrintedPages& table
         if (table.pages.empty())
             drawing.vdDraw(canvas, margin, margin, printer.width() - margin,
                            printer.height() - margin, white);
-        for (std::size_t i = 0; i < table.pages.size() && bPaged; ++i)
+        else
         {
-            const PrintedPage& page = table.pages[i];
-            bPaged = i == 0 || printer.newPage();
-            // A rule that runs on over a cut is drawn on each page it reaches, up to the cut.
-            painter.setClipRect(
-                QRectF(QPointF(page.left * page.sx + page.ox, page.top * page.sy + page.oy),
-                       QPointF(page.right * page.sx + page.ox, page.bottom * page.sy + page.oy)));
-            vdDrawPage(drawing, canvas, page, white);
+            const PartPainter parts(drawing);
+            for (std::size_t i = 0; i < table.pages.size() && bPaged; ++i)
+            {
+                bPaged = i == 0 || printer.newPage();
+                // A rule that runs on over a cut is drawn on each part it reaches, up to the cut.
+                for (const PagePart& part : table.pages[i].parts)
+                {
+                    painter.setClipRect(QRectF(
+                        QPointF(part.left * part.sx + part.ox, part.top * part.sy + part.oy),
+                        QPointF(part.right * part.sx + part.ox, part.bottom * part.sy + part.oy)));
+                    parts.vdDraw(canvas, part, white);
+                }
+            }
         }
     }
     return painter.end() && bPaged;

@@ -6,7 +6,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace Brosquin
 {
@@ -100,6 +106,91 @@ void vdCloseAndDelete(TPleaseWaitDialog* form)
         return;
     form->close();
     delete form;
+}
+
+namespace
+{
+
+// Steps of the bar, and the least time between two updates of a shown form.
+constexpr int barSteps = 1000;
+constexpr qint64 updateEvery = 50;
+
+} // namespace
+
+TWorkProgressDialog::TWorkProgressDialog(QWidget* owner, const WorkProgressRequest& request)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      Label1(new QLabel(request.text, this)), ProgressBar1(new QProgressBar(this)),
+      CancelButton(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setWindowTitle(request.caption);
+    ProgressBar1->setRange(0, barSteps);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMinimumWidth(300);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(ProgressBar1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CancelButton);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(CancelButton, &QPushButton::clicked, this, &TWorkProgressDialog::reject);
+}
+
+void TWorkProgressDialog::reject()
+{
+    bCancelled = true;
+    CancelButton->setEnabled(false);
+}
+
+ShownWorkProgress::ShownWorkProgress(const WorkProgressRequest& request, int showAfter)
+    : request(request), showAfter(showAfter)
+{
+    clock.start();
+}
+
+ShownWorkProgress::~ShownWorkProgress()
+{
+    if (bArrowShown)
+        QGuiApplication::restoreOverrideCursor();
+    if (!form)
+        return;
+    form->close();
+    delete form.data();
+}
+
+bool ShownWorkProgress::Continues(double fraction)
+{
+    const qint64 now = clock.elapsed();
+    if (!form && now >= showAfter)
+    {
+        form = new TWorkProgressDialog(QApplication::activeWindow(), request);
+        form->setWindowModality(Qt::ApplicationModal);
+        // Over the hourglass of the work, the arrow: the form answers its Cancel button.
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+        bArrowShown = true;
+        // Centred on the screen before it is first shown, so that nothing is drawn twice.
+        form->adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+        {
+            QRect place(QPoint(), form->size());
+            place.moveCenter(screen->availableGeometry().center());
+            form->move(place.topLeft());
+        }
+        form->show();
+        lastUpdate = now - updateEvery;
+    }
+    if (form && now - lastUpdate >= updateEvery)
+    {
+        lastUpdate = now;
+        form->ProgressBar1->setValue(
+            static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * barSteps)));
+        // Only the modal form takes input meanwhile.
+        QCoreApplication::processEvents();
+        bCancelled = bCancelled || !form;
+    }
+    bCancelled = bCancelled || (form && form->Cancelled());
+    return !bCancelled;
 }
 
 } // namespace Brosquin

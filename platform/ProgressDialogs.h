@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/UserInteraction.h"
+
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPointer>
 
 class QLabel;
+class QProgressBar;
+class QPushButton;
 
 namespace Brosquin
 {
@@ -48,6 +53,48 @@ public:
 private:
     // The owner deletes the form too should it go first.
     QPointer<TPleaseWaitDialog> form;
+};
+
+// The form of long work that the person may stop: what goes on, a bar of how far it has come,
+// and Cancel. Escape is the same as Cancel; the form stays until the work ends.
+class TWorkProgressDialog : public QDialog
+{
+public:
+    QLabel* Label1;
+    QProgressBar* ProgressBar1;
+    QPushButton* CancelButton;
+
+    TWorkProgressDialog(QWidget* owner, const WorkProgressRequest& request);
+    bool Cancelled() const { return bCancelled; }
+    void reject() override;
+
+private:
+    bool bCancelled = false;
+};
+
+// WorkProgress on the screen: the form appears, modal to the whole application and with the
+// arrow cursor, once the work has gone on for showAfter milliseconds, and is kept up to date
+// while events are let through about twenty times a second.
+class ShownWorkProgress : public WorkProgress
+{
+public:
+    explicit ShownWorkProgress(const WorkProgressRequest& request, int showAfter = 1000);
+    ~ShownWorkProgress() override;
+    ShownWorkProgress(const ShownWorkProgress&) = delete;
+    ShownWorkProgress& operator=(const ShownWorkProgress&) = delete;
+
+    bool Continues(double fraction) override;
+    // The form while it is shown, for tests.
+    TWorkProgressDialog* Form() const { return form.data(); }
+
+private:
+    WorkProgressRequest request;
+    int showAfter;
+    QElapsedTimer clock;
+    qint64 lastUpdate = 0;
+    bool bCancelled = false;
+    bool bArrowShown = false;
+    QPointer<TWorkProgressDialog> form;
 };
 
 } // namespace Brosquin

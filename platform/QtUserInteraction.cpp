@@ -1,6 +1,7 @@
 #include "platform/QtUserInteraction.h"
 
 #include "platform/HelpWindow.h"
+#include "platform/ProgressDialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -231,6 +232,11 @@ void QtUserInteraction::vdRunHelpCommand(HelpCommand command, const QString& key
         Help().vdShowSearch(key);
         break;
     }
+}
+
+std::unique_ptr<WorkProgress> QtUserInteraction::StartWork(const WorkProgressRequest& request)
+{
+    return std::make_unique<ShownWorkProgress>(request);
 }
 
 void QtUserInteraction::vdOpenWebAddress(const QUrl& address)

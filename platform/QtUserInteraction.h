@@ -26,6 +26,7 @@ public:
     void vdShowHelpTopic(int context) override;
     void vdRunHelpCommand(HelpCommand command, const QString& key) override;
     void vdOpenWebAddress(const QUrl& address) override;
+    std::unique_ptr<WorkProgress> StartWork(const WorkProgressRequest& request) override;
 
 protected:
     MessageAnswer AnswerMessage(const MessageRequest& request) override;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -52,6 +53,22 @@ struct FileDialogRequest
     QString defaultExtension;
 };
 
+// Long work that the person is shown the progress of and may stop: the caption and the text of
+// what goes on.
+struct WorkProgressRequest
+{
+    QString caption;
+    QString text;
+};
+
+class WorkProgress
+{
+public:
+    virtual ~WorkProgress() = default;
+    // Told the share of the work done, from 0 to 1; false once the person has asked to stop it.
+    virtual bool Continues(double fraction) = 0;
+};
+
 // The help commands the program gives, numbered like the commands of the Windows help engine
 // whose place our own help window takes.
 enum class HelpCommand : unsigned
@@ -90,6 +107,10 @@ public:
 
     // Opens the address in the user's browser without waiting; a failure is not reported.
     virtual void vdOpenWebAddress(const QUrl& address) = 0;
+
+    // The progress of long work, shown with a Cancel button once the work has gone on for about
+    // a second; it goes when the returned object does.
+    virtual std::unique_ptr<WorkProgress> StartWork(const WorkProgressRequest& request) = 0;
 
 protected:
     // Installs this implementation until it is destroyed; the one before comes back then.

@@ -5,6 +5,8 @@
 #include "stats/DoubleDesignSearch.h"
 #include "stats/StagedInspection.h"
 
+#include <cmath>
+
 namespace Brosquin
 {
 
@@ -31,10 +33,18 @@ PointRatio FirstSampleRatio(std::int64_t n, double p)
     return {static_cast<double>(n) * odds, odds};
 }
 
+LikelihoodSlope FirstSampleSlope(double p, double reference)
+{
+    // t log(p / r) + (N - t) log((1 - p) / (1 - r)).
+    const double perUnit = std::log1p(-p) - std::log1p(-reference);
+    return {std::log(p / reference) - perUnit, perUnit};
+}
+
 constexpr DoublePlanModel binomialModel = {
     FirstSamplePoint,
     FirstSampleCumulative,
     FirstSampleRatio,
+    FirstSampleSlope,
     DefectivesDoubleProbabilityAcceptance,
     DefectivesDoubleAverageSampleNumber,
     DefectivesDoubleExpectedStages,
@@ -94,20 +104,22 @@ double DefectivesDoubleExpectedStagesFiniteLot(std::int64_t D, int n1, int a1, i
 
 bool DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                      double p0, double C0, double C1, int& n1, int& a1, int& r1,
-                                     int& n2, int& a2, std::uint8_t method)
+                                     int& n2, int& a2, std::uint8_t method,
+                                     const DesignProgress& progress)
 {
-    return vdDesignDoublePlan(binomialModel,
-                              {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
-                              r1, n2, a2);
+    return vdDesignDoublePlan(
+        binomialModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method, progress}, n1,
+        a1, r1, n2, a2);
 }
 
 bool DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                        double PaLTPD, double p0, double C0, double C1, int& n1,
-                                       int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
+                                       int& a1, int& r1, int& n2, int& a2, std::uint8_t method,
+                                       const DesignProgress& progress)
 {
-    return vdDesignDoublePlan(binomialModel,
-                              {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
-                              r1, n2, a2);
+    return vdDesignDoublePlan(
+        binomialModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method, progress}, n1,
+        a1, r1, n2, a2);
 }
 
 } // namespace Brosquin

@@ -33,15 +33,17 @@ double DefectivesDoubleExpectedStagesFiniteLot(std::int64_t D, int n1, int a1, i
 // curtailing) with Pa(AQL) >= PaAQL and Pa(LTPD) <= PaLTPD, among those with a first sample
 // smaller than the single plan designed from the same levels and a cost below that plan's. When
 // there is none, n1 and a1 hold the single plan (zeros when there is none either) and r1, n2
-// and a2 are 0. Returns false when the search stopped at its work limit (see DoubleDesignSearch),
-// the plan written being the best found by then.
+// and a2 are 0. The search is told its progress now and then; returns false when that stopped
+// it (see DoubleDesignSearch), the plan written being the best found by then.
 bool DefectivesDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                      double p0, double C0, double C1, int& n1, int& a1, int& r1,
-                                     int& n2, int& a2, std::uint8_t method);
-// As above with the further requirement Pa(maximum AQL) <= PaAQL.
+                                     int& n2, int& a2, std::uint8_t method,
+                                     const DesignProgress& progress = {});
+// As above with the further requirement Pa(maximum AQL) < PaAQL.
 bool DefectivesDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                        double PaLTPD, double p0, double C0, double C1, int& n1,
-                                       int& a1, int& r1, int& n2, int& a2, std::uint8_t method);
+                                       int& a1, int& r1, int& n2, int& a2, std::uint8_t method,
+                                       const DesignProgress& progress = {});
 
 // What the shared double design search needs of this characteristic.
 const DoublePlanModel& BinomialDoublePlanModel();

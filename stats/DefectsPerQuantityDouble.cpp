@@ -18,7 +18,7 @@ constexpr StageCurtailing none = {};
 // the single plan, whose amount no cells confine.
 bool DesignOnCells(double AQL, std::optional<double> maximumAQL, double LTPD, double PaAQL,
                    double PaLTPD, double p0, double C0, double C1, double& s1, int& a1, int& r1,
-                   double& s2, int& a2, std::uint8_t method)
+                   double& s2, int& a2, std::uint8_t method, const DesignProgress& progress)
 {
     s1 = s2 = 0.0;
     a1 = r1 = a2 = 0;
@@ -33,10 +33,11 @@ bool DesignOnCells(double AQL, std::optional<double> maximumAQL, double LTPD, do
     const bool complete =
         maximumAQL ? DefectsPerUnitDoubleDesignThreeLevels(
                          cells.PerCell(AQL), cells.PerCell(*maximumAQL), cells.PerCell(LTPD), PaAQL,
-                         PaLTPD, cells.PerCell(p0), cellCost, C1, n1, a1, r1, n2, a2, method)
+                         PaLTPD, cells.PerCell(p0), cellCost, C1, n1, a1, r1, n2, a2, method,
+                         progress)
                    : DefectsPerUnitDoubleDesignTwoLevels(cells.PerCell(AQL), cells.PerCell(LTPD),
                                                          PaAQL, PaLTPD, cells.PerCell(p0), cellCost,
-                                                         C1, n1, a1, r1, n2, a2, method);
+                                                         C1, n1, a1, r1, n2, a2, method, progress);
     if (n2 > 0)
     {
         s1 = cells.Amount(n1);
@@ -104,19 +105,21 @@ double DefectsPerQuantityDoubleExpectedStagesFiniteLot(std::int64_t T, double s1
 
 bool DefectsPerQuantityDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                              double p0, double C0, double C1, double& s1, int& a1,
-                                             int& r1, double& s2, int& a2, std::uint8_t method)
+                                             int& r1, double& s2, int& a2, std::uint8_t method,
+                                             const DesignProgress& progress)
 {
     return DesignOnCells(AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, s1, a1, r1, s2, a2,
-                         method);
+                         method, progress);
 }
 
 bool DefectsPerQuantityDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD,
                                                double PaAQL, double PaLTPD, double p0, double C0,
                                                double C1, double& s1, int& a1, int& r1, double& s2,
-                                               int& a2, std::uint8_t method)
+                                               int& a2, std::uint8_t method,
+                                               const DesignProgress& progress)
 {
     return DesignOnCells(AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, s1, a1, r1, s2, a2,
-                         method);
+                         method, progress);
 }
 
 } // namespace Brosquin

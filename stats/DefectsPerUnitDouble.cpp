@@ -5,6 +5,8 @@
 #include "stats/DoubleDesignSearch.h"
 #include "stats/StagedInspection.h"
 
+#include <cmath>
+
 namespace Brosquin
 {
 
@@ -29,10 +31,17 @@ PointRatio FirstSampleRatio(std::int64_t n, double u)
     return {static_cast<double>(n) * u, 0.0};
 }
 
+LikelihoodSlope FirstSampleSlope(double u, double reference)
+{
+    // t log(u / r) - N (u - r).
+    return {std::log(u / reference), reference - u};
+}
+
 constexpr DoublePlanModel poissonModel = {
     FirstSamplePoint,
     FirstSampleCumulative,
     FirstSampleRatio,
+    FirstSampleSlope,
     DefectsPerUnitDoubleProbabilityAcceptance,
     DefectsPerUnitDoubleAverageSampleNumber,
     DefectsPerUnitDoubleExpectedStages,
@@ -43,6 +52,11 @@ constexpr DoublePlanModel poissonModel = {
 };
 
 } // namespace
+
+const DoublePlanModel& PoissonDoublePlanModel()
+{
+    return poissonModel;
+}
 
 double DefectsPerUnitDoubleProbabilityAcceptance(double u, int n1, int a1, int r1, int n2, int a2)
 {
@@ -88,20 +102,22 @@ double DefectsPerUnitDoubleExpectedStagesFiniteLot(std::int64_t T, int n1, int a
 
 bool DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                          double p0, double C0, double C1, int& n1, int& a1, int& r1,
-                                         int& n2, int& a2, std::uint8_t method)
+                                         int& n2, int& a2, std::uint8_t method,
+                                         const DesignProgress& progress)
 {
-    return vdDesignDoublePlan(poissonModel,
-                              {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
-                              r1, n2, a2);
+    return vdDesignDoublePlan(
+        poissonModel, {AQL, std::nullopt, LTPD, PaAQL, PaLTPD, p0, C0, C1, method, progress}, n1,
+        a1, r1, n2, a2);
 }
 
 bool DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
-                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method)
+                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method,
+                                           const DesignProgress& progress)
 {
-    return vdDesignDoublePlan(poissonModel,
-                              {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method}, n1, a1,
-                              r1, n2, a2);
+    return vdDesignDoublePlan(
+        poissonModel, {AQL, maximumAQL, LTPD, PaAQL, PaLTPD, p0, C0, C1, method, progress}, n1, a1,
+        r1, n2, a2);
 }
 
 } // namespace Brosquin

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "stats/DoubleDesignSearch.h"
+
 #include <cstdint>
 
 // Double plans for defects per unit (n1, a1, r1, n2, a2) on the count of defects: inspect n1
@@ -29,9 +31,14 @@ double DefectsPerUnitDoubleExpectedStagesFiniteLot(std::int64_t T, int n1, int a
 // The designs of DefectivesDouble on the Poisson model, levels in defects per unit.
 bool DefectsPerUnitDoubleDesignTwoLevels(double AQL, double LTPD, double PaAQL, double PaLTPD,
                                          double p0, double C0, double C1, int& n1, int& a1, int& r1,
-                                         int& n2, int& a2, std::uint8_t method);
+                                         int& n2, int& a2, std::uint8_t method,
+                                         const DesignProgress& progress = {});
 bool DefectsPerUnitDoubleDesignThreeLevels(double AQL, double maximumAQL, double LTPD, double PaAQL,
                                            double PaLTPD, double p0, double C0, double C1, int& n1,
-                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method);
+                                           int& a1, int& r1, int& n2, int& a2, std::uint8_t method,
+                                           const DesignProgress& progress = {});
+
+// What the shared double design search needs of this characteristic.
+const DoublePlanModel& PoissonDoublePlanModel();
 
 } // namespace Brosquin

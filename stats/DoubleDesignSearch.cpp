@@ -1,11 +1,16 @@
 #include "stats/DoubleDesignSearch.h"
 
+#include "stats/DoublePlanCostBound.h"
 #include "stats/IntegerSearch.h"
+#include "stats/NegligibleCounts.h"
 #include "stats/SingleDesignSearch.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <map>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace Brosquin
@@ -36,52 +41,47 @@ bool ComesBefore(const DoublePlanNumbers& a, const DoublePlanNumbers& b)
     return std::tie(a.n1, a.a1, a.r1, a.a2) < std::tie(b.n1, b.a1, b.r1, b.a2);
 }
 
-// The work of one cumulative probability of the distribution's own, in terms of a sum: its series
-// and fractions grow with the root of the count.
-std::int64_t WorkOfCumulative(std::int64_t x)
-{
-    return 64 +
-           static_cast<std::int64_t>(std::sqrt(static_cast<double>(std::max<std::int64_t>(x, 0))));
-}
-
 // The counts of a double plan's two samples at one quality level: the point probabilities of
 // the first sample's count, and the cumulative probabilities of the second sample's count for
 // the last second sample size asked, each kept for the counts the search has reached.
 class LevelCounts
 {
 public:
-    // work counts the terms summed and the probabilities formed, a point probability of the
-    // distribution's own as much as 64 terms.
-    LevelCounts(const DoublePlanModel& model, double level, std::int64_t& work)
-        : model(model), level(level), work(work)
-    {
-    }
+    LevelCounts(const DoublePlanModel& model, double level) : model(model), level(level) {}
 
     void vdStartFirstSample(std::int64_t n)
     {
         firstSize = n;
         firstRatio = model.pointRatio(n, level);
+        firstCounted = FirstNonNegligibleCount(n, level);
         points.clear();
+        firstCumulatives.clear();
     }
     // P(first count = x), for x from 0 up: each from the one before, and every 32nd afresh.
     double Point(std::int64_t x)
     {
         if (x < 0 || (model.bCountsWithinSample && x > firstSize))
             return 0.0;
-        if (static_cast<std::int64_t>(points.size()) <= x)
-            work += (x + 1 - static_cast<std::int64_t>(points.size())) * 3;
         while (static_cast<std::int64_t>(points.size()) <= x)
         {
             const auto j = static_cast<std::int64_t>(points.size());
             const double previous = j > 0 ? points.back() : 0.0;
-            points.push_back(Next(previous, j, j, firstSize, firstRatio));
+            points.push_back(j < firstCounted ? 0.0 : Next(previous, j, j - firstCounted,
+                                                           firstSize, firstRatio));
+            firstCumulatives.push_back((j > 0 ? firstCumulatives.back() : 0.0) + points.back());
         }
         return points[static_cast<std::size_t>(x)];
     }
+    // P(first count <= x): the sum of the point probabilities, as near to the distribution's own
+    // as the sums of the search need.
     double Cumulative(std::int64_t x)
     {
-        work += WorkOfCumulative(x);
-        return model.cumulative(x, firstSize, level);
+        if (x < 0)
+            return 0.0;
+        if (model.bCountsWithinSample && x >= firstSize)
+            return 1.0;
+        Point(x);
+        return std::min(1.0, firstCumulatives[static_cast<std::size_t>(x)]);
     }
     // Σ P(first count = x) B(a2 - x; n2) over x from a1 + 1 to min(r1 - 1, a2): the probability
     // that the lot goes on to a second sample of n2 and is accepted there.
@@ -92,7 +92,6 @@ public:
             return 0.0;
         Point(top);
         const double* second = SecondCumulatives(n2, a2 - top, a2 - a1 - 1);
-        work += top - a1;
         double sum = 0.0;
         for (std::int64_t x = a1 + 1; x <= top; ++x)
             sum += points[static_cast<std::size_t>(x)] * second[top - x];
@@ -121,7 +120,6 @@ private:
             const std::int64_t low = std::max<std::int64_t>(0, from - 16);
             const std::int64_t high = to + 16;
             const PointRatio ratio = model.pointRatio(n2, level);
-            work += (high - low + 1) * 3 + WorkOfCumulative(low);
             secondSize = n2;
             lowest = low;
             cumulatives.resize(static_cast<std::size_t>(high - low + 1));
@@ -146,10 +144,11 @@ private:
 
     const DoublePlanModel& model;
     double level;
-    std::int64_t& work;
     std::int64_t firstSize = 0;
     PointRatio firstRatio = {};
+    std::int64_t firstCounted = 0; // below it the points are negligible
     std::vector<double> points;
+    std::vector<double> firstCumulatives; // of the first count, from 0 up
     std::int64_t secondSize = -1;
     std::int64_t lowest = 0;
     std::vector<double> cumulatives;
@@ -172,6 +171,15 @@ enum class Judgement
     exact,
 };
 
+// Which side of its target a plan's Pa must keep: at or above it at the AQL, at or below it at
+// the LTPD, below it at the maximum AQL.
+enum class Side
+{
+    atLeast,
+    atMost,
+    below,
+};
+
 // What the second stage must do: the continuation's Pa (see LevelCounts::Continued) must reach
 // dAql at the AQL and keep within dLtpd at the LTPD and dMaximum at the maximum AQL.
 struct Rooms
@@ -186,28 +194,37 @@ class DoubleDesign
 {
 public:
     DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements)
-        : model(model), required(requirements), atAql(model, requirements.dAql, work),
-          atLtpd(model, requirements.dLtpd, work),
-          atMaximumAql(model, requirements.maximumAql.value_or(0.0), work),
-          atCost(model, requirements.dP0, work)
+        : model(model), required(requirements), atAql(model, requirements.dAql),
+          atLtpd(model, requirements.dLtpd),
+          atMaximumAql(model, requirements.maximumAql.value_or(0.0)),
+          atCost(model, requirements.dP0)
     {
     }
 
     DoublePlanNumbers Run();
-    bool Complete() const { return !OutOfWork(); }
+    bool Complete() const { return !bStopped; }
 
 private:
     // The first-stage bounds of one first sample size: a1 up to a1max leaves Pa at the upper
-    // levels able to meet their targets, r1 from r1min on leaves Pa at the AQL able to.
+    // levels able to meet their targets, r1 from r1min on leaves Pa at the AQL able to. The
+    // values of no first sample start the search for the first one's.
     struct FirstSample
     {
-        double lowerBound; // on the cost of every plan of this n1
-        std::int32_t n1;
-        std::int32_t a1max;
-        std::int32_t r1min;
+        std::int64_t n1 = 0;
+        std::int64_t a1max = -1;
+        std::int64_t r1min = 1;
         // From r1 - 1 up no count has probability at any level the search meets, so larger
-        // reject numbers make the same plan.
-        std::int32_t lastReject;
+        // reject numbers make the same plan: lastReject is the largest searched, and at least
+        // r1min.
+        std::int64_t unreached = 1;
+        std::int64_t lastReject = 1;
+        // Whether a plan of this n1 can meet the requirements at all.
+        bool bPossible = false;
+        // A lower bound on the cost of every plan of this n1, and on its second sample size and
+        // the chance at p0 that it is taken.
+        double lowerBound = 0.0;
+        std::int64_t leastSecond = 0;
+        double leastGoOn = 0.0;
     };
     struct SecondAccept
     {
@@ -221,7 +238,8 @@ private:
     };
 
     bool HasMaximumAql() const { return required.maximumAql.has_value(); }
-    bool OutOfWork() const { return work > required.workLimit; }
+    // Whether the search is to stop; asks the progress, which may say so.
+    bool Stopped();
     double Pa(double level, const DoublePlanNumbers& plan) const;
     double PlanCost(const DoublePlanNumbers& plan) const;
     double CostOf(std::int64_t n1, std::int64_t n2, double goOn) const
@@ -235,8 +253,32 @@ private:
     std::int64_t LowestSecondSample(std::int64_t a1, std::int64_t r1, std::int64_t a2) const;
     // The largest n2 whose plan could still cost no more than the best, -1 when none.
     std::int64_t MostSecondSample(std::int64_t n1, double goOn) const;
-    std::vector<FirstSample> FirstSamples(std::int64_t n, std::int64_t leastTotal);
-    void vdSearchFirstSample(const FirstSample& first, std::int64_t leastTotal);
+    // The first-stage limits of the first sample n1, found from those of a smaller one (all of
+    // them only grow with n1).
+    FirstSample FirstSampleAt(std::int64_t n1, const FirstSample& smaller,
+                              std::int64_t leastTotal);
+    // Whether the cost bound shows every plan with a first sample from smallest to largest
+    // dearer than the best.
+    bool Dearer(DoublePlanCostBound& bound, std::int64_t smallest, std::int64_t largest,
+                std::int64_t leastTotal);
+    // Prices fitted to the first sample, from start, over its GuideRange.
+    RequirementPrices Fitted(DoublePlanCostBound& bound, const FirstSample& first,
+                             const RequirementPrices& start, bool bCloseStart);
+    // The second samples over which prices are fitted and plans estimated for a first sample.
+    std::pair<std::int64_t, std::int64_t> GuideRange(const FirstSample& first) const;
+    // The prices of first sample n1: fitted at evenly spaced first samples, and between them
+    // taken in proportion on a logarithmic scale.
+    RequirementPrices PricesAt(DoublePlanCostBound& bound, std::int64_t n1,
+                               std::int64_t leastTotal);
+    // The first sample whose plans promise to cost least, and prices that bound its plans and
+    // those of its neighbours tightly; n1 = 0 when the bound cannot tell.
+    std::pair<FirstSample, RequirementPrices> PromisingFirstSample(DoublePlanCostBound& bound,
+                                                                   std::int64_t n,
+                                                                   std::int64_t leastTotal);
+    // Searches the plans of the first sample but those of the first accept numbers that the cost
+    // bound shows dearer than the best.
+    void vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
+                             std::int64_t leastTotal);
     // Searches the plans of (n1, a1) but those of the reject numbers r1 whose entry of `passed`
     // (from r1min on) is set, and sets the entries of the reject numbers where a bound leaves no
     // plan of a1 or of a smaller first accept number.
@@ -254,10 +296,10 @@ private:
     // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
     SecondStages SearchSecondStage(std::int64_t n1, const Continuation& go, const Rooms& rooms,
                                    const Rooms& wider, double goOn, std::int64_t lowest);
-    // Whether a continuation's Pa, sum, keeps at or below its room at an upper level, or reaches
-    // it at the AQL; where it is within rounding of it, the judgement decides, and with `exact`
-    // the plan's Pa at the level against the target of the whole plan.
-    bool Meets(double sum, double room, bool upper, double level, double target,
+    // Whether a continuation's Pa, sum, keeps on the side of its room that the level asks; where
+    // it is within rounding of it, the judgement decides, and with `exact` the plan's Pa at the
+    // level against the target of the whole plan.
+    bool Meets(double sum, double room, Side side, double level, double target,
                Judgement judgement, const DoublePlanNumbers& plan) const;
     bool MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
                           const DoublePlanNumbers& plan);
@@ -280,7 +322,15 @@ private:
 
     const DoublePlanModel& model;
     const DoubleDesignRequirements& required;
-    std::int64_t work = 0;
+    bool bStopped = false;
+    std::int64_t singleSize = 0; // the single plan's sample
+    double progressShare = 0.0; // of the first samples gone through
+    // Fitted prices by first sample: those of PromisingFirstSample, and those fitted every
+    // priceSpacing first samples from the smallest.
+    RequirementPrices promisingPrices;
+    std::int64_t smallestFirst = 1;
+    std::int64_t priceSpacing = 1;
+    std::map<std::int64_t, RequirementPrices> fittedPrices;
     LevelCounts atAql;
     LevelCounts atLtpd;
     LevelCounts atMaximumAql;
@@ -349,63 +399,176 @@ std::int64_t DoubleDesign::MostSecondSample(std::int64_t n1, double goOn) const
                                                     : largestCount;
 }
 
-std::vector<DoubleDesign::FirstSample> DoubleDesign::FirstSamples(std::int64_t n,
-                                                                  std::int64_t leastTotal)
+bool DoubleDesign::Stopped()
 {
-    std::vector<FirstSample> samples;
-    // At most these many first sample sizes are kept: beyond them the search is cut short.
-    constexpr std::size_t mostSamples = std::size_t{1} << 21;
-    samples.reserve(static_cast<std::size_t>(std::min<std::int64_t>(n, mostSamples)));
-    std::int64_t a1max = -1;
-    std::int64_t r1min = 1;
-    std::int64_t lastReject = 1;
+    if (!bStopped && required.progress && !required.progress(progressShare))
+        bStopped = true;
+    return bStopped;
+}
+
+DoubleDesign::FirstSample DoubleDesign::FirstSampleAt(std::int64_t n1, const FirstSample& smaller,
+                                                      std::int64_t leastTotal)
+{
+    FirstSample first = smaller;
+    first.n1 = n1;
     const double highest =
         std::max({required.dAql, required.dLtpd, required.dP0, required.maximumAql.value_or(0.0)});
-    const auto cumulative = [&](std::int64_t x, std::int64_t n1, double level)
+    const auto cumulative = [&](std::int64_t x, double level)
+    { return model.cumulative(x, n1, level); };
+    const auto allowsAccept = [&](std::int64_t a)
     {
-        work += WorkOfCumulative(x);
-        return model.cumulative(x, n1, level);
+        return cumulative(a, required.dLtpd) < required.dPaLtpd &&
+               (!HasMaximumAql() || cumulative(a, *required.maximumAql) < required.dPaAql);
     };
-    const auto allowsAccept = [&](std::int64_t n1, std::int64_t a)
+    // Counts beyond 32 bits make no plan.
+    constexpr std::int64_t beyond = largestCount + 2;
+    first.a1max =
+        FirstHolding(first.a1max + 1, beyond, [&](std::int64_t a) { return !allowsAccept(a); }) -
+        1;
+    first.r1min = FirstHolding(first.r1min, beyond, [&](std::int64_t r)
+                               { return cumulative(r - 1, required.dAql) > required.dPaAql; });
+    first.unreached = FirstHolding(first.unreached, beyond, [&](std::int64_t r)
+                                   { return !(cumulative(r - 1, highest) < 1.0); });
+    first.lastReject = std::max(
+        model.bCountsWithinSample ? std::min(first.unreached, n1) : first.unreached, first.r1min);
+    first.bPossible = first.a1max >= 0 && (!model.bCountsWithinSample || first.r1min <= n1);
+    if (!first.bPossible)
+        return first;
+    // Every plan of this n1 goes on to its second sample at least as often as this one, and
+    // its second sample is at least as large as this.
+    first.leastGoOn = 0.0;
+    if (first.r1min >= first.a1max + 2)
+        first.leastGoOn = std::max(0.0, cumulative(first.r1min - 1, required.dP0) -
+                                            cumulative(first.a1max, required.dP0));
+    first.leastSecond = std::max(
+        {leastTotal - n1,
+         LowestSecondSample(first.a1max, std::max(first.r1min, first.a1max + 2), 0),
+         std::int64_t{1}});
+    first.lowerBound = CostOf(n1, first.leastSecond, first.leastGoOn);
+    return first;
+}
+
+bool DoubleDesign::Dearer(DoublePlanCostBound& bound, std::int64_t smallest,
+                          std::int64_t largest, std::int64_t leastTotal)
+{
+    if (!bound.Usable())
+        return false;
+    const RequirementPrices prices =
+        PricesAt(bound, smallest + (largest - smallest) / 2, leastTotal);
+    bound.vdStartFirstSamples(smallest, largest);
+    // Every plan has at least leastTotal units in its two samples.
+    return bound.Exceeds(prices, std::max<std::int64_t>(0, leastTotal - largest), largestCount,
+                         best * (1.0 + margin));
+}
+
+RequirementPrices DoubleDesign::Fitted(DoublePlanCostBound& bound, const FirstSample& first,
+                                       const RequirementPrices& start, bool bCloseStart)
+{
+    bound.vdStartFirstSamples(first.n1, first.n1);
+    const auto [lo, hi] = GuideRange(first);
+    return bound.FittedPrices(start, bCloseStart, lo, hi);
+}
+
+std::pair<std::int64_t, std::int64_t> DoubleDesign::GuideRange(const FirstSample& first) const
+{
+    // A guide, not a bound: the cheapest plans' second samples are well below twice the single
+    // plan's sample.
+    const std::int64_t most =
+        std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * singleSize);
+    return {first.leastSecond, std::max(first.leastSecond, most)};
+}
+
+RequirementPrices DoubleDesign::PricesAt(DoublePlanCostBound& bound, std::int64_t n1,
+                                         std::int64_t leastTotal)
+{
+    const auto fittedAt = [&](std::int64_t at)
     {
-        return cumulative(a, n1, required.dLtpd) < required.dPaLtpd &&
-               (!HasMaximumAql() || cumulative(a, n1, *required.maximumAql) < required.dPaAql);
+        const auto found = fittedPrices.find(at);
+        if (found != fittedPrices.end())
+            return found->second;
+        // From the prices of the nearest first sample fitted.
+        RequirementPrices start = promisingPrices;
+        const auto above = fittedPrices.lower_bound(at);
+        if (above != fittedPrices.begin())
+            start = std::prev(above)->second;
+        const FirstSample first = FirstSampleAt(at, {}, leastTotal);
+        const RequirementPrices prices =
+            first.bPossible ? Fitted(bound, first, start, true) : start;
+        fittedPrices.emplace(at, prices);
+        return prices;
     };
-    for (std::int64_t n1 = model.bCountsWithinSample ? 2 : 1; n1 < n && !OutOfWork(); ++n1)
+    const std::int64_t below = smallestFirst + (n1 - smallestFirst) / priceSpacing * priceSpacing;
+    const RequirementPrices low = fittedAt(below);
+    if (below == n1)
+        return low;
+    const RequirementPrices high = fittedAt(below + priceSpacing);
+    const double share = static_cast<double>(n1 - below) / static_cast<double>(priceSpacing);
+    const auto between = [&](double from, double to)
     {
-        // All three only grow with n1.
-        while (allowsAccept(n1, a1max + 1))
-            ++a1max;
-        while (cumulative(r1min - 1, n1, required.dAql) <= required.dPaAql)
-            ++r1min;
-        while (cumulative(lastReject - 1, n1, highest) < 1.0)
-            ++lastReject;
-        if (a1max < 0 || (model.bCountsWithinSample && r1min > n1))
-            continue;
-        // Every plan of this n1 goes on to its second sample at least as often as this one, and
-        // its second sample is at least as large as this.
-        double goOn = 0.0;
-        if (r1min >= a1max + 2)
-            goOn = std::max(0.0, cumulative(r1min - 1, n1, required.dP0) -
-                                     cumulative(a1max, n1, required.dP0));
-        const std::int64_t n2 =
-            std::max({leastTotal - n1, LowestSecondSample(a1max, std::max(r1min, a1max + 2), 0),
-                      std::int64_t{1}});
-        const std::int64_t last =
-            std::max(model.bCountsWithinSample ? std::min(lastReject, n1) : lastReject, r1min);
-        // Counts beyond 32 bits make no plan.
-        if (last > largestCount)
-            break;
-        if (samples.size() == mostSamples)
+        return from > 0.0 && to > 0.0 ? std::exp(std::log(from) + share * std::log(to / from))
+                                      : from + share * (to - from);
+    };
+    return {between(low.dAql, high.dAql), between(low.dLtpd, high.dLtpd),
+            between(low.dMaximumAql, high.dMaximumAql)};
+}
+
+std::pair<DoubleDesign::FirstSample, RequirementPrices>
+DoubleDesign::PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n,
+                                   std::int64_t leastTotal)
+{
+    const std::int64_t smallest = smallestFirst;
+    const FirstSample none;
+    if (!bound.Usable() || n - smallest < 2)
+        return {none, {}};
+    RequirementPrices prices;
+    const auto estimate = [&](const FirstSample& first)
+    {
+        bound.vdStartFirstSamples(first.n1, first.n1);
+        const auto [lo, hi] = GuideRange(first);
+        return bound.Estimate(prices, lo, hi);
+    };
+    const auto fit = [&](const FirstSample& first, bool bCloseStart)
+    { prices = Fitted(bound, first, prices, bCloseStart); };
+    // The least estimate among evenly spread first samples from `from` to `to`.
+    const auto leastAmong = [&](std::int64_t from, std::int64_t to)
+    {
+        constexpr int spread = 32;
+        FirstSample found = none;
+        double least = std::numeric_limits<double>::infinity();
+        FirstSample at = none;
+        for (int i = 0; i <= spread && !Stopped(); ++i)
         {
-            work = required.workLimit + 1;
-            break;
+            const std::int64_t n1 = from + (to - from) * i / spread;
+            if (n1 <= at.n1)
+                continue;
+            at = FirstSampleAt(n1, at, leastTotal);
+            if (!at.bPossible || at.lowerBound > best * (1.0 + margin))
+                continue;
+            const double value = estimate(at);
+            if (value < least)
+            {
+                least = value;
+                found = at;
+            }
         }
-        samples.push_back({CostOf(n1, n2, goOn), static_cast<std::int32_t>(n1),
-                           static_cast<std::int32_t>(a1max), static_cast<std::int32_t>(r1min),
-                           static_cast<std::int32_t>(last)});
-    }
-    return samples;
+        return found;
+    };
+    FirstSample first = FirstSampleAt(smallest + (n - smallest) * 3 / 5, none, leastTotal);
+    if (!first.bPossible)
+        first = leastAmong(smallest, n - 1);
+    if (!first.bPossible)
+        return {none, {}};
+    fit(first, false);
+    first = leastAmong(smallest, n - 1);
+    if (!first.bPossible)
+        return {none, prices};
+    const std::int64_t step = (n - 1 - smallest) / 32 + 1;
+    const FirstSample nearer =
+        leastAmong(std::max(smallest, first.n1 - step), std::min(n - 1, first.n1 + step));
+    if (nearer.bPossible)
+        first = nearer;
+    fit(first, true);
+    return {first, prices};
 }
 
 DoublePlanNumbers DoubleDesign::Run()
@@ -424,39 +587,92 @@ DoublePlanNumbers DoubleDesign::Run()
         return single;
     best = required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
     result = single;
+    singleSize = n;
     // The total sample n1 + n2 of any double plan meeting the requirements.
     const std::int64_t leastTotal = LeastRandomisedSampleSize(
         model.cumulative, required.dAql, required.dLtpd, required.dPaAql, required.dPaLtpd, n);
-    std::vector<FirstSample> samples = FirstSamples(n, leastTotal);
-    // The most promising first samples first: the best plan found bounds the others.
-    std::stable_sort(samples.begin(), samples.end(),
-                     [](const FirstSample& a, const FirstSample& b)
-                     { return a.lowerBound < b.lowerBound; });
-    for (const FirstSample& first : samples)
+    // The most promising first sample first: the best plan found bounds the others.
+    smallestFirst = model.bCountsWithinSample ? 2 : 1;
+    priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 64);
+    DoublePlanCostBound bound(model, required);
+    const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
+    promisingPrices = prices;
+    // Counts beyond 32 bits make no plan.
+    if (promising.bPossible && promising.lastReject <= largestCount && !Stopped())
+        vdSearchFirstSample(bound, promising, leastTotal);
+    const std::int64_t smallest = smallestFirst;
+    FirstSample first;
+    // Ranges of first samples that the cost bound shows dearer than the best are passed over,
+    // each twice as wide as the last one passed; the others are narrowed down to single first
+    // samples, which are searched.
+    std::int64_t width = 1;
+    for (std::int64_t n1 = smallest; n1 < n && !Stopped();)
     {
-        if (first.lowerBound > best * (1.0 + margin) || OutOfWork())
+        progressShare = static_cast<double>(n1 - smallest) / static_cast<double>(n - smallest);
+        const std::int64_t largest = std::min<std::int64_t>(n - 1, n1 + width - 1);
+        if (Dearer(bound, n1, largest, leastTotal))
+        {
+            n1 = largest + 1;
+            width *= 2;
+            continue;
+        }
+        if (width > 1)
+        {
+            width = std::max<std::int64_t>(1, width / 4);
+            continue;
+        }
+        first = FirstSampleAt(n1, first, leastTotal);
+        if (first.bPossible && first.lastReject > largestCount)
             break;
-        vdSearchFirstSample(first, leastTotal);
+        if (first.bPossible && n1 != promising.n1 && !(first.lowerBound > best * (1.0 + margin)))
+            vdSearchFirstSample(bound, first, leastTotal);
+        ++n1;
     }
     return result;
 }
 
-void DoubleDesign::vdSearchFirstSample(const FirstSample& first, std::int64_t leastTotal)
+void DoubleDesign::vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
+                                       std::int64_t leastTotal)
 {
     for (LevelCounts* counts : {&atAql, &atLtpd, &atMaximumAql, &atCost})
         counts->vdStartFirstSample(first.n1);
-    std::vector<char> passed(static_cast<std::size_t>(first.lastReject - first.r1min + 1), 0);
-    for (std::int64_t a1 = first.a1max; a1 >= 0 && !OutOfWork(); --a1)
+    // The cost of every plan of a1 is at least that of its least reject number with the least
+    // second sample.
+    const auto firstAcceptBound = [&](std::int64_t a1, std::int64_t r1)
     {
-        const std::int64_t r1 = std::max<std::int64_t>(first.r1min, a1 + 2);
-        if (r1 > first.lastReject)
-            continue;
         const double goOn = std::max(0.0, atCost.Cumulative(r1 - 1) - atCost.Cumulative(a1));
         const std::int64_t n2 =
             std::max({leastTotal - first.n1, LowestSecondSample(a1, r1, 0), std::int64_t{1}});
-        const double bound = CostOf(first.n1, n2, goOn);
-        // Smaller a1 go on more often and need larger second samples: once this bound loses,
-        // those of all smaller a1 lose too.
+        return CostOf(first.n1, n2, goOn);
+    };
+    // Smaller a1 go on more often and need larger second samples: once the bound of an a1 with
+    // r1min loses, those of all smaller a1 lose too.
+    std::int64_t a1low = first.a1max;
+    for (; a1low >= 0; --a1low)
+    {
+        const std::int64_t r1 = std::max<std::int64_t>(first.r1min, a1low + 2);
+        if (r1 == first.r1min && firstAcceptBound(a1low, r1) > best * (1.0 + margin))
+            break;
+    }
+    ++a1low;
+    std::vector<char> dearer(static_cast<std::size_t>(first.a1max + 1), 0);
+    if (bound.Usable())
+    {
+        // The prices first: fitting them may start the bound elsewhere.
+        const RequirementPrices prices = PricesAt(bound, first.n1, leastTotal);
+        bound.vdStartFirstSamples(first.n1, first.n1);
+        bound.vdMarkDearerFirstAccepts(
+            prices, first.leastSecond,
+            std::max(first.leastSecond, MostSecondSample(first.n1, first.leastGoOn)), a1low,
+            first.r1min, best * (1.0 + margin), dearer);
+    }
+    std::vector<char> passed(static_cast<std::size_t>(first.lastReject - first.r1min + 1), 0);
+    for (std::int64_t a1 = first.a1max; a1 >= a1low && !Stopped(); --a1)
+    {
+        const std::int64_t r1 = std::max<std::int64_t>(first.r1min, a1 + 2);
+        if (dearer[static_cast<std::size_t>(a1)] != 0 || r1 > first.lastReject)
+            continue;
+        const double bound = firstAcceptBound(a1, r1);
         if (r1 == first.r1min && bound > best * (1.0 + margin))
             return;
         if (!Beaten(bound, {first.n1, a1, r1, 0, r1 - 1}))
@@ -484,7 +700,7 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
     double goOn = atCost.Cumulative(r1lo - 1) - atCost.Cumulative(a1);
     // A second sample every plan with this or a larger r1 needs.
     std::int64_t floor = std::max<std::int64_t>(leastTotal - n1, 1);
-    for (std::int64_t r1 = r1lo; r1 <= first.lastReject && !OutOfWork(); ++r1)
+    for (std::int64_t r1 = r1lo; r1 <= first.lastReject && !Stopped(); ++r1)
     {
         if (r1 > r1lo)
             goOn += atCost.Point(r1 - 1);
@@ -510,11 +726,11 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
     }
 }
 
-bool DoubleDesign::Meets(double sum, double room, bool upper, double level, double target,
+bool DoubleDesign::Meets(double sum, double room, Side side, double level, double target,
                          Judgement judgement, const DoublePlanNumbers& plan) const
 {
     if (std::fabs(sum - room) > margin * target)
-        return upper ? sum <= room : sum >= room;
+        return side == Side::atLeast ? sum >= room : sum <= room;
     switch (judgement)
     {
     case Judgement::lenient:
@@ -525,19 +741,29 @@ bool DoubleDesign::Meets(double sum, double room, bool upper, double level, doub
         break;
     }
     const double pa = Pa(level, plan);
-    return upper ? pa <= target : pa >= target;
+    switch (side)
+    {
+    case Side::atLeast:
+        return pa >= target;
+    case Side::atMost:
+        return pa <= target;
+    case Side::below:
+        break;
+    }
+    return pa < target;
 }
 
 bool DoubleDesign::MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
                                     const DoublePlanNumbers& plan)
 {
-    const auto within = [&](LevelCounts& counts, double room, double target)
+    const auto within = [&](LevelCounts& counts, double room, Side side, double target)
     {
-        return Meets(counts.Continued(go.a1, go.r1, plan.n2, plan.a2), room, true, counts.Level(),
+        return Meets(counts.Continued(go.a1, go.r1, plan.n2, plan.a2), room, side, counts.Level(),
                      target, judgement, plan);
     };
-    return within(atLtpd, rooms.dLtpd, required.dPaLtpd) &&
-           (!HasMaximumAql() || within(atMaximumAql, rooms.dMaximum, required.dPaAql));
+    return within(atLtpd, rooms.dLtpd, Side::atMost, required.dPaLtpd) &&
+           (!HasMaximumAql() ||
+            within(atMaximumAql, rooms.dMaximum, Side::below, required.dPaAql));
 }
 
 DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation& go,
@@ -552,10 +778,11 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
     {
         const DoublePlanNumbers plan = {n1, go.a1, go.r1, n2, a2};
         at = {a2, atLtpd.Continued(go.a1, go.r1, n2, a2)};
-        return Meets(at.dAtLtpd, rooms.dLtpd, true, required.dLtpd, required.dPaLtpd, judgement,
-                     plan) &&
+        return Meets(at.dAtLtpd, rooms.dLtpd, Side::atMost, required.dLtpd, required.dPaLtpd,
+                     judgement, plan) &&
                (!maximum || Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum,
-                                  true, *required.maximumAql, required.dPaAql, judgement, plan));
+                                  Side::below, *required.maximumAql, required.dPaAql, judgement,
+                                  plan));
     };
     // Beyond a2 = r1 - 2 + n2 every defective count continuing is accepted.
     const std::int64_t highest = model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount;
@@ -660,7 +887,7 @@ std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continua
             largest = std::min(largest, n2 + go.a1);
         const auto reaches = [&](std::int64_t accept)
         {
-            return Meets(atAql.Continued(go.a1, go.r1, n2, accept), rooms.dAql, false,
+            return Meets(atAql.Continued(go.a1, go.r1, n2, accept), rooms.dAql, Side::atLeast,
                          required.dAql, required.dPaAql, rooms.judgement,
                          {n1, go.a1, go.r1, n2, accept});
         };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // The search shared by the double-plan designs of defective units and of defects per unit: the
@@ -11,12 +12,17 @@
 // the one first in the order of n1, a1, r1 and a2 is the design.
 //
 // The search passes plans over only where a bound proves that none of them costs less than the
-// best plan found (or as little, coming later in that order). The bounds hold for the cost
-// without curtailing, the criterion of every plan class; under a method of curtailing they steer
-// the search alike, so that the plan found meets the requirements and costs less than the single
-// plan but need not be the cheapest. The search's work is counted; past a limit, which only
-// levels so close that the single plan needs tens of thousands of units reach, it stops with the
-// best plan found so far.
+// best plan found (or as little, coming later in that order), and runs until it has proved its
+// plan the cheapest, unless it is told to stop. The bounds hold for the cost without curtailing,
+// the criterion of every plan class; under a method of curtailing they steer the search alike,
+// so that the plan found meets the requirements and costs less than the single plan but need not
+// be the cheapest.
+//
+// Two kinds of bound prune it: the first-stage ones (the least second sample any plan of a first
+// sample needs, and the least chance of taking it), and the Lagrangian bounds of
+// DoublePlanCostBound, which show whole ranges of first samples, and first accept numbers of
+// those searched, dearer than the best plan found. The search first looks for the first sample
+// that those bounds promise cheapest and searches it, so that the best plan is good early.
 
 namespace Brosquin
 {
@@ -28,6 +34,14 @@ struct PointRatio
     double dSlope;
 };
 
+// log(P(count = t) at a level / P(count = t) at a reference level) for a sample of N units is
+// t dPerCount + N dPerUnit.
+struct LikelihoodSlope
+{
+    double dPerCount;
+    double dPerUnit;
+};
+
 // What the search needs to know of a characteristic.
 struct DoublePlanModel
 {
@@ -35,6 +49,8 @@ struct DoublePlanModel
     double (*point)(std::int64_t x, std::int64_t n, double level);
     double (*cumulative)(std::int64_t x, std::int64_t n, double level);
     PointRatio (*pointRatio)(std::int64_t n, double level);
+    // Defined for levels strictly inside the model's range.
+    LikelihoodSlope (*likelihoodSlope)(double level, double reference);
     // The evaluations of a double plan that its class makes.
     double (*pa)(double level, int n1, int a1, int r1, int n2, int a2);
     double (*asn)(double level, int n1, int a1, int r1, int n2, int a2, std::uint8_t method);
@@ -49,9 +65,8 @@ struct DoublePlanModel
     bool bCountsWithinSample;
 };
 
-// The work after which a search stops: a few seconds of search (a unit is about a nanosecond:
-// one term of a sum of probabilities).
-inline constexpr std::int64_t doubleDesignWorkLimit = std::int64_t{1} << 31;
+// Told now and then how far a design has come, from 0 to 1; returns false to stop it.
+using DesignProgress = std::function<bool(double fraction)>;
 
 struct DoubleDesignRequirements
 {
@@ -64,12 +79,12 @@ struct DoubleDesignRequirements
     double dC0;
     double dC1;
     std::uint8_t method;
-    std::int64_t workLimit = doubleDesignWorkLimit;
+    DesignProgress progress = {};
 };
 
 // Writes the plan found; r1 = n2 = a2 = 0 when no double plan qualifies, n1 and a1 then hold the
-// single plan. Returns false when the search stopped at its work limit: the plan written is then
-// the best found, and a single plan written may not be the answer.
+// single plan. Returns false when the search was stopped through its progress: the plan written
+// is then the best found, and a single plan written may not be the answer.
 bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
                         int& n1, int& a1, int& r1, int& n2, int& a2);
 

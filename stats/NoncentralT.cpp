@@ -8,8 +8,12 @@
 #include "stats/SaddlePoint.h"
 #include "stats/SpecialFunctions.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <limits>
+#include <numbers>
+#include <span>
 
 namespace Brosquin
 {
@@ -64,48 +68,125 @@ class TailIntegral
 {
 public:
     TailIntegral(double df, double alpha, double beta)
-        : chi(df), df(df), alpha(alpha), beta(beta), mode(Mode()),
-          modeLogDensity(chi.LogDensityOfLog(mode)),
-          modeTail(ScaledNormalTail(alpha * std::exp(mode) + beta))
+        : chi(df), df(df), alpha(alpha), beta(beta), start(PeakStart()), startSlope(Slope(start))
     {
+    }
+
+    // Laplace's estimate of the tail from where the search for the peak starts, cheap enough to
+    // choose a method by: between 0.65 and 1 times the tail at 1 degree of freedom, closer as
+    // they grow.
+    double dEstimate() const
+    {
+        const Peak at = PeakAt(start);
+        if (!(startSlope.dSlope < 0.0))
+            return 1.0;
+        return std::exp(at.logDensity - at.tail.dExponent) * at.tail.dFactor *
+               std::sqrt(2.0 * std::numbers::pi / -startSlope.dSlope);
     }
 
     double dValue() const
     {
+        const Peak peak = PeakAt(Mode());
         // The step follows the narrower of two widths: that of the peak, and that over which
         // Q(alpha S + beta) changes, which the integrand shows off the real line even where Q is
         // near 1. The right side falls ever faster in u, so the step shrinks as the width grows;
         // beyond the peak's width, the first halving is mostly spared.
-        const double curvature = Slope(mode).dSlope;
+        const double curvature = Slope(peak.u).dSlope;
         const double peakWidth = curvature < 0.0 ? 1.0 / std::sqrt(-curvature) : 1.0;
-        const double width = std::fmin(peakWidth, 1.0 / std::fabs(alpha * std::exp(mode)));
+        const double width = std::fmin(peakWidth, 1.0 / std::fabs(alpha * std::exp(peak.u)));
         const double step = 0.7 * width / ((1.0 + width) * (1.0 + 2.0 * width));
-        return IntegrateFromPeak([&](double u) { return Ratio(u); }, mode, step) *
-               std::exp(modeLogDensity - modeTail.dExponent) * modeTail.dFactor;
+        const double scale = std::exp(peak.logDensity - peak.tail.dExponent) * peak.tail.dFactor;
+        if (df >= spreadBelowDf)
+            return IntegrateFromPeak(
+                       [&](double first, double spacing, std::span<double> values)
+                       {
+                           std::array<double, peakBatch> u;
+                           for (std::size_t i = 0; i < values.size(); ++i)
+                               u[i] = first + static_cast<double>(i) * spacing;
+                           Ratios(u, peak, values);
+                       },
+                       peak.u, step) *
+                   scale;
+        // Below the peak the integrand falls only like S^df = e^(df u), over some 38 / df in u.
+        // There the nodes spread out doubly exponentially: u = peak + L((1 - k) v + k (1 - e^-v))
+        // is u - peak near v = 0 and -L k e^-v far below, where the integrand falls like
+        // exp(-df L k e^-v). Along a run of nodes e^-v is a product; it is kept finite for
+        // degrees of freedom so small that the walk reaches v < -700.
+        constexpr double length = 0.5;
+        constexpr double k = 0.3;
+        return length *
+               IntegrateFromPeak(
+                   [&](double first, double spacing, std::span<double> values)
+                   {
+                       std::array<double, peakBatch> u;
+                       std::array<double, peakBatch> slope;
+                       const double factor = std::exp(-spacing);
+                       double e = std::exp(std::fmin(-first, 700.0));
+                       for (std::size_t i = 0; i < values.size(); ++i, e *= factor)
+                       {
+                           const double v = first + static_cast<double>(i) * spacing;
+                           u[i] = peak.u + length * ((1.0 - k) * v + k * (1.0 - e));
+                           slope[i] = 1.0 - k + k * e;
+                       }
+                       Ratios(u, peak, values);
+                       for (std::size_t i = 0; i < values.size(); ++i)
+                           values[i] *= slope[i];
+                   },
+                   0.0, step / length) *
+               scale;
     }
 
 private:
-    // exp(psi(u) - psi(mode)).
-    double Ratio(double u) const
+    // From about these degrees of freedom the density of ln S, exp(-df (e^(2u) - 1 - 2u) / 2),
+    // has fallen by e^-38 at u = -1, before its left side turns straight, and the nodes below
+    // the peak need not spread out.
+    static constexpr double spreadBelowDf = 64.0;
+
+    // psi at u as e^(logDensity - tail.dExponent) tail.dFactor.
+    struct Peak
     {
+        double u;
+        double logDensity;
+        ScaledTail tail;
+    };
+
+    Peak PeakAt(double u) const
+    {
+        return {u, chi.LogDensityOfLog(u), ScaledNormalTail(alpha * std::exp(u) + beta)};
+    }
+
+    // exp(psi(u) - psi(peak)) at the first values.size() points u, each step taken for all of
+    // them before the next, so that their exponentials and Mills' ratios overlap.
+    void Ratios(const std::array<double, peakBatch>& u, const Peak& peak,
+                std::span<double> values) const
+    {
+        const std::size_t count = values.size();
         // S and S - 1 from one call: S itself where it is below 1/2, whose digits 1 + (S - 1)
         // would lose.
-        double s = 0.0;
-        double sMinusOne = 0.0;
-        if (u < -0.7)
+        std::array<double, peakBatch> s;
+        std::array<double, peakBatch> sMinusOne;
+        for (std::size_t i = 0; i < count; ++i)
         {
-            s = std::exp(u);
-            sMinusOne = s - 1.0;
+            if (u[i] < -0.7)
+            {
+                s[i] = std::exp(u[i]);
+                sMinusOne[i] = s[i] - 1.0;
+            }
+            else
+            {
+                sMinusOne[i] = std::expm1(u[i]);
+                s[i] = 1.0 + sMinusOne[i];
+            }
         }
-        else
-        {
-            sMinusOne = std::expm1(u);
-            s = 1.0 + sMinusOne;
-        }
-        const ScaledTail tail = ScaledNormalTail(alpha * s + beta);
-        return std::exp(chi.LogDensityOfLog(u, sMinusOne) - modeLogDensity - tail.dExponent +
-                        modeTail.dExponent) *
-               tail.dFactor / modeTail.dFactor;
+        std::array<ScaledTail, peakBatch> tails;
+        for (std::size_t i = 0; i < count; ++i)
+            tails[i] = ScaledNormalTail(alpha * s[i] + beta);
+        const double peakExponent = peak.logDensity - peak.tail.dExponent;
+        const double peakFactor = 1.0 / peak.tail.dFactor;
+        for (std::size_t i = 0; i < count; ++i)
+            values[i] = std::exp(chi.LogDensityOfLog(u[i], sMinusOne[i]) - tails[i].dExponent -
+                                 peakExponent) *
+                        tails[i].dFactor * peakFactor;
     }
 
     // psi' as value, psi'' as slope.
@@ -119,33 +200,39 @@ private:
                     alpha * alpha * s * s * hazard * (x - hazard)};
     }
 
-    double Mode() const
+    double PeakStart() const
     {
-        // psi' falls from df > 0 to minus infinity. A start from Q(x) ~ phi(x) / x, where the
-        // mode solves df (1 - s^2) = alpha s (alpha s + beta): with b = sign(alpha) beta and
-        // d = sqrt(b^2 + 4 df (1 + df / alpha^2)), s = 2 df / (|alpha| (b + d)), written without
-        // cancellation and without squaring alpha, which may be near the largest double.
+        // From Q(x) ~ phi(x) / x, where the peak solves df (1 - s^2) = alpha s (alpha s + beta):
+        // with b = sign(alpha) beta and d = sqrt(b^2 + 4 df (1 + df / alpha^2)),
+        // s = 2 df / (|alpha| (b + d)), written without cancellation and without squaring alpha,
+        // which may be near the largest double.
         const double a = std::fabs(alpha);
         const double b = std::copysign(beta, alpha);
         const double d = std::sqrt(b * b + 4.0 * df * (1.0 + df / a / a));
         const double s = b >= 0.0 ? 2.0 * df / a / (b + d) : (d - b) / (2.0 * (a + df / a));
-        const double start = s > 0.0 ? std::log(s) : 0.0;
-        double lo = start - 0.5;
-        double hi = start + 0.5;
-        for (double step = 1.0; Slope(lo).dValue < 0.0 && step < 2e3; step *= 2)
-            lo -= step;
-        for (double step = 1.0; Slope(hi).dValue > 0.0 && step < 2e3; step *= 2)
-            hi += step;
-        return BracketedNewtonRoot([&](double u) { return Slope(u); }, lo, hi, start, 1e-8, false);
+        return s > 0.0 ? std::log(s) : 0.0;
+    }
+
+    double Mode() const
+    {
+        // psi' falls from df > 0 to minus infinity, so its sign at the start tells on which side
+        // of it to look; the search goes on from the Newton step at the start.
+        const double direction = startSlope.dValue > 0.0 ? 1.0 : -1.0;
+        double reach = 0.5;
+        while (Slope(start + direction * reach).dValue * direction > 0.0 && reach < 2e3)
+            reach *= 2;
+        const double end = start + direction * reach;
+        return BracketedNewtonRoot([&](double u) { return Slope(u); }, std::fmin(start, end),
+                                   std::fmax(start, end),
+                                   start - startSlope.dValue / startSlope.dSlope, 1e-8, false);
     }
 
     ChiRatio chi;
     double df;
     double alpha;
     double beta;
-    double mode;
-    double modeLogDensity;
-    ScaledTail modeTail;
+    double start;
+    ValueSlope startSlope;
 };
 
 // The standard normal score of t under the normal approximation of T:
@@ -306,6 +393,42 @@ TailProbabilities TailsBySeries(double t, double df, double delta)
                           : TailProbabilities{lower, 1.0 - lower};
 }
 
+// The upper tail for t > 0 and delta = -a <= 0 at two degrees of freedom, where S^2 is
+// exponential, P(S > s) = e^(-s^2), and the integral is elementary:
+//   P(Z > a + t S) = Q(a) - t int_0^inf phi(a + t s) e^(-s^2) ds = phi(a) (R(a) - c R(c a)),
+// c = t / sqrt(t^2 + 2), R Mills' ratio. Each R is good to 6 units in the last place, so the
+// difference D keeps 4e-13 while it is at least 1/256 of R(a). Closer to it (large t), D is the
+// integral of e^(-a w - w^2 / 2) (1 - e^(-w^2 / t^2)) over w > 0, the sum over k >= 1 of
+// (-1)^(k+1) I_2k(a) / (k! t^2k) with I_n(a) = int_0^inf w^n e^(-a w - w^2 / 2) dw, which
+// I_(n+1) = n I_(n-1) - a I_n gives from I_0 = R(a), I_1 = 1 - a R(a) to 2e-15 up to n = 31
+// for a <= 1/2; from t = 6 its terms fall by 1/18 at least, and 15 of them suffice. NaN
+// where neither applies.
+double TwoDegreesUpperTail(double t, double a)
+{
+    const double millsRatio = NormalMillsRatio(a);
+    const double c = t / std::sqrt(t * t + 2.0);
+    double difference = millsRatio - c * NormalMillsRatio(c * a);
+    if (!(256.0 * difference >= millsRatio))
+    {
+        if (a > 0.5 || t < 6.0)
+            return notANumber;
+        const double inverseSquare = 1.0 / (t * t);
+        double previous = millsRatio;          // I_(2k-2)
+        double current = 1.0 - a * millsRatio; // I_(2k-1)
+        double weight = 1.0;                   // t^-2k / k!
+        difference = 0.0;
+        for (int k = 1; k <= 15; ++k)
+        {
+            const double even = (2 * k - 1) * previous - a * current;
+            current = 2 * k * current - a * even;
+            previous = even;
+            weight *= inverseSquare / k;
+            difference += k % 2 == 1 ? weight * even : -weight * even;
+        }
+    }
+    return NormalTailArea(a, true) * (difference / millsRatio);
+}
+
 // Both tails for t >= 0.
 TailProbabilities NonnegativeT(double t, double df, double delta)
 {
@@ -317,10 +440,27 @@ TailProbabilities NonnegativeT(double t, double df, double delta)
     // t so small that t^2 / df vanishes beside 1: T <= t is Z + delta <= 0.
     if (t / (t + df / t) == 0.0)
         return {NormalTailArea(delta, true), NormalTailArea(delta, false)};
-    // For delta < 0 the series gives the upper tail down to smallestDifference only; where the
-    // normal approximation puts it far below that, the integral is taken at once.
-    if (delta * delta / 2 > largestSeriesMean ||
-        (delta < 0.0 && ApproximateScore(t, df, delta) > clearlySmall))
+    if (delta < 0.0 && df == 2.0)
+    {
+        const double upper = TwoDegreesUpperTail(t, -delta);
+        if (!std::isnan(upper))
+            return {1.0 - upper, upper};
+    }
+    if (delta * delta / 2 > largestSeriesMean)
+        return TailsByIntegral(t, df, delta);
+    // For delta < 0 the series gives the upper tail down to smallestDifference only; where
+    // Laplace's estimate puts it below that, it is integrated at once. Below one degree of
+    // freedom, where the estimate is no guide, the normal approximation decides.
+    if (delta < 0.0 && df >= 1.0)
+    {
+        const TailIntegral upperTail(df, t, -delta);
+        if (upperTail.dEstimate() < smallestDifference)
+        {
+            const double upper = upperTail.dValue();
+            return {1.0 - upper, upper};
+        }
+    }
+    if (delta < 0.0 && df < 1.0 && ApproximateScore(t, df, delta) > clearlySmall)
         return TailsByIntegral(t, df, delta);
     return TailsBySeries(t, df, delta);
 }

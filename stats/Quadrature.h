@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -10,16 +11,21 @@
 namespace Brosquin
 {
 
+// The most nodes IntegrateFromPeak asks for at once.
+inline constexpr int peakBatch = 4;
+
 // The integral over the whole line of f(u) / f(mode), for f smooth and positive with one peak at
-// mode, given as ratio(u) = f(u) / f(mode). The trapezoid rule with nodes at multiples of step
-// from the mode, out on each side until the ratio falls below e^-38; its error falls at least
-// like e^(-a / h) with the step h (like e^(-a / h^2) for a Gaussian). The sums at h, 2h and 4h
-// come from the same nodes; with their differences d2 = |T(h) - T(2h)| and d4 = |T(h) - T(4h)|,
-// that law puts the error of T(h) at d2^3 / d4^2 (the faster law lower still). The step is
-// halved until that is below 1e-15 of the sum and d2 below 1e-4 of it, so that the law is
-// applied only where the rule has converged; a step near the largest that suffices costs
-// about no halving.
-template <class F> double IntegrateFromPeak(F ratio, double mode, double step)
+// mode, given as ratios(first, spacing, values), which puts f(u) / f(mode) at
+// u = first + i spacing into each values[i] (at most peakBatch of them): nodes come in runs, so
+// that the processor can work on several together. The trapezoid rule with nodes at multiples of
+// step from the mode, out on each side until the ratio falls below e^-38; its error falls at
+// least like e^(-a / h) with the step h (like e^(-a / h^2) for a Gaussian). The sums at h, 2h
+// and 4h come from the same nodes; with their differences d2 = |T(h) - T(2h)| and
+// d4 = |T(h) - T(4h)|, that law puts the error of T(h) at d2^3 / d4^2 (the faster law lower
+// still). The step is halved until that is below 1e-15 of the sum and d2 below 1e-4 of it, so
+// that the law is applied only where the rule has converged; a step near the largest that
+// suffices costs about no halving.
+template <class F> double IntegrateFromPeak(F ratios, double mode, double step)
 {
     constexpr double negligible = 3.1e-17; // e^-38
     constexpr double tolerance = 1e-15;
@@ -34,25 +40,30 @@ template <class F> double IntegrateFromPeak(F ratio, double mode, double step)
     double fourth = 1.0;
     int below = 0;
     int above = 0;
-    // Both sides at once, which lets the processor work on two nodes together.
-    const auto add = [&](double value, int& reach)
+    std::array<double, peakBatch> values;
+    // The next run on one side, added up to the first negligible ratio.
+    const auto extend = [&](int& reach, double direction)
     {
-        if (!(value > negligible) || reach == maxNodes)
-            return false;
-        ++reach;
-        all += value;
-        if (reach % 2 == 0)
-            even += value;
-        if (reach % 4 == 0)
-            fourth += value;
+        ratios(mode + direction * (reach + 1) * h, direction * h, std::span<double>(values));
+        for (const double value : values)
+        {
+            if (!(value > negligible) || reach == maxNodes)
+                return false;
+            ++reach;
+            all += value;
+            if (reach % 2 == 0)
+                even += value;
+            if (reach % 4 == 0)
+                fourth += value;
+        }
         return true;
     };
     for (bool right = true, left = true; right || left;)
     {
         if (right)
-            right = add(ratio(mode + (above + 1) * h), above);
+            right = extend(above, 1.0);
         if (left)
-            left = add(ratio(mode - (below + 1) * h), below);
+            left = extend(below, -1.0);
     }
     for (int halving = 0;; ++halving)
     {
@@ -63,8 +74,14 @@ template <class F> double IntegrateFromPeak(F ratio, double mode, double step)
             halving == maxHalvings)
             return estimate;
         double odd = 0.0;
-        for (int i = -below - 1; i <= above; ++i)
-            odd += ratio(mode + (i + 0.5) * h);
+        for (int i = -below - 1; i <= above; i += peakBatch)
+        {
+            const std::span<double> run(
+                values.data(), static_cast<std::size_t>(std::min(peakBatch, above + 1 - i)));
+            ratios(mode + (i + 0.5) * h, h, run);
+            for (const double value : run)
+                odd += value;
+        }
         fourth = even;
         even = all;
         all += odd;

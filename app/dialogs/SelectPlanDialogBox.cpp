@@ -43,6 +43,9 @@ bool IsVariablesType(int planType)
     return planType >= 6 && planType <= 8;
 }
 
+// The code of the double plan type, whose design may search for long.
+constexpr int doublePlanType = 1;
+
 QLineEdit* NewEdit(const char* name, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
@@ -360,13 +363,23 @@ bool TSelectPlanDialogBox::DesignCheckedTypes()
             if (variablesSkipped)
                 continue;
         }
+        // A double design may search for long: it shows its progress, and Cancel stops it.
+        std::unique_ptr<WorkProgress> work;
+        DesignProgress progress;
+        if (types[row] == doublePlanType)
+        {
+            work = UserInteraction::Current().StartWork(
+                {tr("Designing ..."), tr("Searching for the best double sampling plan")});
+            progress = [&work](double fraction) { return work->Continues(fraction); };
+        }
         String message;
         const bool added = planList.Session().vdSelectPlans(
             characteristic, row, AdjustmentComboBox->currentIndex(),
             TextOf(AqlEditControl).constData(), TextOf(LtpdEditControl).constData(),
             TextOf(MaxAqlEditBox).constData(), TextOf(PEditControl).constData(),
             C0Text().constData(), C1Text().constData(), TextOf(SuffixUnitsEditControl).constData(),
-            message);
+            message, progress);
+        work.reset();
         // A plan may come with a note: the reason when there is none.
         if (!added || message.Length() > 0)
             UserInteraction::Current().MessageBox(QStringOfAnsi(message.Text()), tr("Warning"));

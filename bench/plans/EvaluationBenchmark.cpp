@@ -73,8 +73,12 @@ void PrintTheLargestCurvesTable(benchmark::State& state)
             table.vdDraw(device, upright.left, upright.top, upright.right, upright.bottom,
                          0xFFFFFF);
         else
+        {
+            const PartPainter parts(table);
             for (const PrintedPage& page : TablePages(table, upright, turned, 9.3).pages)
-                vdDrawPage(table, device, page, 0xFFFFFF);
+                for (const PagePart& part : page.parts)
+                    parts.vdDraw(device, part, 0xFFFFFF);
+        }
     }
 }
 BENCHMARK(PrintTheLargestCurvesTable)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -272,10 +272,18 @@ TEST_F(EvaluationWindowTest, PrintAndCopyActOnThePageOnShow)
         else
         {
             const int tablePage = page - TEvaluationWindow::SummaryPage;
-            const std::vector<double> points = PrintedTextPoints(
-                pdf, std::array{2, 2, 1}[tablePage], std::array{true, false, true}[tablePage]);
+            const int pages = std::array{2, 2, 1}[tablePage];
+            const std::vector<double> points = PrintedTextPoints(pdf, pages, true);
             ASSERT_FALSE(points.empty());
             EXPECT_GE(*std::min_element(points.begin(), points.end()), 8.0) << page;
+            // Every page names the plans whose values it shows.
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const std::vector<QStringList> texts = PdfPageTexts(file.readAll());
+            EXPECT_EQ(texts.size(), static_cast<std::size_t>(pages));
+            for (const QStringList& shown : texts)
+                for (const char* plan : {"Single: n=50, a=1", "Single: n=125, a=3"})
+                    EXPECT_TRUE(shown.contains(QLatin1String(plan))) << page << plan;
         }
 
         QGuiApplication::clipboard()->clear();
@@ -668,6 +676,56 @@ TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
                                         { return text.text == level.toStdString(); }))
             << level.toStdString();
     EXPECT_EQ(user.Messages().size(), 3u);
+}
+
+// A curves table of three plans and 200 rows prints over several pages, each with the headings
+// above its rows and the quality levels beside them.
+TEST_F(EvaluationWindowTest, EveryPrintedPageOfATableShowsItsHeadingsAndLevels)
+{
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"125", "3"});
+    vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"200", "5"});
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    driver.vdQueue(
+        [](QDialog& dialog)
+        {
+            In<QLineEdit>(dialog, "MinimumEditControl").setText("0");
+            In<QLineEdit>(dialog, "MaximumEditControl").setText("10");
+            In<QLineEdit>(dialog, "NumberEditControl").setText("199");
+            In<QPushButton>(dialog, "OkButton").click();
+        });
+    evaluation->Component(TEvaluationWindow::TablePage)->PopupMenu()->actions().first()->trigger();
+    vdShowPage(*evaluation, TEvaluationWindow::TablePage);
+    const QString pdf = PrintToPdf(QStringLiteral("table.pdf"));
+    ButtonOf(evaluation, "PrintButton")->click();
+    const QString kept = QStringLiteral(VELTRAME_ARTIFACT_DIR "/table-pages.pdf");
+    QFile::remove(kept);
+    QFile::copy(pdf, kept);
+    EXPECT_TRUE(user.Messages().empty());
+
+    // A plan to a page across and the rows down three pages: on each the quality levels' heading
+    // and the description of every plan whose columns it shows, above them.
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::vector<QStringList> pages = PdfPageTexts(file.readAll());
+    ASSERT_EQ(pages.size(), 9u);
+    for (std::size_t page = 0; page < pages.size(); ++page)
+    {
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("Percent Defective"))) << page;
+        EXPECT_EQ(pages[page].count(QStringLiteral("OC (Pa)")), 1) << page;
+        EXPECT_TRUE(pages[page].contains(QStringLiteral("Single: n=") +
+                                         QStringList{"50, a=1", "125, a=3", "200, a=5"}[page % 3]))
+            << page;
+    }
+    // Each quality level of the 200 stands beside each plan's values once.
+    for (const char* level : {"0.050251256281407", "5.0251256281407", "9.94974874371859", "10"})
+    {
+        int shown = 0;
+        for (const QStringList& texts : pages)
+            shown += static_cast<int>(texts.count(QLatin1String(level)));
+        EXPECT_EQ(shown, 3) << level;
+    }
 }
 
 // The plot options of an evaluation plot show its lines and open at its page's help topic, and OK

@@ -1,10 +1,13 @@
 #include "app/dialogs/SelectPlanDialogBox.h"
+#include "core/RealOf.h"
 #include "graphics/Plot.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/support/Pixels.h"
 
 #include <QLabel>
+
+#include <optional>
 
 namespace Brosquin
 {
@@ -234,6 +237,52 @@ TEST_F(SelectPlanDialogTest, AFailedTypeWarnsAndTheLaterTypesStillRun)
     ASSERT_EQ(Session().Count(), 3u);
     EXPECT_EQ(Session().Plan(2)->PlanTypeId(), 6);
     EXPECT_EQ(Session().Plan(3)->PlanTypeId(), 0);
+}
+
+// A double design shows its progress, which Cancel stops: before a double plan better than the
+// single one is found, with no plan and no claim that none is better; later, with the best plan
+// found by then. Left to its end, the design needs no word.
+TEST_F(SelectPlanDialogTest, CancelStopsADoubleDesignAndSaysSo)
+{
+    vdEnterRequirements("2", "3");
+    In<QPushButton>(Dialog(), "UncheckAllBitBtn").click();
+    In<QListWidget>(Dialog(), "TypesSamplingPlansCheckListBox").item(1)->setCheckState(Qt::Checked);
+    const auto cancelledAt = [&](std::optional<double> fraction)
+    {
+        user.vdClearRecords();
+        if (fraction)
+            user.vdQueueWorkCancel(*fraction);
+        vdSelect();
+        EXPECT_FALSE(Dialog().isVisible());
+        EXPECT_EQ(user.Works().size(), 1u);
+        for (const auto& work : user.Works())
+        {
+            EXPECT_EQ(work.request.caption, "Designing ...");
+            EXPECT_EQ(work.request.text, "Searching for the best double sampling plan");
+            EXPECT_EQ(work.bCancelled, fraction.has_value());
+        }
+        return MessageTexts();
+    };
+    EXPECT_EQ(cancelledAt(0.0),
+              QStringList{"The search for a double sampling plan was cut short before it found "
+                          "one better than the corresponding single sampling plan."});
+    EXPECT_EQ(user.Messages().front().caption, "Warning");
+    EXPECT_EQ(Session().Count(), 0u);
+    EXPECT_EQ(cancelledAt(0.5), QStringList{"The search for the best double sampling plan was cut "
+                                            "short: the plan shown is the best it found."});
+    ASSERT_EQ(Session().Count(), 1u);
+    EXPECT_TRUE(cancelledAt(std::nullopt).isEmpty());
+    ASSERT_EQ(Session().Count(), 2u);
+    EXPECT_GT(user.Works().front().fraction, 0.5);
+    // The plan found by then meets the requirements at no less cost than the design's.
+    for (std::uint32_t i : {1u, 2u})
+    {
+        SamplingPlan& plan = *Session().Plan(i);
+        EXPECT_GE(plan.dPa(RealOf(2.0)).dValue(), 0.95);
+        EXPECT_LE(plan.dPa(RealOf(3.0)).dValue(), 0.10);
+    }
+    EXPECT_GE(Session().Plan(1)->dASN(RealOf(2.0)).dValue(),
+              Session().Plan(2)->dASN(RealOf(2.0)).dValue());
 }
 
 TEST_F(SelectPlanDialogTest, MatchProtectionTakesTheSelectedPlansProtection)

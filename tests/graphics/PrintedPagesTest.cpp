@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -14,16 +15,17 @@ namespace
 {
 
 // A table of `rows` rows of one line and columns 20 units wide between rules, `columns` of them,
-// each cell's text "row:column" in its middle.
-std::unique_ptr<Drawing> Table(int rows, int columns)
+// each cell's text "row:column" in its middle; its top left-hand corner at (left, top).
+std::unique_ptr<Drawing> Table(int rows, int columns, double left = 0, double top = 0)
 {
     auto table = std::make_unique<Drawing>();
     for (int column = 0; column <= columns; ++column)
-        table->AddLine(20.0 * column, 0, 20.0 * column, rows, 1, 0, 0, 0, 0);
+        table->AddLine(left + 20.0 * column, top, left + 20.0 * column, top + rows, 1, 0, 0, 0, 0);
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
             table->AddText((std::to_string(row) + ":" + std::to_string(column)).c_str(),
-                           20.0 * column + 10, row, 1, TextAlignment::Middle, 0, false, false, 0);
+                           left + 20.0 * column + 10, top + row, 1, TextAlignment::Middle, 0, false,
+                           false, 0);
     return table;
 }
 
@@ -31,18 +33,41 @@ std::unique_ptr<Drawing> Table(int rows, int columns)
 constexpr PageArea upright{20, 20, 596, 740, 72, 72};
 constexpr PageArea turned{20, 20, 740, 596, 72, 72};
 
+void ExpectPart(const PagePart& part, double left, double top, double right, double bottom,
+                double ox, double oy, bool bRepeated = false)
+{
+    EXPECT_DOUBLE_EQ(part.left, left);
+    EXPECT_DOUBLE_EQ(part.top, top);
+    EXPECT_DOUBLE_EQ(part.right, right);
+    EXPECT_DOUBLE_EQ(part.bottom, bottom);
+    // Lines of 10 points are 10 pixels at 72 pixels per inch.
+    EXPECT_DOUBLE_EQ(part.sx, 10);
+    EXPECT_DOUBLE_EQ(part.sy, 10);
+    EXPECT_DOUBLE_EQ(part.ox, ox);
+    EXPECT_DOUBLE_EQ(part.oy, oy);
+    EXPECT_EQ(part.bRepeated, bRepeated);
+}
+
+// A page of a table without headings or labels is one part of it.
 void ExpectPage(const PrintedPage& page, double left, double top, double right, double bottom,
                 double ox, double oy)
 {
-    EXPECT_DOUBLE_EQ(page.left, left);
-    EXPECT_DOUBLE_EQ(page.top, top);
-    EXPECT_DOUBLE_EQ(page.right, right);
-    EXPECT_DOUBLE_EQ(page.bottom, bottom);
-    // Lines of 10 points are 10 pixels at 72 pixels per inch.
-    EXPECT_DOUBLE_EQ(page.sx, 10);
-    EXPECT_DOUBLE_EQ(page.sy, 10);
-    EXPECT_DOUBLE_EQ(page.ox, ox);
-    EXPECT_DOUBLE_EQ(page.oy, oy);
+    ASSERT_EQ(page.parts.size(), 1u);
+    ExpectPart(page.parts[0], left, top, right, bottom, ox, oy);
+}
+
+// The texts drawn on a page, each part drawn as the printer draws it.
+std::multiset<std::string> PageTexts(const Drawing& drawing, const PrintedPage& page)
+{
+    RecordingCanvas canvas(72, 72);
+    const PartPainter parts(drawing);
+    for (const PagePart& part : page.parts)
+        parts.vdDraw(canvas, part, 0xFFFFFF);
+    std::multiset<std::string> texts;
+    for (const RecordingCanvas::Painted& painted : canvas.painted)
+        if (painted.kind == RecordingCanvas::Kind::Text)
+            texts.insert(painted.text);
+    return texts;
 }
 
 // A table 100 units wide fitted on the page has lines of 576 / 100 / 72 inches = 5.76 points
@@ -84,6 +109,16 @@ TEST(PrintedPages, PagesCutBetweenColumnsAndRows)
     ExpectPage(eight.pages[2], 0, 57, 60, 114, 20, 20 - 570);
     ExpectPage(eight.pages[7], 60, 171, 100, 200, 20 - 600, 20 - 1710);
 
+    // Of the rules in the second half of a page, one that reaches higher ends a group of columns
+    // under one heading: the cut falls on it rather than on a later rule.
+    tall->AddLine(40, -2, 40, 0, 1, 0, 0, 0, 0);
+    const PrintedPages grouped = TablePages(*tall, upright, turned, 10);
+    EXPECT_TRUE(grouped.bTurned);
+    ASSERT_EQ(grouped.pages.size(), 8u);
+    EXPECT_DOUBLE_EQ(grouped.pages[0].parts[0].right, 40);
+    EXPECT_DOUBLE_EQ(grouped.pages[1].parts[0].left, 40);
+    EXPECT_DOUBLE_EQ(grouped.pages[1].parts[0].right, 100);
+
     // A table as narrow as a page stands in the middle across it: (576 - 400) / 2 = 88.
     const auto narrow = Table(100, 2);
     const PrintedPages two = TablePages(*narrow, upright, turned, 10);
@@ -101,8 +136,10 @@ TEST(PrintedPages, ATextLongerThanAPageIsCut)
                    0);
     const PrintedPages pages = TablePages(*table, upright, turned, 10);
     ASSERT_FALSE(pages.pages.empty());
-    EXPECT_LT(pages.pages[0].left, 0);
-    EXPECT_DOUBLE_EQ(pages.pages[0].right - pages.pages[0].left, pages.bTurned ? 72 : 57.6);
+    ASSERT_EQ(pages.pages[0].parts.size(), 1u);
+    const PagePart& first = pages.pages[0].parts[0];
+    EXPECT_LT(first.left, 0);
+    EXPECT_DOUBLE_EQ(first.right - first.left, pages.bTurned ? 72 : 57.6);
 }
 
 // A table that would need more than a thousand pages either way prints whole on one page: at
@@ -122,12 +159,7 @@ TEST(PrintedPages, APageDrawsWhatReachesIntoIt)
     const auto table = Table(200, 5);
     const PrintedPages pages = TablePages(*table, upright, turned, 10);
     ASSERT_EQ(pages.pages.size(), 8u);
-    RecordingCanvas canvas(72, 72);
-    vdDrawPage(*table, canvas, pages.pages[2], 0xFFFFFF);
-    std::set<std::string> texts;
-    for (const RecordingCanvas::Painted& painted : canvas.painted)
-        if (painted.kind == RecordingCanvas::Kind::Text)
-            texts.insert(painted.text);
+    const std::multiset<std::string> texts = PageTexts(*table, pages.pages[2]);
     // Rows 57 to 113 of columns 0 to 2, and the rows that touch the page's edges.
     for (const char* shown : {"57:0", "85:1", "113:2", "56:0", "114:2"})
         EXPECT_EQ(texts.count(shown), 1u) << shown;
@@ -136,5 +168,113 @@ TEST(PrintedPages, APageDrawsWhatReachesIntoIt)
     EXPECT_EQ(texts.size(), 3u * 59u);
 }
 
+constexpr const char* subtitle = "subtitle subtitle subtitle subtitle subtitle";
+
+// The table above with a column of labels 10 units wide before its columns (so 110 units wide,
+// from 0) and headings from y -3 to 2 above its rows (from 2 to 202): a title over the columns,
+// a subtitle from x 4 to about 21, the labels' heading and a heading over each column.
+std::unique_ptr<Drawing> LabelledTable(int rows, int columns)
+{
+    auto table = Table(rows, columns, 10, 2);
+    const double right = 10 + 20.0 * columns;
+    table->AddText("Title", right / 2, -3, 1, TextAlignment::Middle, 0, false, false, 0);
+    table->AddText(subtitle, 4, -1.5, 1, TextAlignment::Start, 0, false, false, 0);
+    for (double y : {0.0, 2.0})
+        table->AddLine(0, y, right, y, 1, 0, 0, 0, 0);
+    table->AddText("labels", 5, 0.5, 1, TextAlignment::Middle, 0, false, false, 0);
+    for (int column = 0; column < columns; ++column)
+        table->AddText(("heading " + std::to_string(column)).c_str(), 20 + 20.0 * column, 0.5, 1,
+                       TextAlignment::Middle, 0, false, false, 0);
+    for (int row = 0; row < rows; ++row)
+        table->AddText(("row " + std::to_string(row)).c_str(), 5, 2 + row, 1, TextAlignment::Middle,
+                       0, false, false, 0);
+    table->vdSetRepeatedParts(2, 10);
+    return table;
+}
+
+double Overlap(double from1, double to1, double from2, double to2)
+{
+    return std::max(0.0, std::min(to1, to2) - std::max(from1, from2));
+}
+
+// Every page shows the headings at its top and the labels at its left, where the first page has
+// them, beside its own part of the body; the body is cut so that they fit (turned, a page leaves
+// 72 - 10 units across and 57.6 - 5 down to it) and each piece of it is on one page only.
+TEST(PrintedPages, EveryPageShowsTheHeadingsAndLabels)
+{
+    const auto table = LabelledTable(200, 5);
+    const PrintedPages pages = TablePages(*table, upright, turned, 10);
+    // Columns cut at the rule at 70 and rows at 54, 106 and 158, between two rows: 2 x 4 pages
+    // turned, against 3 x 3 upright.
+    EXPECT_TRUE(pages.bTurned);
+    ASSERT_EQ(pages.pages.size(), 8u);
+    ExpectPage(pages.pages[0], 0, -3, 70, 54, 20, 50);
+    const std::vector<PagePart>& right = pages.pages[1].parts;
+    ASSERT_EQ(right.size(), 2u);
+    ExpectPart(right[0], 0, -3, 10, 54, 20, 50, true);
+    ExpectPart(right[1], 70, -3, 110, 54, 20 + 100 - 700, 50);
+    const std::vector<PagePart>& lower = pages.pages[2].parts;
+    ASSERT_EQ(lower.size(), 2u);
+    ExpectPart(lower[0], 0, -3, 70, 2, 20, 50, true);
+    ExpectPart(lower[1], 0, 54, 70, 106, 20, 20 + 50 - 540);
+    const std::vector<PagePart>& last = pages.pages[7].parts;
+    ASSERT_EQ(last.size(), 4u);
+    ExpectPart(last[0], 0, -3, 10, 2, 20, 50, true);
+    ExpectPart(last[1], 70, -3, 110, 2, -580, 50, true);
+    ExpectPart(last[2], 0, 158, 10, 202, 20, 20 + 50 - 1580, true);
+    ExpectPart(last[3], 70, 158, 110, 202, -580, -1510);
+
+    // The body, from (10, 2) to (110, 202), is shown once, on parts that are not repeated.
+    double bodyShown = 0;
+    std::vector<const PagePart*> bodyParts;
+    for (const PrintedPage& page : pages.pages)
+        for (const PagePart& part : page.parts)
+        {
+            const double shown =
+                Overlap(part.left, part.right, 10, 110) * Overlap(part.top, part.bottom, 2, 202);
+            if (shown == 0)
+                continue;
+            EXPECT_FALSE(part.bRepeated);
+            for (const PagePart* other : bodyParts)
+                EXPECT_EQ(Overlap(part.left, part.right, other->left, other->right) *
+                              Overlap(part.top, part.bottom, other->top, other->bottom),
+                          0);
+            bodyParts.push_back(&part);
+            bodyShown += shown;
+        }
+    EXPECT_DOUBLE_EQ(bodyShown, 100.0 * 200.0);
+
+    // The last page: the headings of columns 3 and 4 and the labels' heading above the rows
+    // from 156, each with its label; no piece of the subtitle that runs on into the body.
+    const std::multiset<std::string> texts = PageTexts(*table, pages.pages[7]);
+    for (const char* shown :
+         {"labels", "heading 3", "heading 4", "row 156", "row 199", "156:3", "199:4", "177:4"})
+        EXPECT_EQ(texts.count(shown), 1u) << shown;
+    for (const char* hidden : {subtitle, "Title", "heading 2", "row 155", "154:3", "177:2"})
+        EXPECT_EQ(texts.count(hidden), 0u) << hidden;
+    // The first page below the headings has the subtitle, beside its headings.
+    EXPECT_EQ(PageTexts(*table, pages.pages[2]).count(subtitle), 1u);
+}
+
+// Labels reach as far as a text of a body row that starts in them; labels that leave no line of
+// the page to the body either way print the table whole on one page.
+TEST(PrintedPages, LabelsHoldTheirTextsAndLeaveRoomForTheBody)
+{
+    const auto table = LabelledTable(200, 5);
+    table->AddText("a label that runs on further", 2, 40, 1, TextAlignment::Start, 0, false, false,
+                   0);
+    const double labelEnd = table->Object(table->Count())->dRight();
+    ASSERT_GT(labelEnd, 12);
+    ASSERT_LT(labelEnd, 30);
+    const PrintedPages pages = TablePages(*table, upright, turned, 10);
+    ASSERT_GT(pages.pages.size(), 1u);
+    ASSERT_EQ(pages.pages[1].parts.size(), 2u);
+    EXPECT_DOUBLE_EQ(pages.pages[1].parts[0].right, labelEnd);
+    EXPECT_DOUBLE_EQ(pages.pages[1].parts[1].ox,
+                     20 + 10 * labelEnd - 10 * pages.pages[1].parts[1].left);
+
+    table->vdSetRepeatedParts(2, 71.5);
+    EXPECT_TRUE(TablePages(*table, upright, turned, 10).pages.empty());
+}
 } // namespace
 } // namespace Brosquin

@@ -215,8 +215,8 @@ TEST_F(DoublePlanTest, DesignsInTheCurrentUnits)
                  "Double: n1=2.2345 Foot, a1=1, r1=4, n2=2.7675 Foot, a2=5");
 }
 
-// A design whose search stopped at its work limit says so: with the best plan found, or, when it
-// found none, without claiming that no double plan is better.
+// A design whose search was stopped says so: with the best plan found, or, when it found none,
+// without claiming that no double plan is better.
 TEST_F(DoublePlanTest, DesignCutShortSaysSo)
 {
     struct Probe : DefectivesDoubleSamplingPlan

@@ -54,6 +54,9 @@ TEST_F(SamplingPlanTableTest, AnEmptySessionHasTheFrameAndTheHeaderLine)
     // The invisible frame gives the margins.
     EXPECT_TRUE(drawing->dLeft() == -2 && drawing->dTop() == -5 && drawing->dRight() == 86 &&
                 drawing->dBottom() == 5);
+    // Printed over several pages, each shows the title and headings and the two columns that
+    // name a plan.
+    EXPECT_TRUE(drawing->dHeadingsBottom() == 2 && drawing->dLabelsRight() == 50);
 
     EXPECT_EQ(CopiedText(),
               "Characteristic\tSampling Plans\tAQL (0.95)\tLTPD (0.10)\tAOQL\tUnits\n");

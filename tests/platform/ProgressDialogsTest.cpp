@@ -3,7 +3,12 @@
 #include "platform/WaitCursor.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QPrinter>
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -127,6 +132,63 @@ TEST(ProgressForms, SurviveTheirOwnerGoingFirst)
         EXPECT_TRUE(FormsOnScreen<TPrintingDialog>().empty());
     }
     EXPECT_TRUE(FormsOnScreen<TPrintingDialog>().empty());
+}
+
+bool ArrowShown()
+{
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor && cursor->shape() == Qt::ArrowCursor;
+}
+
+// Long work that the person stops: no form for the first moments, then the form over every
+// window, its bar following the work, until Cancel, pressed while the work lets events through,
+// stops the work; then the form and its arrow go.
+TEST(WorkProgress, ShowsAfterItsDelayAndCancelStopsTheWork)
+{
+    const WaitCursor hourglass;
+    {
+        ShownWorkProgress quick({"Designing ...", "Searching"}, 60000);
+        EXPECT_TRUE(quick.Continues(0.5));
+        EXPECT_TRUE(FormsOnScreen<TWorkProgressDialog>().empty());
+    }
+    ShownWorkProgress progress({"Designing ...", "Searching for the best double sampling plan"},
+                               0);
+    EXPECT_TRUE(progress.Continues(0.25));
+    const auto forms = FormsOnScreen<TWorkProgressDialog>();
+    ASSERT_EQ(forms.size(), 1u);
+    TWorkProgressDialog& form = *forms[0];
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(form.windowTitle(), "Designing ...");
+    EXPECT_EQ(form.Label1->text(), "Searching for the best double sampling plan");
+    EXPECT_EQ(form.CancelButton->text(), "Cancel");
+    EXPECT_EQ(form.ProgressBar1->value(), 250);
+    EXPECT_TRUE(ArrowShown());
+    QTimer::singleShot(100, form.CancelButton, &QPushButton::click);
+    int reports = 0;
+    for (QElapsedTimer clock; progress.Continues(0.5); ++reports)
+    {
+        if (!clock.isValid())
+            clock.start();
+        ASSERT_LT(clock.elapsed(), 5000) << "Cancel did not stop the work";
+    }
+    EXPECT_GT(reports, 0);
+    EXPECT_EQ(form.ProgressBar1->value(), 500);
+    EXPECT_FALSE(progress.Continues(0.75));
+}
+
+TEST(WorkProgress, EscapeCancelsAndTheFormGoesWithTheWork)
+{
+    {
+        ShownWorkProgress progress({"Designing ...", "Searching"}, 0);
+        EXPECT_TRUE(progress.Continues(0.0));
+        ASSERT_NE(progress.Form(), nullptr);
+        QTest::keyClick(progress.Form(), Qt::Key_Escape);
+        EXPECT_FALSE(progress.Continues(0.1));
+        EXPECT_TRUE(progress.Form()->isVisible());
+    }
+    EXPECT_TRUE(FormsOnScreen<TWorkProgressDialog>().empty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST(WaitCursor, ShowsTheHourglassWhileItLivesAndNests)

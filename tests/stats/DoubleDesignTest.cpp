@@ -5,6 +5,7 @@
 #include "stats/DefectsPerUnitSingle.h"
 #include "stats/DiscreteDistributions.h"
 #include "stats/DoubleDesignSearch.h"
+#include "stats/DoublePlanCostBound.h"
 
 #include <gtest/gtest.h>
 
@@ -113,10 +114,11 @@ struct Characteristic
     }
 };
 
-// Every valid double plan with n1 below the single plan's n, by brute force: for each (n1, a1,
-// r1, a2) the smallest n2 meeting the upper levels is the cheapest. Only necessary conditions
-// and lower bounds on the cost cut the enumeration short.
-Plan ExhaustiveDesign(const Characteristic& model, const Requirements& required)
+// Every valid double plan with n1 below the single plan's n (or from first to last), by brute
+// force: for each (n1, a1, r1, a2) the smallest n2 meeting the upper levels is the cheapest. Only
+// necessary conditions and lower bounds on the cost cut the enumeration short.
+Plan ExhaustiveDesign(const Characteristic& model, const Requirements& required, int first = 0,
+                      int last = 0)
 {
     const Plan single = model.Single(required);
     const double singleAsn =
@@ -128,10 +130,11 @@ Plan ExhaustiveDesign(const Characteristic& model, const Requirements& required)
     const auto meetsUpperLevels = [&](const Plan& plan)
     {
         return model.Pa(required.ltpd, plan) <= required.paLtpd &&
-               (!required.maximumAql || model.Pa(*required.maximumAql, plan) <= required.paAql);
+               (!required.maximumAql || model.Pa(*required.maximumAql, plan) < required.paAql);
     };
     const double highest = std::max({required.aql, required.ltpd, required.p0});
-    for (int n1 = model.defectives ? 2 : 1; n1 < single.n1; ++n1)
+    for (int n1 = std::max(first, model.defectives ? 2 : 1); n1 < (last > 0 ? last + 1 : single.n1);
+         ++n1)
         for (int a1 = 0; model.FirstSample(a1, n1, required.ltpd) < required.paLtpd; ++a1)
             for (int r1 = a1 + 2; !model.defectives || r1 <= n1; ++r1)
             {
@@ -234,7 +237,7 @@ TEST(DoubleDesignTest, DesignsAreTheCheapestWhereCostsTieOrProbabilitiesDiffer)
             }
 }
 
-TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundByTheWorkLimit)
+TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundWhenStopped)
 {
     // Plans that a search ending after a fixed amount of work missed (for defects per unit it found
     // one of ASN 185.51359786784923), with their ASN at the AQL and Pa from mpmath (binomial and
@@ -251,23 +254,108 @@ TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundByTheWorkLimit
     EXPECT_NEAR(defectives.Cost(fractions, plan), 5146.1078571963882, 1e-8);
     EXPECT_NEAR(defectives.Pa(0.02, plan), 0.95003868139874234, 1e-12);
     EXPECT_NEAR(defectives.Pa(0.025, plan), 0.099995714417675349, 1e-12);
-    // Cut short at the work limit: with no work at all, the single plan (7510, 170) and no claim
-    // that no double plan is better; with a third of the work the search takes, the best plan by
-    // then, which meets the requirements and beats the single plan.
-    const auto cutShort = [&](std::int64_t limit)
+    // Stopped through its progress: at once, the single plan (7510, 170) and no claim that no
+    // double plan is better; later, the best plan by then, which meets the requirements and
+    // beats the single plan.
+    const auto stopped = [&](int reports)
     {
+        int reported = 0;
         DoubleDesignRequirements required = {0.02, std::nullopt, 0.025, paAql, paLtpd,
-                                             0.02, 1.0,          0.0,   0,     limit};
+                                             0.02, 1.0,          0.0,   0};
+        required.progress = [&](double fraction)
+        {
+            EXPECT_GE(fraction, 0.0);
+            EXPECT_LE(fraction, 1.0);
+            return ++reported <= reports;
+        };
         EXPECT_FALSE(vdDesignDoublePlan(BinomialDoublePlanModel(), required, plan.n1, plan.a1,
                                         plan.r1, plan.n2, plan.a2));
+        EXPECT_EQ(reported, reports + 1);
     };
-    cutShort(0);
+    stopped(0);
     EXPECT_EQ(plan, (Plan{7510, 170, 0, 0, 0}));
-    cutShort(30000000);
+    stopped(2000);
     ASSERT_GT(plan.n2, 0);
     EXPECT_GE(defectives.Pa(0.02, plan), paAql);
     EXPECT_LE(defectives.Pa(0.025, plan), paLtpd);
     EXPECT_LT(defectives.Cost(fractions, plan), 7510.0);
+}
+
+TEST(DoubleDesignTest, TheMaximumAqlKeepsPaStrictlyBelowPaAql)
+{
+    // The plan designed with a maximum AQL of 0.0202 accepts with exactly PaAQL at a level
+    // between the AQL and 0.0202 (bisection, then the neighbouring doubles): with that level as
+    // the maximum AQL it no longer qualifies.
+    const Characteristic defectives = {true};
+    Requirements required = {0.02, 0.0202, 0.1, 0.02, 1.0, 0.0};
+    const Plan first = defectives.Design(required);
+    double level = required.aql;
+    for (double above = *required.maximumAql; std::nextafter(level, 1.0) < above;)
+    {
+        const double middle = level + (above - level) / 2;
+        (defectives.Pa(middle, first) >= paAql ? level : above) = middle;
+    }
+    for (int step = 0; step < 1000 && defectives.Pa(level, first) != paAql; ++step)
+        level = std::nextafter(level, 0.0);
+    ASSERT_EQ(defectives.Pa(level, first), paAql);
+    required.maximumAql = level;
+    const Plan plan = defectives.Design(required);
+    EXPECT_NE(plan, first);
+    EXPECT_LT(defectives.Pa(level, plan), paAql);
+    EXPECT_EQ(plan, ExhaustiveDesign(defectives, required));
+}
+
+// The cost bound of the plans of a range of first samples is never above the cheapest of them,
+// whatever the prices, over pieces of second samples and all of them; with prices fitted to the
+// range it comes within a few percent of it.
+TEST(DoubleDesignTest, TheCostBoundStaysBelowTheCheapestPlanOfItsFirstSamples)
+{
+    for (const auto& [defectives, maximumAql] :
+         {std::pair{true, std::optional<double>()}, std::pair{true, std::optional(0.021)},
+          std::pair{false, std::optional<double>()}})
+        {
+            const Characteristic model = {defectives};
+            const Requirements required = {0.02, maximumAql, 0.05, 0.035, 1.0, 20.0};
+            const DoublePlanModel& planModel =
+                defectives ? BinomialDoublePlanModel() : PoissonDoublePlanModel();
+            const DoubleDesignRequirements requirements = {
+                0.02, maximumAql, 0.05, paAql, paLtpd, 0.035, 1.0, 20.0, 0};
+            DoublePlanCostBound bound(planModel, requirements);
+            ASSERT_TRUE(bound.Usable());
+            for (const auto& [first, last] : {std::array{120, 120}, std::array{80, 95}})
+            {
+                SCOPED_TRACE(testing::Message() << defectives << " " << maximumAql.value_or(0)
+                                                << " " << first << " " << last);
+                const Plan cheapest = ExhaustiveDesign(model, required, first, last);
+                ASSERT_GT(cheapest.n2, 0);
+                const double cost = model.Cost(required, cheapest);
+                // The units of the cheapest plan beyond the largest first sample.
+                const int beyond = cheapest.n1 + cheapest.n2 - last;
+                bound.vdStartFirstSamples(first, last);
+                const RequirementPrices fitted = bound.FittedPrices({}, false, 1, 4 * last);
+                for (const RequirementPrices& prices :
+                     {fitted, RequirementPrices{}, RequirementPrices{1e5, 2e3, 50.0}})
+                {
+                    bound.vdStartFirstSamples(first, last);
+                    EXPECT_LE(bound.Bound(prices, beyond, beyond), cost);
+                    EXPECT_LE(bound.Bound(prices, std::max(beyond - 100, 0), beyond), cost);
+                    EXPECT_LE(bound.Bound(prices, beyond, beyond + 100), cost);
+                    EXPECT_FALSE(bound.Exceeds(prices, 0, 1 << 30, cost * (1 + 1e-9)));
+                }
+                // Short of the plan's cost by the randomised plans' gain and the first
+                // samples' range.
+                EXPECT_GT(bound.Bound(fitted, beyond, beyond), 0.95 * cost - (last - first));
+                // No first accept number of a plan of a single first sample is marked dearer than
+                // it is.
+                if (first == last)
+                {
+                    std::vector<char> dearer(static_cast<std::size_t>(cheapest.a1) + 8, 0);
+                    bound.vdMarkDearerFirstAccepts(fitted, 1, 1 << 30, 0, cheapest.r1,
+                                                   cost * (1 + 1e-9), dearer);
+                    EXPECT_EQ(dearer[static_cast<std::size_t>(cheapest.a1)], 0);
+                }
+            }
+        }
 }
 
 TEST(DoubleDesignTest, WhereNoDoublePlanIsCheaper)

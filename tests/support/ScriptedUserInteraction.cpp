@@ -23,9 +23,15 @@ void ScriptedUserInteraction::vdQueueFileName(const std::optional<QString>& path
     fileNames.push_back(path.value_or(QString()));
 }
 
+void ScriptedUserInteraction::vdQueueWorkCancel(double atFraction)
+{
+    workCancels.push_back(atFraction);
+}
+
 void ScriptedUserInteraction::vdClearRecords()
 {
     messages.clear();
+    works.clear();
     fileDialogs.clear();
     helpRequests.clear();
     webAddresses.clear();
@@ -100,6 +106,43 @@ void ScriptedUserInteraction::vdRunHelpCommand(HelpCommand command, const QStrin
 void ScriptedUserInteraction::vdOpenWebAddress(const QUrl& address)
 {
     webAddresses.push_back(address);
+}
+
+std::unique_ptr<WorkProgress> ScriptedUserInteraction::StartWork(const WorkProgressRequest& request)
+{
+    // Records the reports in its entry of works, found by index: the vector may grow meanwhile.
+    class Scripted : public WorkProgress
+    {
+    public:
+        Scripted(std::vector<WorkRecord>& works, std::size_t index, std::optional<double> cancelAt)
+            : works(works), index(index), cancelAt(cancelAt)
+        {
+        }
+        bool Continues(double fraction) override
+        {
+            // Records cleared meanwhile leave the work to run.
+            if (index >= works.size())
+                return true;
+            WorkRecord& record = works[index];
+            ++record.reports;
+            record.fraction = fraction;
+            record.bCancelled = record.bCancelled || (cancelAt && fraction >= *cancelAt);
+            return !record.bCancelled;
+        }
+
+    private:
+        std::vector<WorkRecord>& works;
+        std::size_t index;
+        std::optional<double> cancelAt;
+    };
+    works.push_back({request});
+    std::optional<double> cancelAt;
+    if (!workCancels.empty())
+    {
+        cancelAt = workCancels.front();
+        workCancels.pop_front();
+    }
+    return std::make_unique<Scripted>(works, works.size() - 1, cancelAt);
 }
 
 } // namespace Brosquin

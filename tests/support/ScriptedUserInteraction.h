@@ -10,13 +10,21 @@ namespace Brosquin
 
 // Stands in for the person while it exists: answers message boxes and file dialogs from queued
 // answers and records everything that was asked. A box with no queued answer gets its
-// cancelling answer (No for Yes/No, Ok for a plain box), a file dialog with none is cancelled.
+// cancelling answer (No for Yes/No, Ok for a plain box), a file dialog with none is cancelled;
+// long work runs to its end unless a cancel is queued for it.
 class ScriptedUserInteraction : public UserInteraction
 {
 public:
     struct FileDialogRecord
     {
         FileDialogRequest request;
+    };
+    struct WorkRecord
+    {
+        WorkProgressRequest request;
+        int reports = 0;       // of its progress
+        double fraction = 0.0; // the last reported
+        bool bCancelled = false;
     };
     struct HelpRecord
     {
@@ -33,11 +41,15 @@ public:
 
     void vdQueueAnswer(MessageAnswer answer);
     void vdQueueFileName(const std::optional<QString>& path);
+    // The next long work is cancelled at the first report of its progress that has come this
+    // far (0 for the first report).
+    void vdQueueWorkCancel(double atFraction);
 
     const std::vector<MessageRequest>& Messages() const { return messages; }
     const std::vector<FileDialogRecord>& FileDialogs() const { return fileDialogs; }
     const std::vector<HelpRecord>& HelpRequests() const { return helpRequests; }
     const std::vector<QUrl>& WebAddresses() const { return webAddresses; }
+    const std::vector<WorkRecord>& Works() const { return works; }
     const QString& HelpFile() const { return helpFolder; }
     // Printer setups asked for; each is cancelled.
     int PrinterSetups() const { return printerSetups; }
@@ -50,6 +62,7 @@ public:
     void vdShowHelpTopic(int context) override;
     void vdRunHelpCommand(HelpCommand command, const QString& key) override;
     void vdOpenWebAddress(const QUrl& address) override;
+    std::unique_ptr<WorkProgress> StartWork(const WorkProgressRequest& request) override;
 
 protected:
     MessageAnswer AnswerMessage(const MessageRequest& request) override;
@@ -63,6 +76,8 @@ private:
     std::vector<FileDialogRecord> fileDialogs;
     std::vector<HelpRecord> helpRequests;
     std::vector<QUrl> webAddresses;
+    std::deque<double> workCancels;
+    std::vector<WorkRecord> works;
     QString helpFolder;
     int printerSetups = 0;
 };
