@@ -54,15 +54,11 @@ inline double Backward(double value, StepRatio ratio)
 constexpr std::int64_t freshEveryCarried = 16;
 constexpr std::int64_t freshEveryUsedOnce = 64;
 
-// Sets out[k - first] = g(k) for k = first ... last (first <= last), given afresh(k) = g(k) and
-// ratio(k) = g(k + 1) / g(k) of a log-concave g: from its largest value outward, with values
-// computed afresh there and every freshEvery steps.
-template <class Afresh, class Ratio>
-void FillLogConcave(std::int64_t first, std::int64_t last, Afresh afresh, Ratio ratio,
-                    std::int64_t freshEvery, std::vector<double>& out)
+// The k in first ... last (first <= last) at which a log-concave g with ratio(k) = g(k + 1) / g(k)
+// is largest: the first k whose ratio is below 1, by bisection, as the ratios fall.
+template <class Ratio>
+std::int64_t PeakOfLogConcave(std::int64_t first, std::int64_t last, Ratio ratio)
 {
-    out.resize(static_cast<std::size_t>(last - first + 1));
-    // The largest value: the first k whose ratio is below 1, by bisection, as the ratios fall.
     std::int64_t lo = first;
     std::int64_t hi = last;
     while (lo < hi)
@@ -74,7 +70,18 @@ void FillLogConcave(std::int64_t first, std::int64_t last, Afresh afresh, Ratio 
         else
             lo = middle + 1;
     }
-    const std::int64_t peak = lo;
+    return lo;
+}
+
+// Sets out[k - first] = g(k) for k = first ... last (first <= last), given afresh(k) = g(k) and
+// ratio(k) = g(k + 1) / g(k) of a log-concave g: from its largest value outward, with values
+// computed afresh there and every freshEvery steps.
+template <class Afresh, class Ratio>
+void FillLogConcave(std::int64_t first, std::int64_t last, Afresh afresh, Ratio ratio,
+                    std::int64_t freshEvery, std::vector<double>& out)
+{
+    out.resize(static_cast<std::size_t>(last - first + 1));
+    const std::int64_t peak = PeakOfLogConcave(first, last, ratio);
     double value = afresh(peak);
     out[static_cast<std::size_t>(peak - first)] = value;
     for (std::int64_t k = peak + 1; k <= last; ++k)
@@ -98,6 +105,48 @@ void FillLogConcave(std::int64_t first, std::int64_t last, const Sequence& seque
     FillLogConcave(
         first, last, [&](std::int64_t k) { return sequence.Point(k); },
         [&](std::int64_t k) { return sequence.Ratio(k); }, freshEvery, out);
+}
+
+// Counts first ... last; none where first > last.
+struct CountRange
+{
+    std::int64_t first;
+    std::int64_t last;
+};
+
+// The counts of first ... last (first <= last) at which the sequence's log-concave points are at
+// least `least`, which lie together around the largest: by bisection on each side of it, a few
+// dozen points computed afresh instead of every one.
+template <class Sequence>
+CountRange PointsAtLeast(std::int64_t first, std::int64_t last, const Sequence& sequence,
+                         double least)
+{
+    const std::int64_t peak =
+        PeakOfLogConcave(first, last, [&](std::int64_t k) { return sequence.Ratio(k); });
+    if (!(sequence.Point(peak) >= least))
+        return {peak + 1, peak};
+    std::int64_t lo = first;
+    std::int64_t hi = peak;
+    while (lo < hi)
+    {
+        const std::int64_t middle = lo + (hi - lo) / 2;
+        if (sequence.Point(middle) >= least)
+            hi = middle;
+        else
+            lo = middle + 1;
+    }
+    const std::int64_t lowest = lo;
+    lo = peak;
+    hi = last;
+    while (lo < hi)
+    {
+        const std::int64_t middle = hi - (hi - lo) / 2;
+        if (sequence.Point(middle) >= least)
+            lo = middle;
+        else
+            hi = middle - 1;
+    }
+    return {lowest, lo};
 }
 
 // The tails of the count of a stage entered with count x, for x = first ... last, at k0 - x along

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
+#include <vector>
 
 namespace Brosquin
 {
@@ -15,10 +15,12 @@ namespace Brosquin
 namespace
 {
 
-// Bounds on the work of preparing (pairs of counts of neighbouring stages: 2^33 of them take a
-// few seconds) and on the counts kept.
-constexpr double mostWork = 0x1p33;
-constexpr double mostKept = 0x1p22;
+// Bounds on preparing: the work, in terms summed (a multiply-add each) and reference points
+// computed (each costs about as much as pointWork terms), of which 2^32 take one to two seconds;
+// and the chances kept, 2^24 of them in 128 MB.
+constexpr double mostWork = 0x1p32;
+constexpr double pointWork = 64.0;
+constexpr double mostKept = 0x1p24;
 
 // The counts of a stage as an independent count of a reference lot at rate t: given the count y
 // after `after`, the count x after `before` has the probability
@@ -65,32 +67,85 @@ struct DefectsReference
 constexpr double negligible = 1e-280;
 constexpr double smallestAfter = 1e-250;
 
-template <class Points>
-void Fill(const Points& points, std::int64_t first, std::int64_t last, std::vector<double>& out)
+template <class Points> void Fill(const Points& points, CountRange counts, std::vector<double>& out)
 {
-    FillLogConcave(first, last, points, freshEveryCarried, out);
+    FillLogConcave(counts.first, counts.last, points, freshEveryCarried, out);
     for (double& value : out)
         if (value < negligible)
             value = 0.0;
 }
 
-// The first and one past the last index of the nonzero values, which lie together (the values
-// are log-concave); first == end when there are none.
-struct Nonzero
+// How many counts a range holds.
+double Width(CountRange counts)
 {
-    std::size_t first;
-    std::size_t end;
+    return counts.first > counts.last ? 0.0 : static_cast<double>(counts.last - counts.first + 1);
+}
+
+// The counts first ... last after a stage, prepared at one reference rate: the counts entered with
+// and those of the stage whose reference points there are not negligible (none: no terms).
+struct Part
+{
+    CountRange after;
+    double rate;
+    CountRange entered;
+    CountRange stage;
 };
 
-Nonzero NonzeroOf(const std::vector<double>& values)
+// The counts after the stage that have a term from count x entered with.
+CountRange TermsOf(const Part& part, std::int64_t x)
 {
-    std::size_t first = 0;
-    std::size_t end = values.size();
-    while (first < end && values[first] == 0.0)
-        ++first;
-    while (end > first && values[end - 1] == 0.0)
-        --end;
-    return {first, end};
+    return {std::max(part.after.first, x + part.stage.first),
+            std::min(part.after.last, x + part.stage.last)};
+}
+
+// The work of preparing a part: its terms and its reference points.
+double WorkOf(const Part& part)
+{
+    double terms = 0.0;
+    for (std::int64_t x = part.entered.first; x <= part.entered.last; ++x)
+        terms += Width(TermsOf(part, x));
+    return terms + pointWork * (Width(part.after) + Width(part.entered) + Width(part.stage));
+}
+
+// Splits the counts of band after a stage, entered with the counts of entered, into parts, each
+// at the one reference rate at which the points after the stage are equal at its ends; a part
+// whose points are not all above smallestAfter (as they are log-concave, those at its ends) is
+// halved until they are. False where a single count cannot be carried.
+template <class Reference>
+bool LayOut(CountRange entered, CountRange band, double before, double size,
+            std::vector<Part>& parts)
+{
+    const double after = before + size;
+    const auto carried = [](double value) { return value >= smallestAfter && value < HUGE_VAL; };
+    std::vector<CountRange> pending = {band};
+    while (!pending.empty())
+    {
+        const CountRange counts = pending.back();
+        pending.pop_back();
+        const std::int64_t first = counts.first;
+        const std::int64_t last = counts.last;
+        const double rate = first < last ? Reference::Rate(first, last, after)
+                                         : Reference::Rate(first, first + 1, after);
+        const auto to = Reference::Points(after, rate);
+        if (!carried(to.Point(first)) || !carried(to.Point(last)))
+        {
+            if (first == last)
+                return false;
+            const std::int64_t middle = first + (last - first) / 2;
+            pending.push_back({middle + 1, last});
+            pending.push_back({first, middle});
+            continue;
+        }
+        Part part = {counts, rate, {1, 0}, {1, 0}};
+        part.entered = PointsAtLeast(entered.first, std::min(entered.last, last),
+                                     Reference::Points(before, rate), negligible);
+        if (part.entered.first <= part.entered.last)
+            part.stage =
+                PointsAtLeast(std::max<std::int64_t>(0, first - part.entered.last),
+                              last - part.entered.first, Reference::Points(size, rate), negligible);
+        parts.push_back(part);
+    }
+    return true;
 }
 
 // Working storage of the chances of one stage.
@@ -101,127 +156,98 @@ struct Scratch
     std::vector<double> to;
 };
 
-// Adds to the chances of band the terms of the counts first ... last after the stage, from the
-// counts of entered before it, all at the one reference rate at which the points after the stage
-// at first and last are equal; false where those points are not all above smallestAfter, so
-// that the counts take more than one rate.
+// Sets the chances of band for the counts of part, from the chances of entered.
 template <class Reference>
-bool AddChances(const StagedConditionals::Band& entered, StagedConditionals::Band& band,
-                std::int64_t first, std::int64_t last, double before, double size, Scratch& scratch)
+void SetChances(const StagedConditionals::Band& entered, StagedConditionals::Band& band,
+                const Part& part, double before, double size, Scratch& scratch)
 {
-    const double after = before + size;
-    const double rate = first < last ? Reference::Rate(first, last, after)
-                                     : Reference::Rate(first, first + 1, after);
-    Fill(Reference::Points(after, rate), first, last, scratch.to);
-    if (!std::all_of(scratch.to.begin(), scratch.to.end(),
-                     [](double value) { return value >= smallestAfter && value < HUGE_VAL; }))
-        return false;
-    // Only counts entered with whose points are not negligible have terms.
-    const std::int64_t lo = entered.lo;
-    const std::int64_t hi =
-        std::min(lo + static_cast<std::int64_t>(entered.values.size()) - 1, last);
-    Fill(Reference::Points(before, rate), lo, hi, scratch.from);
-    const Nonzero from = NonzeroOf(scratch.from);
-    if (from.first < from.end)
+    if (part.entered.first <= part.entered.last && part.stage.first <= part.stage.last)
     {
-        const std::int64_t lowest = lo + static_cast<std::int64_t>(from.first);
-        const std::int64_t highest = lo + static_cast<std::int64_t>(from.end) - 1;
-        // The stage's counts from the least to the most that a term needs.
-        const std::int64_t shortest = std::max<std::int64_t>(0, first - highest);
-        Fill(Reference::Points(size, rate), shortest, last - lowest, scratch.kernel);
-        const Nonzero kernel = NonzeroOf(scratch.kernel);
-        for (std::int64_t x = lowest; x <= highest; ++x)
+        Fill(Reference::Points(before, part.rate), part.entered, scratch.from);
+        Fill(Reference::Points(size, part.rate), part.stage, scratch.kernel);
+        for (std::int64_t x = part.entered.first; x <= part.entered.last; ++x)
         {
-            const std::int64_t y0 =
-                std::max({first, x, x + shortest + static_cast<std::int64_t>(kernel.first)});
-            const std::int64_t y1 =
-                std::min(last, x + shortest + static_cast<std::int64_t>(kernel.end) - 1);
-            if (y0 > y1)
+            const CountRange y = TermsOf(part, x);
+            if (y.first > y.last)
                 continue;
-            const std::size_t index = static_cast<std::size_t>(x - lo);
-            AddMultiple(
-                band.values.data() + (y0 - band.lo), scratch.kernel.data() + (y0 - x - shortest),
-                entered.values[index] * scratch.from[index], static_cast<std::size_t>(y1 - y0 + 1));
+            AddMultiple(band.values.data() + (y.first - band.lo),
+                        scratch.kernel.data() + (y.first - x - part.stage.first),
+                        entered.values[static_cast<std::size_t>(x - entered.lo)] *
+                            scratch.from[static_cast<std::size_t>(x - part.entered.first)],
+                        static_cast<std::size_t>(y.last - y.first + 1));
         }
     }
-    for (std::int64_t y = first; y <= last; ++y)
+    Fill(Reference::Points(before + size, part.rate), part.after, scratch.to);
+    for (std::int64_t y = part.after.first; y <= part.after.last; ++y)
         band.values[static_cast<std::size_t>(y - band.lo)] /=
-            scratch.to[static_cast<std::size_t>(y - first)];
-    return true;
+            scratch.to[static_cast<std::size_t>(y - part.after.first)];
 }
 
-// The counts between each stage's accept and reject numbers that can occur: those of stage i
-// run from bands[i].lo, values sized to hold them; empty from the first stage after which no
-// inspection goes on. Null when they are beyond the bounds on the work and the storage.
+// The counts between each stage's accept and reject numbers that can occur, for stages 1 ... k - 1
+// or up to the first after which no inspection goes on, whose counts are none.
 template <class Reference, class Sample>
-std::unique_ptr<StagedConditionals> Bands(int k, const Sample n[], const int a[], const int r[])
+std::vector<CountRange> Bands(int k, const Sample n[], const int a[], const int r[])
 {
-    auto prepared = std::make_unique<StagedConditionals>();
-    std::int64_t lo = 0;
-    std::int64_t hi = 0;
-    double work = 0.0;
-    double kept = 0.0;
+    std::vector<CountRange> bands;
+    CountRange entered = {0, 0};
     for (int i = 0; i + 1 < k; ++i)
     {
-        const std::int64_t first = std::max<std::int64_t>(a[i] + std::int64_t{1}, lo);
-        std::int64_t last = r[i] - std::int64_t{1};
+        CountRange band = {std::max<std::int64_t>(a[i] + std::int64_t{1}, entered.first),
+                           r[i] - std::int64_t{1}};
         if constexpr (Reference::countsWithinUnits)
-            last = std::min<std::int64_t>(last, hi + n[i]);
-        if (first > last)
-        {
-            prepared->bands.resize(static_cast<std::size_t>(k - 1), {first, {}});
-            return prepared;
-        }
-        const double width = static_cast<double>(last - first + 1);
-        work += static_cast<double>(hi - lo + 1) * width;
-        kept += width;
-        if (work > mostWork || kept > mostKept)
-            return nullptr;
-        prepared->bands.push_back({first, std::vector<double>(static_cast<std::size_t>(width))});
-        lo = first;
-        hi = last;
+            band.last = std::min<std::int64_t>(band.last, entered.last + n[i]);
+        bands.push_back(band);
+        if (band.first > band.last)
+            break;
+        entered = band;
     }
-    return prepared;
+    return bands;
 }
 
 template <class Reference, class Sample>
 std::unique_ptr<StagedConditionals> Prepare(int k, const Sample n[], const int a[], const int r[])
 {
-    auto prepared = Bands<Reference>(k, n, a, r);
-    if (!prepared)
+    auto prepared = std::make_unique<StagedConditionals>();
+    const std::vector<CountRange> bands = Bands<Reference>(k, n, a, r);
+    if (bands.empty())
+        return prepared;
+    double kept = 0.0;
+    for (const CountRange& band : bands)
+        kept += Width(band);
+    if (kept > mostKept)
         return nullptr;
-    // Before stage 1 the count is 0 with certainty; after it every count goes on for certain.
-    const StagedConditionals::Band start = {0, {1.0}};
-    const StagedConditionals::Band* entered = &start;
-    double before = 0.0;
+    // Every band after the first laid out in parts, and the work of preparing them, before
+    // anything is computed.
+    std::vector<std::vector<Part>> parts(bands.size());
+    double work = 0.0;
+    double before = static_cast<double>(n[0]);
+    for (std::size_t i = 1; i < bands.size() && bands[i].first <= bands[i].last; ++i)
+    {
+        const double size = static_cast<double>(n[i]);
+        if (!LayOut<Reference>(bands[i - 1], bands[i], before, size, parts[i]))
+            return nullptr;
+        for (const Part& part : parts[i])
+        {
+            work += WorkOf(part);
+            if (work > mostWork)
+                return nullptr;
+        }
+        before += size;
+    }
+    prepared->bands.resize(static_cast<std::size_t>(k - 1), {bands.back().first, {}});
     Scratch scratch;
-    for (std::size_t i = 0; i < prepared->bands.size(); ++i)
+    before = static_cast<double>(n[0]);
+    for (std::size_t i = 0; i < bands.size() && bands[i].first <= bands[i].last; ++i)
     {
         StagedConditionals::Band& band = prepared->bands[i];
-        const double size = static_cast<double>(n[i]);
-        if (band.values.empty())
-            break;
+        band.lo = bands[i].first;
+        // Before stage 1 the count is 0 with certainty; after it every count goes on for certain.
+        band.values.assign(static_cast<std::size_t>(Width(bands[i])), i == 0 ? 1.0 : 0.0);
         if (i == 0)
-            std::fill(band.values.begin(), band.values.end(), 1.0);
-        else
-        {
-            // Counts that one reference rate cannot carry are halved until each part can.
-            const std::int64_t last = band.lo + static_cast<std::int64_t>(band.values.size()) - 1;
-            std::vector<std::pair<std::int64_t, std::int64_t>> parts = {{band.lo, last}};
-            while (!parts.empty())
-            {
-                const auto [from, to] = parts.back();
-                parts.pop_back();
-                if (AddChances<Reference>(*entered, band, from, to, before, size, scratch))
-                    continue;
-                if (from == to)
-                    return nullptr;
-                const std::int64_t middle = from + (to - from) / 2;
-                parts.push_back({middle + 1, to});
-                parts.push_back({from, middle});
-            }
-        }
-        entered = &band;
+            continue;
+        const double size = static_cast<double>(n[i]);
+        for (const Part& part : parts[i])
+            SetChances<Reference>(prepared->bands[i - 1], band, part, before, size, scratch);
         before += size;
     }
     return prepared;

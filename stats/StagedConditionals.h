@@ -30,10 +30,11 @@ struct StagedConditionals
 };
 
 // For plans on defective units and on defects (in units or in amounts of material): null where
-// the counts between accept and reject numbers are so many that preparing would take more than a
-// few seconds (the product of the counts of neighbouring stages summed over the stages is above
-// 2^33, found before anything is computed) or keep more than 2^22 of them. Counts too far apart
-// for the reference probabilities of one rate are prepared in parts, each at a rate of its own.
+// preparing would take more than a couple of seconds or keep more than 2^24 chances (128 MB). Its
+// work, found before anything is computed, is the terms it sums and the reference points it
+// computes, of the counts (and pairs of counts of neighbouring stages) whose reference points are
+// not negligible. Counts too far apart for the reference probabilities of one rate are prepared
+// in parts, each at a rate of its own.
 std::unique_ptr<StagedConditionals> PrepareDefectivesConditionals(int k, const int n[],
                                                                   const int a[], const int r[]);
 std::unique_ptr<StagedConditionals> PrepareDefectsConditionals(int k, const int n[], const int a[],

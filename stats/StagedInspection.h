@@ -108,6 +108,20 @@ template <class Size> struct Work
     std::size_t dropped = 0;
 };
 
+// The working storage of the thread's evaluations, set for a new one. It is kept from one to the
+// next: a summary or a plot evaluates a plan at hundreds of levels, and storage taken afresh each
+// time can cost more in new pages of memory than the evaluation itself.
+template <class Size> Work<Size>& FreshWork()
+{
+    thread_local Work<Size> work;
+    work.carried.assign(1, 1.0);
+    work.reaching.assign(1, 1.0);
+    work.scale = 1.0;
+    work.kernelSize = -1;
+    work.dropped = 0;
+    return work;
+}
+
 // Keeps of work.reaching (and of alike, index for index) the counts that are not negligible beside
 // the largest, work.dropped of them dropped in front, and divides them by the largest, which it
 // returns.
@@ -275,7 +289,7 @@ double PreparedProbabilityAcceptance(const Lot& lot, StagedPlan<Sample, Count> p
                                      const StagedConditionals& prepared)
 {
     using Size = typename Lot::Size;
-    Work<Size> work;
+    Work<Size>& work = FreshWork<Size>();
     double pa = 0.0;
     Size before = 0;
     std::int64_t lowest = 0;
@@ -313,7 +327,7 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
     if (prepared != nullptr && wanted == StagedMeasure::probabilityAcceptance)
         return {staged::PreparedProbabilityAcceptance(lot, plan, *prepared), 0.0, 0.0};
     const bool averageSampleNumber = wanted == StagedMeasure::averageSampleNumber;
-    staged::Work<Size> work;
+    staged::Work<Size>& work = staged::FreshWork<Size>();
     std::int64_t lowest = 0;
     double reach = 1.0;
     Size before = 0;

@@ -84,6 +84,8 @@ void SummaryOfLargeStagedPlan(benchmark::State& state)
 }
 BENCHMARK(SummaryOfLargeStagedPlan)
     ->ArgsProduct({{0, 1, 2}, {100, 300, 1000}, {0, 1}})
+    ->Args({0, 3000, 0})
+    ->Args({2, 3000, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
@@ -95,11 +97,13 @@ void EvaluationOfLargeStagedPlan(benchmark::State& state)
 }
 BENCHMARK(EvaluationOfLargeStagedPlan)
     ->ArgsProduct({{0, 1, 2}, {100, 300, 1000}, {0, 1}})
+    ->Args({0, 3000, 0})
+    ->Args({2, 3000, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
 // The goals for wide plans (bench/LargeStagedPlans.h), by the counts a band: the summary of bands
-// of 10,000 within 0.5 s and of 30,000 within 3 s.
+// of 10,000 within 0.5 s, and of 30,000 and 95,000 within 3 s.
 void SummaryOfWideStagedPlan(benchmark::State& state)
 {
     for (auto _ : state)
@@ -109,6 +113,7 @@ BENCHMARK(SummaryOfWideStagedPlan)
     ->Arg(10000)
     ->Arg(30000)
     ->Arg(60000)
+    ->Arg(95000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
@@ -121,6 +126,7 @@ void EvaluationOfWideStagedPlan(benchmark::State& state)
 BENCHMARK(EvaluationOfWideStagedPlan)
     ->Arg(10000)
     ->Arg(30000)
+    ->Arg(95000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

@@ -464,39 +464,92 @@ TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
 
 TEST(StagedPlansTest, WideBandsPreparedInPartsAsStageByStage)
 {
-    // 10,000 counts go on after each of the first two stages, over a hundred standard deviations
-    // of the count after the second: no one reference rate carries them all. Prepared, the
-    // measures are those of the pass stage by stage, on lots of any size and of a given size,
-    // where Pa is near 1, near 1/2 and near 0.
-    AnyPlan plan = {};
-    plan.n = {20000.0, 20000.0, 20000.0};
-    plan.a = {-1, 10010, 25011};
-    plan.r = {10000, 20011, 25012};
-    plan.lot = 200000.0;
-    plan.method = 1;
-    for (Family family : {Family::defectives, Family::defectsPerUnit, Family::defectsPerQuantity})
+    // Counts that go on over a hundred standard deviations of the count after a stage, which no
+    // one reference rate carries: 10,000 after each of the first two stages of 20,000 units; and
+    // 95,000 after a stage of 1,000,000 and 95,001 after one more unit, whose neighbouring counts
+    // make 9e9 pairs but whose terms are few. Prepared, the measures are those of the pass stage
+    // by stage, on lots of any size and of a given size: for the first plan where Pa is near 1,
+    // near 1/2 and near 0, for the second where about half the lots are accepted at once.
+    struct Wide
     {
-        plan.family = family;
-        const auto chances = PrepareChances(plan);
-        ASSERT_NE(chances, nullptr);
-        for (bool finite : {false, true})
-            for (double level : {0.2502, 0.4165, 0.5})
-            {
-                plan.finite = finite;
-                plan.level = finite ? 0.0 : level;
-                plan.count = finite ? static_cast<int>(std::lround(level * plan.lot)) : 0;
-                SCOPED_TRACE(testing::Message() << int(family) << " " << finite << " " << level);
-                constexpr StagedMeasure all = StagedMeasure::averageSampleNumber;
-                const Evaluations byStage = EvaluateInOnePass(plan, all, nullptr);
-                const Evaluations prepared = EvaluateInOnePass(plan, all, chances.get());
-                EXPECT_ACCURATE(prepared.pa, byStage.pa);
-                EXPECT_ACCURATE(prepared.asn, byStage.asn);
-                EXPECT_ACCURATE(prepared.stages, byStage.stages);
-                EXPECT_ACCURATE(
-                    EvaluateInOnePass(plan, StagedMeasure::probabilityAcceptance, chances.get()).pa,
-                    byStage.pa);
-            }
-    }
+        std::vector<double> n;
+        std::vector<int> a;
+        std::vector<int> r;
+        double lot;
+        std::vector<double> levels;
+    };
+    const Wide plans[] = {
+        {{20000.0, 20000.0, 20000.0},
+         {-1, 10010, 25011},
+         {10000, 20011, 25012},
+         200000.0,
+         {0.2502, 0.4165, 0.5}},
+        {{1e6, 1.0, 1.0}, {5000, 5000, 100001}, {100001, 100002, 100002}, 2e6, {0.005}},
+    };
+    AnyPlan plan = {};
+    plan.method = 1;
+    for (const Wide& wide : plans)
+        for (Family family :
+             {Family::defectives, Family::defectsPerUnit, Family::defectsPerQuantity})
+        {
+            plan.family = family;
+            plan.n = wide.n;
+            plan.a = wide.a;
+            plan.r = wide.r;
+            plan.lot = wide.lot;
+            const auto chances = PrepareChances(plan);
+            ASSERT_NE(chances, nullptr) << wide.n[0] << " " << int(family);
+            for (bool finite : {false, true})
+                for (double level : wide.levels)
+                {
+                    plan.finite = finite;
+                    plan.level = finite ? 0.0 : level;
+                    plan.count = finite ? static_cast<int>(std::lround(level * plan.lot)) : 0;
+                    SCOPED_TRACE(testing::Message() << wide.n[0] << " " << int(family) << " "
+                                                    << finite << " " << level);
+                    constexpr StagedMeasure all = StagedMeasure::averageSampleNumber;
+                    const Evaluations byStage = EvaluateInOnePass(plan, all, nullptr);
+                    const Evaluations prepared = EvaluateInOnePass(plan, all, chances.get());
+                    EXPECT_ACCURATE(prepared.pa, byStage.pa);
+                    EXPECT_ACCURATE(prepared.asn, byStage.asn);
+                    EXPECT_ACCURATE(prepared.stages, byStage.stages);
+                    EXPECT_ACCURATE(
+                        EvaluateInOnePass(plan, StagedMeasure::probabilityAcceptance, chances.get())
+                            .pa,
+                        byStage.pa);
+                }
+            if (wide.levels.size() > 1)
+                continue;
+            // After the unit of the second stage a count y went on past the first, at 5001 ...
+            // 100,000, unless that unit held too many. Defective units: it held one with
+            // probability y / 1000001. Defects: it held each of the y with probability
+            // 1 / 1000001, so none (y = 5001) with probability q^y, q = 1000000 / 1000001, at
+            // most one (5002) with q^y + y q^(y - 1) (1 - q), at least one (100,001) with
+            // 1 - q^y, and from y = 5011 on at most ten but for less than 1e-30.
+            const StagedConditionals::Band& band = chances->bands[1];
+            ASSERT_EQ(band.lo, 5001);
+            ASSERT_EQ(band.values.size(), 95001u);
+            const double units = 1000001.0;
+            const double lnq = std::log1p(-1.0 / units);
+            const auto powerOfQ = [&](double y) { return std::exp(y * lnq); };
+            const double ends[3] = {
+                family == Family::defectives ? 995000.0 / units : powerOfQ(5001.0),
+                family == Family::defectives ? 1.0
+                                             : powerOfQ(5002.0) + 5002.0 * powerOfQ(5001.0) / units,
+                family == Family::defectives ? 100001.0 / units : -std::expm1(100001.0 * lnq)};
+            EXPECT_ACCURATE(band.values.front(), ends[0]);
+            EXPECT_ACCURATE(band.values[1], ends[1]);
+            EXPECT_ACCURATE(band.values.back(), ends[2]);
+            for (std::size_t i = 10; i + 1 < band.values.size(); i += 997)
+                EXPECT_ACCURATE(band.values[i], 1.0) << i + 5001;
+        }
+    // Bands of 250,000 after stages of 1,000,000 units have terms that would take seconds: such a
+    // plan goes stage by stage.
+    plan.family = Family::defectives;
+    plan.n = {1e6, 1e6, 1e6};
+    plan.a = {-1, 250010, 625011};
+    plan.r = {250000, 500011, 625012};
+    EXPECT_EQ(PrepareChances(plan), nullptr);
 }
 
 TEST(StagedPlansTest, TypedNumbersBeyondAnyCountCostNothing)
