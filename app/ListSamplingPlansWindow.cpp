@@ -240,7 +240,6 @@ void TListSamplingPlansWindow::vdRefreshList(std::uint32_t selectIndex)
         {
             auto* item = new QTableWidgetItem(texts[static_cast<std::size_t>(column - 1)]);
             item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled);
-            item->setTextAlignment(Qt::AlignCenter);
             pListSamplingPlans->setItem(row, column, item);
         }
     }
