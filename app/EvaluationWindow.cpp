@@ -9,6 +9,7 @@
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 #include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -75,6 +76,13 @@ bool Shows(const SamplingPlanEvaluationList& list, std::uint32_t sessionIndex)
 
 TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWindow& plans,
                                      std::unique_ptr<SamplingPlanEvaluationList> list)
+    : TEvaluationWindow(owner, plans, std::move(list), kDesignPlace)
+{
+}
+
+TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWindow& plans,
+                                     std::unique_ptr<SamplingPlanEvaluationList> list,
+                                     const WindowPlace& place)
     : mainWindow(owner), planList(plans), pList(std::move(list))
 {
     setObjectName(QStringLiteral("EvaluationWindow"));
@@ -94,13 +102,14 @@ TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWi
     pSubWindow = owner.MdiArea()->addSubWindow(this);
     pSubWindow->setObjectName(QStringLiteral("EvaluationSubWindow"));
     pSubWindow->setAttribute(Qt::WA_DeleteOnClose);
-    vdApplyPlace(*pSubWindow, kDesignPlace);
+    // Placed once: every move and resize of a shown window lays its title out again.
+    vdApplyPlace(*pSubWindow, place);
     owner.vdSetSessionModified();
 }
 
 TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWindow& plans,
                                      EvaluationWindowRecord record)
-    : TEvaluationWindow(owner, plans, std::move(record.list))
+    : TEvaluationWindow(owner, plans, std::move(record.list), record.layout.place)
 {
     const EvaluationWindowLayout& layout = record.layout;
     for (std::size_t plot = 0; plot < plotControls.size(); ++plot)
@@ -108,7 +117,6 @@ TEvaluationWindow::TEvaluationWindow(TMainMDIWindow& owner, TListSamplingPlansWi
     for (std::size_t table = 0; table < drawingControls.size(); ++table)
         drawingControls[table]->vdSetSizeMode(layout.tableSizes[table]);
     pPageControl->setCurrentIndex(layout.page);
-    vdApplyPlace(*pSubWindow, layout.place);
 }
 
 TEvaluationWindow::~TEvaluationWindow()
@@ -319,11 +327,19 @@ void TEvaluationWindow::AddPlanButtonClick()
     dialog.setWindowTitle(tr("Add Selected Sampling Plans"));
     if (dialog.exec() != QDialog::Accepted || dialog.CheckedCount() == 0 || !pList)
         return;
-    const WaitCursor hourglass;
-    for (std::size_t k = 0; k < candidates.size(); ++k)
-        if (dialog.IsChecked(static_cast<int>(k)))
-            pList->vdAddPlan(candidates[k]);
-    vdRedraw();
+    std::uint32_t wanted = pList->Count();
+    {
+        const WaitCursor hourglass;
+        for (std::size_t k = 0; k < candidates.size(); ++k)
+            if (dialog.IsChecked(static_cast<int>(k)))
+            {
+                ++wanted;
+                pList->vdAddPlan(candidates[k]);
+            }
+        vdRedraw();
+    }
+    if (pList->Count() < wanted)
+        UserInteraction::Current().MessageBox(tr(TooManyPlansToEvaluate), tr("Error"));
 }
 
 void TEvaluationWindow::RemovePlanButtonClick()
@@ -429,9 +445,15 @@ void TEvaluationWindow::FormDragDrop(const QObject* source)
     const SamplingPlan* plan = planList.Session().Plan(index);
     if (plan == nullptr || plan->CharacteristicId() != first->CharacteristicId())
         return;
-    const WaitCursor hourglass;
-    pList->vdAddPlan(index);
-    vdRedraw();
+    if (Shows(*pList, index))
+        return;
+    {
+        const WaitCursor hourglass;
+        pList->vdAddPlan(index);
+        vdRedraw();
+    }
+    if (!Shows(*pList, index))
+        UserInteraction::Current().MessageBox(tr(TooManyPlansToEvaluate), tr("Error"));
 }
 
 void TEvaluationWindow::Change()

@@ -96,6 +96,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // A window in that place and size.
+    TEvaluationWindow(TMainMDIWindow& mainWindow, TListSamplingPlansWindow& planList,
+                      std::unique_ptr<SamplingPlanEvaluationList> list, const WindowPlace& place);
     void vdBuildPages();
     void vdBuildButtons(QWidget* panel);
     void vdInitializeControls();

@@ -10,6 +10,7 @@
 #include "app/dialogs/SelectPlanDialogBox.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 #include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -185,6 +186,13 @@ void TListSamplingPlansWindow::vdSetSession(std::unique_ptr<SamplingPlanSession>
 
 void TListSamplingPlansWindow::vdAppendPlans(const SamplingPlanSession& merged)
 {
+    if (merged.Count() > LargestSessionPlans - pSession->Count())
+    {
+        UserInteraction::Current().MessageBox(
+            tr("Merging would give more sampling plans than Veltrame can show."));
+        return;
+    }
+    const WaitCursor hourglass;
     for (std::uint32_t position = 1; position <= merged.Count(); ++position)
         vdAppendCopy(*merged.Plan(position));
     if (merged.Count() > 0)
@@ -232,7 +240,6 @@ void TListSamplingPlansWindow::vdRefreshList(std::uint32_t selectIndex)
         {
             auto* item = new QTableWidgetItem(texts[static_cast<std::size_t>(column - 1)]);
             item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled);
-            item->setTextAlignment(Qt::AlignCenter);
             pListSamplingPlans->setItem(row, column, item);
         }
     }
@@ -308,7 +315,7 @@ void TListSamplingPlansWindow::OnDragDrop(int targetRow)
 
 void TListSamplingPlansWindow::EnterNewPlanButtonClick()
 {
-    if (pAddPlanDialogBox->exec() != QDialog::Accepted)
+    if (!HasRoomForPlan() || pAddPlanDialogBox->exec() != QDialog::Accepted)
         return;
     const PlanEntryRoute* route =
         PlanEntryRoute::Find(pAddPlanDialogBox->Characteristic(), pAddPlanDialogBox->PlanType());

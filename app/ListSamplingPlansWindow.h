@@ -98,6 +98,8 @@ protected:
 private:
     void vdSetDesignGeometry();
     void vdShowSelectPlanFirst();
+    // False, with the user told, when the session holds as many plans as it can.
+    bool HasRoomForPlan() const;
     void vdAppendCopy(const SamplingPlan& plan);
 
     TMainMDIWindow& mainWindow;

@@ -12,7 +12,9 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SessionBounds.h"
 #include "plans/SessionFile.h"
+#include "plans/SessionFileInput.h"
 #include "platform/ApplicationPrinter.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -30,7 +32,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
-#include <fstream>
 #include <locale>
 #include <sstream>
 
@@ -56,6 +57,14 @@ void vdApplyDefaultDefinitionsAndUnits()
     for (UnitsTable* table :
          {&DefectivesSamplingPlan::Units(), &DefectsPerUnitSamplingPlan::Units()})
         table->SetCurrentIndex(table->DefaultIndex());
+}
+
+// Why a file whose header was good could not be read: a file that was larger than any session
+// when it was read is no data file of this program, whatever its size said before.
+const char* ReadFailure(const SessionFileInput& in)
+{
+    return in.ReachedLimit() ? "File is not a Veltrame data file."
+                             : "File is corrupted and could not be read.";
 }
 
 MdiChild* ChildOf(QMdiSubWindow* window)
@@ -109,7 +118,7 @@ TMainMDIWindow::TMainMDIWindow(QWidget* parent)
     vdBuildMenus();
     vdBuildToolBar();
 
-    MenuItem("OptionsDisplayTabsAtBottomItem")->setChecked(settings.bTabsAtBottom);
+    pTabsAtBottomItem->setChecked(settings.bTabsAtBottom);
     MenuItem("OptionsShowToolBarItem")->setChecked(settings.bToolBarVisible);
     pSpeedBar->setVisible(settings.bToolBarVisible);
 
@@ -220,9 +229,10 @@ void TMainMDIWindow::vdBuildMenus()
     AddMenuItem(options, "OptionsShowToolBarItem", tr("&Show Toolbar"), none, QString(),
                 &TMainMDIWindow::OptionsShowToolBarItemClick)
         ->setCheckable(true);
-    AddMenuItem(options, "OptionsDisplayTabsAtBottomItem", tr("Display &Tabs At Bottom"), none,
-                QString(), &TMainMDIWindow::OptionsDisplayTabsAtBottomItemClick)
-        ->setCheckable(true);
+    pTabsAtBottomItem =
+        AddMenuItem(options, "OptionsDisplayTabsAtBottomItem", tr("Display &Tabs At Bottom"), none,
+                    QString(), &TMainMDIWindow::OptionsDisplayTabsAtBottomItemClick);
+    pTabsAtBottomItem->setCheckable(true);
 
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -320,7 +330,7 @@ QMenu* TMainMDIWindow::createPopupMenu()
 
 bool TMainMDIWindow::AreTabsAtBottom() const
 {
-    return MenuItem("OptionsDisplayTabsAtBottomItem")->isChecked();
+    return pTabsAtBottomItem->isChecked();
 }
 
 void TMainMDIWindow::vdSetUntitledCaption()
@@ -390,8 +400,8 @@ void TMainMDIWindow::vdSetFileName(const QString& path)
         setWindowTitle(Title() + QStringLiteral(" - ") + path);
 }
 
-std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString& path, bool forget,
-                                                                  double& version)
+std::unique_ptr<SessionFileInput> TMainMDIWindow::OpenSessionFileText(const QString& path,
+                                                                      bool forget, double& version)
 {
     const auto refuse = [&](const char* message)
     {
@@ -407,9 +417,8 @@ std::unique_ptr<std::istream> TMainMDIWindow::OpenSessionFileText(const QString&
         return refuse("Could not find file.");
     if (!info.isFile() || info.size() > LargestSessionFile)
         return refuse("File is not a Veltrame data file.");
-    auto in =
-        std::make_unique<std::ifstream>(QFile::encodeName(path).toStdString(), std::ios::binary);
-    if (!*in)
+    auto in = std::make_unique<SessionFileInput>(QFile::encodeName(path).toStdString());
+    if (!in->IsOpen())
         return refuse("Could not find file.");
     switch (ReadSessionFileHeader(*in, version))
     {
@@ -432,7 +441,7 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
     double version = 0;
     if (!OpenSessionFileText(path, true, version) || !SaveQuestion())
         return;
-    const std::unique_ptr<std::istream> in = OpenSessionFileText(path, true, version);
+    const std::unique_ptr<SessionFileInput> in = OpenSessionFileText(path, true, version);
     if (!in)
         return;
     std::unique_ptr<SessionFileContents> contents;
@@ -442,8 +451,14 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
     }
     if (!contents)
     {
-        UserInteraction::Current().MessageBox(tr("File is corrupted and could not be read."));
-        pRecentFiles->vdRemove(path);
+        // A file too large to be shown is not damaged: it stays among the recent files.
+        if (SizeRefused())
+            UserInteraction::Current().MessageBox(tr("File holds more than Veltrame can show."));
+        else
+        {
+            UserInteraction::Current().MessageBox(tr(ReadFailure(*in)));
+            pRecentFiles->vdRemove(path);
+        }
         return;
     }
     vdApplySessionFile(*contents);
@@ -466,6 +481,7 @@ void TMainMDIWindow::vdApplySessionFile(SessionFileContents& contents)
         }
         else
             pPlanList->vdOpenEvaluationWindow(std::move(std::get<EvaluationWindowRecord>(record)));
+        QCoreApplication::sendPostedEvents();
     }
     vdRebuildDefinitionCaptions();
     bSessionModified = false;
@@ -497,9 +513,14 @@ bool TMainMDIWindow::SaveSessionFile(const QString& path)
         return false;
     }
     const std::string text = out.str();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit())
+    bool bWritten = false;
+    {
+        const WaitCursor hourglass;
+        bWritten = file.write(text.data(), static_cast<qint64>(text.size())) ==
+                       static_cast<qint64>(text.size()) &&
+                   file.commit();
+    }
+    if (!bWritten)
     {
         UserInteraction::Current().MessageBox(tr("File could not be written.  Disk may be full."));
         return false;
@@ -548,7 +569,7 @@ void TMainMDIWindow::FileMerge()
     if (!path)
         return;
     double version = 0;
-    const std::unique_ptr<std::istream> in = OpenSessionFileText(*path, false, version);
+    const std::unique_ptr<SessionFileInput> in = OpenSessionFileText(*path, false, version);
     if (!in)
         return;
     std::unique_ptr<SamplingPlanSession> merged;
@@ -558,7 +579,8 @@ void TMainMDIWindow::FileMerge()
     }
     if (!merged)
     {
-        UserInteraction::Current().MessageBox(tr("File is corrupted and could not be read."));
+        UserInteraction::Current().MessageBox(
+            SizeRefused() ? tr("File holds more than Veltrame can show.") : tr(ReadFailure(*in)));
         return;
     }
     pPlanList->vdAppendPlans(*merged);

@@ -17,6 +17,7 @@ class MdiChild;
 class PlanListChild;
 class RecentFilesMenu;
 struct SessionFileContents;
+class SessionFileInput;
 class TAboutDialogBox;
 class TCostParametersDialogBox;
 class TDefinitionsDialogBox;
@@ -136,9 +137,10 @@ private:
     // The text of a session file after its header, or null when the file cannot be opened, is
     // no plain file, is far larger than any session, or is not a session file of a version this
     // program reads. The user is told why; with forget the path also leaves the recent files,
-    // unless the file is only of a later version. The text is read as it is needed.
-    std::unique_ptr<std::istream> OpenSessionFileText(const QString& path, bool forget,
-                                                      double& version);
+    // unless the file is only of a later version. The text is read as it is needed, and no
+    // further than LargestSessionFile bytes, whatever the file's size said when it was opened.
+    std::unique_ptr<SessionFileInput> OpenSessionFileText(const QString& path, bool forget,
+                                                          double& version);
     void vdApplySessionFile(SessionFileContents& contents);
 
     QtSettingsStore store;
@@ -152,6 +154,8 @@ private:
     QToolBar* pSpeedBar = nullptr;
     QMenu* pFileMenu = nullptr;
     QMenu* pWindowMenu = nullptr;
+    // Asked by every new evaluation window: kept at hand, not looked up among the children.
+    QAction* pTabsAtBottomItem = nullptr;
     QList<QAction*> windowListItems;
     PlanListChild* pPlanList = nullptr;
     QString sessionFileName;

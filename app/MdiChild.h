@@ -76,7 +76,8 @@ public:
 
     // The session file's side: the plan list is written; after an open the window takes the
     // session read, its own record and the evaluation windows; a merge appends copies of the
-    // plans and selects the first plan.
+    // plans and selects the first plan, or appends none, telling the user, when the session
+    // cannot take them all.
     virtual void vdWritePlansToStream(std::ostream& out) const = 0;
     virtual void vdSetSession(std::unique_ptr<SamplingPlanSession> session) = 0;
     virtual void vdApplyRecord(const PlanListRecord& record) = 0;

@@ -9,6 +9,7 @@
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
 #include "plans/SamplingPlanTable.h"
+#include "plans/SessionBounds.h"
 #include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -38,9 +39,19 @@ TDrawingControl& PlanTableControl(QWidget& window)
 
 } // namespace
 
+bool TListSamplingPlansWindow::HasRoomForPlan() const
+{
+    if (pSession->Count() < LargestSessionPlans)
+        return true;
+    UserInteraction::Current().MessageBox(
+        tr("No more sampling plans can be added.  Delete one or more and repeat."));
+    return false;
+}
+
 void TListSamplingPlansWindow::SelectPlanButtonClick()
 {
-    pSelectPlanDialogBox->exec();
+    if (HasRoomForPlan())
+        pSelectPlanDialogBox->exec();
 }
 
 void TListSamplingPlansWindow::MatchProtectionButtonClick()
@@ -51,6 +62,8 @@ void TListSamplingPlansWindow::MatchProtectionButtonClick()
         vdShowSelectPlanFirst();
         return;
     }
+    if (!HasRoomForPlan())
+        return;
     pSelectPlanDialogBox->vdMatchProtection(*pSession->Plan(index));
     pSelectPlanDialogBox->exec();
 }
@@ -98,6 +111,8 @@ void TListSamplingPlansWindow::DuplicateButtonClick()
         vdShowSelectPlanFirst();
         return;
     }
+    if (!HasRoomForPlan())
+        return;
     vdAppendCopy(*pSession->Plan(index));
     vdRefreshList(pSession->Count());
 }

@@ -5,10 +5,32 @@
 #include <QDropEvent>
 #include <QHelpEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QToolTip>
 
 namespace Brosquin
 {
+
+namespace
+{
+
+// Centres the text of every cell but the check boxes. Set here once rather than on each item,
+// where it would cost every row of a large session a role of its own.
+class CentredTextDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.flags().testFlag(Qt::ItemIsUserCheckable))
+            option->displayAlignment = Qt::AlignCenter;
+    }
+};
+
+} // namespace
 
 PlanListView::PlanListView(TListSamplingPlansWindow& listWindow, QWidget* parent)
     : QTableWidget(parent), window(listWindow)
@@ -19,6 +41,7 @@ PlanListView::PlanListView(TListSamplingPlansWindow& listWindow, QWidget* parent
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(true);
     setDefaultDropAction(Qt::MoveAction);
+    setItemDelegate(new CentredTextDelegate(this));
 }
 
 bool PlanListView::viewportEvent(QEvent* event)

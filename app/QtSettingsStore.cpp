@@ -1,5 +1,6 @@
 #include "app/QtSettingsStore.h"
 
+#include <QFileInfo>
 #include <limits>
 
 namespace Brosquin
@@ -18,18 +19,38 @@ bool IsText(const QVariant& value)
     return value.typeId() == QMetaType::QString;
 }
 
+// The folder of the user's settings files, found without opening any of them: the settings of a
+// name that no program uses have no file to open.
+QString UserSettingsFolder()
+{
+    const QSettings probe(QSettings::NativeFormat, QSettings::UserScope,
+                          QStringLiteral("Veltrame settings folder"), QStringLiteral("none"));
+    return QFileInfo(QFileInfo(probe.fileName()).path()).path();
+}
+
+bool IsMissingOrPlainFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
+
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brosquin"),
-               QStringLiteral("Veltrame"))
 {
-    settings.setFallbacksEnabled(false);
+    // The settings read their own file and, though not consulted afterwards, the organisation's.
+    const QString folder = UserSettingsFolder();
+    if (!IsMissingOrPlainFile(folder + QStringLiteral("/Brosquin/Veltrame.conf")) ||
+        !IsMissingOrPlainFile(folder + QStringLiteral("/Brosquin.conf")))
+        return;
+    settings.emplace(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Brosquin"),
+                     QStringLiteral("Veltrame"));
+    settings->setFallbacksEnabled(false);
 }
 
 QVariant QtSettingsStore::Value(const std::string& name) const
 {
-    return settings.value(Key(name));
+    return settings ? settings->value(Key(name)) : QVariant();
 }
 
 // Values come back as text from the settings file and typed when written in this run: both
@@ -90,28 +111,34 @@ std::optional<std::string> QtSettingsStore::ReadText(const std::string& name) co
 
 void QtSettingsStore::vdWriteBool(const std::string& name, bool value)
 {
-    settings.setValue(Key(name), value);
+    if (settings)
+        settings->setValue(Key(name), value);
 }
 
 void QtSettingsStore::vdWriteInteger(const std::string& name, int value)
 {
-    settings.setValue(Key(name), value);
+    if (settings)
+        settings->setValue(Key(name), value);
 }
 
 void QtSettingsStore::vdWriteText(const std::string& name, const std::string& value)
 {
-    settings.setValue(Key(name), QString::fromStdString(value));
+    if (settings)
+        settings->setValue(Key(name), QString::fromStdString(value));
 }
 
 void QtSettingsStore::vdRemove(const std::string& name)
 {
-    settings.remove(Key(name));
+    if (settings)
+        settings->remove(Key(name));
 }
 
 bool QtSettingsStore::Flush()
 {
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (!settings)
+        return false;
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 } // namespace Brosquin

@@ -3,12 +3,15 @@
 #include "app/SettingsStore.h"
 
 #include <QSettings>
+#include <optional>
 
 namespace Brosquin
 {
 
 // The user's own settings of organisation "Brosquin", application "Veltrame"; settings for
-// all users are not consulted.
+// all users are not consulted. A settings file that is there but is no plain file (a named pipe,
+// a device, a folder) is not opened, as reading it could wait for ever: the settings are then
+// the defaults, and what is written is not kept.
 class QtSettingsStore : public SettingsStore
 {
 public:
@@ -27,7 +30,7 @@ public:
 private:
     QVariant Value(const std::string& name) const;
 
-    mutable QSettings settings;
+    mutable std::optional<QSettings> settings;
 };
 
 } // namespace Brosquin

@@ -4,10 +4,12 @@
 #include "app/MainMDIWindow.h"
 #include "platform/EntryFieldLimit.h"
 #include "platform/HelpKey.h"
+#include "platform/SharedIconStyle.h"
 #include "platform/UserInteraction.h"
 #include "standards/StandardPlanClasses.h"
 
 #include <QFileInfo>
+#include <csignal>
 
 namespace Brosquin
 {
@@ -35,6 +37,9 @@ void vdShowException(const std::exception& exception)
 
 void vdSetUpApplication()
 {
+    // A write beyond the file-size limit (a quota, a container's limit) then fails and is
+    // reported like a full disk, instead of ending the program and losing the session.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setOrganizationName(QStringLiteral("Brosquin"));
     // Its name is the title. A display name would also be appended to every window's title.
     QCoreApplication::setApplicationName(QStringLiteral("Veltrame"));
@@ -42,6 +47,7 @@ void vdSetUpApplication()
     vdInstallHelpKey();
     vdAddStandardPlanClasses();
     vdLimitEntryFields();
+    vdShareStandardIcons();
 }
 
 std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)

@@ -23,7 +23,8 @@ public:
 void vdShowException(const std::exception& exception);
 
 // Sets the title, the organisation the settings are kept under, the help file and the help key
-// of the dialogs, and limits the entry fields to what a session file keeps.
+// of the dialogs, limits the entry fields to what a session file keeps, and has a write beyond
+// the file-size limit fail instead of ending the program.
 void vdSetUpApplication();
 
 // Creates the main window and, when the arguments name a file, opens it as a session file;

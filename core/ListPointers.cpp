@@ -10,8 +10,15 @@ namespace Brosquin
 
 namespace
 {
-constexpr std::uint32_t growth = 50;
+// Slots a full list grows by: 50, or half its size once it holds more than 100, so that a list of
+// many items is filled in time in proportion to their number.
+constexpr std::uint32_t leastGrowth = 50;
+
+std::uint32_t Growth(std::uint32_t capacity)
+{
+    return std::max(leastGrowth, capacity / 2);
 }
+} // namespace
 
 ListPointers::ListPointers(std::uint32_t initialCapacity)
     : storage(initialCapacity > 0 ? new void*[initialCapacity] : nullptr), capacity(initialCapacity)
@@ -60,6 +67,7 @@ void ListPointers::vdInsert(std::uint32_t position, void* pointer)
     const std::uint32_t slot = std::min(position == 0 ? 0 : position - 1, count);
     if (count == capacity)
     {
+        const std::uint32_t growth = Growth(capacity);
         if (capacity > std::numeric_limits<std::uint32_t>::max() - growth)
             throw std::bad_alloc();
         void** larger = new void*[capacity + growth];

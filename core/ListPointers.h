@@ -5,9 +5,9 @@
 namespace Brosquin
 {
 
-// An ordered list of untyped pointers with 1-based positions, growing by 50 slots. It never owns
-// what it points to: whoever puts an object in takes it out and deletes it. Copies copy the
-// pointers, not the objects.
+// An ordered list of untyped pointers with 1-based positions, growing by 50 slots, or by half its
+// size once it holds more than 100. It never owns what it points to: whoever puts an object in
+// takes it out and deletes it. Copies copy the pointers, not the objects.
 class ListPointers
 {
 public:

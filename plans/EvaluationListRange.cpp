@@ -3,6 +3,8 @@
 #include "core/RealOf.h"
 #include "plans/QualityLevelRange.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 
 #include <utility>
 
@@ -70,6 +72,16 @@ void SamplingPlanEvaluationList::vdComputeScales(Real& xMinimum, Real& xMaximum,
     }
 }
 
+std::uint32_t SamplingPlanEvaluationList::MostIntervals() const
+{
+    if (Count() == 0 || !session)
+        return MaximumIntervals;
+    const std::uint64_t others = session->PlanRows(this);
+    const std::uint64_t rows = others < LargestPlanRows ? (LargestPlanRows - others) / Count() : 0;
+    return rows > MaximumIntervals ? MaximumIntervals
+                                   : static_cast<std::uint32_t>(rows > 0 ? rows - 1 : 0);
+}
+
 int SamplingPlanEvaluationList::SetRange(const char* minimumText, const char* maximumText,
                                          const char* intervalsText, String& message)
 {
@@ -85,10 +97,10 @@ int SamplingPlanEvaluationList::SetRange(const char* minimumText, const char* ma
     int result = Plan(1).ValidateRange(minimum, maximum, intervals, message);
     // The curves table has a row for every grid point; more than it can hold would only exhaust
     // the memory.
-    if (result == 0 && intervals > RealOf(MaximumIntervals))
+    if (result == 0 && intervals > RealOf(MostIntervals()))
     {
         message = "Number of intervals cannot be above ";
-        message += RealOf(MaximumIntervals).Text(0, true);
+        message += RealOf(MostIntervals()).Text(0, true);
         message += ".";
         result = 3;
     }

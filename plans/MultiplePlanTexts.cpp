@@ -5,6 +5,7 @@
 #include "plans/PlanTextFields.h"
 #include "plans/TextValidation.h"
 
+#include <algorithm>
 #include <cstring>
 #include <istream>
 #include <ostream>
@@ -136,6 +137,11 @@ MultiplePlanTexts NormalisedMultiplePlanTexts(int S, const String n[], const Str
                                               bool lotSizeGiven, const char* lotSize)
 {
     MultiplePlanTexts texts;
+    // Kept with the plan: exactly as long as its stages, in a session of many plans.
+    const auto stages = static_cast<std::size_t>(std::max(S, 0));
+    texts.n.reserve(stages);
+    texts.a.reserve(stages);
+    texts.r.reserve(stages);
     for (int k = 0; k < S; ++k)
     {
         texts.n.push_back(NormalisedText(n[k].Text()));

@@ -139,6 +139,9 @@ void MultipleSamplingPlan<Family>::vdApply(int S, const String nTexts[], const S
         this->description = MultiplePlanDescription(*rules, texts, this->quantityUnitsText);
     }
     this->vdUpdateSummary();
+    // The summary's searches ask for levels that no later evaluation asks for again: a session of
+    // many plans keeps each at what it needs.
+    std::unordered_map<double, KeptMeasures>().swap(kept);
 }
 
 template class MultipleSamplingPlan<DefectivesSamplingPlan>;

@@ -71,11 +71,11 @@ private:
     // The wanted measure at quality level p: the value that member holds.
     Real& dMeasureAt(const Real& p, StagedMeasure wanted, double StagedMeasures::*value);
     // The measures at a quality level, or at a count in a given lot: computed on first asking and
-    // kept while the plan stays as it is. A summary's searches and an evaluation's curves and
-    // tables ask for one measure at a time, for the same levels many times over (on a given lot
-    // every level between two attainable ones is the same count), and one pass over the stages
-    // gives all three; the conditional chances of going on, the same at every level, are
-    // prepared once.
+    // kept while the plan stays as it is (but for those its summary asked for). A summary's
+    // searches and an evaluation's curves and tables ask for one measure at a time, for the same
+    // levels many times over (on a given lot every level between two attainable ones is the same
+    // count), and one pass over the stages gives all three; the conditional chances of going on,
+    // the same at every level, are prepared once.
     const StagedMeasures& MeasuresAt(double level, bool givenLot, StagedMeasure wanted);
 
     struct KeptMeasures

@@ -6,6 +6,7 @@
 #include "plans/QualityLevelRange.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 
 #include <algorithm>
 #include <array>
@@ -45,7 +46,6 @@ constexpr double costSubTitleSize = 0.8;
 // The value texts that tell a plan's Pa line from its maximum and minimum lines in the OC plot.
 constexpr const char* paLineValue = "0";
 constexpr const char* boundLineValue = "1";
-constexpr std::uint32_t defaultIntervals = 10;
 
 // The evaluation's range on one axis of a plot, given by the plot's getters and setters of
 // that axis. A count of values the user chose suits the range the user chose: when the range
@@ -101,12 +101,16 @@ Colour SamplingPlanEvaluationList::LineColour(std::uint32_t n)
 }
 
 SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owner,
-                                                       std::vector<std::uint32_t> positions)
-    : session(&owner)
+                                                       std::vector<std::uint32_t> positions,
+                                                       bool worstCase, Build build)
+    : session(&owner), worstCaseCurves(worstCase)
 {
     for (std::uint32_t position : positions)
         if (MayAdd(position))
+        {
             planIndexes.push_back(position);
+            displayPositions[position] = Count();
+        }
 
     ocPlot = std::make_unique<Plot>(&curveInput, 0);
     asnPlot = std::make_unique<Plot>(&curveInput, 0);
@@ -129,9 +133,11 @@ SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owne
     if (Count() > 0)
     {
         vdSetCharacteristicTitles();
+        // Each plan's lines follow those of the plans before it.
         for (std::uint32_t i = 1; i <= Count(); ++i)
-            vdAddPlanLines(Plan(i), i, LineColour(i));
-        vdRecompute();
+            vdAddPlanLines(Plan(i), i, ocPlot->LineCount() + 1, LineColour(i));
+        if (build == Build::Everything)
+            vdRecompute();
     }
     // Last, so that the session never knows a list that failed to build.
     session->vdAddListener(*this);
@@ -177,16 +183,22 @@ SamplingPlan& SamplingPlanEvaluationList::Plan(std::uint32_t displayPosition) co
 
 std::uint32_t SamplingPlanEvaluationList::DisplayPosition(std::uint32_t sessionIndex) const
 {
-    auto found = std::find(planIndexes.begin(), planIndexes.end(), sessionIndex);
-    return found == planIndexes.end() ? 0
-                                      : static_cast<std::uint32_t>(found - planIndexes.begin()) + 1;
+    const auto found = displayPositions.find(sessionIndex);
+    return found == displayPositions.end() ? 0 : found->second;
+}
+
+void SamplingPlanEvaluationList::vdIndexDisplayPositions()
+{
+    displayPositions.clear();
+    for (std::uint32_t p = 1; p <= Count(); ++p)
+        displayPositions[planIndexes[p - 1]] = p;
 }
 
 bool SamplingPlanEvaluationList::MayAdd(std::uint32_t sessionIndex) const
 {
     // Plans of one list share a characteristic: units, axes and tables are those of the first.
     const SamplingPlan* plan = session ? session->Plan(sessionIndex) : nullptr;
-    return plan && DisplayPosition(sessionIndex) == 0 &&
+    return plan && DisplayPosition(sessionIndex) == 0 && Count() < LargestEvaluationPlans &&
            (Count() == 0 || plan->CharacteristicId() == Plan(1).CharacteristicId());
 }
 
@@ -218,9 +230,8 @@ Colour SamplingPlanEvaluationList::FreeColour() const
 }
 
 void SamplingPlanEvaluationList::vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition,
-                                                Colour colour)
+                                                std::uint32_t paLine, Colour colour)
 {
-    const std::uint32_t paLine = PaLinePosition(displayPosition);
     vdAddCurve(*ocPlot, SamplingPlan::PaCurve, plan, curveInput, paLineValue, colour);
     ocPlot->vdMoveLine(ocPlot->LineCount(), paLine);
     if (ShowsBounds(plan))
@@ -249,16 +260,19 @@ void SamplingPlanEvaluationList::vdAddBoundLines(SamplingPlan& plan, std::uint32
 
 void SamplingPlanEvaluationList::vdAddPlan(std::uint32_t sessionIndex)
 {
-    if (!MayAdd(sessionIndex))
+    // The addition puts the table back to its default range.
+    if (!MayAdd(sessionIndex) ||
+        session->PlanRows(this) + (Count() + std::uint64_t{1}) * LeastPlanRows > LargestPlanRows)
         return;
     // In front of the first larger index, so a list in session order stays so.
     auto place = std::find_if(planIndexes.begin(), planIndexes.end(),
                               [sessionIndex](std::uint32_t k) { return sessionIndex < k; });
     const auto p = static_cast<std::uint32_t>(place - planIndexes.begin()) + 1;
     planIndexes.insert(place, sessionIndex);
+    vdIndexDisplayPositions();
     if (Count() == 1)
         vdSetCharacteristicTitles();
-    vdAddPlanLines(Plan(p), p, FreeColour());
+    vdAddPlanLines(Plan(p), p, PaLinePosition(p), FreeColour());
     vdRecompute();
 }
 
@@ -268,6 +282,7 @@ void SamplingPlanEvaluationList::vdRemovePlan(std::uint32_t displayPosition)
         return;
     const std::uint32_t paLine = PaLinePosition(displayPosition);
     planIndexes.erase(planIndexes.begin() + (displayPosition - 1));
+    vdIndexDisplayPositions();
     ocPlot->vdDeleteLine(paLine);
     while (IsBoundLine(*ocPlot, paLine))
         ocPlot->vdDeleteLine(paLine);
@@ -314,7 +329,7 @@ void SamplingPlanEvaluationList::vdRecompute()
     vdBuildPercentilesTable();
     tableMinimum = xMinimum;
     tableMaximum = xMaximum;
-    tableIntervals = RealOf(defaultIntervals);
+    tableIntervals = RealOf(DefaultIntervals);
     vdBuildCurvesTable();
     for (Plot* plot : Plots())
         xAxis.vdSetRange(*plot, xMinimum, xMaximum);
@@ -339,6 +354,7 @@ bool SamplingPlanEvaluationList::PlanDeleted(std::uint32_t sessionIndex)
     for (std::uint32_t& k : planIndexes)
         if (k > sessionIndex)
             --k;
+    vdIndexDisplayPositions();
     return p != 0;
 }
 
@@ -347,6 +363,7 @@ void SamplingPlanEvaluationList::vdPlanInserted(std::uint32_t sessionIndex)
     for (std::uint32_t& k : planIndexes)
         if (k >= sessionIndex)
             ++k;
+    vdIndexDisplayPositions();
 }
 
 void SamplingPlanEvaluationList::vdPlanReplaced(std::uint32_t sessionIndex)
@@ -370,13 +387,17 @@ void SamplingPlanEvaluationList::vdUnitsChanged()
     if (Count() == 0 || Plan(1).CharacteristicId() == SamplingPlan::DefectsPerQuantity)
         return;
     vdSetUnitsLabels();
-    for (std::uint32_t i = 1; i <= Count(); ++i)
+    // The Pa lines in one walk down the OC plot, past the bound lines between them.
+    std::uint32_t i = 0;
+    for (std::uint32_t line = 1; line <= ocPlot->LineCount(); ++line)
     {
-        SamplingPlan& plan = Plan(i);
+        if (IsBoundLine(*ocPlot, line))
+            continue;
+        SamplingPlan& plan = Plan(++i);
         if (!plan.IsFiniteLot())
             continue;
         const double step = plan.dQualityLevelStep().dValue();
-        ocPlot->vdSetLineValue(PaLinePosition(i), step);
+        ocPlot->vdSetLineValue(line, step);
         for (Plot* plot : Plots())
             if (plot != ocPlot.get())
                 plot->vdSetLineValue(i, step);
@@ -438,12 +459,19 @@ std::vector<Plot*> SamplingPlanEvaluationList::Plots() const
     return plots;
 }
 
+std::uint64_t SamplingPlanEvaluationList::PlanRows() const
+{
+    const double rows = IsNumber(tableIntervals) ? tableIntervals.dValue() + 1 : 0;
+    return Count() * (rows > LeastPlanRows ? static_cast<std::uint64_t>(rows) : LeastPlanRows);
+}
+
 void SamplingPlanEvaluationList::vdSessionClosed()
 {
     for (Plot* plot : Plots())
         while (plot->LineCount() > 0)
             plot->vdDeleteLine(plot->LineCount());
     planIndexes.clear();
+    displayPositions.clear();
     session = nullptr;
     changed = true;
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace Brosquin
@@ -32,13 +33,24 @@ class SamplingPlanSession;
 class SamplingPlanEvaluationList final : public SessionListener
 {
 public:
-    // The most intervals the curves table takes.
+    // The most intervals the curves table takes, and those of its default range.
     static constexpr std::uint32_t MaximumIntervals = 1000;
+    static constexpr std::uint32_t DefaultIntervals = 10;
+
+    // What a new list computes: its plots with their scales and its tables, or its plots' lines
+    // alone, for the reader of a window record, which sets the plots from the record and then
+    // builds the tables for the record's table range.
+    enum class Build
+    {
+        Everything,
+        LinesOnly
+    };
 
     // Registers with the session and builds the plots and tables of the plans at the given
-    // positions, in that order. Positions that name no plan, repeats and plans of another
-    // characteristic than the first are left out.
-    SamplingPlanEvaluationList(SamplingPlanSession& session, std::vector<std::uint32_t> positions);
+    // positions, in that order, with the worst-case curves switched on or off. Positions that
+    // name no plan, repeats and plans of another characteristic than the first are left out.
+    SamplingPlanEvaluationList(SamplingPlanSession& session, std::vector<std::uint32_t> positions,
+                               bool worstCase = true, Build build = Build::Everything);
     SamplingPlanEvaluationList(const SamplingPlanEvaluationList&) = delete;
     SamplingPlanEvaluationList& operator=(const SamplingPlanEvaluationList&) = delete;
     ~SamplingPlanEvaluationList();
@@ -57,8 +69,8 @@ public:
     void vdWriteToStream(std::ostream& out) const;
 
     // The window's commands. vdAddPlan adds the plan at a session position in session order
-    // (nothing when it is listed already or of another characteristic); vdRemovePlan takes the
-    // plan at a display position out.
+    // (nothing when it is listed already, of another characteristic, or beyond the bounds of
+    // SessionBounds.h); vdRemovePlan takes the plan at a display position out.
     void vdAddPlan(std::uint32_t sessionIndex) override;
     void vdRemovePlan(std::uint32_t displayPosition);
     void vdSetWorstCaseCurves(bool on);
@@ -75,6 +87,8 @@ public:
     void vdCostParametersChanged() override;
     // The list drops its plans and their lines and refers to no session any more.
     void vdSessionClosed() override;
+    // Its plans times the rows of its curves table, LeastPlanRows at the least.
+    std::uint64_t PlanRows() const override;
 
     // Set by the session's notifications; the window redraws (or closes, when Count() is 0) and
     // clears it.
@@ -94,6 +108,9 @@ public:
     // The default scales of the plots, from the plans' summaries.
     void vdComputeScales(Real& xMinimum, Real& xMaximum, Real& asnMinimum, Real& asnMaximum,
                          Real& costMinimum, Real& costMaximum, Real& aoqMinimum, Real& aoqMaximum);
+    // The most intervals the curves table may have: MaximumIntervals, or fewer where its rows
+    // would take the session's evaluation lists beyond LargestPlanRows.
+    std::uint32_t MostIntervals() const;
     // Sets the range of the curves table from the user's texts and rebuilds it: 0, or 1, 2 or 3
     // for the minimum, maximum or number of intervals at fault, with the reason in message and
     // nothing changed.
@@ -115,13 +132,17 @@ private:
     SamplingPlan& Plan(std::uint32_t displayPosition) const;
     // Display position of a session index, 0 when not listed.
     std::uint32_t DisplayPosition(std::uint32_t sessionIndex) const;
+    // The display positions anew, after the plan indexes changed.
+    void vdIndexDisplayPositions();
     bool MayAdd(std::uint32_t sessionIndex) const;
     // Position in the OC plot of the Pa line of the plan at a display position (Count() + 1:
     // after the last line).
     std::uint32_t PaLinePosition(std::uint32_t displayPosition) const;
     bool ShowsBounds(SamplingPlan& plan) const;
     Colour FreeColour() const;
-    void vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition, Colour colour);
+    // The plan's lines, its Pa line at that position of the OC plot.
+    void vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition, std::uint32_t paLine,
+                        Colour colour);
     void vdAddBoundLines(SamplingPlan& plan, std::uint32_t paLine, Colour colour);
     void vdSetCostTitles();
     void vdSetUnitsLabels();
@@ -135,8 +156,9 @@ private:
     static String CostTitle();
 
     SamplingPlanSession* session;
-    // Session positions in display order.
+    // Session positions in display order, and the display position of each.
     std::vector<std::uint32_t> planIndexes;
+    std::unordered_map<std::uint32_t, std::uint32_t> displayPositions;
     bool changed = false;
     std::unique_ptr<Drawing> plansTable;
     std::unique_ptr<Drawing> percentilesTable;

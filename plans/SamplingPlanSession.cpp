@@ -4,6 +4,7 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SessionBounds.h"
 
 #include <algorithm>
 #include <limits>
@@ -28,9 +29,7 @@ SamplingPlan* SamplingPlanSession::Plan(std::uint32_t position) const
 
 void SamplingPlanSession::vdAddPlan(std::unique_ptr<SamplingPlan> plan)
 {
-    // Positions are 32-bit; a session can never come near that many plans, but its count must
-    // stay one.
-    if (plan && plans.size() < std::numeric_limits<std::uint32_t>::max())
+    if (plan && Count() < LargestSessionPlans)
         plans.push_back(std::move(plan));
 }
 
@@ -109,9 +108,9 @@ void SamplingPlanSession::vdWriteToStream(std::ostream& out) const
 
 void SamplingPlanSession::vdReadFromStream(std::istream& in, double fileVersion)
 {
-    // Positions are 32-bit, so no longer list can be appended.
     double count = 0;
-    if (!ReadWhole(in, 0, std::numeric_limits<std::uint32_t>::max() - Count(), count))
+    if (!ReadWhole(in, 0, std::numeric_limits<double>::max(), count) ||
+        (count > LargestSessionPlans - Count() && !RefuseSize()))
         return;
     for (double read = 0; read < count; ++read)
     {
@@ -166,6 +165,17 @@ SamplingPlanSession::vdEvaluateCheckedPlans(String& message)
         message = "No sampling plan is checked.  Check one or more sampling plans and repeat.";
         return nullptr;
     }
+    if (ListenerCount() >= LargestEvaluationWindows)
+    {
+        message = "Too many evaluation windows are open.  Close one or more and repeat.";
+        return nullptr;
+    }
+    if (positions.size() > LargestEvaluationPlans ||
+        PlanRows() + positions.size() * LeastPlanRows > LargestPlanRows)
+    {
+        message = TooManyPlansToEvaluate;
+        return nullptr;
+    }
     return std::make_unique<SamplingPlanEvaluationList>(*this, std::move(positions));
 }
 
@@ -177,6 +187,15 @@ void SamplingPlanSession::vdAddListener(SessionListener& listener)
 void SamplingPlanSession::vdRemoveListener(SessionListener& listener)
 {
     std::erase(listeners, &listener);
+}
+
+std::uint64_t SamplingPlanSession::PlanRows(const SessionListener* except) const
+{
+    std::uint64_t rows = 0;
+    for (const SessionListener* listener : listeners)
+        if (listener != except)
+            rows += listener->PlanRows();
+    return rows;
 }
 
 template <class Notification> void SamplingPlanSession::vdTellListeners(Notification notification)

@@ -32,7 +32,8 @@ public:
     // The plan at a position, null outside 1..Count().
     SamplingPlan* Plan(std::uint32_t position) const;
 
-    // Appends the plan (owned from now on); no evaluation list shows it yet.
+    // Appends the plan (owned from now on); no evaluation list shows it yet. A session that holds
+    // LargestSessionPlans already takes no more.
     void vdAddPlan(std::unique_ptr<SamplingPlan> plan);
     // Takes the plan at the position out of every evaluation list, then deletes it. A position
     // outside 1..Count() changes nothing.
@@ -80,11 +81,13 @@ public:
     // on a line of its own.
     void vdWriteToStream(std::ostream& out) const;
     // Reads such a list and appends its plans. A bad count or plan record sets the read-error
-    // flag and ends the read; the plans read before stay appended.
+    // flag and ends the read; the plans read before stay appended. A count that would take the
+    // session beyond LargestSessionPlans is refused for its size before any record is read.
     void vdReadFromStream(std::istream& in, double fileVersion);
 
     // A new evaluation list of the checked plans, or null with the reason in message when no plan
-    // is checked or the checked plans differ in characteristic.
+    // is checked, the checked plans differ in characteristic, or one more list or that many
+    // plans would take the evaluation lists beyond their bounds.
     std::unique_ptr<SamplingPlanEvaluationList> vdEvaluateCheckedPlans(String& message);
 
     // The choices that the next design of a variables plan takes from the variables selection:
@@ -99,6 +102,8 @@ public:
     void vdAddListener(SessionListener& listener);
     void vdRemoveListener(SessionListener& listener);
     std::uint32_t ListenerCount() const { return static_cast<std::uint32_t>(listeners.size()); }
+    // The plan rows of every view but the one given (SessionBounds.h).
+    std::uint64_t PlanRows(const SessionListener* except = nullptr) const;
 
 private:
     bool SetAllChecks(bool on);

@@ -10,9 +10,11 @@
 #include "plans/SamplingPlanDefinitions.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 
 #include <cstring>
 #include <istream>
+#include <limits>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -128,40 +130,54 @@ bool ReadSizeMode(std::istream& in, SizeMode& mode)
 }
 
 // The session positions of an evaluation window's plans: at least one, each naming a plan of the
-// session once, all of one characteristic.
+// session once, all of the first one's characteristic. Each is checked against what was read
+// before in one step, so that a window of many plans takes no longer than its plans.
 bool ReadPositions(std::istream& in, const SamplingPlanSession& session,
                    std::vector<std::uint32_t>& positions)
 {
     double count = 0;
-    if (!ReadWhole(in, 1, session.Count(), count))
+    if (!ReadWhole(in, 1, std::numeric_limits<double>::max(), count))
         return false;
+    // Refused before they are read, as no window can show them.
+    if (count > LargestEvaluationPlans ||
+        session.PlanRows() + count * LeastPlanRows > LargestPlanRows)
+        return RefuseSize();
+    if (count > session.Count())
+        return RefuseField();
+    std::vector<bool> listed(session.Count() + std::size_t{1});
+    std::uint8_t characteristic = 0;
     for (double read = 0; read < count; ++read)
     {
         std::uint32_t position = 0;
         if (!ReadWhole(in, 1u, session.Count(), position))
             return false;
-        for (std::uint32_t earlier : positions)
-            if (earlier == position || session.Plan(earlier)->CharacteristicId() !=
-                                           session.Plan(position)->CharacteristicId())
-                return RefuseField();
+        const std::uint8_t itsCharacteristic = session.Plan(position)->CharacteristicId();
+        if (positions.empty())
+            characteristic = itsCharacteristic;
+        if (listed[position] || itsCharacteristic != characteristic)
+            return RefuseField();
+        listed[position] = true;
         positions.push_back(position);
     }
     return true;
 }
 
-// The table range as the user would have typed it: every digit of each number.
+// The table range as the user would have typed it: every digit of each number. A range the
+// table could take but for the bounds of the session's evaluation windows is refused for its size.
 bool ApplyRange(std::istream& in, SamplingPlanEvaluationList& list)
 {
     std::string texts[3];
+    double number = 0;
     for (std::string& text : texts)
     {
-        double number = 0;
         if (!ReadNumber(in, number))
             return false;
         std::ostringstream form;
         form << RealOf(number);
         text = form.str();
     }
+    if (number > list.MostIntervals() && number <= SamplingPlanEvaluationList::MaximumIntervals)
+        return RefuseSize();
     String message;
     return list.SetRange(texts[0].c_str(), texts[1].c_str(), texts[2].c_str(), message) == 0 ||
            RefuseField();
@@ -184,8 +200,9 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     if (!ReadPlace(in, layout.place) || !ReadWhole(in, 0, pageCount - 1, layout.page) ||
         !ReadPositions(in, session, positions) || !ReadFlag(in, worstCase))
         return false;
-    record.list = std::make_unique<SamplingPlanEvaluationList>(session, std::move(positions));
-    record.list->vdSetWorstCaseCurves(worstCase);
+    // The tables are built once, for the range at the record's end.
+    record.list = std::make_unique<SamplingPlanEvaluationList>(
+        session, std::move(positions), worstCase, SamplingPlanEvaluationList::Build::LinesOnly);
     const std::vector<Plot*> plots = PlotsOf(*record.list);
     // The AOQ page of plans without AOQ has no tab to show.
     if (layout.page == static_cast<int>(plots.size()) && plots.size() < plotPlaces)
@@ -209,12 +226,17 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     for (SizeMode& mode : layout.tableSizes)
         if (!ReadSizeMode(in, mode))
             return false;
-    return ApplyRange(in, *record.list);
+    if (!ApplyRange(in, *record.list))
+        return false;
+    record.list->vdBuildPlansTable();
+    record.list->vdBuildPercentilesTable();
+    return true;
 }
 
 // The window records up to the terminator.
 bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
 {
+    std::uint32_t evaluationWindows = 0;
     for (;;)
     {
         int tag = EndTag;
@@ -222,6 +244,8 @@ bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
             return false;
         if (tag == EndTag)
             return true;
+        if (tag == EvaluationTag && ++evaluationWindows > LargestEvaluationWindows)
+            return RefuseSize();
         if (tag == PlanListTag)
         {
             PlanListRecord record;
@@ -275,6 +299,7 @@ SessionFileHeader ReadSessionFileHeader(std::istream& in, double& version)
 std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version)
 {
     ClearReadError();
+    vdClearSizeRefusal();
     DefinitionsGuard guard;
     auto contents = std::make_unique<SessionFileContents>();
     Settings settings;
@@ -290,6 +315,7 @@ std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double ve
 std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, double version)
 {
     ClearReadError();
+    vdClearSizeRefusal();
     Settings settings;
     auto session = std::make_unique<SamplingPlanSession>();
     if (!ReadSettings(in, settings))

@@ -26,6 +26,10 @@ public:
     // The session is going away: the listener lets go of its plans and of the session.
     virtual void vdSessionClosed() = 0;
 
+    // What the session asks, to keep its evaluation windows within bounds: the rows of the
+    // listener's plans in its table of curve values (SessionBounds.h).
+    virtual std::uint64_t PlanRows() const = 0;
+
 protected:
     ~SessionListener() = default;
 };

@@ -157,8 +157,13 @@ QtUserInteraction::~QtUserInteraction()
 
 MessageAnswer QtUserInteraction::AnswerMessage(const MessageRequest& request)
 {
+    // Not over a splash window: it closes itself while start-up goes on, and would take the box
+    // along while it is shown.
+    QWidget* owner = QApplication::activeWindow();
+    if (owner != nullptr && owner->windowType() == Qt::SplashScreen)
+        owner = nullptr;
     QMessageBox box(QtIcon(request.icon), request.caption, request.text, QtButtons(request.buttons),
-                    QApplication::activeWindow());
+                    owner);
     return Answer(box.exec(), request.buttons);
 }
 

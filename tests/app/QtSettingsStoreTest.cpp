@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace Brosquin
 {
@@ -74,6 +75,29 @@ TEST_F(QtSettingsStoreTest, TextsWithCommasAndQuotesReadBackUnchanged)
     store.vdRemove("1");
     store.vdRemove("2");
     EXPECT_EQ(store.ReadText("1"), std::nullopt);
+}
+
+TEST_F(QtSettingsStoreTest, ANamedPipeInPlaceOfTheSettingsFileIsNotOpened)
+{
+    for (const char* name : {"Brosquin/Veltrame.conf", "Brosquin.conf"})
+    {
+        const QString pipe = settingsFolder.filePath(QLatin1String(name));
+        QDir().mkpath(settingsFolder.filePath(QStringLiteral("Brosquin")));
+        ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0) << name;
+        {
+            // Opening the pipe would wait for a writer that never comes.
+            QtSettingsStore store;
+            EXPECT_EQ(store.ReadBool("Display Tabs Bottom"), std::nullopt) << name;
+            store.vdWriteInteger("LTPD Symbol", 1);
+            EXPECT_FALSE(store.Flush()) << name;
+        }
+        EXPECT_FALSE(QFileInfo(pipe).isFile()) << "left as it was";
+        ASSERT_TRUE(QFile::remove(pipe));
+    }
+    QtSettingsStore store;
+    store.vdWriteInteger("LTPD Symbol", 1);
+    EXPECT_TRUE(store.Flush());
+    EXPECT_EQ(store.ReadInteger("LTPD Symbol"), 1);
 }
 
 TEST_F(QtSettingsStoreTest, AWriteThatCannotLastIsReported)

@@ -39,25 +39,24 @@ std::unique_ptr<SamplingPlan> Single(const char* n, const char* a, const char* l
     return plan;
 }
 
-// Files may grow to no more than a few bytes while it lives, as on a full disk.
+// Files may grow to no more than a few bytes while it lives, as under a quota. A write beyond
+// the limit raises a signal that ends the process unless it is ignored: the program's start-up
+// ignores it, and is run again here after the signal was given its default action.
 class FileSizeLimit
 {
 public:
-    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    explicit FileSizeLimit(rlim_t bytes)
     {
+        std::signal(SIGXFSZ, SIG_DFL);
+        vdSetUpApplication();
         getrlimit(RLIMIT_FSIZE, &saved);
         const rlimit limit{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, handler);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
 
 private:
     rlimit saved{};
-    void (*handler)(int);
 };
 
 class SessionFileCommandsTest : public EvaluationRoadTest
@@ -388,6 +387,9 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
                 large.resize(100 * 1024 * 1024));
     large.close();
     const QString notData = "File is not a Veltrame data file.";
+    // The fifth line holds the number of plans.
+    QByteArrayList crowded = file.split('\n');
+    crowded[4] = "100001";
     const struct
     {
         QString name;
@@ -409,6 +411,11 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
          file.chopped(2) + "7\n",
          {asked, "File is corrupted and could not be read."},
          false},
+        // More plans than any session holds: refused before they are read, and not damaged.
+        {"crowded.vlx",
+         crowded.join('\n'),
+         {asked, "File holds more than Veltrame can show."},
+         true},
     };
     for (const auto& [name, contents, messages, kept] : files)
     {
@@ -472,11 +479,23 @@ TEST_F(SessionFileCommandsTest, MergeAppendsCopiesOfThePlansOfAFile)
     EXPECT_EQ(window->windowTitle(), title);
     EXPECT_TRUE(EvaluationWindows().empty() && window->IsSessionModified());
 
-    vdWrite(path, Contents(path).replace("\n3\n", "\n4\n"));
+    const QByteArray good = Contents(path);
+    vdWrite(path, QByteArray(good).replace("\n3\n", "\n4\n"));
     user.vdQueueFileName(path);
     Item("FileMergeItem")->trigger();
     EXPECT_EQ(MessageTexts(), QStringList{"File is corrupted and could not be read."});
     EXPECT_EQ(Session().Count(), 5u);
+
+    // No session holds more than 100 000 plans: three more are refused at 99 998.
+    vdWrite(path, good);
+    while (Session().Count() < 99998)
+        Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    user.vdClearRecords();
+    user.vdQueueFileName(path);
+    Item("FileMergeItem")->trigger();
+    EXPECT_EQ(MessageTexts(),
+              QStringList{"Merging would give more sampling plans than Veltrame can show."});
+    EXPECT_EQ(Session().Count(), 99998u);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ TEST(ListPointersTest, InsertsAtOneBasedPositions)
     EXPECT_EQ(list.Item(6), nullptr);
 }
 
-TEST(ListPointersTest, GrowsByFiftyKeepingTheOrder)
+TEST(ListPointersTest, GrowsByFiftyThenByHalfKeepingTheOrder)
 {
     ListPointers list(50);
     for (int i = 0; i < 50; ++i)
@@ -57,6 +57,13 @@ TEST(ListPointersTest, GrowsByFiftyKeepingTheOrder)
     EXPECT_EQ(list.Item(26), At(100));
     EXPECT_EQ(list.Item(75), At(51));
     EXPECT_EQ(list.Item(76), At(25));
+    // Beyond 100 by half, so that filling a long list copies each item a few times, not once for
+    // every 50 items after it.
+    for (int i = 101; i < 151; ++i)
+        list.vdInsert(list.Count() + 1, At(i));
+    EXPECT_EQ(list.Capacity(), 225u);
+    EXPECT_EQ(list.Item(151), At(150));
+    EXPECT_EQ(list.Item(1), At(0));
 }
 
 TEST(ListPointersTest, IndexRemoveAndClear)

@@ -311,5 +311,31 @@ TEST_F(EvaluationTablesTest, SetRangeChecksInOrderAndChangesNothingOnFailure)
     EXPECT_EQ(defects->SetRange("0", "1000", "10", message), 0);
 }
 
+TEST_F(EvaluationTablesTest, TheTablesOfAllListsHoldNoMoreRowsThanTheBound)
+{
+    // 600 plans take 6600 of the 550 000 rows at the default range: 915 intervals at most.
+    std::vector<std::uint32_t> all;
+    for (std::uint32_t plan = 1; plan <= 600; ++plan)
+    {
+        session.vdAddPlan(Single(std::to_string(5 + plan % 20).c_str(), "0"));
+        all.push_back(plan);
+    }
+    auto large = List(all);
+    EXPECT_EQ(large->PlanRows(), 6600u);
+    EXPECT_EQ(large->MostIntervals(), 915u);
+    String message;
+    EXPECT_EQ(large->SetRange("0", "10", "916", message), 3);
+    EXPECT_STREQ(message.Text(), "Number of intervals cannot be above 915.");
+    EXPECT_EQ(large->TableIntervals().dValue(), 10) << "nothing changed";
+    // The rows of the other lists count, each at 11 a plan at the least.
+    auto small = List({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    ASSERT_EQ(small->SetRange("0", "10", "2", message), 0);
+    EXPECT_EQ(small->PlanRows(), 110u);
+    EXPECT_EQ(large->MostIntervals(), (550000u - 110) / 600 - 1);
+    ASSERT_EQ(small->SetRange("0", "10", "1000", message), 0) << message.Text();
+    EXPECT_EQ(large->MostIntervals(), (550000u - 10010) / 600 - 1);
+    EXPECT_EQ(small->MostIntervals(), 1000u);
+}
+
 } // namespace
 } // namespace Brosquin

@@ -1,4 +1,5 @@
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 
 #include "tests/plans/EvaluationTestSupport.h"
 
@@ -52,6 +53,29 @@ TEST_F(SessionTest, EvaluatesTheCheckedPlansOfOneCharacteristicOrSaysWhyNot)
     EXPECT_EQ(session.vdEvaluateCheckedPlans(message), nullptr);
     EXPECT_STREQ(message.Text(), "The checked sampling plans have different characteristics and "
                                  "cannot be plotted together.");
+}
+
+TEST_F(SessionTest, EvaluationsStayWithinTheBoundsOfAWindowAndOfAllWindows)
+{
+    // Plans without parameters: enough of them cost little.
+    for (std::uint32_t plan = 0; plan <= LargestEvaluationPlans; ++plan)
+        session.vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    String message;
+    EXPECT_EQ(session.vdEvaluateCheckedPlans(message), nullptr);
+    EXPECT_STREQ(message.Text(), TooManyPlansToEvaluate);
+
+    SamplingPlanSession one;
+    one.vdAddPlan(Single("10", "1"));
+    std::vector<std::unique_ptr<SamplingPlanEvaluationList>> lists;
+    for (std::uint32_t window = 1; window <= LargestEvaluationWindows; ++window)
+        lists.push_back(one.vdEvaluateCheckedPlans(message));
+    EXPECT_NE(lists.back(), nullptr);
+    EXPECT_EQ(one.vdEvaluateCheckedPlans(message), nullptr);
+    EXPECT_STREQ(message.Text(),
+                 "Too many evaluation windows are open.  Close one or more and repeat.");
+    EXPECT_EQ(one.PlanRows(), LargestEvaluationWindows * 11u);
+    lists.pop_back();
+    EXPECT_NE(one.vdEvaluateCheckedPlans(message), nullptr);
 }
 
 TEST_F(SessionTest, DeletingRenumbersTheListsAndEmptiesTheOneThatShowedThePlan)

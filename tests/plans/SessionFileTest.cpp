@@ -7,11 +7,15 @@
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/DefectsPerUnitDoubleSamplingPlan.h"
 #include "plans/DefectsPerUnitMultipleSamplingPlan.h"
+#include "plans/SessionBounds.h"
+#include "plans/SessionFileInput.h"
 #include "tests/plans/EvaluationTestSupport.h"
 #include "tests/plans/SessionFileText.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -20,6 +24,22 @@ namespace Brosquin
 {
 namespace
 {
+
+// A single plan read under a plan type code of its own that counts every question for its
+// characteristic.
+class CountingPlan final : public DefectivesSingleSamplingPlan
+{
+public:
+    static constexpr std::uint8_t code = 14;
+    static inline std::uint64_t questions = 0;
+
+    std::uint8_t CharacteristicId() const override
+    {
+        ++questions;
+        return DefectivesSingleSamplingPlan::CharacteristicId();
+    }
+    std::uint8_t PlanTypeId() const override { return code; }
+};
 
 class SessionFileTest : public EvaluationTest
 {
@@ -217,6 +237,90 @@ TEST_F(SessionFileTest, ASessionWithItsWindowsComesBackAsItWasWritten)
     std::istringstream cut(file.substr(0, file.find("\n1 0 1 \"13\"")));
     ASSERT_EQ(ReadSessionFileHeader(cut, version), SessionFileHeader::Valid);
     EXPECT_EQ(ReadSessionFilePlans(cut, version), nullptr);
+}
+
+TEST_F(SessionFileTest, AWindowsPlansAreCheckedWithOneQuestionEach)
+{
+    SamplingPlan::vdAddPlanClass(SamplingPlan::DefectiveUnits, CountingPlan::code,
+                                 []() -> std::unique_ptr<SamplingPlan>
+                                 { return std::make_unique<CountingPlan>(); });
+    constexpr std::uint32_t plans = 1000;
+    std::ostringstream file;
+    vdWriteSessionFileHead(file);
+    file << plans << '\n';
+    for (std::uint32_t plan = 0; plan < plans; ++plan)
+        file << "0 " << int{CountingPlan::code} << " 1 \"5\" \"0\" 0 0 \"\"\n";
+    // A window of every plan but the first, backwards, and then the first again of them: refused
+    // once the last is read.
+    file << "2 0 0 0 400 600 0 " << plans;
+    for (std::uint32_t plan = plans; plan >= 2; --plan)
+        file << ' ' << plan;
+    file << ' ' << plans << "   0\n";
+    CountingPlan::questions = 0;
+    EXPECT_EQ(Read(file.str()), nullptr);
+    EXPECT_GE(CountingPlan::questions, plans);
+    EXPECT_LE(CountingPlan::questions, 2 * plans) << "not each plan against every one before";
+}
+
+TEST_F(SessionFileTest, AFileBeyondTheBoundsIsRefusedForItsSizeBeforeItsRecords)
+{
+    const std::string file = SmallFile();
+    // Read, refused for its size, or refused for damage.
+    const auto verdict = [](const std::string& text)
+    {
+        const bool read = Read(text) != nullptr;
+        return read ? 'r' : SizeRefused() ? 's' : 'd';
+    };
+    const auto replaced = [&file](const std::string& piece, const std::string& replacement)
+    {
+        std::string changed = file;
+        const std::size_t at = changed.find(piece);
+        EXPECT_NE(at, std::string::npos) << piece;
+        return changed.replace(at, piece.size(), replacement);
+    };
+    EXPECT_EQ(verdict(file), 'r');
+    EXPECT_EQ(verdict(replaced(" \n1\n", " \n100001\n")), 's') << "more plans than a session";
+    EXPECT_EQ(verdict(replaced(" \n1\n", " \n100000\n")), 'd') << "the records are missing";
+    EXPECT_EQ(verdict(replaced(" 0 1 1   1", " 0 10001 1   1")), 's') << "more than a window";
+    EXPECT_EQ(verdict(replaced(" 0 1 1   1", " 0 10000 1   1")), 'd') << "more than the plans";
+
+    // The windows of the file after its plan list record, the first one, as often as given.
+    const std::size_t first = file.find("\n2 ") + 1;
+    const std::size_t list = file.find("\n1 0 20 20 348 922") + 1;
+    const std::size_t second = file.find("\n2 ", list) + 1;
+    const std::string window = file.substr(first, list - first);
+    const auto windows = [&](int count)
+    {
+        std::string many = file.substr(0, second);
+        for (int i = 0; i < count; ++i)
+            many += window;
+        return many + "0\n";
+    };
+    EXPECT_EQ(verdict(windows(LargestEvaluationWindows - 1)), 'r') << "with the one before";
+    EXPECT_EQ(verdict(windows(LargestEvaluationWindows)), 's');
+}
+
+TEST_F(SessionFileTest, AFileIsReadNoFurtherThanItsLimitWhateverItsSize)
+{
+    const std::string file = SmallFile();
+    const std::string path = testing::TempDir() + "limited.vlx";
+    std::ofstream(path, std::ios::binary) << file;
+    // Whether the whole file was read, and whether a byte stood beyond the limit.
+    const auto read = [&path](std::uint64_t limit)
+    {
+        SessionFileInput in(path, limit);
+        double version = 0;
+        const bool whole = ReadSessionFileHeader(in, version) == SessionFileHeader::Valid &&
+                           ReadSessionFile(in, version) != nullptr;
+        return std::pair{whole, in.ReachedLimit()};
+    };
+    EXPECT_EQ(read(file.size()), std::pair(true, false));
+    EXPECT_EQ(read(1u << 30), std::pair(true, false));
+    // As if the file had grown after its size was taken.
+    EXPECT_EQ(read(file.size() - 2), std::pair(false, true)) << "the terminator is beyond";
+    EXPECT_EQ(read(100), std::pair(false, true));
+    EXPECT_FALSE(SessionFileInput(path + ".missing").IsOpen());
+    std::remove(path.c_str());
 }
 
 TEST_F(SessionFileTest, CostsBeyondTheNumbersSaveAFileThatReadsBack)

@@ -9,8 +9,11 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -89,6 +92,31 @@ TEST(QtUserInteraction, PrintSetupOffersThePdfFile)
     EXPECT_NE(printer.printerState(), QPrinter::Active);
     printer.setOutputFileName(path);
     EXPECT_TRUE(PrintDrawing(&owner, drawing, 0, PrintFit::WholePage, printer).bDone);
+}
+
+// A message shown while the splash window is active stays when the splash closes itself, as it
+// does during a start-up that reports a file named on the command line.
+TEST(QtUserInteraction, AMessageOutlivesTheSplashWindowItWasShownOver)
+{
+    auto* splash = new QWidget(nullptr, Qt::SplashScreen);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    QApplication::setActiveWindow(splash);
+    const QPointer<QWidget> watched(splash);
+    vdWhenShown<QMessageBox>(
+        [&](QMessageBox& box)
+        {
+            splash->close();
+            QTimer::singleShot(20, &box,
+                               [&]
+                               {
+                                   EXPECT_TRUE(watched.isNull());
+                                   box.button(QMessageBox::Ok)->click();
+                               });
+        });
+    QtUserInteraction real;
+    EXPECT_EQ(real.MessageBox("Could not find file."), MessageAnswer::Ok);
+    EXPECT_TRUE(watched.isNull());
 }
 
 // The open and save dialogs propose the name "*.vlx"; taken as it stands it names no file, and
