@@ -66,8 +66,9 @@ public:
         {
             const auto j = static_cast<std::int64_t>(points.size());
             const double previous = j > 0 ? points.back() : 0.0;
-            points.push_back(j < firstCounted ? 0.0 : Next(previous, j, j - firstCounted,
-                                                           firstSize, firstRatio));
+            points.push_back(j < firstCounted ? 0.0
+                                              : Next(previous, j, firstSize, firstRatio,
+                                                     (j - firstCounted) % 32 == 0));
             firstCumulatives.push_back((j > 0 ? firstCumulatives.back() : 0.0) + points.back());
         }
         return points[static_cast<std::size_t>(x)];
@@ -100,46 +101,73 @@ public:
     double Level() const { return level; }
 
 private:
-    // P(count = k) of a sample of n from previous, that of k - 1, and afresh every 32nd step
-    // (the steps taken so far) or where previous is 0.
-    double Next(double previous, std::int64_t k, std::int64_t steps, std::int64_t n,
-                PointRatio ratio) const
+    // P(count = k) of a sample of n from previous, that of k - 1, or afresh where asked or where
+    // previous is 0.
+    double Next(double previous, std::int64_t k, std::int64_t n, PointRatio ratio,
+                bool bAfresh) const
     {
-        if (!(previous > 0.0) || steps % 32 == 0)
+        if (!(previous > 0.0) || bAfresh)
             return model.point(k, n, level);
         const auto count = static_cast<double>(k - 1);
         return previous * ((ratio.dIntercept - ratio.dSlope * count) / (count + 1.0));
     }
-    // B(k; n2) for k from `from` to `to`, in that order.
+    // B(k; n2) for k from `from` to `to`, in that order. The counts of one n2 are kept a little
+    // wider than asked, for the neighbouring second accept numbers, and those asked next to the
+    // ones kept are added to them.
     const double* SecondCumulatives(std::int64_t n2, std::int64_t from, std::int64_t to)
     {
-        if (n2 != secondSize || from < lowest ||
-            to >= lowest + static_cast<std::int64_t>(cumulatives.size()))
+        const auto kept = static_cast<std::int64_t>(cumulatives.size());
+        if (n2 == secondSize && from >= lowest && to < lowest + kept)
+            return cumulatives.data() + (from - lowest);
+        const std::int64_t low = std::max<std::int64_t>(0, from - 16);
+        const std::int64_t high = to + 16;
+        if (n2 != secondSize ||
+            std::max(high, lowest + kept - 1) - std::min(low, lowest) >= 2 * (high - low))
         {
-            // Kept a little wider, for the neighbouring second accept numbers.
-            const std::int64_t low = std::max<std::int64_t>(0, from - 16);
-            const std::int64_t high = to + 16;
-            const PointRatio ratio = model.pointRatio(n2, level);
             secondSize = n2;
+            secondRatio = model.pointRatio(n2, level);
             lowest = low;
-            cumulatives.resize(static_cast<std::size_t>(high - low + 1));
-            double point = 0.0;
-            double cumulative = 0.0;
-            for (std::int64_t k = low; k <= high; ++k)
-            {
-                if (model.bCountsWithinSample && k >= n2)
-                    cumulative = 1.0;
-                else if (k == low)
-                    cumulative = model.cumulative(k, n2, level);
-                else
-                {
-                    point = Next(point, k, k - low, n2, ratio);
-                    cumulative += point;
-                }
-                cumulatives[static_cast<std::size_t>(k - low)] = cumulative;
-            }
+            cumulatives.clear();
+            vdAppendSecond(cumulatives, low, high, false, topPoint);
+            return cumulatives.data() + (from - lowest);
         }
+        if (low < lowest)
+        {
+            double point = 0.0;
+            below.clear();
+            vdAppendSecond(below, low, lowest - 1, false, point);
+            cumulatives.insert(cumulatives.begin(), below.begin(), below.end());
+            lowest = low;
+        }
+        const auto top = lowest + static_cast<std::int64_t>(cumulatives.size()) - 1;
+        if (high > top)
+            vdAppendSecond(cumulatives, top + 1, high, true, topPoint);
         return cumulatives.data() + (from - lowest);
+    }
+    // Appends B(k; secondSize) for k from `from` to `to` to row: from the cumulative at `from`
+    // worked out afresh, or with bOn from the last one in row; point is P(count = k) of the last
+    // k, 0 where it is not known, and each from the one before (over so few counts the steps keep
+    // every digit the sums need).
+    void vdAppendSecond(std::vector<double>& row, std::int64_t from, std::int64_t to, bool bOn,
+                        double& point) const
+    {
+        double cumulative = bOn ? row.back() : 0.0;
+        for (std::int64_t k = from; k <= to; ++k)
+        {
+            if (model.bCountsWithinSample && k >= secondSize)
+                cumulative = 1.0;
+            else if (!bOn && k == from)
+            {
+                cumulative = model.cumulative(k, secondSize, level);
+                point = 0.0;
+            }
+            else
+            {
+                point = Next(point, k, secondSize, secondRatio, false);
+                cumulative += point;
+            }
+            row.push_back(cumulative);
+        }
     }
 
     const DoublePlanModel& model;
@@ -150,8 +178,11 @@ private:
     std::vector<double> points;
     std::vector<double> firstCumulatives; // of the first count, from 0 up
     std::int64_t secondSize = -1;
+    PointRatio secondRatio = {};
     std::int64_t lowest = 0;
     std::vector<double> cumulatives;
+    double topPoint = 0.0;     // P(count = k) of the last k kept, 0 where not known
+    std::vector<double> below; // the counts added below those kept
 };
 
 // The first counts a1 < x < r1 go on to the second sample.
@@ -276,9 +307,9 @@ private:
                                                                    std::int64_t n,
                                                                    std::int64_t leastTotal);
     // Searches the plans of the first sample but those of the first accept numbers that the cost
-    // bound shows dearer than the best.
-    void vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
-                             std::int64_t leastTotal);
+    // bound shows dearer than the best; returns whether it showed them all dearer.
+    bool SearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
+                           std::int64_t leastTotal);
     // Searches the plans of (n1, a1) but those of the reject numbers r1 whose entry of `passed`
     // (from r1min on) is set, and sets the entries of the reject numbers where a bound leaves no
     // plan of a1 or of a smaller first accept number.
@@ -301,8 +332,10 @@ private:
     // level against the target of the whole plan.
     bool Meets(double sum, double room, Side side, double level, double target,
                Judgement judgement, const DoublePlanNumbers& plan) const;
-    bool MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
-                          const DoublePlanNumbers& plan);
+    // How far the continuation keeps within the upper rooms: at least 0 where it meets them (as
+    // Meets judges), below 0 where it does not.
+    double UpperLevelsRoom(const Continuation& go, const Rooms& rooms, Judgement judgement,
+                           const DoublePlanNumbers& plan);
     // The largest a2 whose continuation keeps within the upper rooms at n2: the LTPD's, and with
     // withMaximum the maximum AQL's too where the design has one.
     SecondAccepts LargestSecondAccept(const Continuation& go, const Rooms& rooms,
@@ -310,7 +343,11 @@ private:
                                       bool withMaximum);
     // The most Pa at the AQL that any test of the continuation's counts with a second sample of
     // n2 can reach while Pa at the LTPD keeps within its room.
-    double MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2);
+    // With slope, also how fast it grows with the LTPD's room there (the tests' Pa at the AQL is
+    // concave in that room, so no wider room adds more than this for each unit), infinite where
+    // that is not known.
+    double MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2,
+                          double* slope = nullptr);
     // The smallest n2 in [lowest, most] at which the most powerful tests of the continuation
     // reach the AQL room, most + 1 when none does.
     std::int64_t SmallestPowerfulSample(const Continuation& go, const Rooms& rooms,
@@ -599,18 +636,20 @@ DoublePlanNumbers DoubleDesign::Run()
     promisingPrices = prices;
     // Counts beyond 32 bits make no plan.
     if (promising.bPossible && promising.lastReject <= largestCount && !Stopped())
-        vdSearchFirstSample(bound, promising, leastTotal);
+        SearchFirstSample(bound, promising, leastTotal);
     const std::int64_t smallest = smallestFirst;
     FirstSample first;
     // Ranges of first samples that the cost bound shows dearer than the best are passed over,
     // each twice as wide as the last one passed; the others are narrowed down to single first
-    // samples, which are searched.
+    // samples, which are searched. A single one is not bounded as a range: its search starts from
+    // the bounds of each of its first accept numbers, which are at least the range's over the
+    // second samples its cost allows, and showing them all dearer counts as passing it over.
     std::int64_t width = 1;
     for (std::int64_t n1 = smallest; n1 < n && !Stopped();)
     {
         progressShare = static_cast<double>(n1 - smallest) / static_cast<double>(n - smallest);
         const std::int64_t largest = std::min<std::int64_t>(n - 1, n1 + width - 1);
-        if (Dearer(bound, n1, largest, leastTotal))
+        if (width > 1 && Dearer(bound, n1, largest, leastTotal))
         {
             n1 = largest + 1;
             width *= 2;
@@ -624,15 +663,16 @@ DoublePlanNumbers DoubleDesign::Run()
         first = FirstSampleAt(n1, first, leastTotal);
         if (first.bPossible && first.lastReject > largestCount)
             break;
-        if (first.bPossible && n1 != promising.n1 && !(first.lowerBound > best * (1.0 + margin)))
-            vdSearchFirstSample(bound, first, leastTotal);
+        if (!first.bPossible || first.lowerBound > best * (1.0 + margin) ||
+            (n1 != promising.n1 && SearchFirstSample(bound, first, leastTotal)))
+            width = 2;
         ++n1;
     }
     return result;
 }
 
-void DoubleDesign::vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
-                                       std::int64_t leastTotal)
+bool DoubleDesign::SearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
+                                     std::int64_t leastTotal)
 {
     for (LevelCounts* counts : {&atAql, &atLtpd, &atMaximumAql, &atCost})
         counts->vdStartFirstSample(first.n1);
@@ -666,6 +706,8 @@ void DoubleDesign::vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSa
             std::max(first.leastSecond, MostSecondSample(first.n1, first.leastGoOn)), a1low,
             first.r1min, best * (1.0 + margin), dearer);
     }
+    if (std::all_of(dearer.begin() + a1low, dearer.end(), [](char d) { return d != 0; }))
+        return true;
     std::vector<char> passed(static_cast<std::size_t>(first.lastReject - first.r1min + 1), 0);
     for (std::int64_t a1 = first.a1max; a1 >= a1low && !Stopped(); --a1)
     {
@@ -674,10 +716,11 @@ void DoubleDesign::vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSa
             continue;
         const double bound = firstAcceptBound(a1, r1);
         if (r1 == first.r1min && bound > best * (1.0 + margin))
-            return;
+            return false;
         if (!Beaten(bound, {first.n1, a1, r1, 0, r1 - 1}))
             vdSearchFirstAccept(first, a1, leastTotal, passed);
     }
+    return false;
 }
 
 void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1,
@@ -695,8 +738,6 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
     // upper levels is higher by at most P(first count <= a1). Bounds on plans of a1 with these
     // wider rooms hold for those of every smaller a1 with the same r1.
     const Rooms wider = {rooms.dAql, required.dPaLtpd, required.dPaAql, Judgement::lenient};
-    // Every plan of this n1 and a1 is a test of the counts above a1 with its second sample.
-    const Continuation all = {a1, first.lastReject};
     double goOn = atCost.Cumulative(r1lo - 1) - atCost.Cumulative(a1);
     // A second sample every plan with this or a larger r1 needs.
     std::int64_t floor = std::max<std::int64_t>(leastTotal - n1, 1);
@@ -713,10 +754,6 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
             continue;
         const std::int64_t most = MostSecondSample(n1, std::max(goOn, 0.0));
         if (most < lowest)
-            return;
-        // The most powerful tests of every plan of this a1 reach the AQL room only at n2 beyond
-        // what the cost allows.
-        if (MostAcceptance(all, rooms, most) < rooms.dAql * (1.0 - margin) - margin)
             return;
         const SecondStages found =
             SearchSecondStage(n1, {a1, r1}, rooms, wider, std::max(goOn, 0.0), lowest);
@@ -753,17 +790,20 @@ bool DoubleDesign::Meets(double sum, double room, Side side, double level, doubl
     return pa < target;
 }
 
-bool DoubleDesign::MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
-                                    const DoublePlanNumbers& plan)
+double DoubleDesign::UpperLevelsRoom(const Continuation& go, const Rooms& rooms,
+                                     Judgement judgement, const DoublePlanNumbers& plan)
 {
     const auto within = [&](LevelCounts& counts, double room, Side side, double target)
     {
-        return Meets(counts.Continued(go.a1, go.r1, plan.n2, plan.a2), room, side, counts.Level(),
-                     target, judgement, plan);
+        const double sum = counts.Continued(go.a1, go.r1, plan.n2, plan.a2);
+        return Meets(sum, room, side, counts.Level(), target, judgement, plan)
+                   ? std::max(room - sum, 0.0)
+                   : std::min(room - sum, -std::numeric_limits<double>::min());
     };
-    return within(atLtpd, rooms.dLtpd, Side::atMost, required.dPaLtpd) &&
-           (!HasMaximumAql() ||
-            within(atMaximumAql, rooms.dMaximum, Side::below, required.dPaAql));
+    const double ltpd = within(atLtpd, rooms.dLtpd, Side::atMost, required.dPaLtpd);
+    if (ltpd < 0.0 || !HasMaximumAql())
+        return ltpd;
+    return std::min(ltpd, within(atMaximumAql, rooms.dMaximum, Side::below, required.dPaAql));
 }
 
 DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation& go,
@@ -825,20 +865,38 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
     return {meeting, failing};
 }
 
-double DoubleDesign::MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2)
+double DoubleDesign::MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2,
+                                    double* slope)
 {
+    double growth = std::numeric_limits<double>::infinity();
     // The likelihood ratio of the two levels depends on the first and second counts only through
-    // their total, so the most powerful tests accept below a total and randomise at it.
+    // their total, so the most powerful tests accept below a total and randomise at it: their Pa
+    // at the AQL against that at the LTPD joins the points of the second accept numbers by
+    // straight lines, which turn ever flatter.
     const auto [largest, above] = LargestSecondAccept(go, rooms, Judgement::lenient, 0, n2, false);
+    double acceptance = 0.0;
     // At the end of the counts no test accepts more than every continuing count.
     if (above.a2 > (model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount))
-        return atAql.Cumulative(go.r1 - 1) - atAql.Cumulative(go.a1);
-    const double aqlAtLargest = atAql.Continued(go.a1, go.r1, n2, largest.a2);
-    if (!(above.dAtLtpd > largest.dAtLtpd))
-        return aqlAtLargest;
-    const double share =
-        std::clamp((rooms.dLtpd - largest.dAtLtpd) / (above.dAtLtpd - largest.dAtLtpd), 0.0, 1.0);
-    return aqlAtLargest + share * (atAql.Continued(go.a1, go.r1, n2, above.a2) - aqlAtLargest);
+    {
+        acceptance = atAql.Cumulative(go.r1 - 1) - atAql.Cumulative(go.a1);
+        growth = 0.0;
+    }
+    else
+    {
+        acceptance = atAql.Continued(go.a1, go.r1, n2, largest.a2);
+        if (above.dAtLtpd > largest.dAtLtpd)
+        {
+            const double rise = atAql.Continued(go.a1, go.r1, n2, above.a2) - acceptance;
+            growth = std::max(0.0, rise / (above.dAtLtpd - largest.dAtLtpd));
+            acceptance +=
+                std::clamp((rooms.dLtpd - largest.dAtLtpd) / (above.dAtLtpd - largest.dAtLtpd), 0.0,
+                           1.0) *
+                rise;
+        }
+    }
+    if (slope != nullptr)
+        *slope = growth;
+    return acceptance;
 }
 
 std::int64_t DoubleDesign::SmallestPowerfulSample(const Continuation& go, const Rooms& rooms,
@@ -847,16 +905,14 @@ std::int64_t DoubleDesign::SmallestPowerfulSample(const Continuation& go, const 
     // Pa at the AQL that the most powerful tests reach only grows with n2 (a test on n2 units
     // can ignore one more).
     const double aqlRoom = rooms.dAql * (1.0 - margin) - margin;
-    if (most < lowest || MostAcceptance(go, rooms, most) < aqlRoom)
+    const auto beyondRoom = [&](std::int64_t n2)
+    { return MostAcceptance(go, rooms, n2) - aqlRoom; };
+    if (most < lowest)
         return most + 1;
-    std::int64_t failing = lowest - 1;
-    std::int64_t meeting = most;
-    while (meeting - failing > 1)
-    {
-        const std::int64_t middle = failing + (meeting - failing) / 2;
-        (MostAcceptance(go, rooms, middle) >= aqlRoom ? meeting : failing) = middle;
-    }
-    return meeting;
+    const double atMost = beyondRoom(most);
+    if (!(atMost >= 0.0))
+        return most + 1;
+    return FirstReaching(lowest, most, atMost, beyondRoom);
 }
 
 std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continuation& go,
@@ -905,12 +961,14 @@ std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continua
         }
         a2 = std::max(a2, largest + 1);
         // The smallest n2 at which a2 keeps within the upper levels.
-        n2 = FirstHolding(
-            n2 + 1, most + 1,
-            [&](std::int64_t size) {
-                return MeetsUpperLevels(go, rooms, rooms.judgement, {n1, go.a1, go.r1, size, a2});
-            });
-        n2 = std::max(n2, LowestSecondSample(go.a1, go.r1, a2));
+        const auto upperRoom = [&](std::int64_t size) {
+            return UpperLevelsRoom(go, rooms, rooms.judgement, {n1, go.a1, go.r1, size, a2});
+        };
+        const double atMost = n2 < most ? upperRoom(most) : -1.0;
+        if (atMost < 0.0)
+            return most + 1;
+        n2 = std::max(FirstReaching(n2 + 1, most, atMost, upperRoom),
+                      LowestSecondSample(go.a1, go.r1, a2));
         if (n2 > most)
             return most + 1;
     }
@@ -927,13 +985,23 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
     // them, and with the wider upper rooms for those of smaller a1 too.
     const double beyond = std::max(0.0, 1.0 - atAql.Cumulative(go.r1 - 1));
     const Rooms relaxed = {rooms.dAql - beyond, rooms.dLtpd, rooms.dMaximum, Judgement::lenient};
-    const auto reachable = [&](const Rooms& limits)
-    { return MostAcceptance(go, limits, most) >= limits.dAql * (1.0 - margin) - margin; };
-    if (!reachable(rooms))
-        return {reachable(relaxed) ? lowest : most + 1, !reachable(wider)};
+    const auto reaches = [&](double acceptance, const Rooms& limits)
+    { return acceptance >= limits.dAql * (1.0 - margin) - margin; };
+    // The relaxed rooms differ from these at the AQL alone, which the tests do not depend on; the
+    // wider ones widen the LTPD's room, and with it the tests' Pa at the AQL by at most the slope
+    // for each unit.
+    double slope = 0.0;
+    const double acceptance = MostAcceptance(go, rooms, most, &slope);
+    if (!reaches(acceptance, rooms))
+        return {reaches(acceptance, relaxed) ? lowest : most + 1,
+                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider)};
     if (SmallestMeetingSample(n1, go, rooms, lowest, most) <= most)
         return {lowest, false};
-    return {SmallestMeetingSample(n1, go, relaxed, lowest, most), false};
+    // No plan of this r1 is cheap enough. Where none meets the wider rooms either, no plan of a
+    // smaller a1 and this r1 is: that spares the search of the many small a1 that differ from
+    // this one only in counts of next to no chance.
+    return {SmallestMeetingSample(n1, go, relaxed, lowest, most),
+            SmallestMeetingSample(n1, go, wider, lowest, most) > most};
 }
 
 } // namespace
