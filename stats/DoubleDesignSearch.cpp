@@ -6,6 +6,7 @@
 #include "stats/SingleDesignSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -111,62 +112,88 @@ private:
         const auto count = static_cast<double>(k - 1);
         return previous * ((ratio.dIntercept - ratio.dSlope * count) / (count + 1.0));
     }
-    // B(k; n2) for k from `from` to `to`, in that order. The counts of one n2 are kept a little
-    // wider than asked, for the neighbouring second accept numbers, and those asked next to the
-    // ones kept are added to them.
+    // B(k; n2) for k from `from` to `to`, in that order. The counts of the last few n2 asked are
+    // kept, a little wider than asked, for the neighbouring second accept numbers, and those
+    // asked next to the ones kept are added to them.
     const double* SecondCumulatives(std::int64_t n2, std::int64_t from, std::int64_t to)
     {
+        ++uses;
+        SecondRow* row = &secondRows[lastRow];
+        if (row->size != n2)
+            for (SecondRow& kept : secondRows)
+            {
+                if (kept.size == n2)
+                {
+                    row = &kept;
+                    break;
+                }
+                if (kept.lastUse < row->lastUse)
+                    row = &kept;
+            }
+        row->lastUse = uses;
+        lastRow = static_cast<std::size_t>(row - secondRows.data());
+        auto& cumulatives = row->cumulatives;
         const auto kept = static_cast<std::int64_t>(cumulatives.size());
-        if (n2 == secondSize && from >= lowest && to < lowest + kept)
-            return cumulatives.data() + (from - lowest);
+        if (n2 == row->size && from >= row->lowest && to < row->lowest + kept)
+            return cumulatives.data() + (from - row->lowest);
         const std::int64_t low = std::max<std::int64_t>(0, from - 16);
         const std::int64_t high = to + 16;
-        if (n2 != secondSize ||
-            std::max(high, lowest + kept - 1) - std::min(low, lowest) >= 2 * (high - low))
+        if (n2 != row->size ||
+            std::max(high, row->lowest + kept - 1) - std::min(low, row->lowest) >= 2 * (high - low))
         {
-            secondSize = n2;
-            secondRatio = model.pointRatio(n2, level);
-            lowest = low;
+            row->size = n2;
+            row->ratio = model.pointRatio(n2, level);
+            row->lowest = low;
             cumulatives.clear();
-            vdAppendSecond(cumulatives, low, high, false, topPoint);
-            return cumulatives.data() + (from - lowest);
+            vdAppendSecond(*row, cumulatives, low, high, false, row->topPoint);
+            return cumulatives.data() + (from - row->lowest);
         }
-        if (low < lowest)
+        if (low < row->lowest)
         {
             double point = 0.0;
             below.clear();
-            vdAppendSecond(below, low, lowest - 1, false, point);
+            vdAppendSecond(*row, below, low, row->lowest - 1, false, point);
             cumulatives.insert(cumulatives.begin(), below.begin(), below.end());
-            lowest = low;
+            row->lowest = low;
         }
-        const auto top = lowest + static_cast<std::int64_t>(cumulatives.size()) - 1;
+        const auto top = row->lowest + static_cast<std::int64_t>(cumulatives.size()) - 1;
         if (high > top)
-            vdAppendSecond(cumulatives, top + 1, high, true, topPoint);
-        return cumulatives.data() + (from - lowest);
+            vdAppendSecond(*row, cumulatives, top + 1, high, true, row->topPoint);
+        return cumulatives.data() + (from - row->lowest);
     }
-    // Appends B(k; secondSize) for k from `from` to `to` to row: from the cumulative at `from`
-    // worked out afresh, or with bOn from the last one in row; point is P(count = k) of the last
-    // k, 0 where it is not known, and each from the one before (over so few counts the steps keep
-    // every digit the sums need).
-    void vdAppendSecond(std::vector<double>& row, std::int64_t from, std::int64_t to, bool bOn,
-                        double& point) const
+    // B(k; n2) of one second sample n2 for the counts k from lowest on.
+    struct SecondRow
     {
-        double cumulative = bOn ? row.back() : 0.0;
+        std::int64_t size = -1; // n2
+        PointRatio ratio = {};
+        std::int64_t lowest = 0;
+        std::vector<double> cumulatives;
+        double topPoint = 0.0; // P(count = k) of the last k kept, 0 where not known
+        std::uint64_t lastUse = 0;
+    };
+    // Appends B(k; n2) of row's n2 for k from `from` to `to` to values: from the cumulative at
+    // `from` worked out afresh, or with bOn from the last one in values; point is P(count = k) of
+    // the last k, 0 where it is not known, and each from the one before (over so few counts the
+    // steps keep every digit the sums need).
+    void vdAppendSecond(const SecondRow& row, std::vector<double>& values, std::int64_t from,
+                        std::int64_t to, bool bOn, double& point) const
+    {
+        double cumulative = bOn ? values.back() : 0.0;
         for (std::int64_t k = from; k <= to; ++k)
         {
-            if (model.bCountsWithinSample && k >= secondSize)
+            if (model.bCountsWithinSample && k >= row.size)
                 cumulative = 1.0;
             else if (!bOn && k == from)
             {
-                cumulative = model.cumulative(k, secondSize, level);
+                cumulative = model.cumulative(k, row.size, level);
                 point = 0.0;
             }
             else
             {
-                point = Next(point, k, secondSize, secondRatio, false);
+                point = Next(point, k, row.size, row.ratio, false);
                 cumulative += point;
             }
-            row.push_back(cumulative);
+            values.push_back(cumulative);
         }
     }
 
@@ -177,11 +204,11 @@ private:
     std::int64_t firstCounted = 0; // below it the points are negligible
     std::vector<double> points;
     std::vector<double> firstCumulatives; // of the first count, from 0 up
-    std::int64_t secondSize = -1;
-    PointRatio secondRatio = {};
-    std::int64_t lowest = 0;
-    std::vector<double> cumulatives;
-    double topPoint = 0.0;     // P(count = k) of the last k kept, 0 where not known
+    // The searches of neighbouring first samples and first accept numbers come back to a few
+    // second samples.
+    std::array<SecondRow, 32> secondRows;
+    std::uint64_t uses = 0;
+    std::size_t lastRow = 0;
     std::vector<double> below; // the counts added below those kept
 };
 
@@ -322,6 +349,9 @@ private:
         std::int64_t needed;
         // Whether no plan with this r1 and this or a smaller a1 can.
         bool bNoneBelow;
+        // Whether the most powerful tests of this r1 miss the AQL room at the largest second
+        // sample the cost allows.
+        bool bMissed;
     };
     // Offers the cheapest plan of (n1, a1, r1) that costs less than the best; `wider` are the
     // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
@@ -332,6 +362,9 @@ private:
     // level against the target of the whole plan.
     bool Meets(double sum, double room, Side side, double level, double target,
                Judgement judgement, const DoublePlanNumbers& plan) const;
+    // The least Pa at the AQL of the most powerful tests that may reach a room, allowing for the
+    // rounding of the sums.
+    static double LeastReaching(double room) { return room * (1.0 - margin) - margin; }
     // How far the continuation keeps within the upper rooms: at least 0 where it meets them (as
     // Meets judges), below 0 where it does not.
     double UpperLevelsRoom(const Continuation& go, const Rooms& rooms, Judgement judgement,
@@ -760,6 +793,30 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
         if (found.bNoneBelow)
             passedOver = 1;
         floor = std::max(floor, found.needed);
+        if (!found.bMissed || floor > most)
+            continue;
+        // The tests of a reject number are among those of a larger one, and reach no more with a
+        // smaller second sample: where those of (a1, last) miss the AQL room at this most, so do
+        // those of every r1 up to last at its own, which is no larger.
+        const auto reaches = [&](std::int64_t reject) {
+            return MostAcceptance({a1, reject}, rooms, most) >= LeastReaching(rooms.dAql);
+        };
+        const std::int64_t last = FirstHolding(r1 + 1, first.lastReject + 1, reaches) - 1;
+        if (last == r1)
+            continue;
+        double slope = 0.0;
+        const double acceptance = MostAcceptance({a1, last}, rooms, most, &slope);
+        // As in SearchSecondStage: none of a smaller a1 reaches the wider rooms either, and no
+        // plan with a reject number from last on reaches the AQL room (see the relaxed rooms
+        // there).
+        if (acceptance + slope * (wider.dLtpd - rooms.dLtpd) < LeastReaching(wider.dAql))
+            for (std::int64_t reject = r1 + 1; reject <= last; ++reject)
+                passed[static_cast<std::size_t>(reject - first.r1min)] = 1;
+        if (acceptance <
+            LeastReaching(rooms.dAql - std::max(0.0, 1.0 - atAql.Cumulative(last - 1))))
+            return;
+        for (; r1 < last; ++r1)
+            goOn += atCost.Point(r1);
     }
 }
 
@@ -904,7 +961,7 @@ std::int64_t DoubleDesign::SmallestPowerfulSample(const Continuation& go, const 
 {
     // Pa at the AQL that the most powerful tests reach only grows with n2 (a test on n2 units
     // can ignore one more).
-    const double aqlRoom = rooms.dAql * (1.0 - margin) - margin;
+    const double aqlRoom = LeastReaching(rooms.dAql);
     const auto beyondRoom = [&](std::int64_t n2)
     { return MostAcceptance(go, rooms, n2) - aqlRoom; };
     if (most < lowest)
@@ -986,7 +1043,7 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
     const double beyond = std::max(0.0, 1.0 - atAql.Cumulative(go.r1 - 1));
     const Rooms relaxed = {rooms.dAql - beyond, rooms.dLtpd, rooms.dMaximum, Judgement::lenient};
     const auto reaches = [&](double acceptance, const Rooms& limits)
-    { return acceptance >= limits.dAql * (1.0 - margin) - margin; };
+    { return acceptance >= LeastReaching(limits.dAql); };
     // The relaxed rooms differ from these at the AQL alone, which the tests do not depend on; the
     // wider ones widen the LTPD's room, and with it the tests' Pa at the AQL by at most the slope
     // for each unit.
@@ -994,14 +1051,14 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
     const double acceptance = MostAcceptance(go, rooms, most, &slope);
     if (!reaches(acceptance, rooms))
         return {reaches(acceptance, relaxed) ? lowest : most + 1,
-                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider)};
+                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true};
     if (SmallestMeetingSample(n1, go, rooms, lowest, most) <= most)
-        return {lowest, false};
+        return {lowest, false, false};
     // No plan of this r1 is cheap enough. Where none meets the wider rooms either, no plan of a
     // smaller a1 and this r1 is: that spares the search of the many small a1 that differ from
     // this one only in counts of next to no chance.
     return {SmallestMeetingSample(n1, go, relaxed, lowest, most),
-            SmallestMeetingSample(n1, go, wider, lowest, most) > most};
+            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false};
 }
 
 } // namespace
