@@ -333,6 +333,10 @@ private:
     std::pair<FirstSample, RequirementPrices> PromisingFirstSample(DoublePlanCostBound& bound,
                                                                    std::int64_t n,
                                                                    std::int64_t leastTotal);
+    // Searches, before the others, the first samples whose plans promise to bound the others
+    // best: PromisingFirstSample's, and more (written to `searched`).
+    void vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n, std::int64_t leastTotal,
+                       std::vector<std::int64_t>& searched);
     // Searches the plans of the first sample but those of the first accept numbers that the cost
     // bound shows dearer than the best; returns whether it showed them all dearer.
     bool SearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
@@ -614,7 +618,8 @@ DoubleDesign::PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n,
             at = FirstSampleAt(n1, at, leastTotal);
             if (!at.bPossible || at.lowerBound > best * (1.0 + margin))
                 continue;
-            const double value = estimate(at);
+            // Both are about the least cost of the first sample's plans: the larger is the nearer.
+            const double value = std::max(estimate(at), at.lowerBound);
             if (value < least)
             {
                 least = value;
@@ -665,11 +670,9 @@ DoublePlanNumbers DoubleDesign::Run()
     smallestFirst = model.bCountsWithinSample ? 2 : 1;
     priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 64);
     DoublePlanCostBound bound(model, required);
-    const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
-    promisingPrices = prices;
-    // Counts beyond 32 bits make no plan.
-    if (promising.bPossible && promising.lastReject <= largestCount && !Stopped())
-        SearchFirstSample(bound, promising, leastTotal);
+    std::vector<std::int64_t> searched;
+    vdSearchAhead(bound, n, leastTotal, searched);
+    std::sort(searched.begin(), searched.end());
     const std::int64_t smallest = smallestFirst;
     FirstSample first;
     // Ranges of first samples that the cost bound shows dearer than the best are passed over,
@@ -697,11 +700,50 @@ DoublePlanNumbers DoubleDesign::Run()
         if (first.bPossible && first.lastReject > largestCount)
             break;
         if (!first.bPossible || first.lowerBound > best * (1.0 + margin) ||
-            (n1 != promising.n1 && SearchFirstSample(bound, first, leastTotal)))
+            (!std::binary_search(searched.begin(), searched.end(), n1) &&
+             SearchFirstSample(bound, first, leastTotal)))
             width = 2;
         ++n1;
     }
     return result;
+}
+
+void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
+                                 std::int64_t leastTotal, std::vector<std::int64_t>& searched)
+{
+    const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
+    promisingPrices = prices;
+    const auto search = [&](const FirstSample& first)
+    {
+        // Counts beyond 32 bits make no plan.
+        if (!first.bPossible || first.lastReject > largestCount ||
+            first.lowerBound > best * (1.0 + margin) || Stopped() ||
+            std::find(searched.begin(), searched.end(), first.n1) != searched.end())
+            return;
+        SearchFirstSample(bound, first, leastTotal);
+        searched.push_back(first.n1);
+    };
+    search(promising);
+    // The estimates may be far from the cheapest plans of the first samples they promise: first
+    // samples spread evenly over the range follow, and about the best found ever nearer ones.
+    constexpr int spread = 16;
+    const std::int64_t range = n - 1 - smallestFirst;
+    FirstSample at;
+    for (int i = 1; i < spread; ++i)
+    {
+        const std::int64_t n1 = smallestFirst + range * i / spread;
+        if (n1 <= at.n1)
+            continue;
+        at = FirstSampleAt(n1, at, leastTotal);
+        search(at);
+    }
+    for (std::int64_t step = range / (2 * spread); step > range / 1024 && result.r1 != 0; step /= 2)
+    {
+        const std::int64_t centre = result.n1;
+        for (const std::int64_t n1 : {centre - step, centre + step})
+            if (n1 >= smallestFirst && n1 < n)
+                search(FirstSampleAt(n1, {}, leastTotal));
+    }
 }
 
 bool DoubleDesign::SearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
