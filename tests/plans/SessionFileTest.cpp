@@ -337,6 +337,48 @@ TEST_F(SessionFileTest, CostsBeyondTheNumbersSaveAFileThatReadsBack)
     EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file);
 }
 
+// The plots of a window read from a file are built first, with ends of their own that the Real
+// takes for the same as the file's when they differ in the last digit only.
+TEST_F(SessionFileTest, ASavedSessionReopenedSavesToTheSameBytes)
+{
+    session.vdAddPlan(Single("50", "2"));
+    session.vdAddPlan(Single("80", "1", "500"));
+    auto list = List({1, 2});
+    const double aboveOne = std::nextafter(1.0, 2.0);
+    const double belowOne = std::nextafter(1.0, 0.0);
+    // Each end through a number far from it, as the plot options would set it.
+    const auto set = [](Plot& plot, void (Plot::*setter)(const Real&), double value)
+    {
+        (plot.*setter)(RealOf(5));
+        (plot.*setter)(RealOf(value));
+    };
+    set(*list->OCPlot(), &Plot::vdSetYAxisMaximum, aboveOne);
+    set(*list->OCPlot(), &Plot::vdSetXAxisMaximum, belowOne);
+    set(*list->CostPlot(), &Plot::vdSetXAxisMinimum, 0.1 + 0.2);
+    set(*list->AOQPlot(), &Plot::vdSetYAxisMaximum, belowOne);
+    // A Y range the plot fits to its curves itself.
+    Plot& asn = *list->ASNPlot();
+    asn.vdSetAutoScale(true);
+    asn.vdSetXAxisMaximum(RealOf(0.7));
+    delete asn.GetDrawing();
+    const Real fitted = asn.YAxisMaximum();
+    std::vector<WindowRecord> windows;
+    windows.emplace_back(EvaluationWindowRecord{{}, std::move(list)});
+    windows.emplace_back(DesignListRecord());
+    const std::string saved = SessionFileText(session, windows);
+    SamplingPlanDefinitions::vdReset();
+
+    const auto reopened = Read(saved);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(SessionFileText(*reopened->session, reopened->windows), saved);
+    const auto& read = std::get<EvaluationWindowRecord>(reopened->windows[0]);
+    EXPECT_EQ(read.list->OCPlot()->YAxisMaximum().dValue(), aboveOne);
+    EXPECT_EQ(read.list->OCPlot()->XAxisMaximum().dValue(), belowOne);
+    EXPECT_EQ(read.list->AOQPlot()->YAxisMaximum().dValue(), belowOne);
+    EXPECT_EQ(read.list->ASNPlot()->YAxisMaximum().dValue(), fitted.dValue());
+    EXPECT_NE(fitted.dValue(), 1.0) << "the fit gave the ASN curves a range of their own";
+}
+
 TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
 {
     const std::string file = RichFile();
