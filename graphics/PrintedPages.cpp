@@ -341,10 +341,10 @@ struct Layout
 };
 
 // The table on pages of the area with its lines `points` high, its labels shown as the pieces
-// given; a table that fits down the page stands in its middle when bCentred. None when the
-// headings or labels leave no line of a page to the body, or the table would need too many.
+// given. None when the headings or labels leave no line of a page to the body, or the table
+// would need too many.
 std::optional<Layout> PagesOn(const PageArea& area, const Table& table,
-                              const std::vector<Extent>& labels, double points, bool bCentred)
+                              const std::vector<Extent>& labels, double points)
 {
     const double sx = points / pointsPerInch * area.pixelsPerInchX;
     const double sy = points / pointsPerInch * area.pixelsPerInchY;
@@ -358,13 +358,14 @@ std::optional<Layout> PagesOn(const PageArea& area, const Table& table,
     const std::vector<double> rows = table.down.Cuts(table.headings.to, table.y.to, bodyHeight);
     if ((columns.size() - 1) * (rows.size() - 1) > mostPages)
         return std::nullopt;
-    // A table as narrow as a page stands in the middle across it.
+    // A table as narrow as a page stands in the middle across it, and one on a single page in
+    // its middle down it too, as a table printed whole does.
     const double left =
         area.left + (columns.size() == 2
                          ? std::max(0.0, bodyWidth - (table.x.to - table.labelsRight)) * 0.5 * sx
                          : 0);
     const double top =
-        area.top + (bCentred && rows.size() == 2
+        area.top + (columns.size() == 2 && rows.size() == 2
                         ? std::max(0.0, height - (table.y.to - table.y.from)) * 0.5 * sy
                         : 0);
     const bool bTitled = table.titles.from < table.titles.to;
@@ -443,18 +444,18 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
             const double points =
                 FittedPoints(area, Length(narrowed) + x.to - table.labelsRight, height);
             if (points >= linePoints)
-                if (std::optional<Layout> whole = PagesOn(area, table, narrowed, points, true))
+                if (std::optional<Layout> whole = PagesOn(area, table, narrowed, points))
                     return {bTurned, std::move(whole->pages)};
         }
     // Cut as drawn, or with the label columns narrowed where that leaves no column alone on a
     // page and the drawn table does, or needs fewer pages.
-    std::optional<Choice> cut = Fewer(PagesOn(asSet, table, drawn, linePoints, false),
-                                      PagesOn(turned, table, drawn, linePoints, false), false);
+    std::optional<Choice> cut = Fewer(PagesOn(asSet, table, drawn, linePoints),
+                                      PagesOn(turned, table, drawn, linePoints), false);
     if (bNarrows)
     {
         std::optional<Choice> narrowedCut =
-            Fewer(PagesOn(asSet, table, narrowed, linePoints, false),
-                  PagesOn(turned, table, narrowed, linePoints, false), true);
+            Fewer(PagesOn(asSet, table, narrowed, linePoints),
+                  PagesOn(turned, table, narrowed, linePoints), true);
         if (narrowedCut &&
             (!cut || (!narrowedCut->layout.bOneColumnAlone &&
                       (cut->layout.bOneColumnAlone ||

@@ -3,6 +3,7 @@
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "tests/app/EvaluationRoadTest.h"
 
+#include <QPageLayout>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -11,7 +12,7 @@ namespace Brosquin
 namespace
 {
 
-// The printer's A4 paper turned, within its margins of 10 points.
+// The printer's A4 paper turned, within its margins of 10 points (its layout during the tests).
 constexpr double paperLeft = 10;
 constexpr double paperRight = 832;
 constexpr double paperTop = 10;
@@ -21,6 +22,20 @@ constexpr double paperBottom = 585;
 class PrintedTablesTest : public EvaluationRoadTest
 {
 protected:
+    void SetUp() override
+    {
+        EvaluationRoadTest::SetUp();
+        ASSERT_TRUE(ApplicationPrinter().setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                        QPageLayout::Point)));
+    }
+
+    void TearDown() override
+    {
+        ApplicationPrinter().setPageLayout(printerLayout);
+        EvaluationRoadTest::TearDown();
+    }
+
     void vdAddSingle(const char* n, const char* a, std::int8_t method = 0,
                      const char* lotSize = nullptr)
     {
@@ -74,9 +89,9 @@ protected:
         return text;
     }
 
-    static QString Description(std::uint32_t position, SamplingPlanSession& session)
+    QString Description(std::uint32_t position) const
     {
-        return QString::fromLatin1(session.Plan(position)->Description().Text());
+        return QString::fromLatin1(Session().Plan(position)->Description().Text());
     }
 
 private:
@@ -86,6 +101,7 @@ private:
         list->vdRefreshList(Session().Count());
     }
 
+    const QPageLayout printerLayout = ApplicationPrinter().pageLayout();
     int prints = 0;
 };
 
@@ -118,7 +134,7 @@ TEST_F(PrintedTablesTest, SmallTablesPrintOnOnePage)
             }
             const QStringList texts = Readings(pages[0]);
             for (std::uint32_t plan = 1; plan <= count; ++plan)
-                EXPECT_EQ(texts.count(Description(plan, Session())), 1) << count << " " << page;
+                EXPECT_EQ(texts.count(Description(plan)), 1) << count << " " << page;
             EXPECT_EQ(texts.count(QLatin1String(lastHeading)), 1) << count << " " << page;
         }
         evaluation->SubWindow()->close();
@@ -141,8 +157,8 @@ TEST_F(PrintedTablesTest, ATableALittleWiderThanThePageIsScaledToItsWidth)
     ASSERT_EQ(pages.size(), 1u);
     const std::vector<PdfText>& page = pages[0];
     // The rows of the plans, one line apart.
-    const PdfText first = Found(page, Description(1, Session()));
-    const PdfText widest = Found(page, Description(2, Session()));
+    const PdfText first = Found(page, Description(1));
+    const PdfText widest = Found(page, Description(2));
     const double line = widest.start.y() - first.start.y();
     ASSERT_GT(line, 9);
     double right = 0;
@@ -183,7 +199,7 @@ TEST_F(PrintedTablesTest, NoPageHoldsOneColumnAlone)
         EXPECT_GE(shown, 2);
         headings += static_cast<int>(shown);
         for (std::uint32_t plan = 1; plan <= 3; ++plan)
-            EXPECT_EQ(texts.count(Description(plan, Session())), 1);
+            EXPECT_EQ(texts.count(Description(plan)), 1);
     }
     EXPECT_EQ(headings, columns.size());
     evaluation->SubWindow()->close();
@@ -206,7 +222,7 @@ TEST_F(PrintedTablesTest, NoPageHoldsOneColumnAlone)
     }
     ASSERT_EQ(rows.size(), 60);
     for (std::uint32_t plan = 4; plan <= 63; ++plan)
-        EXPECT_EQ(rows.count(Description(plan, Session())), 1) << plan;
+        EXPECT_EQ(rows.count(Description(plan)), 1) << plan;
 }
 
 } // namespace

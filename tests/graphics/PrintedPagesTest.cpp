@@ -143,6 +143,20 @@ TEST(PrintedPages, ATextLongerThanAPageIsCut)
     EXPECT_DOUBLE_EQ(first.right - first.left, pages.bTurned ? 72 : 57.6);
 }
 
+// The margin beyond a table's last rule takes no page of its own: a table 80 units wide with a
+// margin of 20 beyond it prints on two pages across at 10 points, not three, the second running
+// on to the margin's end.
+TEST(PrintedPages, TheMarginTakesNoPageOfItsOwn)
+{
+    const auto table = Table(100, 4);
+    table->AddRect(0, 0, 100, 100, 0, 0, 0, false, 0, 0);
+    const PrintedPages pages = TablePages(*table, upright, turned, 10);
+    EXPECT_FALSE(pages.bTurned);
+    ASSERT_EQ(pages.pages.size(), 4u);
+    ExpectPage(pages.pages[0], 0, 0, 40, 72, 20, 20);
+    ExpectPage(pages.pages[1], 40, 0, 100, 72, 20 - 400, 20);
+}
+
 // A table that would need more than a thousand pages either way prints whole on one page: at
 // lines of 40 points a page holds 14.4 x 18 units, so 1200 x 220 units take 90 x 13 pages
 // upright and 72 x 16 turned, its cuts kept clear of the texts.
