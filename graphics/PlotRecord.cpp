@@ -281,15 +281,20 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                                            count) &&
                ((this->*set)(count), true);
     };
-    // Any two numbers: the drawing copes with a minimum that is not below its maximum.
+    // Any two numbers: the drawing copes with a minimum that is not below its maximum. A setter
+    // takes a number within the Real's tolerance of the one it holds for no change; the record's
+    // own number is kept all the same, so that the plot saves again to the same digits.
     const auto readRange = [&](void (Plot::*setMinimum)(const Real&),
-                               void (Plot::*setMaximum)(const Real&))
+                               void (Plot::*setMaximum)(const Real&), Real Plot::*minimum,
+                               Real Plot::*maximum)
     {
         double low = 0, high = 0;
         if (!ReadNumber(in, low) || !ReadNumber(in, high))
             return false;
         (this->*setMinimum)(RealOf(low));
         (this->*setMaximum)(RealOf(high));
+        this->*minimum = RealOf(low);
+        this->*maximum = RealOf(high);
         return true;
     };
     const auto lineWidth = [&](std::uint32_t i, LineNumber set)
@@ -315,14 +320,16 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
         readColour(&Plot::vdSetSubTitleColor) && readText(&Plot::vdSetYAxisLabel) &&
         readSize(&Plot::vdSetYAxisLabelSize) &&
         (!version2 || readFlag(&Plot::vdSetYAxisLabelVertical)) &&
-        readRange(&Plot::vdSetYAxisMinimum, &Plot::vdSetYAxisMaximum) &&
+        readRange(&Plot::vdSetYAxisMinimum, &Plot::vdSetYAxisMaximum, &Plot::yMinimum,
+                  &Plot::yMaximum) &&
         readSize(&Plot::vdSetYAxisScaleSize) && readCount(2, &Plot::vdSetYAxisNumberValues) &&
         readCount(0, &Plot::vdSetYAxisNumberTics) && readText(&Plot::vdSetXAxisLabel) &&
         readSize(&Plot::vdSetXAxisLabelSize) &&
         // Taken only when the plot has that many labels.
         (!version2 || (ReadTruncated(in, 0, std::numeric_limits<std::uint32_t>::max(), number) &&
                        (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
-        readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum) &&
+        readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum, &Plot::xMinimum,
+                  &Plot::xMaximum) &&
         readSize(&Plot::vdSetXAxisScaleSize) && readCount(2, &Plot::vdSetXAxisNumberValues) &&
         readCount(0, &Plot::vdSetXAxisNumberTics) &&
         readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&

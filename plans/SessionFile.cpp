@@ -1,5 +1,6 @@
 #include "plans/SessionFile.h"
 
+#include "core/Real.h"
 #include "core/RealOf.h"
 #include "core/RecordFields.h"
 #include "core/RecordSize.h"
@@ -235,6 +236,15 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     return true;
 }
 
+// The tag of the next window record, or the terminator, which only blanks and line ends may
+// follow: anything else is records that the counts before did not tell of.
+bool ReadTag(std::istream& in, int& tag)
+{
+    return ReadTruncated(in, 0, static_cast<int>(EvaluationTag), tag) &&
+           (tag != EndTag || Real::PeekNonBlank(in) == std::char_traits<char>::eof() ||
+            RefuseField());
+}
+
 // The window records up to the terminator.
 bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
 {
@@ -242,7 +252,7 @@ bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
     for (;;)
     {
         int tag = EndTag;
-        if (!ReadTruncated(in, 0, static_cast<int>(EvaluationTag), tag))
+        if (!ReadTag(in, tag))
             return false;
         if (tag == EndTag)
             return true;
@@ -378,7 +388,13 @@ std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, doub
     if (!ReadSettings(in, settings))
         return nullptr;
     session->vdReadFromStream(in, version);
-    return ReadErrorOccurred() ? nullptr : std::move(session);
+    // The plans end where a window record or the terminator begins. A plan count lower than the
+    // plans shows here: no plan record begins as a window's record does, with its tag and place.
+    int tag = EndTag;
+    WindowPlace place;
+    if (ReadErrorOccurred() || !ReadTag(in, tag) || (tag != EndTag && !ReadPlace(in, place)))
+        return nullptr;
+    return session;
 }
 
 void vdWriteSessionFileHead(std::ostream& out)

@@ -94,17 +94,18 @@ enum class SessionFileHeader
 SessionFileHeader ReadSessionFileHeader(std::istream& in, double& version);
 
 // Reads a whole file after its header into new objects. Null when any part of it is bad or
-// missing, the terminator included, or when it holds more than the bounds of SessionBounds.h, or a
-// session whose file could take more than largest bytes (SizeRefused() tells which); nothing
-// after the terminator is read. The plans and lists are built under the file's definitions, units
-// and cost parameters, which stay in force on success; on failure those in force before come
-// back.
+// missing, the terminator included, when anything but blanks and line ends follows the
+// terminator, or when it holds more than the bounds of SessionBounds.h, or a session whose file
+// could take more than largest bytes (SizeRefused() tells which). The plans and lists are built
+// under the file's definitions, units and cost parameters, which stay in force on success; on
+// failure those in force before come back.
 std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version,
                                                      std::uint64_t largest = LargestSessionFile);
 
 // The plans of a file to merge, read after its header. Its definitions, units and cost
-// parameters are read but not applied, its window records not read. Null when they are bad, or
-// more than a session holds (SizeRefused()).
+// parameters are read but not applied, its window records not read beyond the first one's tag
+// and place. Null when they are bad, when no window record or terminator follows the plans, or
+// when the plans are more than a session holds (SizeRefused()).
 std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, double version);
 
 // The header and the current definitions, units and cost parameters; the plan list follows.

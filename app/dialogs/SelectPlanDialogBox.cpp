@@ -404,7 +404,10 @@ bool TSelectPlanDialogBox::DesignCheckedTypes()
             C0Text().constData(), C1Text().constData(), TextOf(SuffixUnitsEditControl).constData(),
             message, progress);
         work.reset();
-        // A plan may come with a note: the reason when there is none.
+        // A plan may come with a note, which speaks of the plan in the list: the list shows it
+        // first. Without a plan, the message is the reason.
+        if (added && message.Length() > 0)
+            planList.vdRefreshList(planList.Session().Count());
         if (!added || message.Length() > 0)
             UserInteraction::Current().MessageBox(QStringOfAnsi(message.Text()), tr("Warning"));
     }

@@ -268,13 +268,13 @@ TEST_F(EvaluationWindowTest, PrintAndCopyActOnThePageOnShow)
         (page % 2 ? Item("FilePrintItem")->trigger()
                   : ButtonOf(evaluation, "PrintButton")->click());
         // A plot prints whole on the page; a table with its text no smaller than 8 points, on
-        // the page turned where its width needs that, over further pages where it needs them.
+        // the page turned where its width needs that, the plans' column of the Summary Info and
+        // the Percentiles narrowed to their descriptions so that they fit.
         if (page < TEvaluationWindow::SummaryPage)
             vdExpectOnePagePrinted(pdf);
         else
         {
-            const int tablePage = page - TEvaluationWindow::SummaryPage;
-            const int pages = std::array{2, 2, 1}[tablePage];
+            constexpr int pages = 1;
             const std::vector<double> points = PrintedTextPoints(pdf, pages, true);
             ASSERT_FALSE(points.empty());
             EXPECT_GE(*std::min_element(points.begin(), points.end()), 8.0) << page;
@@ -680,8 +680,8 @@ TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
     EXPECT_EQ(user.Messages().size(), 3u);
 }
 
-// A curves table of three plans and 200 rows prints over several pages, each with the headings
-// above its rows and the quality levels beside them.
+// A curves table of three plans and 200 rows prints over several pages, each headed by the
+// table's title and subtitle, with the headings above its rows and the quality levels beside them.
 TEST_F(EvaluationWindowTest, EveryPrintedPageOfATableShowsItsHeadingsAndLevels)
 {
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
@@ -706,16 +706,38 @@ TEST_F(EvaluationWindowTest, EveryPrintedPageOfATableShowsItsHeadingsAndLevels)
     QFile::copy(pdf, kept);
     EXPECT_TRUE(user.Messages().empty());
 
-    // A plan to a page across and the rows down three pages: on each the quality levels' heading
+    // A plan to a page across and the rows down three pages: on each the title and subtitle in
+    // the middle above the page's columns, within two lines, then the quality levels' heading
     // and the description of every plan whose columns it shows, above them.
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::vector<QStringList> pages = PdfPageTexts(file.readAll());
-    ASSERT_EQ(pages.size(), 9u);
+    const std::vector<std::vector<PdfText>> placed = PdfPlacedTexts(file.readAll());
+    ASSERT_EQ(placed.size(), 9u);
+    std::vector<QStringList> pages;
+    for (std::size_t page = 0; page < placed.size(); ++page)
+    {
+        const auto found = [&](const char* reads)
+        {
+            const PdfText text = TextReading(placed[page], QLatin1String(reads));
+            EXPECT_EQ(text.text, QLatin1String(reads)) << page;
+            return text;
+        };
+        const PdfText title = found("Table of OC, ASN and AOQ Curves");
+        const PdfText subtitle = found("Inspection for Defective Units");
+        const PdfText levels = found("Percent Defective");
+        const PdfText last = found("AOQ");
+        EXPECT_LT(title.start.y(), subtitle.start.y()) << page;
+        EXPECT_LT(subtitle.start.y(), levels.start.y()) << page;
+        const double columnsMiddle = 0.5 * (levels.start.x() + last.lastStart.x());
+        EXPECT_NEAR(0.5 * (title.start.x() + title.lastStart.x()), columnsMiddle, 20) << page;
+        EXPECT_NEAR(0.5 * (subtitle.start.x() + subtitle.lastStart.x()), columnsMiddle, 20) << page;
+        pages.push_back(Readings(placed[page]));
+    }
     for (std::size_t page = 0; page < pages.size(); ++page)
     {
-        EXPECT_TRUE(pages[page].contains(QStringLiteral("Percent Defective"))) << page;
-        EXPECT_EQ(pages[page].count(QStringLiteral("OC (Pa)")), 1) << page;
+        for (const char* once : {"Table of OC, ASN and AOQ Curves",
+                                 "Inspection for Defective Units", "Percent Defective", "OC (Pa)"})
+            EXPECT_EQ(pages[page].count(QLatin1String(once)), 1) << once << " " << page;
         EXPECT_TRUE(pages[page].contains(QStringLiteral("Single: n=") +
                                          QStringList{"50, a=1", "125, a=3", "200, a=5"}[page % 3]))
             << page;
