@@ -464,6 +464,9 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
         const WaitCursor hourglass;
         contents = ReadSessionFile(*in, version);
     }
+    // A file that grew past the limit while it was read may hold more beyond what was read.
+    if (in->ReachedLimit())
+        contents.reset();
     if (!contents)
     {
         // A file too large to be shown is not damaged: it stays among the recent files.
@@ -610,6 +613,8 @@ void TMainMDIWindow::FileMerge()
         const WaitCursor hourglass;
         merged = ReadSessionFilePlans(*in, version);
     }
+    if (in->ReachedLimit())
+        merged.reset();
     if (!merged)
     {
         UserInteraction::Current().MessageBox(
