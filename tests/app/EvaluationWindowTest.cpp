@@ -5,7 +5,9 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
+#include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SessionFile.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/plans/EvaluationTestSupport.h"
 #include "tests/support/Pixels.h"
@@ -777,6 +779,64 @@ TEST_F(EvaluationWindowTest, PlotOptionsChangeTheShownPlot)
     EXPECT_NE(oc->ShownDrawing(), before);
     EXPECT_TRUE(window->IsSessionModified());
     EXPECT_TRUE(user.Messages().empty());
+}
+
+// With the session's file as full as it may be, an edit, plot options and costs that would
+// lengthen it are refused, each with the word of why, and nothing changes.
+TEST_F(EvaluationWindowTest, AtTheFileLimitWhatWouldLengthenTheFileIsRefused)
+{
+    auto first = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+    first->vdDescribe("2.5", "1", "m", 0, false, "");
+    Session().vdAddPlan(std::move(first));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    // Plans in no window, which the plan list does not show: the file holds no more.
+    auto filler = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+    filler->vdDescribe("4", "1", std::string(LongestToken, 'u').c_str(), 0, false, "");
+    filler->vdSetChecked(false);
+    while (HasRoomFor(Session(), SamplingPlanSession::PlanLineBytes(*filler)))
+        Session().vdAddPlan(std::unique_ptr<SamplingPlan>(filler->Clone()));
+    const std::uint64_t bytes = SessionFileBytes(Session());
+    const QString longest(static_cast<int>(LongestToken), QLatin1Char('v'));
+    user.vdClearRecords();
+
+    table->selectRow(0);
+    driver.vdQueue(
+        [&longest](QDialog& dialog)
+        {
+            In<QLineEdit>(dialog, "UnitsEditBox").setText(longest);
+            In<QPushButton>(dialog, "OKButton").click();
+        });
+    Item("PlansEditItem")->trigger();
+    EXPECT_STREQ(Session().Plan(1)->QuantityUnitsText().Text(), "m");
+
+    auto* oc = static_cast<TPlotControl*>(evaluation->Component(TEvaluationWindow::OCCurvePage));
+    driver.vdQueue(
+        [&longest](QDialog& dialog)
+        {
+            In<QLineEdit>(dialog, "MainTitleEditControl").setText(longest);
+            In<QPushButton>(dialog, "OkButton").click();
+            EXPECT_TRUE(dialog.isVisible()) << "the options stay open";
+            dialog.reject();
+        });
+    oc->vdOptionsDialogBox();
+    EXPECT_STREQ(oc->ShownPlot()->MainTitle().Text(), "OC Curve");
+
+    driver.vdQueue(
+        [&longest](QDialog& dialog)
+        {
+            In<QLineEdit>(dialog, "TitleEditBox").setText(longest);
+            In<QPushButton>(dialog, "OkButton").click();
+            EXPECT_TRUE(dialog.isVisible());
+            dialog.reject();
+        });
+    Item("OptionsCostsItem")->trigger();
+    EXPECT_STREQ(SamplingPlan::CostTitle().Text(), "E{#Stages}");
+    EXPECT_STREQ(evaluation->EvaluationList()->CostPlot()->YAxisLabel().Text(), "E{#Stages}");
+
+    EXPECT_EQ(MessageTexts(), QStringList(3, QLatin1String(SessionFileWouldBeTooLarge)));
+    EXPECT_EQ(SessionFileBytes(Session()), bytes);
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "app/dialogs/SelectPlanDialogBox.h"
 #include "core/RealOf.h"
 #include "graphics/Plot.h"
+#include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SessionBounds.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/support/Pixels.h"
 
 #include <QLabel>
+#include <QListWidget>
 
 #include <optional>
 
@@ -218,6 +221,28 @@ TEST_F(SelectPlanDialogTest, RoadFromProtectionToTheOCCurves)
     EXPECT_GT(PixelsOf(page, Qt::red), 300);
     EXPECT_GT(PixelsOf(page, Qt::blue), 1000);
     EXPECT_EQ(evaluation->EvaluationList()->OCPlot()->LineCount(), 2u);
+}
+
+TEST_F(SelectPlanDialogTest, NearThePlanBoundEveryCheckedTypeHasRoomBeforeAnySearch)
+{
+    vdEnterRequirements("1", "5");
+    In<QPushButton>(Dialog(), "CheckAllBitBtn").click();
+    while (Session().Count() < LargestSessionPlans - 1)
+        Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    vdSelect({}, vdReject);
+    EXPECT_EQ(MessageTexts(), QStringList{"Only 1 more sampling plan can be added.  Check fewer "
+                                          "types of sampling plan or delete plans and repeat."});
+    EXPECT_TRUE(user.Works().empty()) << "no search began";
+    EXPECT_EQ(Session().Count(), LargestSessionPlans - 1);
+
+    // At the bound, a design the session cannot take is named, never dropped without a word.
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    String message;
+    EXPECT_FALSE(Session().vdSelectPlans(SamplingPlan::DefectiveUnits, 0, 0, "1", "5", "", "", "0",
+                                         "1", "", message));
+    EXPECT_STREQ(message.Text(), "The Single plan designed for Defective Units was not added.  No "
+                                 "more sampling plans can be added.  Delete one or more and "
+                                 "repeat.");
 }
 
 TEST_F(SelectPlanDialogTest, AFailedTypeWarnsAndTheLaterTypesStillRun)

@@ -102,7 +102,7 @@ protected:
         chain.vdDescribe("20", "0", "2", "3", "1");
         vdQueueCheck("Chain Sampling Plan for Number of Defective Units");
         EXPECT_FALSE(PlanEntryRoute::Find(SamplingPlan::DefectiveUnits, chain.PlanTypeId())
-                         ->Edit(window.get(), chain));
+                         ->Edit(window.get(), chain, [](SamplingPlan&) { return true; }));
     }
 };
 

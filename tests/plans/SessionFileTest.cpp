@@ -269,7 +269,8 @@ TEST_F(SessionFileTest, AWindowsPlansAreCheckedWithOneQuestionEach)
     CountingPlan::questions = 0;
     EXPECT_EQ(Read(file.str()), nullptr);
     EXPECT_GE(CountingPlan::questions, plans);
-    EXPECT_LE(CountingPlan::questions, 2 * plans) << "not each plan against every one before";
+    // Two of them as each plan's record is measured when it joins the session.
+    EXPECT_LE(CountingPlan::questions, 4 * plans) << "not each plan against every one before";
 }
 
 TEST_F(SessionFileTest, AFileBeyondTheBoundsIsRefusedForItsSizeBeforeItsRecords)
