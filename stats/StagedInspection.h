@@ -23,7 +23,8 @@
 // are kept, so neither storage nor time follows a reject number as typed. A stage's decisions
 // come from the tails of its count for every count entered with, each from its neighbour by one
 // added term (LogConcaveSequence.h), so a stage costs a few evaluations in closed form whatever
-// its counts.
+// its counts. The probabilities of accepting and of rejecting are each such sums of positive
+// terms, and Pa is the smaller of them or 1 less it, so that 1 - Pa keeps its digits near Pa = 1.
 
 namespace Brosquin
 {
