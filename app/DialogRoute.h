@@ -12,7 +12,8 @@ namespace Brosquin
 {
 
 // The road through an entry dialog of class Dialog to a plan of class Plan, which takes the
-// dialog's entries through dialog.vdDescribe(plan).
+// dialog's entries through dialog.vdDescribe(plan). An edited plan takes them only once a copy
+// that took them first was found to fit the session.
 //
 // Guarded, for a plan type whose computations may fail numerically: a failure while the plan
 // takes the entries, in whatever form it comes, leaves the session as it was. A new plan is not
@@ -34,7 +35,7 @@ public:
         return nullptr;
     }
 
-    bool Edit(QWidget* owner, SamplingPlan& plan) const override
+    bool Edit(QWidget* owner, SamplingPlan& plan, const Fits& fits) const override
     {
         // Routes are found by the plan's own characteristic and type, which its class fixes.
         auto* typed = dynamic_cast<Plan*>(&plan);
@@ -43,6 +44,14 @@ public:
         Dialog dialog(owner, typed);
         if (dialog.exec() != QDialog::Accepted)
             return false;
+        // What the entries make of the plan is tried on a copy; one that fails to take them is
+        // told of below, as the plan itself fails too.
+        {
+            const std::unique_ptr<SamplingPlan> trial(typed->Clone());
+            auto* typedTrial = dynamic_cast<Plan*>(trial.get());
+            if (typedTrial != nullptr && Applied(dialog, *typedTrial) && !fits(*typedTrial))
+                return false;
+        }
         if constexpr (guarded)
         {
             const std::unique_ptr<std::remove_pointer_t<decltype(typed->Clone())>> copy(

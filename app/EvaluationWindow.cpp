@@ -200,6 +200,8 @@ void TEvaluationWindow::vdInitializeControls()
     {
         plot->HelpContext = kPlotHelpContext;
         plot->vdSetMargin(0.05);
+        // The settings are in the session's file from now on.
+        plot->AcceptsOptions = [this] { return planList.FileHasRoomFor(0); };
     }
     for (TDrawingControl* drawing : drawingControls)
         drawing->vdSetSizeMode(SizeMode::FixedSizeNormal);
@@ -328,17 +330,21 @@ void TEvaluationWindow::AddPlanButtonClick()
     if (dialog.exec() != QDialog::Accepted || dialog.CheckedCount() == 0 || !pList)
         return;
     std::uint32_t wanted = pList->Count();
+    bool roomInFile = true;
     {
         const WaitCursor hourglass;
-        for (std::size_t k = 0; k < candidates.size(); ++k)
+        for (std::size_t k = 0; k < candidates.size() && roomInFile; ++k)
             if (dialog.IsChecked(static_cast<int>(k)))
             {
                 ++wanted;
-                pList->vdAddPlan(candidates[k]);
+                roomInFile =
+                    planList.FileHasRoomFor(pList->AdditionGrowth(*session.Plan(candidates[k])));
+                if (roomInFile)
+                    pList->vdAddPlan(candidates[k]);
             }
         vdRedraw();
     }
-    if (pList->Count() < wanted)
+    if (roomInFile && pList->Count() < wanted)
         UserInteraction::Current().MessageBox(tr(TooManyPlansToEvaluate), tr("Error"));
 }
 
@@ -425,9 +431,12 @@ void TEvaluationWindow::WorstCaseOcCurvesItemClicked()
 {
     if (!pList)
         return;
-    pList->vdSetWorstCaseCurves(!pList->WorstCaseCurves());
+    if (planList.FileHasRoomFor(pList->WorstCaseGrowth()))
+    {
+        pList->vdSetWorstCaseCurves(!pList->WorstCaseCurves());
+        vdRedraw();
+    }
     pWorstCaseItem->setChecked(pList->WorstCaseCurves());
-    vdRedraw();
 }
 
 bool TEvaluationWindow::FormDragOver(const QObject* source) const
@@ -442,10 +451,10 @@ void TEvaluationWindow::FormDragDrop(const QObject* source)
     if (first == nullptr || !FormDragOver(source))
         return;
     const std::uint32_t index = planList.SelectedPlanIndex();
-    const SamplingPlan* plan = planList.Session().Plan(index);
+    SamplingPlan* plan = planList.Session().Plan(index);
     if (plan == nullptr || plan->CharacteristicId() != first->CharacteristicId())
         return;
-    if (Shows(*pList, index))
+    if (Shows(*pList, index) || !planList.FileHasRoomFor(pList->AdditionGrowth(*plan)))
         return;
     {
         const WaitCursor hourglass;

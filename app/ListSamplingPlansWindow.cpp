@@ -192,6 +192,11 @@ void TListSamplingPlansWindow::vdAppendPlans(const SamplingPlanSession& merged)
             tr("Merging would give more sampling plans than Veltrame can show."));
         return;
     }
+    std::uint64_t bytes = 0;
+    for (std::uint32_t position = 1; position <= merged.Count(); ++position)
+        bytes += merged.PlanBytes(position);
+    if (!FileHasRoomFor(bytes))
+        return;
     const WaitCursor hourglass;
     for (std::uint32_t position = 1; position <= merged.Count(); ++position)
         vdAppendCopy(*merged.Plan(position));
@@ -306,7 +311,8 @@ void TListSamplingPlansWindow::OnDragDrop(int targetRow)
     if (targetRow < 0 || from == 0)
         return;
     const auto to = static_cast<std::uint32_t>(targetRow) + 1;
-    if (to == from || to > pSession->Count())
+    if (to == from || to > pSession->Count() ||
+        !FileHasRoomFor(pSession->RebuildGrowth(from, *pSession->Plan(from))))
         return;
     pSession->vdMovePlan(from, to);
     mainWindow.vdUpdateEvaluationWindows();
@@ -322,7 +328,7 @@ void TListSamplingPlansWindow::EnterNewPlanButtonClick()
     if (route == nullptr)
         return;
     std::unique_ptr<SamplingPlan> plan = route->EnterNew(this);
-    if (!plan)
+    if (!plan || !FileHasRoomFor(SamplingPlanSession::PlanLineBytes(*plan)))
         return;
     const WaitCursor hourglass;
     pSession->vdAddPlan(std::move(plan));
@@ -344,7 +350,15 @@ void TListSamplingPlansWindow::EditPlanButtonClick()
         UserInteraction::Current().MessageBox(tr("Sampling plan not available"));
         return;
     }
-    if (!route->Edit(this, plan))
+    // The session's file must hold the plan's record and its lines in the evaluation windows.
+    const auto fits = [this, index](SamplingPlan& edited)
+    {
+        const auto growth = static_cast<std::int64_t>(SamplingPlanSession::PlanLineBytes(edited)) -
+                            static_cast<std::int64_t>(pSession->PlanBytes(index)) +
+                            static_cast<std::int64_t>(pSession->RebuildGrowth(index, edited));
+        return FileHasRoomFor(growth > 0 ? static_cast<std::uint64_t>(growth) : 0);
+    };
+    if (!route->Edit(this, plan, fits))
         return;
     const WaitCursor hourglass;
     pSession->vdReplacePlan(index);

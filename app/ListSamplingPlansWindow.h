@@ -46,7 +46,8 @@ public:
     explicit TListSamplingPlansWindow(TMainMDIWindow& mainWindow);
     ~TListSamplingPlansWindow() override;
 
-    SamplingPlanSession& Session() const { return *pSession; }
+    SamplingPlanSession& Session() const override { return *pSession; }
+    bool FileHasRoomFor(std::uint64_t moreBytes) const override;
     QMdiSubWindow* SubWindow() const { return pSubWindow; }
 
     // Rebuilds every row from the session and selects the plan at the 1-based index (none for 0

@@ -9,9 +9,11 @@
 #include "app/dialogs/CostParametersDialogBox.h"
 #include "app/dialogs/DefinitionsDialogBox.h"
 #include "app/dialogs/UnitsDialogBox.h"
+#include "core/RecordSize.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlan.h"
+#include "plans/SamplingPlanSession.h"
 #include "plans/SessionBounds.h"
 #include "plans/SessionFile.h"
 #include "plans/SessionFileInput.h"
@@ -89,22 +91,35 @@ void vdAddSeparator(QMenu* menu, const char* name)
 
 TMainMDIWindow::TMainMDIWindow(QWidget* parent)
     : QMainWindow(parent), pMdiArea(new QMdiArea(this)), pAboutDialogBox(new TAboutDialogBox(this)),
-      pDefinitionsDialogBox(
-          new TDefinitionsDialogBox(this, store, [this] { vdUpdateDefinitions(); })),
+      pDefinitionsDialogBox(new TDefinitionsDialogBox(this, store,
+                                                      [this]
+                                                      {
+                                                          if (!FileHasRoomFor(0))
+                                                              return false;
+                                                          vdUpdateDefinitions();
+                                                          return true;
+                                                      })),
       pUnitsDialogBox(new TUnitsDialogBox(
           this, store,
           [this](int oldDefectives, int newDefectives, int oldDefects, int newDefects)
           {
+              if (!FileHasRoomFor(pPlanList ? pPlanList->Session().UnitsGrowth() : 0))
+                  return false;
               vdUpdateUnits();
               if (pPlanList)
                   pPlanList->vdConvertUnits(oldDefectives, newDefectives, oldDefects, newDefects);
+              return true;
           })),
-      pCostParametersDialogBox(new TCostParametersDialogBox(this,
-                                                            [this]
-                                                            {
-                                                                vdUpdateCostParameters();
-                                                                vdSetSessionModified();
-                                                            }))
+      pCostParametersDialogBox(new TCostParametersDialogBox(
+          this,
+          [this]
+          {
+              if (!FileHasRoomFor(pPlanList ? pPlanList->Session().CostTitlesGrowth() : 0))
+                  return false;
+              vdUpdateCostParameters();
+              vdSetSessionModified();
+              return true;
+          }))
 {
     const Settings settings = ReadSettings(store);
     // Even a session file that cannot be opened at start-up leaves the user's defaults in force.
@@ -449,6 +464,9 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
         const WaitCursor hourglass;
         contents = ReadSessionFile(*in, version);
     }
+    // A file that grew past the limit while it was read may hold more beyond what was read.
+    if (in->ReachedLimit())
+        contents.reset();
     if (!contents)
     {
         // A file too large to be shown is not damaged: it stays among the recent files.
@@ -487,6 +505,22 @@ void TMainMDIWindow::vdApplySessionFile(SessionFileContents& contents)
     bSessionModified = false;
 }
 
+bool TMainMDIWindow::FileHasRoomFor(std::uint64_t moreBytes) const
+{
+    return !pPlanList || pPlanList->FileHasRoomFor(moreBytes);
+}
+
+void TMainMDIWindow::vdWriteSession(std::ostream& out) const
+{
+    vdWriteSessionFileHead(out);
+    pPlanList->vdWritePlansToStream(out);
+    // From the back to the front, so that reading the records in turn restores the stacking.
+    for (QMdiSubWindow* window : pMdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (const MdiChild* child = ChildOf(window))
+            child->vdWriteToStream(out);
+    vdWriteSessionFileEnd(out);
+}
+
 bool TMainMDIWindow::SaveSessionFile(const QString& path)
 {
     std::ostringstream out;
@@ -494,13 +528,15 @@ bool TMainMDIWindow::SaveSessionFile(const QString& path)
     out.imbue(std::locale::classic());
     {
         const WaitCursor hourglass;
-        vdWriteSessionFileHead(out);
-        pPlanList->vdWritePlansToStream(out);
-        // From the back to the front, so that reading the records in turn restores the stacking.
-        for (QMdiSubWindow* window : pMdiArea->subWindowList(QMdiArea::StackingOrder))
-            if (const MdiChild* child = ChildOf(window))
-                child->vdWriteToStream(out);
-        vdWriteSessionFileEnd(out);
+        // Nothing is written of a session that a file could not hold, now or once the values
+        // that move without a command have moved: the file before stays as it was.
+        if (BytesWritten([this](std::ostream& measure) { vdWriteSession(measure); },
+                         RecordSize::Values::AtWidest) > LargestSessionFile)
+        {
+            UserInteraction::Current().MessageBox(tr(SessionFileTooLargeToSave));
+            return false;
+        }
+        vdWriteSession(out);
     }
     // The old file is replaced only once every byte of the new one is on the disk. Unbuffered,
     // a short write (a full disk, a size limit) shows in the count written: a buffered one is
@@ -577,6 +613,8 @@ void TMainMDIWindow::FileMerge()
         const WaitCursor hourglass;
         merged = ReadSessionFilePlans(*in, version);
     }
+    if (in->ReachedLimit())
+        merged.reset();
     if (!merged)
     {
         UserInteraction::Current().MessageBox(

@@ -3,6 +3,7 @@
 #include "app/QtSettingsStore.h"
 
 #include <QMainWindow>
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 
@@ -47,7 +48,8 @@ public:
     // cannot be read leaves the session as it was.
     void vdOpenSessionFile(const QString& path);
     // Writes the whole session to the file, which is replaced only when every byte was written;
-    // false, with the user told, when it could not be.
+    // false, with the user told, when it could not be, or when the session takes more than a
+    // session file holds (nothing is written then).
     bool SaveSessionFile(const QString& path);
 
     // Called by every change of the session's plans or windows.
@@ -142,6 +144,10 @@ private:
     std::unique_ptr<SessionFileInput> OpenSessionFileText(const QString& path, bool forget,
                                                           double& version);
     void vdApplySessionFile(SessionFileContents& contents);
+    // The file of the session, as Save writes it.
+    void vdWriteSession(std::ostream& out) const;
+    // Whether the session's file takes that many bytes more; the user is told when not.
+    bool FileHasRoomFor(std::uint64_t moreBytes) const;
 
     QtSettingsStore store;
     std::unique_ptr<RecentFilesMenu> pRecentFiles;

@@ -2,6 +2,7 @@
 
 #include "plans/SessionFile.h"
 
+#include <cstdint>
 #include <iosfwd>
 #include <memory>
 
@@ -73,6 +74,12 @@ public:
     // follow.
     virtual void vdConvertUnits(int oldDefectives, int newDefectives, int oldDefects,
                                 int newDefects) = 0;
+
+    // The session the window shows.
+    virtual const SamplingPlanSession& Session() const = 0;
+    // Whether the session's file takes that many bytes more (SessionFile.h); the user is told
+    // when not.
+    virtual bool FileHasRoomFor(std::uint64_t moreBytes) const = 0;
 
     // The session file's side: the plan list is written; after an open the window takes the
     // session read, its own record and the evaluation windows; a merge appends copies of the

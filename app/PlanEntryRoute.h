@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -18,8 +19,12 @@ public:
 
     // A new plan built from the entries, or null when the user cancelled.
     virtual std::unique_ptr<SamplingPlan> EnterNew(QWidget* owner) const = 0;
-    // The plan takes the entries in place; false when the user cancelled.
-    virtual bool Edit(QWidget* owner, SamplingPlan& plan) const = 0;
+    // Whether the session has room for the plan as the entries make it; the user is told when not.
+    using Fits = std::function<bool(SamplingPlan& edited)>;
+
+    // The plan takes the entries in place; false when the user cancelled, or when a copy that took
+    // them first did not fit, and the plan is left as it was.
+    virtual bool Edit(QWidget* owner, SamplingPlan& plan, const Fits& fits) const = 0;
 
     // The route of a characteristic and plan type code; null while plans of that type cannot be
     // entered in this version.

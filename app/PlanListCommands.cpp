@@ -10,6 +10,7 @@
 #include "plans/SamplingPlanSession.h"
 #include "plans/SamplingPlanTable.h"
 #include "plans/SessionBounds.h"
+#include "plans/SessionFile.h"
 #include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -43,8 +44,15 @@ bool TListSamplingPlansWindow::HasRoomForPlan() const
 {
     if (pSession->Count() < LargestSessionPlans)
         return true;
-    UserInteraction::Current().MessageBox(
-        tr("No more sampling plans can be added.  Delete one or more and repeat."));
+    UserInteraction::Current().MessageBox(tr(NoRoomForPlans));
+    return false;
+}
+
+bool TListSamplingPlansWindow::FileHasRoomFor(std::uint64_t moreBytes) const
+{
+    if (HasRoomFor(*pSession, moreBytes))
+        return true;
+    UserInteraction::Current().MessageBox(tr(SessionFileWouldBeTooLarge));
     return false;
 }
 
@@ -81,6 +89,9 @@ void TListSamplingPlansWindow::EvaluateButtonClick()
         UserInteraction::Current().MessageBox(QStringOfAnsi(message.Text()));
         return;
     }
+    // The list is among the session's now, and counts in its file.
+    if (!FileHasRoomFor(0))
+        return;
     TEvaluationWindow* window = nullptr;
     {
         const WaitCursor hourglass;
@@ -111,7 +122,7 @@ void TListSamplingPlansWindow::DuplicateButtonClick()
         vdShowSelectPlanFirst();
         return;
     }
-    if (!HasRoomForPlan())
+    if (!HasRoomForPlan() || !FileHasRoomFor(pSession->PlanBytes(index)))
         return;
     vdAppendCopy(*pSession->Plan(index));
     vdRefreshList(pSession->Count());

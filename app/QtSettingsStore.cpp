@@ -1,7 +1,13 @@
 #include "app/QtSettingsStore.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <fcntl.h>
 #include <limits>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Brosquin
 {
@@ -28,10 +34,54 @@ QString UserSettingsFolder()
     return QFileInfo(QFileInfo(probe.fileName()).path()).path();
 }
 
+// The program writes a few kilobytes: seven values and nine recent files, whose paths of at most
+// 4096 bytes take no more than three bytes a byte in the file, some 110 KiB at the very most. A
+// larger file was not written by it, and would be read whole, at twice its size in memory.
+constexpr qint64 largestSettingsFile = 1024 * 1024;
+
 bool IsMissingOrPlainFile(const QString& path)
 {
     const QFileInfo info(path);
-    return !info.exists() || info.isFile();
+    return !info.exists() || (info.isFile() && info.size() <= largestSettingsFile);
+}
+
+bool IsSameFile(const struct stat& one, const struct stat& other)
+{
+    return one.st_ino == other.st_ino && one.st_dev == other.st_dev;
+}
+
+// Looks at a lock file once: true when it is a plain file that nobody holds locked, which then
+// fills found. It is removed when it is not empty, or is still the empty file found before.
+bool LookAtLock(const QByteArray& path, const struct stat* before, struct stat& found)
+{
+    // Without blocking, should a pipe stand there.
+    const int file = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    struct stat named = {};
+    const bool unheld = ::flock(file, LOCK_EX | LOCK_NB) == 0 && ::fstat(file, &found) == 0 &&
+                        S_ISREG(found.st_mode) && ::lstat(path.constData(), &named) == 0 &&
+                        IsSameFile(named, found) && (!before || IsSameFile(*before, found));
+    if (unheld && (found.st_size > 0 || before))
+        ::unlink(path.constData());
+    ::close(file);
+    return unheld;
+}
+
+// A settings write first takes the lock file beside the settings file: its writer makes it, locks
+// it (flock) at once and writes its owner in, and holds it locked until it is done. A lock file
+// that no one holds was left by a writer that was killed, and one left empty (killed before it
+// wrote its owner in) would be waited for until it was half a minute old: it is removed at once.
+// An empty one is looked at again after a moment first, as its writer may be about to lock it.
+void vdRemoveAbandonedLock(const QString& lockPath)
+{
+    const QByteArray path = QFile::encodeName(lockPath);
+    struct stat empty = {}, again = {};
+    if (LookAtLock(path, nullptr, empty) && empty.st_size == 0)
+    {
+        QThread::msleep(100);
+        LookAtLock(path, &empty, again);
+    }
 }
 
 } // namespace
@@ -111,32 +161,48 @@ std::optional<std::string> QtSettingsStore::ReadText(const std::string& name) co
 
 void QtSettingsStore::vdWriteBool(const std::string& name, bool value)
 {
-    if (settings)
-        settings->setValue(Key(name), value);
+    if (!settings)
+        return;
+    settings->setValue(Key(name), value);
+    vdFreeLock();
 }
 
 void QtSettingsStore::vdWriteInteger(const std::string& name, int value)
 {
-    if (settings)
-        settings->setValue(Key(name), value);
+    if (!settings)
+        return;
+    settings->setValue(Key(name), value);
+    vdFreeLock();
 }
 
 void QtSettingsStore::vdWriteText(const std::string& name, const std::string& value)
 {
-    if (settings)
-        settings->setValue(Key(name), QString::fromStdString(value));
+    if (!settings)
+        return;
+    settings->setValue(Key(name), QString::fromStdString(value));
+    vdFreeLock();
 }
 
 void QtSettingsStore::vdRemove(const std::string& name)
 {
-    if (settings)
-        settings->remove(Key(name));
+    if (!settings)
+        return;
+    settings->remove(Key(name));
+    vdFreeLock();
+}
+
+// Before every change, as the settings write themselves out when the window next waits for
+// events, and when they go, as well as on a flush.
+void QtSettingsStore::vdFreeLock()
+{
+    vdRemoveAbandonedLock(settings->fileName() + QStringLiteral(".lock"));
 }
 
 bool QtSettingsStore::Flush()
 {
     if (!settings)
         return false;
+    vdFreeLock();
     settings->sync();
     return settings->status() == QSettings::NoError;
 }

@@ -10,8 +10,10 @@ namespace Brosquin
 
 // The user's own settings of organisation "Brosquin", application "Veltrame"; settings for
 // all users are not consulted. A settings file that is there but is no plain file (a named pipe,
-// a device, a folder) is not opened, as reading it could wait for ever: the settings are then
-// the defaults, and what is written is not kept.
+// a device, a folder) is not opened, as reading it could wait for ever, nor one far larger than
+// the program writes, as reading it could take minutes: the settings are then the defaults, and
+// what is written is not kept. A lock of the settings file left by a writer that was killed is
+// removed before a write, which would else wait for it.
 class QtSettingsStore : public SettingsStore
 {
 public:
@@ -29,6 +31,7 @@ public:
 
 private:
     QVariant Value(const std::string& name) const;
+    void vdFreeLock();
 
     mutable std::optional<QSettings> settings;
 };

@@ -6,6 +6,7 @@
 #include "platform/HelpKey.h"
 #include "platform/SharedIconStyle.h"
 #include "platform/UserInteraction.h"
+#include "platform/WindowFit.h"
 #include "standards/StandardPlanClasses.h"
 
 #include <QFileInfo>
@@ -48,6 +49,7 @@ void vdSetUpApplication()
     vdAddStandardPlanClasses();
     vdLimitEntryFields();
     vdShareStandardIcons();
+    vdFitWindowsToScreen();
 }
 
 std::unique_ptr<TMainMDIWindow> CreateMainWindow(const QStringList& arguments)

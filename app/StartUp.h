@@ -23,8 +23,9 @@ public:
 void vdShowException(const std::exception& exception);
 
 // Sets the title, the organisation the settings are kept under, the help file and the help key
-// of the dialogs, limits the entry fields to what a session file keeps, and has a write beyond
-// the file-size limit fail instead of ending the program.
+// of the dialogs, limits the entry fields to what a session file keeps, fits every window into
+// the screen as it shows, and has a write beyond the file-size limit fail instead of ending the
+// program.
 void vdSetUpApplication();
 
 // Creates the main window and, when the arguments name a file, opens it as a session file;

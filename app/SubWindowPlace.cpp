@@ -1,11 +1,12 @@
 #include "app/SubWindowPlace.h"
 
+#include "platform/WindowFit.h"
+
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <algorithm>
-#include <optional>
 
 namespace Brosquin
 {
@@ -27,25 +28,15 @@ QPoint ScrollOffset(const QMdiSubWindow& window)
     return {area->horizontalScrollBar()->value(), area->verticalScrollBar()->value()};
 }
 
-// Moves the place along one axis into [0, room - size], or to 0 where the size does not fit;
-// without a room, only to 0 or more.
-int KeptInside(int place, int size, std::optional<int> room)
-{
-    return std::clamp(place, 0, room ? std::max(0, *room - size) : std::max(place, 0));
-}
-
-// The window's place in its area's viewport, kept inside the viewport once the area is shown;
+// The window's place in its area's viewport, fitted into the viewport once the area is shown;
 // until then its size is not yet the one the user sees, and only the title bar is kept from
 // going above or left of the area.
 QRect KeptInside(const QMdiSubWindow& window, QRect wanted)
 {
     const QMdiArea* area = window.mdiArea();
-    const bool bShown = area != nullptr && area->isVisible();
-    const QSize room = bShown ? area->viewport()->size() : QSize();
-    wanted.moveTo(KeptInside(wanted.left(), wanted.width(),
-                             bShown ? std::optional(room.width()) : std::nullopt),
-                  KeptInside(wanted.top(), wanted.height(),
-                             bShown ? std::optional(room.height()) : std::nullopt));
+    if (area != nullptr && area->isVisible())
+        return FittedFrame(wanted, window.minimumSizeHint(), area->viewport()->rect());
+    wanted.moveTo(std::max(wanted.left(), 0), std::max(wanted.top(), 0));
     return wanted;
 }
 

@@ -12,7 +12,8 @@ namespace Brosquin
 // from the corner of the area's contents, wherever the area is scrolled to.
 WindowPlace PlaceOf(const QMdiSubWindow& window);
 // Shows the window in the state; the place and size count only for a normal window, which is
-// kept inside the visible part of the area as far as its size allows, its title bar always. A
+// made no larger than the visible part of the area, as far as the least size it takes allows, and
+// kept inside it, its title bar always. A
 // window placed before its area is shown is placed again from the same place as the area takes
 // its size, until the area is first painted.
 void vdApplyPlace(QMdiSubWindow& window, const WindowPlace& place);

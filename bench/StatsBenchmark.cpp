@@ -2,6 +2,7 @@
 #include "stats/DefectivesMultiple.h"
 #include "stats/DefectivesSingle.h"
 #include "stats/DefectsPerQuantityDouble.h"
+#include "stats/DefectsPerUnitMultiple.h"
 #include "stats/DefectsPerUnitSingle.h"
 #include "stats/DiscreteDistributions.h"
 #include "stats/NoncentralT.h"
@@ -240,6 +241,32 @@ void BM_DefectivesMultiple(benchmark::State& state)
         }
 }
 BENCHMARK(BM_DefectivesMultiple)->Arg(0)->Arg(1)->Arg(2);
+
+// A multiple plan for defects per unit whose last five bands are very wide but carry a chance of
+// going on at no more than a few thousand counts each: the 98 evaluations of a summary, Pa alone
+// and the ASN at each of 49 levels from 0.004 to 0.02 defects per unit (where its summary's levels
+// lie), stage by stage (0) and from its chances of going on, prepared first (1). The goal:
+// preparing and the prepared evaluations cost at most about twice those stage by stage.
+void BM_WideLastBandsSummary(benchmark::State& state)
+{
+    const int n[] = {544,  615, 443,  686,  1283, 748,  2081, 299,
+                     1810, 765, 2185, 1429, 2151, 1920, 1901};
+    const int a[] = {-1, 5, 5, 5, 14, 14, 14, 38, 38, 38, 38, 64, 75, 100, 102758};
+    const int r[] = {17,  17,     387,    387,    387,    387,    387,   387,
+                     387, 102759, 102759, 102759, 102759, 102759, 102759};
+    constexpr int k = 15;
+    const bool prepared = state.range(0) != 0;
+    for (auto _ : state)
+    {
+        const auto chances = prepared ? PrepareDefectsConditionals(k, n, a, r) : nullptr;
+        for (int i = 0; i < 49; ++i)
+            for (StagedMeasure wanted :
+                 {StagedMeasure::probabilityAcceptance, StagedMeasure::averageSampleNumber})
+                benchmark::DoNotOptimize(DefectsPerUnitMultipleMeasures(
+                    0.004 + 0.016 * i / 48, k, n, a, r, 0, wanted, chances.get()));
+    }
+}
+BENCHMARK(BM_WideLastBandsSummary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The double design for AQL 1 % and LTPD 5 % with the least ASN at 1 %.
 void BM_DefectivesDoubleDesignTwoLevels(benchmark::State& state)

@@ -451,7 +451,7 @@ std::ostream& operator<<(std::ostream& out, const Real& real)
     return out << text;
 }
 
-void Real::vdRead(std::istream& in)
+int Real::PeekNonBlank(std::istream& in)
 {
     int character = in.peek();
     while (character != std::char_traits<char>::eof() && IsBlank(static_cast<char>(character)))
@@ -459,6 +459,12 @@ void Real::vdRead(std::istream& in)
         in.get();
         character = in.peek();
     }
+    return character;
+}
+
+void Real::vdRead(std::istream& in)
+{
+    int character = PeekNonBlank(in);
     if (character == '"')
     {
         // The flag tells this read's own failure; one set before stays set.

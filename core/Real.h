@@ -65,6 +65,9 @@ public:
     // Skips blanks, tabs, LF and CR; returns the next character and moves past it, or sets the
     // pointer to null at the end of the text.
     static char NextNonBlank(const char** text);
+    // Skips blanks, tabs, LF and CR in the stream; returns the next character without taking it,
+    // or EOF at the end of the input.
+    static int PeekNonBlank(std::istream& in);
 
     // Null while the Real holds a number.
     ReferenceString* Message() const { return message; }

@@ -12,14 +12,17 @@ namespace Brosquin
 namespace
 {
 
-// The number's whole part within the range; wholeOnly refuses a fraction.
+// The number's whole part within the range; wholeOnly refuses a fraction. A zero with a minus
+// sign ("-0") is no count, index or code that is ever written: it marks a damaged file.
 bool ReadInteger(std::istream& in, double lowest, double highest, bool wholeOnly, double& value)
 {
+    const bool minus = Real::PeekNonBlank(in) == '-';
     double number = 0;
     if (!ReadNumber(in, number))
         return false;
     const double whole = std::trunc(number);
-    if ((wholeOnly && whole != number) || whole < lowest || whole > highest)
+    if ((wholeOnly && whole != number) || whole < lowest || whole > highest ||
+        (minus && number == 0))
         return RefuseField();
     value = whole;
     return true;

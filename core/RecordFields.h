@@ -12,9 +12,9 @@ namespace Brosquin
 // quoted text stands where a number is due, or when the value lies outside what the field takes;
 // the value is then left alone. Ranges are checked on the double, before any conversion.
 bool ReadNumber(std::istream& in, double& value);
-// A number truncated toward zero ("2.7" reads as 2) within [lowest, highest].
+// A number truncated toward zero ("2.7" reads as 2) within [lowest, highest]; "-0" is refused.
 bool ReadTruncated(std::istream& in, double lowest, double highest, double& value);
-// A whole number ("2.7" is refused) within [lowest, highest].
+// A whole number ("2.7" is refused) within [lowest, highest]; "-0" is refused.
 bool ReadWhole(std::istream& in, double lowest, double highest, double& value);
 // Any number; true when it is not 0.
 bool ReadFlag(std::istream& in, bool& value);

@@ -95,6 +95,7 @@ void Plot::vdChanged()
 {
     drawingOutOfDate = true;
     modified = true;
+    ++changes;
 }
 
 template <class T> bool Plot::Store(T& field, const T& value)
@@ -560,6 +561,7 @@ void Plot::vdSetAutoScale(bool on)
     }
     autoScale = on;
     modified = true;
+    ++changes;
     if (autoScale && scaleChanged)
     {
         drawingOutOfDate = true;

@@ -88,8 +88,14 @@ public:
     // its lines, off-axis variables and comments, not their curves. Each token is written after a
     // blank; the version decides which fields there are. With segments the record goes on with
     // the segment count and an end of line, then each segment's numbers, each followed by a
-    // blank, on a line of its own. Writing clears modified.
+    // blank, on a line of its own. Writing clears modified. The scale's ends and the lines'
+    // colours, which the plot's owner may set anew, are written as values that move
+    // (RecordSize.h).
     void vdWriteToStream(std::ostream& out, const Real& version, bool withSegments);
+    // The same record, leaving modified as it is: for measuring it.
+    void vdWriteRecord(std::ostream& out, const Real& version, bool withSegments) const;
+    // The bytes of line i's fields in the record (from 1), counted at the widest.
+    std::uint64_t LineRecordBytes(std::uint32_t i, const Real& version) const;
     // Reads such a record into a plot built with as many lines, off-axis variables and comments
     // (a plot that takes any number of lines, from 2, is given the record's). A missing or bad
     // token, a value the plot's settings do not hold or a count other than the plot's sets the
@@ -288,6 +294,8 @@ public:
     bool bModified() const { return modified; }
     // Forgets the changes made so far, so that bModified tells of the changes made after.
     void vdClearModified() { modified = false; }
+    // How many changes the plot has taken: what was measured of its record holds while this stays.
+    std::uint64_t ChangeCount() const { return changes; }
 
 private:
     // The reading of the record's fields; false at the first one that fails.
@@ -382,6 +390,7 @@ private:
     std::vector<std::vector<double>> segments;
     bool drawingOutOfDate = false;
     bool modified = false;
+    std::uint64_t changes = 0;
 };
 
 } // namespace Brosquin

@@ -3,6 +3,7 @@
 
 #include "core/RealOf.h"
 #include "core/RecordFields.h"
+#include "core/RecordSize.h"
 
 #include <charconv>
 #include <cstdint>
@@ -47,9 +48,11 @@ void vdPut(std::ostream& out, double value)
     vdWriteDigits(out, value);
 }
 
+// A scale's end, which the plot's owner sets anew as what it shows changes.
 void vdPut(std::ostream& out, const Real& value)
 {
-    out << ' ' << value;
+    out.put(' ');
+    vdWriteMoving(out, value);
 }
 
 void vdPut(std::ostream& out, std::int64_t value)
@@ -79,9 +82,41 @@ bool ReadMatchingCount(std::istream& in, std::uint32_t expected)
 // shows, few enough that a damaged count cannot exhaust memory.
 constexpr std::int32_t largestLineCount = 10000;
 
+// A line's fields. Its colour is the one the plot's owner gives a line shown anew.
+void vdWriteLine(std::ostream& out, const LineInfo& line, const Real& version)
+{
+    vdPut(out, line.label);
+    vdPut(out, line.valueText);
+    vdPut(out, line.thickness);
+    out.put(' ');
+    vdWriteMoving(out, std::int64_t{line.colour}, DecimalWidth(Plot::LargestColour));
+    vdPut(out, std::int64_t{line.style});
+    if (FromVersion(version, 2.0))
+    {
+        vdPut(out, line.connectPoints);
+        vdPut(out, std::int64_t{line.pointStyle});
+        vdPut(out, line.pointSize);
+    }
+}
+
 } // namespace
 
 void Plot::vdWriteToStream(std::ostream& out, const Real& version, bool withSegments)
+{
+    vdWriteRecord(out, version, withSegments);
+    modified = false;
+}
+
+std::uint64_t Plot::LineRecordBytes(std::uint32_t i, const Real& version) const
+{
+    const LineInfo* line = Line(i);
+    return line == nullptr
+               ? 0
+               : BytesWritten([&](std::ostream& out) { vdWriteLine(out, *line, version); },
+                              RecordSize::Values::AtWidest);
+}
+
+void Plot::vdWriteRecord(std::ostream& out, const Real& version, bool withSegments) const
 {
     vdPut(out, std::int64_t{resolution});
     vdPut(out, std::int64_t{LineCount()});
@@ -129,19 +164,7 @@ void Plot::vdWriteToStream(std::ostream& out, const Real& version, bool withSegm
     vdPut(out, commentsSize);
     vdPut(out, std::int64_t{LineCount()});
     for (const auto& line : lines)
-    {
-        vdPut(out, line->label);
-        vdPut(out, line->valueText);
-        vdPut(out, line->thickness);
-        vdPut(out, std::int64_t{line->colour});
-        vdPut(out, std::int64_t{line->style});
-        if (FromVersion(version, 2.0))
-        {
-            vdPut(out, line->connectPoints);
-            vdPut(out, std::int64_t{line->pointStyle});
-            vdPut(out, line->pointSize);
-        }
-    }
+        vdWriteLine(out, *line, version);
     vdPut(out, std::int64_t{OffAxisCount()});
     for (const auto& variable : offAxis)
     {
@@ -166,7 +189,6 @@ void Plot::vdWriteToStream(std::ostream& out, const Real& version, bool withSegm
             out.put('\n');
         }
     }
-    modified = false;
 }
 
 void Plot::vdReadFromStream(std::istream& in, const Real& version, bool withSegments)
@@ -259,15 +281,20 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
                                            count) &&
                ((this->*set)(count), true);
     };
-    // Any two numbers: the drawing copes with a minimum that is not below its maximum.
+    // Any two numbers: the drawing copes with a minimum that is not below its maximum. A setter
+    // takes a number within the Real's tolerance of the one it holds for no change; the record's
+    // own number is kept all the same, so that the plot saves again to the same digits.
     const auto readRange = [&](void (Plot::*setMinimum)(const Real&),
-                               void (Plot::*setMaximum)(const Real&))
+                               void (Plot::*setMaximum)(const Real&), Real Plot::*minimum,
+                               Real Plot::*maximum)
     {
         double low = 0, high = 0;
         if (!ReadNumber(in, low) || !ReadNumber(in, high))
             return false;
         (this->*setMinimum)(RealOf(low));
         (this->*setMaximum)(RealOf(high));
+        this->*minimum = RealOf(low);
+        this->*maximum = RealOf(high);
         return true;
     };
     const auto lineWidth = [&](std::uint32_t i, LineNumber set)
@@ -293,14 +320,16 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
         readColour(&Plot::vdSetSubTitleColor) && readText(&Plot::vdSetYAxisLabel) &&
         readSize(&Plot::vdSetYAxisLabelSize) &&
         (!version2 || readFlag(&Plot::vdSetYAxisLabelVertical)) &&
-        readRange(&Plot::vdSetYAxisMinimum, &Plot::vdSetYAxisMaximum) &&
+        readRange(&Plot::vdSetYAxisMinimum, &Plot::vdSetYAxisMaximum, &Plot::yMinimum,
+                  &Plot::yMaximum) &&
         readSize(&Plot::vdSetYAxisScaleSize) && readCount(2, &Plot::vdSetYAxisNumberValues) &&
         readCount(0, &Plot::vdSetYAxisNumberTics) && readText(&Plot::vdSetXAxisLabel) &&
         readSize(&Plot::vdSetXAxisLabelSize) &&
         // Taken only when the plot has that many labels.
         (!version2 || (ReadTruncated(in, 0, std::numeric_limits<std::uint32_t>::max(), number) &&
                        (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
-        readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum) &&
+        readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum, &Plot::xMinimum,
+                  &Plot::xMaximum) &&
         readSize(&Plot::vdSetXAxisScaleSize) && readCount(2, &Plot::vdSetXAxisNumberValues) &&
         readCount(0, &Plot::vdSetXAxisNumberTics) &&
         readCode(AxisStyleCount, &Plot::vdSetAxisStyle) &&

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 
 namespace Brosquin
 {
@@ -19,12 +21,23 @@ constexpr double pointsPerInch = 72;
 constexpr std::size_t mostPages = 1000;
 // Places closer than this, in world units, are one place: rows of a table touch.
 constexpr double touching = 1e-9;
+// A label column narrowed to its texts keeps half a line between them and its rules.
+constexpr double labelRoom = 0.5;
+constexpr double nowhere = std::numeric_limits<double>::infinity();
 
 struct Extent
 {
     double from;
     double to;
 };
+
+double Length(const std::vector<Extent>& pieces)
+{
+    double length = 0;
+    for (const Extent& piece : pieces)
+        length += piece.to - piece.from;
+    return length;
+}
 
 // Where the texts of a drawing stand along one axis, and the rules that cross it, each with where
 // it starts across the axis: a rule that reaches further into the headings ends a group of
@@ -49,15 +62,17 @@ public:
         texts = std::move(runs);
         std::sort(rules.begin(), rules.end(),
                   [](const Rule& a, const Rule& b) { return a.at < b.at; });
+        end = std::max(texts.empty() ? -nowhere : texts.back().to,
+                       rules.empty() ? -nowhere : rules.back().at);
     }
 
     // The places from `from` to `to` where the drawing is cut, no two more than length apart,
-    // the ends included.
+    // the ends included. The margin beyond the last text or rule takes no page of its own.
     std::vector<double> Cuts(double from, double to, double length) const
     {
         std::vector<double> cuts{from};
         double start = from;
-        while (to - start > length + touching)
+        while (std::min(to, end) - start > length + touching)
         {
             const double furthest = start + length;
             double cut = Unsplit(furthest);
@@ -72,7 +87,6 @@ public:
         return cuts;
     }
 
-private:
     // The start of the run a place lies inside, or the place itself.
     double Unsplit(double place) const
     {
@@ -82,6 +96,71 @@ private:
             return place;
         const Extent& run = *(after - 1);
         return run.from < place - touching && place + touching < run.to ? run.from : place;
+    }
+
+    // The pieces of the stretch from `from` to `to` that are left when each space beside a text,
+    // up to the rule or text next to it, is narrowed to `room`, half of it kept on either side.
+    std::vector<Extent> Narrowed(double from, double to, double room) const
+    {
+        struct Obstacle
+        {
+            Extent extent;
+            bool bText;
+        };
+        std::vector<Obstacle> obstacles{{{from, from}, false}, {{to, to}, false}};
+        for (const Extent& run : texts)
+            if (run.to > from + touching && run.from < to - touching)
+                obstacles.push_back({{std::max(run.from, from), std::min(run.to, to)}, true});
+        for (const Rule& rule : rules)
+            if (rule.at > from && rule.at < to)
+                obstacles.push_back({{rule.at, rule.at}, false});
+        std::sort(obstacles.begin(), obstacles.end(),
+                  [](const Obstacle& a, const Obstacle& b)
+                  { return a.extent.from < b.extent.from; });
+        std::vector<Extent> pieces;
+        double start = from;
+        double reached = from;
+        bool bTextReached = false;
+        for (const Obstacle& obstacle : obstacles)
+        {
+            if ((bTextReached || obstacle.bText) &&
+                obstacle.extent.from - reached > room + touching)
+            {
+                pieces.push_back({start, reached + 0.5 * room});
+                start = obstacle.extent.from - 0.5 * room;
+            }
+            if (obstacle.extent.to >= reached)
+            {
+                reached = obstacle.extent.to;
+                bTextReached = obstacle.bText;
+            }
+        }
+        pieces.push_back({start, to});
+        return pieces;
+    }
+
+    // Whether the texts from `from` to `to` all stand between the same two neighbouring rules.
+    bool bOneColumn(double from, double to) const
+    {
+        std::vector<double> bounds{from};
+        for (auto rule = std::upper_bound(rules.begin(), rules.end(), from + touching,
+                                          [](double at, const Rule&r) { return at < r.at; });
+             rule != rules.end() && rule->at < to - touching; ++rule)
+            bounds.push_back(rule->at);
+        bounds.push_back(to);
+        int columns = 0;
+        for (std::size_t i = 1; i < bounds.size(); ++i)
+            if (bounds[i] - bounds[i - 1] > touching && bTextBetween(bounds[i - 1], bounds[i]))
+                ++columns;
+        return columns == 1;
+    }
+
+private:
+    bool bTextBetween(double from, double to) const
+    {
+        auto run = std::upper_bound(texts.begin(), texts.end(), from + touching,
+                                    [](double at, const Extent& r) { return at < r.to; });
+        return run != texts.end() && run->from < to - touching;
     }
 
     // Of the rules from earliest to the cut that split no text, the last of those that reach
@@ -105,6 +184,8 @@ private:
     };
     std::vector<Extent> texts;
     std::vector<Rule> rules;
+    // Where the last text or rule ends.
+    double end = -nowhere;
 };
 
 bool bHolds(const PageArea& area)
@@ -113,11 +194,92 @@ bool bHolds(const PageArea& area)
            area.pixelsPerInchY > 0;
 }
 
-// The points of one world unit when the drawing is fitted whole into the area.
+// The points of one world unit when a drawing of this size is fitted whole into the area.
 double FittedPoints(const PageArea& area, double width, double height)
 {
     return pointsPerInch * std::min((area.right - area.left) / area.pixelsPerInchX / width,
                                     (area.bottom - area.top) / area.pixelsPerInchY / height);
+}
+
+// Where a table's parts stand, found once for every way of laying it out on pages.
+struct Table
+{
+    Extent x;
+    Extent y;
+    Axis across;
+    Axis down;
+    // The label columns end across at labelsRight; the heading rows stand down from below the
+    // titles.
+    double labelsRight;
+    Extent headings;
+    // Where the titles above the table's rules stand across; none when from is not below to.
+    Extent titles;
+};
+
+// Where the text reaches along the axis past the end of the repeated part when it starts in it.
+double ReachPast(double end, double from, double to)
+{
+    return from < end - touching && to > end + touching ? to : end;
+}
+
+bool bText(const DrawingObject& object)
+{
+    return object.uType() == Text::type || object.uType() == VerticalText::type;
+}
+
+Table Analysed(const Drawing& drawing, const Extent& x, const Extent& y)
+{
+    // Headings and labels the drawing does not have, or that lie beyond it, take none of it.
+    const auto reach = [](double end, const Extent& extent)
+    { return end > extent.from ? std::min(end, extent.to) : extent.from; };
+    const double labelsRight = reach(drawing.dLabelsRight(), x);
+    const double headingsBottom = reach(drawing.dHeadingsBottom(), y);
+    Table table{x, y, {}, {}, labelsRight, {y.from, headingsBottom}, {nowhere, -nowhere}};
+    double topRule = nowhere;
+    for (std::uint32_t i = 1; const DrawingObject* object = drawing.Object(i); ++i)
+        if (bText(*object))
+            table.down.vdAddText(object->dTop(), object->dBottom());
+        else if (object->uType() == Line::type)
+        {
+            topRule = std::min(topRule, object->dTop());
+            if (object->dLeft() == object->dRight())
+                table.across.vdAddRule(object->dLeft(), object->dTop());
+            else if (object->dTop() == object->dBottom())
+                table.down.vdAddRule(object->dTop(), object->dLeft());
+        }
+    table.down.vdMerge();
+    // The texts of the headings above every rule are the table's titles.
+    const double titlesBottom =
+        topRule < nowhere ? std::min(headingsBottom, table.down.Unsplit(topRule)) : y.from;
+    double titlesEnd = -nowhere;
+    double belowTitles = topRule;
+    for (std::uint32_t i = 1; const DrawingObject* object = drawing.Object(i); ++i)
+    {
+        if (!bText(*object))
+            continue;
+        if (object->dBottom() <= titlesBottom + touching)
+        {
+            table.titles = {std::min(table.titles.from, object->dLeft()),
+                            std::max(table.titles.to, object->dRight())};
+            titlesEnd = std::max(titlesEnd, object->dBottom());
+            continue;
+        }
+        belowTitles = std::min(belowTitles, object->dTop());
+        table.across.vdAddText(object->dLeft(), object->dRight());
+        // A text of the body that starts in the labels or headings is theirs to the end.
+        if (object->dTop() >= headingsBottom - touching)
+            table.labelsRight = std::max(table.labelsRight,
+                                         ReachPast(labelsRight, object->dLeft(), object->dRight()));
+        if (object->dLeft() >= labelsRight - touching)
+            table.headings.to = std::max(
+                table.headings.to, ReachPast(headingsBottom, object->dTop(), object->dBottom()));
+    }
+    table.across.vdMerge();
+    // The titles' rows end halfway to what stands below them, which so reaches into none of
+    // their parts, nor they into its.
+    if (titlesEnd > -nowhere)
+        table.headings.from = 0.5 * (titlesEnd + std::min(belowTitles, table.headings.to));
+    return table;
 }
 
 // Where a page's parts stand along one axis: the part of the drawing and the offset that maps it.
@@ -129,72 +291,128 @@ struct Span
     bool bRepeated;
 };
 
-// The spans of a page along one axis, laid from `start` on the device at `scale`: on the first
-// page along it the repeated part and its piece of the body, side by side as in the table, as
-// one span; on later pages the repeated part, when there is one, then the piece.
-std::vector<Span> Spans(const Extent& repeated, const Extent& piece, bool bFirst, double start,
-                        double scale)
+// The spans of a page along one axis, laid from `start` on the device at `scale`: the pieces of
+// the repeated part side by side, then the page's piece of the body. On the first page along the
+// axis nothing is repeated, and the last piece runs on into the body as in the table.
+std::vector<Span> Spans(const std::vector<Extent>& repeated, const Extent& piece, bool bFirst,
+                        double start, double scale)
 {
-    if (bFirst)
-        return {{repeated.from, piece.to, start - repeated.from * scale, false}};
     std::vector<Span> spans;
-    if (repeated.to > repeated.from)
-        spans.push_back({repeated.from, repeated.to, start - repeated.from * scale, true});
-    spans.push_back(
-        {piece.from, piece.to, start + (repeated.to - repeated.from - piece.from) * scale, false});
+    double at = start;
+    const auto vdAdd = [&](double from, double to, bool bRepeated)
+    {
+        spans.push_back({from, to, at - from * scale, bRepeated});
+        at += (to - from) * scale;
+    };
+    for (std::size_t i = 0; i + 1 < repeated.size(); ++i)
+        vdAdd(repeated[i].from, repeated[i].to, !bFirst);
+    if (bFirst)
+        vdAdd(repeated.back().from, piece.to, false);
+    else
+    {
+        if (repeated.back().to > repeated.back().from)
+            vdAdd(repeated.back().from, repeated.back().to, true);
+        vdAdd(piece.from, piece.to, false);
+    }
     return spans;
 }
 
-// The table's repeated parts along the two axes: its labels across and its headings down.
-struct Repeated
+// The titles at the top of a page, in the middle over its parts of the table, but inside the
+// page where they are wider than those.
+PagePart TitlesPart(const PageArea& area, const Table& table, const std::vector<Span>& across,
+                    double sx, double sy, double top)
 {
-    Extent labels;
-    Extent headings;
+    const double partsLeft = across.front().from * sx + across.front().offset;
+    const double partsRight = std::min(area.right, across.back().to * sx + across.back().offset);
+    const double width = (table.titles.to - table.titles.from) * sx;
+    const double left =
+        std::max(area.left, std::min(0.5 * (partsLeft + partsRight - width), area.right - width));
+    const double ox = left - table.titles.from * sx;
+    const double oy = top - table.y.from * sy;
+    const Extent shown{(area.left - ox) / sx, (area.right - ox) / sx};
+    return {shown.from, table.y.from, shown.to, table.headings.from, sx, ox, sy, oy, false};
+}
+
+// Pages of a table, and whether one of them holds a single column of its body alone.
+struct Layout
+{
+    std::vector<PrintedPage> pages;
+    bool bOneColumnAlone = false;
 };
 
-std::vector<PrintedPage> PagesOn(const PageArea& area, const Axis& across, const Axis& down,
-                                 const Extent& x, const Extent& y, const Repeated& repeated,
-                                 double linePoints)
+// The table on pages of the area with its lines `points` high, its labels shown as the pieces
+// given. None when the headings or labels leave no line of a page to the body, or the table
+// would need too many.
+std::optional<Layout> PagesOn(const PageArea& area, const Table& table,
+                              const std::vector<Extent>& labels, double points)
 {
-    const double sx = linePoints / pointsPerInch * area.pixelsPerInchX;
-    const double sy = linePoints / pointsPerInch * area.pixelsPerInchY;
-    // The room a page leaves to the body beside the labels and below the headings; a page that
-    // does not hold a line of it cannot be cut into.
-    const double bodyWidth =
-        (area.right - area.left) / sx - (repeated.labels.to - repeated.labels.from);
-    const double bodyHeight =
-        (area.bottom - area.top) / sy - (repeated.headings.to - repeated.headings.from);
+    const double sx = points / pointsPerInch * area.pixelsPerInchX;
+    const double sy = points / pointsPerInch * area.pixelsPerInchY;
+    const double width = (area.right - area.left) / sx;
+    const double height = (area.bottom - area.top) / sy;
+    const double bodyWidth = width - Length(labels);
+    const double bodyHeight = height - (table.headings.to - table.y.from);
     if (bodyWidth < 1 || bodyHeight < 1)
-        return {};
-    const std::vector<double> columns = across.Cuts(repeated.labels.to, x.to, bodyWidth);
-    const std::vector<double> rows = down.Cuts(repeated.headings.to, y.to, bodyHeight);
+        return std::nullopt;
+    const std::vector<double> columns = table.across.Cuts(table.labelsRight, table.x.to, bodyWidth);
+    const std::vector<double> rows = table.down.Cuts(table.headings.to, table.y.to, bodyHeight);
     if ((columns.size() - 1) * (rows.size() - 1) > mostPages)
-        return {};
-    const double centring =
-        columns.size() == 2 ? 0.5 * (area.right - area.left - (x.to - x.from) * sx) : 0;
-    std::vector<PrintedPage> pages;
+        return std::nullopt;
+    // A table as narrow as a page stands in the middle across it, and one on a single page in
+    // its middle down it too, as a table printed whole does.
+    const double left =
+        area.left + (columns.size() == 2
+                         ? std::max(0.0, bodyWidth - (table.x.to - table.labelsRight)) * 0.5 * sx
+                         : 0);
+    const double top =
+        area.top + (columns.size() == 2 && rows.size() == 2
+                        ? std::max(0.0, height - (table.y.to - table.y.from)) * 0.5 * sy
+                        : 0);
+    const bool bTitled = table.titles.from < table.titles.to;
+    Layout layout;
     for (std::size_t r = 1; r < rows.size(); ++r)
     {
         const std::vector<Span> downSpans =
-            Spans(repeated.headings, {rows[r - 1], rows[r]}, r == 1, area.top, sy);
+            Spans({table.headings}, {rows[r - 1], rows[r]}, r == 1,
+                  top + (table.headings.from - table.y.from) * sy, sy);
         for (std::size_t c = 1; c < columns.size(); ++c)
         {
-            const std::vector<Span> acrossSpans = Spans(
-                repeated.labels, {columns[c - 1], columns[c]}, c == 1, area.left + centring, sx);
-            PrintedPage& page = pages.emplace_back();
+            const std::vector<Span> acrossSpans =
+                Spans(labels, {columns[c - 1], columns[c]}, c == 1, left, sx);
+            PrintedPage& page = layout.pages.emplace_back();
+            if (bTitled)
+                page.parts.push_back(TitlesPart(area, table, acrossSpans, sx, sy, top));
             for (const Span& d : downSpans)
                 for (const Span& a : acrossSpans)
                     page.parts.push_back({a.from, d.from, a.to, d.to, sx, a.offset, sy, d.offset,
                                           a.bRepeated || d.bRepeated});
         }
     }
-    return pages;
+    for (std::size_t c = 1; columns.size() > 2 && c < columns.size(); ++c)
+        layout.bOneColumnAlone =
+            layout.bOneColumnAlone || table.across.bOneColumn(columns[c - 1], columns[c]);
+    return layout;
 }
 
-// Where the text reaches along the axis past the end of the repeated part when it starts in it.
-double ReachPast(double end, double from, double to)
+struct Choice
 {
-    return from < end - touching && to > end + touching ? to : end;
+    bool bTurned;
+    Layout layout;
+};
+
+// Of the layouts on the page as set and turned, the one with fewer pages, the page as set when
+// they need as many; with bAloneFirst, one without a page that holds a column alone before that.
+std::optional<Choice> Fewer(std::optional<Layout> upright, std::optional<Layout> sideways,
+                            bool bAloneFirst)
+{
+    const auto rank = [bAloneFirst](const Layout& layout) {
+        return std::pair{bAloneFirst && layout.bOneColumnAlone, layout.pages.size()};
+    };
+    if (sideways && (!upright || rank(*sideways) < rank(*upright)))
+        return Choice{true, std::move(*sideways)};
+    if (upright)
+        return Choice{false, std::move(*upright)};
+    return std::nullopt;
 }
 
 } // namespace
@@ -214,42 +432,39 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
     if (FittedPoints(turned, width, height) >= linePoints)
         return {true, {}};
 
-    // Headings and labels the drawing does not have, or that lie beyond it, take none of it.
-    const auto reach = [](double end, const Extent& extent)
-    { return end > extent.from ? std::min(end, extent.to) : extent.from; };
-    const double labelsRight = reach(drawing.dLabelsRight(), x);
-    const double headingsBottom = reach(drawing.dHeadingsBottom(), y);
-    Repeated repeated{{x.from, labelsRight}, {y.from, headingsBottom}};
-    Axis across;
-    Axis down;
-    for (std::uint32_t i = 1; const DrawingObject* object = drawing.Object(i); ++i)
-    {
-        const int type = object->uType();
-        if (type == Text::type || type == VerticalText::type)
+    const Table table = Analysed(drawing, x, y);
+    const std::vector<Extent> drawn{{x.from, table.labelsRight}};
+    const std::vector<Extent> narrowed =
+        table.across.Narrowed(x.from, table.labelsRight, labelRoom);
+    const bool bNarrows = narrowed.size() > 1;
+    // With its label columns narrowed to their texts the table may fit whole on one page.
+    if (bNarrows)
+        for (const auto& [area, bTurned] : {std::pair{asSet, false}, std::pair{turned, true}})
         {
-            across.vdAddText(object->dLeft(), object->dRight());
-            down.vdAddText(object->dTop(), object->dBottom());
-            // A text of the body that starts in the labels or headings is theirs to the end.
-            if (object->dTop() >= headingsBottom - touching)
-                repeated.labels.to = std::max(
-                    repeated.labels.to, ReachPast(labelsRight, object->dLeft(), object->dRight()));
-            if (object->dLeft() >= labelsRight - touching)
-                repeated.headings.to =
-                    std::max(repeated.headings.to,
-                             ReachPast(headingsBottom, object->dTop(), object->dBottom()));
+            const double points =
+                FittedPoints(area, Length(narrowed) + x.to - table.labelsRight, height);
+            if (points >= linePoints)
+                if (std::optional<Layout> whole = PagesOn(area, table, narrowed, points))
+                    return {bTurned, std::move(whole->pages)};
         }
-        else if (type == Line::type && object->dLeft() == object->dRight())
-            across.vdAddRule(object->dLeft(), object->dTop());
-        else if (type == Line::type && object->dTop() == object->dBottom())
-            down.vdAddRule(object->dTop(), object->dLeft());
+    // Cut as drawn, or with the label columns narrowed where that leaves no column alone on a
+    // page and the drawn table does, or needs fewer pages.
+    std::optional<Choice> cut = Fewer(PagesOn(asSet, table, drawn, linePoints),
+                                      PagesOn(turned, table, drawn, linePoints), false);
+    if (bNarrows)
+    {
+        std::optional<Choice> narrowedCut =
+            Fewer(PagesOn(asSet, table, narrowed, linePoints),
+                  PagesOn(turned, table, narrowed, linePoints), true);
+        if (narrowedCut &&
+            (!cut || (!narrowedCut->layout.bOneColumnAlone &&
+                      (cut->layout.bOneColumnAlone ||
+                       narrowedCut->layout.pages.size() < cut->layout.pages.size()))))
+            cut = std::move(narrowedCut);
     }
-    across.vdMerge();
-    down.vdMerge();
-    std::vector<PrintedPage> upright = PagesOn(asSet, across, down, x, y, repeated, linePoints);
-    std::vector<PrintedPage> sideways = PagesOn(turned, across, down, x, y, repeated, linePoints);
-    if (!sideways.empty() && (upright.empty() || sideways.size() < upright.size()))
-        return {true, std::move(sideways)};
-    return {false, std::move(upright)};
+    if (!cut)
+        return {};
+    return {cut->bTurned, std::move(cut->layout.pages)};
 }
 
 PartPainter::PartPainter(const Drawing& drawing)
@@ -267,6 +482,11 @@ void PartPainter::vdDraw(Canvas& canvas, const PagePart& part, Colour background
     {
         if (!(placed.right >= part.left && placed.left <= part.right && placed.bottom >= part.top &&
               placed.top <= part.bottom))
+            continue;
+        // A text that only touches the part shows nothing of itself in it.
+        if (placed.bText &&
+            !(placed.right > part.left + touching && placed.left < part.right - touching &&
+              placed.bottom > part.top + touching && placed.top < part.bottom - touching))
             continue;
         if (part.bRepeated && placed.bText &&
             !(placed.left >= part.left - touching && placed.right <= part.right + touching &&

@@ -38,9 +38,9 @@ struct PagePart
     bool bRepeated;
 };
 
-// One page of a drawing printed over several: its own part of the table's body, with the
-// headings above it and the labels to its left where the table has them, as on the first page;
-// the parts stand side by side on the page.
+// One page of a drawing printed over several, or of a table narrowed to fit on one: its own part
+// of the table's body, with the titles, the headings above it and the labels to its left where
+// the table has them, as on the first page; the parts stand side by side on the page.
 struct PrintedPage
 {
     std::vector<PagePart> parts;
@@ -56,14 +56,19 @@ struct PrintedPages
 
 // A table, whose world unit is one line of its text, is printed with its lines at least
 // linePoints high (in points of 1/72 inch). It prints whole on one page when it can, on the
-// page as set or else turned; otherwise at that line height over as many pages as it needs, on
-// whichever page way needs fewer, cut between its texts (on a rule where one stands in the
-// second half of a page, the one that reaches furthest into the headings). Each page shows the
-// table's heading rows and label columns (Drawing::dHeadingsBottom, Drawing::dLabelsRight) with
-// its own part of the body; they reach as far as a text of the body that starts in them. A part
-// narrower than the page stands in the middle across it. A table that would need more than a
-// thousand pages, or whose headings or labels leave no line of a page to the body either way,
-// prints whole on one page.
+// page as set or else turned; otherwise with its label columns (Drawing::dLabelsRight) narrowed
+// to their texts, whole on one page as large as that fits; otherwise at that line height over as
+// many pages as it needs, on whichever page way needs fewer, cut between its texts (on a rule
+// where one stands in the second half of a page, the one that reaches furthest into the
+// headings), and the margin beyond its last text or rule takes no page of its own. Cut, its label
+// columns are narrowed where that leaves no page with one column of the body alone and the table
+// as drawn does, or where that needs fewer pages. Each page shows the table's heading rows and
+// label columns (Drawing::dHeadingsBottom, Drawing::dLabelsRight) with its own part of the body;
+// they reach as far as a text of the body that starts in them. The texts of the heading rows
+// above every rule are the table's titles: they head each page, in the middle over its parts of
+// the table. A part narrower than the page stands in the middle across it. A table that would
+// need more than a thousand pages, or whose headings or labels leave no line of a page to the
+// body either way, prints whole on one page.
 PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const PageArea& turned,
                         double linePoints);
 
@@ -74,8 +79,8 @@ class PartPainter
 public:
     explicit PartPainter(const Drawing& drawing);
 
-    // Draws the objects that reach into the part, with the part's mapping; the caller keeps the
-    // device to the part's area.
+    // Draws the objects that reach into the part (a text only where it overlaps it), with the
+    // part's mapping; the caller keeps the device to the part's area.
     void vdDraw(Canvas& canvas, const PagePart& part, Colour background) const;
 
 private:

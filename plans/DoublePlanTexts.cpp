@@ -12,8 +12,8 @@ namespace Brosquin
 const char* const NoDoublePlanFound =
     "No double sampling plan better than corresponding single sampling plan.";
 const char* const DoubleSearchCutShort =
-    "The search for the best double sampling plan was cut short: the plan shown is the best it "
-    "found.";
+    "The search for the best double sampling plan was cut short: the plan added to the list is "
+    "the best it found.";
 const char* const DoubleSearchCutShortNoPlan =
     "The search for a double sampling plan was cut short before it found one better than the "
     "corresponding single sampling plan.";

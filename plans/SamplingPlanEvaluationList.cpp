@@ -1,15 +1,18 @@
 #include "plans/SamplingPlanEvaluationList.h"
 
 #include "core/RealOf.h"
+#include "core/RecordSize.h"
 #include "graphics/Drawing.h"
 #include "graphics/Plot.h"
 #include "plans/QualityLevelRange.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
 #include "plans/SessionBounds.h"
+#include "plans/SessionFile.h"
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <ostream>
 
 namespace Brosquin
@@ -78,6 +81,59 @@ bool IsBoundLine(const Plot& plot, std::uint32_t line)
     return info && info->valueText.Length() > 0 && *info->valueText.Text() == *boundLineValue;
 }
 
+// The plots' records in a session file.
+const Real plotVersion = RealOf(SessionFileVersion);
+
+// The bytes a plot's record gains when its titles are set anew: measured on a plot of no lines
+// that takes first the titles the plot has, then the new ones, as its setters keep them.
+std::int64_t TitlesGrowth(const Plot& plot, const std::function<void(Plot&)>& setTitles)
+{
+    OptimizationInput input;
+    Plot scratch(&input, 0);
+    const auto bytes = [&scratch]
+    {
+        return static_cast<std::int64_t>(BytesWritten(
+            [&scratch](std::ostream& out) { scratch.vdWriteRecord(out, plotVersion, false); }));
+    };
+    scratch.vdSetMainTitle(plot.MainTitle().Text());
+    scratch.vdSetSubTitle(plot.SubTitle().Text());
+    scratch.vdSetXAxisLabel(plot.XAxisLabel().Text());
+    scratch.vdSetYAxisLabel(plot.YAxisLabel().Text());
+    scratch.vdSetKeyTitle(plot.KeyTitle().Text());
+    const std::int64_t before = bytes();
+    setTitles(scratch);
+    return bytes() - before;
+}
+
+std::uint64_t AtLeastZero(std::int64_t growth)
+{
+    return growth > 0 ? static_cast<std::uint64_t>(growth) : 0;
+}
+
+void vdWritePosition(std::ostream& out, std::uint32_t position)
+{
+    vdWriteMoving(out, position, DecimalWidth(LargestSessionPlans));
+    out << ' ';
+}
+
+struct CostTitles
+{
+    String main;
+    String sub;
+    String yAxis;
+};
+
+// The cost plot's titles for the costs in force and the name of the cost quantity.
+CostTitles CostTitlesOf(const String& quantity)
+{
+    CostTitles titles{quantity, "C0 = ", quantity};
+    titles.main += " Curve";
+    titles.sub += SamplingPlan::C0Text().Text();
+    titles.sub += ", C1 = ";
+    titles.sub += SamplingPlan::C1Text().Text();
+    return titles;
+}
+
 // One line of a plan in a plot. On a finite lot the levels are multiples of a step, so the line is
 // drawn as unconnected points there.
 void vdAddCurve(Plot& plot, OptimizationPointFunction function, SamplingPlan& plan,
@@ -94,6 +150,15 @@ void vdAddCurve(Plot& plot, OptimizationPointFunction function, SamplingPlan& pl
 }
 
 } // namespace
+
+struct SamplingPlanEvaluationList::PlotSet
+{
+    Plot* oc;
+    Plot* asn;
+    Plot* cost;
+    Plot* aoq;
+    OptimizationInput* input;
+};
 
 Colour SamplingPlanEvaluationList::LineColour(std::uint32_t n)
 {
@@ -135,7 +200,8 @@ SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owne
         vdSetCharacteristicTitles();
         // Each plan's lines follow those of the plans before it.
         for (std::uint32_t i = 1; i <= Count(); ++i)
-            vdAddPlanLines(Plan(i), i, ocPlot->LineCount() + 1, LineColour(i));
+            vdAddPlanLines(OwnPlots(), Plan(i), ShowsBounds(Plan(i)), i, ocPlot->LineCount() + 1,
+                           LineColour(i));
         if (build == Build::Everything)
             vdRecompute();
     }
@@ -145,10 +211,115 @@ SamplingPlanEvaluationList::SamplingPlanEvaluationList(SamplingPlanSession& owne
 
 void SamplingPlanEvaluationList::vdWriteToStream(std::ostream& out) const
 {
-    out << Count() << ' ';
+    vdWriteMoving(out, Count(), DecimalWidth(LargestEvaluationPlans));
+    out << ' ';
     for (std::uint32_t index : planIndexes)
-        out << index << ' ';
+        vdWritePosition(out, index);
     out << "  " << (worstCaseCurves ? 1 : 0);
+}
+
+std::uint64_t SamplingPlanEvaluationList::RecordBytes() const
+{
+    const std::array<Plot*, 4> plots = {ocPlot.get(), asnPlot.get(), costPlot.get(), aoqPlot.get()};
+    std::array<std::uint64_t, 4> changes{};
+    for (std::size_t i = 0; i < plots.size(); ++i)
+        changes[i] = plots[i] ? plots[i]->ChangeCount() : 0;
+    // Only a change of its plots or of its plans changes what a measure counts.
+    if (!measured || changes != measuredChanges || Count() != measuredCount)
+    {
+        measuredBytes = EvaluationWindowRecordBytes(*this);
+        measuredChanges = changes;
+        measuredCount = Count();
+        measured = true;
+    }
+    return measuredBytes;
+}
+
+std::uint64_t SamplingPlanEvaluationList::NewLinesBytes(SamplingPlan& plan, bool bounds) const
+{
+    OptimizationInput input;
+    Plot oc(&input, 0), asn(&input, 0), cost(&input, 0), aoq(&input, 0);
+    const PlotSet plots{&oc, &asn, &cost, aoqPlot ? &aoq : nullptr, &input};
+    vdAddPlanLines(plots, plan, bounds, 1, 1, 0);
+    std::uint64_t bytes = 0;
+    for (const Plot* plot : {plots.oc, plots.asn, plots.cost, plots.aoq})
+        for (std::uint32_t line = 1; plot && line <= plot->LineCount(); ++line)
+            bytes += plot->LineRecordBytes(line, plotVersion);
+    return bytes;
+}
+
+std::uint64_t SamplingPlanEvaluationList::ShownLinesBytes(std::uint32_t displayPosition) const
+{
+    std::uint64_t bytes = 0;
+    const std::uint32_t paLine = PaLinePosition(displayPosition);
+    for (std::uint32_t line = paLine;
+         line <= ocPlot->LineCount() && (line == paLine || IsBoundLine(*ocPlot, line)); ++line)
+        bytes += ocPlot->LineRecordBytes(line, plotVersion);
+    for (const Plot* plot : Plots())
+        if (plot != ocPlot.get())
+            bytes += plot->LineRecordBytes(displayPosition, plotVersion);
+    return bytes;
+}
+
+std::uint64_t SamplingPlanEvaluationList::AdditionGrowth(SamplingPlan& plan) const
+{
+    return NewLinesBytes(plan, ShowsBounds(plan)) + BytesWritten([](std::ostream& out)
+                                                                 { vdWritePosition(out, 1); },
+                                                                 RecordSize::Values::AtWidest);
+}
+
+std::uint64_t SamplingPlanEvaluationList::WorstCaseGrowth() const
+{
+    std::uint64_t bytes = 0;
+    for (std::uint32_t i = 1; !worstCaseCurves && i <= Count(); ++i)
+        if (!Plan(i).IsPaSingleValued())
+            bytes += NewLinesBytes(Plan(i), true) - NewLinesBytes(Plan(i), false);
+    return bytes;
+}
+
+std::uint64_t SamplingPlanEvaluationList::RebuildGrowth(std::uint32_t sessionIndex,
+                                                        SamplingPlan& plan) const
+{
+    const std::uint32_t p = DisplayPosition(sessionIndex);
+    if (p == 0)
+        return 0;
+    // Its lines come back with their first look; a list of it alone takes its titles from it.
+    std::int64_t growth = static_cast<std::int64_t>(NewLinesBytes(plan, ShowsBounds(plan))) -
+                          static_cast<std::int64_t>(ShownLinesBytes(p));
+    if (Count() == 1)
+        for (const Plot* plot : Plots())
+            growth += TitlesGrowth(*plot,
+                                   [&plan](Plot& titles)
+                                   {
+                                       titles.vdSetXAxisLabel(plan.UnitsName().Text());
+                                       titles.vdSetKeyTitle(plan.CharacteristicName());
+                                   });
+    return AtLeastZero(growth);
+}
+
+std::uint64_t SamplingPlanEvaluationList::CostTitlesGrowth() const
+{
+    const CostTitles titles = CostTitlesOf(CostTitle());
+    return AtLeastZero(TitlesGrowth(*costPlot,
+                                    [&titles](Plot& cost)
+                                    {
+                                        cost.vdSetMainTitle(titles.main.Text());
+                                        cost.vdSetSubTitle(titles.sub.Text());
+                                        cost.vdSetYAxisLabel(titles.yAxis.Text());
+                                    }));
+}
+
+std::uint64_t SamplingPlanEvaluationList::UnitsGrowth() const
+{
+    if (Count() == 0 || Plan(1).CharacteristicId() == SamplingPlan::DefectsPerQuantity)
+        return 0;
+    // At most the name of the units in force, whether or not the first plan takes it.
+    const char* units = SamplingPlan::CurrentUnitsName(Plan(1).CharacteristicId());
+    std::uint64_t bytes = 0;
+    for (const Plot* plot : Plots())
+        bytes += AtLeastZero(
+            TitlesGrowth(*plot, [units](Plot& labels) { labels.vdSetXAxisLabel(units); }));
+    return bytes;
 }
 
 SamplingPlanEvaluationList::~SamplingPlanEvaluationList()
@@ -229,33 +400,40 @@ Colour SamplingPlanEvaluationList::FreeColour() const
     return LineColour(Count());
 }
 
-void SamplingPlanEvaluationList::vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition,
+SamplingPlanEvaluationList::PlotSet SamplingPlanEvaluationList::OwnPlots()
+{
+    return {ocPlot.get(), asnPlot.get(), costPlot.get(), aoqPlot.get(), &curveInput};
+}
+
+void SamplingPlanEvaluationList::vdAddPlanLines(const PlotSet& plots, SamplingPlan& plan,
+                                                bool bounds, std::uint32_t displayPosition,
                                                 std::uint32_t paLine, Colour colour)
 {
-    vdAddCurve(*ocPlot, SamplingPlan::PaCurve, plan, curveInput, paLineValue, colour);
-    ocPlot->vdMoveLine(ocPlot->LineCount(), paLine);
-    if (ShowsBounds(plan))
-        vdAddBoundLines(plan, paLine, colour);
-    vdAddCurve(*asnPlot, SamplingPlan::ASNCurve, plan, curveInput, nullptr, colour);
-    asnPlot->vdMoveLine(asnPlot->LineCount(), displayPosition);
-    vdAddCurve(*costPlot, SamplingPlan::CostCurve, plan, curveInput, nullptr, colour);
-    costPlot->vdMoveLine(costPlot->LineCount(), displayPosition);
-    if (aoqPlot)
+    OptimizationInput& input = *plots.input;
+    vdAddCurve(*plots.oc, SamplingPlan::PaCurve, plan, input, paLineValue, colour);
+    plots.oc->vdMoveLine(plots.oc->LineCount(), paLine);
+    if (bounds)
+        vdAddBoundLines(plots, plan, paLine, colour);
+    vdAddCurve(*plots.asn, SamplingPlan::ASNCurve, plan, input, nullptr, colour);
+    plots.asn->vdMoveLine(plots.asn->LineCount(), displayPosition);
+    vdAddCurve(*plots.cost, SamplingPlan::CostCurve, plan, input, nullptr, colour);
+    plots.cost->vdMoveLine(plots.cost->LineCount(), displayPosition);
+    if (plots.aoq)
     {
-        vdAddCurve(*aoqPlot, SamplingPlan::AOQCurve, plan, curveInput, nullptr, colour);
-        aoqPlot->vdMoveLine(aoqPlot->LineCount(), displayPosition);
+        vdAddCurve(*plots.aoq, SamplingPlan::AOQCurve, plan, input, nullptr, colour);
+        plots.aoq->vdMoveLine(plots.aoq->LineCount(), displayPosition);
     }
 }
 
-void SamplingPlanEvaluationList::vdAddBoundLines(SamplingPlan& plan, std::uint32_t paLine,
-                                                 Colour colour)
+void SamplingPlanEvaluationList::vdAddBoundLines(const PlotSet& plots, SamplingPlan& plan,
+                                                 std::uint32_t paLine, Colour colour)
 {
-    ocPlot->vdAddLine(SamplingPlan::PaMaximumCurve, nullptr, &plan, &curveInput,
-                      "Maximum Probability of Acceptance", boundLineValue, 0, colour, dash);
-    ocPlot->vdMoveLine(ocPlot->LineCount(), paLine + 1);
-    ocPlot->vdAddLine(SamplingPlan::PaMinimumCurve, nullptr, &plan, &curveInput,
-                      "Minimum Probability of Acceptance", boundLineValue, 0, colour, dot);
-    ocPlot->vdMoveLine(ocPlot->LineCount(), paLine + 2);
+    plots.oc->vdAddLine(SamplingPlan::PaMaximumCurve, nullptr, &plan, plots.input,
+                        "Maximum Probability of Acceptance", boundLineValue, 0, colour, dash);
+    plots.oc->vdMoveLine(plots.oc->LineCount(), paLine + 1);
+    plots.oc->vdAddLine(SamplingPlan::PaMinimumCurve, nullptr, &plan, plots.input,
+                        "Minimum Probability of Acceptance", boundLineValue, 0, colour, dot);
+    plots.oc->vdMoveLine(plots.oc->LineCount(), paLine + 2);
 }
 
 void SamplingPlanEvaluationList::vdAddPlan(std::uint32_t sessionIndex)
@@ -272,7 +450,7 @@ void SamplingPlanEvaluationList::vdAddPlan(std::uint32_t sessionIndex)
     vdIndexDisplayPositions();
     if (Count() == 1)
         vdSetCharacteristicTitles();
-    vdAddPlanLines(Plan(p), p, PaLinePosition(p), FreeColour());
+    vdAddPlanLines(OwnPlots(), Plan(p), ShowsBounds(Plan(p)), p, PaLinePosition(p), FreeColour());
     vdRecompute();
 }
 
@@ -305,7 +483,7 @@ void SamplingPlanEvaluationList::vdSetWorstCaseCurves(bool on)
         // Backwards, so that line i is still plan i's Pa line when plan i is reached.
         for (std::uint32_t i = Count(); i >= 1; --i)
             if (ShowsBounds(Plan(i)))
-                vdAddBoundLines(Plan(i), i, ocPlot->Line(i)->colour);
+                vdAddBoundLines(OwnPlots(), Plan(i), i, ocPlot->Line(i)->colour);
     }
     else
     {
@@ -420,16 +598,10 @@ void SamplingPlanEvaluationList::vdCostParametersChanged()
 
 void SamplingPlanEvaluationList::vdSetCostTitles()
 {
-    const String title = CostTitle();
-    String mainTitle = title;
-    mainTitle += " Curve";
-    String subTitle("C0 = ");
-    subTitle += SamplingPlan::C0Text().Text();
-    subTitle += ", C1 = ";
-    subTitle += SamplingPlan::C1Text().Text();
-    costPlot->vdSetMainTitle(mainTitle.Text());
-    costPlot->vdSetSubTitle(subTitle.Text());
-    costPlot->vdSetYAxisLabel(title.Text());
+    const CostTitles titles = CostTitlesOf(CostTitle());
+    costPlot->vdSetMainTitle(titles.main.Text());
+    costPlot->vdSetSubTitle(titles.sub.Text());
+    costPlot->vdSetYAxisLabel(titles.yAxis.Text());
 }
 
 void SamplingPlanEvaluationList::vdSetUnitsLabels()

@@ -9,6 +9,7 @@
 #include "graphics/Plot.h"
 #include "plans/SessionListener.h"
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
@@ -65,8 +66,18 @@ public:
     SamplingPlan* GetPlan(std::uint32_t displayPosition) const;
 
     // Its part of the evaluation window's record: the number of plans, their session positions
-    // in display order, then after two more blanks the worst-case switch as 0 or 1.
+    // in display order, then after two more blanks the worst-case switch as 0 or 1. The count and
+    // the positions are values that move (RecordSize.h).
     void vdWriteToStream(std::ostream& out) const;
+
+    // The most bytes its window's record takes or gains (SessionFile.h): when the plan is added,
+    // and when the worst-case curves are switched on.
+    std::uint64_t RecordBytes() const override;
+    std::uint64_t AdditionGrowth(SamplingPlan& plan) const;
+    std::uint64_t WorstCaseGrowth() const;
+    std::uint64_t RebuildGrowth(std::uint32_t sessionIndex, SamplingPlan& plan) const override;
+    std::uint64_t CostTitlesGrowth() const override;
+    std::uint64_t UnitsGrowth() const override;
 
     // The window's commands. vdAddPlan adds the plan at a session position in session order
     // (nothing when it is listed already, of another characteristic, or beyond the bounds of
@@ -129,6 +140,9 @@ public:
     void GetCurvesTableText(String& out) const;
 
 private:
+    // The plots a plan's lines go to, and the curve input its lines read.
+    struct PlotSet;
+
     SamplingPlan& Plan(std::uint32_t displayPosition) const;
     // Display position of a session index, 0 when not listed.
     std::uint32_t DisplayPosition(std::uint32_t sessionIndex) const;
@@ -140,10 +154,17 @@ private:
     std::uint32_t PaLinePosition(std::uint32_t displayPosition) const;
     bool ShowsBounds(SamplingPlan& plan) const;
     Colour FreeColour() const;
-    // The plan's lines, its Pa line at that position of the OC plot.
-    void vdAddPlanLines(SamplingPlan& plan, std::uint32_t displayPosition, std::uint32_t paLine,
-                        Colour colour);
-    void vdAddBoundLines(SamplingPlan& plan, std::uint32_t paLine, Colour colour);
+    PlotSet OwnPlots();
+    // The plan's lines, its Pa line at that position of the OC plot, with its maximum and minimum
+    // lines when bounds is set.
+    static void vdAddPlanLines(const PlotSet& plots, SamplingPlan& plan, bool bounds,
+                               std::uint32_t displayPosition, std::uint32_t paLine, Colour colour);
+    static void vdAddBoundLines(const PlotSet& plots, SamplingPlan& plan, std::uint32_t paLine,
+                                Colour colour);
+    // The bytes of the lines the plan gets, with or without its bounds, and of those the plan at
+    // a display position has.
+    std::uint64_t NewLinesBytes(SamplingPlan& plan, bool bounds) const;
+    std::uint64_t ShownLinesBytes(std::uint32_t displayPosition) const;
     void vdSetCostTitles();
     void vdSetUnitsLabels();
     // The units and characteristic of the first plan on the axes and keys.
@@ -174,6 +195,11 @@ private:
     Real tableMaximum;
     Real tableIntervals;
     bool worstCaseCurves = true;
+    // RecordBytes as last measured, and the plans and the plots' changes then.
+    mutable std::uint64_t measuredBytes = 0;
+    mutable std::uint32_t measuredCount = 0;
+    mutable std::array<std::uint64_t, 4> measuredChanges{};
+    mutable bool measured = false;
 };
 
 } // namespace Brosquin

@@ -11,6 +11,8 @@
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/DefectsPerUnitDoubleSamplingPlan.h"
 #include "plans/DefectsPerUnitSingleSamplingPlan.h"
+#include "plans/SessionBounds.h"
+#include "plans/SessionFile.h"
 #include "plans/TextValidation.h"
 
 #include <algorithm>
@@ -395,6 +397,17 @@ bool SamplingPlanSession::vdSelectPlans(int characteristic, int planTypeIndex, i
             Designed(*this, characteristic, planType, in, units.Text(), message, progress));
         if (!plan)
             return false;
+        // Each design of a selection is told of when it cannot be added.
+        const char* full = Count() >= LargestSessionPlans             ? NoRoomForPlans
+                           : !HasRoomFor(*this, PlanLineBytes(*plan)) ? SessionFileWouldBeTooLarge
+                                                                      : nullptr;
+        if (full != nullptr)
+        {
+            message = Joined({"The ", SamplingPlan::PlanTypeNameOf(planType), " plan designed for ",
+                              SamplingPlan::CharacteristicListName(characteristic),
+                              " was not added.  ", full});
+            return false;
+        }
         vdAddPlan(std::move(plan));
         return true;
     }

@@ -1,6 +1,7 @@
 #include "plans/SamplingPlanSession.h"
 
 #include "core/RecordFields.h"
+#include "core/RecordSize.h"
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
@@ -12,6 +13,29 @@
 
 namespace Brosquin
 {
+
+namespace
+{
+
+void vdWriteCount(std::ostream& out, std::uint32_t count)
+{
+    vdWriteMoving(out, count, DecimalWidth(LargestSessionPlans));
+    out << EndLine;
+}
+
+void vdWritePlanLine(std::ostream& out, const SamplingPlan& plan)
+{
+    plan.vdWriteToStream(out);
+    out << EndLine;
+}
+
+} // namespace
+
+SamplingPlanSession::SamplingPlanSession()
+    : countLineBytes(BytesWritten([](std::ostream& out) { vdWriteCount(out, 0); },
+                                  RecordSize::Values::AtWidest))
+{
+}
 
 SamplingPlanSession::~SamplingPlanSession()
 {
@@ -29,8 +53,54 @@ SamplingPlan* SamplingPlanSession::Plan(std::uint32_t position) const
 
 void SamplingPlanSession::vdAddPlan(std::unique_ptr<SamplingPlan> plan)
 {
-    if (plan && Count() < LargestSessionPlans)
-        plans.push_back(std::move(plan));
+    if (!plan || Count() >= LargestSessionPlans)
+        return;
+    const std::uint64_t bytes = PlanLineBytes(*plan);
+    plans.push_back(std::move(plan));
+    lineBytes.push_back(bytes);
+    planBytes += bytes;
+}
+
+std::uint64_t SamplingPlanSession::PlanLineBytes(const SamplingPlan& plan)
+{
+    return BytesWritten([&plan](std::ostream& out) { vdWritePlanLine(out, plan); });
+}
+
+std::uint64_t SamplingPlanSession::PlanBytes(std::uint32_t position) const
+{
+    return Plan(position) ? lineBytes[position - 1] : 0;
+}
+
+std::uint64_t SamplingPlanSession::ViewBytes() const
+{
+    std::uint64_t bytes = 0;
+    for (const SessionListener* listener : listeners)
+        bytes += listener->RecordBytes();
+    return bytes;
+}
+
+std::uint64_t SamplingPlanSession::RebuildGrowth(std::uint32_t position, SamplingPlan& plan) const
+{
+    std::uint64_t bytes = 0;
+    for (const SessionListener* listener : listeners)
+        bytes += listener->RebuildGrowth(position, plan);
+    return bytes;
+}
+
+std::uint64_t SamplingPlanSession::CostTitlesGrowth() const
+{
+    std::uint64_t bytes = 0;
+    for (const SessionListener* listener : listeners)
+        bytes += listener->CostTitlesGrowth();
+    return bytes;
+}
+
+std::uint64_t SamplingPlanSession::UnitsGrowth() const
+{
+    std::uint64_t bytes = 0;
+    for (const SessionListener* listener : listeners)
+        bytes += listener->UnitsGrowth();
+    return bytes;
 }
 
 void SamplingPlanSession::vdDeletePlan(std::uint32_t position)
@@ -41,6 +111,8 @@ void SamplingPlanSession::vdDeletePlan(std::uint32_t position)
         return;
     vdTellListeners([position](SessionListener& list) { list.PlanDeleted(position); });
     plans.erase(plans.begin() + (position - 1));
+    planBytes -= lineBytes[position - 1];
+    lineBytes.erase(lineBytes.begin() + (position - 1));
 }
 
 void SamplingPlanSession::vdMovePlan(std::uint32_t from, std::uint32_t to)
@@ -55,6 +127,9 @@ void SamplingPlanSession::vdMovePlan(std::uint32_t from, std::uint32_t to)
     std::unique_ptr<SamplingPlan> moved = std::move(plans[from - 1]);
     plans.erase(plans.begin() + (from - 1));
     plans.insert(plans.begin() + (to - 1), std::move(moved));
+    const std::uint64_t bytes = lineBytes[from - 1];
+    lineBytes.erase(lineBytes.begin() + (from - 1));
+    lineBytes.insert(lineBytes.begin() + (to - 1), bytes);
     vdTellListeners([to](SessionListener& list) { list.vdPlanInserted(to); });
     for (std::size_t i = 0; i < listeners.size(); ++i)
         if (showed[i])
@@ -63,8 +138,12 @@ void SamplingPlanSession::vdMovePlan(std::uint32_t from, std::uint32_t to)
 
 void SamplingPlanSession::vdReplacePlan(std::uint32_t position)
 {
-    if (Plan(position))
-        vdTellListeners([position](SessionListener& list) { list.vdPlanReplaced(position); });
+    if (!Plan(position))
+        return;
+    const std::uint64_t bytes = PlanLineBytes(*plans[position - 1]);
+    planBytes += bytes - lineBytes[position - 1];
+    lineBytes[position - 1] = bytes;
+    vdTellListeners([position](SessionListener& list) { list.vdPlanReplaced(position); });
 }
 
 void SamplingPlanSession::vdApplyDefinitions()
@@ -98,12 +177,9 @@ void SamplingPlanSession::vdApplyCostParameters()
 
 void SamplingPlanSession::vdWriteToStream(std::ostream& out) const
 {
-    out << Count() << EndLine;
+    vdWriteCount(out, Count());
     for (const auto& plan : plans)
-    {
-        plan->vdWriteToStream(out);
-        out << EndLine;
-    }
+        vdWritePlanLine(out, *plan);
 }
 
 void SamplingPlanSession::vdReadFromStream(std::istream& in, double fileVersion)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/RecordSize.h"
 #include "core/String.h"
 #include "plans/SamplingPlan.h"
 #include "plans/SessionListener.h"
@@ -22,7 +23,7 @@ class SamplingPlanEvaluationList;
 class SamplingPlanSession
 {
 public:
-    SamplingPlanSession() = default;
+    SamplingPlanSession();
     SamplingPlanSession(const SamplingPlanSession&) = delete;
     SamplingPlanSession& operator=(const SamplingPlanSession&) = delete;
     // Deletes the plans; evaluation lists still open are left empty and no longer refer to it.
@@ -63,11 +64,16 @@ public:
                             const char* c0Text, const char* c1Text, const char* unitsText,
                             String& aqlStatus, bool& aqlFlag, String& ltpdStatus, bool& ltpdFlag,
                             String& costStatus, bool& costFlag, String& message);
+    // The most bytes the line of a plan that vdSelectPlans designs takes in the session's file:
+    // its units and Cp texts at their longest, with every quote doubled, and its numbers.
+    static constexpr std::uint64_t LargestDesignedPlanBytes =
+        2 * (2 * LongestToken + 2) + 16 * WidestNumberText;
     // Designs the plan of the type at that index of the characteristic's designable types from
     // inputs that passed the check, and appends it; false, with the reason in message, when no
-    // plan was designed. A double design tells progress how far its search has come, and stops
-    // when progress says so: the plan appended then comes with a note in message, that the
-    // search was cut short.
+    // plan was designed, or when the session has no room for the plan designed (in number, or in
+    // its file). A double design tells progress how far its search has come, and stops when
+    // progress says so: the plan appended then comes with a note in message, that the search was
+    // cut short.
     bool vdSelectPlans(int characteristic, int planTypeIndex, int adjustment, const char* aqlText,
                        const char* ltpdText, const char* maxAQLText, const char* pText,
                        const char* c0Text, const char* c1Text, const char* unitsText,
@@ -80,6 +86,18 @@ public:
     // The plan list of the session file: the number of plans on a line, then each plan's record
     // on a line of its own.
     void vdWriteToStream(std::ostream& out) const;
+    // What the session's file takes of it (SessionFile.h): the bytes of the plan list, the plan
+    // count at its widest; of the line of the plan at a position; of the evaluation lists'
+    // records. Kept as the plans come and go, not measured again.
+    std::uint64_t PlanListBytes() const { return countLineBytes + planBytes; }
+    std::uint64_t PlanBytes(std::uint32_t position) const;
+    std::uint64_t ViewBytes() const;
+    // The most bytes the evaluation lists' records gain when the plan at the position is shown
+    // again as the plan given (edited, or moved), when the cost titles follow the cost
+    // parameters in force, or when the units labels follow the units in force.
+    std::uint64_t RebuildGrowth(std::uint32_t position, SamplingPlan& plan) const;
+    std::uint64_t CostTitlesGrowth() const;
+    std::uint64_t UnitsGrowth() const;
     // Reads such a list and appends its plans. A bad count or plan record sets the read-error
     // flag and ends the read; the plans read before stay appended. A count that would take the
     // session beyond LargestSessionPlans is refused for its size before any record is read.
@@ -105,11 +123,18 @@ public:
     // The plan rows of every view but the one given (SessionBounds.h).
     std::uint64_t PlanRows(const SessionListener* except = nullptr) const;
 
+    // The bytes of the plan's line in the file.
+    static std::uint64_t PlanLineBytes(const SamplingPlan& plan);
+
 private:
     bool SetAllChecks(bool on);
     template <class Notification> void vdTellListeners(Notification notification);
 
     std::vector<std::unique_ptr<SamplingPlan>> plans;
+    // Each plan's line in the file, and their sum.
+    std::vector<std::uint64_t> lineBytes;
+    std::uint64_t planBytes = 0;
+    std::uint64_t countLineBytes;
     // The evaluation lists alive now; each belongs to its evaluation window.
     std::vector<SessionListener*> listeners;
     bool variablesSdKnown = false;

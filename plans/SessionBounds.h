@@ -19,6 +19,10 @@ inline constexpr std::uint32_t LargestEvaluationPlans = 10000;
 inline constexpr std::uint32_t LeastPlanRows = 11;
 inline constexpr std::uint64_t LargestPlanRows = 50000 * std::uint64_t{LeastPlanRows};
 
+// What the user is told when the session holds as many plans as it can.
+inline constexpr const char* NoRoomForPlans =
+    "No more sampling plans can be added.  Delete one or more and repeat.";
+
 // What the user is told when a window would show more plans than these bounds allow.
 inline constexpr const char* TooManyPlansToEvaluate =
     "Too many sampling plans to evaluate.  Check fewer sampling plans or close evaluation windows "

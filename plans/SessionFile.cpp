@@ -1,7 +1,9 @@
 #include "plans/SessionFile.h"
 
+#include "core/Real.h"
 #include "core/RealOf.h"
 #include "core/RecordFields.h"
+#include "core/RecordSize.h"
 #include "core/String.h"
 #include "graphics/Plot.h"
 #include "plans/DefectivesSamplingPlan.h"
@@ -12,6 +14,7 @@
 #include "plans/SamplingPlanSession.h"
 #include "plans/SessionBounds.h"
 
+#include <algorithm>
 #include <cstring>
 #include <istream>
 #include <limits>
@@ -233,6 +236,15 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
     return true;
 }
 
+// The tag of the next window record, or the terminator, which only blanks and line ends may
+// follow: anything else is records that the counts before did not tell of.
+bool ReadTag(std::istream& in, int& tag)
+{
+    return ReadTruncated(in, 0, static_cast<int>(EvaluationTag), tag) &&
+           (tag != EndTag || Real::PeekNonBlank(in) == std::char_traits<char>::eof() ||
+            RefuseField());
+}
+
 // The window records up to the terminator.
 bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
 {
@@ -240,7 +252,7 @@ bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
     for (;;)
     {
         int tag = EndTag;
-        if (!ReadTruncated(in, 0, static_cast<int>(EvaluationTag), tag))
+        if (!ReadTag(in, tag))
             return false;
         if (tag == EndTag)
             return true;
@@ -265,10 +277,57 @@ bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
     }
 }
 
+// A place or size the user drags, kept within what the reader takes.
+void vdWriteExtent(std::ostream& out, int extent, int least)
+{
+    out.put(' ');
+    vdWriteMoving(out, std::clamp(extent, least, largestPlace),
+                  std::max(DecimalWidth(least), DecimalWidth(largestPlace)));
+}
+
 void vdWritePlace(std::ostream& out, int tag, const WindowPlace& place)
 {
-    out << tag << ' ' << place.state << ' ' << place.top << ' ' << place.left << ' ' << place.height
-        << ' ' << place.width;
+    out << tag << ' ' << place.state;
+    vdWriteExtent(out, place.top, -largestPlace);
+    vdWriteExtent(out, place.left, -largestPlace);
+    vdWriteExtent(out, place.height, 0);
+    vdWriteExtent(out, place.width, 0);
+}
+
+void vdWriteSizeMode(std::ostream& out, SizeMode mode)
+{
+    out << "  ";
+    vdWriteMoving(out, static_cast<int>(mode), DecimalWidth(sizeModeCount - 1));
+}
+
+void vdWriteWindowRecord(std::ostream& out, const EvaluationWindowLayout& layout,
+                         const SamplingPlanEvaluationList& list, bool keepsModifiedFlags)
+{
+    vdWritePlace(out, EvaluationTag, layout.place);
+    out << ' ' << layout.page << ' ';
+    list.vdWriteToStream(out);
+    out << EndLine;
+    const std::vector<Plot*> plots = PlotsOf(list);
+    for (std::size_t i = 0; i < plots.size(); ++i)
+    {
+        vdWriteSizeMode(out, layout.plotSizes[i]);
+        if (keepsModifiedFlags)
+            plots[i]->vdWriteRecord(out, plotVersion, false);
+        else
+            plots[i]->vdWriteToStream(out, plotVersion, false);
+        out << EndLine;
+    }
+    vdWriteSizeMode(out, layout.tableSizes[0]);
+    out << EndLine;
+    vdWriteSizeMode(out, layout.tableSizes[1]);
+    out << EndLine;
+    vdWriteSizeMode(out, layout.tableSizes[2]);
+    for (const Real* bound : {&list.TableMinimum(), &list.TableMaximum(), &list.TableIntervals()})
+    {
+        out.put(' ');
+        vdWriteMoving(out, *bound);
+    }
+    out << EndLine;
 }
 
 } // namespace
@@ -296,7 +355,8 @@ SessionFileHeader ReadSessionFileHeader(std::istream& in, double& version)
     return SessionFileHeader::Valid;
 }
 
-std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version)
+std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version,
+                                                     std::uint64_t largest)
 {
     ClearReadError();
     vdClearSizeRefusal();
@@ -308,6 +368,13 @@ std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double ve
     contents->session->vdReadFromStream(in, version);
     if (ReadErrorOccurred() || !ReadWindowRecords(in, *contents))
         return nullptr;
+    // A file written more tightly than this program writes may hold a session that its Save could
+    // not write again.
+    if (!HasRoomFor(*contents->session, 0, largest))
+    {
+        RefuseSize();
+        return nullptr;
+    }
     guard.vdKeep();
     return contents;
 }
@@ -321,7 +388,13 @@ std::unique_ptr<SamplingPlanSession> ReadSessionFilePlans(std::istream& in, doub
     if (!ReadSettings(in, settings))
         return nullptr;
     session->vdReadFromStream(in, version);
-    return ReadErrorOccurred() ? nullptr : std::move(session);
+    // The plans end where a window record or the terminator begins. A plan count lower than the
+    // plans shows here: no plan record begins as a window's record does, with its tag and place.
+    int tag = EndTag;
+    WindowPlace place;
+    if (ReadErrorOccurred() || !ReadTag(in, tag) || (tag != EndTag && !ReadPlace(in, place)))
+        return nullptr;
+    return session;
 }
 
 void vdWriteSessionFileHead(std::ostream& out)
@@ -342,33 +415,46 @@ void vdWritePlanListRecord(std::ostream& out, const PlanListRecord& record)
 {
     vdWritePlace(out, PlanListTag, record.place);
     for (int width : record.columnWidths)
-        out << ' ' << width;
+        vdWriteExtent(out, width, 0);
     out << EndLine;
 }
 
 void vdWriteEvaluationWindowRecord(std::ostream& out, const EvaluationWindowLayout& layout,
                                    const SamplingPlanEvaluationList& list)
 {
-    vdWritePlace(out, EvaluationTag, layout.place);
-    out << ' ' << layout.page << ' ';
-    list.vdWriteToStream(out);
-    out << EndLine;
-    const std::vector<Plot*> plots = PlotsOf(list);
-    for (std::size_t i = 0; i < plots.size(); ++i)
-    {
-        out << "  " << static_cast<int>(layout.plotSizes[i]);
-        plots[i]->vdWriteToStream(out, plotVersion, false);
-        out << EndLine;
-    }
-    out << "  " << static_cast<int>(layout.tableSizes[0]) << EndLine;
-    out << "  " << static_cast<int>(layout.tableSizes[1]) << EndLine;
-    out << "  " << static_cast<int>(layout.tableSizes[2]) << ' ' << list.TableMinimum() << ' '
-        << list.TableMaximum() << ' ' << list.TableIntervals() << EndLine;
+    vdWriteWindowRecord(out, layout, list, false);
 }
 
 void vdWriteSessionFileEnd(std::ostream& out)
 {
     out << terminator;
+}
+
+std::uint64_t SessionFileBytes(const SamplingPlanSession& session)
+{
+    // The places, sizes and size modes of the windows count at their widest, whatever they are.
+    const std::uint64_t rest = BytesWritten(
+        [](std::ostream& out)
+        {
+            vdWriteSessionFileHead(out);
+            vdWritePlanListRecord(out, {});
+            vdWriteSessionFileEnd(out);
+        },
+        RecordSize::Values::AtWidest);
+    return rest + session.PlanListBytes() + session.ViewBytes();
+}
+
+bool HasRoomFor(const SamplingPlanSession& session, std::uint64_t more, std::uint64_t largest)
+{
+    const std::uint64_t bytes = SessionFileBytes(session);
+    return bytes <= largest && more <= largest - bytes;
+}
+
+std::uint64_t EvaluationWindowRecordBytes(const SamplingPlanEvaluationList& list)
+{
+    return BytesWritten([&list](std::ostream& out)
+                        { vdWriteWindowRecord(out, EvaluationWindowLayout{}, list, true); },
+                        RecordSize::Values::AtWidest);
 }
 
 } // namespace Brosquin

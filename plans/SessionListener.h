@@ -5,6 +5,8 @@
 namespace Brosquin
 {
 
+class SamplingPlan;
+
 // What a session tells each view open on its plans (an evaluation list) as the plans, the
 // definitions, the units or the cost parameters change. Positions are the session's 1-based
 // plan positions, as they are at the time of the call.
@@ -29,6 +31,16 @@ public:
     // What the session asks, to keep its evaluation windows within bounds: the rows of the
     // listener's plans in its table of curve values (SessionBounds.h).
     virtual std::uint64_t PlanRows() const = 0;
+
+    // What the session asks, to keep its file within what a session file holds (SessionFile.h):
+    // the most bytes the listener's record takes, and the most it gains when the plan at the
+    // position is shown again as the plan given (after an edit of it, or a move), when the cost
+    // titles follow the cost parameters in force, or when its units labels follow the units in
+    // force.
+    virtual std::uint64_t RecordBytes() const = 0;
+    virtual std::uint64_t RebuildGrowth(std::uint32_t position, SamplingPlan& plan) const = 0;
+    virtual std::uint64_t CostTitlesGrowth() const = 0;
+    virtual std::uint64_t UnitsGrowth() const = 0;
 
 protected:
     ~SessionListener() = default;

@@ -32,6 +32,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
 {
     setWindowTitle(QGuiApplication::applicationDisplayName() + tr(" Help"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Where the screen has room for it: every window is fitted to its screen as it shows.
     resize(640, 560);
 
     auto* contentsButton = new QPushButton(tr("&Contents"), this);

@@ -1,5 +1,6 @@
 #include "stats/StagedConditionals.h"
 
+#include "stats/DiscreteDistributions.h"
 #include "stats/LogConcaveSequence.h"
 #include "stats/SpecialFunctions.h"
 #include "stats/StagedLots.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace Brosquin
@@ -16,8 +18,8 @@ namespace
 {
 
 // Bounds on preparing: the work, in terms summed (a multiply-add each) and reference points
-// computed (each costs about as much as pointWork terms), of which 2^32 take one to two seconds;
-// and the chances kept, 2^24 of them in 128 MB.
+// computed (each counted as pointWork terms), of which 2^32 take one to two seconds; and the
+// chances kept, 2^24 of them in 128 MB.
 constexpr double mostWork = 0x1p32;
 constexpr double pointWork = 64.0;
 constexpr double mostKept = 0x1p24;
@@ -25,9 +27,9 @@ constexpr double mostKept = 0x1p24;
 // The counts of a stage as an independent count of a reference lot at rate t: given the count y
 // after `after`, the count x after `before` has the probability
 //   point(x; before, t) point(y - x; after - before, t) / point(y; after, t)
-// for any t, binomial points for defective units, Poisson points for defects. Each stage takes the
-// t at which the points after it are equal at the two ends of its counts, the least of them over
-// the counts then being the largest.
+// for any t, binomial points for defective units, Poisson points for defects. Each part of a
+// stage's counts takes the t at which the points after it are equal at its two ends, the least of
+// them over the counts then being the largest.
 struct DefectivesReference
 {
     static constexpr bool countsWithinUnits = true;
@@ -50,26 +52,66 @@ struct DefectivesReference
 struct DefectsReference
 {
     static constexpr bool countsWithinUnits = false;
-    // (hi - lo) ln(t after) = ln hi! - ln lo!
+    // (hi - lo) ln(t after) = ln hi! - ln lo!, with t kept to 12 significant bits: times a number
+    // of units (a whole number below 2^41) it is then exact, so that the means of the points
+    // before a stage, of the stage and after it stand in the very ratio of their sizes, as the
+    // chances of one count given another do.
     static double Rate(std::int64_t lo, std::int64_t hi, double after)
     {
         const double a = static_cast<double>(lo);
         const double b = static_cast<double>(hi);
-        return std::exp((LogGamma(b + 1.0) - LogGamma(a + 1.0)) / (b - a)) / after;
+        const double rate = std::exp((LogGamma(b + 1.0) - LogGamma(a + 1.0)) / (b - a)) / after;
+        int exponent = 0;
+        const double mantissa = std::frexp(rate, &exponent);
+        return std::ldexp(std::round(std::ldexp(mantissa, 12)), exponent - 12);
     }
     static PoissonKernel Points(double size, double rate) { return {size * rate}; }
 };
 
-// The reference points of a stage's counts, those below negligible set to 0: a term that counts,
-// g(x) from(x) kernel(y - x) = g(x) to(y) times a chance of x given y, has both its factors above
-// that when to(y) is above smallestAfter; the rest are left out rather than carried through the
-// slow arithmetic of subnormal numbers.
-constexpr double negligible = 1e-280;
-constexpr double smallestAfter = 1e-250;
+// The chance of count x after `before` given count y after `before + size`, from the points at
+// the rate that makes y the mean count after, which keeps all three clear of underflow wherever
+// the chance is above the bounds it is held against.
+template <class Reference> double Given(std::int64_t x, std::int64_t y, double before, double size)
+{
+    const double after = before + size;
+    const double rate = static_cast<double>(y) / after;
+    return Reference::Points(before, rate).Point(x) * Reference::Points(size, rate).Point(y - x) /
+           Reference::Points(after, rate).Point(y);
+}
 
+// The count after `before` at the middle of its chances given y after `before + size`.
+template <class Reference> std::int64_t MiddleGiven(std::int64_t y, double before, double size)
+{
+    const double count = static_cast<double>(y);
+    double lowest = 0.0;
+    double highest = count;
+    if constexpr (Reference::countsWithinUnits)
+    {
+        lowest = std::max(0.0, count - size);
+        highest = std::min(count, before);
+    }
+    return static_cast<std::int64_t>(
+        std::clamp(std::round(count * (before / (before + size))), lowest, highest));
+}
+
+// Reference points and terms below negligible are left out, and the points after a part of a
+// stage's counts are kept above smallestAfter: a term from(x) kernel(y - x) = to(y) times the
+// chance of x given y is then left out only where that chance is below leastChance, far below any
+// probability that can change a digit of a measure. Both are well inside the normal doubles, whose
+// arithmetic stays fast.
+constexpr double negligible = 1e-300;
+constexpr double smallestAfter = 1e-130;
+constexpr double leastChance = negligible / smallestAfter;
+
+// A sequence filled by recurrence from its largest value alone: every value then stands to its
+// neighbours as the exact ones do, to a rounding a step, and no value taken afresh far from the
+// largest (good only to a unit in the last place of an exponent in the hundreds) breaks that. The
+// chances of going on are ratios of sums of these points, in which what their errors have in
+// common cancels.
 template <class Points> void Fill(const Points& points, CountRange counts, std::vector<double>& out)
 {
-    FillLogConcave(counts.first, counts.last, points, freshEveryCarried, out);
+    FillLogConcave(counts.first, counts.last, points, std::numeric_limits<std::int64_t>::max(),
+                   out);
     for (double& value : out)
         if (value < negligible)
             value = 0.0;
@@ -81,36 +123,88 @@ double Width(CountRange counts)
     return counts.first > counts.last ? 0.0 : static_cast<double>(counts.last - counts.first + 1);
 }
 
-// The counts first ... last after a stage, prepared at one reference rate: the counts entered with
-// and those of the stage whose reference points there are not negligible (none: no terms).
+// The smallest range holding both.
+CountRange Span(CountRange one, CountRange other)
+{
+    if (one.first > one.last)
+        return other;
+    if (other.first > other.last)
+        return one;
+    return {std::min(one.first, other.first), std::max(one.last, other.last)};
+}
+
+// The counts first ... last after a stage, prepared at one reference rate: every count before the
+// stage and every count of the stage whose reference points there are not negligible.
 struct Part
 {
     CountRange after;
     double rate;
-    CountRange entered;
+    CountRange from;
     CountRange stage;
 };
 
-// The counts after the stage that have a term from count x entered with.
-CountRange TermsOf(const Part& part, std::int64_t x)
+// The last count from `from` towards `last` (in steps of `step`, +1 or -1) at which a function
+// that falls that way is at least `least`, as it is at `from`: in strides that double and then by
+// bisection, so that a range as wide as the counts costs a few dozen values.
+template <class Function>
+std::int64_t LastAtLeast(std::int64_t from, std::int64_t last, std::int64_t step, double least,
+                         Function function)
 {
-    return {std::max(part.after.first, x + part.stage.first),
-            std::min(part.after.last, x + part.stage.last)};
+    if (function(last) >= least)
+        return last;
+    std::int64_t good = from;
+    std::int64_t bad = last;
+    for (std::int64_t stride = 1;; stride *= 2)
+    {
+        if (stride >= (last - good) * step)
+            break;
+        const std::int64_t next = good + step * stride;
+        if (!(function(next) >= least))
+        {
+            bad = next;
+            break;
+        }
+        good = next;
+    }
+    while ((bad - good) * step > 1)
+    {
+        const std::int64_t middle = good + (bad - good) / 2;
+        if (function(middle) >= least)
+            good = middle;
+        else
+            bad = middle;
+    }
+    return good;
 }
 
-// The work of preparing a part: its terms and its reference points.
-double WorkOf(const Part& part)
+// The counts of band after a stage that can follow one of entered with a chance of at least
+// least. For x fixed that chance rises and then falls in y; the largest over entered is at the
+// count of entered nearest the middle of the chances given y, and so it too rises, stays above
+// least and falls: its ends are found on either side of the top.
+template <class Reference>
+CountRange Carrying(CountRange entered, CountRange band, double before, double size, double least)
 {
-    double terms = 0.0;
-    for (std::int64_t x = part.entered.first; x <= part.entered.last; ++x)
-        terms += Width(TermsOf(part, x));
-    return terms + pointWork * (Width(part.after) + Width(part.entered) + Width(part.stage));
+    const auto largest = [&](std::int64_t y)
+    {
+        const std::int64_t x =
+            std::clamp(MiddleGiven<Reference>(y, before, size), entered.first, entered.last);
+        return Given<Reference>(x, y, before, size);
+    };
+    const double share = before / (before + size);
+    const double middle = 0.5 * static_cast<double>(entered.first + entered.last) / share;
+    const std::int64_t peak = static_cast<std::int64_t>(std::clamp(
+        std::round(middle), static_cast<double>(band.first), static_cast<double>(band.last)));
+    if (!(largest(peak) >= least))
+        return {peak + 1, peak};
+    return {LastAtLeast(peak, band.first, -1, least, largest),
+            LastAtLeast(peak, band.last, 1, least, largest)};
 }
 
 // Splits the counts of band after a stage, entered with the counts of entered, into parts, each
 // at the one reference rate at which the points after the stage are equal at its ends; a part
 // whose points are not all above smallestAfter (as they are log-concave, those at its ends) is
-// halved until they are. False where a single count cannot be carried.
+// halved until they are. A part none of whose terms comes from a count entered with is left out:
+// no inspection goes on there. False where a single count cannot be carried.
 template <class Reference>
 bool LayOut(CountRange entered, CountRange band, double before, double size,
             std::vector<Part>& parts)
@@ -136,14 +230,19 @@ bool LayOut(CountRange entered, CountRange band, double before, double size,
             pending.push_back({first, middle});
             continue;
         }
-        Part part = {counts, rate, {1, 0}, {1, 0}};
-        part.entered = PointsAtLeast(entered.first, std::min(entered.last, last),
-                                     Reference::Points(before, rate), negligible);
-        if (part.entered.first <= part.entered.last)
-            part.stage =
-                PointsAtLeast(std::max<std::int64_t>(0, first - part.entered.last),
-                              last - part.entered.first, Reference::Points(size, rate), negligible);
-        parts.push_back(part);
+        // The counts before the stage that can lead to these.
+        CountRange from = {0, last};
+        if constexpr (Reference::countsWithinUnits)
+            from = {std::max<std::int64_t>(0, first - static_cast<std::int64_t>(size)),
+                    std::min(last, static_cast<std::int64_t>(before))};
+        from = PointsAtLeast(from.first, from.last, Reference::Points(before, rate), negligible);
+        if (std::max(from.first, entered.first) > std::min(from.last, entered.last))
+            continue;
+        const CountRange stage =
+            PointsAtLeast(std::max<std::int64_t>(0, first - from.last), last - from.first,
+                          Reference::Points(size, rate), negligible);
+        if (stage.first <= stage.last)
+            parts.push_back({counts, rate, from, stage});
     }
     return true;
 }
@@ -153,102 +252,257 @@ struct Scratch
 {
     std::vector<double> from;
     std::vector<double> kernel;
-    std::vector<double> to;
+    std::vector<double> ended;
 };
 
-// Sets the chances of band for the counts of part, from the chances of entered.
+// Fills the reference points of a part before the stage and of the stage.
 template <class Reference>
-void SetChances(const StagedConditionals::Band& entered, StagedConditionals::Band& band,
-                const Part& part, double before, double size, Scratch& scratch)
+void FillPoints(const Part& part, double before, double size, Scratch& scratch)
 {
-    if (part.entered.first <= part.entered.last && part.stage.first <= part.stage.last)
-    {
-        Fill(Reference::Points(before, part.rate), part.entered, scratch.from);
-        Fill(Reference::Points(size, part.rate), part.stage, scratch.kernel);
-        for (std::int64_t x = part.entered.first; x <= part.entered.last; ++x)
-        {
-            const CountRange y = TermsOf(part, x);
-            if (y.first > y.last)
-                continue;
-            AddMultiple(band.values.data() + (y.first - band.lo),
-                        scratch.kernel.data() + (y.first - x - part.stage.first),
-                        entered.values[static_cast<std::size_t>(x - entered.lo)] *
-                            scratch.from[static_cast<std::size_t>(x - part.entered.first)],
-                        static_cast<std::size_t>(y.last - y.first + 1));
-        }
-    }
-    Fill(Reference::Points(before + size, part.rate), part.after, scratch.to);
-    for (std::int64_t y = part.after.first; y <= part.after.last; ++y)
-        band.values[static_cast<std::size_t>(y - band.lo)] /=
-            scratch.to[static_cast<std::size_t>(y - part.after.first)];
+    Fill(Reference::Points(before, part.rate), part.from, scratch.from);
+    Fill(Reference::Points(size, part.rate), part.stage, scratch.kernel);
 }
 
-// The counts between each stage's accept and reject numbers that can occur, for stages 1 ... k - 1
-// or up to the first after which no inspection goes on, whose counts are none.
-template <class Reference, class Sample>
-std::vector<CountRange> Bands(int k, const Sample n[], const int a[], const int r[])
+// Calls term(x, first, last) for each count x before the stage with the counts first ... last
+// after it whose terms from(x) kernel(y - x) are not negligible. Those of each x lie together
+// around the largest point of the stage, and as x goes away from the largest point before the
+// stage on either side they only narrow.
+template <class Term> void ForEachTerm(const Part& part, const Scratch& scratch, Term term)
 {
-    std::vector<CountRange> bands;
+    const auto from = [&](std::int64_t x)
+    { return scratch.from[static_cast<std::size_t>(x - part.from.first)]; };
+    const auto kernel = [&](std::int64_t j)
+    { return scratch.kernel[static_cast<std::size_t>(j - part.stage.first)]; };
+    const std::int64_t peak =
+        part.from.first +
+        (std::max_element(scratch.from.begin(), scratch.from.end()) - scratch.from.begin());
+    const auto run = [&](std::int64_t x, std::int64_t step, std::int64_t end)
+    {
+        std::int64_t lo = part.stage.first;
+        std::int64_t hi = part.stage.last;
+        for (; x != end; x += step)
+        {
+            if (!(from(x) > 0.0))
+                return;
+            const double least = negligible / from(x);
+            while (lo <= hi && !(kernel(lo) >= least))
+                ++lo;
+            while (hi >= lo && !(kernel(hi) >= least))
+                --hi;
+            if (lo > hi)
+                return;
+            const std::int64_t y0 = std::max(part.after.first, x + lo);
+            const std::int64_t y1 = std::min(part.after.last, x + hi);
+            if (y0 <= y1)
+                term(x, y0, y1);
+        }
+    };
+    run(peak, 1, part.from.last + 1);
+    run(peak - 1, -1, part.from.first - 1);
+}
+
+// The work of preparing a part: its terms and its reference points. Without points (scratch null)
+// its terms are bounded by the pairs of counts whose points are each not negligible; with them they
+// are counted exactly, those whose product is not.
+template <class Reference>
+double WorkOf(const Part& part, double before, double size, Scratch* scratch)
+{
+    double terms = 0.0;
+    if (scratch == nullptr)
+        for (std::int64_t x = part.from.first; x <= part.from.last; ++x)
+            terms += Width({std::max(part.after.first, x + part.stage.first),
+                            std::min(part.after.last, x + part.stage.last)});
+    else
+    {
+        FillPoints<Reference>(part, before, size, *scratch);
+        ForEachTerm(part, *scratch,
+                    [&](std::int64_t, std::int64_t y0, std::int64_t y1)
+                    { terms += static_cast<double>(y1 - y0 + 1); });
+    }
+    return terms + pointWork * (Width(part.after) + Width(part.from) + Width(part.stage));
+}
+
+// Adds the terms of part to the sums over the counts x before the stage of the chance of each
+// count y after it that inspection went on before (going: x went on, with chance g(x) from
+// entered) and that it ended there (ended: x went on with chance 1 - g(x), or is not one of
+// entered). Their ratio is the chance of going on: both sums hold the same reference points, so
+// their errors, all but those between the neighbouring points of one count y, cancel, and it never
+// exceeds 1.
+template <class Reference>
+void AddTerms(const StagedConditionals::Band& entered, StagedConditionals::Band& band,
+              const Part& part, double before, double size, Scratch& scratch)
+{
+    FillPoints<Reference>(part, before, size, scratch);
+    const auto enteredCount = static_cast<std::int64_t>(entered.values.size());
+    ForEachTerm(
+        part, scratch,
+        [&](std::int64_t x, std::int64_t y0, std::int64_t y1)
+        {
+            const std::int64_t i = x - entered.lo;
+            const double chance =
+                i >= 0 && i < enteredCount ? entered.values[static_cast<std::size_t>(i)] : 0.0;
+            const double from = scratch.from[static_cast<std::size_t>(x - part.from.first)];
+            const double* const kernel = scratch.kernel.data() + (y0 - x - part.stage.first);
+            double* const going = band.values.data() + (y0 - band.lo);
+            double* const ended = scratch.ended.data() + (y0 - band.lo);
+            const auto count = static_cast<std::size_t>(y1 - y0 + 1);
+            if (chance == 1.0)
+                AddMultiple(going, kernel, from, count);
+            else if (chance == 0.0)
+                AddMultiple(ended, kernel, from, count);
+            else
+                AddMultiples(going, ended, kernel, chance * from, (1.0 - chance) * from, count);
+        });
+}
+
+// Keeps of a band's chances those from the first to the last that is not 0.
+void Trim(StagedConditionals::Band& band)
+{
+    const auto nonzero = [](double chance) { return chance != 0.0; };
+    const auto first = std::find_if(band.values.begin(), band.values.end(), nonzero);
+    const auto last = std::find_if(band.values.rbegin(), band.values.rend(), nonzero).base();
+    if (first >= last)
+    {
+        band.values.clear();
+        return;
+    }
+    band.lo += first - band.values.begin();
+    band.values.erase(last, band.values.end());
+    band.values.erase(band.values.begin(), first);
+}
+
+// Chances of going on below this one are left out where they lead to rejection: all they add to
+// the probability of rejecting lies below 1e-22, which cannot change a digit of Pa or of 1 - Pa
+// near Pa = 1 (a double below 1 is a multiple of 1.1e-16).
+constexpr double leastRejecting = 1e-25;
+
+// The counts after a stage that can occur and carry a chance of going on that is not negligible:
+// between its accept and reject numbers (the band, for stages 1 ... k - 1), and at or above its
+// reject number (rejecting, for stages 2 ... k - 1; the first and last reject from tails at every
+// level).
+struct StageCounts
+{
+    CountRange band;
+    CountRange rejecting;
+};
+
+// The counts of every stage up to the first after which no inspection goes on, whose band is
+// empty.
+template <class Reference, class Sample>
+std::vector<StageCounts> Stages(int k, const Sample n[], const int a[], const int r[])
+{
+    std::vector<StageCounts> stages;
     CountRange entered = {0, 0};
+    double before = 0.0;
     for (int i = 0; i + 1 < k; ++i)
     {
-        CountRange band = {std::max<std::int64_t>(a[i] + std::int64_t{1}, entered.first),
-                           r[i] - std::int64_t{1}};
+        const double size = static_cast<double>(n[i]);
+        std::int64_t most = LargestExactCount;
         if constexpr (Reference::countsWithinUnits)
-            band.last = std::min<std::int64_t>(band.last, entered.last + n[i]);
-        bands.push_back(band);
-        if (band.first > band.last)
+            most = entered.last + n[i];
+        StageCounts counts = {{std::max<std::int64_t>(a[i] + std::int64_t{1}, entered.first),
+                               std::min<std::int64_t>(r[i] - std::int64_t{1}, most)},
+                              {1, 0}};
+        if (i > 0)
+        {
+            counts.rejecting = {std::max<std::int64_t>(r[i], entered.first), most};
+            if (counts.band.first <= counts.band.last)
+                counts.band = Carrying<Reference>(entered, counts.band, before, size, leastChance);
+            if (counts.rejecting.first <= counts.rejecting.last)
+                counts.rejecting =
+                    Carrying<Reference>(entered, counts.rejecting, before, size, leastRejecting);
+        }
+        stages.push_back(counts);
+        if (counts.band.first > counts.band.last)
             break;
-        entered = band;
+        entered = counts.band;
+        before += size;
     }
-    return bands;
+    return stages;
+}
+
+// The chances of going on after the counts first ... last of values, kept from its first to last
+// that is not 0.
+StagedConditionals::Band Kept(std::int64_t lo, const std::vector<double>& values, CountRange counts)
+{
+    StagedConditionals::Band band = {counts.first, {}};
+    if (counts.first > counts.last)
+        return band;
+    band.values.assign(values.begin() + (counts.first - lo),
+                       values.begin() + (counts.last - lo + 1));
+    Trim(band);
+    return band;
 }
 
 template <class Reference, class Sample>
 std::unique_ptr<StagedConditionals> Prepare(int k, const Sample n[], const int a[], const int r[])
 {
     auto prepared = std::make_unique<StagedConditionals>();
-    const std::vector<CountRange> bands = Bands<Reference>(k, n, a, r);
-    if (bands.empty())
+    if (k < 2)
         return prepared;
+    const std::vector<StageCounts> stages = Stages<Reference>(k, n, a, r);
     double kept = 0.0;
-    for (const CountRange& band : bands)
-        kept += Width(band);
+    for (const StageCounts& counts : stages)
+        kept += Width(counts.band) + Width(counts.rejecting);
     if (kept > mostKept)
         return nullptr;
-    // Every band after the first laid out in parts, and the work of preparing them, before
-    // anything is computed.
-    std::vector<std::vector<Part>> parts(bands.size());
-    double work = 0.0;
-    double before = static_cast<double>(n[0]);
-    for (std::size_t i = 1; i < bands.size() && bands[i].first <= bands[i].last; ++i)
+    // The counts after every stage but the first laid out in parts, and the work of preparing
+    // them, before any chance is computed: bounded first, and counted exactly only where the
+    // bound is beyond what preparing may take.
+    std::vector<CountRange> after(stages.size(), {1, 0});
+    std::vector<std::vector<Part>> parts(stages.size());
+    std::vector<double> sizes(stages.size(), 0.0);
+    std::vector<double> befores(stages.size(), 0.0);
+    double bound = 0.0;
+    for (std::size_t i = 1; i < stages.size(); ++i)
     {
-        const double size = static_cast<double>(n[i]);
-        if (!LayOut<Reference>(bands[i - 1], bands[i], before, size, parts[i]))
+        sizes[i] = static_cast<double>(n[i]);
+        befores[i] = befores[i - 1] + static_cast<double>(n[i - 1]);
+        after[i] = Span(stages[i].band, stages[i].rejecting);
+        if (after[i].first <= after[i].last &&
+            !LayOut<Reference>(stages[i - 1].band, after[i], befores[i], sizes[i], parts[i]))
             return nullptr;
         for (const Part& part : parts[i])
-        {
-            work += WorkOf(part);
-            if (work > mostWork)
-                return nullptr;
-        }
-        before += size;
+            bound += WorkOf<Reference>(part, befores[i], sizes[i], nullptr);
     }
-    prepared->bands.resize(static_cast<std::size_t>(k - 1), {bands.back().first, {}});
     Scratch scratch;
-    before = static_cast<double>(n[0]);
-    for (std::size_t i = 0; i < bands.size() && bands[i].first <= bands[i].last; ++i)
+    if (bound > mostWork)
     {
-        StagedConditionals::Band& band = prepared->bands[i];
-        band.lo = bands[i].first;
-        // Before stage 1 the count is 0 with certainty; after it every count goes on for certain.
-        band.values.assign(static_cast<std::size_t>(Width(bands[i])), i == 0 ? 1.0 : 0.0);
-        if (i == 0)
-            continue;
-        const double size = static_cast<double>(n[i]);
+        double work = 0.0;
+        for (std::size_t i = 1; i < stages.size(); ++i)
+            for (const Part& part : parts[i])
+            {
+                work += WorkOf<Reference>(part, befores[i], sizes[i], &scratch);
+                if (work > mostWork)
+                    return nullptr;
+            }
+    }
+    prepared->bands.resize(static_cast<std::size_t>(k - 1), {0, {}});
+    prepared->rejecting.resize(static_cast<std::size_t>(k - 2), {0, {}});
+    // Before stage 1 the count is 0 with certainty; after it every count of its band goes on for
+    // certain.
+    if (stages[0].band.first <= stages[0].band.last)
+        prepared->bands[0] = {
+            stages[0].band.first,
+            std::vector<double>(static_cast<std::size_t>(Width(stages[0].band)), 1.0)};
+    for (std::size_t i = 1; i < stages.size(); ++i)
+    {
+        StagedConditionals::Band chances = {after[i].first, {}};
+        const auto width = static_cast<std::size_t>(Width(after[i]));
+        chances.values.assign(width, 0.0);
+        scratch.ended.assign(width, 0.0);
         for (const Part& part : parts[i])
-            SetChances<Reference>(prepared->bands[i - 1], band, part, before, size, scratch);
-        before += size;
+            AddTerms<Reference>(prepared->bands[i - 1], chances, part, befores[i], sizes[i],
+                                scratch);
+        for (std::size_t y = 0; y < width; ++y)
+        {
+            const double all = chances.values[y] + scratch.ended[y];
+            chances.values[y] = all > 0.0 ? chances.values[y] / all : 0.0;
+        }
+        prepared->rejecting[i - 1] = Kept(chances.lo, chances.values, stages[i].rejecting);
+        prepared->bands[i] = Kept(chances.lo, chances.values, stages[i].band);
+        if (prepared->bands[i].values.empty())
+            break;
     }
     return prepared;
 }

@@ -23,7 +23,8 @@
 // are kept, so neither storage nor time follows a reject number as typed. A stage's decisions
 // come from the tails of its count for every count entered with, each from its neighbour by one
 // added term (LogConcaveSequence.h), so a stage costs a few evaluations in closed form whatever
-// its counts.
+// its counts. The probabilities of accepting and of rejecting are each such sums of positive
+// terms, and Pa is the smaller of them or 1 less it, so that 1 - Pa keeps its digits near Pa = 1.
 
 namespace Brosquin
 {
@@ -155,18 +156,27 @@ template <class Size> double Keep(Work<Size>& work, std::vector<double>* alike)
 }
 
 // Sum over x of reaching[x - lowest] factor(x) tails(x), the tails of the given diagonal for
-// the counts lowest ... last entered with.
+// the counts first ... last entered with (lowest <= first).
 template <class Size, class Diagonal, class Factor>
-double Weighted(Work<Size>& work, std::int64_t lowest, std::int64_t last, const Diagonal& diagonal,
-                bool lower, Factor factor)
+double Weighted(Work<Size>& work, std::int64_t lowest, std::int64_t first, std::int64_t last,
+                const Diagonal& diagonal, bool lower, Factor factor)
 {
-    if (last < lowest)
+    if (last < first)
         return 0.0;
-    DiagonalTails(diagonal, lowest, last, lower, work.tails, work.points);
+    DiagonalTails(diagonal, first, last, lower, work.tails, work.points);
+    const double* const reaching = work.reaching.data() + (first - lowest);
     double sum = 0.0;
     for (std::size_t i = 0; i < work.tails.size(); ++i)
-        sum += work.reaching[i] * factor(lowest + static_cast<std::int64_t>(i)) * work.tails[i];
+        sum += reaching[i] * factor(first + static_cast<std::int64_t>(i)) * work.tails[i];
     return sum;
+}
+
+inline constexpr auto one = [](std::int64_t) { return 1.0; };
+
+// The highest count entered with, of those in work.reaching.
+template <class Size> std::int64_t Highest(const Work<Size>& work, std::int64_t lowest)
+{
+    return lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
 }
 
 // The probability of accepting at a stage, in the units of work.reaching.
@@ -174,24 +184,42 @@ template <class Lot, class Size = typename Lot::Size>
 double Accepted(const Lot& lot, Work<Size>& work, std::int64_t lowest,
                 std::type_identity_t<Size> size, Size before, std::int64_t accept)
 {
-    const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
-    return Weighted(work, lowest, std::min(highest, accept), lot.Counted(size, before, accept),
-                    true, [](std::int64_t) { return 1.0; });
+    return Weighted(work, lowest, lowest, std::min(Highest(work, lowest), accept),
+                    lot.Counted(size, before, accept), true, one);
+}
+
+// The lowest count entered with from which a stage can reach its reject number with a probability
+// that is not negligible.
+template <class Lot, class Size = typename Lot::Size>
+std::int64_t LowestRejectable(const Lot& lot, std::type_identity_t<Size> size, Size before,
+                              std::int64_t reject)
+{
+    return reject - lot.Added(size, before).hi;
+}
+
+// The probability of rejecting at a stage, in the units of work.reaching: a sum of upper tails,
+// each a sum of positive terms, so that it keeps its relative precision however close Pa is to 1.
+template <class Lot, class Size = typename Lot::Size>
+double Rejected(const Lot& lot, Work<Size>& work, std::int64_t lowest,
+                std::type_identity_t<Size> size, Size before, std::int64_t reject)
+{
+    return Weighted(work, lowest, std::max(lowest, LowestRejectable(lot, size, before, reject)),
+                    Highest(work, lowest), lot.Counted(size, before, reject - 1), false, one);
 }
 
 // Expected units inspected at a stage on the paths decided there, in the units of work.reaching;
-// accepted is the probability of accepting there in the same units.
+// accepted and rejected are the probabilities of accepting and rejecting there in the same units.
 template <class Lot, class Size>
 double DecidedUnits(const Lot& lot, Work<Size>& work, std::int64_t lowest, Size size, Size before,
                     std::int64_t accept, std::int64_t reject, Curtailing curtailing,
-                    double accepted)
+                    double accepted, double rejected)
 {
     const double units = static_cast<double>(size);
-    const std::int64_t highest = lowest + static_cast<std::int64_t>(work.reaching.size()) - 1;
+    const std::int64_t highest = Highest(work, lowest);
     double decided = units * accepted;
     if constexpr (requires { lot.AcceptanceDiagonal(size, before, accept); })
         if (curtailing.bAcceptance)
-            decided = Weighted(work, lowest, std::min(highest, accept),
+            decided = Weighted(work, lowest, lowest, std::min(highest, accept),
                                lot.AcceptanceDiagonal(size, before, accept), true,
                                [&](std::int64_t x)
                                {
@@ -199,14 +227,13 @@ double DecidedUnits(const Lot& lot, Work<Size>& work, std::int64_t lowest, Size 
                                           lot.AcceptanceFactor(size, before, x);
                                });
     if (curtailing.bRejection)
-        return decided + Weighted(work, lowest, highest,
+        return decided + Weighted(work, lowest, lowest, highest,
                                   lot.RejectionDiagonal(size, before, reject), false,
                                   [&](std::int64_t x) {
                                       return static_cast<double>(reject - x) *
                                              lot.RejectionFactor(size, before, x);
                                   });
-    return decided + units * Weighted(work, lowest, highest, lot.Counted(size, before, reject - 1),
-                                      false, [](std::int64_t) { return 1.0; });
+    return decided + units * rejected;
 }
 
 // The counts that go on after a stage: work.carried and work.reaching become those after it,
@@ -282,15 +309,16 @@ std::int64_t GoOn(const Lot& lot, Work<Size>& work, const StagedConditionals::Ba
     return first + static_cast<std::int64_t>(work.dropped);
 }
 
-// Pa from the plan's conditional chances of going on alone: each stage that can accept, from the
-// probabilities of the counts entered with, without a pass over the stages between.
+// The probability of accepting at any stage from the plan's conditional chances of going on alone:
+// each stage that can accept from the probabilities of the counts entered with, without a pass over
+// the stages between.
 template <class Lot, class Sample, class Count>
-double PreparedProbabilityAcceptance(const Lot& lot, StagedPlan<Sample, Count> plan,
-                                     const StagedConditionals& prepared)
+double PreparedAccepted(const Lot& lot, StagedPlan<Sample, Count> plan,
+                        const StagedConditionals& prepared)
 {
     using Size = typename Lot::Size;
     Work<Size>& work = FreshWork<Size>();
-    double pa = 0.0;
+    double accepted = 0.0;
     Size before = 0;
     std::int64_t lowest = 0;
     for (int i = 0; i < plan.k; before += plan.n[i], ++i)
@@ -305,9 +333,60 @@ double PreparedProbabilityAcceptance(const Lot& lot, StagedPlan<Sample, Count> p
                 continue;
             lowest = GoOn(lot, work, band, before);
         }
-        pa += work.scale * Accepted(lot, work, lowest, plan.n[i], before, accept);
+        accepted += work.scale * Accepted(lot, work, lowest, plan.n[i], before, accept);
     }
-    return pa;
+    return accepted;
+}
+
+// The probability of rejecting at a stage between the first and the last from its chances at or
+// above its reject number (rejecting), the probabilities of the counts after the stage (after
+// units) times those chances.
+template <class Lot, class Size>
+double PreparedRejected(const Lot& lot, Work<Size>& work, const StagedConditionals::Band& rejecting,
+                        Size after)
+{
+    const ProbableCounts probable = lot.CountsAfter(after);
+    const std::int64_t first = std::max(rejecting.lo, probable.lo);
+    const std::int64_t last = std::min(
+        rejecting.lo + static_cast<std::int64_t>(rejecting.values.size()) - 1, probable.hi);
+    if (first > last)
+        return 0.0;
+    FillLogConcave(first, last, lot.Marginal(after), freshEveryUsedOnce, work.points);
+    const double* const chances = rejecting.values.data() + (first - rejecting.lo);
+    double rejected = 0.0;
+    for (std::size_t i = 0; i < work.points.size(); ++i)
+        rejected += work.points[i] * chances[i];
+    return rejected;
+}
+
+// The probability of rejecting at any stage from the plan's conditional chances alone: at the
+// first and the last stage from the tails of their counts.
+template <class Lot, class Sample, class Count>
+double PreparedRejections(const Lot& lot, StagedPlan<Sample, Count> plan,
+                          const StagedConditionals& prepared)
+{
+    using Size = typename Lot::Size;
+    Work<Size>& work = FreshWork<Size>();
+    double rejected = Rejected(lot, work, 0, plan.n[0], Size{0}, plan.r[0]);
+    Size before = plan.n[0];
+    for (int i = 1; i + 1 < plan.k; before += plan.n[i], ++i)
+        rejected += PreparedRejected(lot, work, prepared.rejecting[static_cast<std::size_t>(i - 1)],
+                                     before + plan.n[i]);
+    const int last = plan.k - 1;
+    if (last == 0 || prepared.bands[static_cast<std::size_t>(last - 1)].values.empty())
+        return rejected;
+    const std::int64_t lowest =
+        GoOn(lot, work, prepared.bands[static_cast<std::size_t>(last - 1)], before);
+    if (!work.reaching.empty())
+        rejected += work.scale * Rejected(lot, work, lowest, plan.n[last], before, plan.r[last]);
+    return rejected;
+}
+
+// Pa from the probabilities of accepting and of rejecting, which add up to 1: the smaller keeps
+// every digit.
+inline double ProbabilityOfAcceptance(double accepted, double rejected)
+{
+    return accepted <= 0.5 ? accepted : 1.0 - rejected;
 }
 
 } // namespace staged
@@ -325,11 +404,21 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
     if (plan.k < 1)
         return {0.0, 0.0, wanted == StagedMeasure::probabilityAcceptance ? 0.0 : 1.0};
     if (prepared != nullptr && wanted == StagedMeasure::probabilityAcceptance)
-        return {staged::PreparedProbabilityAcceptance(lot, plan, *prepared), 0.0, 0.0};
+    {
+        // The probability of rejecting only where it is the smaller.
+        const double accepted = staged::PreparedAccepted(lot, plan, *prepared);
+        if (accepted <= 0.5)
+            return {accepted, 0.0, 0.0};
+        return {staged::ProbabilityOfAcceptance(accepted,
+                                                staged::PreparedRejections(lot, plan, *prepared)),
+                0.0, 0.0};
+    }
     const bool averageSampleNumber = wanted == StagedMeasure::averageSampleNumber;
     staged::Work<Size>& work = staged::FreshWork<Size>();
     std::int64_t lowest = 0;
     double reach = 1.0;
+    double accepted = 0.0;
+    double rejected = 0.0;
     Size before = 0;
     for (int i = 0; i < plan.k && reach > 0.0; ++i)
     {
@@ -338,14 +427,29 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         const std::int64_t reject = plan.r[i];
         measures.dExpectedStages += reach;
         // In units of work.scale until the stage's counts go on.
-        const double accepted = staged::Accepted(lot, work, lowest, size, before, accept);
-        measures.dProbabilityAcceptance += work.scale * accepted;
+        const double accepting = staged::Accepted(lot, work, lowest, size, before, accept);
+        const double acceptedHere = work.scale * accepting;
+        double rejecting = 0.0;
+        double rejectedHere = 0.0;
+        if (prepared != nullptr && i > 0 && i + 1 < plan.k)
+        {
+            rejectedHere = staged::PreparedRejected(
+                lot, work, prepared->rejecting[static_cast<std::size_t>(i - 1)], before + size);
+            rejecting = rejectedHere / work.scale;
+        }
+        else
+        {
+            rejecting = staged::Rejected(lot, work, lowest, size, before, reject);
+            rejectedHere = work.scale * rejecting;
+        }
+        accepted += acceptedHere;
+        rejected += rejectedHere;
         double decided = 0.0;
         const Curtailing curtail = i == 0 ? curtailing.first : curtailing.later;
         const bool curtailed = curtail.bAcceptance || curtail.bRejection;
         if (averageSampleNumber && curtailed)
             decided = work.scale * staged::DecidedUnits(lot, work, lowest, size, before, accept,
-                                                        reject, curtail, accepted);
+                                                        reject, curtail, accepting, rejecting);
         double goingOn = 0.0;
         if (i + 1 < plan.k)
         {
@@ -353,7 +457,20 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
                          ? staged::GoOn(lot, work, prepared->bands[static_cast<std::size_t>(i)],
                                         before + size)
                          : staged::Continue(lot, work, lowest, size, before, accept, reject);
-            goingOn = work.scale * std::accumulate(work.reaching.begin(), work.reaching.end(), 0.0);
+            const double carried = std::accumulate(work.reaching.begin(), work.reaching.end(), 0.0);
+            goingOn = work.scale * carried;
+            // Carried on stage by stage, what goes on is what reached the stage less what it
+            // decided: while the stage decides at most half of that, the difference loses no
+            // digit, and the counts carried on are scaled to it, so that the rounding of the
+            // convolutions' sums does not pile up from stage to stage. Prepared, the counts of
+            // each stage come afresh, and what goes on never exceeds what reached.
+            if (prepared != nullptr)
+                goingOn = std::min(goingOn, reach);
+            else if (carried > 0.0 && acceptedHere + rejectedHere <= 0.5 * reach)
+            {
+                goingOn = reach - acceptedHere - rejectedHere;
+                work.scale = goingOn / carried;
+            }
         }
         const double units = static_cast<double>(size);
         if (averageSampleNumber)
@@ -361,6 +478,7 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         reach = goingOn;
         before += size;
     }
+    measures.dProbabilityAcceptance = staged::ProbabilityOfAcceptance(accepted, rejected);
     if (wanted == StagedMeasure::probabilityAcceptance)
         measures.dExpectedStages = 0.0;
     return measures;

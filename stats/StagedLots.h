@@ -4,6 +4,7 @@
 #include "stats/LogConcaveSequence.h"
 #include "stats/ProbableCounts.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -24,6 +25,8 @@
 //   Kernel(size): the count of the stage in the reference measure (Point, Ratio, Last);
 //   Weights(after): the weights of the counts after that many, where the model has them;
 //   Marginal(after): the count after that many in the lot itself;
+//   Added(size, before): counts the stage adds with a probability that is not negligible, whatever
+//     the count entered with;
 //   Counted(size, before, k0): the diagonal (LogConcaveSequence.h) of the stage's count entered
 //     with count x, with tails at k0 - x;
 //   RejectionDiagonal, RejectionFactor (and for defective units AcceptanceDiagonal,
@@ -194,6 +197,7 @@ struct DefectivesAnyLot
     }
     BinomialKernel Kernel(Size size) const { return {size, p}; }
     BinomialKernel Marginal(Size after) const { return Kernel(after); }
+    ProbableCounts Added(Size size, Size) const { return CountsAfter(size); }
     BinomialDiagonal Counted(Size size, Size, std::int64_t k0) const { return {size, p, k0}; }
     // Accepted at the (n - k)-th good unit, k = accept - x: (n - k) / (1 - p) B(k; n + 1, p).
     BinomialDiagonal AcceptanceDiagonal(Size size, Size, std::int64_t accept) const
@@ -229,6 +233,13 @@ struct DefectivesGivenLot
     }
     HypergeometricWeights Weights(Size after) const { return {after, D, N}; }
     HypergeometricPoints Marginal(Size after) const { return {after, D, N}; }
+    // The D - x defectives left are at most D and at most the units left; with fewer the count is
+    // smaller still.
+    ProbableCounts Added(Size size, Size before) const
+    {
+        const std::int64_t left = N - before;
+        return HypergeometricProbableCounts(size, std::min(D, left), left);
+    }
     HypergeometricDiagonal Counted(Size size, Size before, std::int64_t k0) const
     {
         return {size, D, N - before, k0};
@@ -267,6 +278,7 @@ struct DefectsAnyLot
     }
     PoissonKernel Kernel(Size size) const { return {size * lambda}; }
     PoissonKernel Marginal(Size after) const { return Kernel(after); }
+    ProbableCounts Added(Size size, Size) const { return CountsAfter(size); }
     PoissonDiagonal Counted(Size size, Size, std::int64_t k0) const { return {size * lambda, k0}; }
     // The j-th defect lies at j / lambda on average: j / lambda P(X > j).
     PoissonDiagonal RejectionDiagonal(Size size, Size, std::int64_t reject) const
@@ -294,6 +306,11 @@ struct DefectsGivenLot
     PoissonKernel Kernel(Size size) const { return {static_cast<double>(T) * size / L}; }
     DefectsWeights Weights(Size after) const { return {T, Share(after, 0.0)}; }
     BinomialKernel Marginal(Size after) const { return {T, Share(after, 0.0)}; }
+    // With fewer defects left the count is smaller still.
+    ProbableCounts Added(Size size, Size before) const
+    {
+        return BinomialProbableCounts(T, Share(size, before));
+    }
     DefectsBinomialDiagonal Counted(Size size, Size before, std::int64_t k0) const
     {
         return {T, Share(size, before), k0};

@@ -2,6 +2,7 @@
 
 #include "widgets/DisplayControl.h"
 
+#include <functional>
 #include <memory>
 
 namespace Brosquin
@@ -32,6 +33,9 @@ public:
     int HelpContext = 0;
     // Which click on a part of the plot asks for its options; maNone also keeps the cursor.
     MouseAction Mouse = MouseAction::maDouble;
+    // Asked once the plot options wrote their settings into the Plot: false puts the settings
+    // before back, and the options stay open. Unset, every setting is taken.
+    std::function<bool()> AcceptsOptions;
 
     // Takes the Plot over, deleting the one shown before with its Drawing, and shows a new
     // layout of it; null is ignored, and the Plot already shown is laid out again, not deleted.

@@ -1,5 +1,6 @@
 #include "widgets/PlotOptionsDialogBox.h"
 
+#include "core/RealOf.h"
 #include "graphics/Plot.h"
 #include "graphics/PlotOptionEntries.h"
 #include "platform/UserInteraction.h"
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QTabBar>
 #include <QTabWidget>
+#include <locale>
+#include <sstream>
 
 namespace Brosquin
 {
@@ -50,7 +53,19 @@ void TPlotOptionsDialogBox::OkButtonClick()
     Values values;
     if (!EntriesAccepted(values))
         return;
+    // Every setting as it was, in the record of the latest version, which holds them all.
+    const Real version = RealOf(2.1);
+    std::ostringstream before;
+    before.imbue(std::locale::classic());
+    EditedPlot.vdWriteRecord(before, version, false);
     vdWriteEntries(values);
+    if (PlotControl.AcceptsOptions && !PlotControl.AcceptsOptions())
+    {
+        std::istringstream settings(before.str());
+        settings.imbue(std::locale::classic());
+        EditedPlot.vdReadFromStream(settings, version, false);
+        return;
+    }
     PlotControl.vdRedraw();
     accept();
 }

@@ -13,7 +13,7 @@
 namespace Brosquin
 {
 
-TCostParametersDialogBox::TCostParametersDialogBox(QWidget* owner, std::function<void()> onApplied)
+TCostParametersDialogBox::TCostParametersDialogBox(QWidget* owner, std::function<bool()> onApplied)
     : QDialog(owner), applied(std::move(onApplied))
 {
     setObjectName(QStringLiteral("CostParametersDialogBox"));
@@ -87,12 +87,20 @@ void TCostParametersDialogBox::OkButtonClick()
         accept();
         return;
     }
+    const String before[] = {SamplingPlan::CostTitle(), SamplingPlan::C0Text(),
+                             SamplingPlan::C1Text()};
     String message;
     const int code =
         SamplingPlan::SetCostParameters(title.constData(), c0.constData(), c1.constData(), message);
     if (IsRefused(code, message, {C0EditBox, C1EditBox}))
         return;
-    applied();
+    if (!applied())
+    {
+        SamplingPlan::SetCostParameters(before[0].Text(), before[1].Text(), before[2].Text(),
+                                        message);
+        TitleEditBox->setFocus();
+        return;
+    }
     accept();
 }
 

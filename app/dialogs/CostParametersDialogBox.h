@@ -19,8 +19,9 @@ class TCostParametersDialogBox : public QDialog
 public:
     static constexpr int kHelpContext = 62;
 
-    // applied runs after new costs were stored.
-    TCostParametersDialogBox(QWidget* owner, std::function<void()> applied);
+    // applied runs after new costs were stored; false when the session cannot take them, and the
+    // costs before come back with the dialog still open.
+    TCostParametersDialogBox(QWidget* owner, std::function<bool()> applied);
 
     // Presets of the three boxes; nothing is stored before OK.
     void ASNButtonClick();
@@ -31,7 +32,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::function<void()> applied;
+    std::function<bool()> applied;
     QLineEdit* TitleEditBox;
     QLineEdit* C0EditBox;
     QLineEdit* C1EditBox;

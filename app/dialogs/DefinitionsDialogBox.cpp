@@ -49,7 +49,7 @@ QString SymbolOf(int symbolIndex)
 } // namespace
 
 TDefinitionsDialogBox::TDefinitionsDialogBox(QWidget* owner, SettingsStore& settingsStore,
-                                             std::function<void()> onApplied)
+                                             std::function<bool()> onApplied)
     : QDialog(owner), store(settingsStore), applied(std::move(onApplied))
 {
     setObjectName(QStringLiteral("DefinitionsDialogBox"));
@@ -203,12 +203,19 @@ void TDefinitionsDialogBox::OkButtonClick()
         accept();
         return;
     }
+    const String before[] = {SamplingPlan::PaAtAQLText(), SamplingPlan::PaAtLTPDText()};
+    const int symbolBefore = SamplingPlan::SymbolIndex();
     String message;
     const int code =
         SamplingPlan::ValidateRiskLevels(aql.constData(), ltpd.constData(), symbolIndex, message);
     if (IsRefused(code, message, {AqlProbabilityComboBox, LtpdProbabilityComboBox}))
         return;
-    applied();
+    if (!applied())
+    {
+        SamplingPlan::ValidateRiskLevels(before[0].Text(), before[1].Text(), symbolBefore, message);
+        AqlProbabilityComboBox->setFocus();
+        return;
+    }
     accept();
 }
 

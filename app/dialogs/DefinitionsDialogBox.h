@@ -22,8 +22,10 @@ class TDefinitionsDialogBox : public QDialog
 public:
     static constexpr int kHelpContext = 60;
 
-    // The defaults are saved in store; applied runs after new definitions were made current.
-    TDefinitionsDialogBox(QWidget* owner, SettingsStore& store, std::function<void()> applied);
+    // The defaults are saved in store; applied runs after new definitions were made current, false
+    // when the session cannot take them, and the definitions before come back with the dialog
+    // still open.
+    TDefinitionsDialogBox(QWidget* owner, SettingsStore& store, std::function<bool()> applied);
 
     void AqlProbabilityComboBoxChange();
     void LtpdProbabilityComboBoxChange();
@@ -42,7 +44,7 @@ private:
     void vdShowDefinitions(const char* aql, const char* ltpd, int symbolIndex);
 
     SettingsStore& store;
-    std::function<void()> applied;
+    std::function<bool()> applied;
     QComboBox* AqlProbabilityComboBox;
     QComboBox* LtpdProbabilityComboBox;
     QComboBox* LtpdSymbolComboBox;

@@ -9,6 +9,7 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectsPerUnitSamplingPlan.h"
 #include "plans/SamplingPlanSession.h"
+#include "plans/SessionBounds.h"
 #include "platform/AnsiQString.h"
 #include "platform/UserInteraction.h"
 #include "platform/WaitCursor.h"
@@ -326,6 +327,8 @@ void TSelectPlanDialogBox::OkButtonClick()
             CostBitBtnClick();
         return;
     }
+    if (!HasRoomForDesigns())
+        return;
     if (!DesignCheckedTypes())
     {
         UserInteraction::Current().MessageBox(tr("Type of sampling plan not selected."));
@@ -334,6 +337,27 @@ void TSelectPlanDialogBox::OkButtonClick()
     }
     planList.vdRefreshList(planList.Session().Count());
     accept();
+}
+
+bool TSelectPlanDialogBox::HasRoomForDesigns() const
+{
+    std::uint32_t checked = 0;
+    for (int row = 0; row < TypesSamplingPlansCheckListBox->count(); ++row)
+        if (TypesSamplingPlansCheckListBox->item(row)->checkState() == Qt::Checked)
+            ++checked;
+    // Before any search, which may take long: a plan of every type checked is added.
+    const SamplingPlanSession& session = planList.Session();
+    const std::uint32_t room = LargestSessionPlans - session.Count();
+    if (checked > room)
+    {
+        UserInteraction::Current().MessageBox(
+            (room == 1 ? tr("Only 1 more sampling plan can be added.")
+                       : tr("Only %1 more sampling plans can be added.").arg(room)) +
+            tr("  Check fewer types of sampling plan or delete plans and repeat."));
+        TypesSamplingPlansCheckListBox->setFocus();
+        return false;
+    }
+    return planList.FileHasRoomFor(checked * SamplingPlanSession::LargestDesignedPlanBytes);
 }
 
 bool TSelectPlanDialogBox::DesignCheckedTypes()
@@ -380,7 +404,10 @@ bool TSelectPlanDialogBox::DesignCheckedTypes()
             C0Text().constData(), C1Text().constData(), TextOf(SuffixUnitsEditControl).constData(),
             message, progress);
         work.reset();
-        // A plan may come with a note: the reason when there is none.
+        // A plan may come with a note, which speaks of the plan in the list: the list shows it
+        // first. Without a plan, the message is the reason.
+        if (added && message.Length() > 0)
+            planList.vdRefreshList(planList.Session().Count());
         if (!added || message.Length() > 0)
             UserInteraction::Current().MessageBox(QStringOfAnsi(message.Text()), tr("Warning"));
     }

@@ -60,6 +60,8 @@ private:
     QByteArray C0Text() const;
     QByteArray C1Text() const;
     void vdShowLtpdSymbol();
+    // Whether the session has room for a plan of each checked type; the user is told when not.
+    bool HasRoomForDesigns() const;
     // Designs the checked types; false when none was checked.
     bool DesignCheckedTypes();
 

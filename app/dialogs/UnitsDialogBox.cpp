@@ -113,7 +113,12 @@ void TUnitsDialogBox::OkButtonClick()
     }
     defectives.SetCurrentIndex(newDefectives);
     defects.SetCurrentIndex(newDefects);
-    applied(oldDefectives, newDefectives, oldDefects, newDefects);
+    if (!applied(oldDefectives, newDefectives, oldDefects, newDefects))
+    {
+        defectives.SetCurrentIndex(oldDefectives);
+        defects.SetCurrentIndex(oldDefects);
+        return;
+    }
     accept();
 }
 

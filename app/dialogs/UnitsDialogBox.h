@@ -21,9 +21,10 @@ class TUnitsDialogBox : public QDialog
 public:
     static constexpr int kHelpContext = 61;
 
-    // Runs after the current rows changed, with the rows before and after.
+    // Runs after the current rows changed, with the rows before and after; false when the session
+    // cannot take them, and the rows before come back with the dialog still open.
     using Applied =
-        std::function<void(int oldDefectives, int newDefectives, int oldDefects, int newDefects)>;
+        std::function<bool(int oldDefectives, int newDefectives, int oldDefects, int newDefects)>;
 
     TUnitsDialogBox(QWidget* owner, SettingsStore& store, Applied applied);
 

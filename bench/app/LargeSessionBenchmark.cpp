@@ -2,15 +2,21 @@
 // as File > Open and File > Save do: 10 000 plans with one evaluation window of all of them, 22
 // plans with 1000 evaluation windows, and 100 000 plans with the plan list alone; and the reading
 // alone of the first, the file's verdict before any window is built, whole and cut short after
-// the window's plan positions. Each is measured once, from an empty session, with the process's
-// peak memory in the run (peak_MB) and before it (before_MB). Goals: the 10 000-plan window read
-// under 0.1 s, the 1000 windows opened under 3 s, and the peak under 2 GB.
+// the window's plan positions. Then the largest sessions a session file holds: plans whose unit
+// is the longest text an entry field takes, as many as the file holds, and three such plans in as
+// many evaluation windows as it holds. Each is measured once, from an empty session, with the
+// process's peak memory in the run (peak_MB) and before it (before_MB), and the file's size
+// (file_MB); and the check a command makes of them before it lengthens the file. Goals: the
+// 10 000-plan window read under 0.1 s, the 1000 windows opened under 3 s, the peak under 2 GB,
+// and the check within a few milliseconds.
 #include "bench/app/OffscreenProgram.h"
+#include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
 #include "plans/SessionFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -89,6 +95,61 @@ std::string SessionText(std::uint32_t plans, std::uint32_t windows, std::uint32_
     return out.str();
 }
 
+// A checked single plan for defects per quantity whose unit is 4096 characters long.
+std::unique_ptr<SamplingPlan> LongUnitsPlan(std::uint32_t n)
+{
+    const std::string units(LongestToken, 'u');
+    auto plan = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+    plan->vdDescribe(std::to_string(n).c_str(), "1", units.c_str(), 0, false, "");
+    return plan;
+}
+
+// Room left for each window's or plan's numbers to grow: places, scales and colours.
+constexpr std::uint64_t numbersRoom = 1024;
+
+// The file of as many long-unit plans as a session file holds.
+std::string LargestSessionOfPlans()
+{
+    SamplingPlanSession session;
+    session.vdAddPlan(LongUnitsPlan(10));
+    const std::uint64_t plan = PlansText(0).size(); // the head and an empty plan list
+    std::ostringstream one;
+    session.Plan(1)->vdWriteToStream(one);
+    const std::uint64_t record = one.str().size() + 1;
+    const std::uint64_t count = (LargestSessionFile - plan - numbersRoom) / record;
+    for (std::uint64_t k = 1; k < count; ++k)
+        session.vdAddPlan(std::unique_ptr<SamplingPlan>(session.Plan(1)->Clone()));
+    std::ostringstream out;
+    vdWriteSessionFileHead(out);
+    session.vdWriteToStream(out);
+    vdWritePlanListRecord(out, {{0, 20, 20, 348, 922}, {20, 120, 372, 75, 75, 60, 120, 70}});
+    vdWriteSessionFileEnd(out);
+    return out.str();
+}
+
+// The file of three long-unit plans in as many evaluation windows of all three as it holds.
+std::string LargestSessionOfWindows()
+{
+    SamplingPlanSession session;
+    for (std::uint32_t n : {10, 20, 30})
+        session.vdAddPlan(LongUnitsPlan(n));
+    const SamplingPlanEvaluationList list(session, {1, 2, 3});
+    EvaluationWindowLayout layout{{0, 158, 261, 480, 857}, 0, {}, {}};
+    layout.tableSizes.fill(SizeMode::FixedSizeNormal);
+    std::ostringstream window;
+    vdWriteEvaluationWindowRecord(window, layout, list);
+    std::ostringstream out;
+    vdWriteSessionFileHead(out);
+    session.vdWriteToStream(out);
+    vdWritePlanListRecord(out, {{0, 20, 20, 348, 922}, {20, 120, 372, 75, 75, 60, 120, 70}});
+    const std::uint64_t windows =
+        (LargestSessionFile - out.str().size() - numbersRoom) / (window.str().size() + numbersRoom);
+    for (std::uint64_t k = 0; k < windows; ++k)
+        out << window.str();
+    vdWriteSessionFileEnd(out);
+    return out.str();
+}
+
 OffscreenProgram& Program()
 {
     static OffscreenProgram program(0);
@@ -128,6 +189,11 @@ void vdReportMemory(benchmark::State& state, double before)
     state.counters["peak_MB"] = dResidentMB("VmHWM:");
 }
 
+void vdReportFile(benchmark::State& state, const QString& path)
+{
+    state.counters["file_MB"] = static_cast<double>(QFileInfo(path).size()) / (1024 * 1024);
+}
+
 void vdMeasureOpening(benchmark::State& state, const QString& path)
 {
     OffscreenProgram& program = Program();
@@ -142,6 +208,7 @@ void vdMeasureOpening(benchmark::State& state, const QString& path)
         program.window->vdOpenSessionFile(path);
     }
     vdReportMemory(state, before);
+    vdReportFile(state, path);
     vdEmptySession(program);
 }
 
@@ -156,6 +223,7 @@ void vdMeasureSaving(benchmark::State& state, const QString& path)
     for (auto _ : state)
         benchmark::DoNotOptimize(program.window->SaveSessionFile(copy));
     vdReportMemory(state, before);
+    vdReportFile(state, copy);
     vdEmptySession(program);
 }
 
@@ -249,6 +317,66 @@ void SaveSessionOfAHundredThousandPlans(benchmark::State& state)
     vdMeasureSaving(state, AHundredThousandPlans());
 }
 BENCHMARK(SaveSessionOfAHundredThousandPlans)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+const QString& TheLargestSessionOfPlans()
+{
+    static const QString path = FileOf("largest of plans.vlx", LargestSessionOfPlans());
+    return path;
+}
+
+const QString& TheLargestSessionOfWindows()
+{
+    static const QString path = FileOf("largest of windows.vlx", LargestSessionOfWindows());
+    return path;
+}
+
+void OpenTheLargestSessionOfPlans(benchmark::State& state)
+{
+    vdMeasureOpening(state, TheLargestSessionOfPlans());
+}
+BENCHMARK(OpenTheLargestSessionOfPlans)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void SaveTheLargestSessionOfPlans(benchmark::State& state)
+{
+    vdMeasureSaving(state, TheLargestSessionOfPlans());
+}
+BENCHMARK(SaveTheLargestSessionOfPlans)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void OpenTheLargestSessionOfWindows(benchmark::State& state)
+{
+    vdMeasureOpening(state, TheLargestSessionOfWindows());
+}
+BENCHMARK(OpenTheLargestSessionOfWindows)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void SaveTheLargestSessionOfWindows(benchmark::State& state)
+{
+    vdMeasureSaving(state, TheLargestSessionOfWindows());
+}
+BENCHMARK(SaveTheLargestSessionOfWindows)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// What a command asks before it lengthens the file of the largest sessions: the bytes the file
+// would take, from the sizes kept of its plans and windows.
+void vdMeasureTheCheck(benchmark::State& state, const QString& path)
+{
+    OffscreenProgram& program = Program();
+    vdEmptySession(program);
+    program.window->vdOpenSessionFile(path);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(HasRoomFor(program.list->Session(), 0));
+    vdEmptySession(program);
+}
+
+void CheckTheLargestSessionOfPlans(benchmark::State& state)
+{
+    vdMeasureTheCheck(state, TheLargestSessionOfPlans());
+}
+BENCHMARK(CheckTheLargestSessionOfPlans)->Unit(benchmark::kMillisecond);
+
+void CheckTheLargestSessionOfWindows(benchmark::State& state)
+{
+    vdMeasureTheCheck(state, TheLargestSessionOfWindows());
+}
+BENCHMARK(CheckTheLargestSessionOfWindows)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace Brosquin

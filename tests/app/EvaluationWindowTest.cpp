@@ -5,7 +5,9 @@
 #include "plans/DefectivesSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/DefectivesVariablesSingleSamplingPlan.h"
+#include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SessionFile.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/plans/EvaluationTestSupport.h"
 #include "tests/support/Pixels.h"
@@ -266,13 +268,13 @@ TEST_F(EvaluationWindowTest, PrintAndCopyActOnThePageOnShow)
         (page % 2 ? Item("FilePrintItem")->trigger()
                   : ButtonOf(evaluation, "PrintButton")->click());
         // A plot prints whole on the page; a table with its text no smaller than 8 points, on
-        // the page turned where its width needs that, over further pages where it needs them.
+        // the page turned where its width needs that, the plans' column of the Summary Info and
+        // the Percentiles narrowed to their descriptions so that they fit.
         if (page < TEvaluationWindow::SummaryPage)
             vdExpectOnePagePrinted(pdf);
         else
         {
-            const int tablePage = page - TEvaluationWindow::SummaryPage;
-            const int pages = std::array{2, 2, 1}[tablePage];
+            constexpr int pages = 1;
             const std::vector<double> points = PrintedTextPoints(pdf, pages, true);
             ASSERT_FALSE(points.empty());
             EXPECT_GE(*std::min_element(points.begin(), points.end()), 8.0) << page;
@@ -678,8 +680,8 @@ TEST_F(EvaluationWindowTest, TableRangeSetsTheRowsOfTheCurvesTable)
     EXPECT_EQ(user.Messages().size(), 3u);
 }
 
-// A curves table of three plans and 200 rows prints over several pages, each with the headings
-// above its rows and the quality levels beside them.
+// A curves table of three plans and 200 rows prints over several pages, each headed by the
+// table's title and subtitle, with the headings above its rows and the quality levels beside them.
 TEST_F(EvaluationWindowTest, EveryPrintedPageOfATableShowsItsHeadingsAndLevels)
 {
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});
@@ -704,16 +706,38 @@ TEST_F(EvaluationWindowTest, EveryPrintedPageOfATableShowsItsHeadingsAndLevels)
     QFile::copy(pdf, kept);
     EXPECT_TRUE(user.Messages().empty());
 
-    // A plan to a page across and the rows down three pages: on each the quality levels' heading
+    // A plan to a page across and the rows down three pages: on each the title and subtitle in
+    // the middle above the page's columns, within two lines, then the quality levels' heading
     // and the description of every plan whose columns it shows, above them.
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const std::vector<QStringList> pages = PdfPageTexts(file.readAll());
-    ASSERT_EQ(pages.size(), 9u);
+    const std::vector<std::vector<PdfText>> placed = PdfPlacedTexts(file.readAll());
+    ASSERT_EQ(placed.size(), 9u);
+    std::vector<QStringList> pages;
+    for (std::size_t page = 0; page < placed.size(); ++page)
+    {
+        const auto found = [&](const char* reads)
+        {
+            const PdfText text = TextReading(placed[page], QLatin1String(reads));
+            EXPECT_EQ(text.text, QLatin1String(reads)) << page;
+            return text;
+        };
+        const PdfText title = found("Table of OC, ASN and AOQ Curves");
+        const PdfText subtitle = found("Inspection for Defective Units");
+        const PdfText levels = found("Percent Defective");
+        const PdfText last = found("AOQ");
+        EXPECT_LT(title.start.y(), subtitle.start.y()) << page;
+        EXPECT_LT(subtitle.start.y(), levels.start.y()) << page;
+        const double columnsMiddle = 0.5 * (levels.start.x() + last.lastStart.x());
+        EXPECT_NEAR(0.5 * (title.start.x() + title.lastStart.x()), columnsMiddle, 20) << page;
+        EXPECT_NEAR(0.5 * (subtitle.start.x() + subtitle.lastStart.x()), columnsMiddle, 20) << page;
+        pages.push_back(Readings(placed[page]));
+    }
     for (std::size_t page = 0; page < pages.size(); ++page)
     {
-        EXPECT_TRUE(pages[page].contains(QStringLiteral("Percent Defective"))) << page;
-        EXPECT_EQ(pages[page].count(QStringLiteral("OC (Pa)")), 1) << page;
+        for (const char* once : {"Table of OC, ASN and AOQ Curves",
+                                 "Inspection for Defective Units", "Percent Defective", "OC (Pa)"})
+            EXPECT_EQ(pages[page].count(QLatin1String(once)), 1) << once << " " << page;
         EXPECT_TRUE(pages[page].contains(QStringLiteral("Single: n=") +
                                          QStringList{"50, a=1", "125, a=3", "200, a=5"}[page % 3]))
             << page;
@@ -755,6 +779,64 @@ TEST_F(EvaluationWindowTest, PlotOptionsChangeTheShownPlot)
     EXPECT_NE(oc->ShownDrawing(), before);
     EXPECT_TRUE(window->IsSessionModified());
     EXPECT_TRUE(user.Messages().empty());
+}
+
+// With the session's file as full as it may be, an edit, plot options and costs that would
+// lengthen it are refused, each with the word of why, and nothing changes.
+TEST_F(EvaluationWindowTest, AtTheFileLimitWhatWouldLengthenTheFileIsRefused)
+{
+    auto first = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+    first->vdDescribe("2.5", "1", "m", 0, false, "");
+    Session().vdAddPlan(std::move(first));
+    list->vdRefreshList(1);
+    TEvaluationWindow* evaluation = Evaluate();
+    ASSERT_NE(evaluation, nullptr);
+    // Plans in no window, which the plan list does not show: the file holds no more.
+    auto filler = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+    filler->vdDescribe("4", "1", std::string(LongestToken, 'u').c_str(), 0, false, "");
+    filler->vdSetChecked(false);
+    while (HasRoomFor(Session(), SamplingPlanSession::PlanLineBytes(*filler)))
+        Session().vdAddPlan(std::unique_ptr<SamplingPlan>(filler->Clone()));
+    const std::uint64_t bytes = SessionFileBytes(Session());
+    const QString longest(static_cast<int>(LongestToken), QLatin1Char('v'));
+    user.vdClearRecords();
+
+    table->selectRow(0);
+    driver.vdQueue(
+        [&longest](QDialog& dialog)
+        {
+            In<QLineEdit>(dialog, "UnitsEditBox").setText(longest);
+            In<QPushButton>(dialog, "OKButton").click();
+        });
+    Item("PlansEditItem")->trigger();
+    EXPECT_STREQ(Session().Plan(1)->QuantityUnitsText().Text(), "m");
+
+    auto* oc = static_cast<TPlotControl*>(evaluation->Component(TEvaluationWindow::OCCurvePage));
+    driver.vdQueue(
+        [&longest](QDialog& dialog)
+        {
+            In<QLineEdit>(dialog, "MainTitleEditControl").setText(longest);
+            In<QPushButton>(dialog, "OkButton").click();
+            EXPECT_TRUE(dialog.isVisible()) << "the options stay open";
+            dialog.reject();
+        });
+    oc->vdOptionsDialogBox();
+    EXPECT_STREQ(oc->ShownPlot()->MainTitle().Text(), "OC Curve");
+
+    driver.vdQueue(
+        [&longest](QDialog& dialog)
+        {
+            In<QLineEdit>(dialog, "TitleEditBox").setText(longest);
+            In<QPushButton>(dialog, "OkButton").click();
+            EXPECT_TRUE(dialog.isVisible());
+            dialog.reject();
+        });
+    Item("OptionsCostsItem")->trigger();
+    EXPECT_STREQ(SamplingPlan::CostTitle().Text(), "E{#Stages}");
+    EXPECT_STREQ(evaluation->EvaluationList()->CostPlot()->YAxisLabel().Text(), "E{#Stages}");
+
+    EXPECT_EQ(MessageTexts(), QStringList(3, QLatin1String(SessionFileWouldBeTooLarge)));
+    EXPECT_EQ(SessionFileBytes(Session()), bytes);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/MainMDIWindow.h"
 #include "app/MdiChild.h"
+#include "plans/SamplingPlanSession.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/ModalDialogDriver.h"
 
@@ -74,6 +75,8 @@ public:
         log.append(QStringLiteral("convert to %1 %2").arg(newDefectives).arg(newDefects));
     }
     void vdWriteToStream(std::ostream&) const override {}
+    const SamplingPlanSession& Session() const override { return session; }
+    bool FileHasRoomFor(std::uint64_t) const override { return true; }
     void vdWritePlansToStream(std::ostream&) const override {}
     void vdSetSession(std::unique_ptr<SamplingPlanSession>) override {}
     void vdApplyRecord(const PlanListRecord&) override {}
@@ -81,6 +84,7 @@ public:
     void vdOpenEvaluationWindow(EvaluationWindowRecord) override {}
 
     QStringList& log;
+    SamplingPlanSession session;
 };
 
 class MainMDIWindowTest : public AppTest

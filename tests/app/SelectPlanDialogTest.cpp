@@ -1,11 +1,14 @@
 #include "app/dialogs/SelectPlanDialogBox.h"
 #include "core/RealOf.h"
 #include "graphics/Plot.h"
+#include "plans/DefectivesSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SessionBounds.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "tests/support/Pixels.h"
 
 #include <QLabel>
+#include <QListWidget>
 
 #include <optional>
 
@@ -220,6 +223,28 @@ TEST_F(SelectPlanDialogTest, RoadFromProtectionToTheOCCurves)
     EXPECT_EQ(evaluation->EvaluationList()->OCPlot()->LineCount(), 2u);
 }
 
+TEST_F(SelectPlanDialogTest, NearThePlanBoundEveryCheckedTypeHasRoomBeforeAnySearch)
+{
+    vdEnterRequirements("1", "5");
+    In<QPushButton>(Dialog(), "CheckAllBitBtn").click();
+    while (Session().Count() < LargestSessionPlans - 1)
+        Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    vdSelect({}, vdReject);
+    EXPECT_EQ(MessageTexts(), QStringList{"Only 1 more sampling plan can be added.  Check fewer "
+                                          "types of sampling plan or delete plans and repeat."});
+    EXPECT_TRUE(user.Works().empty()) << "no search began";
+    EXPECT_EQ(Session().Count(), LargestSessionPlans - 1);
+
+    // At the bound, a design the session cannot take is named, never dropped without a word.
+    Session().vdAddPlan(std::make_unique<DefectivesSingleSamplingPlan>());
+    String message;
+    EXPECT_FALSE(Session().vdSelectPlans(SamplingPlan::DefectiveUnits, 0, 0, "1", "5", "", "", "0",
+                                         "1", "", message));
+    EXPECT_STREQ(message.Text(), "The Single plan designed for Defective Units was not added.  No "
+                                 "more sampling plans can be added.  Delete one or more and "
+                                 "repeat.");
+}
+
 TEST_F(SelectPlanDialogTest, AFailedTypeWarnsAndTheLaterTypesStillRun)
 {
     vdEnterRequirements("0.1", "50");
@@ -241,7 +266,8 @@ TEST_F(SelectPlanDialogTest, AFailedTypeWarnsAndTheLaterTypesStillRun)
 
 // A double design shows its progress, which Cancel stops: before a double plan better than the
 // single one is found, with no plan and no claim that none is better; later, with the best plan
-// found by then. Left to its end, the design needs no word.
+// found by then, which the list shows as the note speaks of it. Left to its end, the design needs
+// no word.
 TEST_F(SelectPlanDialogTest, CancelStopsADoubleDesignAndSaysSo)
 {
     vdEnterRequirements("2", "3");
@@ -268,9 +294,21 @@ TEST_F(SelectPlanDialogTest, CancelStopsADoubleDesignAndSaysSo)
                           "one better than the corresponding single sampling plan."});
     EXPECT_EQ(user.Messages().front().caption, "Warning");
     EXPECT_EQ(Session().Count(), 0u);
-    EXPECT_EQ(cancelledAt(0.5), QStringList{"The search for the best double sampling plan was cut "
-                                            "short: the plan shown is the best it found."});
+    // The rows of the list, and the one selected, as the note shows.
+    QStringList listed;
+    user.vdWhenShown(
+        [&](const MessageRequest&)
+        {
+            for (int row = 0; row < table->rowCount(); ++row)
+                listed.append(Row(row)[1] + (table->item(row, 1)->isSelected() ? "+" : ""));
+        });
+    EXPECT_EQ(cancelledAt(0.5),
+              QStringList{"The search for the best double sampling plan was cut short: the plan "
+                          "added to the list is the best it found."});
+    user.vdWhenShown(nullptr);
     ASSERT_EQ(Session().Count(), 1u);
+    EXPECT_EQ(listed, QStringList{Description(1) + "+"});
+    EXPECT_TRUE(Description(1).startsWith("Double: n1="));
     EXPECT_TRUE(cancelledAt(std::nullopt).isEmpty());
     ASSERT_EQ(Session().Count(), 2u);
     EXPECT_GT(user.Works().front().fraction, 0.5);

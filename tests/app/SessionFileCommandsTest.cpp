@@ -4,6 +4,7 @@
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/DefectsPerUnitSingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
+#include "plans/SessionFile.h"
 #include "tests/app/EvaluationRoadTest.h"
 #include "widgets/DisplayControl.h"
 
@@ -367,6 +368,45 @@ TEST_F(SessionFileCommandsTest, AFailedSaveKeepsTheOldFileAndTheSession)
     EXPECT_EQ(window->windowTitle(),
               "Veltrame - " + PathOf(QStringLiteral("first.vlx")) + " - [Evaluation Window]");
     EXPECT_FALSE(window->IsSessionModified());
+}
+
+// The plans of a person who merged, fifteen times, a file of a thousand plans whose unit is the
+// longest text an entry field takes: the last merge and an evaluation are refused, and Save
+// writes no session that a file could not hold.
+TEST_F(SessionFileCommandsTest, NoCommandTakesTheSessionBeyondWhatSaveMayWrite)
+{
+    auto plan = std::make_unique<DefectsPerQuantitySingleSamplingPlan>();
+    plan->vdDescribe("2.5", "1", std::string(LongestToken, 'u').c_str(), 0, false, "");
+    Session().vdAddPlan(std::unique_ptr<SamplingPlan>(plan->Clone()));
+    list->vdRefreshList(1);
+    const QString merged = PathOf(QStringLiteral("one plan.vlx"));
+    ASSERT_TRUE(SaveAs(merged));
+    const QString kept = PathOf(QStringLiteral("kept.vlx"));
+    vdWrite(kept, "old contents");
+    plan->vdSetChecked(false);
+    while (HasRoomFor(Session(), SamplingPlanSession::PlanLineBytes(*plan)))
+        Session().vdAddPlan(std::unique_ptr<SamplingPlan>(plan->Clone()));
+    const std::uint32_t plans = Session().Count();
+    EXPECT_GT(plans, 16000u);
+
+    user.vdClearRecords();
+    user.vdQueueFileName(merged);
+    Item("FileMergeItem")->trigger();
+    Item("PlansEvaluateItem")->trigger();
+    EXPECT_EQ(MessageTexts(), QStringList(2, QLatin1String(SessionFileWouldBeTooLarge)));
+    EXPECT_EQ(Session().Count(), plans);
+    EXPECT_TRUE(EvaluationWindows().empty());
+    EXPECT_EQ(Session().ListenerCount(), 0u);
+
+    // Beyond what the commands allow: Save says so, and the file before stays as it was.
+    Session().vdAddPlan(std::unique_ptr<SamplingPlan>(plan->Clone()));
+    window->vdSetSessionModified();
+    user.vdClearRecords();
+    EXPECT_FALSE(SaveAs(kept));
+    EXPECT_EQ(MessageTexts(), QStringList{QLatin1String(SessionFileTooLargeToSave)});
+    EXPECT_EQ(Contents(kept), "old contents");
+    EXPECT_TRUE(window->IsSessionModified());
+    EXPECT_EQ(window->windowTitle(), "Veltrame - " + merged);
 }
 
 TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)

@@ -1,7 +1,4 @@
 #include "app/MainMDIWindow.h"
-#include "plans/DefectivesSingleSamplingPlan.h"
-#include "plans/SamplingPlanEvaluationList.h"
-#include "plans/SamplingPlanSession.h"
 #include "tests/app/AppTest.h"
 #include "tests/plans/SessionFileText.h"
 
@@ -83,19 +80,10 @@ TEST_F(StartUpTest, AMissingFileLeavesTheStoredDefinitionsAndUnitsInForce)
 TEST_F(StartUpTest, TheWindowsOfASessionOnTheCommandLineAreKeptInsideTheArea)
 {
     {
-        SamplingPlanSession session;
-        auto plan = std::make_unique<DefectivesSingleSamplingPlan>();
-        plan->vdDescribe("50", "1", 0, false, "");
-        session.vdAddPlan(std::move(plan));
-        std::vector<WindowRecord> windows;
-        windows.emplace_back(
-            PlanListRecord{{0, 2000, 3000, 348, 922}, {20, 120, 372, 75, 75, 60, 120, 70}});
-        windows.emplace_back(EvaluationWindowRecord{
-            {{0, 2500, 2500, 480, 857}, 0, {}, {}},
-            std::make_unique<SamplingPlanEvaluationList>(session, std::vector<std::uint32_t>{1})});
         QFile file(settingsFolder.filePath("far.vlx"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(SessionFileText(session, windows)));
+        file.write(QByteArray::fromStdString(
+            OnePlanSessionFileText({0, 2000, 3000, 348, 922}, {0, 2500, 2500, 480, 857})));
     }
     const auto window = CreateMainWindow({settingsFolder.filePath("far.vlx")});
     ASSERT_TRUE(user.Messages().empty());

@@ -261,7 +261,7 @@ TEST_F(VariablesDialogsTest, PlansAreEnteredAndEditedThroughTheGuardedRoute)
     const std::string aqlBefore = plan.AQLPointText().Text();
     plan.failing = true;
     vdAnswer("2.5");
-    EXPECT_TRUE(FailingRoute().Edit(nullptr, plan));
+    EXPECT_TRUE(FailingRoute().Edit(nullptr, plan, [](SamplingPlan&) { return true; }));
     EXPECT_EQ(plan.Description().Text(), before);
     EXPECT_EQ(plan.AQLPointText().Text(), aqlBefore);
     EXPECT_EQ(MessageTexts(),

@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <limits>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace Brosquin
@@ -115,6 +118,65 @@ TEST(PlotRecordTest, EverySettingComesBackAndWritesTheSameBytes)
     EXPECT_EQ(copy->dCommentsSize(), 2000000);
     EXPECT_TRUE(copy->bAutoScale() && copy->bRebuild());
     EXPECT_FALSE(copy->bScaleChanged() || copy->bModified());
+}
+
+// A plot is rebuilt before its record is read, so its axes may already hold numbers that the Real
+// takes for the same as the record's: the record's own number must come back all the same.
+TEST(PlotRecordTest, AxisEndsComeBackToTheBitWhateverThePlotHeldBefore)
+{
+    // Doubles whose digits are hard to carry: seventeen significant digits, sums that are no
+    // short decimal, the neighbours of 1 and of the edges of fixed notation, and the ends of what
+    // a Real holds (nothing nearer to 0 than 2e-154, nothing beyond 1e154).
+    const double grid[] = {0.1 + 0.2,
+                           0.1,
+                           1.0 / 3,
+                           2.0 / 3,
+                           1.2345678901234567,
+                           9007199254740991.0,
+                           1.2345678901234568e17,
+                           std::nextafter(1.0, 2.0),
+                           std::nextafter(1.0, 0.0),
+                           std::nextafter(1e9, 0.0),
+                           1e-7,
+                           std::nextafter(1e-7, 0.0),
+                           2e-154,
+                           std::nextafter(2e-154, 1.0),
+                           1e154,
+                           std::nextafter(1e154, 0.0),
+                           9.8765432109876543e153};
+    using Set = void (Plot::*)(const Real&);
+    using Get = const Real& (Plot::*)() const;
+    const std::pair<Set, Get> ends[] = {{&Plot::vdSetYAxisMinimum, &Plot::YAxisMinimum},
+                                        {&Plot::vdSetYAxisMaximum, &Plot::YAxisMaximum},
+                                        {&Plot::vdSetXAxisMinimum, &Plot::XAxisMinimum},
+                                        {&Plot::vdSetXAxisMaximum, &Plot::XAxisMaximum}};
+    // Through a number far from it, so that the setter takes even a near neighbour.
+    const auto holding = [](Set set, double value)
+    {
+        auto plot = MakePlot(1);
+        ((*plot).*set)(RealOf(5));
+        ((*plot).*set)(RealOf(value));
+        return plot;
+    };
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (const double magnitude : grid)
+        for (const double value : {magnitude, -magnitude})
+            for (const auto& [set, get] : ends)
+            {
+                auto plot = holding(set, value);
+                ASSERT_EQ(((*plot).*get)().dValue(), value);
+                const std::string record = Written(*plot);
+                for (const double before :
+                     {std::nextafter(value, infinity), std::nextafter(value, -infinity), 1.0})
+                {
+                    auto copy = holding(set, before);
+                    ASSERT_TRUE(Read(*copy, record)) << record;
+                    EXPECT_EQ(std::bit_cast<std::uint64_t>(((*copy).*get)().dValue()),
+                              std::bit_cast<std::uint64_t>(value))
+                        << record << " read into a plot holding " << before;
+                    EXPECT_EQ(Written(*copy), record);
+                }
+            }
 }
 
 TEST(PlotRecordTest, ARecordThePlotCannotTakeIsAReadError)

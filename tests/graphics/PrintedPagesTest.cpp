@@ -1,6 +1,7 @@
 #include "graphics/PrintedPages.h"
 
 #include "graphics/Drawing.h"
+#include "graphics/Text.h"
 #include "tests/graphics/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,20 @@ TEST(PrintedPages, ATextLongerThanAPageIsCut)
     EXPECT_DOUBLE_EQ(first.right - first.left, pages.bTurned ? 72 : 57.6);
 }
 
+// The margin beyond a table's last rule takes no page of its own: a table 80 units wide with a
+// margin of 20 beyond it prints on two pages across at 10 points, not three, the second running
+// on to the margin's end.
+TEST(PrintedPages, TheMarginTakesNoPageOfItsOwn)
+{
+    const auto table = Table(100, 4);
+    table->AddRect(0, 0, 100, 100, 0, 0, 0, false, 0, 0);
+    const PrintedPages pages = TablePages(*table, upright, turned, 10);
+    EXPECT_FALSE(pages.bTurned);
+    ASSERT_EQ(pages.pages.size(), 4u);
+    ExpectPage(pages.pages[0], 0, 0, 40, 72, 20, 20);
+    ExpectPage(pages.pages[1], 40, 0, 100, 72, 20 - 400, 20);
+}
+
 // A table that would need more than a thousand pages either way prints whole on one page: at
 // lines of 40 points a page holds 14.4 x 18 units, so 1200 x 220 units take 90 x 13 pages
 // upright and 72 x 16 turned, its cuts kept clear of the texts.
@@ -153,19 +168,19 @@ TEST(PrintedPages, AThousandPagesAtMost)
     EXPECT_TRUE(pages.pages.empty());
 }
 
-// A page draws the texts that reach into its part and no others.
+// A page draws the texts that reach into its part and no others, not those that only touch it.
 TEST(PrintedPages, APageDrawsWhatReachesIntoIt)
 {
     const auto table = Table(200, 5);
     const PrintedPages pages = TablePages(*table, upright, turned, 10);
     ASSERT_EQ(pages.pages.size(), 8u);
     const std::multiset<std::string> texts = PageTexts(*table, pages.pages[2]);
-    // Rows 57 to 113 of columns 0 to 2, and the rows that touch the page's edges.
-    for (const char* shown : {"57:0", "85:1", "113:2", "56:0", "114:2"})
+    // Rows 57 to 113 of columns 0 to 2.
+    for (const char* shown : {"57:0", "85:1", "113:2"})
         EXPECT_EQ(texts.count(shown), 1u) << shown;
-    for (const char* hidden : {"55:0", "115:0", "85:3", "60:4"})
+    for (const char* hidden : {"56:0", "114:2", "55:0", "115:0", "85:3", "60:4"})
         EXPECT_EQ(texts.count(hidden), 0u) << hidden;
-    EXPECT_EQ(texts.size(), 3u * 59u);
+    EXPECT_EQ(texts.size(), 3u * 57u);
 }
 
 constexpr const char* subtitle = "subtitle subtitle subtitle subtitle subtitle";
@@ -197,9 +212,36 @@ double Overlap(double from1, double to1, double from2, double to2)
     return std::max(0.0, std::min(to1, to2) - std::max(from1, from2));
 }
 
-// Every page shows the headings at its top and the labels at its left, where the first page has
-// them, beside its own part of the body; the body is cut so that they fit (turned, a page leaves
-// 72 - 10 units across and 57.6 - 5 down to it) and each piece of it is on one page only.
+// The page's titles: the rows above the table's rules, down to halfway to the top rule, in the
+// middle over the page's parts from pageLeft to pageRight but within the page, on the whole
+// printed width of the page (turned, from 20 to 740).
+void ExpectTitles(const Drawing& table, const PagePart& part, double pageLeft, double pageRight)
+{
+    // The title and the subtitle, the first two texts after the table's own.
+    double from = 0;
+    double to = 0;
+    for (std::uint32_t i = 1; const DrawingObject* object = table.Object(i); ++i)
+        if (object->dBottom() <= 0 && object->uType() == Text::type)
+        {
+            from = from < to ? std::min(from, object->dLeft()) : object->dLeft();
+            to = std::max(to, object->dRight());
+        }
+    ASSERT_LT(from, to);
+    EXPECT_DOUBLE_EQ(part.top, -3);
+    EXPECT_DOUBLE_EQ(part.bottom, -0.25);
+    EXPECT_DOUBLE_EQ(part.oy, 50);
+    EXPECT_DOUBLE_EQ(part.left * part.sx + part.ox, 20);
+    EXPECT_DOUBLE_EQ(part.right * part.sx + part.ox, 740);
+    // Wider than the parts of the last two columns, they start at the page's left there.
+    EXPECT_DOUBLE_EQ(from * part.sx + part.ox,
+                     std::max(20.0, (pageLeft + pageRight - (to - from) * part.sx) * 0.5));
+    EXPECT_FALSE(part.bRepeated);
+}
+
+// Every page shows the titles and the headings at its top and the labels at its left, where the
+// first page has them, beside its own part of the body; the body is cut so that they fit
+// (turned, a page leaves 72 - 10 units across and 57.6 - 5 down to it) and each piece of it is on
+// one page only.
 TEST(PrintedPages, EveryPageShowsTheHeadingsAndLabels)
 {
     const auto table = LabelledTable(200, 5);
@@ -208,21 +250,27 @@ TEST(PrintedPages, EveryPageShowsTheHeadingsAndLabels)
     // turned, against 3 x 3 upright.
     EXPECT_TRUE(pages.bTurned);
     ASSERT_EQ(pages.pages.size(), 8u);
-    ExpectPage(pages.pages[0], 0, -3, 70, 54, 20, 50);
+    const std::vector<PagePart>& first = pages.pages[0].parts;
+    ASSERT_EQ(first.size(), 2u);
+    ExpectTitles(*table, first[0], 20, 720);
+    ExpectPart(first[1], 0, -0.25, 70, 54, 20, 50);
     const std::vector<PagePart>& right = pages.pages[1].parts;
-    ASSERT_EQ(right.size(), 2u);
-    ExpectPart(right[0], 0, -3, 10, 54, 20, 50, true);
-    ExpectPart(right[1], 70, -3, 110, 54, 20 + 100 - 700, 50);
+    ASSERT_EQ(right.size(), 3u);
+    ExpectTitles(*table, right[0], 20, 520);
+    ExpectPart(right[1], 0, -0.25, 10, 54, 20, 50, true);
+    ExpectPart(right[2], 70, -0.25, 110, 54, 20 + 100 - 700, 50);
     const std::vector<PagePart>& lower = pages.pages[2].parts;
-    ASSERT_EQ(lower.size(), 2u);
-    ExpectPart(lower[0], 0, -3, 70, 2, 20, 50, true);
-    ExpectPart(lower[1], 0, 54, 70, 106, 20, 20 + 50 - 540);
+    ASSERT_EQ(lower.size(), 3u);
+    ExpectTitles(*table, lower[0], 20, 720);
+    ExpectPart(lower[1], 0, -0.25, 70, 2, 20, 50, true);
+    ExpectPart(lower[2], 0, 54, 70, 106, 20, 20 + 50 - 540);
     const std::vector<PagePart>& last = pages.pages[7].parts;
-    ASSERT_EQ(last.size(), 4u);
-    ExpectPart(last[0], 0, -3, 10, 2, 20, 50, true);
-    ExpectPart(last[1], 70, -3, 110, 2, -580, 50, true);
-    ExpectPart(last[2], 0, 158, 10, 202, 20, 20 + 50 - 1580, true);
-    ExpectPart(last[3], 70, 158, 110, 202, -580, -1510);
+    ASSERT_EQ(last.size(), 5u);
+    ExpectTitles(*table, last[0], 20, 520);
+    ExpectPart(last[1], 0, -0.25, 10, 2, 20, 50, true);
+    ExpectPart(last[2], 70, -0.25, 110, 2, -580, 50, true);
+    ExpectPart(last[3], 0, 158, 10, 202, 20, 20 + 50 - 1580, true);
+    ExpectPart(last[4], 70, 158, 110, 202, -580, -1510);
 
     // The body, from (10, 2) to (110, 202), is shown once, on parts that are not repeated.
     double bodyShown = 0;
@@ -244,20 +292,19 @@ TEST(PrintedPages, EveryPageShowsTheHeadingsAndLabels)
         }
     EXPECT_DOUBLE_EQ(bodyShown, 100.0 * 200.0);
 
-    // The last page: the headings of columns 3 and 4 and the labels' heading above the rows
-    // from 156, each with its label; no piece of the subtitle that runs on into the body.
+    // The last page: the titles, the headings of columns 3 and 4 and the labels' heading above
+    // the rows from 156, each with its label.
     const std::multiset<std::string> texts = PageTexts(*table, pages.pages[7]);
-    for (const char* shown :
-         {"labels", "heading 3", "heading 4", "row 156", "row 199", "156:3", "199:4", "177:4"})
+    for (const char* shown : {"Title", subtitle, "labels", "heading 3", "heading 4", "row 156",
+                              "row 199", "156:3", "199:4", "177:4"})
         EXPECT_EQ(texts.count(shown), 1u) << shown;
-    for (const char* hidden : {subtitle, "Title", "heading 2", "row 155", "154:3", "177:2"})
+    for (const char* hidden : {"heading 2", "row 155", "154:3", "177:2"})
         EXPECT_EQ(texts.count(hidden), 0u) << hidden;
-    // The first page below the headings has the subtitle, beside its headings.
-    EXPECT_EQ(PageTexts(*table, pages.pages[2]).count(subtitle), 1u);
 }
 
-// Labels reach as far as a text of a body row that starts in them; labels that leave no line of
-// the page to the body either way print the table whole on one page.
+// Labels reach as far as a text of a body row that starts in them, and where they leave the body
+// too little room, they are narrowed to their texts; headings that leave no line of the page to
+// the body either way print the table whole on one page.
 TEST(PrintedPages, LabelsHoldTheirTextsAndLeaveRoomForTheBody)
 {
     const auto table = LabelledTable(200, 5);
@@ -268,12 +315,24 @@ TEST(PrintedPages, LabelsHoldTheirTextsAndLeaveRoomForTheBody)
     ASSERT_LT(labelEnd, 30);
     const PrintedPages pages = TablePages(*table, upright, turned, 10);
     ASSERT_GT(pages.pages.size(), 1u);
-    ASSERT_EQ(pages.pages[1].parts.size(), 2u);
-    EXPECT_DOUBLE_EQ(pages.pages[1].parts[0].right, labelEnd);
-    EXPECT_DOUBLE_EQ(pages.pages[1].parts[1].ox,
-                     20 + 10 * labelEnd - 10 * pages.pages[1].parts[1].left);
+    ASSERT_EQ(pages.pages[1].parts.size(), 3u);
+    EXPECT_DOUBLE_EQ(pages.pages[1].parts[1].right, labelEnd);
+    EXPECT_DOUBLE_EQ(pages.pages[1].parts[2].ox,
+                     20 + 10 * labelEnd - 10 * pages.pages[1].parts[2].left);
 
+    // Labels to 71.5 leave half a line of a page turned as drawn; their columns narrowed leave
+    // room for the body, and the labels stand on every page in pieces that hold their texts.
     table->vdSetRepeatedParts(2, 71.5);
+    const PrintedPages narrowed = TablePages(*table, upright, turned, 10);
+    ASSERT_GT(narrowed.pages.size(), 1u);
+    for (const PrintedPage& page : narrowed.pages)
+    {
+        const std::multiset<std::string> texts = PageTexts(*table, page);
+        for (const char* shown : {"Title", "labels", "heading 0", "heading 2"})
+            EXPECT_EQ(texts.count(shown), 1u) << shown;
+    }
+
+    table->vdSetRepeatedParts(71.5, 10);
     EXPECT_TRUE(TablePages(*table, upright, turned, 10).pages.empty());
 }
 } // namespace

@@ -236,7 +236,7 @@ TEST_F(DoublePlanTest, DesignCutShortSaysSo)
     ASSERT_TRUE(plan);
     EXPECT_STREQ(plan->Description().Text(), "Double: n1=60, a1=0, r1=4, n2=82, a2=3");
     EXPECT_STREQ(message.Text(), "The search for the best double sampling plan was cut short: the "
-                                 "plan shown is the best it found.");
+                                 "plan added to the list is the best it found.");
     message = "";
     plan.reset(Probe::Designed<DefectivesDoubleSamplingPlan>(cutShort(0), nullptr, message));
     EXPECT_FALSE(plan);

@@ -57,6 +57,16 @@ protected:
         return contents;
     }
 
+    // The plans of a file to merge; null when they were refused.
+    static std::unique_ptr<SamplingPlanSession> Merged(const std::string& file)
+    {
+        std::istringstream in(file);
+        double version = 0;
+        if (ReadSessionFileHeader(in, version) != SessionFileHeader::Valid)
+            return nullptr;
+        return ReadSessionFilePlans(in, version);
+    }
+
     static PlanListRecord DesignListRecord()
     {
         return {{0, 20, 20, 348, 922}, {20, 120, 372, 75, 75, 60, 120, 70}};
@@ -259,7 +269,8 @@ TEST_F(SessionFileTest, AWindowsPlansAreCheckedWithOneQuestionEach)
     CountingPlan::questions = 0;
     EXPECT_EQ(Read(file.str()), nullptr);
     EXPECT_GE(CountingPlan::questions, plans);
-    EXPECT_LE(CountingPlan::questions, 2 * plans) << "not each plan against every one before";
+    // Two of them as each plan's record is measured when it joins the session.
+    EXPECT_LE(CountingPlan::questions, 4 * plans) << "not each plan against every one before";
 }
 
 TEST_F(SessionFileTest, AFileBeyondTheBoundsIsRefusedForItsSizeBeforeItsRecords)
@@ -337,6 +348,48 @@ TEST_F(SessionFileTest, CostsBeyondTheNumbersSaveAFileThatReadsBack)
     EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file);
 }
 
+// The plots of a window read from a file are built first, with ends of their own that the Real
+// takes for the same as the file's when they differ in the last digit only.
+TEST_F(SessionFileTest, ASavedSessionReopenedSavesToTheSameBytes)
+{
+    session.vdAddPlan(Single("50", "2"));
+    session.vdAddPlan(Single("80", "1", "500"));
+    auto list = List({1, 2});
+    const double aboveOne = std::nextafter(1.0, 2.0);
+    const double belowOne = std::nextafter(1.0, 0.0);
+    // Each end through a number far from it, as the plot options would set it.
+    const auto set = [](Plot& plot, void (Plot::*setter)(const Real&), double value)
+    {
+        (plot.*setter)(RealOf(5));
+        (plot.*setter)(RealOf(value));
+    };
+    set(*list->OCPlot(), &Plot::vdSetYAxisMaximum, aboveOne);
+    set(*list->OCPlot(), &Plot::vdSetXAxisMaximum, belowOne);
+    set(*list->CostPlot(), &Plot::vdSetXAxisMinimum, 0.1 + 0.2);
+    set(*list->AOQPlot(), &Plot::vdSetYAxisMaximum, belowOne);
+    // A Y range the plot fits to its curves itself.
+    Plot& asn = *list->ASNPlot();
+    asn.vdSetAutoScale(true);
+    asn.vdSetXAxisMaximum(RealOf(0.7));
+    delete asn.GetDrawing();
+    const Real fitted = asn.YAxisMaximum();
+    std::vector<WindowRecord> windows;
+    windows.emplace_back(EvaluationWindowRecord{{}, std::move(list)});
+    windows.emplace_back(DesignListRecord());
+    const std::string saved = SessionFileText(session, windows);
+    SamplingPlanDefinitions::vdReset();
+
+    const auto reopened = Read(saved);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(SessionFileText(*reopened->session, reopened->windows), saved);
+    const auto& read = std::get<EvaluationWindowRecord>(reopened->windows[0]);
+    EXPECT_EQ(read.list->OCPlot()->YAxisMaximum().dValue(), aboveOne);
+    EXPECT_EQ(read.list->OCPlot()->XAxisMaximum().dValue(), belowOne);
+    EXPECT_EQ(read.list->AOQPlot()->YAxisMaximum().dValue(), belowOne);
+    EXPECT_EQ(read.list->ASNPlot()->YAxisMaximum().dValue(), fitted.dValue());
+    EXPECT_NE(fitted.dValue(), 1.0) << "the fit gave the ASN curves a range of their own";
+}
+
 TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
 {
     const std::string file = RichFile();
@@ -372,8 +425,88 @@ TEST_F(SessionFileTest, ARecordThatCannotBePlacedRefusesTheWholeFile)
         ASSERT_NE(at, std::string::npos) << piece;
         EXPECT_EQ(Read(bad.replace(at, piece.size(), replacement)), nullptr) << replacement;
     }
-    // Whatever follows the terminator is not read.
-    EXPECT_NE(Read(file + "rubbish \"\n"), nullptr);
+}
+
+// A count lower than the plans leaves plan records where the window records should begin: the
+// first of them must not pass for the terminator or for a window, in an open or a merge.
+TEST_F(SessionFileTest, APlanCountBelowThePlansRefusesTheFile)
+{
+    const std::string file = RichFile();
+    const std::size_t count = file.find("\n11\n") + 1;
+    ASSERT_NE(Merged(file), nullptr);
+    // The plans of every characteristic and type follow one another in the file.
+    for (int lower = 0; lower < 11; ++lower)
+    {
+        const std::string lying =
+            file.substr(0, count) + std::to_string(lower) + file.substr(count + 2);
+        EXPECT_EQ(Read(lying), nullptr) << lower;
+        EXPECT_EQ(Merged(lying), nullptr) << lower;
+        EXPECT_FALSE(SizeRefused());
+    }
+    // A file of plans without windows merges.
+    SamplingPlanSession plans;
+    plans.vdAddPlan(Single("50", "2"));
+    const auto merged = Merged(SessionFileText(plans, {}));
+    ASSERT_NE(merged, nullptr);
+    EXPECT_EQ(merged->Count(), 1u);
+}
+
+TEST_F(SessionFileTest, OnlyBlanksAndLineEndsFollowTheTerminator)
+{
+    const std::string file = SmallFile();
+    // A merge reads the terminator where no window record stands before it.
+    SamplingPlanSession plans;
+    plans.vdAddPlan(Single("5", "0"));
+    const std::string plansOnly = SessionFileText(plans, {});
+    for (const char* end : {" ", "\r\n", "\n\n\t \r\n", "        "})
+    {
+        const auto contents = Read(file + end);
+        ASSERT_NE(contents, nullptr);
+        EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file);
+        EXPECT_NE(Merged(plansOnly + end), nullptr);
+    }
+    const std::size_t list = file.find("\n1 0 20 20 348 922") + 1;
+    const std::string listRecord = file.substr(list, file.find('\n', list) + 1 - list);
+    const std::string planRecord = "0 0 1 \"5\"  \"0\"  0 0 \"\" \n";
+    for (const std::string& after :
+         {std::string("0\n"), listRecord, planRecord, std::string("rubbish \"\n"),
+          std::string("\x1A"), std::string(1, '\0'), std::string("\n\n7")})
+    {
+        EXPECT_EQ(Read(file + after), nullptr) << after;
+        EXPECT_EQ(Merged(plansOnly + after), nullptr) << after;
+    }
+}
+
+// No writer writes a zero with a minus sign where a count, an index or a tag stands.
+TEST_F(SessionFileTest, AMinusZeroCountIsRefused)
+{
+    std::vector<WindowRecord> windows;
+    windows.emplace_back(DesignListRecord());
+    const std::string empty = SessionFileText(session, windows);
+    const std::string file = SmallFile();
+    const auto replaced =
+        [](std::string text, const std::string& piece, const std::string& replacement)
+    {
+        const std::size_t at = text.find(piece);
+        EXPECT_NE(at, std::string::npos) << piece;
+        return text.replace(at, piece.size(), replacement);
+    };
+    ASSERT_NE(Read(empty), nullptr);
+    for (const char* zero : {"-0", "-0.0", "-0e5", "-0.000e-3"})
+    {
+        const std::string z = zero;
+        const std::string files[] = {
+            replaced(empty, " \n0\n", " \n" + z + "\n"),                      // the plan count
+            replaced(empty, "70\n0\n", "70\n" + z + "\n"),                    // the terminator
+            replaced(file, "\n1 1\n", "\n1 " + z + "\n"),                     // a units index
+            replaced(file, "\n2 0 0 0 0 0 0 1", "\n2 " + z + " 0 0 0 0 0 1"), // a state
+            replaced(file, "   1\n  0 0 1", "   1\n  0 " + z + " 1"),         // a plot's resolution
+            replaced(file, "\"5\"  \"0\"  0 0", "\"5\"  \"0\"  " + z + " 0")}; // a method
+        for (const std::string& bad : files)
+            EXPECT_EQ(Read(bad), nullptr) << bad;
+        EXPECT_EQ(Merged(files[0]), nullptr);
+        EXPECT_EQ(Merged(files[5]), nullptr);
+    }
 }
 
 TEST_F(SessionFileTest, EveryTruncatedFileIsRefused)

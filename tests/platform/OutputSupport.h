@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
+#include <QPointF>
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QStringList>
+#include <QTransform>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -48,10 +51,20 @@ inline QByteArray InflatedStreams(const QByteArray& pdf)
     return streams;
 }
 
+// A text drawn on a page of a PDF: what it reads, and where its first and its last glyph start
+// on its baseline, in points from the page's top left-hand corner.
+struct PdfText
+{
+    QString text;
+    QPointF start;
+    QPointF lastStart;
+};
+
 // The texts of each page of a PDF written by Qt, page by page: each text drawn between BT and
 // ET, its glyphs read back through the ToUnicode ranges of its font, which Qt names /F and the
-// font's object number, and maps its space glyph to a tab.
-inline std::vector<QStringList> PdfPageTexts(const QByteArray& pdf)
+// font's object number, and maps its space glyph to a tab; placed by following the page's
+// transformations (q, Q, cm) and each glyph's own (Tm, Td).
+inline std::vector<std::vector<PdfText>> PdfPlacedTexts(const QByteArray& pdf)
 {
     std::map<QString, QString> objects;
     QStringList pageObjects;
@@ -72,41 +85,118 @@ inline std::vector<QStringList> PdfPageTexts(const QByteArray& pdf)
             [QRegularExpression(QStringLiteral("/%1 (\\d+) 0 R").arg(key)).match(body).captured(1)];
     };
     std::map<QString, std::map<int, QChar>> fonts;
-    std::vector<QStringList> pages;
+    const auto glyphsOf = [&](const QString& font) -> std::map<int, QChar>&
+    {
+        std::map<int, QChar>& glyphs = fonts[font];
+        auto ranges =
+            QRegularExpression(QStringLiteral(R"(<(\w+)> <\w+> \[([^\]]*)\])"))
+                .globalMatch(glyphs.empty() ? reference(objects[font], "ToUnicode") : QString());
+        while (ranges.hasNext())
+        {
+            const QRegularExpressionMatch range = ranges.next();
+            int code = range.captured(1).toInt(nullptr, 16);
+            for (const QString& target : range.captured(2).split(
+                     QRegularExpression(QStringLiteral("[<> ]+")), Qt::SkipEmptyParts))
+                glyphs[code++] = target == QStringLiteral("0009")
+                                     ? QLatin1Char(' ')
+                                     : QChar(target.toInt(nullptr, 16));
+        }
+        return glyphs;
+    };
+    const QRegularExpression token(
+        QStringLiteral(R"(<[0-9A-Fa-f]*>|/[^\s/\[\]<>()]+|[-+]?(?:\d+\.?\d*|\.\d+)|[A-Za-z*']+)"));
+    std::vector<std::vector<PdfText>> pages;
     for (const QString& page : pageObjects)
     {
-        QStringList texts;
-        auto blocks = QRegularExpression(QStringLiteral(R"(BT\n(.*?)ET\n)"),
-                                         QRegularExpression::DotMatchesEverythingOption)
-                          .globalMatch(QString::fromLatin1(
-                              InflatedStreams(reference(page, "Contents").toLatin1())));
-        while (blocks.hasNext())
+        const double height =
+            QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 [\d.]+ ([\d.]+)\])"))
+                .match(page)
+                .captured(1)
+                .toDouble();
+        std::vector<PdfText>& texts = pages.emplace_back();
+        std::vector<QTransform> saved;
+        QTransform transformation;
+        QTransform line;
+        QString font;
+        bool bStarted = false;
+        QStringList operands;
+        auto tokens = token.globalMatch(
+            QString::fromLatin1(InflatedStreams(reference(page, "Contents").toLatin1())));
+        while (tokens.hasNext())
         {
-            const QString block = blocks.next().captured(1);
-            const QString font =
-                QRegularExpression(QStringLiteral(R"(/F(\d+) )")).match(block).captured(1);
-            std::map<int, QChar>& glyphs = fonts[font];
-            auto ranges = QRegularExpression(QStringLiteral(R"(<(\w+)> <\w+> \[([^\]]*)\])"))
-                              .globalMatch(glyphs.empty() ? reference(objects[font], "ToUnicode")
-                                                          : QString());
-            while (ranges.hasNext())
+            const QString word = tokens.next().captured();
+            if (!word[0].isLetter() && word[0] != QLatin1Char('\''))
             {
-                const QRegularExpressionMatch range = ranges.next();
-                int code = range.captured(1).toInt(nullptr, 16);
-                for (const QString& target : range.captured(2).split(
-                         QRegularExpression(QStringLiteral("[<> ]+")), Qt::SkipEmptyParts))
-                    glyphs[code++] = target == QStringLiteral("0009")
-                                         ? QLatin1Char(' ')
-                                         : QChar(target.toInt(nullptr, 16));
+                operands.append(word);
+                continue;
             }
-            QString text;
-            auto codes = QRegularExpression(QStringLiteral(R"(<(\w{4})> Tj)")).globalMatch(block);
-            while (codes.hasNext())
-                text += glyphs[codes.next().captured(1).toInt(nullptr, 16)];
-            texts.append(text);
+            const auto number = [&operands](qsizetype fromEnd) {
+                return operands.size() >= fromEnd ? operands[operands.size() - fromEnd].toDouble()
+                                                  : 0;
+            };
+            const auto matrix = [&number] {
+                return QTransform(number(6), number(5), number(4), number(3), number(2), number(1));
+            };
+            if (word == QLatin1String("q"))
+                saved.push_back(transformation);
+            else if (word == QLatin1String("Q") && !saved.empty())
+            {
+                transformation = saved.back();
+                saved.pop_back();
+            }
+            else if (word == QLatin1String("cm"))
+                transformation = matrix() * transformation;
+            else if (word == QLatin1String("BT"))
+            {
+                line = QTransform();
+                texts.emplace_back();
+                bStarted = false;
+            }
+            else if (word == QLatin1String("Tf") && operands.size() >= 2)
+                font = operands[operands.size() - 2].mid(2);
+            else if (word == QLatin1String("Tm"))
+                line = matrix();
+            else if (word == QLatin1String("Td"))
+                line = QTransform::fromTranslate(number(2), number(1)) * line;
+            else if (word == QLatin1String("Tj") && !operands.isEmpty() && !texts.empty())
+            {
+                const QPointF at = (line * transformation).map(QPointF(0, 0));
+                PdfText& text = texts.back();
+                text.lastStart = QPointF(at.x(), height - at.y());
+                if (!bStarted)
+                    text.start = text.lastStart;
+                bStarted = true;
+                text.text += glyphsOf(font)[operands.back().mid(1, 4).toInt(nullptr, 16)];
+            }
+            operands.clear();
         }
-        pages.push_back(texts);
     }
+    return pages;
+}
+
+// What the texts of a page read, in the order drawn.
+inline QStringList Readings(const std::vector<PdfText>& page)
+{
+    QStringList texts;
+    for (const PdfText& text : page)
+        texts.append(text.text);
+    return texts;
+}
+
+// The first text of the page that reads so, or an empty one.
+inline PdfText TextReading(const std::vector<PdfText>& page, const QString& reads)
+{
+    const auto text = std::find_if(page.begin(), page.end(),
+                                   [&](const PdfText& shown) { return shown.text == reads; });
+    return text != page.end() ? *text : PdfText();
+}
+
+// The texts of each page of a PDF written by Qt, page by page, in the order drawn.
+inline std::vector<QStringList> PdfPageTexts(const QByteArray& pdf)
+{
+    std::vector<QStringList> pages;
+    for (const std::vector<PdfText>& page : PdfPlacedTexts(pdf))
+        pages.push_back(Readings(page));
     return pages;
 }
 

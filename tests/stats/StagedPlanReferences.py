@@ -8,10 +8,11 @@ inspection unit by unit (which needs none of the closed forms).
   python3 StagedPlanReferences.py defectives-given D     the large plan, a lot of 2147483646
   python3 StagedPlanReferences.py defects-any u          the same for defects per unit
   python3 StagedPlanReferences.py defects-given T
+  python3 StagedPlanReferences.py cumulatives           the large plan from its cumulatives alone
 """
 import sys
 
-from mpmath import mp, mpf, exp
+from mpmath import mp, mpf, exp, betainc, gammainc, inf, loggamma, nstr
 
 mp.dps = 40
 
@@ -262,9 +263,61 @@ def defects_given(T, N):
                            reject_units)
 
 
+# The large plan goes on past stage i exactly when the count of its first 100 i units is at most
+# 100, and accepts at the last stage exactly when the count of all 100,000 is: Pa is the
+# cumulative P(S <= 100) of the whole sample, E{#Stages} the sum of P(S <= 100) over the first
+# 0, 100, ..., 99,900 units and the ASN 100 times that, at 40 digits from the closed forms of the
+# cumulatives (no recursion over the stages).
+def binomial_cumulative(c, n, p):
+    return mpf(1) if n <= c else betainc(n - c, c + 1, 0, 1 - p, regularized=True)
+
+
+def poisson_cumulative(c, mean):
+    return gammainc(c + 1, mean, inf, regularized=True)
+
+
+def hypergeometric_cumulative(c, n, D, N):
+    """The defectives among n of N units holding D, c < n <= N - D: the terms by their ratios
+    from the first, P(X = 0) = C(N - D, n) / C(N, n)."""
+    term = exp(loggamma(N - D + 1) + loggamma(N - n + 1) - loggamma(N - D - n + 1) -
+               loggamma(N + 1))
+    total = term
+    for x in range(c):
+        term *= mpf(D - x) * (n - x) / ((x + 1) * (N - D - n + x + 1))
+        total += term
+    return total
+
+
+def cumulatives(kind, level):
+    lot = 2147483646
+    if kind == "defectives-any":
+        p = mpf(level)
+        cumulative = lambda units: binomial_cumulative(100, units, p)
+    elif kind == "defectives-given":
+        cumulative = lambda units: (mpf(1) if units <= 100 else
+                                    hypergeometric_cumulative(100, units, int(level), lot))
+    elif kind == "defects-any":
+        u = mpf(level)
+        cumulative = lambda units: poisson_cumulative(100, units * u)
+    else:
+        T = int(level)
+        cumulative = lambda units: binomial_cumulative(100, T, mpf(units) / lot)
+    pa = cumulative(100000)
+    stages = sum(cumulative(100 * i) for i in range(1000))
+    print(f"1000 x 100, {kind} {level}: Pa {nstr(pa, 20)}, 1 - Pa {nstr(1 - pa, 20)}, "
+          f"ASN {nstr(100 * stages, 20)}, E{{#Stages}} {nstr(stages, 20)}")
+
+
 if __name__ == "__main__":
     if len(sys.argv) == 1:
         small_plans()
+    elif sys.argv[1] == "cumulatives":
+        lot = 2147483646
+        for p in ("0.0003", "0.0005", "0.001", "0.0015"):
+            count = round(float(p) * lot)
+            for kind, level in (("defectives-any", p), ("defectives-given", count),
+                                ("defects-any", p), ("defects-given", count)):
+                cumulatives(kind, level)
     else:
         mp.dps = 25
         kind, level = sys.argv[1], sys.argv[2]

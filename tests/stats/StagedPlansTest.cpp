@@ -405,60 +405,106 @@ TEST(StagedPlansTest, ThousandStagesAsInspectedItemByItem)
         }
 }
 
-TEST(StagedPlansTest, LargePlansAgreeWithThePlainRecursion)
+TEST(StagedPlansTest, LargePlansToTheLastDigit)
 {
     // 1000 stages of 100 units, no acceptance before the last stage, rejection at 101 at every
     // stage and acceptance at 100 at the last, on lots of any size and a lot of 2147483646 (with
-    // the level's share of it defective), where Pa is near 1, near 1/2 and near 1e-5: Pa, ASN
-    // (E{#Stages} is a hundredth of it) and the ASN with every stage curtailed, by the plain
-    // recursion over every count at 25 digits in mpmath (StagedPlanReferences.py).
+    // the level's share of it defective), where Pa rounds to 1, is near 1 - 1.5e-10, near 1/2 and
+    // near 1e-5. The plan goes on past stage i exactly when the count of its first 100 i units is
+    // at most 100: Pa is the cumulative P(S <= 100) of all 100,000 units, E{#Stages} the sum of
+    // those of the first 0, 100, ..., 99,900 units and the ASN 100 times that, by mpmath at 40
+    // digits from the closed forms of the cumulatives (StagedPlanReferences.py cumulatives), which
+    // agree with the plain recursion over every count at 25 digits (StagedPlanReferences.py) in
+    // every digit it gives; the ASN with every stage curtailed by that recursion.
+    // Prepared (Pa alone and with the ASN) every measure is right to 1e-14, and so is 1 - Pa near
+    // Pa = 1 but for the rounding of Pa to a double; stage by stage, where the rounding of one
+    // kernel is passed on through 1000 convolutions, to 2e-14. Where Pa rounds to 1 the measures
+    // are at their bounds 1, 100,000 and 1000 exactly, not past them.
     struct Large
     {
         Family family;
         bool finite;
         double level;
-        long double pa, asn, curtailedAsn;
+        long double pa, complement, asn, curtailedAsn;
     };
     constexpr Family units = Family::defectives;
     constexpr Family perUnit = Family::defectsPerUnit;
     const Large references[] = {
-        {units, false, 0.0005, 0.99999999984505146L, 99999.999999719868L, 99949.974987205713L},
-        {units, false, 0.001, 0.52656220185507307L, 96512.733609063385L, 96485.343574682367L},
-        {units, false, 0.0015, 8.9336496009057549e-6L, 67382.816190250190L, 67333.316620190686L},
-        {units, true, 0.0005, 0.99999999984523747L, 99999.999999720217L, 99949.974995424991L},
-        {units, true, 0.001, 0.52656154536175495L, 96512.798788981004L, 96485.408823746922L},
-        {units, true, 0.0015, 8.9301205927339994e-6L, 67382.805129615509L, 67333.305559387031L},
-        {perUnit, false, 0.0005, 0.99999999984302540L, 99999.999999715996L, 99999.999999708215L},
-        {perUnit, false, 0.001, 0.52656219852999847L, 96510.976793076084L, 96487.338120555288L},
-        {perUnit, false, 0.0015, 9.0502595708578738e-6L, 67383.315946802473L, 67333.316403222444L},
-        {perUnit, true, 0.0005, 0.99999999984321375L, 99999.999999716349L, 99999.999999708578L},
-        {perUnit, true, 0.001, 0.52656154143690430L, 96511.041999029966L, 96487.403294433427L},
-        {perUnit, true, 0.0015, 9.0466895782663263e-6L, 67383.304854909985L, 67333.305311150090L},
+        {units, false, 0.0003, 1.0L, 2.1172714825820743e-24L, 100000.0L, 99929.978993698109L},
+        {units, true, 0.0003, 1.0L, 2.1090484849064390e-24L, 100000.0L, 99929.978989317991L},
+        {perUnit, false, 0.0003, 1.0L, 2.1708868310399161e-24L, 100000.0L, 100000.0L},
+        {perUnit, true, 0.0003, 1.0L, 2.1624577674368883e-24L, 100000.0L, 100000.0L},
+        {units, false, 0.0005, 0.99999999984505146158L, 1.5494853841692849e-10L,
+         99999.999999719868339L, 99949.974987205713L},
+        {units, true, 0.0005, 0.99999999984523747104L, 1.5476252896399265e-10L,
+         99999.999999720216846L, 99949.974995424991L},
+        {perUnit, false, 0.0005, 0.99999999984302540276L, 1.5697459724373953e-10L,
+         99999.999999715996200L, 99999.999999708215L},
+        {perUnit, true, 0.0005, 0.99999999984321375167L, 1.5678624832535490e-10L,
+         99999.999999716349359L, 99999.999999708578L},
+        {units, false, 0.001, 0.52656220185507307150L, 0.47343779814492692850L,
+         96512.733609063385186L, 96485.343574682367L},
+        {units, true, 0.001, 0.52656154536175495333L, 0.47343845463824504667L,
+         96512.798788981004243L, 96485.408823746922L},
+        {perUnit, false, 0.001, 0.52656219852999847038L, 0.47343780147000152962L,
+         96510.976793076084244L, 96487.338120555288L},
+        {perUnit, true, 0.001, 0.52656154143690430477L, 0.47343845856309569523L,
+         96511.041999029966296L, 96487.403294433427L},
+        {units, false, 0.0015, 8.9336496009057549196e-6L, 0.99999106635039909425L,
+         67382.816190250189696L, 67333.316620190686L},
+        {units, true, 0.0015, 8.9301205927339993526e-6L, 0.99999106987940726600L,
+         67382.805129615508571L, 67333.305559387031L},
+        {perUnit, false, 0.0015, 9.0502595708578737626e-6L, 0.99999094974042914213L,
+         67383.315946802472653L, 67333.316403222444L},
+        {perUnit, true, 0.0015, 9.0466895782663263195e-6L, 0.99999095331042173367L,
+         67383.304854909984607L, 67333.305311150090L},
     };
     AnyPlan plan = {};
     plan.n.assign(1000, 100.0);
     plan.a.assign(1000, -1);
     plan.r.assign(1000, 101);
-    plan.lot = 2147483646.0;
     plan.a.back() = 100;
-    for (const Large& r : references)
+    plan.lot = 2147483646.0;
+    for (Family family : {units, perUnit})
     {
-        plan.family = r.family;
-        plan.finite = r.finite;
-        plan.level = r.finite ? 0.0 : r.level;
-        plan.count = r.finite ? static_cast<int>(std::lround(r.level * plan.lot)) : 0;
-        SCOPED_TRACE(testing::Message() << r.level << " " << plan.count);
-        plan.method = 0;
-        const Evaluations whole = EvaluatePrepared(plan, StagedMeasure::averageSampleNumber);
-        EXPECT_ACCURATE(whole.pa, r.pa);
-        EXPECT_ACCURATE(whole.asn, r.asn);
-        EXPECT_ACCURATE(whole.stages, r.asn / 100);
-        plan.method = 1;
-        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::averageSampleNumber).asn,
-                        r.curtailedAsn);
-        EXPECT_ACCURATE(EvaluatePrepared(plan, StagedMeasure::probabilityAcceptance).pa, r.pa);
-        // By a convolution a stage, as the statistics give one measure at a time.
-        EXPECT_ACCURATE(Evaluate(plan).pa, r.pa);
+        plan.family = family;
+        // The chances of going on are the same at every level and for every lot of a kind.
+        const auto chances = PrepareChances(plan);
+        ASSERT_NE(chances, nullptr);
+        for (const Large& r : references)
+        {
+            if (r.family != family)
+                continue;
+            plan.finite = r.finite;
+            plan.level = r.finite ? 0.0 : r.level;
+            plan.count = r.finite ? static_cast<int>(std::lround(r.level * plan.lot)) : 0;
+            plan.method = 0;
+            constexpr StagedMeasure all = StagedMeasure::averageSampleNumber;
+            const Evaluations ways[] = {
+                EvaluateInOnePass(plan, all, chances.get()),
+                {EvaluateInOnePass(plan, StagedMeasure::probabilityAcceptance, chances.get()).pa,
+                 static_cast<double>(r.asn), static_cast<double>(r.asn / 100)},
+                EvaluateInOnePass(plan, all, nullptr)};
+            for (const Evaluations& way : ways)
+            {
+                const double digits = &way == &ways[2] ? 2e-14 : 1e-14;
+                SCOPED_TRACE(testing::Message() << int(family) << " " << r.finite << " " << r.level
+                                                << " way " << &way - ways);
+                EXPECT_LE(RelativeError(way.pa, r.pa), digits) << way.pa;
+                EXPECT_LE(std::fabs((1.0L - way.pa) - r.complement),
+                          digits * r.complement + 0x1p-53L)
+                    << 1.0L - way.pa;
+                EXPECT_LE(RelativeError(way.asn, r.asn), digits) << way.asn;
+                EXPECT_LE(RelativeError(way.stages, r.asn / 100), digits) << way.stages;
+                EXPECT_LE(way.pa, 1.0);
+                EXPECT_LE(way.asn, 100000.0);
+                EXPECT_LE(way.stages, 1000.0);
+            }
+            plan.method = 1;
+            SCOPED_TRACE(testing::Message() << int(family) << " " << r.finite << " " << r.level);
+            EXPECT_ACCURATE(EvaluateInOnePass(plan, all, chances.get()).asn, r.curtailedAsn);
+            EXPECT_ACCURATE(EvaluateInOnePass(plan, all, nullptr).asn, r.curtailedAsn);
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "tests/support/ScriptedUserInteraction.h"
 
+#include <utility>
+
 namespace Brosquin
 {
 
@@ -28,6 +30,11 @@ void ScriptedUserInteraction::vdQueueWorkCancel(double atFraction)
     workCancels.push_back(atFraction);
 }
 
+void ScriptedUserInteraction::vdWhenShown(std::function<void(const MessageRequest&)> action)
+{
+    whenShown = std::move(action);
+}
+
 void ScriptedUserInteraction::vdClearRecords()
 {
     messages.clear();
@@ -41,6 +48,8 @@ void ScriptedUserInteraction::vdClearRecords()
 MessageAnswer ScriptedUserInteraction::AnswerMessage(const MessageRequest& request)
 {
     messages.push_back(request);
+    if (whenShown)
+        whenShown(request);
     if (!answers.empty())
     {
         const MessageAnswer answer = answers.front();

@@ -3,6 +3,7 @@
 #include "platform/UserInteraction.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace Brosquin
@@ -44,6 +45,9 @@ public:
     // The next long work is cancelled at the first report of its progress that has come this
     // far (0 for the first report).
     void vdQueueWorkCancel(double atFraction);
+    // Runs as each message box shows, before it is answered, to look at what the person sees
+    // then; an empty action ends it.
+    void vdWhenShown(std::function<void(const MessageRequest&)> action);
 
     const std::vector<MessageRequest>& Messages() const { return messages; }
     const std::vector<FileDialogRecord>& FileDialogs() const { return fileDialogs; }
@@ -71,6 +75,7 @@ private:
     std::optional<QString> NextFileName(const FileDialogRequest& request);
 
     std::deque<MessageAnswer> answers;
+    std::function<void(const MessageRequest&)> whenShown;
     std::deque<QString> fileNames; // a null text stands for a cancelled dialog
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRecord> fileDialogs;
