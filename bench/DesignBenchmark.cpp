@@ -51,6 +51,39 @@ void BM_CloseLevelCostDesign(benchmark::State& state)
 }
 BENCHMARK(BM_CloseLevelCostDesign)->Unit(benchmark::kMillisecond);
 
+// Defective units, run to the proven optimum once per iteration: levels so close that the single
+// plan needs about 50,000 units (AQL 1 %, LTPD 1.135 %, single plan (49480, 531)), with the least
+// ASN at the AQL and at 1.5 %, beyond the LTPD; AQL 1 % and LTPD 1.07 %, where it needs 178,799
+// (the least ASN at the AQL proves (80942, 822, 891, 128988, 2170)); and AQL 1.3271 %, LTPD
+// 1.51822 %, PaAQL 0.9775, the least ASN at 1.71782 %, beyond the LTPD (single plan 41,247; it
+// proves (11806, 129, 184, 40462, 759)).
+void BM_CloseLevelDoubleDesign(benchmark::State& state)
+{
+    struct Levels
+    {
+        double aql;
+        double ltpd;
+        double paAql;
+        double p0;
+    };
+    constexpr Levels designs[] = {{0.01, 0.01135, 0.95, 0.01},
+                                  {0.01, 0.01135, 0.95, 0.015},
+                                  {0.01, 0.0107, 0.95, 0.01},
+                                  {0.013271, 0.0151822, 0.9775, 0.0171782}};
+    const Levels& d = designs[state.range(0)];
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        DefectivesDoubleDesignTwoLevels(d.aql, d.ltpd, d.paAql, 0.10, d.p0, 1.0, 0.0, n1, a1, r1,
+                                        n2, a2, 0);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_CloseLevelDoubleDesign)
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 // Double designs for defects per unit and per quantity, levels in thousandths: single plans of
 // 235 units at 1 and 1.2 per unit, of 468.11 units of quantity at 0.5 and 0.6, and of 134 units
 // at 0.01 and 0.05.

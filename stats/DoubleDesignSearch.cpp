@@ -6,6 +6,7 @@
 #include "stats/SingleDesignSearch.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -66,8 +67,9 @@ public:
         {
             const auto j = static_cast<std::int64_t>(points.size());
             const double previous = j > 0 ? points.back() : 0.0;
-            points.push_back(j < firstCounted ? 0.0 : Next(previous, j, j - firstCounted,
-                                                           firstSize, firstRatio));
+            points.push_back(j < firstCounted ? 0.0
+                                              : Next(previous, j, firstSize, firstRatio,
+                                                     (j - firstCounted) % 32 == 0));
             firstCumulatives.push_back((j > 0 ? firstCumulatives.back() : 0.0) + points.back());
         }
         return points[static_cast<std::size_t>(x)];
@@ -100,46 +102,99 @@ public:
     double Level() const { return level; }
 
 private:
-    // P(count = k) of a sample of n from previous, that of k - 1, and afresh every 32nd step
-    // (the steps taken so far) or where previous is 0.
-    double Next(double previous, std::int64_t k, std::int64_t steps, std::int64_t n,
-                PointRatio ratio) const
+    // P(count = k) of a sample of n from previous, that of k - 1, or afresh where asked or where
+    // previous is 0.
+    double Next(double previous, std::int64_t k, std::int64_t n, PointRatio ratio,
+                bool bAfresh) const
     {
-        if (!(previous > 0.0) || steps % 32 == 0)
+        if (!(previous > 0.0) || bAfresh)
             return model.point(k, n, level);
         const auto count = static_cast<double>(k - 1);
         return previous * ((ratio.dIntercept - ratio.dSlope * count) / (count + 1.0));
     }
-    // B(k; n2) for k from `from` to `to`, in that order.
+    // B(k; n2) for k from `from` to `to`, in that order. The counts of the last few n2 asked are
+    // kept, a little wider than asked, for the neighbouring second accept numbers, and those
+    // asked next to the ones kept are added to them.
     const double* SecondCumulatives(std::int64_t n2, std::int64_t from, std::int64_t to)
     {
-        if (n2 != secondSize || from < lowest ||
-            to >= lowest + static_cast<std::int64_t>(cumulatives.size()))
-        {
-            // Kept a little wider, for the neighbouring second accept numbers.
-            const std::int64_t low = std::max<std::int64_t>(0, from - 16);
-            const std::int64_t high = to + 16;
-            const PointRatio ratio = model.pointRatio(n2, level);
-            secondSize = n2;
-            lowest = low;
-            cumulatives.resize(static_cast<std::size_t>(high - low + 1));
-            double point = 0.0;
-            double cumulative = 0.0;
-            for (std::int64_t k = low; k <= high; ++k)
+        ++uses;
+        SecondRow* row = &secondRows[lastRow];
+        if (row->size != n2)
+            for (SecondRow& kept : secondRows)
             {
-                if (model.bCountsWithinSample && k >= n2)
-                    cumulative = 1.0;
-                else if (k == low)
-                    cumulative = model.cumulative(k, n2, level);
-                else
+                if (kept.size == n2)
                 {
-                    point = Next(point, k, k - low, n2, ratio);
-                    cumulative += point;
+                    row = &kept;
+                    break;
                 }
-                cumulatives[static_cast<std::size_t>(k - low)] = cumulative;
+                if (kept.lastUse < row->lastUse)
+                    row = &kept;
             }
+        row->lastUse = uses;
+        lastRow = static_cast<std::size_t>(row - secondRows.data());
+        auto& cumulatives = row->cumulatives;
+        const auto kept = static_cast<std::int64_t>(cumulatives.size());
+        if (n2 == row->size && from >= row->lowest && to < row->lowest + kept)
+            return cumulatives.data() + (from - row->lowest);
+        const std::int64_t low = std::max<std::int64_t>(0, from - 16);
+        const std::int64_t high = to + 16;
+        if (n2 != row->size ||
+            std::max(high, row->lowest + kept - 1) - std::min(low, row->lowest) >= 2 * (high - low))
+        {
+            row->size = n2;
+            row->ratio = model.pointRatio(n2, level);
+            row->lowest = low;
+            cumulatives.clear();
+            vdAppendSecond(*row, cumulatives, low, high, false, row->topPoint);
+            return cumulatives.data() + (from - row->lowest);
         }
-        return cumulatives.data() + (from - lowest);
+        if (low < row->lowest)
+        {
+            double point = 0.0;
+            below.clear();
+            vdAppendSecond(*row, below, low, row->lowest - 1, false, point);
+            cumulatives.insert(cumulatives.begin(), below.begin(), below.end());
+            row->lowest = low;
+        }
+        const auto top = row->lowest + static_cast<std::int64_t>(cumulatives.size()) - 1;
+        if (high > top)
+            vdAppendSecond(*row, cumulatives, top + 1, high, true, row->topPoint);
+        return cumulatives.data() + (from - row->lowest);
+    }
+    // B(k; n2) of one second sample n2 for the counts k from lowest on.
+    struct SecondRow
+    {
+        std::int64_t size = -1; // n2
+        PointRatio ratio = {};
+        std::int64_t lowest = 0;
+        std::vector<double> cumulatives;
+        double topPoint = 0.0; // P(count = k) of the last k kept, 0 where not known
+        std::uint64_t lastUse = 0;
+    };
+    // Appends B(k; n2) of row's n2 for k from `from` to `to` to values: from the cumulative at
+    // `from` worked out afresh, or with bOn from the last one in values; point is P(count = k) of
+    // the last k, 0 where it is not known, and each from the one before (over so few counts the
+    // steps keep every digit the sums need).
+    void vdAppendSecond(const SecondRow& row, std::vector<double>& values, std::int64_t from,
+                        std::int64_t to, bool bOn, double& point) const
+    {
+        double cumulative = bOn ? values.back() : 0.0;
+        for (std::int64_t k = from; k <= to; ++k)
+        {
+            if (model.bCountsWithinSample && k >= row.size)
+                cumulative = 1.0;
+            else if (!bOn && k == from)
+            {
+                cumulative = model.cumulative(k, row.size, level);
+                point = 0.0;
+            }
+            else
+            {
+                point = Next(point, k, row.size, row.ratio, false);
+                cumulative += point;
+            }
+            values.push_back(cumulative);
+        }
     }
 
     const DoublePlanModel& model;
@@ -149,9 +204,12 @@ private:
     std::int64_t firstCounted = 0; // below it the points are negligible
     std::vector<double> points;
     std::vector<double> firstCumulatives; // of the first count, from 0 up
-    std::int64_t secondSize = -1;
-    std::int64_t lowest = 0;
-    std::vector<double> cumulatives;
+    // The searches of neighbouring first samples and first accept numbers come back to a few
+    // second samples.
+    std::array<SecondRow, 32> secondRows;
+    std::uint64_t uses = 0;
+    std::size_t lastRow = 0;
+    std::vector<double> below; // the counts added below those kept
 };
 
 // The first counts a1 < x < r1 go on to the second sample.
@@ -275,10 +333,14 @@ private:
     std::pair<FirstSample, RequirementPrices> PromisingFirstSample(DoublePlanCostBound& bound,
                                                                    std::int64_t n,
                                                                    std::int64_t leastTotal);
+    // Searches, before the others, the first samples whose plans promise to bound the others
+    // best: PromisingFirstSample's, and more (written to `searched`).
+    void vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n, std::int64_t leastTotal,
+                       std::vector<std::int64_t>& searched);
     // Searches the plans of the first sample but those of the first accept numbers that the cost
-    // bound shows dearer than the best.
-    void vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
-                             std::int64_t leastTotal);
+    // bound shows dearer than the best; returns whether it showed them all dearer.
+    bool SearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
+                           std::int64_t leastTotal);
     // Searches the plans of (n1, a1) but those of the reject numbers r1 whose entry of `passed`
     // (from r1min on) is set, and sets the entries of the reject numbers where a bound leaves no
     // plan of a1 or of a smaller first accept number.
@@ -291,6 +353,9 @@ private:
         std::int64_t needed;
         // Whether no plan with this r1 and this or a smaller a1 can.
         bool bNoneBelow;
+        // Whether the most powerful tests of this r1 miss the AQL room at the largest second
+        // sample the cost allows.
+        bool bMissed;
     };
     // Offers the cheapest plan of (n1, a1, r1) that costs less than the best; `wider` are the
     // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
@@ -301,8 +366,13 @@ private:
     // level against the target of the whole plan.
     bool Meets(double sum, double room, Side side, double level, double target,
                Judgement judgement, const DoublePlanNumbers& plan) const;
-    bool MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
-                          const DoublePlanNumbers& plan);
+    // The least Pa at the AQL of the most powerful tests that may reach a room, allowing for the
+    // rounding of the sums.
+    static double LeastReaching(double room) { return room * (1.0 - margin) - margin; }
+    // How far the continuation keeps within the upper rooms: at least 0 where it meets them (as
+    // Meets judges), below 0 where it does not.
+    double UpperLevelsRoom(const Continuation& go, const Rooms& rooms, Judgement judgement,
+                           const DoublePlanNumbers& plan);
     // The largest a2 whose continuation keeps within the upper rooms at n2: the LTPD's, and with
     // withMaximum the maximum AQL's too where the design has one.
     SecondAccepts LargestSecondAccept(const Continuation& go, const Rooms& rooms,
@@ -310,7 +380,11 @@ private:
                                       bool withMaximum);
     // The most Pa at the AQL that any test of the continuation's counts with a second sample of
     // n2 can reach while Pa at the LTPD keeps within its room.
-    double MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2);
+    // With slope, also how fast it grows with the LTPD's room there (the tests' Pa at the AQL is
+    // concave in that room, so no wider room adds more than this for each unit), infinite where
+    // that is not known.
+    double MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2,
+                          double* slope = nullptr);
     // The smallest n2 in [lowest, most] at which the most powerful tests of the continuation
     // reach the AQL room, most + 1 when none does.
     std::int64_t SmallestPowerfulSample(const Continuation& go, const Rooms& rooms,
@@ -544,7 +618,8 @@ DoubleDesign::PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n,
             at = FirstSampleAt(n1, at, leastTotal);
             if (!at.bPossible || at.lowerBound > best * (1.0 + margin))
                 continue;
-            const double value = estimate(at);
+            // Both are about the least cost of the first sample's plans: the larger is the nearer.
+            const double value = std::max(estimate(at), at.lowerBound);
             if (value < least)
             {
                 least = value;
@@ -595,22 +670,22 @@ DoublePlanNumbers DoubleDesign::Run()
     smallestFirst = model.bCountsWithinSample ? 2 : 1;
     priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 64);
     DoublePlanCostBound bound(model, required);
-    const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
-    promisingPrices = prices;
-    // Counts beyond 32 bits make no plan.
-    if (promising.bPossible && promising.lastReject <= largestCount && !Stopped())
-        vdSearchFirstSample(bound, promising, leastTotal);
+    std::vector<std::int64_t> searched;
+    vdSearchAhead(bound, n, leastTotal, searched);
+    std::sort(searched.begin(), searched.end());
     const std::int64_t smallest = smallestFirst;
     FirstSample first;
     // Ranges of first samples that the cost bound shows dearer than the best are passed over,
     // each twice as wide as the last one passed; the others are narrowed down to single first
-    // samples, which are searched.
+    // samples, which are searched. A single one is not bounded as a range: its search starts from
+    // the bounds of each of its first accept numbers, which are at least the range's over the
+    // second samples its cost allows, and showing them all dearer counts as passing it over.
     std::int64_t width = 1;
     for (std::int64_t n1 = smallest; n1 < n && !Stopped();)
     {
         progressShare = static_cast<double>(n1 - smallest) / static_cast<double>(n - smallest);
         const std::int64_t largest = std::min<std::int64_t>(n - 1, n1 + width - 1);
-        if (Dearer(bound, n1, largest, leastTotal))
+        if (width > 1 && Dearer(bound, n1, largest, leastTotal))
         {
             n1 = largest + 1;
             width *= 2;
@@ -624,15 +699,55 @@ DoublePlanNumbers DoubleDesign::Run()
         first = FirstSampleAt(n1, first, leastTotal);
         if (first.bPossible && first.lastReject > largestCount)
             break;
-        if (first.bPossible && n1 != promising.n1 && !(first.lowerBound > best * (1.0 + margin)))
-            vdSearchFirstSample(bound, first, leastTotal);
+        if (!first.bPossible || first.lowerBound > best * (1.0 + margin) ||
+            (!std::binary_search(searched.begin(), searched.end(), n1) &&
+             SearchFirstSample(bound, first, leastTotal)))
+            width = 2;
         ++n1;
     }
     return result;
 }
 
-void DoubleDesign::vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
-                                       std::int64_t leastTotal)
+void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
+                                 std::int64_t leastTotal, std::vector<std::int64_t>& searched)
+{
+    const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
+    promisingPrices = prices;
+    const auto search = [&](const FirstSample& first)
+    {
+        // Counts beyond 32 bits make no plan.
+        if (!first.bPossible || first.lastReject > largestCount ||
+            first.lowerBound > best * (1.0 + margin) || Stopped() ||
+            std::find(searched.begin(), searched.end(), first.n1) != searched.end())
+            return;
+        SearchFirstSample(bound, first, leastTotal);
+        searched.push_back(first.n1);
+    };
+    search(promising);
+    // The estimates may be far from the cheapest plans of the first samples they promise: first
+    // samples spread evenly over the range follow, and about the best found ever nearer ones.
+    constexpr int spread = 16;
+    const std::int64_t range = n - 1 - smallestFirst;
+    FirstSample at;
+    for (int i = 1; i < spread; ++i)
+    {
+        const std::int64_t n1 = smallestFirst + range * i / spread;
+        if (n1 <= at.n1)
+            continue;
+        at = FirstSampleAt(n1, at, leastTotal);
+        search(at);
+    }
+    for (std::int64_t step = range / (2 * spread); step > range / 1024 && result.r1 != 0; step /= 2)
+    {
+        const std::int64_t centre = result.n1;
+        for (const std::int64_t n1 : {centre - step, centre + step})
+            if (n1 >= smallestFirst && n1 < n)
+                search(FirstSampleAt(n1, {}, leastTotal));
+    }
+}
+
+bool DoubleDesign::SearchFirstSample(DoublePlanCostBound& bound, const FirstSample& first,
+                                     std::int64_t leastTotal)
 {
     for (LevelCounts* counts : {&atAql, &atLtpd, &atMaximumAql, &atCost})
         counts->vdStartFirstSample(first.n1);
@@ -666,6 +781,8 @@ void DoubleDesign::vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSa
             std::max(first.leastSecond, MostSecondSample(first.n1, first.leastGoOn)), a1low,
             first.r1min, best * (1.0 + margin), dearer);
     }
+    if (std::all_of(dearer.begin() + a1low, dearer.end(), [](char d) { return d != 0; }))
+        return true;
     std::vector<char> passed(static_cast<std::size_t>(first.lastReject - first.r1min + 1), 0);
     for (std::int64_t a1 = first.a1max; a1 >= a1low && !Stopped(); --a1)
     {
@@ -674,10 +791,11 @@ void DoubleDesign::vdSearchFirstSample(DoublePlanCostBound& bound, const FirstSa
             continue;
         const double bound = firstAcceptBound(a1, r1);
         if (r1 == first.r1min && bound > best * (1.0 + margin))
-            return;
+            return false;
         if (!Beaten(bound, {first.n1, a1, r1, 0, r1 - 1}))
             vdSearchFirstAccept(first, a1, leastTotal, passed);
     }
+    return false;
 }
 
 void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1,
@@ -695,8 +813,6 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
     // upper levels is higher by at most P(first count <= a1). Bounds on plans of a1 with these
     // wider rooms hold for those of every smaller a1 with the same r1.
     const Rooms wider = {rooms.dAql, required.dPaLtpd, required.dPaAql, Judgement::lenient};
-    // Every plan of this n1 and a1 is a test of the counts above a1 with its second sample.
-    const Continuation all = {a1, first.lastReject};
     double goOn = atCost.Cumulative(r1lo - 1) - atCost.Cumulative(a1);
     // A second sample every plan with this or a larger r1 needs.
     std::int64_t floor = std::max<std::int64_t>(leastTotal - n1, 1);
@@ -714,15 +830,35 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
         const std::int64_t most = MostSecondSample(n1, std::max(goOn, 0.0));
         if (most < lowest)
             return;
-        // The most powerful tests of every plan of this a1 reach the AQL room only at n2 beyond
-        // what the cost allows.
-        if (MostAcceptance(all, rooms, most) < rooms.dAql * (1.0 - margin) - margin)
-            return;
         const SecondStages found =
             SearchSecondStage(n1, {a1, r1}, rooms, wider, std::max(goOn, 0.0), lowest);
         if (found.bNoneBelow)
             passedOver = 1;
         floor = std::max(floor, found.needed);
+        if (!found.bMissed || floor > most)
+            continue;
+        // The tests of a reject number are among those of a larger one, and reach no more with a
+        // smaller second sample: where those of (a1, last) miss the AQL room at this most, so do
+        // those of every r1 up to last at its own, which is no larger.
+        const auto reaches = [&](std::int64_t reject) {
+            return MostAcceptance({a1, reject}, rooms, most) >= LeastReaching(rooms.dAql);
+        };
+        const std::int64_t last = FirstHolding(r1 + 1, first.lastReject + 1, reaches) - 1;
+        if (last == r1)
+            continue;
+        double slope = 0.0;
+        const double acceptance = MostAcceptance({a1, last}, rooms, most, &slope);
+        // As in SearchSecondStage: none of a smaller a1 reaches the wider rooms either, and no
+        // plan with a reject number from last on reaches the AQL room (see the relaxed rooms
+        // there).
+        if (acceptance + slope * (wider.dLtpd - rooms.dLtpd) < LeastReaching(wider.dAql))
+            for (std::int64_t reject = r1 + 1; reject <= last; ++reject)
+                passed[static_cast<std::size_t>(reject - first.r1min)] = 1;
+        if (acceptance <
+            LeastReaching(rooms.dAql - std::max(0.0, 1.0 - atAql.Cumulative(last - 1))))
+            return;
+        for (; r1 < last; ++r1)
+            goOn += atCost.Point(r1);
     }
 }
 
@@ -753,17 +889,20 @@ bool DoubleDesign::Meets(double sum, double room, Side side, double level, doubl
     return pa < target;
 }
 
-bool DoubleDesign::MeetsUpperLevels(const Continuation& go, const Rooms& rooms, Judgement judgement,
-                                    const DoublePlanNumbers& plan)
+double DoubleDesign::UpperLevelsRoom(const Continuation& go, const Rooms& rooms,
+                                     Judgement judgement, const DoublePlanNumbers& plan)
 {
     const auto within = [&](LevelCounts& counts, double room, Side side, double target)
     {
-        return Meets(counts.Continued(go.a1, go.r1, plan.n2, plan.a2), room, side, counts.Level(),
-                     target, judgement, plan);
+        const double sum = counts.Continued(go.a1, go.r1, plan.n2, plan.a2);
+        return Meets(sum, room, side, counts.Level(), target, judgement, plan)
+                   ? std::max(room - sum, 0.0)
+                   : std::min(room - sum, -std::numeric_limits<double>::min());
     };
-    return within(atLtpd, rooms.dLtpd, Side::atMost, required.dPaLtpd) &&
-           (!HasMaximumAql() ||
-            within(atMaximumAql, rooms.dMaximum, Side::below, required.dPaAql));
+    const double ltpd = within(atLtpd, rooms.dLtpd, Side::atMost, required.dPaLtpd);
+    if (ltpd < 0.0 || !HasMaximumAql())
+        return ltpd;
+    return std::min(ltpd, within(atMaximumAql, rooms.dMaximum, Side::below, required.dPaAql));
 }
 
 DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation& go,
@@ -825,20 +964,38 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
     return {meeting, failing};
 }
 
-double DoubleDesign::MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2)
+double DoubleDesign::MostAcceptance(const Continuation& go, const Rooms& rooms, std::int64_t n2,
+                                    double* slope)
 {
+    double growth = std::numeric_limits<double>::infinity();
     // The likelihood ratio of the two levels depends on the first and second counts only through
-    // their total, so the most powerful tests accept below a total and randomise at it.
+    // their total, so the most powerful tests accept below a total and randomise at it: their Pa
+    // at the AQL against that at the LTPD joins the points of the second accept numbers by
+    // straight lines, which turn ever flatter.
     const auto [largest, above] = LargestSecondAccept(go, rooms, Judgement::lenient, 0, n2, false);
+    double acceptance = 0.0;
     // At the end of the counts no test accepts more than every continuing count.
     if (above.a2 > (model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount))
-        return atAql.Cumulative(go.r1 - 1) - atAql.Cumulative(go.a1);
-    const double aqlAtLargest = atAql.Continued(go.a1, go.r1, n2, largest.a2);
-    if (!(above.dAtLtpd > largest.dAtLtpd))
-        return aqlAtLargest;
-    const double share =
-        std::clamp((rooms.dLtpd - largest.dAtLtpd) / (above.dAtLtpd - largest.dAtLtpd), 0.0, 1.0);
-    return aqlAtLargest + share * (atAql.Continued(go.a1, go.r1, n2, above.a2) - aqlAtLargest);
+    {
+        acceptance = atAql.Cumulative(go.r1 - 1) - atAql.Cumulative(go.a1);
+        growth = 0.0;
+    }
+    else
+    {
+        acceptance = atAql.Continued(go.a1, go.r1, n2, largest.a2);
+        if (above.dAtLtpd > largest.dAtLtpd)
+        {
+            const double rise = atAql.Continued(go.a1, go.r1, n2, above.a2) - acceptance;
+            growth = std::max(0.0, rise / (above.dAtLtpd - largest.dAtLtpd));
+            acceptance +=
+                std::clamp((rooms.dLtpd - largest.dAtLtpd) / (above.dAtLtpd - largest.dAtLtpd), 0.0,
+                           1.0) *
+                rise;
+        }
+    }
+    if (slope != nullptr)
+        *slope = growth;
+    return acceptance;
 }
 
 std::int64_t DoubleDesign::SmallestPowerfulSample(const Continuation& go, const Rooms& rooms,
@@ -846,17 +1003,15 @@ std::int64_t DoubleDesign::SmallestPowerfulSample(const Continuation& go, const 
 {
     // Pa at the AQL that the most powerful tests reach only grows with n2 (a test on n2 units
     // can ignore one more).
-    const double aqlRoom = rooms.dAql * (1.0 - margin) - margin;
-    if (most < lowest || MostAcceptance(go, rooms, most) < aqlRoom)
+    const double aqlRoom = LeastReaching(rooms.dAql);
+    const auto beyondRoom = [&](std::int64_t n2)
+    { return MostAcceptance(go, rooms, n2) - aqlRoom; };
+    if (most < lowest)
         return most + 1;
-    std::int64_t failing = lowest - 1;
-    std::int64_t meeting = most;
-    while (meeting - failing > 1)
-    {
-        const std::int64_t middle = failing + (meeting - failing) / 2;
-        (MostAcceptance(go, rooms, middle) >= aqlRoom ? meeting : failing) = middle;
-    }
-    return meeting;
+    const double atMost = beyondRoom(most);
+    if (!(atMost >= 0.0))
+        return most + 1;
+    return FirstReaching(lowest, most, atMost, beyondRoom);
 }
 
 std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continuation& go,
@@ -905,12 +1060,14 @@ std::int64_t DoubleDesign::SmallestMeetingSample(std::int64_t n1, const Continua
         }
         a2 = std::max(a2, largest + 1);
         // The smallest n2 at which a2 keeps within the upper levels.
-        n2 = FirstHolding(
-            n2 + 1, most + 1,
-            [&](std::int64_t size) {
-                return MeetsUpperLevels(go, rooms, rooms.judgement, {n1, go.a1, go.r1, size, a2});
-            });
-        n2 = std::max(n2, LowestSecondSample(go.a1, go.r1, a2));
+        const auto upperRoom = [&](std::int64_t size) {
+            return UpperLevelsRoom(go, rooms, rooms.judgement, {n1, go.a1, go.r1, size, a2});
+        };
+        const double atMost = n2 < most ? upperRoom(most) : -1.0;
+        if (atMost < 0.0)
+            return most + 1;
+        n2 = std::max(FirstReaching(n2 + 1, most, atMost, upperRoom),
+                      LowestSecondSample(go.a1, go.r1, a2));
         if (n2 > most)
             return most + 1;
     }
@@ -927,13 +1084,23 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
     // them, and with the wider upper rooms for those of smaller a1 too.
     const double beyond = std::max(0.0, 1.0 - atAql.Cumulative(go.r1 - 1));
     const Rooms relaxed = {rooms.dAql - beyond, rooms.dLtpd, rooms.dMaximum, Judgement::lenient};
-    const auto reachable = [&](const Rooms& limits)
-    { return MostAcceptance(go, limits, most) >= limits.dAql * (1.0 - margin) - margin; };
-    if (!reachable(rooms))
-        return {reachable(relaxed) ? lowest : most + 1, !reachable(wider)};
+    const auto reaches = [&](double acceptance, const Rooms& limits)
+    { return acceptance >= LeastReaching(limits.dAql); };
+    // The relaxed rooms differ from these at the AQL alone, which the tests do not depend on; the
+    // wider ones widen the LTPD's room, and with it the tests' Pa at the AQL by at most the slope
+    // for each unit.
+    double slope = 0.0;
+    const double acceptance = MostAcceptance(go, rooms, most, &slope);
+    if (!reaches(acceptance, rooms))
+        return {reaches(acceptance, relaxed) ? lowest : most + 1,
+                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true};
     if (SmallestMeetingSample(n1, go, rooms, lowest, most) <= most)
-        return {lowest, false};
-    return {SmallestMeetingSample(n1, go, relaxed, lowest, most), false};
+        return {lowest, false, false};
+    // No plan of this r1 is cheap enough. Where none meets the wider rooms either, no plan of a
+    // smaller a1 and this r1 is: that spares the search of the many small a1 that differ from
+    // this one only in counts of next to no chance.
+    return {SmallestMeetingSample(n1, go, relaxed, lowest, most),
+            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false};
 }
 
 } // namespace

@@ -22,7 +22,8 @@
 // sample needs, and the least chance of taking it), and the Lagrangian bounds of
 // DoublePlanCostBound, which show whole ranges of first samples, and first accept numbers of
 // those searched, dearer than the best plan found. The search first looks for the first sample
-// that those bounds promise cheapest and searches it, so that the best plan is good early.
+// that those bounds promise cheapest and searches it, then first samples spread over the range
+// and ever nearer ones about the best found, so that the best plan is good early.
 
 namespace Brosquin
 {

@@ -31,6 +31,8 @@ constexpr double stepsPerDoubling = 256.0;
 // Kept rows reach up to this many counts beyond those asked, for the neighbouring ranges; as many
 // grid sizes have their rows kept at a time as fit in rowEntries numbers, at most mostRowPlaces.
 constexpr std::int64_t mostRowMargin = 64;
+// More grid steps than the grid has, so that a piece of them reaches the end of any range.
+constexpr std::int64_t mostSteps = std::int64_t{1} << 20;
 constexpr std::size_t rowEntries = std::size_t{1} << 22;
 constexpr std::size_t mostRowPlaces = 256;
 
@@ -335,16 +337,15 @@ double DoublePlanCostBound::Bound(const RequirementPrices& prices, std::int64_t 
     return Constant(prices) + least;
 }
 
-std::pair<std::int64_t, std::int64_t> DoublePlanCostBound::Piece(std::int64_t a,
-                                                                 std::int64_t width,
+std::pair<std::int64_t, std::int64_t> DoublePlanCostBound::Piece(std::int64_t a, std::int64_t steps,
                                                                  std::int64_t hi)
 {
-    const std::int64_t narrowest = std::min(hi, GridSize(GridIndex(a)));
-    std::int64_t b = std::max(narrowest, std::min(hi, a + width - 1));
-    const int below = GridIndex(b + 1) - 1;
-    if (b < hi && GridSize(below) >= a)
-        b = std::max(narrowest, GridSize(below));
-    return {narrowest, b};
+    const int first = GridIndex(a);
+    // Beyond the grid's last index GridSize stays at the largest size.
+    const auto last = static_cast<int>(std::min<std::int64_t>(
+        static_cast<std::int64_t>(first) + std::max<std::int64_t>(steps, 1) - 1,
+        std::numeric_limits<int>::max()));
+    return {std::min(hi, GridSize(first)), std::min(hi, GridSize(last))};
 }
 
 bool DoublePlanCostBound::Exceeds(const RequirementPrices& prices, std::int64_t lo,
@@ -356,16 +357,16 @@ bool DoublePlanCostBound::Exceeds(const RequirementPrices& prices, std::int64_t 
     // exceed the limit there, no piece about it will.
     if (lowestAt >= lo && lowestAt <= hi && !(Bound(prices, lowestAt, lowestAt) > limit))
         return false;
-    // Pieces [a, b] from lo up, each as wide as its bound allows: twice the last after a piece
-    // that holds, half after one that does not, but never narrower than the grid.
+    // Pieces [a, b] from lo up, each as wide as its bound allows: twice the grid steps of the
+    // last after a piece that holds, half after one that does not, but never less than one.
     std::int64_t a = lo;
-    std::int64_t width = 8;
+    std::int64_t steps = 8;
     double lowest = std::numeric_limits<double>::infinity();
     for (int pieces = 0; a <= hi; ++pieces)
     {
         if (pieces == pieceBudget)
             return false;
-        const auto [narrowest, b] = Piece(a, width, hi);
+        const auto [narrowest, b] = Piece(a, steps, hi);
         const double bound = Bound(prices, a, b);
         if (bound > limit)
         {
@@ -374,7 +375,7 @@ bool DoublePlanCostBound::Exceeds(const RequirementPrices& prices, std::int64_t 
                 lowest = bound;
                 lowestAt = GridSize(GridIndex(a + (b - a) / 2));
             }
-            width = 2 * (b - a + 1);
+            steps = std::min(2 * steps, mostSteps);
             a = b + 1;
         }
         else if (b == narrowest)
@@ -383,7 +384,7 @@ bool DoublePlanCostBound::Exceeds(const RequirementPrices& prices, std::int64_t 
             return false;
         }
         else
-            width = (b - a + 1) / 2;
+            steps /= 2;
     }
     return true;
 }
@@ -409,11 +410,11 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
     { return static_cast<std::size_t>(std::clamp(count, xlo, xhi + 1) - xlo); };
     std::fill(dearer.begin() + a1low, dearer.end(), 1);
     auto open = static_cast<std::int64_t>(dearer.size()) - a1low;
-    // Pieces of the range of second samples as in Exceeds, but never narrower than the grid,
-    // each bounding the a1 still open: those whose bound does not exceed the limit on a piece of
-    // one grid step are open no longer.
+    // Pieces of the range of second samples as in Exceeds, each bounding the a1 still open:
+    // those whose bound does not exceed the limit on a piece of one grid step are open no longer,
+    // and the next piece is of one step.
     std::int64_t a = lo;
-    std::int64_t width = 8;
+    std::int64_t steps = 8;
     const double constant = Constant(prices);
     for (int pieces = 0; a <= hi && open > 0; ++pieces)
     {
@@ -422,7 +423,7 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
             std::fill(dearer.begin(), dearer.end(), 0);
             return;
         }
-        const auto [narrowest, b] = Piece(a, width, hi);
+        const auto [narrowest, b] = Piece(a, steps, hi);
         vdFillContinued(prices, a, b, continuedTerms);
         continuedSums.resize(size + 1);
         continuedSums[0] = 0.0;
@@ -441,22 +442,31 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
                        leastAfter[rejected] >
                    limit;
         };
-        bool all = true;
-        for (std::size_t a1 = 0; a1 < dearer.size() && all; ++a1)
+        // The a1 up to `shared` accept no count of the window and go on to r1min at least, so
+        // that they share one bound: they are open or not together.
+        const std::int64_t shared = std::min<std::int64_t>(
+            std::min(xlo - 1, r1min - 2), static_cast<std::int64_t>(dearer.size()) - 1);
+        const bool sharedHolds =
+            shared < a1low || dearer[static_cast<std::size_t>(a1low)] == 0 || holds(shared);
+        const auto first = static_cast<std::size_t>(std::max(a1low, shared + 1));
+        bool all = sharedHolds;
+        for (std::size_t a1 = first; a1 < dearer.size() && all; ++a1)
             all = dearer[a1] == 0 || holds(static_cast<std::int64_t>(a1));
         if (!all && b > narrowest)
         {
-            width = (b - a + 1) / 2;
+            steps /= 2;
             continue;
         }
         if (!all)
-            for (std::size_t a1 = 0; a1 < dearer.size(); ++a1)
-                if (dearer[a1] != 0 && !holds(static_cast<std::int64_t>(a1)))
+            for (std::size_t a1 = static_cast<std::size_t>(a1low); a1 < dearer.size(); ++a1)
+                if (dearer[a1] != 0 &&
+                    !(a1 < first ? sharedHolds : holds(static_cast<std::int64_t>(a1))))
                 {
                     dearer[a1] = 0;
                     --open;
                 }
-        width = 2 * (b - a + 1);
+        // Where some bound did not hold, the others are likely close to the limit too.
+        steps = all ? std::min(2 * steps, mostSteps) : 1;
         a = b + 1;
     }
 }

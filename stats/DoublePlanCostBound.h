@@ -75,9 +75,9 @@ private:
     // quarter of a per cent apart. GridIndex is that of the first at or above n.
     static std::int64_t GridSize(int index);
     static int GridIndex(std::int64_t n);
-    // A piece [a, b] of the range of further units up to hi, about width wide but never less
-    // than to the next grid size, and ending on the grid but at hi; with that least end.
-    static std::pair<std::int64_t, std::int64_t> Piece(std::int64_t a, std::int64_t width,
+    // A piece [a, b] of the range of further units up to hi: from a to the steps-th grid size
+    // at or above a, but never beyond hi; with the end of one step.
+    static std::pair<std::int64_t, std::int64_t> Piece(std::int64_t a, std::int64_t steps,
                                                        std::int64_t hi);
     // Cumulative probabilities of the counts of a further sample at each level, for count of
     // the counts from kmin on, in a store of three rows of that many numbers.

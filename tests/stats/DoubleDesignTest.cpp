@@ -237,6 +237,31 @@ TEST(DoubleDesignTest, DesignsAreTheCheapestWhereCostsTieOrProbabilitiesDiffer)
             }
 }
 
+TEST(DoubleDesignTest, DesignsBeyondTheLtpdAreTheCheapestOfAllValidPlans)
+{
+    // Beyond the LTPD the first counts up to a small first accept number have next to no chance
+    // at any level, so that the plans of one reject number and of neighbouring small a1 differ by
+    // very little: of those a plan of a1 cannot beat, a smaller a1 may still have the cheapest.
+    // LTPD three times the AQL, p0 beyond it.
+    struct Case
+    {
+        bool defectives;
+        double aql;
+        double paAql;
+        double p0;
+        double c1;
+    };
+    for (const auto& [defectives, aql, paAql, p0, c1] :
+         {Case{true, 0.08, 0.95, 0.3192, 20.0}, Case{true, 0.1, 0.99, 0.399, 20.0},
+          Case{false, 0.05, 0.95, 0.1995, 100.0}, Case{false, 0.08, 0.99, 0.48, 20.0}})
+    {
+        const Characteristic model = {defectives};
+        const Requirements required = {aql, std::nullopt, 3.0 * aql, p0, 1.0, c1, paAql, paLtpd};
+        SCOPED_TRACE(testing::Message() << defectives << " " << aql << " " << paAql << " " << p0);
+        EXPECT_EQ(model.Design(required), ExhaustiveDesign(model, required));
+    }
+}
+
 TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundWhenStopped)
 {
     // Plans that a search ending after a fixed amount of work missed (for defects per unit it found
