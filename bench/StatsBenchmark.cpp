@@ -169,6 +169,18 @@ BENCHMARK(BM_NoncentralTCumulativeBesideBoost)
     ->ArgsProduct({{-100}, {100, 200, 300, 400, 500}, {100}})
     ->ArgsProduct({{300}, {100, 200, 300, 400, 500}, {200}});
 
+// Noncentralities beyond the series' reach at t = 0.99 delta, where the step of Q(t S - delta)
+// is far narrower than the density of S and the integral goes over Z.
+void BM_NoncentralTCumulativeLargeNoncentrality(benchmark::State& state)
+{
+    const double df = static_cast<double>(state.range(0));
+    const double delta = static_cast<double>(state.range(1));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(NoncentralTCumulative(Opaque(0.99 * delta), df, Opaque(delta)));
+}
+BENCHMARK(BM_NoncentralTCumulativeLargeNoncentrality)
+    ->ArgsProduct({{1, 2, 30, 1000}, {1000, 3000, 10000, 1000000}});
+
 // Designs for AQL and LTPD given in parts per billion.
 void BM_DefectivesSingleDesignTwoLevels(benchmark::State& state)
 {

@@ -1,7 +1,7 @@
 #include "stats/DiscreteDistributions.h"
 
-#include "stats/ContinuedFraction.h"
 #include "stats/GammaUniformExpansion.h"
+#include "stats/IncompleteGamma.h"
 #include "stats/SaddlePoint.h"
 #include "stats/SpecialFunctions.h"
 
@@ -56,42 +56,6 @@ double Ratio(ScaledExponential numerator, ScaledExponential denominator)
 {
     return numerator.dScale / denominator.dScale *
            std::exp(numerator.dExponent - denominator.dExponent);
-}
-
-constexpr long maxFractionTerms = 1000000;
-
-// Continued fraction K of the lower regularised gamma function, P(a, z) = z^a e^-z / Gamma(a) K:
-// the limit b -> infinity of the incomplete beta fraction (DLMF 8.17.22) at x = z / b, written
-// with the deviation a - z. Converges quickly for z < a.
-double LowerGammaFraction(double a, double z, double deviation)
-{
-    const double first = a * (deviation + 1.0) / (a + 1.0);
-    return 1.0 / EvaluateContinuedFraction(
-                     first,
-                     [&](long m, double& numerator, double& partial)
-                     {
-                         const double k = static_cast<double>(m);
-                         const double shifted = a + 2.0 * k - 1.0;
-                         numerator = k * (a + k - 1.0) * (z / shifted) * (z / shifted);
-                         partial = k + k * z / shifted +
-                                   (a + k) * (deviation + 1.0 + 2.0 * k) / (shifted + 2.0);
-                     },
-                     maxFractionTerms);
-}
-
-// Legendre's continued fraction of the upper regularised gamma function,
-// Q(a, z) = z^a e^-z / Gamma(a) K; converges quickly for z > a.
-double UpperGammaFraction(double a, double deviation)
-{
-    return 1.0 / EvaluateContinuedFraction(
-                     1.0 - deviation,
-                     [&](long m, double& numerator, double& partial)
-                     {
-                         const double k = static_cast<double>(m);
-                         numerator = k * (a - k);
-                         partial = 2.0 * k + 1.0 - deviation;
-                     },
-                     maxFractionTerms);
 }
 
 TailProbabilities Swapped(TailProbabilities tails)

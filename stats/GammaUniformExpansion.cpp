@@ -1,5 +1,7 @@
 #include "stats/GammaUniformExpansion.h"
 
+#include "stats/MillsRatio.h"
+#include "stats/NormalConstants.h"
 #include "stats/SaddlePoint.h"
 
 #include <cmath>
@@ -81,20 +83,22 @@ constexpr double coefficients[orders][powers] = {
      -1.3991589583935708555e-9,  5.3820589990605749639e-16, 1.9484714275467745265e-10},
 };
 
-// With these, the terms left out are below 1e-16 of the result for a >= 100 and |y| <= 5.
+// With these, the terms left out are below 1e-16 of the result for a >= 100 and eta^2 <= 1/2
+// (|y| <= 5 at a = 100): the powers of eta bound the error of each c_k, and the terms' share of
+// the result falls like eta / 3 however far out y lies.
 constexpr double smallestShape = 100.0;
-constexpr double largestExponent = 25.0;
+constexpr double largestEtaSquare = 0.5;
 constexpr double twoPi = 6.28318530717958647692528677;
 
 } // namespace
 
-std::optional<TailProbabilities> GammaTailsForLargeShape(double a, double z, double deviation)
+std::optional<ScaledGammaTail> GammaSmallerTailForLargeShape(double a, double z, double deviation)
 {
     if (!(a >= smallestShape))
         return std::nullopt;
     // y^2 = a eta^2 / 2 = a ln(a / z) + z - a.
     const double exponent = Deviance(a, z, deviation);
-    if (!(exponent <= largestExponent))
+    if (!(exponent <= largestEtaSquare * a / 2))
         return std::nullopt;
     const bool above = deviation < 0.0;
     const double eta = (above ? 1.0 : -1.0) * std::sqrt(2.0 * exponent / a);
@@ -106,12 +110,21 @@ std::optional<TailProbabilities> GammaTailsForLargeShape(double a, double z, dou
     double series = 0.0;
     for (int k = orders - 1; k >= 0; --k)
         series = series / a + rows[k];
-    const double normal = 0.5 * ErfcOfSquareRoot(exponent);
-    const double correction = std::exp(-exponent) / std::sqrt(twoPi * a) * series;
+    // erfc(y) / 2 = e^(-y^2) R(sqrt(2) y) / sqrt(2 pi), R Mills' ratio.
+    const double normal = NormalMillsRatio(std::sqrt(2.0 * exponent)) * inverseSqrtTwoPi;
+    const double correction = series / std::sqrt(twoPi * a);
     // The smaller tail, Q(a, z) above a and P(a, z) below it.
-    const double smaller = above ? normal + correction : normal - correction;
-    return above ? TailProbabilities{1.0 - smaller, smaller}
-                 : TailProbabilities{smaller, 1.0 - smaller};
+    return ScaledGammaTail{exponent, above ? normal + correction : normal - correction, above};
+}
+
+std::optional<TailProbabilities> GammaTailsForLargeShape(double a, double z, double deviation)
+{
+    const std::optional<ScaledGammaTail> tail = GammaSmallerTailForLargeShape(a, z, deviation);
+    if (!tail)
+        return std::nullopt;
+    const double smaller = std::exp(-tail->dExponent) * tail->dFactor;
+    return tail->upper ? TailProbabilities{1.0 - smaller, smaller}
+                       : TailProbabilities{smaller, 1.0 - smaller};
 }
 
 } // namespace Brosquin

@@ -15,9 +15,22 @@
 namespace Brosquin
 {
 
-// P(a, z) as dLower and Q(a, z) as dUpper, each to full relative precision, for a >= 100 and
-// |y| <= 5 (z within about 5 sqrt(2a) of a); nothing elsewhere. deviation = a - z, computed
+// The smaller of P(a, z) and Q(a, z), Q where z lies above a, as e^-exponent times a factor, so
+// that it keeps its digits far below the doubles' range.
+struct ScaledGammaTail
+{
+    double dExponent;
+    double dFactor;
+    bool upper;
+};
+
+// The smaller tail to full relative precision for a >= 100 and eta^2 <= 1/2 (|y| <= 5 at
+// a = 100; z between about 0.45 a and 1.9 a); nothing elsewhere. deviation = a - z, computed
 // without cancellation.
+std::optional<ScaledGammaTail> GammaSmallerTailForLargeShape(double a, double z, double deviation);
+
+// P(a, z) as dLower and Q(a, z) as dUpper, each to full relative precision, where the smaller
+// tail is given.
 std::optional<TailProbabilities> GammaTailsForLargeShape(double a, double z, double deviation);
 
 } // namespace Brosquin

@@ -1,6 +1,7 @@
 #include "stats/NoncentralT.h"
 
 #include "stats/ChiRatio.h"
+#include "stats/IncompleteGamma.h"
 #include "stats/MillsRatio.h"
 #include "stats/NormalConstants.h"
 #include "stats/Quadrature.h"
@@ -29,6 +30,8 @@ constexpr double negligibleAbsolute = 1e-320;
 // The series is summed while the Poisson weights spread over fewer terms than this mean;
 // beyond it the integral costs less.
 constexpr double largestSeriesMean = 1e3;
+// Below the logarithm of the least positive double.
+constexpr double logSmallest = -745.2;
 
 TailProbabilities Swapped(TailProbabilities tails)
 {
@@ -242,19 +245,134 @@ double ApproximateScore(double t, double df, double delta)
     return (t * (1.0 - 0.25 / df) - delta) / std::sqrt(1.0 + t * t / (2.0 * df));
 }
 
-// Both tails for t > 0 by the integral: the smaller one, guessed from the normal approximation
-// and checked, is integrated; the other is one minus it.
-TailProbabilities TailsByIntegral(double t, double df, double delta)
+// Both tails for t > 0 from integrals of each, tail(upper): the smaller one, guessed from the
+// normal approximation and checked, is integrated; the other is one minus it.
+template <class Tail>
+TailProbabilities SmallerTailFirst(double t, double df, double delta, Tail tail)
 {
-    const bool upperSmaller = ApproximateScore(t, df, delta) >= 0.0;
-    double tail = TailIntegral(df, upperSmaller ? t : -t, upperSmaller ? -delta : delta).dValue();
-    bool upper = upperSmaller;
-    if (tail > 0.5)
+    bool upper = ApproximateScore(t, df, delta) >= 0.0;
+    double value = tail(upper);
+    if (value > 0.5)
     {
         upper = !upper;
-        tail = TailIntegral(df, upper ? t : -t, upper ? -delta : delta).dValue();
+        value = tail(upper);
     }
-    return upper ? TailProbabilities{1.0 - tail, tail} : TailProbabilities{tail, 1.0 - tail};
+    return upper ? TailProbabilities{1.0 - value, value} : TailProbabilities{value, 1.0 - value};
+}
+
+// Both tails for t > 0 by the integral over S.
+TailProbabilities TailsByIntegral(double t, double df, double delta)
+{
+    return SmallerTailFirst(
+        t, df, delta,
+        [&](bool upper)
+        { return TailIntegral(df, upper ? t : -t, upper ? -delta : delta).dValue(); });
+}
+
+// One tail of T for t > 0 and delta > 0 by its integral over Z: with the tails G(s) = P(S >= s)
+// and F(s) = P(S < s) of S, the incomplete gamma functions Q and P of df / 2 at df s^2 / 2,
+// P(T <= t) = E[G((Z + delta) / t)] and P(T > t) = E[F((Z + delta) / t)], with G = 1 and F = 0
+// where Z + delta <= 0. Where delta lies far beyond the spread of S and t is at least
+// sqrt(2 df), Q(t S - delta) steps within 1 / delta in ln S, far more narrowly than the density
+// of S is wide, and the integral over S would need as many more nodes; over Z the tail of S
+// changes no faster than the normal density, so that the integrand exp(psi(z)) is one smooth
+// peak about as wide as it (log-concave for df >= 1, psi'' <= -1), and a few dozen nodes give it.
+class NormalMixtureTail
+{
+public:
+    NormalMixtureTail(double t, double df, double delta, bool upper)
+        : t(t), a(df / 2), delta(delta), gap(t - delta), upper(upper)
+    {
+    }
+
+    double dValue() const
+    {
+        const double mode = Mode();
+        const Point peak = At(mode);
+        // The integral of the ratios is at most sqrt(2 pi) where psi'' <= -1: a peak beyond the
+        // doubles leaves nothing.
+        const double scale = std::exp(peak.dLogTail - 0.5 * mode * mode - logSqrtTwoPi);
+        if (!(scale > 0.0))
+            return 0.0;
+        const double step = 0.7 / std::sqrt(std::fmax(-peak.dCurvature, 1.0));
+        return scale * IntegrateFromPeak(
+                           [&](double first, double spacing, std::span<double> values)
+                           {
+                               for (std::size_t i = 0; i < values.size(); ++i)
+                               {
+                                   const double z = first + static_cast<double>(i) * spacing;
+                                   values[i] = std::exp(At(z).dLogTail - peak.dLogTail -
+                                                        0.5 * (z - mode) * (z + mode));
+                               }
+                           },
+                           mode, step);
+    }
+
+private:
+    static constexpr double infinity = std::numeric_limits<double>::infinity();
+
+    // The log of the tail of S at s = (z + delta) / t, and psi' and psi'' at z.
+    struct Point
+    {
+        double dLogTail;
+        double dSlope;
+        double dCurvature;
+    };
+
+    Point At(double z) const
+    {
+        const double s = (z + delta) / t;
+        if (!(s > 0.0))
+            return upper ? Point{-infinity, infinity, -1.0} : Point{0.0, -z, -1.0};
+        // s - 1 as exactly as t - delta allows, and a - a s^2 = -a (s - 1)(s + 1) from it.
+        const double sMinusOne = (z - gap) / t;
+        const GammaLogTails tails =
+            IncompleteGammaLogTails(a, a * s * s, -a * sMinusOne * (s + 1.0));
+        const double logTail = upper ? tails.dLower : tails.dUpper;
+        if (logTail == -infinity)
+            return {logTail, upper ? infinity : -infinity, -1.0};
+        // The density of S is f(s) = 2 x^a e^-x / (Gamma(a) s) at x = a s^2, with
+        // f'(s) / f(s) = (2a - 1) / s - 2 a s; hazard is f over the tail, whose logarithm has
+        // the slope -hazard (G) or hazard (F) in s.
+        const double hazard = 2.0 * std::exp(tails.dLogTerm - logTail) / s;
+        const double densitySlope = (2.0 * a - 1.0) / s - 2.0 * a * s;
+        const double sign = upper ? 1.0 : -1.0;
+        return {logTail, -z + sign * hazard / t,
+                -1.0 + sign * hazard * (densitySlope - sign * hazard) / (t * t)};
+    }
+
+    double Mode() const
+    {
+        // psi' falls, so its sign at 0 tells on which side of it the peak lies; G = 1 below
+        // z = -delta, where psi' = -z, and F's hazard falls, so the doubling ends.
+        const Point start = At(0.0);
+        const double direction = start.dSlope > 0.0 ? 1.0 : -1.0;
+        double reach = 1.0;
+        while (At(direction * reach).dSlope * direction > 0.0)
+            reach *= 2;
+        const double end = direction * reach;
+        return BracketedNewtonRoot(
+            [&](double z)
+            {
+                const Point at = At(z);
+                return ValueSlope{at.dSlope, at.dCurvature};
+            },
+            std::fmin(0.0, end), std::fmax(0.0, end), -start.dSlope / start.dCurvature, 1e-10,
+            false);
+    }
+
+    double t;
+    double a;
+    double delta;
+    double gap;
+    bool upper;
+};
+
+// Both tails for t > 0 and delta > 0 by the integral over Z.
+TailProbabilities TailsOverNormal(double t, double df, double delta)
+{
+    return SmallerTailFirst(
+        t, df, delta, [&](bool upper) { return NormalMixtureTail(t, df, delta, upper).dValue(); });
 }
 
 // Sequences of the series: with x = df / (df + t^2) and y = t^2 / (df + t^2),
@@ -432,11 +550,33 @@ double TwoDegreesUpperTail(double t, double a)
 // Both tails for t >= 0.
 TailProbabilities NonnegativeT(double t, double df, double delta)
 {
-    // t^2 / df beyond the doubles: the upper tail, below t^-df, is below them too.
-    if (df / t / t == 0.0)
-        return {1.0, 0.0};
     if (std::fabs(delta) == std::numeric_limits<double>::infinity())
         return delta > 0.0 ? TailProbabilities{0.0, 1.0} : TailProbabilities{1.0, 0.0};
+    // T > t >= 0 needs Z > -delta: where that is beyond the doubles, so is the upper tail. T <= t
+    // needs Z <= -delta / 2 or t S >= delta / 2: where both are, so is the lower tail.
+    if (NormalTailArea(-delta, true) == 0.0)
+        return {1.0, 0.0};
+    if (NormalTailArea(delta / 2, true) == 0.0)
+    {
+        const double a = df / 2;
+        const double s = delta / (2.0 * t);
+        if (IncompleteGammaLogTails(a, a * s * s, a * (1.0 - s) * (1.0 + s)).dUpper < logSmallest)
+            return {0.0, 1.0};
+    }
+    if (delta > 0.0 && delta * delta / 2 > largestSeriesMean && t * t >= 2.0 * df)
+        return TailsOverNormal(t, df, delta);
+    // t^2 / df beyond the doubles: there the upper tail is E[F((Z + delta) / t)], F(s) = P(S < s)
+    // of df s^2 / 2 to the power df / 2 but for a factor 1 + O(df ((|delta| + 40) / t)^2), and
+    // falls exactly like t^-df from where the series still reaches (below it for df >= 2).
+    if (df / t / t == 0.0)
+    {
+        constexpr double reached = 1e12;
+        const double upper =
+            df / reached / reached > 0.0
+                ? NonnegativeT(reached, df, delta).dUpper * std::pow(reached / t, df)
+                : 0.0;
+        return {1.0 - upper, upper};
+    }
     // t so small that t^2 / df vanishes beside 1: T <= t is Z + delta <= 0.
     if (t / (t + df / t) == 0.0)
         return {NormalTailArea(delta, true), NormalTailArea(delta, false)};

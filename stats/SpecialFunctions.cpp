@@ -202,7 +202,7 @@ double NormalTailArea(double x, bool upper)
     const double w = upper ? -z : z;
     const double wError = upper ? -zError : zError;
     double tail = std::erfc(-w);
-    if (w < -1.0)
+    if (w < -1.0 && tail > 0.0)
     {
         constexpr double fourOverPi = 1.2732395447351626862;
         tail *= 1.0 + (std::sqrt(w * w + fourOverPi) - w) * wError;

@@ -340,6 +340,11 @@ TEST(PoissonTest, AgreesWithSumsNearTheMeanOfLargeCounts)
         {1000000000, 1000219135.6619046, 2.11687028292351734551e-12L, 0.9999999999978831297171L},
         {1000000000, 1000223607.7978618, 7.715964398125266705583e-13L, 0.9999999999992284035602L},
         {1000000000, 1000313050.5170065, 2.113403488769788216708e-23L, 1.0L},
+        // Far out, where the expansion reaches for large counts: mpmath's regularised
+        // incomplete gamma at 40 digits.
+        {30000, 25364.896938710335, 1.0L, 2.8511493944259918214e-176L},
+        {30000, 35170.278442231735, 2.5567259919021758185e-176L, 1.0L},
+        {1000000, 971982.750363498, 1.0L, 2.7235818578601090636e-176L},
     };
     double worst = 0.0;
     for (const PoissonReference& r : references)

@@ -106,7 +106,7 @@ TEST(NoncentralTTest, AgreesWithClosedFormsAndBoost)
 {
     // Central t with 1 and 2 degrees of freedom, tails in forms without cancellation: for t > 0
     // the upper tails atan(1 / t) / pi and 1 / (s (s + t)), s = sqrt(2 + t^2).
-    for (double t : {0.7, 4.0, 1e4})
+    for (double t : {0.7, 4.0, 1e4, 1e200})
     {
         const long double tl = t;
         const long double s = std::sqrt(2.0L + tl * tl);
@@ -139,6 +139,58 @@ TEST(NoncentralTTest, AgreesWithClosedFormsAndBoost)
     EXPECT_LT(worst, 1e-12);
 }
 
+TEST(NoncentralTTest, LargeNoncentralitiesMatchClosedFormsAndIntegrals)
+{
+    // For delta >= 40, up to P(Z <= -delta) < 1e-348: at one degree of freedom S = |W| and
+    // P(T <= t) = P(t |W| - Z >= delta) = 2 Q(delta / sqrt(1 + t^2)); at two, S^2 is exponential
+    // and P(T <= t) = E[exp(-((Z + delta) / t)^2)] = t / sqrt(t^2 + 2) exp(-delta^2 / (t^2 + 2)).
+    // Their noncentralities run from where the series ends to the largest doubles, t about
+    // delta and beyond, reflected to t < 0.
+    const long double rootHalf = std::sqrt(0.5L);
+    for (double delta : {45.0, 1450.0, 3000.0, 1e4, 1e8, 1e300})
+        for (double ratio : {0.5, 0.9, 1.0, 1.1, 2.0, 10.0})
+        {
+            const double t = delta * ratio;
+            const long double tl = t;
+            const long double x = delta / std::sqrt(1.0L + tl * tl) * rootHalf;
+            const long double two =
+                tl / std::sqrt(tl * tl + 2.0L) *
+                std::exp(-static_cast<long double>(delta) * delta / (tl * tl + 2.0L));
+            const TailProbabilities one = NoncentralTCumulativeSeries(t, 1, delta);
+            EXPECT_LT(RelativeError(one.dLower, std::erfc(x)), 1e-12) << t << ", " << delta;
+            EXPECT_LT(RelativeError(one.dUpper, std::erf(x)), 1e-12) << t << ", " << delta;
+            const TailProbabilities reflected = NoncentralTCumulativeSeries(-t, 2, -delta);
+            EXPECT_LT(RelativeError(reflected.dUpper, two), 1e-12) << t << ", " << delta;
+            EXPECT_LT(RelativeError(reflected.dLower, 1.0L - two), 1e-12) << t << ", " << delta;
+        }
+
+    // Elsewhere E[Q(df / 2, df s^2 / 2)] at s = (Z + delta) / t over Z and E[Phi(t S - delta)]
+    // over ln S with breakpoints 1 / delta apart at the step, both in mpmath at 40 digits, agree
+    // to 20 digits; the last four lie on either side of where the series gives way and of
+    // t = sqrt(2 df) (variables_references.py nct).
+    const std::vector<Reference> references = {
+        {4300, 30, 4240, 0.50875131040944082718L, 0.49124868959055917282L},
+        {5000, 30, 5000, 0.46565377040538581069L, 0.53434622959461418931L},
+        {35.038920314991522, 30, 54.226769214358363, 0.000037480978061829306433L,
+         0.99996251902193817069L},
+        {1091163.0008811487, 1000, 1914928.3589725262, 3.6958999547236724259e-210L, 1.0L},
+        {50, 30, 44.7, 0.7703795451422052491L, 0.2296204548577947509L},
+        {50, 30, 44.8, 0.76554204946574773504L, 0.23445795053425226496L},
+        {7.7, 30, 60, 7.2064382015998132495e-238L, 1.0L},
+        {7.8, 30, 60, 1.9424121433617249267e-233L, 1.0L},
+        // t beyond where t^2 / df is a double: the upper tail falls like t^-df.
+        {1e200, 1.5, 2, 1.0L, 2.7282978739645505127e-300L},
+    };
+    for (const Reference& r : references)
+    {
+        const TailProbabilities tails = NoncentralTCumulativeSeries(r.t, r.df, r.delta);
+        EXPECT_LT(RelativeError(tails.dLower, r.lower), 1e-12)
+            << r.t << ", " << r.df << ", " << r.delta;
+        EXPECT_LT(RelativeError(tails.dUpper, r.upper), 1e-12)
+            << r.t << ", " << r.df << ", " << r.delta;
+    }
+}
+
 TEST(NoncentralTTest, EndsAndUndefinedArguments)
 {
     const TailProbabilities far = NoncentralTCumulativeSeries(1e300, 5, 3);
@@ -147,6 +199,17 @@ TEST(NoncentralTTest, EndsAndUndefinedArguments)
     const TailProbabilities below = NoncentralTCumulativeSeries(-HUGE_VAL, 5, 3);
     EXPECT_EQ(below.dLower, 0.0);
     EXPECT_EQ(below.dUpper, 1.0);
+    // Every finite argument, however far out, gives two tails that add up to 1.
+    for (double t : {-1e300, -1e150, -1.0, -1e-300, 1e-300, 1.0, 1e150, 1e300})
+        for (double delta : {-1e300, -1e150, -50.0, 0.0, 50.0, 1e150, 1e300})
+            for (double df : {1.0, 1e6, 1e14})
+            {
+                const TailProbabilities tails = NoncentralTCumulativeSeries(t, df, delta);
+                EXPECT_TRUE(tails.dLower >= 0.0 && tails.dUpper >= 0.0 &&
+                            std::fabs(tails.dLower + tails.dUpper - 1.0) <= 1e-15)
+                    << t << ", " << df << ", " << delta << ": " << tails.dLower << ", "
+                    << tails.dUpper;
+            }
     for (const TailProbabilities tails :
          {NoncentralTCumulativeSeries(1, 0, 1), NoncentralTCumulativeSeries(1, -3, 1),
           NoncentralTCumulativeSeries(std::nan(""), 3, 1)})
