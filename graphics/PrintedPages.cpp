@@ -333,6 +333,48 @@ PagePart TitlesPart(const PageArea& area, const Table& table, const std::vector<
     return {shown.from, table.y.from, shown.to, table.headings.from, sx, ox, sy, oy, false};
 }
 
+// A page of the table: the titles at its top, where the table has them, then the parts where each
+// span down meets each span across.
+PrintedPage PageOf(const PageArea& area, const Table& table, const std::vector<Span>& across,
+                   const std::vector<Span>& down, double sx, double sy, double top)
+{
+    PrintedPage page;
+    if (table.titles.from < table.titles.to)
+        page.parts.push_back(TitlesPart(area, table, across, sx, sy, top));
+    for (const Span& d : down)
+        for (const Span& a : across)
+            page.parts.push_back({a.from, d.from, a.to, d.to, sx, a.offset, sy, d.offset,
+                                  a.bRepeated || d.bRepeated});
+    return page;
+}
+
+// The spans down a page of the rows from `from` to `to`, its table's top at `top` on the device.
+std::vector<Span> DownSpans(const Table& table, double from, double to, bool bFirst, double top,
+                            double sy)
+{
+    return Spans({table.headings}, {from, to}, bFirst,
+                 top + (table.headings.from - table.y.from) * sy, sy);
+}
+
+// The table whole on one page of the area as large as it fits, shown across as the pieces given
+// side by side, the last running on to the table's end, in the middle of the page both ways; none
+// where its lines would be less than linePoints high.
+std::optional<PrintedPage> WholePage(const PageArea& area, const Table& table,
+                                     const std::vector<Extent>& pieces, double linePoints)
+{
+    const double width = Length(pieces);
+    const double height = table.y.to - table.y.from;
+    const double points = FittedPoints(area, width, height);
+    if (points < linePoints)
+        return std::nullopt;
+    const double sx = points / pointsPerInch * area.pixelsPerInchX;
+    const double sy = points / pointsPerInch * area.pixelsPerInchY;
+    const double left = 0.5 * (area.left + area.right - width * sx);
+    const double top = 0.5 * (area.top + area.bottom - height * sy);
+    return PageOf(area, table, Spans(pieces, {table.x.to, table.x.to}, true, left, sx),
+                  DownSpans(table, table.headings.to, table.y.to, true, top, sy), sx, sy, top);
+}
+
 // Pages of a table, and whether one of them holds a single column of its body alone.
 struct Layout
 {
@@ -368,25 +410,14 @@ std::optional<Layout> PagesOn(const PageArea& area, const Table& table,
         area.top + (columns.size() == 2 && rows.size() == 2
                         ? std::max(0.0, height - (table.y.to - table.y.from)) * 0.5 * sy
                         : 0);
-    const bool bTitled = table.titles.from < table.titles.to;
     Layout layout;
     for (std::size_t r = 1; r < rows.size(); ++r)
     {
-        const std::vector<Span> downSpans =
-            Spans({table.headings}, {rows[r - 1], rows[r]}, r == 1,
-                  top + (table.headings.from - table.y.from) * sy, sy);
+        const std::vector<Span> downSpans = DownSpans(table, rows[r - 1], rows[r], r == 1, top, sy);
         for (std::size_t c = 1; c < columns.size(); ++c)
-        {
-            const std::vector<Span> acrossSpans =
-                Spans(labels, {columns[c - 1], columns[c]}, c == 1, left, sx);
-            PrintedPage& page = layout.pages.emplace_back();
-            if (bTitled)
-                page.parts.push_back(TitlesPart(area, table, acrossSpans, sx, sy, top));
-            for (const Span& d : downSpans)
-                for (const Span& a : acrossSpans)
-                    page.parts.push_back({a.from, d.from, a.to, d.to, sx, a.offset, sy, d.offset,
-                                          a.bRepeated || d.bRepeated});
-        }
+            layout.pages.push_back(
+                PageOf(area, table, Spans(labels, {columns[c - 1], columns[c]}, c == 1, left, sx),
+                       downSpans, sx, sy, top));
     }
     for (std::size_t c = 1; columns.size() > 2 && c < columns.size(); ++c)
         layout.bOneColumnAlone =
@@ -437,16 +468,16 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
     const std::vector<Extent> narrowed =
         table.across.Narrowed(x.from, table.labelsRight, labelRoom);
     const bool bNarrows = narrowed.size() > 1;
-    // With its label columns narrowed to their texts the table may fit whole on one page.
-    if (bNarrows)
-        for (const auto& [area, bTurned] : {std::pair{asSet, false}, std::pair{turned, true}})
-        {
-            const double points =
-                FittedPoints(area, Length(narrowed) + x.to - table.labelsRight, height);
-            if (points >= linePoints)
-                if (std::optional<Layout> whole = PagesOn(area, table, narrowed, points))
-                    return {bTurned, std::move(whole->pages)};
-        }
+    // With its label columns narrowed to their texts, and else with every column narrowed to its
+    // texts, the table may fit whole on one page.
+    std::vector<Extent> labelsNarrowed = narrowed;
+    labelsNarrowed.back().to = x.to;
+    for (const std::vector<Extent>& pieces :
+         {labelsNarrowed, table.across.Narrowed(x.from, x.to, labelRoom)})
+        if (pieces.size() > 1)
+            for (const auto& [area, bTurned] : {std::pair{asSet, false}, std::pair{turned, true}})
+                if (std::optional<PrintedPage> whole = WholePage(area, table, pieces, linePoints))
+                    return {bTurned, {std::move(*whole)}};
     // Cut as drawn, or with the label columns narrowed where that leaves no column alone on a
     // page and the drawn table does, or needs fewer pages.
     std::optional<Choice> cut = Fewer(PagesOn(asSet, table, drawn, linePoints),

@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QTabWidget>
 #include <algorithm>
+#include <map>
 
 namespace Brosquin
 {
@@ -105,14 +106,16 @@ private:
     int prints = 0;
 };
 
-// Summary Info and Percentiles of one to five plans, their descriptions up to 20 lines long, print
-// on one page each, every text of the table on it within the paper's margins: the column of the
-// plans' descriptions, 40 lines wide on the screen, is narrowed to them.
+// Summary Info and Percentiles of one to five plans, the first with the longest description of
+// a double plan (some 300 points at 8 points, more than the room the columns as the window shows
+// them leave on the paper turned), print on one page each, every text of the table on it within
+// the paper's margins: every column is narrowed to its texts, which stay at least a line apart
+// in each row, each heading over its column.
 TEST_F(PrintedTablesTest, SmallTablesPrintOnOnePage)
 {
-    vdAddSingle("50", "1");
+    vdAddDouble("80", "2", "5", "160", "6", 5, "5000");
     vdAddSingle("125", "3", 1, "1000");
-    vdAddDouble("50", "1", "4", "100", "4");
+    vdAddDouble("50", "1", "4", "100", "4", 6, "20000");
     vdAddDouble("80", "2", "5", "160", "6", 0, "5000");
     vdAddSingle("315", "7", 0, "10000");
     for (std::uint32_t count = 1; count <= 5; ++count)
@@ -125,17 +128,48 @@ TEST_F(PrintedTablesTest, SmallTablesPrintOnOnePage)
         {
             const std::vector<std::vector<PdfText>> pages = Printed(*evaluation, page, 1);
             ASSERT_EQ(pages.size(), 1u) << count << " plans, page " << page;
+            std::map<double, std::vector<PdfText>> rows;
             for (const PdfText& text : pages[0])
             {
                 EXPECT_GE(text.start.x(), paperLeft) << text.text.toStdString();
                 EXPECT_LE(text.lastStart.x(), paperRight) << text.text.toStdString();
                 EXPECT_GE(text.start.y(), paperTop) << text.text.toStdString();
                 EXPECT_LE(text.start.y(), paperBottom) << text.text.toStdString();
+                rows[text.start.y()].push_back(text);
             }
             const QStringList texts = Readings(pages[0]);
             for (std::uint32_t plan = 1; plan <= count; ++plan)
                 EXPECT_EQ(texts.count(Description(plan)), 1) << count << " " << page;
             EXPECT_EQ(texts.count(QLatin1String(lastHeading)), 1) << count << " " << page;
+            // The plans' heading stands two lines above the first plan.
+            const double line = 0.5 * (Found(pages[0], Description(1)).start.y() -
+                                       Found(pages[0], QStringLiteral("Sampling Plan")).start.y());
+            ASSERT_GT(line, 9);
+            for (auto& [y, row] : rows)
+            {
+                std::sort(row.begin(), row.end(),
+                          [](const PdfText& a, const PdfText& b)
+                          { return a.start.x() < b.start.x(); });
+                for (std::size_t i = 1; i < row.size(); ++i)
+                    EXPECT_GE(row[i].start.x() - row[i - 1].lastStart.x(), line)
+                        << row[i - 1].text.toStdString() << " | " << row[i].text.toStdString();
+            }
+            if (page == TEvaluationWindow::SummaryPage)
+            {
+                // "Protection" over each plan's "Constant": their middles, from the start of the
+                // first glyph to the start of the last, are half a glyph apart at most.
+                const PdfText heading = Found(pages[0], QStringLiteral("Protection"));
+                const double middle = 0.5 * (heading.start.x() + heading.lastStart.x());
+                int shown = 0;
+                for (const PdfText& text : pages[0])
+                    if (text.text == QLatin1String("Constant"))
+                    {
+                        ++shown;
+                        EXPECT_NEAR(0.5 * (text.start.x() + text.lastStart.x()), middle,
+                                    0.3 * line);
+                    }
+                EXPECT_EQ(shown, static_cast<int>(count));
+            }
         }
         evaluation->SubWindow()->close();
     }
@@ -172,21 +206,22 @@ TEST_F(PrintedTablesTest, ATableALittleWiderThanThePageIsScaledToItsWidth)
     EXPECT_DOUBLE_EQ(last.lastStart.x(), right);
 }
 
-// A wide table is cut between columns without a page that holds one column alone: the Summary
-// Info whose plans' column, narrowed to a description of 30 lines, would leave its last column
-// alone on a page, keeps that column as the window shows it. The Percentiles of 60 plans, tall
-// enough for two pages down, would take three pages across the paper as set, or leave its last
-// column alone on two of four turned; with the plans' column narrowed it prints on two pages
-// turned, each with all nine columns.
+// A table too large for one page even with every column narrowed to its texts is cut between
+// columns without a page that holds one column alone. The Summary Info of 70 plans, one with a
+// description of 30 lines, is two pages tall; its plans' column narrowed to that description
+// would leave its last column alone on a page, so it keeps that column as the window shows it,
+// the description some eight lines clear of the AQL column. The Percentiles of 100 plans, three
+// pages tall, would leave its last column alone on a page turned as the window shows it; with the
+// plans' column narrowed it prints on three pages turned, each with all nine columns.
 TEST_F(PrintedTablesTest, NoPageHoldsOneColumnAlone)
 {
-    vdAddSingle("50", "1");
     vdAddDouble("80", "2", "5", "160", "6", 3, "5000");
-    vdAddSingle("200", "5");
-    TEvaluationWindow* evaluation = EvaluatePlans(1, 3);
+    for (int i = 0; i < 100; ++i)
+        vdAddSingle(std::to_string(20 + 5 * i).c_str(), std::to_string(i / 10).c_str());
+    TEvaluationWindow* evaluation = EvaluatePlans(1, 70);
     ASSERT_NE(evaluation, nullptr);
     const std::vector<std::vector<PdfText>> summary =
-        Printed(*evaluation, TEvaluationWindow::SummaryPage, 2);
+        Printed(*evaluation, TEvaluationWindow::SummaryPage, 4);
     const QStringList columns = {"AQL",         "LTPD",     "AOQL",         "Protection",
                                  "Min OC(AQL)", "Rate AQL", "Max OC(LTPD)", "Rate LTPD"};
     int headings = 0;
@@ -198,18 +233,20 @@ TEST_F(PrintedTablesTest, NoPageHoldsOneColumnAlone)
                           [&](const QString& column) { return texts.contains(column); });
         EXPECT_GE(shown, 2);
         headings += static_cast<int>(shown);
-        for (std::uint32_t plan = 1; plan <= 3; ++plan)
-            EXPECT_EQ(texts.count(Description(plan)), 1);
     }
-    EXPECT_EQ(headings, columns.size());
+    EXPECT_EQ(headings, 2 * columns.size());
+    ASSERT_FALSE(summary.empty());
+    const PdfText first = Found(summary[0], Description(1));
+    const PdfText next = Found(summary[0], Description(2));
+    const double line = next.start.y() - first.start.y();
+    ASSERT_GT(line, 8);
+    EXPECT_GT((Found(summary[0], QStringLiteral("AQL")).start.x() - first.lastStart.x()) / line, 6);
     evaluation->SubWindow()->close();
 
-    for (int i = 0; i < 60; ++i)
-        vdAddSingle(std::to_string(20 + 5 * i).c_str(), std::to_string(i / 10).c_str());
-    evaluation = EvaluatePlans(4, 63);
+    evaluation = EvaluatePlans(2, 101);
     ASSERT_NE(evaluation, nullptr);
     const std::vector<std::vector<PdfText>> percentiles =
-        Printed(*evaluation, TEvaluationWindow::PercentilesPage, 2);
+        Printed(*evaluation, TEvaluationWindow::PercentilesPage, 3);
     QStringList rows;
     for (const std::vector<PdfText>& page : percentiles)
     {
@@ -220,8 +257,8 @@ TEST_F(PrintedTablesTest, NoPageHoldsOneColumnAlone)
             if (text.contains(QLatin1Char(':')))
                 rows.append(text);
     }
-    ASSERT_EQ(rows.size(), 60);
-    for (std::uint32_t plan = 4; plan <= 63; ++plan)
+    ASSERT_EQ(rows.size(), 100);
+    for (std::uint32_t plan = 2; plan <= 101; ++plan)
         EXPECT_EQ(rows.count(Description(plan)), 1) << plan;
 }
 

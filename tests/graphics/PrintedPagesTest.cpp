@@ -83,6 +83,25 @@ TEST(PrintedPages, AWholePageWhereTheTextIsLargeEnough)
     const PrintedPages sideways = TablePages(*table, upright, turned, 7.1);
     EXPECT_TRUE(sideways.bTurned);
     EXPECT_TRUE(sideways.pages.empty());
+
+    // At 10 points it fits neither way as drawn, but whole upright with every column narrowed to
+    // its texts: the pieces side by side in the middle across the page, each text on it once.
+    const PrintedPages narrowed = TablePages(*table, upright, turned, 10);
+    EXPECT_FALSE(narrowed.bTurned);
+    ASSERT_EQ(narrowed.pages.size(), 1u);
+    const std::vector<PagePart>& parts = narrowed.pages[0].parts;
+    ASSERT_GT(parts.size(), 5u);
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        EXPECT_NEAR(parts[i].left * parts[i].sx + parts[i].ox,
+                    parts[i - 1].right * parts[i - 1].sx + parts[i - 1].ox, 1e-9);
+    const double left = parts.front().left * parts.front().sx + parts.front().ox;
+    const double right = parts.back().right * parts.back().sx + parts.back().ox;
+    EXPECT_GE(left, upright.left);
+    EXPECT_NEAR(left - upright.left, upright.right - right, 1e-9);
+    EXPECT_GT(parts[0].sx, 10);
+    const std::multiset<std::string> texts = PageTexts(*table, narrowed.pages[0]);
+    EXPECT_EQ(texts.size(), 50u);
+    EXPECT_EQ(texts.count("9:4"), 1u);
 }
 
 // Cuts between columns fall on the last rule in the second half of a page, cuts between rows
@@ -91,8 +110,15 @@ TEST(PrintedPages, AWholePageWhereTheTextIsLargeEnough)
 TEST(PrintedPages, PagesCutBetweenColumnsAndRows)
 {
     // Upright: columns 0-40, 40-80, 80-100 and one band of rows, against 0-60, 60-100 and rows
-    // 0-57, 57-60 turned.
+    // 0-57, 57-60 turned; a text nearly as wide as its column in each keeps the table from
+    // fitting whole with its columns narrowed.
     const auto short_ = Table(60, 5);
+    for (int column = 0; column < 5; ++column)
+        short_->AddText(std::string(22, 'M').c_str(), 20.0 * column + 10, 30, 1,
+                        TextAlignment::Middle, 0, false, false, 0);
+    ASSERT_GT(short_->Object(short_->Count())->dRight() - short_->Object(short_->Count())->dLeft(),
+              14);
+    ASSERT_LT(short_->Object(short_->Count())->dRight(), 100);
     const PrintedPages three = TablePages(*short_, upright, turned, 10);
     EXPECT_FALSE(three.bTurned);
     ASSERT_EQ(three.pages.size(), 3u);
