@@ -311,6 +311,39 @@ TEST_F(SessionFileTest, AFileBeyondTheBoundsIsRefusedForItsSizeBeforeItsRecords)
     EXPECT_EQ(verdict(windows(LargestEvaluationWindows)), 's');
 }
 
+// 550 plans at 1000 rows each fill the curves tables' 550,000 plan rows: the command stops one row
+// short of more, and the reader takes what the command allows and nothing beyond. Only the reader
+// builds the largest table: the file is written with 10 intervals, and given 999.
+TEST_F(SessionFileTest, TheMostTableRowsTheCommandsAllowAreReadBackWhole)
+{
+    std::vector<std::uint32_t> all;
+    for (std::uint32_t plan = 1; plan <= 550; ++plan)
+    {
+        session.vdAddPlan(Single(std::to_string(5 + plan % 20).c_str(), "0"));
+        all.push_back(plan);
+    }
+    std::vector<WindowRecord> windows;
+    windows.emplace_back(EvaluationWindowRecord{{}, List(all)});
+    SamplingPlanEvaluationList& list = *std::get<EvaluationWindowRecord>(windows[0]).list;
+    EXPECT_EQ(list.SetRange("0", "50", "1000", message), 3);
+    EXPECT_STREQ(message.Text(), "Number of intervals cannot be above 999.");
+    ASSERT_EQ(list.SetRange("0", "50", "10", message), 0) << message.Text();
+    const std::string atDefault = SessionFileText(session, windows);
+    windows.clear();
+    const std::size_t range = atDefault.rfind(" 0 50 10\n");
+    ASSERT_NE(range, std::string::npos);
+    const auto withIntervals = [&](const char* intervals)
+    { return std::string(atDefault).replace(range, 9, std::string(" 0 50 ") + intervals + "\n"); };
+
+    const std::string file = withIntervals("999");
+    const auto contents = Read(file);
+    ASSERT_NE(contents, nullptr);
+    EXPECT_EQ(SessionFileText(*contents->session, contents->windows), file);
+    EXPECT_EQ(contents->session->PlanRows(), LargestPlanRows);
+    EXPECT_EQ(Read(withIntervals("1000")), nullptr);
+    EXPECT_TRUE(SizeRefused());
+}
+
 TEST_F(SessionFileTest, AFileIsReadNoFurtherThanItsLimitWhateverItsSize)
 {
     const std::string file = SmallFile();
