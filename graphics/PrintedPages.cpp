@@ -75,11 +75,17 @@ public:
         while (std::min(to, end) - start > length + touching)
         {
             const double furthest = start + length;
-            double cut = Unsplit(furthest);
-            // A text longer than a page is cut where the page ends.
-            if (cut <= start + touching)
-                cut = furthest;
-            cut = RuleBefore(cut, start + 0.5 * length);
+            const double unsplit = Unsplit(furthest);
+            // A text longer than a page is cut on a rule of the page where it has one, or else
+            // where the page ends.
+            const bool bSplit = unsplit <= start + touching;
+            double cut = bSplit ? furthest : unsplit;
+            for (double earliest : {start + 0.5 * length, start + touching})
+                if (std::optional<double> rule = RuleBefore(cut, earliest, bSplit))
+                {
+                    cut = *rule;
+                    break;
+                }
             cuts.push_back(cut);
             start = cut;
         }
@@ -163,18 +169,19 @@ private:
         return run != texts.end() && run->from < to - touching;
     }
 
-    // Of the rules from earliest to the cut that split no text, the last of those that reach
-    // furthest into the headings, so that a heading stands over all its columns; or the cut.
-    double RuleBefore(double cut, double earliest) const
+    // Of the rules from earliest to the cut that split no text (any, with bSplitting), the last
+    // of those that reach furthest into the headings, so that a heading stands over all its
+    // columns; none where there is none.
+    std::optional<double> RuleBefore(double cut, double earliest, bool bSplitting) const
     {
         const Rule* best = nullptr;
         for (auto rule = std::upper_bound(rules.begin(), rules.end(), cut + touching,
                                           [](double at, const Rule&r) { return at < r.at; });
              rule != rules.begin() && (rule - 1)->at >= earliest; --rule)
-            if (Unsplit((rule - 1)->at) == (rule - 1)->at &&
+            if ((bSplitting || Unsplit((rule - 1)->at) == (rule - 1)->at) &&
                 (best == nullptr || (rule - 1)->start < best->start - touching))
                 best = &*(rule - 1);
-        return best ? best->at : cut;
+        return best ? std::optional<double>(best->at) : std::nullopt;
     }
 
     struct Rule

@@ -4,6 +4,7 @@
 #include "graphics/Drawing.h"
 #include "plans/SamplingPlan.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -286,27 +287,37 @@ void SamplingPlanEvaluationList::vdBuildCurvesTable()
     if (Count() == 0)
         return;
     const bool aoq = Plan(1).IsAOQDefined();
-    const double group = aoq ? 32 : 24;
+    const std::vector<String> headers = CurvesGroupHeaders(aoq, CostTitle());
     // The quality levels stand in the first column, up to the rule at levelsRight.
     constexpr double levelsRight = 10;
-    const double right = Count() * group + levelsRight;
+    // Each plan's columns are 8 wide, or share the width of its description, a line clear of
+    // the rules either side, where that is wider: descriptions never run into each other.
+    std::vector<double> groups;
+    double right = levelsRight;
+    for (std::uint32_t k = 1; k <= Count(); ++k)
+    {
+        groups.push_back(std::max(8.0 * static_cast<double>(headers.size()),
+                                  Plan(k).Description().dWidth() + 2));
+        right += groups.back();
+    }
     const std::vector<Real> levels = TableLevels();
     const double bottom = TableBottom(static_cast<std::uint32_t>(levels.size()));
     TableDrawing table(curvesTable);
     table.vdTitles(CurvesTitle(aoq), InspectionFor(Plan(1)), right / 2, -7, -4.5);
     table.vdRule(levelsRight, -2, right, -2);
     table.vdText(Plan(1).UnitsName().Text(), 5, headerY);
-    const std::vector<String> headers = CurvesGroupHeaders(aoq, CostTitle());
     std::vector<double> columnLines;
+    double g = levelsRight;
     for (std::uint32_t k = 1; k <= Count(); ++k)
     {
-        const double g = levelsRight + (k - 1) * group;
+        const double group = groups[k - 1];
+        const double column = group / static_cast<double>(headers.size());
         std::vector<double> x;
         for (std::size_t c = 0; c < headers.size(); ++c)
         {
-            x.push_back(g + 4 + 8.0 * c);
+            x.push_back(g + column * (static_cast<double>(c) + 0.5));
             if (c > 0)
-                columnLines.push_back(g + 8.0 * c);
+                columnLines.push_back(g + column * static_cast<double>(c));
         }
         table.vdRow(headers, x, headerY);
         table.vdRule(g + group, -2, g + group, bottom);
@@ -314,6 +325,7 @@ void SamplingPlanEvaluationList::vdBuildCurvesTable()
         for (std::size_t j = 0; j < levels.size(); ++j)
             table.vdRow(CurvesGroup(Plan(k), levels[j], aoq, true), x,
                         RowTop(static_cast<std::uint32_t>(j)));
+        g += group;
     }
     for (std::size_t j = 0; j < levels.size(); ++j)
         table.vdText(Shown(levels[j], 0, true).Text(), 5, RowTop(static_cast<std::uint32_t>(j)));

@@ -1,11 +1,14 @@
 #include "app/EvaluationWindow.h"
 #include "plans/DefectivesDoubleSamplingPlan.h"
+#include "plans/DefectivesMultipleSamplingPlan.h"
 #include "plans/DefectivesSingleSamplingPlan.h"
 #include "tests/app/EvaluationRoadTest.h"
 
 #include <QPageLayout>
 #include <QTabWidget>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <map>
 
 namespace Brosquin
@@ -54,6 +57,22 @@ protected:
         vdAdd(std::move(plan));
     }
 
+    // A plan of five stages of 20 units.
+    void vdAddMultiple(const char* const (&a)[5], const char* const (&r)[5], std::int8_t method,
+                       const char* lotSize)
+    {
+        String n[5], accept[5], reject[5];
+        for (int k = 0; k < 5; ++k)
+        {
+            n[k] = "20";
+            accept[k] = a[k];
+            reject[k] = r[k];
+        }
+        auto plan = std::make_unique<DefectivesMultipleSamplingPlan>();
+        plan->vdDescribe(5, n, accept, reject, method, true, lotSize);
+        vdAdd(std::move(plan));
+    }
+
     // Evaluates the plans of the list from position first to last.
     TEvaluationWindow* EvaluatePlans(std::uint32_t first, std::uint32_t last)
     {
@@ -64,14 +83,15 @@ protected:
     }
 
     // Prints the window's page through its Print button, expecting so many pages on the paper
-    // turned, with their text no smaller than 8 points; the texts of each page.
-    std::vector<std::vector<PdfText>> Printed(TEvaluationWindow& evaluation, int page, int pages)
+    // turned (or as set), with their text no smaller than 8 points; the texts of each page.
+    std::vector<std::vector<PdfText>> Printed(TEvaluationWindow& evaluation, int page, int pages,
+                                              bool bTurned = true)
     {
         evaluation.PageControl()->setCurrentIndex(page);
         const QString pdf = PrintToPdf(QStringLiteral("print%1.pdf").arg(++prints));
         ButtonOf(&evaluation, "PrintButton")->click();
         EXPECT_TRUE(user.Messages().empty());
-        const std::vector<double> points = PrintedTextPoints(pdf, pages, true);
+        const std::vector<double> points = PrintedTextPoints(pdf, pages, bTurned);
         EXPECT_FALSE(points.empty());
         if (!points.empty())
         {
@@ -260,6 +280,104 @@ TEST_F(PrintedTablesTest, NoPageHoldsOneColumnAlone)
     ASSERT_EQ(rows.size(), 100);
     for (std::uint32_t plan = 2; plan <= 101; ++plan)
         EXPECT_EQ(rows.count(Description(plan)), 1) << plan;
+}
+
+// The Curves table of a single, a double and a multiple plan over 200 rows, the double plan's
+// description some 37 lines wide and the multiple plan's some 31, against 32 for four columns of
+// the usual width: printed, no text crosses the paper's margins, no description runs into
+// another, and the pages are cut between the plans' groups of columns (upright, one plan on each
+// of three pages across, in three bands of rows), so that on every page each plan's four headings
+// stand under its whole description, with every value of their columns on the same page, under
+// its heading.
+TEST_F(PrintedTablesTest, CurvesTablePagesKeepEachPlansColumnsWhole)
+{
+    vdAddSingle("125", "3", 0, "1000");
+    vdAddDouble("80", "2", "5", "160", "6", 5, "5000");
+    vdAddMultiple({"#", "0", "1", "2", "4"}, {"3", "3", "4", "5", "5"}, 1, "2000");
+    TEvaluationWindow* evaluation = EvaluatePlans(1, 3);
+    ASSERT_NE(evaluation, nullptr);
+    String message;
+    ASSERT_EQ(evaluation->EvaluationList()->SetRange("0", "19.9", "199", message), 0);
+    const std::vector<std::vector<PdfText>> pages =
+        Printed(*evaluation, TEvaluationWindow::TablePage, 9, false);
+    ASSERT_EQ(pages.size(), 9u);
+    const QStringList descriptions = {Description(1), Description(2), Description(3)};
+    const QStringList headings = {"OC (Pa)", "ASN", "E{#Stages}", "AOQ"};
+    // The paper as set, A4 upright, within its margins of 10 points.
+    constexpr double right = 585;
+    constexpr double bottom = 832;
+    std::map<QString, int> shownDescriptions;
+    int values = 0;
+    for (std::size_t p = 0; p < pages.size(); ++p)
+    {
+        const std::vector<PdfText>& page = pages[p];
+        std::vector<PdfText> placed;
+        std::vector<PdfText> groupHeadings;
+        for (const PdfText& text : page)
+        {
+            EXPECT_GE(text.start.x(), paperLeft) << p << " " << text.text.toStdString();
+            EXPECT_LE(text.lastStart.x(), right) << p << " " << text.text.toStdString();
+            EXPECT_GE(text.start.y(), paperTop) << p << " " << text.text.toStdString();
+            EXPECT_LE(text.start.y(), bottom) << p << " " << text.text.toStdString();
+            if (descriptions.contains(text.text))
+            {
+                placed.push_back(text);
+                ++shownDescriptions[text.text];
+            }
+            if (headings.contains(text.text))
+                groupHeadings.push_back(text);
+        }
+        // The headings stand five lines below the subtitle.
+        const PdfText labels = Found(page, QStringLiteral("Percent Defective"));
+        const double line =
+            0.2 * (labels.start.y() -
+                   Found(page, QStringLiteral("Inspection for Defective Units")).start.y());
+        ASSERT_GT(line, 8) << p;
+        const auto middle = [](const PdfText& text)
+        { return 0.5 * (text.start.x() + text.lastStart.x()); };
+        // Every value of the body stands under a heading of its page, a column being some four
+        // lines wide.
+        for (const PdfText& text : page)
+        {
+            if (text.start.y() <= labels.start.y() || text.start.x() < labels.lastStart.x())
+                continue;
+            ++values;
+            double offset = std::numeric_limits<double>::infinity();
+            for (const PdfText& heading : groupHeadings)
+                offset = std::min(offset, std::abs(middle(heading) - middle(text)));
+            EXPECT_LT(offset, 0.5 * line) << p << " " << text.text.toStdString();
+        }
+        // Each description over its plan's four headings, in their middle, half a line clear of
+        // the next.
+        EXPECT_FALSE(placed.empty()) << p;
+        EXPECT_EQ(groupHeadings.size(), 4 * placed.size()) << p;
+        if (groupHeadings.size() != 4 * placed.size())
+            continue;
+        const auto byX = [](const PdfText& a, const PdfText& b)
+        { return a.start.x() < b.start.x(); };
+        std::sort(placed.begin(), placed.end(), byX);
+        std::sort(groupHeadings.begin(), groupHeadings.end(), byX);
+        for (std::size_t d = 0; d < placed.size(); ++d)
+        {
+            for (std::size_t c = 0; c < 4; ++c)
+                EXPECT_EQ(groupHeadings[4 * d + c].text, headings[static_cast<qsizetype>(c)]) << p;
+            EXPECT_NEAR(
+                middle(placed[d]),
+                0.5 * (groupHeadings[4 * d].start.x() + groupHeadings[4 * d + 3].lastStart.x()),
+                line)
+                << p << " " << placed[d].text.toStdString();
+            if (d > 0)
+            {
+                EXPECT_GE(placed[d].start.x() - placed[d - 1].lastStart.x(), 0.5 * line)
+                    << p << " " << placed[d - 1].text.toStdString() << " | "
+                    << placed[d].text.toStdString();
+            }
+        }
+    }
+    // Each description heads the three bands of rows, once on each.
+    for (const QString& description : descriptions)
+        EXPECT_EQ(shownDescriptions[description], 3) << description.toStdString();
+    EXPECT_EQ(values, 200 * 12);
 }
 
 } // namespace

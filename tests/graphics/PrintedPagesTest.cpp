@@ -155,7 +155,8 @@ TEST(PrintedPages, PagesCutBetweenColumnsAndRows)
     ExpectPage(two.pages[1], 0, 72, 40, 100, 20 + 88, 20 - 720);
 }
 
-// A text longer than a page leaves no place between texts: the page ends where it must.
+// A text longer than a page leaves no place between texts: the page ends where it must, on a
+// rule where the page has one.
 TEST(PrintedPages, ATextLongerThanAPageIsCut)
 {
     const auto table = Table(60, 5);
@@ -167,6 +168,19 @@ TEST(PrintedPages, ATextLongerThanAPageIsCut)
     const PagePart& first = pages.pages[0].parts[0];
     EXPECT_LT(first.left, 0);
     EXPECT_DOUBLE_EQ(first.right - first.left, pages.bTurned ? 72 : 57.6);
+
+    // A heading of 73 units over the five columns, longer than a page either way: upright, the
+    // pages end on the rules at 40 and 80, not at 57.6 in the middle of a column.
+    const auto headed = Table(60, 5);
+    headed->AddText(std::string(100, 'M').c_str(), 0, -2, 1, TextAlignment::Start, 0, false, false,
+                    0);
+    ASSERT_GT(headed->Object(headed->Count())->dRight(), 72);
+    const PrintedPages cut = TablePages(*headed, upright, turned, 10);
+    EXPECT_FALSE(cut.bTurned);
+    ASSERT_EQ(cut.pages.size(), 3u);
+    ExpectPage(cut.pages[0], 0, -2, 40, 60, 20, 40);
+    ExpectPage(cut.pages[1], 40, -2, 80, 60, 20 - 400, 40);
+    ExpectPage(cut.pages[2], 80, -2, 100, 60, 20 - 800, 40);
 }
 
 // The margin beyond a table's last rule takes no page of its own: a table 80 units wide with a
