@@ -9,6 +9,7 @@ inspection unit by unit (which needs none of the closed forms).
   python3 StagedPlanReferences.py defects-any u          the same for defects per unit
   python3 StagedPlanReferences.py defects-given T
   python3 StagedPlanReferences.py cumulatives           the large plan from its cumulatives alone
+  python3 StagedPlanReferences.py far-tail              the seven-stage plan rejected by a far tail
 """
 import sys
 
@@ -308,6 +309,19 @@ def cumulatives(kind, level):
           f"ASN {nstr(100 * stages, 20)}, E{{#Stages}} {nstr(stages, 20)}")
 
 
+# The seven-stage plan at 0.36500013 defects per unit goes on past stage 1 unless its 5495 units
+# hold 2519 defects or more, rejects at stage 2 only where its 36,420 units hold 26,690 or more,
+# and goes on past stage 3 only where its 52,508 units hold more than 23,948: 1 - Pa lies between
+# the first of those Poisson tails and the sum of all three, the ASN within 87,073 times their sum
+# of 52,508 and E{#Stages} within 7 times it of 3.
+def far_tail():
+    u = mpf("0.36500013")
+    tail = lambda c, units: gammainc(c, 0, units * u, regularized=True)  # P(S >= c)
+    first = tail(2519, 5495)
+    print(f"7 stages, defects-any {u}: 1 - Pa from {nstr(first, 20)} "
+          f"to {nstr(first + tail(26690, 36420) + tail(23949, 52508), 20)}")
+
+
 if __name__ == "__main__":
     if len(sys.argv) == 1:
         small_plans()
@@ -318,6 +332,8 @@ if __name__ == "__main__":
             for kind, level in (("defectives-any", p), ("defectives-given", count),
                                 ("defects-any", p), ("defects-given", count)):
                 cumulatives(kind, level)
+    elif sys.argv[1] == "far-tail":
+        far_tail()
     else:
         mp.dps = 25
         kind, level = sys.argv[1], sys.argv[2]

@@ -508,6 +508,47 @@ TEST(StagedPlansTest, LargePlansToTheLastDigit)
     }
 }
 
+TEST(StagedPlansTest, PaOfOneLessAFarTail)
+{
+    // Defects per unit at 0.36500013: nearly every lot goes on to stage 3, whose accept number is
+    // 34 standard deviations above its mean count, through wide bands that carry next to no
+    // chance. 1 - Pa is 1.670217646452287038e-28 (the tail P(S >= 2519) of stage 1; the other
+    // ways to reject add less than 1e-240), so that Pa rounds to 1, the ASN to 52,508 and
+    // E{#Stages} to 3, with every method of curtailing (mpmath at 40 digits,
+    // StagedPlanReferences.py far-tail), prepared and stage by stage, and none passes its bound.
+    AnyPlan plan = {Family::defectsPerUnit,
+                    false,
+                    {5495, 30925, 16088, 5809, 13499, 8647, 6610},
+                    {-1, -1, 23948, 26603, 26603, 36707, 53003},
+                    {2519, 26690, 26690, 26690, 53004, 53004, 53004},
+                    false,
+                    0.36500013,
+                    0,
+                    0.0,
+                    0};
+    const auto chances = PrepareChances(plan);
+    ASSERT_NE(chances, nullptr);
+    const StagedConditionals* const ways[] = {chances.get(), nullptr};
+    for (std::uint8_t method : {0, 1, 2})
+        for (const StagedConditionals* prepared : ways)
+        {
+            plan.method = method;
+            SCOPED_TRACE(testing::Message() << int(method) << " " << (prepared != nullptr));
+            const Evaluations way =
+                EvaluateInOnePass(plan, StagedMeasure::averageSampleNumber, prepared);
+            const double pa =
+                EvaluateInOnePass(plan, StagedMeasure::probabilityAcceptance, prepared).pa;
+            for (double each : {way.pa, pa})
+            {
+                EXPECT_LE(RelativeError(each, 1.0L), 1e-14) << each;
+                EXPECT_LE(each, 1.0);
+            }
+            EXPECT_LE(RelativeError(way.asn, 52508.0L), 1e-14) << way.asn;
+            EXPECT_LE(RelativeError(way.stages, 3.0L), 1e-14) << way.stages;
+            EXPECT_LE(way.asn, 87073.0);
+        }
+}
+
 TEST(StagedPlansTest, WideBandsPreparedInPartsAsStageByStage)
 {
     // Counts that go on over a hundred standard deviations of the count after a stage, which no
