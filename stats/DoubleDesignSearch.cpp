@@ -73,20 +73,22 @@ public:
             j = std::max(j, firstCounted);
             double previous = j > 0 ? points[static_cast<std::size_t>(j - 1)] : 0.0;
             double sum = j > 0 ? firstCumulatives[static_cast<std::size_t>(j - 1)] : 0.0;
-            const std::int64_t rising = RisingTo(firstSize);
+            const std::int64_t rising = LastRisingCount(firstSize, level);
             for (; j <= x; ++j)
             {
+                if (j <= rising && !(previous >= std::numeric_limits<double>::min()))
+                {
+                    const std::int64_t normal =
+                        FirstNormalCount(model, firstSize, level, j, std::min(x, rising));
+                    std::fill(firstCumulatives.begin() + j, firstCumulatives.begin() + normal, sum);
+                    j = normal;
+                    if (j > x)
+                        break;
+                }
                 previous = Next(previous, j, firstSize, firstRatio, (j - firstCounted) % 32 == 0);
                 sum += previous;
                 points[static_cast<std::size_t>(j)] = previous;
                 firstCumulatives[static_cast<std::size_t>(j)] = sum;
-                if (!(previous > 0.0) && j < rising)
-                {
-                    const std::int64_t shown = FirstShown(j + 1, std::min(x, rising), firstSize);
-                    std::fill(firstCumulatives.begin() + j + 1, firstCumulatives.begin() + shown,
-                              sum);
-                    j = shown - 1;
-                }
             }
         }
         return points[static_cast<std::size_t>(x)];
@@ -130,11 +132,11 @@ public:
 
 private:
     // P(count = k) of a sample of n from previous, that of k - 1, or afresh where asked or where
-    // previous is 0.
+    // previous is not a normal double.
     double Next(double previous, std::int64_t k, std::int64_t n, PointRatio ratio,
                 bool bAfresh) const
     {
-        if (!(previous > 0.0) || bAfresh)
+        if (!(previous >= std::numeric_limits<double>::min()) || bAfresh)
             return model.point(k, n, level);
         const auto count = static_cast<double>(k - 1);
         return previous * ((ratio.dIntercept - ratio.dSlope * count) / (count + 1.0));
@@ -218,7 +220,8 @@ private:
         const std::size_t start = values.size();
         values.resize(start + static_cast<std::size_t>(to - from + 1));
         double* out = values.data() + start;
-        const std::int64_t rising = RisingTo(row.size);
+        const std::int64_t rising = LastRisingCount(row.size, level);
+        constexpr double leastNormal = std::numeric_limits<double>::min();
         for (std::int64_t k = from; k <= to; ++k)
         {
             if (bWithinSample && k >= row.size)
@@ -231,38 +234,31 @@ private:
             else if (!bOn && k == from)
             {
                 cumulative = model.cumulative(k, row.size, level);
-                current = 0.0;
+                current = model.point(k, row.size, level);
             }
             else
             {
+                if (k <= rising && !(current >= leastNormal))
+                {
+                    const std::int64_t normal =
+                        FirstNormalCount(model, row.size, level, k, std::min(to, rising));
+                    out = std::fill_n(out, normal - k, cumulative);
+                    k = normal;
+                    if (k > to)
+                        break;
+                }
                 if (!vanished)
                 {
                     current = Next(current, k, row.size, row.ratio, false);
-                    vanished = !(current > 0.0) && static_cast<double>(k) > mean + 1.0;
+                    vanished = !(current >= leastNormal) && static_cast<double>(k) > mean + 1.0;
+                    if (vanished)
+                        current = 0.0;
                 }
                 cumulative += current;
-                if (!(current > 0.0) && k < rising)
-                {
-                    const std::int64_t shown = FirstShown(k + 1, std::min(to, rising), row.size);
-                    out = std::fill_n(out, shown - 1 - k, cumulative);
-                    k = shown - 1;
-                }
             }
             *out++ = cumulative;
         }
         point = current;
-    }
-    // Below the mean of a sample of n, up to the count returned, the points only rise: the
-    // first count from `from` to `to` whose point is not too small for a double, to + 1 where
-    // none is, is found without working out those before it.
-    std::int64_t RisingTo(std::int64_t n) const
-    {
-        return static_cast<std::int64_t>(std::floor(static_cast<double>(n) * level)) - 1;
-    }
-    std::int64_t FirstShown(std::int64_t from, std::int64_t to, std::int64_t n) const
-    {
-        return FirstHolding(from, to + 1,
-                            [&](std::int64_t k) { return model.point(k, n, level) > 0.0; });
     }
 
     const DoublePlanModel& model;
@@ -1211,6 +1207,21 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
 }
 
 } // namespace
+
+std::int64_t LastRisingCount(std::int64_t n, double level)
+{
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(n) * level)) - 1;
+}
+
+std::int64_t FirstNormalCount(const DoublePlanModel& model, std::int64_t n, double level,
+                              std::int64_t from, std::int64_t to)
+{
+    if (from > to)
+        return from;
+    return FirstHolding(from, to + 1,
+                        [&](std::int64_t k)
+                        { return model.point(k, n, level) >= std::numeric_limits<double>::min(); });
+}
 
 bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
                         int& n1, int& a1, int& r1, int& n2, int& a2)

@@ -49,11 +49,13 @@ double Spread(std::int64_t n, double level)
 }
 
 // B(k; n) at one level for the counts k from kmin on, one entry a count, into the size entries
-// of row.
+// of row: each point from the one before, from the first that is a normal double.
 void vdFillCumulatives(const DoublePlanModel& model, double level, std::int64_t n,
                        std::int64_t kmin, std::int64_t size, double* row)
 {
-    const std::int64_t start = std::max(kmin, FirstNonNegligibleCount(n, level));
+    const std::int64_t start =
+        FirstNormalCount(model, n, level, std::max(kmin, FirstNonNegligibleCount(n, level)),
+                         std::min(kmin + size - 1, LastRisingCount(n, level)));
     std::int64_t k = kmin;
     for (; k < std::min(start, kmin + size); ++k)
         row[static_cast<std::size_t>(k - kmin)] = 0.0;
@@ -94,7 +96,9 @@ void DoublePlanCostBound::vdFillPoints(double level, std::vector<double>& out) c
 {
     const std::int64_t n = largestFirst;
     out.assign(static_cast<std::size_t>(xhi - xlo + 1), 0.0);
-    std::int64_t x = std::max(xlo, FirstNonNegligibleCount(n, level));
+    std::int64_t x =
+        FirstNormalCount(model, n, level, std::max(xlo, FirstNonNegligibleCount(n, level)),
+                         std::min(xhi, LastRisingCount(n, level)));
     if (x > xhi)
         return;
     const PointRatio ratio = model.pointRatio(n, level);
