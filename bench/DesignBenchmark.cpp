@@ -84,6 +84,57 @@ BENCHMARK(BM_CloseLevelDoubleDesign)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
+// Close levels where the samples hold thousands of defectives or defects, run to the proven
+// optimum once per iteration (levels in defects per unit or as fractions, Pa at the LTPD 0.10
+// unless said):
+// 0. defects per unit, AQL 0.741789, maximum AQL 0.745019, LTPD 0.754708, PaLTPD 0.05, the
+//    least cost (C1 100) at 0.755048: single plan 48,550, proves (22889, 16897, 17219, 32896,
+//    41778);
+// 1. defects per unit, AQL 5, LTPD 5.0327, the least ASN at the AQL: single plan 40,173, proves
+//    (18083, 90554, 91270, 28949, 235915);
+// 2. defects per unit, AQL 0.282285, maximum AQL 0.283823, LTPD 0.288436, PaAQL 0.90, the least
+//    ASN at 0.290753: single plan 49,573, proves (19991, 5476, 5755, 40529, 17301);
+// 3. defective units, AQL 0.748815, LTPD 0.756499, PaAQL 0.99, PaLTPD 0.05, the least ASN at
+//    0.755615: single plan 49,757, proves (28947, 21735, 21862, 25892, 41319);
+// 4. defects per unit, AQL 0.784969, LTPD 0.797522, the least cost (C1 100) at 0.8004: single
+//    plan 43,008, proves (19664, 15320, 15665, 30418, 39701).
+void BM_HighCountDoubleDesign(benchmark::State& state)
+{
+    struct Levels
+    {
+        bool defectives;
+        double aql;
+        double maximumAql; // 0 for two levels
+        double ltpd;
+        double paAql;
+        double paLtpd;
+        double p0;
+        double c1;
+    };
+    constexpr Levels designs[] = {
+        {false, 0.741789, 0.745019, 0.754708, 0.95, 0.05, 0.755048, 100.0},
+        {false, 5.0, 0.0, 5.0327, 0.95, 0.10, 5.0, 0.0},
+        {false, 0.282285, 0.283823, 0.288436, 0.90, 0.10, 0.290753, 0.0},
+        {true, 0.748815, 0.0, 0.756499, 0.99, 0.05, 0.755615, 0.0},
+        {false, 0.784969, 0.0, 0.797522, 0.95, 0.10, 0.8004, 100.0}};
+    const Levels& d = designs[state.range(0)];
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        if (d.defectives)
+            DefectivesDoubleDesignTwoLevels(d.aql, d.ltpd, d.paAql, d.paLtpd, d.p0, 1.0, d.c1, n1,
+                                            a1, r1, n2, a2, 0);
+        else if (d.maximumAql > 0.0)
+            DefectsPerUnitDoubleDesignThreeLevels(d.aql, d.maximumAql, d.ltpd, d.paAql, d.paLtpd,
+                                                  d.p0, 1.0, d.c1, n1, a1, r1, n2, a2, 0);
+        else
+            DefectsPerUnitDoubleDesignTwoLevels(d.aql, d.ltpd, d.paAql, d.paLtpd, d.p0, 1.0, d.c1,
+                                                n1, a1, r1, n2, a2, 0);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_HighCountDoubleDesign)->DenseRange(0, 4)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // Double designs for defects per unit and per quantity, levels in thousandths: single plans of
 // 235 units at 1 and 1.2 per unit, of 468.11 units of quantity at 0.5 and 0.6, and of 134 units
 // at 0.01 and 0.05.

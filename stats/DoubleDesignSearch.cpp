@@ -63,14 +63,33 @@ public:
     {
         if (x < 0 || (model.bCountsWithinSample && x > firstSize))
             return 0.0;
-        while (static_cast<std::int64_t>(points.size()) <= x)
+        auto j = static_cast<std::int64_t>(points.size());
+        if (j <= x)
         {
-            const auto j = static_cast<std::int64_t>(points.size());
-            const double previous = j > 0 ? points.back() : 0.0;
-            points.push_back(j < firstCounted ? 0.0
-                                              : Next(previous, j, firstSize, firstRatio,
-                                                     (j - firstCounted) % 32 == 0));
-            firstCumulatives.push_back((j > 0 ? firstCumulatives.back() : 0.0) + points.back());
+            // The counts below firstCounted are 0, the others each from the one before.
+            const auto size = static_cast<std::size_t>(x + 1);
+            points.resize(size, 0.0);
+            firstCumulatives.resize(size, 0.0);
+            j = std::max(j, firstCounted);
+            double previous = j > 0 ? points[static_cast<std::size_t>(j - 1)] : 0.0;
+            double sum = j > 0 ? firstCumulatives[static_cast<std::size_t>(j - 1)] : 0.0;
+            const std::int64_t rising = LastRisingCount(firstSize, level);
+            for (; j <= x; ++j)
+            {
+                if (j <= rising && !(previous >= std::numeric_limits<double>::min()))
+                {
+                    const std::int64_t normal =
+                        FirstNormalCount(model, firstSize, level, j, std::min(x, rising));
+                    std::fill(firstCumulatives.begin() + j, firstCumulatives.begin() + normal, sum);
+                    j = normal;
+                    if (j > x)
+                        break;
+                }
+                previous = Next(previous, j, firstSize, firstRatio, (j - firstCounted) % 32 == 0);
+                sum += previous;
+                points[static_cast<std::size_t>(j)] = previous;
+                firstCumulatives[static_cast<std::size_t>(j)] = sum;
+            }
         }
         return points[static_cast<std::size_t>(x)];
     }
@@ -94,20 +113,30 @@ public:
             return 0.0;
         Point(top);
         const double* second = SecondCumulatives(n2, a2 - top, a2 - a1 - 1);
-        double sum = 0.0;
-        for (std::int64_t x = a1 + 1; x <= top; ++x)
-            sum += points[static_cast<std::size_t>(x)] * second[top - x];
-        return sum;
+        // Four sums side by side: one alone waits on each addition, and the counts run to
+        // thousands.
+        const double* point = points.data() + a1 + 1;
+        const std::int64_t count = top - a1;
+        const double* last = second + (count - 1);
+        std::array<double, 4> sums = {};
+        std::int64_t i = 0;
+        for (; i + 4 <= count; i += 4)
+            for (std::size_t j = 0; j < 4; ++j)
+                sums[j] += point[i + static_cast<std::int64_t>(j)] *
+                           last[-(i + static_cast<std::int64_t>(j))];
+        for (; i < count; ++i)
+            sums[0] += point[i] * last[-i];
+        return (sums[0] + sums[1]) + (sums[2] + sums[3]);
     }
     double Level() const { return level; }
 
 private:
     // P(count = k) of a sample of n from previous, that of k - 1, or afresh where asked or where
-    // previous is 0.
+    // previous is not a normal double.
     double Next(double previous, std::int64_t k, std::int64_t n, PointRatio ratio,
                 bool bAfresh) const
     {
-        if (!(previous > 0.0) || bAfresh)
+        if (!(previous >= std::numeric_limits<double>::min()) || bAfresh)
             return model.point(k, n, level);
         const auto count = static_cast<double>(k - 1);
         return previous * ((ratio.dIntercept - ratio.dSlope * count) / (count + 1.0));
@@ -179,22 +208,57 @@ private:
                         std::int64_t to, bool bOn, double& point) const
     {
         double cumulative = bOn ? values.back() : 0.0;
+        const bool bWithinSample = model.bCountsWithinSample;
+        const std::int64_t counted = FirstNonNegligibleCount(row.size, level);
+        const double mean = static_cast<double>(row.size) * level;
+        // Past the mean the points only fall: once one is too small for a double, so are all
+        // beyond it, which are not worked out afresh one by one.
+        bool vanished = false;
+        // Written in place, the point held apart from them, so that each step waits on the last
+        // one's product alone.
+        double current = point;
+        const std::size_t start = values.size();
+        values.resize(start + static_cast<std::size_t>(to - from + 1));
+        double* out = values.data() + start;
+        const std::int64_t rising = LastRisingCount(row.size, level);
+        constexpr double leastNormal = std::numeric_limits<double>::min();
         for (std::int64_t k = from; k <= to; ++k)
         {
-            if (model.bCountsWithinSample && k >= row.size)
+            if (bWithinSample && k >= row.size)
                 cumulative = 1.0;
+            else if (k < counted)
+            {
+                cumulative = 0.0;
+                current = 0.0;
+            }
             else if (!bOn && k == from)
             {
                 cumulative = model.cumulative(k, row.size, level);
-                point = 0.0;
+                current = model.point(k, row.size, level);
             }
             else
             {
-                point = Next(point, k, row.size, row.ratio, false);
-                cumulative += point;
+                if (k <= rising && !(current >= leastNormal))
+                {
+                    const std::int64_t normal =
+                        FirstNormalCount(model, row.size, level, k, std::min(to, rising));
+                    out = std::fill_n(out, normal - k, cumulative);
+                    k = normal;
+                    if (k > to)
+                        break;
+                }
+                if (!vanished)
+                {
+                    current = Next(current, k, row.size, row.ratio, false);
+                    vanished = !(current >= leastNormal) && static_cast<double>(k) > mean + 1.0;
+                    if (vanished)
+                        current = 0.0;
+                }
+                cumulative += current;
             }
-            values.push_back(cumulative);
+            *out++ = cumulative;
         }
+        point = current;
     }
 
     const DoublePlanModel& model;
@@ -354,8 +418,9 @@ private:
         // Whether no plan with this r1 and this or a smaller a1 can.
         bool bNoneBelow;
         // Whether the most powerful tests of this r1 miss the AQL room at the largest second
-        // sample the cost allows.
+        // sample the cost allows, and their Pa at the AQL there.
         bool bMissed;
+        double dMostAcceptance;
     };
     // Offers the cheapest plan of (n1, a1, r1) that costs less than the best; `wider` are the
     // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
@@ -411,6 +476,10 @@ private:
     LevelCounts atCost;
     double best = 0.0;
     DoublePlanNumbers result = {};
+    // How far the last search of vdSearchFirstAccept found the reject numbers missing the AQL
+    // room to reach, from which the next starts.
+    std::int64_t rejectSpan = 1;
+    bool bSpanSkipped = false;
     // The last answer of LargestSecondAccept, from which the next starts.
     std::int64_t lastSecondAccept = 0;
     std::int64_t lastSecondSample = 0;
@@ -818,14 +887,22 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
     std::int64_t floor = std::max<std::int64_t>(leastTotal - n1, 1);
     for (std::int64_t r1 = r1lo; r1 <= first.lastReject && !Stopped(); ++r1)
     {
-        if (r1 > r1lo)
+        const auto at = passed.begin() + (r1 - first.r1min);
+        // Of a run of reject numbers passed over only the last needs its bound, which is the
+        // largest of the run's.
+        const bool bPassedOver = *at != 0;
+        if (bPassedOver)
+        {
+            r1 += std::find(at, passed.end(), 0) - at - 1;
+            goOn = atCost.Cumulative(r1 - 1) - atCost.Cumulative(a1);
+        }
+        else if (r1 > r1lo)
             goOn += atCost.Point(r1 - 1);
         const std::int64_t lowest = std::max(floor, LowestSecondSample(a1, r1, 0));
         // Larger r1 go on more often with second samples no smaller.
         if (Beaten(CostOf(n1, lowest, std::max(goOn, 0.0)), {n1, a1, r1, 0, r1 - 1}))
             return;
-        char& passedOver = passed[static_cast<std::size_t>(r1 - first.r1min)];
-        if (passedOver != 0)
+        if (bPassedOver)
             continue;
         const std::int64_t most = MostSecondSample(n1, std::max(goOn, 0.0));
         if (most < lowest)
@@ -833,21 +910,46 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
         const SecondStages found =
             SearchSecondStage(n1, {a1, r1}, rooms, wider, std::max(goOn, 0.0), lowest);
         if (found.bNoneBelow)
-            passedOver = 1;
+            *at = 1;
         floor = std::max(floor, found.needed);
         if (!found.bMissed || floor > most)
             continue;
         // The tests of a reject number are among those of a larger one, and reach no more with a
         // smaller second sample: where those of (a1, last) miss the AQL room at this most, so do
         // those of every r1 up to last at its own, which is no larger.
-        const auto reaches = [&](std::int64_t reject) {
-            return MostAcceptance({a1, reject}, rooms, most) >= LeastReaching(rooms.dAql);
+        // Where the last search found no reject number beyond its own missing the room, the next
+        // is likely to find none either: every other one is left out.
+        if (rejectSpan == 0)
+        {
+            bSpanSkipped = !bSpanSkipped;
+            if (bSpanSkipped)
+                continue;
+        }
+        // The search for last tries reject numbers from r1 on, and the one before the first
+        // reaching the room is r1 or one tried: the last one missing it is kept, with its slope.
+        const double least = LeastReaching(rooms.dAql);
+        double acceptance = found.dMostAcceptance;
+        double slope = 0.0;
+        std::int64_t missing = r1;
+        const auto beyondRoom = [&](std::int64_t reject)
+        {
+            double growth = 0.0;
+            const double reached = MostAcceptance({a1, reject}, rooms, most, &growth);
+            if (reached < least && reject > missing)
+            {
+                missing = reject;
+                acceptance = reached;
+                slope = growth;
+            }
+            return reached - least;
         };
-        const std::int64_t last = FirstHolding(r1 + 1, first.lastReject + 1, reaches) - 1;
+        const std::int64_t last = FirstReachingAfter(r1, acceptance - least, first.lastReject + 1,
+                                                     rejectSpan, beyondRoom) -
+                                  1;
+        // The next reject number that misses the room lies about as far on.
+        rejectSpan = last - r1;
         if (last == r1)
             continue;
-        double slope = 0.0;
-        const double acceptance = MostAcceptance({a1, last}, rooms, most, &slope);
         // As in SearchSecondStage: none of a smaller a1 reaches the wider rooms either, and no
         // plan with a reject number from last on reaches the AQL room (see the relaxed rooms
         // there).
@@ -1093,17 +1195,33 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
     const double acceptance = MostAcceptance(go, rooms, most, &slope);
     if (!reaches(acceptance, rooms))
         return {reaches(acceptance, relaxed) ? lowest : most + 1,
-                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true};
+                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true,
+                acceptance};
     if (SmallestMeetingSample(n1, go, rooms, lowest, most) <= most)
-        return {lowest, false, false};
+        return {lowest, false, false, acceptance};
     // No plan of this r1 is cheap enough. Where none meets the wider rooms either, no plan of a
     // smaller a1 and this r1 is: that spares the search of the many small a1 that differ from
     // this one only in counts of next to no chance.
     return {SmallestMeetingSample(n1, go, relaxed, lowest, most),
-            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false};
+            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false, acceptance};
 }
 
 } // namespace
+
+std::int64_t LastRisingCount(std::int64_t n, double level)
+{
+    return static_cast<std::int64_t>(std::floor(static_cast<double>(n) * level)) - 1;
+}
+
+std::int64_t FirstNormalCount(const DoublePlanModel& model, std::int64_t n, double level,
+                              std::int64_t from, std::int64_t to)
+{
+    if (from > to)
+        return from;
+    return FirstHolding(from, to + 1,
+                        [&](std::int64_t k)
+                        { return model.point(k, n, level) >= std::numeric_limits<double>::min(); });
+}
 
 bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
                         int& n1, int& a1, int& r1, int& n2, int& a2)

@@ -66,6 +66,15 @@ struct DoublePlanModel
     bool bCountsWithinSample;
 };
 
+// Below the mean of a sample of n units at a level the point probabilities only rise, up to the
+// count LastRisingCount gives. FirstNormalCount is the first count from `from` to `to` (none
+// beyond that one) whose point probability is a normal double, to + 1 where none is: the points
+// below it are under 1e-307 and taken as 0, and steps from one point to the next start there,
+// from a number with all its digits.
+std::int64_t LastRisingCount(std::int64_t n, double level);
+std::int64_t FirstNormalCount(const DoublePlanModel& model, std::int64_t n, double level,
+                              std::int64_t from, std::int64_t to);
+
 // Told now and then how far a design has come, from 0 to 1; returns false to stop it.
 using DesignProgress = std::function<bool(double fraction)>;
 

@@ -49,11 +49,13 @@ double Spread(std::int64_t n, double level)
 }
 
 // B(k; n) at one level for the counts k from kmin on, one entry a count, into the size entries
-// of row.
+// of row: each point from the one before, from the first that is a normal double.
 void vdFillCumulatives(const DoublePlanModel& model, double level, std::int64_t n,
                        std::int64_t kmin, std::int64_t size, double* row)
 {
-    const std::int64_t start = std::max(kmin, FirstNonNegligibleCount(n, level));
+    const std::int64_t start =
+        FirstNormalCount(model, n, level, std::max(kmin, FirstNonNegligibleCount(n, level)),
+                         std::min(kmin + size - 1, LastRisingCount(n, level)));
     std::int64_t k = kmin;
     for (; k < std::min(start, kmin + size); ++k)
         row[static_cast<std::size_t>(k - kmin)] = 0.0;
@@ -94,7 +96,9 @@ void DoublePlanCostBound::vdFillPoints(double level, std::vector<double>& out) c
 {
     const std::int64_t n = largestFirst;
     out.assign(static_cast<std::size_t>(xhi - xlo + 1), 0.0);
-    std::int64_t x = std::max(xlo, FirstNonNegligibleCount(n, level));
+    std::int64_t x =
+        FirstNormalCount(model, n, level, std::max(xlo, FirstNonNegligibleCount(n, level)),
+                         std::min(xhi, LastRisingCount(n, level)));
     if (x > xhi)
         return;
     const PointRatio ratio = model.pointRatio(n, level);
@@ -317,12 +321,23 @@ void DoublePlanCostBound::vdFillContinued(const RequirementPrices& prices, std::
     // Count x's entries are those of the further count K - x.
     const std::int64_t top = K - xlo - second.kmin;
     continued.resize(static_cast<std::size_t>(xhi - xlo + 1));
-    for (std::size_t i = 0; i < continued.size(); ++i)
+    // Count x's entries run down from top: read from the last one's up, the loops run over
+    // plain arrays.
+    const std::size_t size = continued.size();
+    const double* secondAql = second.atAql + (top - static_cast<std::int64_t>(size - 1));
+    const double* secondLtpd = second.atLtpd + (top - static_cast<std::int64_t>(size - 1));
+    for (std::size_t i = 0; i < size; ++i)
     {
-        const auto k = static_cast<std::size_t>(top - static_cast<std::int64_t>(i));
-        const double gain = l * atAql[i] * second.atAql[k] - m * atLtpd[i] * second.atLtpd[k] -
-                            (bMaximum ? v * atMaximum[i] * second.atMaximum[k] : 0.0);
-        continued[i] = stageCost * atCost[i] - gain;
+        const std::size_t k = size - 1 - i;
+        continued[i] =
+            stageCost * atCost[i] - (l * atAql[i] * secondAql[k] - m * atLtpd[i] * secondLtpd[k]);
+    }
+    if (bMaximum)
+    {
+        const double* secondMaximum =
+            second.atMaximum + (top - static_cast<std::int64_t>(size - 1));
+        for (std::size_t i = 0; i < size; ++i)
+            continued[i] += v * atMaximum[i] * secondMaximum[size - 1 - i];
     }
 }
 
@@ -416,6 +431,7 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
     std::int64_t a = lo;
     std::int64_t steps = 8;
     const double constant = Constant(prices);
+    const std::size_t rejectedFrom = place(std::max(r1min, a1low + 2));
     for (int pieces = 0; a <= hi && open > 0; ++pieces)
     {
         if (pieces == pieceBudget)
@@ -429,9 +445,10 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
         continuedSums[0] = 0.0;
         for (std::size_t i = 0; i < size; ++i)
             continuedSums[i + 1] = continuedSums[i] + continuedTerms[i];
+        // No a1 from a1low on rejects below `rejectedFrom`.
         leastAfter.resize(size + 1);
         leastAfter[size] = continuedSums[size];
-        for (std::size_t i = size; i-- > 0;)
+        for (std::size_t i = size; i-- > rejectedFrom;)
             leastAfter[i] = std::min(leastAfter[i + 1], continuedSums[i]);
         const auto holds = [&](std::int64_t a1)
         {
@@ -458,7 +475,8 @@ void DoublePlanCostBound::vdMarkDearerFirstAccepts(const RequirementPrices& pric
             continue;
         }
         if (!all)
-            for (std::size_t a1 = static_cast<std::size_t>(a1low); a1 < dearer.size(); ++a1)
+            for (auto a1 = static_cast<std::size_t>(sharedHolds ? first : a1low);
+                 a1 < dearer.size(); ++a1)
                 if (dearer[a1] != 0 &&
                     !(a1 < first ? sharedHolds : holds(static_cast<std::int64_t>(a1))))
                 {

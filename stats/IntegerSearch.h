@@ -35,18 +35,19 @@ std::int64_t FirstHolding(std::int64_t from, std::int64_t beyond, Condition hold
 }
 
 // The first k in [from, to] at which value(k) >= 0, for a value that only grows with k and is
-// atTo >= 0 at `to`. Each k tried is where the line through the nearest values on either side
-// crosses 0; the value kept on a side that the tries leave twice running is scaled down, as
-// Anderson and Bjorck do, so that it does not hold the line back. A value smooth in k then takes
-// a few tries. Where the range left is wider than bisection would have left with four tries
-// fewer, the try bisects it instead, so that no value takes more than about four tries more than
-// bisection.
+// atFrom at `from` and atTo >= 0 at `to`. Each k tried is where the line through the nearest
+// values on either side crosses 0; the value kept on a side that the tries leave twice running
+// is scaled down, as Anderson and Bjorck do, so that it does not hold the line back. A value
+// smooth in k then takes a few tries. Where the range left is wider than bisection would have
+// left with four tries fewer, the try bisects it instead, so that no value takes more than about
+// four tries more than bisection.
 template <class Value>
-std::int64_t FirstReaching(std::int64_t from, std::int64_t to, double atTo, Value value)
+std::int64_t FirstReaching(std::int64_t from, double atFrom, std::int64_t to, double atTo,
+                           Value value)
 {
     if (from >= to)
         return to;
-    double failingValue = value(from);
+    double failingValue = atFrom;
     if (failingValue >= 0.0)
         return from;
     std::int64_t failing = from;
@@ -93,6 +94,37 @@ std::int64_t FirstReaching(std::int64_t from, std::int64_t to, double atTo, Valu
         }
     }
     return meeting;
+}
+
+// As above, value(from) worked out here.
+template <class Value>
+std::int64_t FirstReaching(std::int64_t from, std::int64_t to, double atTo, Value value)
+{
+    if (from >= to)
+        return to;
+    return FirstReaching(from, value(from), to, atTo, value);
+}
+
+// The first k in (from, beyond) at which value(k) >= 0, for a value that only grows with k and is
+// atFrom < 0 at `from`, and `beyond` where it is below 0 throughout, expected about span after
+// from: steps that double from span, then FirstReaching between the last two tried, so that a
+// near guess takes a few tries. The k before the one returned is `from` or one tried.
+template <class Value>
+std::int64_t FirstReachingAfter(std::int64_t from, double atFrom, std::int64_t beyond,
+                                std::int64_t span, Value value)
+{
+    std::int64_t failing = from;
+    double failingValue = atFrom;
+    for (std::int64_t step = std::max<std::int64_t>(span, 1); failing < beyond - 1; step *= 2)
+    {
+        const std::int64_t k = beyond - 1 - failing > step ? failing + step : beyond - 1;
+        const double at = value(k);
+        if (at >= 0.0)
+            return FirstReaching(failing, failingValue, k, at, value);
+        failing = k;
+        failingValue = at;
+    }
+    return beyond;
 }
 
 } // namespace Brosquin
