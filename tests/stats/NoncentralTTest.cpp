@@ -19,6 +19,18 @@ struct Reference
     long double lower, upper;
 };
 
+void ExpectBothTails(const std::vector<Reference>& references)
+{
+    for (const Reference& r : references)
+    {
+        const TailProbabilities tails = NoncentralTCumulativeSeries(r.t, r.df, r.delta);
+        EXPECT_LT(RelativeError(tails.dLower, r.lower), 1e-12)
+            << r.t << ", " << r.df << ", " << r.delta;
+        EXPECT_LT(RelativeError(tails.dUpper, r.upper), 1e-12)
+            << r.t << ", " << r.df << ", " << r.delta;
+    }
+}
+
 TEST(NoncentralTTest, BothTailsMatchHighPrecisionIntegrals)
 {
     // P(T <= t) = E[Phi(t S - delta)] over S = sqrt(V / df), integrated with mpmath.quad at 30
@@ -91,14 +103,7 @@ TEST(NoncentralTTest, BothTailsMatchHighPrecisionIntegrals)
         {60, 3, 2, 0.99991061931722279789L, 0.000089380682777202113552L},
         {2, 1, 1e-6, 0.85241620393709144858L, 0.14758379606290855142L},
     };
-    for (const Reference& r : references)
-    {
-        const TailProbabilities tails = NoncentralTCumulativeSeries(r.t, r.df, r.delta);
-        EXPECT_LT(RelativeError(tails.dLower, r.lower), 1e-12)
-            << r.t << ", " << r.df << ", " << r.delta;
-        EXPECT_LT(RelativeError(tails.dUpper, r.upper), 1e-12)
-            << r.t << ", " << r.df << ", " << r.delta;
-    }
+    ExpectBothTails(references);
     EXPECT_LT(RelativeError(NoncentralTCumulative(1, 10, 1), 0.4902400513954507L), 1e-15);
 }
 
@@ -181,14 +186,7 @@ TEST(NoncentralTTest, LargeNoncentralitiesMatchClosedFormsAndIntegrals)
         // t beyond where t^2 / df is a double: the upper tail falls like t^-df.
         {1e200, 1.5, 2, 1.0L, 2.7282978739645505127e-300L},
     };
-    for (const Reference& r : references)
-    {
-        const TailProbabilities tails = NoncentralTCumulativeSeries(r.t, r.df, r.delta);
-        EXPECT_LT(RelativeError(tails.dLower, r.lower), 1e-12)
-            << r.t << ", " << r.df << ", " << r.delta;
-        EXPECT_LT(RelativeError(tails.dUpper, r.upper), 1e-12)
-            << r.t << ", " << r.df << ", " << r.delta;
-    }
+    ExpectBothTails(references);
 }
 
 TEST(NoncentralTTest, EndsAndUndefinedArguments)
