@@ -7,9 +7,15 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <exception>
 #include <limits>
 #include <map>
+#include <mutex>
+#include <thread>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -312,11 +318,37 @@ struct Rooms
     Judgement judgement;
 };
 
+// What the searchers of one design share. The first samples are swept in chunks, each searcher
+// taking the next one left, so that the searchers share the work whichever chunks hold the
+// near-cheapest plans; each bounds its searches by the best plan any of them has found.
+struct SharedSearch
+{
+    std::mutex mutex; // over best, result and fittedPrices
+    double best = 0.0;
+    DoublePlanNumbers result = {};
+    // Counts the changes of the best plan, so that a searcher sees one without the lock.
+    std::atomic<std::uint64_t> version = 0;
+    std::atomic<bool> bStopped = false;
+    // Fitted prices by first sample: those fitted every priceSpacing first samples from the
+    // smallest. Any prices give valid bounds, so whichever searcher fits one first, all use it.
+    std::map<std::int64_t, RequirementPrices> fittedPrices;
+    std::int64_t chunkCount = 0;
+    std::atomic<std::int64_t> nextChunk = 0;
+    std::atomic<std::int64_t> chunksDone = 0;
+    // From this first sample on plans need counts beyond 32 bits.
+    std::atomic<std::int64_t> beyondCounts = std::numeric_limits<std::int64_t>::max();
+    // The searchers still sweeping, and the calling one waiting on them.
+    int running = 0;
+    std::condition_variable finished;
+    std::exception_ptr failure;
+};
+
 class DoubleDesign
 {
 public:
-    DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements)
-        : model(model), required(requirements), atAql(model, requirements.dAql),
+    DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
+                 SharedSearch& shared)
+        : model(model), required(requirements), shared(&shared), atAql(model, requirements.dAql),
           atLtpd(model, requirements.dLtpd),
           atMaximumAql(model, requirements.maximumAql.value_or(0.0)),
           atCost(model, requirements.dP0)
@@ -324,7 +356,6 @@ public:
     }
 
     DoublePlanNumbers Run();
-    bool Complete() const { return !bStopped; }
 
 private:
     // The first-stage bounds of one first sample size: a1 up to a1max leaves Pa at the upper
@@ -360,8 +391,15 @@ private:
     };
 
     bool HasMaximumAql() const { return required.maximumAql.has_value(); }
-    // Whether the search is to stop; asks the progress, which may say so.
+    // Whether the search is to stop; the calling searcher asks the progress, which may say so.
+    // Takes up a better plan that another searcher found.
     bool Stopped();
+    // Sweeps the chunks of first samples left, each but those in searched.
+    void vdSweep(std::int64_t n, std::int64_t chunk, std::int64_t leastTotal,
+                 const std::vector<std::int64_t>& searched);
+    // Sweeps the first samples from `from` to `to`, each but those in searched.
+    void vdSweepChunk(DoublePlanCostBound& bound, std::int64_t from, std::int64_t to,
+                      std::int64_t leastTotal, const std::vector<std::int64_t>& searched);
     double Pa(double level, const DoublePlanNumbers& plan) const;
     double PlanCost(const DoublePlanNumbers& plan) const;
     double CostOf(std::int64_t n1, std::int64_t n2, double goOn) const
@@ -377,8 +415,7 @@ private:
     std::int64_t MostSecondSample(std::int64_t n1, double goOn) const;
     // The first-stage limits of the first sample n1, found from those of a smaller one (all of
     // them only grow with n1).
-    FirstSample FirstSampleAt(std::int64_t n1, const FirstSample& smaller,
-                              std::int64_t leastTotal);
+    FirstSample FirstSampleAt(std::int64_t n1, const FirstSample& smaller, std::int64_t leastTotal);
     // Whether the cost bound shows every plan with a first sample from smallest to largest
     // dearer than the best.
     bool Dearer(DoublePlanCostBound& bound, std::int64_t smallest, std::int64_t largest,
@@ -394,9 +431,8 @@ private:
                                std::int64_t leastTotal);
     // The first sample whose plans promise to cost least, and prices that bound its plans and
     // those of its neighbours tightly; n1 = 0 when the bound cannot tell.
-    std::pair<FirstSample, RequirementPrices> PromisingFirstSample(DoublePlanCostBound& bound,
-                                                                   std::int64_t n,
-                                                                   std::int64_t leastTotal);
+    std::pair<FirstSample, RequirementPrices>
+    PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n, std::int64_t leastTotal);
     // Searches, before the others, the first samples whose plans promise to bound the others
     // best: PromisingFirstSample's, and more (written to `searched`).
     void vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n, std::int64_t leastTotal,
@@ -429,8 +465,8 @@ private:
     // Whether a continuation's Pa, sum, keeps on the side of its room that the level asks; where
     // it is within rounding of it, the judgement decides, and with `exact` the plan's Pa at the
     // level against the target of the whole plan.
-    bool Meets(double sum, double room, Side side, double level, double target,
-               Judgement judgement, const DoublePlanNumbers& plan) const;
+    bool Meets(double sum, double room, Side side, double level, double target, Judgement judgement,
+               const DoublePlanNumbers& plan) const;
     // The least Pa at the AQL of the most powerful tests that may reach a room, allowing for the
     // rounding of the sums.
     static double LeastReaching(double room) { return room * (1.0 - margin) - margin; }
@@ -461,19 +497,21 @@ private:
 
     const DoublePlanModel& model;
     const DoubleDesignRequirements& required;
-    bool bStopped = false;
+    SharedSearch* shared;
+    // Whether this searcher runs on the calling thread, which alone tells the progress.
+    bool bCalling = true;
+    std::uint64_t seenVersion = 0;
     std::int64_t singleSize = 0; // the single plan's sample
-    double progressShare = 0.0; // of the first samples gone through
-    // Fitted prices by first sample: those of PromisingFirstSample, and those fitted every
-    // priceSpacing first samples from the smallest.
+    // The prices of PromisingFirstSample, and the spacing of those fitted.
     RequirementPrices promisingPrices;
     std::int64_t smallestFirst = 1;
     std::int64_t priceSpacing = 1;
-    std::map<std::int64_t, RequirementPrices> fittedPrices;
     LevelCounts atAql;
     LevelCounts atLtpd;
     LevelCounts atMaximumAql;
     LevelCounts atCost;
+    // The best plan as this searcher last saw it: as dear as the shared one or dearer, which
+    // keeps every bound drawn from it true.
     double best = 0.0;
     DoublePlanNumbers result = {};
     // How far the last search of vdSearchFirstAccept found the reject numbers missing the AQL
@@ -512,13 +550,19 @@ bool DoubleDesign::Beaten(double lowerBound, const DoublePlanNumbers& first) con
 void DoubleDesign::vdOffer(const DoublePlanNumbers& plan)
 {
     const double cost = PlanCost(plan);
+    const std::lock_guard lock(shared->mutex);
     // A cost that is not a number never wins, and a double plan wins from the single plan only
     // by costing less.
-    if (cost < best || (cost == best && result.r1 != 0 && ComesBefore(plan, result)))
+    if (cost < shared->best ||
+        (cost == shared->best && shared->result.r1 != 0 && ComesBefore(plan, shared->result)))
     {
-        best = cost;
-        result = plan;
+        shared->best = cost;
+        shared->result = plan;
+        ++shared->version;
     }
+    best = shared->best;
+    result = shared->result;
+    seenVersion = shared->version;
 }
 
 std::int64_t DoubleDesign::LowestSecondSample(std::int64_t a1, std::int64_t r1,
@@ -544,9 +588,22 @@ std::int64_t DoubleDesign::MostSecondSample(std::int64_t n1, double goOn) const
 
 bool DoubleDesign::Stopped()
 {
-    if (!bStopped && required.progress && !required.progress(progressShare))
-        bStopped = true;
-    return bStopped;
+    if (shared->version.load(std::memory_order_acquire) != seenVersion)
+    {
+        const std::lock_guard lock(shared->mutex);
+        best = shared->best;
+        result = shared->result;
+        seenVersion = shared->version;
+    }
+    if (bCalling && !shared->bStopped && required.progress)
+    {
+        const std::int64_t chunks = std::max<std::int64_t>(1, shared->chunkCount);
+        const double share = static_cast<double>(std::min(shared->chunksDone.load(), chunks)) /
+                             static_cast<double>(chunks);
+        if (!required.progress(share))
+            shared->bStopped = true;
+    }
+    return shared->bStopped;
 }
 
 DoubleDesign::FirstSample DoubleDesign::FirstSampleAt(std::int64_t n1, const FirstSample& smaller,
@@ -566,12 +623,13 @@ DoubleDesign::FirstSample DoubleDesign::FirstSampleAt(std::int64_t n1, const Fir
     // Counts beyond 32 bits make no plan.
     constexpr std::int64_t beyond = largestCount + 2;
     first.a1max =
-        FirstHolding(first.a1max + 1, beyond, [&](std::int64_t a) { return !allowsAccept(a); }) -
-        1;
-    first.r1min = FirstHolding(first.r1min, beyond, [&](std::int64_t r)
+        FirstHolding(first.a1max + 1, beyond, [&](std::int64_t a) { return !allowsAccept(a); }) - 1;
+    first.r1min = FirstHolding(first.r1min, beyond,
+                               [&](std::int64_t r)
                                { return cumulative(r - 1, required.dAql) > required.dPaAql; });
-    first.unreached = FirstHolding(first.unreached, beyond, [&](std::int64_t r)
-                                   { return !(cumulative(r - 1, highest) < 1.0); });
+    first.unreached =
+        FirstHolding(first.unreached, beyond,
+                     [&](std::int64_t r) { return !(cumulative(r - 1, highest) < 1.0); });
     first.lastReject = std::max(
         model.bCountsWithinSample ? std::min(first.unreached, n1) : first.unreached, first.r1min);
     first.bPossible = first.a1max >= 0 && (!model.bCountsWithinSample || first.r1min <= n1);
@@ -583,16 +641,16 @@ DoubleDesign::FirstSample DoubleDesign::FirstSampleAt(std::int64_t n1, const Fir
     if (first.r1min >= first.a1max + 2)
         first.leastGoOn = std::max(0.0, cumulative(first.r1min - 1, required.dP0) -
                                             cumulative(first.a1max, required.dP0));
-    first.leastSecond = std::max(
-        {leastTotal - n1,
-         LowestSecondSample(first.a1max, std::max(first.r1min, first.a1max + 2), 0),
-         std::int64_t{1}});
+    first.leastSecond =
+        std::max({leastTotal - n1,
+                  LowestSecondSample(first.a1max, std::max(first.r1min, first.a1max + 2), 0),
+                  std::int64_t{1}});
     first.lowerBound = CostOf(n1, first.leastSecond, first.leastGoOn);
     return first;
 }
 
-bool DoubleDesign::Dearer(DoublePlanCostBound& bound, std::int64_t smallest,
-                          std::int64_t largest, std::int64_t leastTotal)
+bool DoubleDesign::Dearer(DoublePlanCostBound& bound, std::int64_t smallest, std::int64_t largest,
+                          std::int64_t leastTotal)
 {
     if (!bound.Usable())
         return false;
@@ -616,29 +674,32 @@ std::pair<std::int64_t, std::int64_t> DoubleDesign::GuideRange(const FirstSample
 {
     // A guide, not a bound: the cheapest plans' second samples are well below twice the single
     // plan's sample.
-    const std::int64_t most =
-        std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * singleSize);
+    const std::int64_t most = std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * singleSize);
     return {first.leastSecond, std::max(first.leastSecond, most)};
 }
 
 RequirementPrices DoubleDesign::PricesAt(DoublePlanCostBound& bound, std::int64_t n1,
                                          std::int64_t leastTotal)
 {
+    auto& fittedPrices = shared->fittedPrices;
     const auto fittedAt = [&](std::int64_t at)
     {
-        const auto found = fittedPrices.find(at);
-        if (found != fittedPrices.end())
-            return found->second;
         // From the prices of the nearest first sample fitted.
         RequirementPrices start = promisingPrices;
-        const auto above = fittedPrices.lower_bound(at);
-        if (above != fittedPrices.begin())
-            start = std::prev(above)->second;
+        {
+            const std::lock_guard lock(shared->mutex);
+            const auto found = fittedPrices.find(at);
+            if (found != fittedPrices.end())
+                return found->second;
+            const auto above = fittedPrices.lower_bound(at);
+            if (above != fittedPrices.begin())
+                start = std::prev(above)->second;
+        }
         const FirstSample first = FirstSampleAt(at, {}, leastTotal);
         const RequirementPrices prices =
             first.bPossible ? Fitted(bound, first, start, true) : start;
-        fittedPrices.emplace(at, prices);
-        return prices;
+        const std::lock_guard lock(shared->mutex);
+        return fittedPrices.emplace(at, prices).first->second;
     };
     const std::int64_t below = smallestFirst + (n1 - smallestFirst) / priceSpacing * priceSpacing;
     const RequirementPrices low = fittedAt(below);
@@ -731,6 +792,8 @@ DoublePlanNumbers DoubleDesign::Run()
         return single;
     best = required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
     result = single;
+    shared->best = best;
+    shared->result = result;
     singleSize = n;
     // The total sample n1 + n2 of any double plan meeting the requirements.
     const std::int64_t leastTotal = LeastRandomisedSampleSize(
@@ -738,11 +801,90 @@ DoublePlanNumbers DoubleDesign::Run()
     // The most promising first sample first: the best plan found bounds the others.
     smallestFirst = model.bCountsWithinSample ? 2 : 1;
     priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 64);
-    DoublePlanCostBound bound(model, required);
     std::vector<std::int64_t> searched;
-    vdSearchAhead(bound, n, leastTotal, searched);
+    {
+        DoublePlanCostBound bound(model, required);
+        vdSearchAhead(bound, n, leastTotal, searched);
+    }
     std::sort(searched.begin(), searched.end());
-    const std::int64_t smallest = smallestFirst;
+    // Sweeps of wide ranges share out their first samples among as many searchers as the
+    // machine runs at once, each taking chunks small enough that the near-cheapest ones, which
+    // take the most searching, are spread among them.
+    const std::int64_t range = n - smallestFirst;
+    const std::int64_t cores = std::max(1U, std::thread::hardware_concurrency());
+    const std::int64_t searchers = std::clamp<std::int64_t>(range / 256, 1, cores);
+    const std::int64_t chunk = std::max<std::int64_t>(16, range / (64 * searchers));
+    shared->chunkCount = (range + chunk - 1) / chunk;
+    shared->running = static_cast<int>(searchers);
+    std::vector<std::thread> threads;
+    // However the calling searcher ends, the others are stopped and waited for.
+    struct Joined
+    {
+        SharedSearch& shared;
+        std::vector<std::thread>& threads;
+        ~Joined()
+        {
+            if (std::uncaught_exceptions() > 0)
+                shared.bStopped = true;
+            for (std::thread& thread : threads)
+                thread.join();
+        }
+    } joined{*shared, threads};
+    for (std::int64_t i = 1; i < searchers; ++i)
+        threads.emplace_back(
+            [this, n, chunk, leastTotal, &searched, searcher = *this]() mutable
+            {
+                searcher.bCalling = false;
+                try
+                {
+                    searcher.vdSweep(n, chunk, leastTotal, searched);
+                }
+                catch (...)
+                {
+                    const std::lock_guard lock(shared->mutex);
+                    shared->failure = std::current_exception();
+                    shared->bStopped = true;
+                }
+                const std::lock_guard lock(shared->mutex);
+                --shared->running;
+                shared->finished.notify_all();
+            });
+    vdSweep(n, chunk, leastTotal, searched);
+    {
+        // The progress is told on the calling thread alone, now and then while the others
+        // search.
+        std::unique_lock lock(shared->mutex);
+        --shared->running;
+        while (!shared->finished.wait_for(lock, std::chrono::milliseconds(20),
+                                          [&] { return shared->running == 0; }))
+        {
+            lock.unlock();
+            Stopped();
+            lock.lock();
+        }
+    }
+    if (shared->failure)
+        std::rethrow_exception(shared->failure);
+    return shared->result;
+}
+
+void DoubleDesign::vdSweep(std::int64_t n, std::int64_t chunk, std::int64_t leastTotal,
+                           const std::vector<std::int64_t>& searched)
+{
+    DoublePlanCostBound bound(model, required);
+    while (!Stopped())
+    {
+        const std::int64_t from = smallestFirst + chunk * shared->nextChunk++;
+        if (from >= std::min(n, shared->beyondCounts.load()))
+            break;
+        vdSweepChunk(bound, from, std::min(n, from + chunk), leastTotal, searched);
+        ++shared->chunksDone;
+    }
+}
+
+void DoubleDesign::vdSweepChunk(DoublePlanCostBound& bound, std::int64_t from, std::int64_t to,
+                                std::int64_t leastTotal, const std::vector<std::int64_t>& searched)
+{
     FirstSample first;
     // Ranges of first samples that the cost bound shows dearer than the best are passed over,
     // each twice as wide as the last one passed; the others are narrowed down to single first
@@ -750,10 +892,9 @@ DoublePlanNumbers DoubleDesign::Run()
     // the bounds of each of its first accept numbers, which are at least the range's over the
     // second samples its cost allows, and showing them all dearer counts as passing it over.
     std::int64_t width = 1;
-    for (std::int64_t n1 = smallest; n1 < n && !Stopped();)
+    for (std::int64_t n1 = from; n1 < to && !Stopped();)
     {
-        progressShare = static_cast<double>(n1 - smallest) / static_cast<double>(n - smallest);
-        const std::int64_t largest = std::min<std::int64_t>(n - 1, n1 + width - 1);
+        const std::int64_t largest = std::min<std::int64_t>(to - 1, n1 + width - 1);
         if (width > 1 && Dearer(bound, n1, largest, leastTotal))
         {
             n1 = largest + 1;
@@ -766,15 +907,21 @@ DoublePlanNumbers DoubleDesign::Run()
             continue;
         }
         first = FirstSampleAt(n1, first, leastTotal);
+        // All limits grow with n1: the larger first samples need such counts too.
         if (first.bPossible && first.lastReject > largestCount)
-            break;
+        {
+            std::int64_t beyond = shared->beyondCounts.load();
+            while (n1 < beyond && !shared->beyondCounts.compare_exchange_weak(beyond, n1))
+            {
+            }
+            return;
+        }
         if (!first.bPossible || first.lowerBound > best * (1.0 + margin) ||
             (!std::binary_search(searched.begin(), searched.end(), n1) &&
              SearchFirstSample(bound, first, leastTotal)))
             width = 2;
         ++n1;
     }
-    return result;
 }
 
 void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
@@ -1021,9 +1168,9 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
         at = {a2, atLtpd.Continued(go.a1, go.r1, n2, a2)};
         return Meets(at.dAtLtpd, rooms.dLtpd, Side::atMost, required.dLtpd, required.dPaLtpd,
                      judgement, plan) &&
-               (!maximum || Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum,
-                                  Side::below, *required.maximumAql, required.dPaAql, judgement,
-                                  plan));
+               (!maximum ||
+                Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum, Side::below,
+                      *required.maximumAql, required.dPaAql, judgement, plan));
     };
     // Beyond a2 = r1 - 2 + n2 every defective count continuing is accepted.
     const std::int64_t highest = model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount;
@@ -1226,14 +1373,15 @@ std::int64_t FirstNormalCount(const DoublePlanModel& model, std::int64_t n, doub
 bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
                         int& n1, int& a1, int& r1, int& n2, int& a2)
 {
-    DoubleDesign design(model, requirements);
+    SharedSearch shared;
+    DoubleDesign design(model, requirements, shared);
     const DoublePlanNumbers plan = design.Run();
     n1 = static_cast<int>(plan.n1);
     a1 = static_cast<int>(plan.a1);
     r1 = static_cast<int>(plan.r1);
     n2 = static_cast<int>(plan.n2);
     a2 = static_cast<int>(plan.a2);
-    return design.Complete();
+    return !shared.bStopped;
 }
 
 } // namespace Brosquin
