@@ -929,6 +929,10 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
 {
     const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
     promisingPrices = prices;
+    // A search bounded by a best plan much dearer than the first sample's cheapest is wide: each
+    // looks first for plans within a little of the least cost that the cost bound promises,
+    // widening the limit until it finds one. Every plan passed over then costs more than the
+    // limit, and so more than that plan: the search is as whole as one bounded by the best.
     const auto search = [&](const FirstSample& first)
     {
         // Counts beyond 32 bits make no plan.
@@ -936,8 +940,30 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
             first.lowerBound > best * (1.0 + margin) || Stopped() ||
             std::find(searched.begin(), searched.end(), first.n1) != searched.end())
             return;
-        SearchFirstSample(bound, first, leastTotal);
         searched.push_back(first.n1);
+        if (bound.Usable())
+        {
+            const RequirementPrices near = PricesAt(bound, first.n1, leastTotal);
+            bound.vdStartFirstSamples(first.n1, first.n1);
+            const auto [lo, hi] = GuideRange(first);
+            const double promised = std::max(bound.Estimate(near, lo, hi), first.lowerBound);
+            for (double slack = 1e-4; promised > 0.0 && promised * (1.0 + slack) < best;
+                 slack *= 4.0)
+            {
+                // No plan is taken as its equal in cost meanwhile.
+                const double limit = promised * (1.0 + slack);
+                best = limit;
+                result = {};
+                SearchFirstSample(bound, first, leastTotal);
+                const std::lock_guard lock(shared->mutex);
+                best = shared->best;
+                result = shared->result;
+                seenVersion = shared->version;
+                if (best <= limit)
+                    return;
+            }
+        }
+        SearchFirstSample(bound, first, leastTotal);
     };
     search(promising);
     // The estimates may be far from the cheapest plans of the first samples they promise: first
