@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -28,6 +29,19 @@ namespace
 
 // The largest count a plan keeps (the statistics add one to sample sizes).
 constexpr std::int64_t largestCount = 2147483646;
+// A second sample size from n2 to less than 0.2 % above it, on a grid coarse enough that
+// neighbouring plans come back to the same sizes: n2 rounded up to 10 significant bits, but no
+// further than the largest count.
+std::int64_t CoarseSecondSample(std::int64_t n2)
+{
+    constexpr int kept = 10;
+    const int dropped = std::bit_width(static_cast<std::uint64_t>(n2)) - kept;
+    if (dropped <= 0)
+        return n2;
+    const std::int64_t step = std::int64_t{1} << dropped;
+    return std::min(largestCount, (n2 + step - 1) / step * step);
+}
+
 // Sums formed here may differ from the plan's evaluation functions in their last digits: bounds
 // allow for that much, and where the decision is this close the evaluation functions make it.
 constexpr double margin = 1e-9;
@@ -453,10 +467,12 @@ private:
         std::int64_t needed;
         // Whether no plan with this r1 and this or a smaller a1 can.
         bool bNoneBelow;
-        // Whether the most powerful tests of this r1 miss the AQL room at the largest second
-        // sample the cost allows, and their Pa at the AQL there.
+        // Whether the most powerful tests of this r1 miss the AQL room at a second sample no
+        // smaller than the largest the cost allows, and their Pa at the AQL there, and that
+        // sample.
         bool bMissed;
         double dMostAcceptance;
+        std::int64_t tried;
     };
     // Offers the cheapest plan of (n1, a1, r1) that costs less than the best; `wider` are the
     // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
@@ -1088,8 +1104,9 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
         if (!found.bMissed || floor > most)
             continue;
         // The tests of a reject number are among those of a larger one, and reach no more with a
-        // smaller second sample: where those of (a1, last) miss the AQL room at this most, so do
-        // those of every r1 up to last at its own, which is no larger.
+        // smaller second sample: where those of (a1, last) miss the AQL room at the size tried,
+        // no smaller than this most, so do those of every r1 up to last at its own most, which
+        // is no larger.
         // Where the last search found no reject number beyond its own missing the room, the next
         // is likely to find none either: every other one is left out.
         if (rejectSpan == 0)
@@ -1107,7 +1124,7 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
         const auto beyondRoom = [&](std::int64_t reject)
         {
             double growth = 0.0;
-            const double reached = MostAcceptance({a1, reject}, rooms, most, &growth);
+            const double reached = MostAcceptance({a1, reject}, rooms, found.tried, &growth);
             if (reached < least && reject > missing)
             {
                 missing = reject;
@@ -1364,19 +1381,30 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
     // The relaxed rooms differ from these at the AQL alone, which the tests do not depend on; the
     // wider ones widen the LTPD's room, and with it the tests' Pa at the AQL by at most the slope
     // for each unit.
+    // The tests reach no more with a smaller second sample: where they miss the rooms at a size on
+    // a coarse grid above most, they miss them at every size up to it, and what that size shows
+    // of the relaxed and the wider rooms holds there too. Those sizes come back from one plan to
+    // the next, and the counts of the last few are kept, where most is new with almost every
+    // plan; only where the tests reach the rooms there is most tried itself.
     double slope = 0.0;
-    const double acceptance = MostAcceptance(go, rooms, most, &slope);
+    std::int64_t tried = CoarseSecondSample(most);
+    double acceptance = MostAcceptance(go, rooms, tried, &slope);
+    if (reaches(acceptance, rooms) && tried > most)
+    {
+        tried = most;
+        acceptance = MostAcceptance(go, rooms, most, &slope);
+    }
     if (!reaches(acceptance, rooms))
         return {reaches(acceptance, relaxed) ? lowest : most + 1,
-                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true,
-                acceptance};
+                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true, acceptance,
+                tried};
     if (SmallestMeetingSample(n1, go, rooms, lowest, most) <= most)
-        return {lowest, false, false, acceptance};
+        return {lowest, false, false, acceptance, tried};
     // No plan of this r1 is cheap enough. Where none meets the wider rooms either, no plan of a
     // smaller a1 and this r1 is: that spares the search of the many small a1 that differ from
     // this one only in counts of next to no chance.
     return {SmallestMeetingSample(n1, go, relaxed, lowest, most),
-            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false, acceptance};
+            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false, acceptance, tried};
 }
 
 } // namespace
