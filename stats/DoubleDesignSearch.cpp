@@ -18,6 +18,7 @@
 #include <mutex>
 #include <thread>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -74,25 +75,26 @@ public:
     {
         firstSize = n;
         firstRatio = model.pointRatio(n, level);
-        firstCounted = FirstNonNegligibleCount(n, level);
+        firstCounted = std::max<std::int64_t>(0, FirstNonNegligibleCount(n, level));
         points.clear();
         firstCumulatives.clear();
     }
-    // P(first count = x), for x from 0 up: each from the one before, and every 32nd afresh.
+    // P(first count = x), for x from 0 up: 0 below firstCounted, the others each from the one
+    // before, and every 32nd afresh. Kept from firstCounted on.
     double Point(std::int64_t x)
     {
-        if (x < 0 || (model.bCountsWithinSample && x > firstSize))
+        if (x < firstCounted || (model.bCountsWithinSample && x > firstSize))
             return 0.0;
-        auto j = static_cast<std::int64_t>(points.size());
+        std::int64_t j = firstCounted + static_cast<std::int64_t>(points.size());
         if (j <= x)
         {
-            // The counts below firstCounted are 0, the others each from the one before.
-            const auto size = static_cast<std::size_t>(x + 1);
+            const auto size = static_cast<std::size_t>(x - firstCounted + 1);
             points.resize(size, 0.0);
             firstCumulatives.resize(size, 0.0);
-            j = std::max(j, firstCounted);
-            double previous = j > 0 ? points[static_cast<std::size_t>(j - 1)] : 0.0;
-            double sum = j > 0 ? firstCumulatives[static_cast<std::size_t>(j - 1)] : 0.0;
+            const auto at = [&](std::int64_t count)
+            { return static_cast<std::size_t>(count - firstCounted); };
+            double previous = j > firstCounted ? points[at(j - 1)] : 0.0;
+            double sum = j > firstCounted ? firstCumulatives[at(j - 1)] : 0.0;
             const std::int64_t rising = LastRisingCount(firstSize, level);
             for (; j <= x; ++j)
             {
@@ -100,18 +102,20 @@ public:
                 {
                     const std::int64_t normal =
                         FirstNormalCount(model, firstSize, level, j, std::min(x, rising));
-                    std::fill(firstCumulatives.begin() + j, firstCumulatives.begin() + normal, sum);
+                    std::fill(firstCumulatives.begin() + static_cast<std::ptrdiff_t>(at(j)),
+                              firstCumulatives.begin() + static_cast<std::ptrdiff_t>(at(normal)),
+                              sum);
                     j = normal;
                     if (j > x)
                         break;
                 }
                 previous = Next(previous, j, firstSize, firstRatio, (j - firstCounted) % 32 == 0);
                 sum += previous;
-                points[static_cast<std::size_t>(j)] = previous;
-                firstCumulatives[static_cast<std::size_t>(j)] = sum;
+                points[at(j)] = previous;
+                firstCumulatives[at(j)] = sum;
             }
         }
-        return points[static_cast<std::size_t>(x)];
+        return points[static_cast<std::size_t>(x - firstCounted)];
     }
     // P(first count <= x): the sum of the point probabilities, as near to the distribution's own
     // as the sums of the search need.
@@ -121,22 +125,26 @@ public:
             return 0.0;
         if (model.bCountsWithinSample && x >= firstSize)
             return 1.0;
+        if (x < firstCounted)
+            return 0.0;
         Point(x);
-        return std::min(1.0, firstCumulatives[static_cast<std::size_t>(x)]);
+        return std::min(1.0, firstCumulatives[static_cast<std::size_t>(x - firstCounted)]);
     }
     // Σ P(first count = x) B(a2 - x; n2) over x from a1 + 1 to min(r1 - 1, a2): the probability
     // that the lot goes on to a second sample of n2 and is accepted there.
     double Continued(std::int64_t a1, std::int64_t r1, std::int64_t n2, std::int64_t a2)
     {
         const std::int64_t top = std::min(r1 - 1, a2);
-        if (top <= a1)
+        // The counts below firstCounted add nothing.
+        const std::int64_t lowest = std::max(a1 + 1, firstCounted);
+        if (top < lowest)
             return 0.0;
         Point(top);
-        const double* second = SecondCumulatives(n2, a2 - top, a2 - a1 - 1);
+        const double* second = SecondCumulatives(n2, a2 - top, a2 - lowest);
         // Four sums side by side: one alone waits on each addition, and the counts run to
         // thousands.
-        const double* point = points.data() + a1 + 1;
-        const std::int64_t count = top - a1;
+        const double* point = points.data() + (lowest - firstCounted);
+        const std::int64_t count = top - lowest + 1;
         const double* last = second + (count - 1);
         std::array<double, 4> sums = {};
         std::int64_t i = 0;
@@ -169,16 +177,20 @@ private:
         ++uses;
         SecondRow* row = &secondRows[lastRow];
         if (row->size != n2)
-            for (SecondRow& kept : secondRows)
+        {
+            const auto found = rowOf.find(n2);
+            if (found != rowOf.end())
+                row = &secondRows[found->second];
+            else
             {
-                if (kept.size == n2)
-                {
-                    row = &kept;
-                    break;
-                }
-                if (kept.lastUse < row->lastUse)
-                    row = &kept;
+                // The row used longest ago makes way.
+                row = &*std::min_element(secondRows.begin(), secondRows.end(),
+                                         [](const SecondRow& a, const SecondRow& b)
+                                         { return a.lastUse < b.lastUse; });
+                rowOf.erase(row->size);
+                rowOf[n2] = static_cast<std::size_t>(row - secondRows.data());
             }
+        }
         row->lastUse = uses;
         lastRow = static_cast<std::size_t>(row - secondRows.data());
         auto& cumulatives = row->cumulatives;
@@ -285,12 +297,13 @@ private:
     double level;
     std::int64_t firstSize = 0;
     PointRatio firstRatio = {};
-    std::int64_t firstCounted = 0; // below it the points are negligible
-    std::vector<double> points;
-    std::vector<double> firstCumulatives; // of the first count, from 0 up
+    std::int64_t firstCounted = 0;        // below it the points are negligible
+    std::vector<double> points;           // from firstCounted on
+    std::vector<double> firstCumulatives; // of the first count, from firstCounted on
     // The searches of neighbouring first samples and first accept numbers come back to a few
-    // second samples.
-    std::array<SecondRow, 32> secondRows;
+    // hundred second samples, found by their size.
+    std::array<SecondRow, 64> secondRows;
+    std::unordered_map<std::int64_t, std::size_t> rowOf;
     std::uint64_t uses = 0;
     std::size_t lastRow = 0;
     std::vector<double> below; // the counts added below those kept
