@@ -841,7 +841,7 @@ DoublePlanNumbers DoubleDesign::Run()
     // take the most searching, are spread among them.
     const std::int64_t range = n - smallestFirst;
     const std::int64_t cores = std::max(1U, std::thread::hardware_concurrency());
-    const std::int64_t searchers = std::clamp<std::int64_t>(range / 256, 1, cores);
+    const std::int64_t searchers = std::clamp<std::int64_t>(range / 64, 1, cores);
     const std::int64_t chunk = std::max<std::int64_t>(16, range / (64 * searchers));
     shared->chunkCount = (range + chunk - 1) / chunk;
     shared->running = static_cast<int>(searchers);
