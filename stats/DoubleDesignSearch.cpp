@@ -7,10 +7,18 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <bit>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <exception>
 #include <limits>
 #include <map>
+#include <mutex>
+#include <thread>
 #include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,6 +30,19 @@ namespace
 
 // The largest count a plan keeps (the statistics add one to sample sizes).
 constexpr std::int64_t largestCount = 2147483646;
+// A second sample size from n2 to less than 0.2 % above it, on a grid coarse enough that
+// neighbouring plans come back to the same sizes: n2 rounded up to 10 significant bits, but no
+// further than the largest count.
+std::int64_t CoarseSecondSample(std::int64_t n2)
+{
+    constexpr int kept = 10;
+    const int dropped = std::bit_width(static_cast<std::uint64_t>(n2)) - kept;
+    if (dropped <= 0)
+        return n2;
+    const std::int64_t step = std::int64_t{1} << dropped;
+    return std::min(largestCount, (n2 + step - 1) / step * step);
+}
+
 // Sums formed here may differ from the plan's evaluation functions in their last digits: bounds
 // allow for that much, and where the decision is this close the evaluation functions make it.
 constexpr double margin = 1e-9;
@@ -54,25 +75,26 @@ public:
     {
         firstSize = n;
         firstRatio = model.pointRatio(n, level);
-        firstCounted = FirstNonNegligibleCount(n, level);
+        firstCounted = std::max<std::int64_t>(0, FirstNonNegligibleCount(n, level));
         points.clear();
         firstCumulatives.clear();
     }
-    // P(first count = x), for x from 0 up: each from the one before, and every 32nd afresh.
+    // P(first count = x), for x from 0 up: 0 below firstCounted, the others each from the one
+    // before, and every 32nd afresh. Kept from firstCounted on.
     double Point(std::int64_t x)
     {
-        if (x < 0 || (model.bCountsWithinSample && x > firstSize))
+        if (x < firstCounted || (model.bCountsWithinSample && x > firstSize))
             return 0.0;
-        auto j = static_cast<std::int64_t>(points.size());
+        std::int64_t j = firstCounted + static_cast<std::int64_t>(points.size());
         if (j <= x)
         {
-            // The counts below firstCounted are 0, the others each from the one before.
-            const auto size = static_cast<std::size_t>(x + 1);
+            const auto size = static_cast<std::size_t>(x - firstCounted + 1);
             points.resize(size, 0.0);
             firstCumulatives.resize(size, 0.0);
-            j = std::max(j, firstCounted);
-            double previous = j > 0 ? points[static_cast<std::size_t>(j - 1)] : 0.0;
-            double sum = j > 0 ? firstCumulatives[static_cast<std::size_t>(j - 1)] : 0.0;
+            const auto at = [&](std::int64_t count)
+            { return static_cast<std::size_t>(count - firstCounted); };
+            double previous = j > firstCounted ? points[at(j - 1)] : 0.0;
+            double sum = j > firstCounted ? firstCumulatives[at(j - 1)] : 0.0;
             const std::int64_t rising = LastRisingCount(firstSize, level);
             for (; j <= x; ++j)
             {
@@ -80,18 +102,20 @@ public:
                 {
                     const std::int64_t normal =
                         FirstNormalCount(model, firstSize, level, j, std::min(x, rising));
-                    std::fill(firstCumulatives.begin() + j, firstCumulatives.begin() + normal, sum);
+                    std::fill(firstCumulatives.begin() + static_cast<std::ptrdiff_t>(at(j)),
+                              firstCumulatives.begin() + static_cast<std::ptrdiff_t>(at(normal)),
+                              sum);
                     j = normal;
                     if (j > x)
                         break;
                 }
                 previous = Next(previous, j, firstSize, firstRatio, (j - firstCounted) % 32 == 0);
                 sum += previous;
-                points[static_cast<std::size_t>(j)] = previous;
-                firstCumulatives[static_cast<std::size_t>(j)] = sum;
+                points[at(j)] = previous;
+                firstCumulatives[at(j)] = sum;
             }
         }
-        return points[static_cast<std::size_t>(x)];
+        return points[static_cast<std::size_t>(x - firstCounted)];
     }
     // P(first count <= x): the sum of the point probabilities, as near to the distribution's own
     // as the sums of the search need.
@@ -101,22 +125,26 @@ public:
             return 0.0;
         if (model.bCountsWithinSample && x >= firstSize)
             return 1.0;
+        if (x < firstCounted)
+            return 0.0;
         Point(x);
-        return std::min(1.0, firstCumulatives[static_cast<std::size_t>(x)]);
+        return std::min(1.0, firstCumulatives[static_cast<std::size_t>(x - firstCounted)]);
     }
     // Σ P(first count = x) B(a2 - x; n2) over x from a1 + 1 to min(r1 - 1, a2): the probability
     // that the lot goes on to a second sample of n2 and is accepted there.
     double Continued(std::int64_t a1, std::int64_t r1, std::int64_t n2, std::int64_t a2)
     {
         const std::int64_t top = std::min(r1 - 1, a2);
-        if (top <= a1)
+        // The counts below firstCounted add nothing.
+        const std::int64_t lowest = std::max(a1 + 1, firstCounted);
+        if (top < lowest)
             return 0.0;
         Point(top);
-        const double* second = SecondCumulatives(n2, a2 - top, a2 - a1 - 1);
+        const double* second = SecondCumulatives(n2, a2 - top, a2 - lowest);
         // Four sums side by side: one alone waits on each addition, and the counts run to
         // thousands.
-        const double* point = points.data() + a1 + 1;
-        const std::int64_t count = top - a1;
+        const double* point = points.data() + (lowest - firstCounted);
+        const std::int64_t count = top - lowest + 1;
         const double* last = second + (count - 1);
         std::array<double, 4> sums = {};
         std::int64_t i = 0;
@@ -149,16 +177,20 @@ private:
         ++uses;
         SecondRow* row = &secondRows[lastRow];
         if (row->size != n2)
-            for (SecondRow& kept : secondRows)
+        {
+            const auto found = rowOf.find(n2);
+            if (found != rowOf.end())
+                row = &secondRows[found->second];
+            else
             {
-                if (kept.size == n2)
-                {
-                    row = &kept;
-                    break;
-                }
-                if (kept.lastUse < row->lastUse)
-                    row = &kept;
+                // The row used longest ago makes way.
+                row = &*std::min_element(secondRows.begin(), secondRows.end(),
+                                         [](const SecondRow& a, const SecondRow& b)
+                                         { return a.lastUse < b.lastUse; });
+                rowOf.erase(row->size);
+                rowOf[n2] = static_cast<std::size_t>(row - secondRows.data());
             }
+        }
         row->lastUse = uses;
         lastRow = static_cast<std::size_t>(row - secondRows.data());
         auto& cumulatives = row->cumulatives;
@@ -265,12 +297,13 @@ private:
     double level;
     std::int64_t firstSize = 0;
     PointRatio firstRatio = {};
-    std::int64_t firstCounted = 0; // below it the points are negligible
-    std::vector<double> points;
-    std::vector<double> firstCumulatives; // of the first count, from 0 up
+    std::int64_t firstCounted = 0;        // below it the points are negligible
+    std::vector<double> points;           // from firstCounted on
+    std::vector<double> firstCumulatives; // of the first count, from firstCounted on
     // The searches of neighbouring first samples and first accept numbers come back to a few
-    // second samples.
-    std::array<SecondRow, 32> secondRows;
+    // hundred second samples, found by their size.
+    std::array<SecondRow, 64> secondRows;
+    std::unordered_map<std::int64_t, std::size_t> rowOf;
     std::uint64_t uses = 0;
     std::size_t lastRow = 0;
     std::vector<double> below; // the counts added below those kept
@@ -312,11 +345,37 @@ struct Rooms
     Judgement judgement;
 };
 
+// What the searchers of one design share. The first samples are swept in chunks, each searcher
+// taking the next one left, so that the searchers share the work whichever chunks hold the
+// near-cheapest plans; each bounds its searches by the best plan any of them has found.
+struct SharedSearch
+{
+    std::mutex mutex; // over best, result and fittedPrices
+    double best = 0.0;
+    DoublePlanNumbers result = {};
+    // Counts the changes of the best plan, so that a searcher sees one without the lock.
+    std::atomic<std::uint64_t> version = 0;
+    std::atomic<bool> bStopped = false;
+    // Fitted prices by first sample: those fitted every priceSpacing first samples from the
+    // smallest. Any prices give valid bounds, so whichever searcher fits one first, all use it.
+    std::map<std::int64_t, RequirementPrices> fittedPrices;
+    std::int64_t chunkCount = 0;
+    std::atomic<std::int64_t> nextChunk = 0;
+    std::atomic<std::int64_t> chunksDone = 0;
+    // From this first sample on plans need counts beyond 32 bits.
+    std::atomic<std::int64_t> beyondCounts = std::numeric_limits<std::int64_t>::max();
+    // The searchers still sweeping, and the calling one waiting on them.
+    int running = 0;
+    std::condition_variable finished;
+    std::exception_ptr failure;
+};
+
 class DoubleDesign
 {
 public:
-    DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements)
-        : model(model), required(requirements), atAql(model, requirements.dAql),
+    DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
+                 SharedSearch& shared)
+        : model(model), required(requirements), shared(&shared), atAql(model, requirements.dAql),
           atLtpd(model, requirements.dLtpd),
           atMaximumAql(model, requirements.maximumAql.value_or(0.0)),
           atCost(model, requirements.dP0)
@@ -324,7 +383,6 @@ public:
     }
 
     DoublePlanNumbers Run();
-    bool Complete() const { return !bStopped; }
 
 private:
     // The first-stage bounds of one first sample size: a1 up to a1max leaves Pa at the upper
@@ -360,8 +418,15 @@ private:
     };
 
     bool HasMaximumAql() const { return required.maximumAql.has_value(); }
-    // Whether the search is to stop; asks the progress, which may say so.
+    // Whether the search is to stop; the calling searcher asks the progress, which may say so.
+    // Takes up a better plan that another searcher found.
     bool Stopped();
+    // Sweeps the chunks of first samples left, each but those in searched.
+    void vdSweep(std::int64_t n, std::int64_t chunk, std::int64_t leastTotal,
+                 const std::vector<std::int64_t>& searched);
+    // Sweeps the first samples from `from` to `to`, each but those in searched.
+    void vdSweepChunk(DoublePlanCostBound& bound, std::int64_t from, std::int64_t to,
+                      std::int64_t leastTotal, const std::vector<std::int64_t>& searched);
     double Pa(double level, const DoublePlanNumbers& plan) const;
     double PlanCost(const DoublePlanNumbers& plan) const;
     double CostOf(std::int64_t n1, std::int64_t n2, double goOn) const
@@ -377,8 +442,7 @@ private:
     std::int64_t MostSecondSample(std::int64_t n1, double goOn) const;
     // The first-stage limits of the first sample n1, found from those of a smaller one (all of
     // them only grow with n1).
-    FirstSample FirstSampleAt(std::int64_t n1, const FirstSample& smaller,
-                              std::int64_t leastTotal);
+    FirstSample FirstSampleAt(std::int64_t n1, const FirstSample& smaller, std::int64_t leastTotal);
     // Whether the cost bound shows every plan with a first sample from smallest to largest
     // dearer than the best.
     bool Dearer(DoublePlanCostBound& bound, std::int64_t smallest, std::int64_t largest,
@@ -394,9 +458,8 @@ private:
                                std::int64_t leastTotal);
     // The first sample whose plans promise to cost least, and prices that bound its plans and
     // those of its neighbours tightly; n1 = 0 when the bound cannot tell.
-    std::pair<FirstSample, RequirementPrices> PromisingFirstSample(DoublePlanCostBound& bound,
-                                                                   std::int64_t n,
-                                                                   std::int64_t leastTotal);
+    std::pair<FirstSample, RequirementPrices>
+    PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n, std::int64_t leastTotal);
     // Searches, before the others, the first samples whose plans promise to bound the others
     // best: PromisingFirstSample's, and more (written to `searched`).
     void vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n, std::int64_t leastTotal,
@@ -417,10 +480,12 @@ private:
         std::int64_t needed;
         // Whether no plan with this r1 and this or a smaller a1 can.
         bool bNoneBelow;
-        // Whether the most powerful tests of this r1 miss the AQL room at the largest second
-        // sample the cost allows, and their Pa at the AQL there.
+        // Whether the most powerful tests of this r1 miss the AQL room at a second sample no
+        // smaller than the largest the cost allows, and their Pa at the AQL there, and that
+        // sample.
         bool bMissed;
         double dMostAcceptance;
+        std::int64_t tried;
     };
     // Offers the cheapest plan of (n1, a1, r1) that costs less than the best; `wider` are the
     // upper rooms that hold for the plans of smaller a1 (see vdSearchFirstAccept).
@@ -429,8 +494,8 @@ private:
     // Whether a continuation's Pa, sum, keeps on the side of its room that the level asks; where
     // it is within rounding of it, the judgement decides, and with `exact` the plan's Pa at the
     // level against the target of the whole plan.
-    bool Meets(double sum, double room, Side side, double level, double target,
-               Judgement judgement, const DoublePlanNumbers& plan) const;
+    bool Meets(double sum, double room, Side side, double level, double target, Judgement judgement,
+               const DoublePlanNumbers& plan) const;
     // The least Pa at the AQL of the most powerful tests that may reach a room, allowing for the
     // rounding of the sums.
     static double LeastReaching(double room) { return room * (1.0 - margin) - margin; }
@@ -461,19 +526,21 @@ private:
 
     const DoublePlanModel& model;
     const DoubleDesignRequirements& required;
-    bool bStopped = false;
+    SharedSearch* shared;
+    // Whether this searcher runs on the calling thread, which alone tells the progress.
+    bool bCalling = true;
+    std::uint64_t seenVersion = 0;
     std::int64_t singleSize = 0; // the single plan's sample
-    double progressShare = 0.0; // of the first samples gone through
-    // Fitted prices by first sample: those of PromisingFirstSample, and those fitted every
-    // priceSpacing first samples from the smallest.
+    // The prices of PromisingFirstSample, and the spacing of those fitted.
     RequirementPrices promisingPrices;
     std::int64_t smallestFirst = 1;
     std::int64_t priceSpacing = 1;
-    std::map<std::int64_t, RequirementPrices> fittedPrices;
     LevelCounts atAql;
     LevelCounts atLtpd;
     LevelCounts atMaximumAql;
     LevelCounts atCost;
+    // The best plan as this searcher last saw it: as dear as the shared one or dearer, which
+    // keeps every bound drawn from it true.
     double best = 0.0;
     DoublePlanNumbers result = {};
     // How far the last search of vdSearchFirstAccept found the reject numbers missing the AQL
@@ -512,13 +579,19 @@ bool DoubleDesign::Beaten(double lowerBound, const DoublePlanNumbers& first) con
 void DoubleDesign::vdOffer(const DoublePlanNumbers& plan)
 {
     const double cost = PlanCost(plan);
+    const std::lock_guard lock(shared->mutex);
     // A cost that is not a number never wins, and a double plan wins from the single plan only
     // by costing less.
-    if (cost < best || (cost == best && result.r1 != 0 && ComesBefore(plan, result)))
+    if (cost < shared->best ||
+        (cost == shared->best && shared->result.r1 != 0 && ComesBefore(plan, shared->result)))
     {
-        best = cost;
-        result = plan;
+        shared->best = cost;
+        shared->result = plan;
+        ++shared->version;
     }
+    best = shared->best;
+    result = shared->result;
+    seenVersion = shared->version;
 }
 
 std::int64_t DoubleDesign::LowestSecondSample(std::int64_t a1, std::int64_t r1,
@@ -544,9 +617,22 @@ std::int64_t DoubleDesign::MostSecondSample(std::int64_t n1, double goOn) const
 
 bool DoubleDesign::Stopped()
 {
-    if (!bStopped && required.progress && !required.progress(progressShare))
-        bStopped = true;
-    return bStopped;
+    if (shared->version.load(std::memory_order_acquire) != seenVersion)
+    {
+        const std::lock_guard lock(shared->mutex);
+        best = shared->best;
+        result = shared->result;
+        seenVersion = shared->version;
+    }
+    if (bCalling && !shared->bStopped && required.progress)
+    {
+        const std::int64_t chunks = std::max<std::int64_t>(1, shared->chunkCount);
+        const double share = static_cast<double>(std::min(shared->chunksDone.load(), chunks)) /
+                             static_cast<double>(chunks);
+        if (!required.progress(share))
+            shared->bStopped = true;
+    }
+    return shared->bStopped;
 }
 
 DoubleDesign::FirstSample DoubleDesign::FirstSampleAt(std::int64_t n1, const FirstSample& smaller,
@@ -566,12 +652,13 @@ DoubleDesign::FirstSample DoubleDesign::FirstSampleAt(std::int64_t n1, const Fir
     // Counts beyond 32 bits make no plan.
     constexpr std::int64_t beyond = largestCount + 2;
     first.a1max =
-        FirstHolding(first.a1max + 1, beyond, [&](std::int64_t a) { return !allowsAccept(a); }) -
-        1;
-    first.r1min = FirstHolding(first.r1min, beyond, [&](std::int64_t r)
+        FirstHolding(first.a1max + 1, beyond, [&](std::int64_t a) { return !allowsAccept(a); }) - 1;
+    first.r1min = FirstHolding(first.r1min, beyond,
+                               [&](std::int64_t r)
                                { return cumulative(r - 1, required.dAql) > required.dPaAql; });
-    first.unreached = FirstHolding(first.unreached, beyond, [&](std::int64_t r)
-                                   { return !(cumulative(r - 1, highest) < 1.0); });
+    first.unreached =
+        FirstHolding(first.unreached, beyond,
+                     [&](std::int64_t r) { return !(cumulative(r - 1, highest) < 1.0); });
     first.lastReject = std::max(
         model.bCountsWithinSample ? std::min(first.unreached, n1) : first.unreached, first.r1min);
     first.bPossible = first.a1max >= 0 && (!model.bCountsWithinSample || first.r1min <= n1);
@@ -583,16 +670,16 @@ DoubleDesign::FirstSample DoubleDesign::FirstSampleAt(std::int64_t n1, const Fir
     if (first.r1min >= first.a1max + 2)
         first.leastGoOn = std::max(0.0, cumulative(first.r1min - 1, required.dP0) -
                                             cumulative(first.a1max, required.dP0));
-    first.leastSecond = std::max(
-        {leastTotal - n1,
-         LowestSecondSample(first.a1max, std::max(first.r1min, first.a1max + 2), 0),
-         std::int64_t{1}});
+    first.leastSecond =
+        std::max({leastTotal - n1,
+                  LowestSecondSample(first.a1max, std::max(first.r1min, first.a1max + 2), 0),
+                  std::int64_t{1}});
     first.lowerBound = CostOf(n1, first.leastSecond, first.leastGoOn);
     return first;
 }
 
-bool DoubleDesign::Dearer(DoublePlanCostBound& bound, std::int64_t smallest,
-                          std::int64_t largest, std::int64_t leastTotal)
+bool DoubleDesign::Dearer(DoublePlanCostBound& bound, std::int64_t smallest, std::int64_t largest,
+                          std::int64_t leastTotal)
 {
     if (!bound.Usable())
         return false;
@@ -616,29 +703,32 @@ std::pair<std::int64_t, std::int64_t> DoubleDesign::GuideRange(const FirstSample
 {
     // A guide, not a bound: the cheapest plans' second samples are well below twice the single
     // plan's sample.
-    const std::int64_t most =
-        std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * singleSize);
+    const std::int64_t most = std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * singleSize);
     return {first.leastSecond, std::max(first.leastSecond, most)};
 }
 
 RequirementPrices DoubleDesign::PricesAt(DoublePlanCostBound& bound, std::int64_t n1,
                                          std::int64_t leastTotal)
 {
+    auto& fittedPrices = shared->fittedPrices;
     const auto fittedAt = [&](std::int64_t at)
     {
-        const auto found = fittedPrices.find(at);
-        if (found != fittedPrices.end())
-            return found->second;
         // From the prices of the nearest first sample fitted.
         RequirementPrices start = promisingPrices;
-        const auto above = fittedPrices.lower_bound(at);
-        if (above != fittedPrices.begin())
-            start = std::prev(above)->second;
+        {
+            const std::lock_guard lock(shared->mutex);
+            const auto found = fittedPrices.find(at);
+            if (found != fittedPrices.end())
+                return found->second;
+            const auto above = fittedPrices.lower_bound(at);
+            if (above != fittedPrices.begin())
+                start = std::prev(above)->second;
+        }
         const FirstSample first = FirstSampleAt(at, {}, leastTotal);
         const RequirementPrices prices =
             first.bPossible ? Fitted(bound, first, start, true) : start;
-        fittedPrices.emplace(at, prices);
-        return prices;
+        const std::lock_guard lock(shared->mutex);
+        return fittedPrices.emplace(at, prices).first->second;
     };
     const std::int64_t below = smallestFirst + (n1 - smallestFirst) / priceSpacing * priceSpacing;
     const RequirementPrices low = fittedAt(below);
@@ -731,6 +821,8 @@ DoublePlanNumbers DoubleDesign::Run()
         return single;
     best = required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
     result = single;
+    shared->best = best;
+    shared->result = result;
     singleSize = n;
     // The total sample n1 + n2 of any double plan meeting the requirements.
     const std::int64_t leastTotal = LeastRandomisedSampleSize(
@@ -738,11 +830,90 @@ DoublePlanNumbers DoubleDesign::Run()
     // The most promising first sample first: the best plan found bounds the others.
     smallestFirst = model.bCountsWithinSample ? 2 : 1;
     priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 64);
-    DoublePlanCostBound bound(model, required);
     std::vector<std::int64_t> searched;
-    vdSearchAhead(bound, n, leastTotal, searched);
+    {
+        DoublePlanCostBound bound(model, required);
+        vdSearchAhead(bound, n, leastTotal, searched);
+    }
     std::sort(searched.begin(), searched.end());
-    const std::int64_t smallest = smallestFirst;
+    // Sweeps of wide ranges share out their first samples among as many searchers as the
+    // machine runs at once, each taking chunks small enough that the near-cheapest ones, which
+    // take the most searching, are spread among them.
+    const std::int64_t range = n - smallestFirst;
+    const std::int64_t cores = std::max(1U, std::thread::hardware_concurrency());
+    const std::int64_t searchers = std::clamp<std::int64_t>(range / 64, 1, cores);
+    const std::int64_t chunk = std::max<std::int64_t>(16, range / (64 * searchers));
+    shared->chunkCount = (range + chunk - 1) / chunk;
+    shared->running = static_cast<int>(searchers);
+    std::vector<std::thread> threads;
+    // However the calling searcher ends, the others are stopped and waited for.
+    struct Joined
+    {
+        SharedSearch& shared;
+        std::vector<std::thread>& threads;
+        ~Joined()
+        {
+            if (std::uncaught_exceptions() > 0)
+                shared.bStopped = true;
+            for (std::thread& thread : threads)
+                thread.join();
+        }
+    } joined{*shared, threads};
+    for (std::int64_t i = 1; i < searchers; ++i)
+        threads.emplace_back(
+            [this, n, chunk, leastTotal, &searched, searcher = *this]() mutable
+            {
+                searcher.bCalling = false;
+                try
+                {
+                    searcher.vdSweep(n, chunk, leastTotal, searched);
+                }
+                catch (...)
+                {
+                    const std::lock_guard lock(shared->mutex);
+                    shared->failure = std::current_exception();
+                    shared->bStopped = true;
+                }
+                const std::lock_guard lock(shared->mutex);
+                --shared->running;
+                shared->finished.notify_all();
+            });
+    vdSweep(n, chunk, leastTotal, searched);
+    {
+        // The progress is told on the calling thread alone, now and then while the others
+        // search.
+        std::unique_lock lock(shared->mutex);
+        --shared->running;
+        while (!shared->finished.wait_for(lock, std::chrono::milliseconds(20),
+                                          [&] { return shared->running == 0; }))
+        {
+            lock.unlock();
+            Stopped();
+            lock.lock();
+        }
+    }
+    if (shared->failure)
+        std::rethrow_exception(shared->failure);
+    return shared->result;
+}
+
+void DoubleDesign::vdSweep(std::int64_t n, std::int64_t chunk, std::int64_t leastTotal,
+                           const std::vector<std::int64_t>& searched)
+{
+    DoublePlanCostBound bound(model, required);
+    while (!Stopped())
+    {
+        const std::int64_t from = smallestFirst + chunk * shared->nextChunk++;
+        if (from >= std::min(n, shared->beyondCounts.load()))
+            break;
+        vdSweepChunk(bound, from, std::min(n, from + chunk), leastTotal, searched);
+        ++shared->chunksDone;
+    }
+}
+
+void DoubleDesign::vdSweepChunk(DoublePlanCostBound& bound, std::int64_t from, std::int64_t to,
+                                std::int64_t leastTotal, const std::vector<std::int64_t>& searched)
+{
     FirstSample first;
     // Ranges of first samples that the cost bound shows dearer than the best are passed over,
     // each twice as wide as the last one passed; the others are narrowed down to single first
@@ -750,10 +921,9 @@ DoublePlanNumbers DoubleDesign::Run()
     // the bounds of each of its first accept numbers, which are at least the range's over the
     // second samples its cost allows, and showing them all dearer counts as passing it over.
     std::int64_t width = 1;
-    for (std::int64_t n1 = smallest; n1 < n && !Stopped();)
+    for (std::int64_t n1 = from; n1 < to && !Stopped();)
     {
-        progressShare = static_cast<double>(n1 - smallest) / static_cast<double>(n - smallest);
-        const std::int64_t largest = std::min<std::int64_t>(n - 1, n1 + width - 1);
+        const std::int64_t largest = std::min<std::int64_t>(to - 1, n1 + width - 1);
         if (width > 1 && Dearer(bound, n1, largest, leastTotal))
         {
             n1 = largest + 1;
@@ -766,15 +936,21 @@ DoublePlanNumbers DoubleDesign::Run()
             continue;
         }
         first = FirstSampleAt(n1, first, leastTotal);
+        // All limits grow with n1: the larger first samples need such counts too.
         if (first.bPossible && first.lastReject > largestCount)
-            break;
+        {
+            std::int64_t beyond = shared->beyondCounts.load();
+            while (n1 < beyond && !shared->beyondCounts.compare_exchange_weak(beyond, n1))
+            {
+            }
+            return;
+        }
         if (!first.bPossible || first.lowerBound > best * (1.0 + margin) ||
             (!std::binary_search(searched.begin(), searched.end(), n1) &&
              SearchFirstSample(bound, first, leastTotal)))
             width = 2;
         ++n1;
     }
-    return result;
 }
 
 void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
@@ -782,6 +958,10 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
 {
     const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
     promisingPrices = prices;
+    // A search bounded by a best plan much dearer than the first sample's cheapest is wide: each
+    // looks first for plans within a little of the least cost that the cost bound promises,
+    // widening the limit until it finds one. Every plan passed over then costs more than the
+    // limit, and so more than that plan: the search is as whole as one bounded by the best.
     const auto search = [&](const FirstSample& first)
     {
         // Counts beyond 32 bits make no plan.
@@ -789,8 +969,30 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
             first.lowerBound > best * (1.0 + margin) || Stopped() ||
             std::find(searched.begin(), searched.end(), first.n1) != searched.end())
             return;
-        SearchFirstSample(bound, first, leastTotal);
         searched.push_back(first.n1);
+        if (bound.Usable())
+        {
+            const RequirementPrices near = PricesAt(bound, first.n1, leastTotal);
+            bound.vdStartFirstSamples(first.n1, first.n1);
+            const auto [lo, hi] = GuideRange(first);
+            const double promised = std::max(bound.Estimate(near, lo, hi), first.lowerBound);
+            for (double slack = 1e-4; promised > 0.0 && promised * (1.0 + slack) < best;
+                 slack *= 4.0)
+            {
+                // No plan is taken as its equal in cost meanwhile.
+                const double limit = promised * (1.0 + slack);
+                best = limit;
+                result = {};
+                SearchFirstSample(bound, first, leastTotal);
+                const std::lock_guard lock(shared->mutex);
+                best = shared->best;
+                result = shared->result;
+                seenVersion = shared->version;
+                if (best <= limit)
+                    return;
+            }
+        }
+        SearchFirstSample(bound, first, leastTotal);
     };
     search(promising);
     // The estimates may be far from the cheapest plans of the first samples they promise: first
@@ -915,8 +1117,9 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
         if (!found.bMissed || floor > most)
             continue;
         // The tests of a reject number are among those of a larger one, and reach no more with a
-        // smaller second sample: where those of (a1, last) miss the AQL room at this most, so do
-        // those of every r1 up to last at its own, which is no larger.
+        // smaller second sample: where those of (a1, last) miss the AQL room at the size tried,
+        // no smaller than this most, so do those of every r1 up to last at its own most, which
+        // is no larger.
         // Where the last search found no reject number beyond its own missing the room, the next
         // is likely to find none either: every other one is left out.
         if (rejectSpan == 0)
@@ -934,7 +1137,7 @@ void DoubleDesign::vdSearchFirstAccept(const FirstSample& first, std::int64_t a1
         const auto beyondRoom = [&](std::int64_t reject)
         {
             double growth = 0.0;
-            const double reached = MostAcceptance({a1, reject}, rooms, most, &growth);
+            const double reached = MostAcceptance({a1, reject}, rooms, found.tried, &growth);
             if (reached < least && reject > missing)
             {
                 missing = reject;
@@ -1021,9 +1224,9 @@ DoubleDesign::SecondAccepts DoubleDesign::LargestSecondAccept(const Continuation
         at = {a2, atLtpd.Continued(go.a1, go.r1, n2, a2)};
         return Meets(at.dAtLtpd, rooms.dLtpd, Side::atMost, required.dLtpd, required.dPaLtpd,
                      judgement, plan) &&
-               (!maximum || Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum,
-                                  Side::below, *required.maximumAql, required.dPaAql, judgement,
-                                  plan));
+               (!maximum ||
+                Meets(atMaximumAql.Continued(go.a1, go.r1, n2, a2), rooms.dMaximum, Side::below,
+                      *required.maximumAql, required.dPaAql, judgement, plan));
     };
     // Beyond a2 = r1 - 2 + n2 every defective count continuing is accepted.
     const std::int64_t highest = model.bCountsWithinSample ? go.r1 - 2 + n2 : largestCount;
@@ -1191,19 +1394,30 @@ DoubleDesign::SecondStages DoubleDesign::SearchSecondStage(std::int64_t n1, cons
     // The relaxed rooms differ from these at the AQL alone, which the tests do not depend on; the
     // wider ones widen the LTPD's room, and with it the tests' Pa at the AQL by at most the slope
     // for each unit.
+    // The tests reach no more with a smaller second sample: where they miss the rooms at a size on
+    // a coarse grid above most, they miss them at every size up to it, and what that size shows
+    // of the relaxed and the wider rooms holds there too. Those sizes come back from one plan to
+    // the next, and the counts of the last few are kept, where most is new with almost every
+    // plan; only where the tests reach the rooms there is most tried itself.
     double slope = 0.0;
-    const double acceptance = MostAcceptance(go, rooms, most, &slope);
+    std::int64_t tried = CoarseSecondSample(most);
+    double acceptance = MostAcceptance(go, rooms, tried, &slope);
+    if (reaches(acceptance, rooms) && tried > most)
+    {
+        tried = most;
+        acceptance = MostAcceptance(go, rooms, most, &slope);
+    }
     if (!reaches(acceptance, rooms))
         return {reaches(acceptance, relaxed) ? lowest : most + 1,
-                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true,
-                acceptance};
+                !reaches(acceptance + slope * (wider.dLtpd - rooms.dLtpd), wider), true, acceptance,
+                tried};
     if (SmallestMeetingSample(n1, go, rooms, lowest, most) <= most)
-        return {lowest, false, false, acceptance};
+        return {lowest, false, false, acceptance, tried};
     // No plan of this r1 is cheap enough. Where none meets the wider rooms either, no plan of a
     // smaller a1 and this r1 is: that spares the search of the many small a1 that differ from
     // this one only in counts of next to no chance.
     return {SmallestMeetingSample(n1, go, relaxed, lowest, most),
-            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false, acceptance};
+            SmallestMeetingSample(n1, go, wider, lowest, most) > most, false, acceptance, tried};
 }
 
 } // namespace
@@ -1226,14 +1440,15 @@ std::int64_t FirstNormalCount(const DoublePlanModel& model, std::int64_t n, doub
 bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
                         int& n1, int& a1, int& r1, int& n2, int& a2)
 {
-    DoubleDesign design(model, requirements);
+    SharedSearch shared;
+    DoubleDesign design(model, requirements, shared);
     const DoublePlanNumbers plan = design.Run();
     n1 = static_cast<int>(plan.n1);
     a1 = static_cast<int>(plan.a1);
     r1 = static_cast<int>(plan.r1);
     n2 = static_cast<int>(plan.n2);
     a2 = static_cast<int>(plan.a2);
-    return design.Complete();
+    return !shared.bStopped;
 }
 
 } // namespace Brosquin

@@ -75,7 +75,9 @@ std::int64_t LastRisingCount(std::int64_t n, double level);
 std::int64_t FirstNormalCount(const DoublePlanModel& model, std::int64_t n, double level,
                               std::int64_t from, std::int64_t to);
 
-// Told now and then how far a design has come, from 0 to 1; returns false to stop it.
+// Told now and then how far a design has come, from 0 to 1; returns false to stop it. The search
+// shares its work among as many threads as the machine runs at once, but tells its progress on
+// the calling thread alone.
 using DesignProgress = std::function<bool(double fraction)>;
 
 struct DoubleDesignRequirements

@@ -33,7 +33,7 @@ constexpr double stepsPerDoubling = 256.0;
 constexpr std::int64_t mostRowMargin = 64;
 // More grid steps than the grid has, so that a piece of them reaches the end of any range.
 constexpr std::int64_t mostSteps = std::int64_t{1} << 20;
-constexpr std::size_t rowEntries = std::size_t{1} << 22;
+constexpr std::size_t rowEntries = std::size_t{1} << 20;
 constexpr std::size_t mostRowPlaces = 256;
 
 std::int64_t FloorOf(double value)

@@ -299,7 +299,7 @@ TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundWhenStopped)
     };
     stopped(0);
     EXPECT_EQ(plan, (Plan{7510, 170, 0, 0, 0}));
-    stopped(2000);
+    stopped(200);
     ASSERT_GT(plan.n2, 0);
     EXPECT_GE(defectives.Pa(0.02, plan), paAql);
     EXPECT_LE(defectives.Pa(0.025, plan), paLtpd);
