@@ -301,7 +301,7 @@ private:
     std::vector<double> points;           // from firstCounted on
     std::vector<double> firstCumulatives; // of the first count, from firstCounted on
     // The searches of neighbouring first samples and first accept numbers come back to a few
-    // hundred second samples, found by their size.
+    // dozen second samples, found by their size.
     std::array<SecondRow, 64> secondRows;
     std::unordered_map<std::int64_t, std::size_t> rowOf;
     std::uint64_t uses = 0;

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
+#include <thread>
 
 namespace Brosquin
 {
@@ -304,6 +306,41 @@ TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundWhenStopped)
     EXPECT_GE(defectives.Pa(0.02, plan), paAql);
     EXPECT_LE(defectives.Pa(0.025, plan), paLtpd);
     EXPECT_LT(defectives.Cost(fractions, plan), 7510.0);
+}
+
+TEST(DoubleDesignTest, TheSearchersReportOnTheCallingThreadAndStopWhenAReportThrows)
+{
+    // The search shares its first samples among threads, but a progress window lives on the
+    // calling thread: every report comes there. A report that throws once the sweep has begun
+    // ends the design with that exception, the other searchers stopped and waited for.
+    const auto caller = std::this_thread::get_id();
+    for (const bool throwing : {false, true})
+    {
+        bool elsewhere = false;
+        DoubleDesignRequirements required = {0.02, std::nullopt, 0.025, paAql, paLtpd,
+                                             0.02, 1.0,          0.0,   0};
+        required.progress = [&](double fraction)
+        {
+            elsewhere = elsewhere || std::this_thread::get_id() != caller;
+            if (throwing && fraction > 0.0)
+                throw std::runtime_error("stopped");
+            return true;
+        };
+        Plan plan;
+        const auto design = [&]
+        {
+            return vdDesignDoublePlan(BinomialDoublePlanModel(), required, plan.n1, plan.a1,
+                                      plan.r1, plan.n2, plan.a2);
+        };
+        if (throwing)
+            EXPECT_THROW(design(), std::runtime_error);
+        else
+        {
+            EXPECT_TRUE(design());
+            EXPECT_EQ(plan, (Plan{3482, 73, 93, 5354, 197}));
+        }
+        EXPECT_FALSE(elsewhere);
+    }
 }
 
 TEST(DoubleDesignTest, TheMaximumAqlKeepsPaStrictlyBelowPaAql)
