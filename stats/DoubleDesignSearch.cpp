@@ -418,6 +418,13 @@ private:
     };
 
     bool HasMaximumAql() const { return required.maximumAql.has_value(); }
+    // Takes up the shared best plan as this searcher's; the shared lock is held.
+    void vdTakeUpBest()
+    {
+        best = shared->best;
+        result = shared->result;
+        seenVersion = shared->version;
+    }
     // Whether the search is to stop; the calling searcher asks the progress, which may say so.
     // Takes up a better plan that another searcher found.
     bool Stopped();
@@ -589,9 +596,7 @@ void DoubleDesign::vdOffer(const DoublePlanNumbers& plan)
         shared->result = plan;
         ++shared->version;
     }
-    best = shared->best;
-    result = shared->result;
-    seenVersion = shared->version;
+    vdTakeUpBest();
 }
 
 std::int64_t DoubleDesign::LowestSecondSample(std::int64_t a1, std::int64_t r1,
@@ -620,9 +625,7 @@ bool DoubleDesign::Stopped()
     if (shared->version.load(std::memory_order_acquire) != seenVersion)
     {
         const std::lock_guard lock(shared->mutex);
-        best = shared->best;
-        result = shared->result;
-        seenVersion = shared->version;
+        vdTakeUpBest();
     }
     if (bCalling && !shared->bStopped && required.progress)
     {
@@ -985,9 +988,7 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
                 result = {};
                 SearchFirstSample(bound, first, leastTotal);
                 const std::lock_guard lock(shared->mutex);
-                best = shared->best;
-                result = shared->result;
-                seenVersion = shared->version;
+                vdTakeUpBest();
                 if (best <= limit)
                     return;
             }
