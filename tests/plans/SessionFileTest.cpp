@@ -173,8 +173,8 @@ TEST_F(SessionFileTest, AnUntitledSessionIsSevenLinesAndAWindowItsLines)
 
 TEST_F(SessionFileTest, ThePlanFactoryCreatesTheClassOfTheCodesOrRefusesTheRecord)
 {
-    auto plan = ReadRecord("0.7 0 0 \"50\"  \"2\"  0 0 \"\" ");
-    ASSERT_NE(dynamic_cast<DefectivesSingleSamplingPlan*>(plan.get()), nullptr) << "0.7 is 0";
+    auto plan = ReadRecord("0 0 0 \"50\"  \"2\"  0 0 \"\" ");
+    ASSERT_NE(dynamic_cast<DefectivesSingleSamplingPlan*>(plan.get()), nullptr);
     EXPECT_FALSE(ReadErrorOccurred());
     EXPECT_FALSE(plan->IsChecked());
     plan = ReadRecord("2 0 1 \"Board \"\"Foot\"\"\"  \"2.5\"  \"1\"  1 1 \"10\" ");
@@ -185,9 +185,9 @@ TEST_F(SessionFileTest, ThePlanFactoryCreatesTheClassOfTheCodesOrRefusesTheRecor
     EXPECT_NE(ReadRecord("1 0 1 \"0\" \"2\" 0 0 \"\""), nullptr);
     EXPECT_TRUE(ReadErrorOccurred());
 
-    for (const char* refused :
-         {"1 9 1 \"50\" \"2\" 0 0 \"\"", "0 5 1", "256 0 1", "-1 0 1",
-          "0 0 2 \"50\" \"2\" 0 0 \"\"", "0 0 \"1\" \"50\"", "0 \"0\" 1", "2 0 1 Foot", "0 0", ""})
+    for (const char* refused : {"1 9 1 \"50\" \"2\" 0 0 \"\"", "0.7 0 0 \"50\" \"2\" 0 0 \"\"",
+                                "0 5 1", "256 0 1", "-1 0 1", "0 0 2 \"50\" \"2\" 0 0 \"\"",
+                                "0 0 \"1\" \"50\"", "0 \"0\" 1", "2 0 1 Foot", "0 0", ""})
     {
         EXPECT_EQ(ReadRecord(refused), nullptr) << refused;
         EXPECT_TRUE(ReadErrorOccurred()) << refused;
@@ -510,8 +510,9 @@ TEST_F(SessionFileTest, OnlyBlanksAndLineEndsFollowTheTerminator)
     }
 }
 
-// No writer writes a zero with a minus sign where a count, an index or a tag stands.
-TEST_F(SessionFileTest, AMinusZeroCountIsRefused)
+// No writer writes a fraction, or a zero with a minus sign, where a count, an index, a code or a
+// tag stands.
+TEST_F(SessionFileTest, AFractionOrAMinusZeroCountIsRefused)
 {
     std::vector<WindowRecord> windows;
     windows.emplace_back(DesignListRecord());
@@ -524,22 +525,33 @@ TEST_F(SessionFileTest, AMinusZeroCountIsRefused)
         EXPECT_NE(at, std::string::npos) << piece;
         return text.replace(at, piece.size(), replacement);
     };
-    ASSERT_NE(Read(empty), nullptr);
-    for (const char* zero : {"-0", "-0.0", "-0e5", "-0.000e-3"})
+    const auto withZero = [&](const std::string& z) -> std::vector<std::string>
     {
-        const std::string z = zero;
-        const std::string files[] = {
-            replaced(empty, " \n0\n", " \n" + z + "\n"),                      // the plan count
-            replaced(empty, "70\n0\n", "70\n" + z + "\n"),                    // the terminator
-            replaced(file, "\n1 1\n", "\n1 " + z + "\n"),                     // a units index
-            replaced(file, "\n2 0 0 0 0 0 0 1", "\n2 " + z + " 0 0 0 0 0 1"), // a state
-            replaced(file, "   1\n  0 0 1", "   1\n  0 " + z + " 1"),         // a plot's resolution
-            replaced(file, "\"5\"  \"0\"  0 0", "\"5\"  \"0\"  " + z + " 0")}; // a method
+        return {replaced(empty, " \n0\n", " \n" + z + "\n"),                      // the plan count
+                replaced(empty, "70\n0\n", "70\n" + z + "\n"),                    // the terminator
+                replaced(file, "\n1 1\n", "\n1 " + z + "\n"),                     // a units index
+                replaced(file, "\n2 0 0 0 0 0 0 1", "\n2 " + z + " 0 0 0 0 0 1"), // a state
+                replaced(file, "   1\n  0 0 1", "   1\n  0 " + z + " 1"), // a plot's resolution
+                replaced(file, "\"5\"  \"0\"  0 0", "\"5\"  \"0\"  " + z + " 0")}; // a method
+    };
+    ASSERT_NE(Read(empty), nullptr);
+    for (const char* zero : {"-0", "-0.0", "-0e5", "-0.000e-3", "-0.5", "0.7", "1e-1", "0.0000001"})
+    {
+        const std::vector<std::string> files = withZero(zero);
         for (const std::string& bad : files)
             EXPECT_EQ(Read(bad), nullptr) << bad;
         EXPECT_EQ(Merged(files[0]), nullptr);
         EXPECT_EQ(Merged(files[5]), nullptr);
     }
+    EXPECT_EQ(Read(replaced(file, "\n2 0 0 0 0 0 0 1", "\n2.5 0 0 0 0 0 0 1")), nullptr) << "a tag";
+    // A whole number in another form is one still, and blanks and line ends may be any.
+    for (const char* zero : {"0.0", "0e5"})
+        for (const std::string& good : withZero(zero))
+            EXPECT_NE(Read(good), nullptr) << good;
+    std::string loose;
+    for (const char c : file)
+        loose += c == ' ' ? "\t" : c == '\n' ? "\r\n" : std::string(1, c);
+    EXPECT_NE(Read(loose), nullptr);
 }
 
 TEST_F(SessionFileTest, EveryTruncatedFileIsRefused)
