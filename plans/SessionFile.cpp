@@ -245,21 +245,26 @@ bool ReadTag(std::istream& in, int& tag)
             RefuseField());
 }
 
-// The window records up to the terminator.
+// The window records up to the terminator. The plan list window is always open, so its record
+// stands among them once, wherever its window stood.
 bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
 {
     std::uint32_t evaluationWindows = 0;
+    bool planListRead = false;
     for (;;)
     {
         int tag = EndTag;
         if (!ReadTag(in, tag))
             return false;
         if (tag == EndTag)
-            return true;
+            return planListRead || RefuseField();
         if (tag == EvaluationTag && ++evaluationWindows > LargestEvaluationWindows)
             return RefuseSize();
         if (tag == PlanListTag)
         {
+            if (planListRead)
+                return RefuseField();
+            planListRead = true;
             PlanListRecord record;
             if (!ReadPlanListRecord(in, record))
                 return false;

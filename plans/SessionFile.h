@@ -94,11 +94,11 @@ enum class SessionFileHeader
 SessionFileHeader ReadSessionFileHeader(std::istream& in, double& version);
 
 // Reads a whole file after its header into new objects. Null when any part of it is bad or
-// missing, the terminator included, when anything but blanks and line ends follows the
-// terminator, or when it holds more than the bounds of SessionBounds.h, or a session whose file
-// could take more than largest bytes (SizeRefused() tells which). The plans and lists are built
-// under the file's definitions, units and cost parameters, which stay in force on success; on
-// failure those in force before come back.
+// missing, the terminator included, when it holds no plan list record or more than one, when
+// anything but blanks and line ends follows the terminator, or when it holds more than the bounds
+// of SessionBounds.h, or a session whose file could take more than largest bytes (SizeRefused()
+// tells which). The plans and lists are built under the file's definitions, units and cost
+// parameters, which stay in force on success; on failure those in force before come back.
 std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version,
                                                      std::uint64_t largest = LargestSessionFile);
 

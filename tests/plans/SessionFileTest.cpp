@@ -328,6 +328,7 @@ TEST_F(SessionFileTest, TheMostTableRowsTheCommandsAllowAreReadBackWhole)
     EXPECT_EQ(list.SetRange("0", "50", "1000", message), 3);
     EXPECT_STREQ(message.Text(), "Number of intervals cannot be above 999.");
     ASSERT_EQ(list.SetRange("0", "50", "10", message), 0) << message.Text();
+    windows.emplace_back(DesignListRecord());
     const std::string atDefault = SessionFileText(session, windows);
     windows.clear();
     const std::size_t range = atDefault.rfind(" 0 50 10\n");
@@ -374,6 +375,7 @@ TEST_F(SessionFileTest, CostsBeyondTheNumbersSaveAFileThatReadsBack)
     session.vdAddPlan(Single("50", "2"));
     std::vector<WindowRecord> windows;
     windows.emplace_back(EvaluationWindowRecord{{}, List({1})});
+    windows.emplace_back(DesignListRecord());
     const std::string file = SessionFileText(session, windows);
     SamplingPlanDefinitions::vdReset();
     const auto contents = Read(file);
@@ -552,6 +554,28 @@ TEST_F(SessionFileTest, AFractionOrAMinusZeroCountIsRefused)
     for (const char c : file)
         loose += c == ' ' ? "\t" : c == '\n' ? "\r\n" : std::string(1, c);
     EXPECT_NE(Read(loose), nullptr);
+}
+
+// The plan list window is always open: its record stands once among the windows, wherever.
+TEST_F(SessionFileTest, AMissingOrRepeatedPlanListRecordIsRefused)
+{
+    const std::string file = SmallFile();
+    const std::size_t list = file.find("\n1 0 20 20 348 922") + 1;
+    const std::size_t next = file.find('\n', list) + 1;
+    const std::string record = file.substr(list, next - list);
+    const std::string without = std::string(file).erase(list, next - list);
+    const std::string terminator = "0\n";
+    ASSERT_NE(Read(file), nullptr);
+    ASSERT_NE(Read(without.substr(0, without.size() - 2) + record + terminator), nullptr)
+        << "in front";
+    for (const std::string& bad : {without, std::string(file).insert(list, record),
+                                   file.substr(0, file.size() - 2) + record + terminator})
+    {
+        EXPECT_EQ(Read(bad), nullptr) << bad;
+        EXPECT_FALSE(SizeRefused());
+    }
+    // A merge reads no window record beyond the first one's tag and place.
+    EXPECT_NE(Merged(without), nullptr);
 }
 
 TEST_F(SessionFileTest, EveryTruncatedFileIsRefused)
