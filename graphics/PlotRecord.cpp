@@ -41,11 +41,12 @@ void vdWriteDigits(std::ostream& out, double value, Precision... precision)
 }
 
 // A setting comes back as it was (2, 1.5, 0.4, 2e+06), even one a rounding would carry out of its
-// range (a ratio just above 0.5).
+// range (a ratio just above 0.5). A width of zero is "0" whatever its sign: "-0" is no number
+// this program writes.
 void vdPut(std::ostream& out, double value)
 {
     out.put(' ');
-    vdWriteDigits(out, value);
+    vdWriteDigits(out, value == 0 ? 0.0 : value);
 }
 
 // A scale's end, which the plot's owner sets anew as what it shows changes.
