@@ -35,6 +35,10 @@ inline constexpr const char* SessionFileTooLargeToSave =
     "The session takes more than the 64 MB a session file may hold and was not saved.  Delete "
     "sampling plans, close evaluation windows or shorten long texts and save again.";
 
+// What the user is told when a session file to open or merge is larger than that.
+inline constexpr const char* SessionFileTooLargeToRead =
+    "File is larger than the 64 MB a session file may hold.";
+
 // Where a child window stands: state 0 normal, 1 minimised, 2 maximised; its place and size in
 // pixels.
 struct WindowPlace
