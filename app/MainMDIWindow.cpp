@@ -36,6 +36,7 @@
 #include <QToolBar>
 #include <locale>
 #include <sstream>
+#include <utility>
 
 namespace Brosquin
 {
@@ -61,12 +62,15 @@ void vdApplyDefaultDefinitionsAndUnits()
         table->SetCurrentIndex(table->DefaultIndex());
 }
 
-// Why a file whose header was good could not be read: a file that was larger than any session
-// when it was read is no data file of this program, whatever its size said before.
-const char* ReadFailure(const SessionFileInput& in)
+// Why a file whose header was good could not be read, and whether that is damage. A file that
+// grew beyond the limit while it was read may hold more beyond what was read.
+std::pair<const char*, bool> ReadFailure(const SessionFileInput& in)
 {
-    return in.ReachedLimit() ? "File is not a Veltrame data file."
-                             : "File is corrupted and could not be read.";
+    if (in.ReachedLimit())
+        return {SessionFileTooLargeToRead, false};
+    if (SizeRefused())
+        return {"File holds more than Veltrame can show.", false};
+    return {"File is corrupted and could not be read.", true};
 }
 
 MdiChild* ChildOf(QMdiSubWindow* window)
@@ -430,7 +434,7 @@ std::unique_ptr<SessionFileInput> TMainMDIWindow::OpenSessionFileText(const QStr
     const QFileInfo info(path);
     if (!info.exists() || info.isDir())
         return refuse("Could not find file.");
-    if (!info.isFile() || info.size() > LargestSessionFile)
+    if (!info.isFile())
         return refuse("File is not a Veltrame data file.");
     auto in = std::make_unique<SessionFileInput>(QFile::encodeName(path).toStdString());
     if (!in->IsOpen())
@@ -438,6 +442,12 @@ std::unique_ptr<SessionFileInput> TMainMDIWindow::OpenSessionFileText(const QStr
     switch (ReadSessionFileHeader(*in, version))
     {
     case SessionFileHeader::Valid:
+        // Not read beyond its header; not damaged either, so it stays among the recent files.
+        if (info.size() > LargestSessionFile)
+        {
+            UserInteraction::Current().MessageBox(tr(SessionFileTooLargeToRead));
+            return nullptr;
+        }
         return in;
     case SessionFileHeader::NotDataFile:
         return refuse("File is not a Veltrame data file.");
@@ -464,19 +474,15 @@ void TMainMDIWindow::vdOpenSessionFile(const QString& path)
         const WaitCursor hourglass;
         contents = ReadSessionFile(*in, version);
     }
-    // A file that grew past the limit while it was read may hold more beyond what was read.
     if (in->ReachedLimit())
         contents.reset();
     if (!contents)
     {
-        // A file too large to be shown is not damaged: it stays among the recent files.
-        if (SizeRefused())
-            UserInteraction::Current().MessageBox(tr("File holds more than Veltrame can show."));
-        else
-        {
-            UserInteraction::Current().MessageBox(tr(ReadFailure(*in)));
+        // Only a damaged file leaves the recent files.
+        const auto [message, damaged] = ReadFailure(*in);
+        UserInteraction::Current().MessageBox(tr(message));
+        if (damaged)
             pRecentFiles->vdRemove(path);
-        }
         return;
     }
     vdApplySessionFile(*contents);
@@ -617,8 +623,7 @@ void TMainMDIWindow::FileMerge()
         merged.reset();
     if (!merged)
     {
-        UserInteraction::Current().MessageBox(
-            SizeRefused() ? tr("File holds more than Veltrame can show.") : tr(ReadFailure(*in)));
+        UserInteraction::Current().MessageBox(tr(ReadFailure(*in).first));
         return;
     }
     pPlanList->vdAppendPlans(*merged);

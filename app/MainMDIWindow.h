@@ -137,10 +137,11 @@ private:
     // The file name, the recent files' current entry and the caption; empty for untitled.
     void vdSetFileName(const QString& path);
     // The text of a session file after its header, or null when the file cannot be opened, is
-    // no plain file, is far larger than any session, or is not a session file of a version this
-    // program reads. The user is told why; with forget the path also leaves the recent files,
-    // unless the file is only of a later version. The text is read as it is needed, and no
-    // further than LargestSessionFile bytes, whatever the file's size said when it was opened.
+    // no plain file, is not a session file of a version this program reads, or is one larger
+    // than LargestSessionFile. The user is told why; with forget the path also leaves the recent
+    // files, unless the file is only of a later version or too large. The text is read as it is
+    // needed, and no further than LargestSessionFile bytes, whatever the file's size said when it
+    // was opened.
     std::unique_ptr<SessionFileInput> OpenSessionFileText(const QString& path, bool forget,
                                                           double& version);
     void vdApplySessionFile(SessionFileContents& contents);

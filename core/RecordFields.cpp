@@ -9,27 +9,6 @@
 namespace Brosquin
 {
 
-namespace
-{
-
-// The number's whole part within the range; wholeOnly refuses a fraction. A zero with a minus
-// sign ("-0") is no count, index or code that is ever written: it marks a damaged file.
-bool ReadInteger(std::istream& in, double lowest, double highest, bool wholeOnly, double& value)
-{
-    const bool minus = Real::PeekNonBlank(in) == '-';
-    double number = 0;
-    if (!ReadNumber(in, number))
-        return false;
-    const double whole = std::trunc(number);
-    if ((wholeOnly && whole != number) || whole < lowest || whole > highest ||
-        (minus && number == 0))
-        return RefuseField();
-    value = whole;
-    return true;
-}
-
-} // namespace
-
 bool RefuseField()
 {
     SetReadError();
@@ -46,14 +25,19 @@ bool ReadNumber(std::istream& in, double& value)
     return true;
 }
 
-bool ReadTruncated(std::istream& in, double lowest, double highest, double& value)
-{
-    return ReadInteger(in, lowest, highest, false, value);
-}
-
+// No writer writes a fraction, or a zero with a minus sign ("-0"), where a whole number is due:
+// either marks a damaged file.
 bool ReadWhole(std::istream& in, double lowest, double highest, double& value)
 {
-    return ReadInteger(in, lowest, highest, true, value);
+    const bool minus = Real::PeekNonBlank(in) == '-';
+    double number = 0;
+    if (!ReadNumber(in, number))
+        return false;
+    if (std::trunc(number) != number || number < lowest || number > highest ||
+        (minus && number == 0))
+        return RefuseField();
+    value = number;
+    return true;
 }
 
 bool ReadFlag(std::istream& in, bool& value)

@@ -12,9 +12,8 @@ namespace Brosquin
 // quoted text stands where a number is due, or when the value lies outside what the field takes;
 // the value is then left alone. Ranges are checked on the double, before any conversion.
 bool ReadNumber(std::istream& in, double& value);
-// A number truncated toward zero ("2.7" reads as 2) within [lowest, highest]; "-0" is refused.
-bool ReadTruncated(std::istream& in, double lowest, double highest, double& value);
-// A whole number ("2.7" is refused) within [lowest, highest]; "-0" is refused.
+// A whole number within [lowest, highest] ("3" or "3.0"): a count, an index, a code, a tag, a
+// place or size in pixels. A fraction ("2.7", "0.5", "1e-1") and "-0" are refused.
 bool ReadWhole(std::istream& in, double lowest, double highest, double& value);
 // Any number; true when it is not 0.
 bool ReadFlag(std::istream& in, bool& value);
@@ -23,17 +22,7 @@ bool ReadText(std::istream& in, String& text);
 // returns false.
 bool RefuseField();
 
-// The integer forms of the two above.
-template <class Integer>
-bool ReadTruncated(std::istream& in, Integer lowest, Integer highest, Integer& value)
-{
-    double number = 0;
-    if (!ReadTruncated(in, static_cast<double>(lowest), static_cast<double>(highest), number))
-        return false;
-    value = static_cast<Integer>(number);
-    return true;
-}
-
+// The integer form of ReadWhole.
 template <class Integer>
 bool ReadWhole(std::istream& in, Integer lowest, Integer highest, Integer& value)
 {

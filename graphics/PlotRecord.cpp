@@ -41,11 +41,12 @@ void vdWriteDigits(std::ostream& out, double value, Precision... precision)
 }
 
 // A setting comes back as it was (2, 1.5, 0.4, 2e+06), even one a rounding would carry out of its
-// range (a ratio just above 0.5).
+// range (a ratio just above 0.5). A width of zero is "0" whatever its sign: "-0" is no number
+// this program writes.
 void vdPut(std::ostream& out, double value)
 {
     out.put(' ');
-    vdWriteDigits(out, value);
+    vdWriteDigits(out, value == 0 ? 0.0 : value);
 }
 
 // A scale's end, which the plot's owner sets anew as what it shows changes.
@@ -75,7 +76,7 @@ bool ReadHeld(std::istream& in, bool (*held)(double), double& value)
 bool ReadMatchingCount(std::istream& in, std::uint32_t expected)
 {
     double count = 0;
-    return ReadTruncated(in, expected, expected, count);
+    return ReadWhole(in, expected, expected, count);
 }
 
 // The most lines a record may give a plot that takes any number of them: far more than a plot
@@ -207,13 +208,13 @@ void Plot::vdReadFromStream(std::istream& in, const Real& version, bool withSegm
 bool Plot::ReadSegments(std::istream& in)
 {
     std::int32_t count = 0;
-    if (!ReadTruncated<std::int32_t>(in, 0, std::numeric_limits<std::int32_t>::max(), count))
+    if (!ReadWhole<std::int32_t>(in, 0, std::numeric_limits<std::int32_t>::max(), count))
         return false;
     std::vector<std::vector<double>> read;
     for (std::int32_t k = 0; k < count; ++k)
     {
         double n = 0;
-        if (!ReadTruncated(in, 0, std::numeric_limits<std::int32_t>::max(), n))
+        if (!ReadWhole(in, 0, std::numeric_limits<std::int32_t>::max(), n))
             return false;
         // The line number, then n points; the array grows only with what is there to read.
         std::vector<double> segment{n};
@@ -233,8 +234,8 @@ bool Plot::ReadSegments(std::istream& in)
 bool Plot::ReadLineCount(std::istream& in)
 {
     std::int32_t count = 0;
-    if (!ReadTruncated<std::int32_t>(in, std::numeric_limits<std::int32_t>::min(),
-                                     std::numeric_limits<std::int32_t>::max(), count))
+    if (!ReadWhole<std::int32_t>(in, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max(), count))
         return false;
     if (static_cast<std::int64_t>(count) == LineCount())
         return true;
@@ -267,18 +268,18 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     const auto readSize = [&](Number set)
     { return ReadHeld(in, IsSize, number) && ((this->*set)(number), true); };
     const auto readColour = [&](void (Plot::*set)(Colour))
-    { return ReadTruncated<Colour>(in, 0, LargestColour, colour) && ((this->*set)(colour), true); };
+    { return ReadWhole<Colour>(in, 0, LargestColour, colour) && ((this->*set)(colour), true); };
     const auto readFlag = [&](void (Plot::*set)(bool))
     { return ReadFlag(in, flag) && ((this->*set)(flag), true); };
     const auto readCode = [&](int codes, Code set)
     {
-        return ReadTruncated<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
+        return ReadWhole<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
                ((this->*set)(code), true);
     };
     const auto readCount = [&](std::int32_t least, void (Plot::*set)(std::int32_t))
     {
-        return ReadTruncated<std::int32_t>(in, least, std::numeric_limits<std::int32_t>::max(),
-                                           count) &&
+        return ReadWhole<std::int32_t>(in, least, std::numeric_limits<std::int32_t>::max(),
+                                       count) &&
                ((this->*set)(count), true);
     };
     // Any two numbers: the drawing copes with a minimum that is not below its maximum. A setter
@@ -301,14 +302,14 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
     { return ReadHeld(in, IsWidth, number) && ((this->*set)(i, number), true); };
     const auto lineCode = [&](std::uint32_t i, int codes, LineCode set)
     {
-        return ReadTruncated<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
+        return ReadWhole<std::uint8_t>(in, 0, static_cast<std::uint8_t>(codes - 1), code) &&
                ((this->*set)(i, code), true);
     };
     const bool version2 = FromVersion(version, 2.0);
 
     // A resolution outside the table is the first one.
-    if (!ReadTruncated(in, std::numeric_limits<std::int32_t>::min(),
-                       std::numeric_limits<std::int32_t>::max(), number))
+    if (!ReadWhole(in, std::numeric_limits<std::int32_t>::min(),
+                   std::numeric_limits<std::int32_t>::max(), number))
         return false;
     vdSetResolution(number >= 0 && number < ResolutionCount ? static_cast<std::int32_t>(number)
                                                             : 0);
@@ -326,7 +327,7 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
         readCount(0, &Plot::vdSetYAxisNumberTics) && readText(&Plot::vdSetXAxisLabel) &&
         readSize(&Plot::vdSetXAxisLabelSize) &&
         // Taken only when the plot has that many labels.
-        (!version2 || (ReadTruncated(in, 0, std::numeric_limits<std::uint32_t>::max(), number) &&
+        (!version2 || (ReadWhole(in, 0, std::numeric_limits<std::uint32_t>::max(), number) &&
                        (vdSetXAxisNumberLabels(static_cast<std::uint32_t>(number)), true))) &&
         readRange(&Plot::vdSetXAxisMinimum, &Plot::vdSetXAxisMaximum, &Plot::xMinimum,
                   &Plot::xMaximum) &&
@@ -350,8 +351,7 @@ bool Plot::ReadRecord(std::istream& in, const Real& version)
         const bool lineRead =
             ReadText(in, text) && (vdSetLineLabel(i, text.Text()), true) && ReadText(in, text) &&
             (vdSetLineValueText(i, text.Text()), true) && lineWidth(i, &Plot::vdSetLineThickness) &&
-            ReadTruncated<Colour>(in, 0, LargestColour, colour) &&
-            (vdSetLineColor(i, colour), true) &&
+            ReadWhole<Colour>(in, 0, LargestColour, colour) && (vdSetLineColor(i, colour), true) &&
             lineCode(i, LineStyleCount, &Plot::vdSetLineStyle) &&
             (!version2 || (ReadFlag(in, flag) && (vdSetLineConnectPoints(i, flag), true) &&
                            lineCode(i, PointStyleCount, &Plot::vdSetLinePointStyle) &&

@@ -196,7 +196,7 @@ void vdWriteMultiplePlanTexts(std::ostream& out, const MultiplePlanTexts& texts)
 bool ReadMultiplePlanTexts(std::istream& in, MultiplePlanTexts& texts)
 {
     std::size_t S = 0;
-    if (!ReadTruncated<std::size_t>(in, 2, largestStageCount, S))
+    if (!ReadWhole<std::size_t>(in, 2, largestStageCount, S))
         return false;
     texts.n.assign(S, String());
     texts.a.assign(S, String());

@@ -85,8 +85,8 @@ void SamplingPlan::vdAddPlanClass(std::uint8_t characteristic, std::uint8_t plan
 std::unique_ptr<SamplingPlan> SamplingPlan::ReadPlanFromStream(std::istream& in, double fileVersion)
 {
     double characteristic = 0, planType = 0, checked = 0;
-    if (!ReadTruncated(in, 0, CharacteristicCount - 1, characteristic) ||
-        !ReadTruncated(in, 0, PlanTypeCount - 1, planType))
+    if (!ReadWhole(in, 0, CharacteristicCount - 1, characteristic) ||
+        !ReadWhole(in, 0, PlanTypeCount - 1, planType))
         return nullptr;
     std::unique_ptr<SamplingPlan> plan = CreatePlan(characteristic, planType);
     if (!plan)

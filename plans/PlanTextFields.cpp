@@ -20,8 +20,8 @@ void vdWriteMethodAndLot(std::ostream& out, std::int8_t method, bool lotSizeGive
 
 bool ReadMethodAndLot(std::istream& in, std::int8_t& method, bool& lotSizeGiven, String& lotSize)
 {
-    return ReadTruncated<std::int8_t>(in, std::numeric_limits<std::int8_t>::min(),
-                                      std::numeric_limits<std::int8_t>::max(), method) &&
+    return ReadWhole<std::int8_t>(in, std::numeric_limits<std::int8_t>::min(),
+                                  std::numeric_limits<std::int8_t>::max(), method) &&
            ReadFlag(in, lotSizeGiven) && ReadText(in, lotSize);
 }
 

@@ -84,9 +84,9 @@ bool ReadSettings(std::istream& in, Settings& settings)
 {
     const int lastUnits = UnitsTable::RowCount - 1;
     return ReadText(in, settings.aqlText) && ReadText(in, settings.ltpdText) &&
-           ReadTruncated(in, 0, SamplingPlanDefinitions::SymbolCount - 1, settings.symbolIndex) &&
-           ReadTruncated(in, 0, lastUnits, settings.defectivesUnits) &&
-           ReadTruncated(in, 0, lastUnits, settings.defectsPerUnitUnits) &&
+           ReadWhole(in, 0, SamplingPlanDefinitions::SymbolCount - 1, settings.symbolIndex) &&
+           ReadWhole(in, 0, lastUnits, settings.defectivesUnits) &&
+           ReadWhole(in, 0, lastUnits, settings.defectsPerUnitUnits) &&
            ReadText(in, settings.costTitle) && ReadText(in, settings.c0Text) &&
            ReadText(in, settings.c1Text);
 }
@@ -106,11 +106,11 @@ bool Apply(const Settings& settings)
 
 bool ReadPlace(std::istream& in, WindowPlace& place)
 {
-    return ReadTruncated(in, 0, 2, place.state) &&
-           ReadTruncated(in, -largestPlace, largestPlace, place.top) &&
-           ReadTruncated(in, -largestPlace, largestPlace, place.left) &&
-           ReadTruncated(in, 0, largestPlace, place.height) &&
-           ReadTruncated(in, 0, largestPlace, place.width);
+    return ReadWhole(in, 0, 2, place.state) &&
+           ReadWhole(in, -largestPlace, largestPlace, place.top) &&
+           ReadWhole(in, -largestPlace, largestPlace, place.left) &&
+           ReadWhole(in, 0, largestPlace, place.height) &&
+           ReadWhole(in, 0, largestPlace, place.width);
 }
 
 bool ReadPlanListRecord(std::istream& in, PlanListRecord& record)
@@ -118,7 +118,7 @@ bool ReadPlanListRecord(std::istream& in, PlanListRecord& record)
     if (!ReadPlace(in, record.place))
         return false;
     for (int& width : record.columnWidths)
-        if (!ReadTruncated(in, 0, largestPlace, width))
+        if (!ReadWhole(in, 0, largestPlace, width))
             return false;
     return true;
 }
@@ -126,7 +126,7 @@ bool ReadPlanListRecord(std::istream& in, PlanListRecord& record)
 bool ReadSizeMode(std::istream& in, SizeMode& mode)
 {
     int code = 0;
-    if (!ReadTruncated(in, 0, sizeModeCount - 1, code))
+    if (!ReadWhole(in, 0, sizeModeCount - 1, code))
         return false;
     mode = static_cast<SizeMode>(code);
     return true;
@@ -240,26 +240,31 @@ bool ReadEvaluationWindowRecord(std::istream& in, SamplingPlanSession& session,
 // follow: anything else is records that the counts before did not tell of.
 bool ReadTag(std::istream& in, int& tag)
 {
-    return ReadTruncated(in, 0, static_cast<int>(EvaluationTag), tag) &&
+    return ReadWhole(in, 0, static_cast<int>(EvaluationTag), tag) &&
            (tag != EndTag || Real::PeekNonBlank(in) == std::char_traits<char>::eof() ||
             RefuseField());
 }
 
-// The window records up to the terminator.
+// The window records up to the terminator. The plan list window is always open, so its record
+// stands among them once, wherever its window stood.
 bool ReadWindowRecords(std::istream& in, SessionFileContents& contents)
 {
     std::uint32_t evaluationWindows = 0;
+    bool planListRead = false;
     for (;;)
     {
         int tag = EndTag;
         if (!ReadTag(in, tag))
             return false;
         if (tag == EndTag)
-            return true;
+            return planListRead || RefuseField();
         if (tag == EvaluationTag && ++evaluationWindows > LargestEvaluationWindows)
             return RefuseSize();
         if (tag == PlanListTag)
         {
+            if (planListRead)
+                return RefuseField();
+            planListRead = true;
             PlanListRecord record;
             if (!ReadPlanListRecord(in, record))
                 return false;

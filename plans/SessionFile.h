@@ -35,6 +35,10 @@ inline constexpr const char* SessionFileTooLargeToSave =
     "The session takes more than the 64 MB a session file may hold and was not saved.  Delete "
     "sampling plans, close evaluation windows or shorten long texts and save again.";
 
+// What the user is told when a session file to open or merge is larger than that.
+inline constexpr const char* SessionFileTooLargeToRead =
+    "File is larger than the 64 MB a session file may hold.";
+
 // Where a child window stands: state 0 normal, 1 minimised, 2 maximised; its place and size in
 // pixels.
 struct WindowPlace
@@ -94,11 +98,11 @@ enum class SessionFileHeader
 SessionFileHeader ReadSessionFileHeader(std::istream& in, double& version);
 
 // Reads a whole file after its header into new objects. Null when any part of it is bad or
-// missing, the terminator included, when anything but blanks and line ends follows the
-// terminator, or when it holds more than the bounds of SessionBounds.h, or a session whose file
-// could take more than largest bytes (SizeRefused() tells which). The plans and lists are built
-// under the file's definitions, units and cost parameters, which stay in force on success; on
-// failure those in force before come back.
+// missing, the terminator included, when it holds no plan list record or more than one, when
+// anything but blanks and line ends follows the terminator, or when it holds more than the bounds
+// of SessionBounds.h, or a session whose file could take more than largest bytes (SizeRefused()
+// tells which). The plans and lists are built under the file's definitions, units and cost
+// parameters, which stay in force on success; on failure those in force before come back.
 std::unique_ptr<SessionFileContents> ReadSessionFile(std::istream& in, double version,
                                                      std::uint64_t largest = LargestSessionFile);
 

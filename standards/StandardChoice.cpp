@@ -40,7 +40,7 @@ bool ReadStandardChoice(std::istream& in, const ChoiceCounts& counts, StandardCh
 {
     std::array<std::uint32_t, 5> indexes{};
     for (std::size_t list = 0; list < indexes.size(); ++list)
-        if (!ReadTruncated<std::uint32_t>(in, 0, counts[list] - 1, indexes[list]))
+        if (!ReadWhole<std::uint32_t>(in, 0, counts[list] - 1, indexes[list]))
             return false;
     choice = {indexes[0], indexes[1], indexes[2], indexes[3], indexes[4]};
     return true;

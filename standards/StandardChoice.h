@@ -33,8 +33,8 @@ int ChoiceOutsideItsList(const StandardChoice& choice, const ChoiceCounts& count
 // list ("AQL is not one of the choices."); the message is left alone for a valid choice.
 int CheckStandardChoice(const StandardChoice& choice, const ChoiceCounts& counts, String& message);
 
-// The five choices of a standard plan's session record: each a number truncated toward zero
-// ("10.5" is 10) and within its list. False, with the read-error flag set, at the first that is
+// The five choices of a standard plan's session record: each a whole number ("10.5" is refused)
+// within its list. False, with the read-error flag set, at the first that is
 // not; choice is then left alone.
 bool ReadStandardChoice(std::istream& in, const ChoiceCounts& counts, StandardChoice& choice);
 

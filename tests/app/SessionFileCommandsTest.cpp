@@ -417,15 +417,17 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
     const QByteArray file = Contents(good);
     const QString asked = "Do you want to save current session first?";
     // A file that is no session file, or one of a later version, is refused before the question.
-    // Names of what is no plain file, and a file far larger than any session (sparse, so the
-    // disk is not filled), are refused before anything is read from them.
+    // Names of what is no plain file are refused before anything is read from them, a file
+    // larger than a session file may be (sparse, so the disk is not filled) after its header.
     ASSERT_EQ(mkfifo(QFile::encodeName(PathOf(QStringLiteral("pipe.vlx"))).constData(), 0600), 0);
     ASSERT_TRUE(QDir(PathOf(QString())).mkdir(QStringLiteral("folder.vlx")));
-    QFile large(PathOf(QStringLiteral("large.vlx")));
     const QByteArray head = file.left(file.indexOf('\n', file.indexOf("\n1 0 ")));
-    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.write(head) == head.size() &&
-                large.resize(100 * 1024 * 1024));
-    large.close();
+    for (const auto& [name, start] : {std::pair{"large.vlx", head}, {"zeros.vlx", QByteArray()}})
+    {
+        QFile large(PathOf(QLatin1String(name)));
+        ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.write(start) == start.size() &&
+                    large.resize(LargestSessionFile + 1));
+    }
     const QString notData = "File is not a Veltrame data file.";
     // The fifth line holds the number of plans.
     QByteArrayList crowded = file.split('\n');
@@ -440,7 +442,8 @@ TEST_F(SessionFileCommandsTest, AFileThatCannotBeOpenedLeavesTheSessionAsItWas)
         {"missing.vlx", {}, {"Could not find file."}, false},
         {"pipe.vlx", {}, {notData}, false},
         {"folder.vlx", {}, {"Could not find file."}, false},
-        {"large.vlx", {}, {notData}, false},
+        {"large.vlx", {}, {"File is larger than the 64 MB a session file may hold."}, true},
+        {"zeros.vlx", {}, {notData}, false},
         {"foreign.vlx", "\"VELTRAME\" 2.0 \n", {"File is not a Veltrame data file."}, false},
         {"newer.vlx",
          QByteArray(file).replace("2.0", "2.1"),

@@ -81,6 +81,16 @@ TEST(PlotRecordTest, ADefaultPlotWritesItsSettingsInOrderForEachVersion)
               " 1 2 0.4 0.2 1 1 1 1 0 1 1 1 1 \"Single: n=50, a=2\" \"0\" 0 0 1 0 0");
     // The key title comes after the key from version 2.1 on.
     EXPECT_NE(Written(*plot, RealOf(2.1)).find(" 1 \"\" 1 0 1 1 0 1 1 1 1 \""), std::string::npos);
+
+    // Widths of zero with a minus sign are written as zero.
+    const std::string zeroWidths = Written(*plot);
+    for (double width : {1.0, -0.0})
+    {
+        plot->vdSetLineThickness(1, width);
+        plot->vdSetLinePointSize(1, width);
+    }
+    ASSERT_TRUE(std::signbit(plot->Line(1)->thickness) && std::signbit(plot->Line(1)->pointSize));
+    EXPECT_EQ(Written(*plot), zeroWidths);
 }
 
 TEST(PlotRecordTest, EverySettingComesBackAndWritesTheSameBytes)

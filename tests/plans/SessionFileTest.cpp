@@ -173,8 +173,8 @@ TEST_F(SessionFileTest, AnUntitledSessionIsSevenLinesAndAWindowItsLines)
 
 TEST_F(SessionFileTest, ThePlanFactoryCreatesTheClassOfTheCodesOrRefusesTheRecord)
 {
-    auto plan = ReadRecord("0.7 0 0 \"50\"  \"2\"  0 0 \"\" ");
-    ASSERT_NE(dynamic_cast<DefectivesSingleSamplingPlan*>(plan.get()), nullptr) << "0.7 is 0";
+    auto plan = ReadRecord("0 0 0 \"50\"  \"2\"  0 0 \"\" ");
+    ASSERT_NE(dynamic_cast<DefectivesSingleSamplingPlan*>(plan.get()), nullptr);
     EXPECT_FALSE(ReadErrorOccurred());
     EXPECT_FALSE(plan->IsChecked());
     plan = ReadRecord("2 0 1 \"Board \"\"Foot\"\"\"  \"2.5\"  \"1\"  1 1 \"10\" ");
@@ -185,9 +185,9 @@ TEST_F(SessionFileTest, ThePlanFactoryCreatesTheClassOfTheCodesOrRefusesTheRecor
     EXPECT_NE(ReadRecord("1 0 1 \"0\" \"2\" 0 0 \"\""), nullptr);
     EXPECT_TRUE(ReadErrorOccurred());
 
-    for (const char* refused :
-         {"1 9 1 \"50\" \"2\" 0 0 \"\"", "0 5 1", "256 0 1", "-1 0 1",
-          "0 0 2 \"50\" \"2\" 0 0 \"\"", "0 0 \"1\" \"50\"", "0 \"0\" 1", "2 0 1 Foot", "0 0", ""})
+    for (const char* refused : {"1 9 1 \"50\" \"2\" 0 0 \"\"", "0.7 0 0 \"50\" \"2\" 0 0 \"\"",
+                                "0 5 1", "256 0 1", "-1 0 1", "0 0 2 \"50\" \"2\" 0 0 \"\"",
+                                "0 0 \"1\" \"50\"", "0 \"0\" 1", "2 0 1 Foot", "0 0", ""})
     {
         EXPECT_EQ(ReadRecord(refused), nullptr) << refused;
         EXPECT_TRUE(ReadErrorOccurred()) << refused;
@@ -328,6 +328,7 @@ TEST_F(SessionFileTest, TheMostTableRowsTheCommandsAllowAreReadBackWhole)
     EXPECT_EQ(list.SetRange("0", "50", "1000", message), 3);
     EXPECT_STREQ(message.Text(), "Number of intervals cannot be above 999.");
     ASSERT_EQ(list.SetRange("0", "50", "10", message), 0) << message.Text();
+    windows.emplace_back(DesignListRecord());
     const std::string atDefault = SessionFileText(session, windows);
     windows.clear();
     const std::size_t range = atDefault.rfind(" 0 50 10\n");
@@ -374,6 +375,7 @@ TEST_F(SessionFileTest, CostsBeyondTheNumbersSaveAFileThatReadsBack)
     session.vdAddPlan(Single("50", "2"));
     std::vector<WindowRecord> windows;
     windows.emplace_back(EvaluationWindowRecord{{}, List({1})});
+    windows.emplace_back(DesignListRecord());
     const std::string file = SessionFileText(session, windows);
     SamplingPlanDefinitions::vdReset();
     const auto contents = Read(file);
@@ -510,8 +512,9 @@ TEST_F(SessionFileTest, OnlyBlanksAndLineEndsFollowTheTerminator)
     }
 }
 
-// No writer writes a zero with a minus sign where a count, an index or a tag stands.
-TEST_F(SessionFileTest, AMinusZeroCountIsRefused)
+// No writer writes a fraction, or a zero with a minus sign, where a count, an index, a code or a
+// tag stands.
+TEST_F(SessionFileTest, AFractionOrAMinusZeroCountIsRefused)
 {
     std::vector<WindowRecord> windows;
     windows.emplace_back(DesignListRecord());
@@ -524,22 +527,55 @@ TEST_F(SessionFileTest, AMinusZeroCountIsRefused)
         EXPECT_NE(at, std::string::npos) << piece;
         return text.replace(at, piece.size(), replacement);
     };
-    ASSERT_NE(Read(empty), nullptr);
-    for (const char* zero : {"-0", "-0.0", "-0e5", "-0.000e-3"})
+    const auto withZero = [&](const std::string& z) -> std::vector<std::string>
     {
-        const std::string z = zero;
-        const std::string files[] = {
-            replaced(empty, " \n0\n", " \n" + z + "\n"),                      // the plan count
-            replaced(empty, "70\n0\n", "70\n" + z + "\n"),                    // the terminator
-            replaced(file, "\n1 1\n", "\n1 " + z + "\n"),                     // a units index
-            replaced(file, "\n2 0 0 0 0 0 0 1", "\n2 " + z + " 0 0 0 0 0 1"), // a state
-            replaced(file, "   1\n  0 0 1", "   1\n  0 " + z + " 1"),         // a plot's resolution
-            replaced(file, "\"5\"  \"0\"  0 0", "\"5\"  \"0\"  " + z + " 0")}; // a method
+        return {replaced(empty, " \n0\n", " \n" + z + "\n"),                      // the plan count
+                replaced(empty, "70\n0\n", "70\n" + z + "\n"),                    // the terminator
+                replaced(file, "\n1 1\n", "\n1 " + z + "\n"),                     // a units index
+                replaced(file, "\n2 0 0 0 0 0 0 1", "\n2 " + z + " 0 0 0 0 0 1"), // a state
+                replaced(file, "   1\n  0 0 1", "   1\n  0 " + z + " 1"), // a plot's resolution
+                replaced(file, "\"5\"  \"0\"  0 0", "\"5\"  \"0\"  " + z + " 0")}; // a method
+    };
+    ASSERT_NE(Read(empty), nullptr);
+    for (const char* zero : {"-0", "-0.0", "-0e5", "-0.000e-3", "-0.5", "0.7", "1e-1", "0.0000001"})
+    {
+        const std::vector<std::string> files = withZero(zero);
         for (const std::string& bad : files)
             EXPECT_EQ(Read(bad), nullptr) << bad;
         EXPECT_EQ(Merged(files[0]), nullptr);
         EXPECT_EQ(Merged(files[5]), nullptr);
     }
+    EXPECT_EQ(Read(replaced(file, "\n2 0 0 0 0 0 0 1", "\n2.5 0 0 0 0 0 0 1")), nullptr) << "a tag";
+    // A whole number in another form is one still, and blanks and line ends may be any.
+    for (const char* zero : {"0.0", "0e5"})
+        for (const std::string& good : withZero(zero))
+            EXPECT_NE(Read(good), nullptr) << good;
+    std::string loose;
+    for (const char c : file)
+        loose += c == ' ' ? "\t" : c == '\n' ? "\r\n" : std::string(1, c);
+    EXPECT_NE(Read(loose), nullptr);
+}
+
+// The plan list window is always open: its record stands once among the windows, wherever.
+TEST_F(SessionFileTest, AMissingOrRepeatedPlanListRecordIsRefused)
+{
+    const std::string file = SmallFile();
+    const std::size_t list = file.find("\n1 0 20 20 348 922") + 1;
+    const std::size_t next = file.find('\n', list) + 1;
+    const std::string record = file.substr(list, next - list);
+    const std::string without = std::string(file).erase(list, next - list);
+    const std::string terminator = "0\n";
+    ASSERT_NE(Read(file), nullptr);
+    ASSERT_NE(Read(without.substr(0, without.size() - 2) + record + terminator), nullptr)
+        << "in front";
+    for (const std::string& bad : {without, std::string(file).insert(list, record),
+                                   file.substr(0, file.size() - 2) + record + terminator})
+    {
+        EXPECT_EQ(Read(bad), nullptr) << bad;
+        EXPECT_FALSE(SizeRefused());
+    }
+    // A merge reads no window record beyond the first one's tag and place.
+    EXPECT_NE(Merged(without), nullptr);
 }
 
 TEST_F(SessionFileTest, EveryTruncatedFileIsRefused)

@@ -258,22 +258,17 @@ TEST_F(Z14PlanTest, RecordsAndBadValues)
     EXPECT_FALSE(ReadErrorOccurred());
     EXPECT_EQ(Description(whole.get()),
               "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Single");
-    // Each number is truncated toward zero: 10.5 is the AQL of index 10, not refused, not 1.5.
-    whole = ReadRecord("0 4 1 10.5 5 8 0 3");
-    ASSERT_NE(whole, nullptr);
-    EXPECT_FALSE(ReadErrorOccurred());
-    EXPECT_EQ(Description(whole.get()),
-              "Z1.4: AQL=1.0, L-II, 501 to 1200, J, Switching - Full, Single");
     whole = ReadRecord("1 4 0 23 6 14 2 5");
     EXPECT_FALSE(ReadErrorOccurred());
     ASSERT_NE(dynamic_cast<DefectsPerUnitZ14SamplingPlan*>(whole.get()), nullptr);
     EXPECT_TRUE(whole->IsValid());
     EXPECT_FALSE(whole->IsChecked());
 
-    // Each choice within its list, which for the AQL is the characteristic's.
+    // Each choice a whole number within its list, which for the AQL is the characteristic's:
+    // 10.5 is neither index 10 nor AQL 1.5.
     for (const char* bad :
          {"10 5 8 0 9", "-1 5 8 0 3", "10 5 8 0 \"x\"", "1e300 5 8 0 3", "16.5 5 8 0 3",
-          "16 5 8 0 3", "10 7 8 0 3", "10 5 15 0 3", "10 5 8 3 3", "10 5 8 0", ""})
+          "10.5 5 8 0 3", "16 5 8 0 3", "10 7 8 0 3", "10 5 15 0 3", "10 5 8 3 3", "10 5 8 0", ""})
     {
         const auto back = ReadClassPart<DefectivesZ14SamplingPlan>(bad);
         EXPECT_TRUE(ReadErrorOccurred()) << bad;
