@@ -193,18 +193,35 @@ TEST(PrintedPages, ATextLongerThanAPageIsCut)
     ExpectPage(cut.pages[2], 80, -2, 100, 60, 20 - 800, 40);
 }
 
-// The margin beyond a table's last rule takes no page of its own: a table 80 units wide with a
-// margin of 20 beyond it prints on two pages across at 10 points, not three, the second running
-// on to the margin's end.
-TEST(PrintedPages, TheMarginTakesNoPageOfItsOwn)
+// A table's blank margins take no room of a page, which has margins of its own: a table 80 units
+// wide in margins of 10 before it and 20 beyond prints on two pages across at 10 points, not
+// three, from its left-hand rule. Fitted whole, 100 units wide in margins of 10 it takes lines of
+// 7.2 points turned, against 6 with its margins.
+TEST(PrintedPages, TheMarginsTakeNoRoomOfAPage)
 {
     const auto table = Table(100, 4);
-    table->AddRect(0, 0, 100, 100, 0, 0, 0, false, 0, 0);
+    table->AddRect(-10, -10, 100, 110, 0, 0, 0, false, 0, 0);
     const PrintedPages pages = TablePages(*table, upright, turned, 10);
     EXPECT_FALSE(pages.bTurned);
     ASSERT_EQ(pages.pages.size(), 4u);
     ExpectPage(pages.pages[0], 0, 0, 40, 72, 20, 20);
-    ExpectPage(pages.pages[1], 40, 0, 100, 72, 20 - 400, 20);
+    ExpectPage(pages.pages[1], 40, 0, 80, 72, 20 - 400, 20);
+    ExpectPage(pages.pages[3], 40, 72, 80, 100, 20 - 400, 20 - 720);
+
+    const auto wide = Table(10, 5);
+    wide->AddRect(-10, -10, 110, 20, 0, 0, 0, false, 0, 0);
+    const PrintedPages whole = TablePages(*wide, upright, turned, 6.5);
+    EXPECT_TRUE(whole.bTurned);
+    ASSERT_EQ(whole.pages.size(), 1u);
+    ASSERT_EQ(whole.pages[0].parts.size(), 1u);
+    const PagePart& part = whole.pages[0].parts[0];
+    EXPECT_DOUBLE_EQ(part.left, 0);
+    EXPECT_DOUBLE_EQ(part.right, 100);
+    EXPECT_DOUBLE_EQ(part.top, 0);
+    EXPECT_DOUBLE_EQ(part.bottom, 10);
+    EXPECT_DOUBLE_EQ(part.sx, 7.2);
+    EXPECT_DOUBLE_EQ(part.ox, 20);
+    EXPECT_DOUBLE_EQ(part.oy, (20 + 596 - 72) / 2.0);
 }
 
 // A table that would need more than a thousand pages either way prints whole on one page: at
