@@ -35,6 +35,9 @@ public:
     // The object hit at the world point, or null: by default the object itself when the point
     // lies in its bounding box, edges included.
     virtual DrawingObject* HitTest(double x, double y);
+    // Whether the object puts anything on a device; one that does not only widens its drawing's
+    // extent, as a table's margins.
+    virtual bool bInked() const { return true; }
 };
 
 // The device pixel of a world point.

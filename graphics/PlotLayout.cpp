@@ -81,9 +81,8 @@ struct TicExtent
     double minorTo;
 };
 
-// A title wider than the plot is cut short with "..." to the plot's width: drawn whole it would
-// widen the drawing, and a drawing fitted into its window would shrink the plot to make room.
-String TitleWithin(const String& title, double size, double width)
+// A title cut short with "..." to the longest beginning that fits the width, where it is wider.
+String Shortened(const String& title, double size, double width)
 {
     if (title.dWidth() * size <= width)
         return title;
@@ -103,6 +102,19 @@ String TitleWithin(const String& title, double size, double width)
     }
     const String result = shortened(fits);
     return result.dWidth() * size <= width ? result : String();
+}
+
+// A title stands in the middle over the plot, moved aside as far as it must to stay within the
+// picture the rest of the plot takes, from left to right, and is cut short only where it is wider
+// than that picture: drawn wider it would widen the drawing, and a drawing fitted into its window
+// would shrink the plot to make room.
+void vdAddTitle(Drawing& d, const String& title, double size, Colour colour, double top,
+                double middle, double left, double right)
+{
+    const String shown = Shortened(title, size, right - left);
+    const double half = 0.5 * shown.dWidth() * size;
+    d.AddText(shown.Text(), std::max(left + half, std::min(middle, right - half)), top, size,
+              TextAlignment::Middle, colour, true, false, TitleId);
 }
 
 } // namespace
@@ -199,18 +211,6 @@ void Plot::vdDrawFrame(Drawing& d) const
     {
         base = -(xScaleSize * 0.5) - ticSize;
     }
-    if (subTitle.Length() > 0)
-    {
-        base -= subTitleSize;
-        d.AddText(TitleWithin(subTitle, subTitleSize, width).Text(), width * 0.5, base,
-                  subTitleSize, TextAlignment::Middle, subTitleColor, true, false, TitleId);
-    }
-    if (mainTitle.Length() > 0)
-    {
-        d.AddText(TitleWithin(mainTitle, mainTitleSize, width).Text(), width * 0.5,
-                  base - mainTitleSize, mainTitleSize, TextAlignment::Middle, mainTitleColor, true,
-                  false, TitleId);
-    }
     vdDrawYAxisLabels(d);
     vdDrawXAxisLabels(d);
     switch (axisStyle)
@@ -236,6 +236,17 @@ void Plot::vdDrawFrame(Drawing& d) const
         break;
     }
     vdDrawKeyColumn(d);
+    // The titles come last, over the picture the rest has made.
+    const double left = d.dLeft();
+    const double right = d.dRight();
+    if (subTitle.Length() > 0)
+    {
+        base -= subTitleSize;
+        vdAddTitle(d, subTitle, subTitleSize, subTitleColor, base, width * 0.5, left, right);
+    }
+    if (mainTitle.Length() > 0)
+        vdAddTitle(d, mainTitle, mainTitleSize, mainTitleColor, base - mainTitleSize, width * 0.5,
+                   left, right);
 }
 
 void Plot::vdDrawKeyColumn(Drawing& d) const

@@ -21,8 +21,10 @@ constexpr double pointsPerInch = 72;
 constexpr std::size_t mostPages = 1000;
 // Places closer than this, in world units, are one place: rows of a table touch.
 constexpr double touching = 1e-9;
-// A label column narrowed to its texts keeps half a line between them and its rules.
-constexpr double labelRoom = 0.5;
+// A column narrowed to its texts keeps two fifths of a line between them and its rules, some
+// three and a half points at the least readable size: little enough that the Summary Info of five
+// double plans with the largest lot and a curtailing option fits a Letter page turned.
+constexpr double labelRoom = 0.4;
 constexpr double nowhere = std::numeric_limits<double>::infinity();
 
 struct Extent
@@ -62,17 +64,15 @@ public:
         texts = std::move(runs);
         std::sort(rules.begin(), rules.end(),
                   [](const Rule& a, const Rule& b) { return a.at < b.at; });
-        end = std::max(texts.empty() ? -nowhere : texts.back().to,
-                       rules.empty() ? -nowhere : rules.back().at);
     }
 
     // The places from `from` to `to` where the drawing is cut, no two more than length apart,
-    // the ends included. The margin beyond the last text or rule takes no page of its own.
+    // the ends included.
     std::vector<double> Cuts(double from, double to, double length) const
     {
         std::vector<double> cuts{from};
         double start = from;
-        while (std::min(to, end) - start > length + touching)
+        while (to - start > length + touching)
         {
             const double furthest = start + length;
             const double unsplit = Unsplit(furthest);
@@ -191,8 +191,6 @@ private:
     };
     std::vector<Extent> texts;
     std::vector<Rule> rules;
-    // Where the last text or rule ends.
-    double end = -nowhere;
 };
 
 bool bHolds(const PageArea& area)
@@ -232,6 +230,23 @@ double ReachPast(double end, double from, double to)
 bool bText(const DrawingObject& object)
 {
     return object.uType() == Text::type || object.uType() == VerticalText::type;
+}
+
+// Where the objects of a drawing that put anything on paper stand: a table's margins, which only
+// widen its extent, take no room of a page, which has margins of its own. None without any.
+std::optional<std::pair<Extent, Extent>> InkedExtent(const Drawing& drawing)
+{
+    Extent x{nowhere, -nowhere};
+    Extent y{nowhere, -nowhere};
+    for (std::uint32_t i = 1; const DrawingObject* object = drawing.Object(i); ++i)
+        if (object->bInked())
+        {
+            x = {std::min(x.from, object->dLeft()), std::max(x.to, object->dRight())};
+            y = {std::min(y.from, object->dTop()), std::max(y.to, object->dBottom())};
+        }
+    if (!(x.from < x.to && y.from < y.to))
+        return std::nullopt;
+    return std::pair{x, y};
 }
 
 Table Analysed(const Drawing& drawing, const Extent& x, const Extent& y)
@@ -458,10 +473,8 @@ std::optional<Choice> Fewer(std::optional<Layout> upright, std::optional<Layout>
 PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const PageArea& turned,
                         double linePoints)
 {
-    const Extent x{drawing.dLeft(), drawing.dRight()};
-    const Extent y{drawing.dTop(), drawing.dBottom()};
-    const double width = x.to - x.from;
-    const double height = y.to - y.from;
+    const double width = drawing.dRight() - drawing.dLeft();
+    const double height = drawing.dBottom() - drawing.dTop();
     if (!(width > 0 && height > 0 && std::isfinite(width) && std::isfinite(height) &&
           linePoints > 0 && bHolds(asSet) && bHolds(turned)))
         return {};
@@ -469,22 +482,25 @@ PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const Pag
         return {};
     if (FittedPoints(turned, width, height) >= linePoints)
         return {true, {}};
+    const std::optional<std::pair<Extent, Extent>> inked = InkedExtent(drawing);
+    if (!inked)
+        return {};
 
+    const auto& [x, y] = *inked;
     const Table table = Analysed(drawing, x, y);
     const std::vector<Extent> drawn{{x.from, table.labelsRight}};
     const std::vector<Extent> narrowed =
         table.across.Narrowed(x.from, table.labelsRight, labelRoom);
     const bool bNarrows = narrowed.size() > 1;
-    // With its label columns narrowed to their texts, and else with every column narrowed to its
-    // texts, the table may fit whole on one page.
+    // Without its margins, else with its label columns narrowed to their texts, and else with
+    // every column narrowed to its texts, the table may fit whole on one page.
     std::vector<Extent> labelsNarrowed = narrowed;
     labelsNarrowed.back().to = x.to;
     for (const std::vector<Extent>& pieces :
-         {labelsNarrowed, table.across.Narrowed(x.from, x.to, labelRoom)})
-        if (pieces.size() > 1)
-            for (const auto& [area, bTurned] : {std::pair{asSet, false}, std::pair{turned, true}})
-                if (std::optional<PrintedPage> whole = WholePage(area, table, pieces, linePoints))
-                    return {bTurned, {std::move(*whole)}};
+         {std::vector<Extent>{x}, labelsNarrowed, table.across.Narrowed(x.from, x.to, labelRoom)})
+        for (const auto& [area, bTurned] : {std::pair{asSet, false}, std::pair{turned, true}})
+            if (std::optional<PrintedPage> whole = WholePage(area, table, pieces, linePoints))
+                return {bTurned, {std::move(*whole)}};
     // Cut as drawn, or with the label columns narrowed where that leaves no column alone on a
     // page and the drawn table does, or needs fewer pages.
     std::optional<Choice> cut = Fewer(PagesOn(asSet, table, drawn, linePoints),

@@ -56,21 +56,21 @@ struct PrintedPages
 
 // A table, whose world unit is one line of its text, is printed with its lines at least
 // linePoints high (in points of 1/72 inch). It prints whole on one page when it can, on the
-// page as set or else turned; otherwise with its label columns (Drawing::dLabelsRight) narrowed
-// to their texts, or else with every column narrowed to its texts, whole on one page as large as
-// that fits; otherwise at that line height over as many pages as it needs, on whichever page way
-// needs fewer, cut on a rule between its texts (of those in the second half of a page, or else
-// of those on it, the one that reaches furthest into the headings), between its texts where the
-// page has no such rule, and through a text longer than a page on a rule where the page has one;
-// the margin beyond its last text or rule takes no page of its own. Cut, its label columns are
-// narrowed where that leaves no page with one column of the body alone and the table as drawn
-// does, or where that needs fewer pages. Each page shows the table's heading rows and label
-// columns (Drawing::dHeadingsBottom, Drawing::dLabelsRight) with its own part of the body; they
-// reach as far as a text of the body that starts in them. The texts of the heading rows above every
-// rule are the table's titles: they head each page, in the middle over its parts of the table. A
-// part narrower than the page stands in the middle across it. A table that would need more than a
-// thousand pages, or whose headings or labels leave no line of a page to the body either way,
-// prints whole on one page.
+// page as set or else turned. Otherwise its blank margins (objects that put nothing on paper)
+// take no room, as a page has margins of its own, and it prints whole on one page as large as fits
+// as it stands, or else with its label columns (Drawing::dLabelsRight) narrowed to their texts, or
+// else with every column narrowed to its texts; otherwise at that line height over as many pages
+// as it needs, on whichever page way needs fewer, cut on a rule between its texts (of those in the
+// second half of a page, or else of those on it, the one that reaches furthest into the
+// headings), between its texts where the page has no such rule, and through a text longer than a
+// page on a rule where the page has one. Cut, its label columns are narrowed where that leaves no
+// page with one column of the body alone and the table as drawn does, or where that needs fewer
+// pages. Each page shows the table's heading rows and label columns (Drawing::dHeadingsBottom,
+// Drawing::dLabelsRight) with its own part of the body; they reach as far as a text of the body
+// that starts in them. The texts of the heading rows above every rule are the table's titles: they
+// head each page, in the middle over its parts of the table. A part narrower than the page stands
+// in the middle across it. A table that would need more than a thousand pages, or whose headings
+// or labels leave no line of a page to the body either way, prints whole on one page.
 PrintedPages TablePages(const Drawing& drawing, const PageArea& asSet, const PageArea& turned,
                         double linePoints);
 

@@ -21,6 +21,8 @@ public:
     void vdScale(double sx, double ox, double sy, double oy) override;
     void vdDrawScaled(Canvas& canvas, double sx, double ox, double sy, double oy,
                       Colour background) const override;
+    // Outlined or filled; without either it draws nothing.
+    bool bInked() const override { return stroke.style != 0 || filled; }
 
 protected:
     virtual void vdDrawFigure(Canvas& canvas, DevicePoint topLeft,

@@ -22,6 +22,10 @@ constexpr double headersBottom = 2;
 constexpr double titleSize = 1.5;
 constexpr Colour black = 0x000000;
 constexpr Colour blue = 0xFF0000;
+// A plan's description stands a line clear of its column's rules either side, a value at least
+// half a line.
+constexpr double descriptionRoom = 2;
+constexpr double valueRoom = 1;
 constexpr char tab = '\t';
 constexpr char lineFeed = '\n';
 
@@ -124,6 +128,48 @@ private:
     Drawing* d;
 };
 
+// The columns of a table side by side from x 0, each as wide as its texts need: the first, of
+// the plans' descriptions, as wide as the widest with its room, as in the curves table; each of
+// the others its usual width, or wider where one of its values would want more room.
+struct Columns
+{
+    // Where the texts of each column stand, and the rule on its right.
+    std::vector<double> middles;
+    std::vector<double> rules;
+
+    Columns(const std::vector<std::vector<String>>& rows, double usualWidth)
+    {
+        double left = 0;
+        for (std::size_t c = 0; c < rows.front().size(); ++c)
+        {
+            double widest = 0;
+            for (const std::vector<String>& row : rows)
+                widest = std::max(widest, row[c].dWidth());
+            const double width =
+                c == 0 ? widest + descriptionRoom : std::max(usualWidth, widest + valueRoom);
+            middles.push_back(left + 0.5 * width);
+            left += width;
+            rules.push_back(left);
+        }
+    }
+    double dWidth() const { return rules.back(); }
+};
+
+// A table of a header row and one row per plan, its columns as wide as their texts need, between
+// the titles above and the margins around.
+void vdBuildTable(TableDrawing& table, const std::vector<std::vector<String>>& rows,
+                  double usualWidth, const String& title, const String& subTitle)
+{
+    const Columns columns(rows, usualWidth);
+    table.vdTitles(title, subTitle, 0.5 * columns.dWidth(), -5, -2.5);
+    table.vdRow(rows.front(), columns.middles, headerY);
+    std::uint32_t plans = 0;
+    for (; plans + 1 < rows.size(); ++plans)
+        table.vdRow(rows[plans + 1], columns.middles, RowTop(plans));
+    table.vdFrame(columns.dWidth(), TableBottom(plans), columns.rules, -7);
+    table.vdRepeatHeadersAndLabels(columns.rules.front());
+}
+
 String InspectionFor(const SamplingPlan& plan)
 {
     String text("Inspection for ");
@@ -163,16 +209,6 @@ std::vector<String> SummaryHeaders(bool aoq)
          {String("Protection"), String("Min OC(AQL)"), String("Rate AQL"), maximum, rate})
         headers.push_back(header);
     return headers;
-}
-
-std::vector<double> SummaryColumnsX(double width, bool aoq)
-{
-    std::vector<double> x = {20, 44, 52};
-    if (aoq)
-        x.push_back(60);
-    for (double fromRight : {36, 28, 20, 12, 4})
-        x.push_back(width - fromRight);
-    return x;
 }
 
 std::vector<String> SummaryRow(const SamplingPlan& plan, bool aoq)
@@ -245,41 +281,22 @@ void SamplingPlanEvaluationList::vdBuildPlansTable()
     if (Count() == 0)
         return;
     const bool aoq = Plan(1).IsAOQDefined();
-    const double width = aoq ? 104 : 96;
-    TableDrawing table(plansTable);
-    table.vdTitles(String("Summary Information"), SummarySubTitle(Plan(1), aoq), width / 2, -5,
-                   -2.5);
-    const std::vector<double> x = SummaryColumnsX(width, aoq);
-    table.vdRow(SummaryHeaders(aoq), x, headerY);
+    std::vector<std::vector<String>> rows = {SummaryHeaders(aoq)};
     for (std::uint32_t i = 1; i <= Count(); ++i)
-        table.vdRow(SummaryRow(Plan(i), aoq), x, RowTop(i - 1));
-    std::vector<double> columnLines;
-    for (double line = 40; line <= width; line += 8)
-        columnLines.push_back(line);
-    table.vdFrame(width, TableBottom(Count()), columnLines, -7);
-    table.vdRepeatHeadersAndLabels(columnLines.front());
+        rows.push_back(SummaryRow(Plan(i), aoq));
+    TableDrawing table(plansTable);
+    vdBuildTable(table, rows, 8, String("Summary Information"), SummarySubTitle(Plan(1), aoq));
 }
 
 void SamplingPlanEvaluationList::vdBuildPercentilesTable()
 {
     if (Count() == 0)
         return;
-    constexpr double width = 94;
-    TableDrawing table(percentilesTable);
-    table.vdTitles(PercentilesTitle(Plan(1)), InspectionFor(Plan(1)), width / 2, -5, -2.5);
-    std::vector<double> x = {20};
-    std::vector<double> columnLines;
-    for (std::size_t c = 0; c < percentiles.size(); ++c)
-    {
-        x.push_back(43 + 6.0 * c);
-        columnLines.push_back(40 + 6.0 * c);
-    }
-    columnLines.push_back(width);
-    table.vdRow(PercentilesHeaders("Sampling Plan"), x, headerY);
+    std::vector<std::vector<String>> rows = {PercentilesHeaders("Sampling Plan")};
     for (std::uint32_t i = 1; i <= Count(); ++i)
-        table.vdRow(PercentilesRow(Plan(i), true), x, RowTop(i - 1));
-    table.vdFrame(width, TableBottom(Count()), columnLines, -7);
-    table.vdRepeatHeadersAndLabels(columnLines.front());
+        rows.push_back(PercentilesRow(Plan(i), true));
+    TableDrawing table(percentilesTable);
+    vdBuildTable(table, rows, 6, PercentilesTitle(Plan(1)), InspectionFor(Plan(1)));
 }
 
 void SamplingPlanEvaluationList::vdBuildCurvesTable()
@@ -290,14 +307,14 @@ void SamplingPlanEvaluationList::vdBuildCurvesTable()
     const std::vector<String> headers = CurvesGroupHeaders(aoq, CostTitle());
     // The quality levels stand in the first column, up to the rule at levelsRight.
     constexpr double levelsRight = 10;
-    // Each plan's columns are 8 wide, or share the width of its description, a line clear of
-    // the rules either side, where that is wider: descriptions never run into each other.
+    // Each plan's columns are 8 wide, or share the width of its description with its room where
+    // that is wider: descriptions never run into each other.
     std::vector<double> groups;
     double right = levelsRight;
     for (std::uint32_t k = 1; k <= Count(); ++k)
     {
         groups.push_back(std::max(8.0 * static_cast<double>(headers.size()),
-                                  Plan(k).Description().dWidth() + 2));
+                                  Plan(k).Description().dWidth() + descriptionRoom));
         right += groups.back();
     }
     const std::vector<Real> levels = TableLevels();

@@ -108,15 +108,19 @@ bool PrintPages(const Drawing& drawing, double margin, const PrintedPages& table
         else
         {
             const PartPainter parts(drawing);
+            const double point = printer.resolution() / 72.0;
             for (std::size_t i = 0; i < table.pages.size() && bPaged; ++i)
             {
                 bPaged = i == 0 || printer.newPage();
                 // A rule that runs on over a cut is drawn on each part it reaches, up to the cut.
+                // A part shows a point more around it: a rule on its edge, as a table's border,
+                // is a hairline a viewer draws a pixel wide, half of it beyond the edge.
                 for (const PagePart& part : table.pages[i].parts)
                 {
-                    painter.setClipRect(QRectF(
-                        QPointF(part.left * part.sx + part.ox, part.top * part.sy + part.oy),
-                        QPointF(part.right * part.sx + part.ox, part.bottom * part.sy + part.oy)));
+                    painter.setClipRect(QRectF(QPointF(part.left * part.sx + part.ox - point,
+                                                       part.top * part.sy + part.oy - point),
+                                               QPointF(part.right * part.sx + part.ox + point,
+                                                       part.bottom * part.sy + part.oy + point)));
                     parts.vdDraw(canvas, part, white);
                 }
             }

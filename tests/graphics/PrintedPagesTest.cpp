@@ -15,18 +15,20 @@ namespace Brosquin
 namespace
 {
 
-// A table of `rows` rows of one line and columns 20 units wide between rules, `columns` of them,
-// each cell's text "row:column" in its middle; its top left-hand corner at (left, top).
-std::unique_ptr<Drawing> Table(int rows, int columns, double left = 0, double top = 0)
+// A table of `rows` rows of one line and columns `width` units wide between rules, `columns` of
+// them, each cell's text "row:column" in its middle; its top left-hand corner at (left, top).
+std::unique_ptr<Drawing> Table(int rows, int columns, double left = 0, double top = 0,
+                               double width = 20)
 {
     auto table = std::make_unique<Drawing>();
     for (int column = 0; column <= columns; ++column)
-        table->AddLine(left + 20.0 * column, top, left + 20.0 * column, top + rows, 1, 0, 0, 0, 0);
+        table->AddLine(left + width * column, top, left + width * column, top + rows, 1, 0, 0, 0,
+                       0);
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
             table->AddText((std::to_string(row) + ":" + std::to_string(column)).c_str(),
-                           left + 20.0 * column + 10, top + row, 1, TextAlignment::Middle, 0, false,
-                           false, 0);
+                           left + width * column + width / 2, top + row, 1, TextAlignment::Middle,
+                           0, false, false, 0);
     return table;
 }
 
@@ -145,6 +147,14 @@ TEST(PrintedPages, PagesCutBetweenColumnsAndRows)
     EXPECT_DOUBLE_EQ(grouped.pages[0].parts[0].right, 40);
     EXPECT_DOUBLE_EQ(grouped.pages[1].parts[0].left, 40);
     EXPECT_DOUBLE_EQ(grouped.pages[1].parts[0].right, 100);
+    // One in the first half does not: the cut falls on the last rule of the second half, at 60,
+    // where cutting at 20 would take three pages across.
+    const auto early = Table(200, 5);
+    early->AddLine(20, -2, 20, 0, 1, 0, 0, 0, 0);
+    const PrintedPages late = TablePages(*early, upright, turned, 10);
+    EXPECT_TRUE(late.bTurned);
+    ASSERT_EQ(late.pages.size(), 8u);
+    EXPECT_DOUBLE_EQ(late.pages[0].parts[0].right, 60);
 
     // A table as narrow as a page stands in the middle across it: (576 - 400) / 2 = 88.
     const auto narrow = Table(100, 2);
@@ -183,18 +193,35 @@ TEST(PrintedPages, ATextLongerThanAPageIsCut)
     ExpectPage(cut.pages[2], 80, -2, 100, 60, 20 - 800, 40);
 }
 
-// The margin beyond a table's last rule takes no page of its own: a table 80 units wide with a
-// margin of 20 beyond it prints on two pages across at 10 points, not three, the second running
-// on to the margin's end.
-TEST(PrintedPages, TheMarginTakesNoPageOfItsOwn)
+// A table's blank margins take no room of a page, which has margins of its own: a table 80 units
+// wide in margins of 10 before it and 20 beyond prints on two pages across at 10 points, not
+// three, from its left-hand rule. Fitted whole, 100 units wide in margins of 10 it takes lines of
+// 7.2 points turned, against 6 with its margins.
+TEST(PrintedPages, TheMarginsTakeNoRoomOfAPage)
 {
     const auto table = Table(100, 4);
-    table->AddRect(0, 0, 100, 100, 0, 0, 0, false, 0, 0);
+    table->AddRect(-10, -10, 100, 110, 0, 0, 0, false, 0, 0);
     const PrintedPages pages = TablePages(*table, upright, turned, 10);
     EXPECT_FALSE(pages.bTurned);
     ASSERT_EQ(pages.pages.size(), 4u);
     ExpectPage(pages.pages[0], 0, 0, 40, 72, 20, 20);
-    ExpectPage(pages.pages[1], 40, 0, 100, 72, 20 - 400, 20);
+    ExpectPage(pages.pages[1], 40, 0, 80, 72, 20 - 400, 20);
+    ExpectPage(pages.pages[3], 40, 72, 80, 100, 20 - 400, 20 - 720);
+
+    const auto wide = Table(10, 5);
+    wide->AddRect(-10, -10, 110, 20, 0, 0, 0, false, 0, 0);
+    const PrintedPages whole = TablePages(*wide, upright, turned, 6.5);
+    EXPECT_TRUE(whole.bTurned);
+    ASSERT_EQ(whole.pages.size(), 1u);
+    ASSERT_EQ(whole.pages[0].parts.size(), 1u);
+    const PagePart& part = whole.pages[0].parts[0];
+    EXPECT_DOUBLE_EQ(part.left, 0);
+    EXPECT_DOUBLE_EQ(part.right, 100);
+    EXPECT_DOUBLE_EQ(part.top, 0);
+    EXPECT_DOUBLE_EQ(part.bottom, 10);
+    EXPECT_DOUBLE_EQ(part.sx, 7.2);
+    EXPECT_DOUBLE_EQ(part.ox, 20);
+    EXPECT_DOUBLE_EQ(part.oy, (20 + 596 - 72) / 2.0);
 }
 
 // A table that would need more than a thousand pages either way prints whole on one page: at
@@ -225,25 +252,27 @@ TEST(PrintedPages, APageDrawsWhatReachesIntoIt)
 
 constexpr const char* subtitle = "subtitle subtitle subtitle subtitle subtitle";
 
-// The table above with a column of labels 10 units wide before its columns (so 110 units wide,
-// from 0) and headings from y -3 to 2 above its rows (from 2 to 202): a title over the columns,
-// a subtitle from x 4 to about 21, the labels' heading and a heading over each column.
-std::unique_ptr<Drawing> LabelledTable(int rows, int columns)
+// The table above with a column of labels `labels` units wide before its columns (by default 10,
+// so 110 units wide, from 0) and headings from y -3 to 2 above its rows (from 2 to 202): a title
+// over the columns, a subtitle from x 4 to about 21, the labels' heading and a heading over each
+// column.
+std::unique_ptr<Drawing> LabelledTable(int rows, int columns, double labels = 10, double width = 20)
 {
-    auto table = Table(rows, columns, 10, 2);
-    const double right = 10 + 20.0 * columns;
+    auto table = Table(rows, columns, labels, 2, width);
+    const double right = labels + width * columns;
     table->AddText("Title", right / 2, -3, 1, TextAlignment::Middle, 0, false, false, 0);
     table->AddText(subtitle, 4, -1.5, 1, TextAlignment::Start, 0, false, false, 0);
     for (double y : {0.0, 2.0})
         table->AddLine(0, y, right, y, 1, 0, 0, 0, 0);
-    table->AddText("labels", 5, 0.5, 1, TextAlignment::Middle, 0, false, false, 0);
+    table->AddText("labels", labels / 2, 0.5, 1, TextAlignment::Middle, 0, false, false, 0);
     for (int column = 0; column < columns; ++column)
-        table->AddText(("heading " + std::to_string(column)).c_str(), 20 + 20.0 * column, 0.5, 1,
-                       TextAlignment::Middle, 0, false, false, 0);
+        table->AddText(("heading " + std::to_string(column)).c_str(),
+                       labels + width * column + width / 2, 0.5, 1, TextAlignment::Middle, 0, false,
+                       false, 0);
     for (int row = 0; row < rows; ++row)
-        table->AddText(("row " + std::to_string(row)).c_str(), 5, 2 + row, 1, TextAlignment::Middle,
-                       0, false, false, 0);
-    table->vdSetRepeatedParts(2, 10);
+        table->AddText(("row " + std::to_string(row)).c_str(), labels / 2, 2 + row, 1,
+                       TextAlignment::Middle, 0, false, false, 0);
+    table->vdSetRepeatedParts(2, labels);
     return table;
 }
 
@@ -374,6 +403,25 @@ TEST(PrintedPages, LabelsHoldTheirTextsAndLeaveRoomForTheBody)
 
     table->vdSetRepeatedParts(71.5, 10);
     EXPECT_TRUE(TablePages(*table, upright, turned, 10).pages.empty());
+}
+
+// Labels 16 units wide and five columns of 14: cut as drawn, turned, the last column would stand
+// alone on a page (four across, then one) in as many pages, four, as with the labels narrowed to
+// their texts upright (three across, then two), which is how the table is printed.
+TEST(PrintedPages, NoPageHoldsAColumnAlone)
+{
+    const auto table = LabelledTable(100, 5, 16, 14);
+    const PrintedPages pages = TablePages(*table, upright, turned, 10);
+    EXPECT_FALSE(pages.bTurned);
+    ASSERT_EQ(pages.pages.size(), 4u);
+    for (std::size_t p = 0; p < pages.pages.size(); ++p)
+    {
+        const std::multiset<std::string> texts = PageTexts(*table, pages.pages[p]);
+        const auto headings =
+            std::count_if(texts.begin(), texts.end(),
+                          [](const std::string& text) { return text.starts_with("heading "); });
+        EXPECT_EQ(headings, p % 2 == 0 ? 3 : 2) << p;
+    }
 }
 } // namespace
 } // namespace Brosquin

@@ -59,6 +59,31 @@ TEST_F(EvaluationTest, PicturesOfAnEvaluation)
     }
 }
 
+// A title of 25 characters at the default size over the OC curve as an evaluation window first
+// shows it is drawn whole, in the middle over the plot (15 units wide), and leaves the picture as
+// wide as it was: there is room for it beside the key.
+TEST_F(EvaluationTest, ATitleOfOrdinaryLengthIsDrawnWhole)
+{
+    session.vdAddPlan(Single("50", "1"));
+    String message;
+    auto list = session.vdEvaluateCheckedPlans(message);
+    ASSERT_NE(list, nullptr);
+    Plot& oc = *list->OCPlot();
+    std::unique_ptr<Drawing> untitled(oc.GetDrawing());
+    const char* title = "OC of incoming inspection";
+    ASSERT_EQ(std::string(title).size(), 25u);
+    oc.vdSetMainTitle(title);
+    std::unique_ptr<Drawing> titled(oc.GetDrawing());
+    const TableContents texts(*titled);
+    const auto shown =
+        std::find_if(texts.texts.begin(), texts.texts.end(),
+                     [&](const TableContents::Text& text) { return text.text == title; });
+    ASSERT_NE(shown, texts.texts.end());
+    EXPECT_NEAR(shown->x, 7.5, 0.01);
+    EXPECT_EQ(titled->dLeft(), untitled->dLeft());
+    EXPECT_EQ(titled->dRight(), untitled->dRight());
+}
+
 // The boxes of a plot's value labels along an axis, from the first to the last: the texts of
 // the axis's ID that stand level with its first label (the axis label stands further out).
 std::vector<std::pair<double, double>> ValueLabelBoxes(const Drawing& drawing, std::uint32_t id)

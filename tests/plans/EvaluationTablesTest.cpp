@@ -1,5 +1,8 @@
 #include "plans/SamplingPlanEvaluationList.h"
 
+#include "graphics/Line.h"
+#include "plans/DefectivesDoubleSamplingPlan.h"
+#include "plans/DefectivesMultipleSamplingPlan.h"
 #include "tests/plans/EvaluationTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -29,27 +32,33 @@ TEST_F(EvaluationTablesTest, SummaryDrawingAndText)
     auto list = List({1});
     const SamplingPlan& plan = *session.Plan(1);
     TableContents table(*list->PlansTable());
+    // The plans' column is as wide as "Single: n=80, a=1" (6.95 lines by the width table) and a
+    // line either side; the eight others are 8 wide.
+    const double right = 6.95 + 2 + 8 * 8;
     const auto& title = table.Find("Summary Information");
-    EXPECT_TRUE(title.x == 52 && title.y == -5 && title.size == 1.5 && title.colour == blue);
+    EXPECT_NEAR(title.x, right / 2, 0.01);
+    EXPECT_TRUE(title.y == -5 && title.size == 1.5 && title.colour == blue);
     EXPECT_EQ(
         table.Row(-2.5),
         Row{"Inspection for Defects per Unit - AQL, LTPD, AOQL in Defects per Hundred Units"});
     EXPECT_EQ(table.Row(0.5), (Row{"Sampling Plan", "AQL", "LTPD", "AOQL", "Protection",
                                    "Min OC(AQL)", "Rate AQL", "Max OC(LTPD)", "Rate LTPD"}));
-    EXPECT_EQ(table.Find("Rate LTPD").x, 100);
+    EXPECT_NEAR(table.Find("Sampling Plan").x, 8.95 / 2, 0.01);
+    EXPECT_NEAR(table.Find("AQL").x, 8.95 + 4, 0.01);
+    EXPECT_NEAR(table.Find("Rate LTPD").x, right - 4, 0.01);
     EXPECT_EQ(table.Row(2.5),
               (Row{"Single: n=80, a=1", Text(plan.AQLPointText()), Text(plan.LTPDPointText()),
                    Text(plan.AOQLText()), "Constant", "0.95", "100.0", "0.10", "100.0"}));
     // One plan: the bottom rule at 4, nine column lines, the margins two units around.
     for (double y : {0.0, 2.0, 4.0})
-        EXPECT_TRUE(table.HasRule(0, y, 104, y)) << y;
-    for (double x = 40; x <= 104; x += 8)
-        EXPECT_TRUE(table.HasRule(x, 0, x, 4)) << x;
+        EXPECT_TRUE(table.HasRule(0, y, right, y)) << y;
+    for (int c = 0; c <= 8; ++c)
+        EXPECT_TRUE(table.HasRule(8.95 + 8 * c, 0, 8.95 + 8 * c, 4)) << c;
     EXPECT_TRUE(table.HasRule(0, 0, 0, 4));
     EXPECT_EQ(table.rules.size(), 13u);
     const Drawing& drawing = *list->PlansTable();
-    EXPECT_TRUE(drawing.dLeft() == -2 && drawing.dTop() == -7 && drawing.dRight() == 106 &&
-                drawing.dBottom() == 6);
+    EXPECT_TRUE(drawing.dLeft() == -2 && drawing.dTop() == -7 && drawing.dBottom() == 6);
+    EXPECT_NEAR(drawing.dRight(), right + 2, 1e-9);
 
     // A plan whose Pa varies, in the text form, after the symbol changed to RQL.
     String message;
@@ -72,6 +81,62 @@ TEST_F(EvaluationTablesTest, SummaryDrawingAndText)
                   "\t" + Text(varies.PercentAtLTPDPointText()));
 }
 
+// Descriptions of samples of seven digits, the largest lot and the longest curtailing texts, and
+// the values of a plan of a million units in Fraction Defective, cross no rule of the Summary Info
+// or the Percentiles: every text stands at least half a line clear of each rule beside it, and
+// the plans' column is as wide as the widest description and a line either side.
+TEST_F(EvaluationTablesTest, NoTextCrossesARule)
+{
+    ASSERT_TRUE(DefectivesSamplingPlan::Units().SetCurrentIndex(0));
+    auto twice = std::make_unique<DefectivesDoubleSamplingPlan>();
+    twice->vdDescribe("9999999", "2000", "2100", "9999999", "4500", 5, true, "2147483646");
+    session.vdAddPlan(std::move(twice));
+    String n[5], a[5] = {"0", "100", "200", "300", "400"},
+                 r[5] = {"150", "240", "330", "380", "401"};
+    for (String& stage : n)
+        stage = "1999999";
+    auto stages = std::make_unique<DefectivesMultipleSamplingPlan>();
+    stages->vdDescribe(5, n, a, r, 5, true, "2147483646");
+    session.vdAddPlan(std::move(stages));
+    session.vdAddPlan(Single("1000000", "0"));
+    auto list = List({1, 2, 3});
+    double widest = 0;
+    for (std::uint32_t plan = 1; plan <= 3; ++plan)
+    {
+        EXPECT_TRUE(session.Plan(plan)->IsValid()) << Description(plan);
+        widest = std::max(widest, session.Plan(plan)->Description().dWidth());
+    }
+    EXPECT_NE(Description(1).find("Curtail on Second Stage Acceptance Only"), std::string::npos);
+    EXPECT_NE(Description(2).find("Curtail on  Acceptance Except First Stage"), std::string::npos);
+    ASSERT_GT(widest, 50);
+    for (const Drawing* table : {list->PlansTable(), list->PercentilesTable()})
+    {
+        std::vector<const DrawingObject*> rules, texts;
+        for (std::uint32_t i = 1; const DrawingObject* object = table->Object(i); ++i)
+            if (object->uType() == Line::type && object->dLeft() == object->dRight())
+                rules.push_back(object);
+            else if (object->uType() == Brosquin::Text::type && object->dTop() >= 0)
+                texts.push_back(object);
+        ASSERT_EQ(texts.size(), 4 * (rules.size() - 1));
+        double first = table->dRight();
+        for (const DrawingObject* rule : rules)
+            if (rule->dLeft() > 0)
+                first = std::min(first, rule->dLeft());
+        EXPECT_NEAR(first, widest + 2, 1e-9);
+        std::vector<std::string> crossed;
+        for (const DrawingObject* text : texts)
+            for (const DrawingObject* rule : rules)
+                if (rule->dTop() < text->dBottom() && rule->dBottom() > text->dTop() &&
+                    rule->dLeft() > text->dLeft() - 0.5 + 1e-9 &&
+                    rule->dLeft() < text->dRight() + 0.5 - 1e-9)
+                    crossed.push_back(std::to_string(text->dLeft()) + " to " +
+                                      std::to_string(text->dRight()) + " at " +
+                                      std::to_string(rule->dLeft()));
+        EXPECT_TRUE(crossed.empty())
+            << crossed.size() << " such as a text from " << crossed.front();
+    }
+}
+
 TEST_F(EvaluationTablesTest, RowsStandOneApartWithAGapAfterEveryThird)
 {
     for (const char* n : {"20", "30", "40", "50"})
@@ -80,8 +145,9 @@ TEST_F(EvaluationTablesTest, RowsStandOneApartWithAGapAfterEveryThird)
     TableContents table(*list->PlansTable());
     for (auto [y, n] : {std::pair{2.5, "20"}, {3.5, "30"}, {4.5, "40"}, {6.0, "50"}})
         EXPECT_EQ(table.Row(y)[0], std::string("Single: n=") + n + ", a=0");
-    EXPECT_TRUE(table.HasRule(0, 7.5, 104, 7.5));
-    EXPECT_TRUE(TableContents(*list->PercentilesTable()).HasRule(0, 7.5, 94, 7.5));
+    // Descriptions 6.95 lines wide.
+    EXPECT_TRUE(table.HasRule(0, 7.5, 8.95 + 8 * 8, 7.5));
+    EXPECT_TRUE(TableContents(*list->PercentilesTable()).HasRule(0, 7.5, 8.95 + 9 * 6, 7.5));
 }
 
 TEST_F(EvaluationTablesTest, PercentilesAreTheExactQualityLevelsInEveryDigitShown)
@@ -156,14 +222,21 @@ TEST_F(EvaluationTablesTest, PercentilesLayoutAndExponentForms)
     session.vdAddPlan(Single("1000000", "0"));
     auto list = List({1});
     TableContents table(*list->PercentilesTable());
+    // Columns as wide as their texts (by the width table) and a line beside the description, half
+    // a line beside a value, but 6 wide at the least: 9.4 + 2 for "Single: n=1000000, a=0", 6 for
+    // "1.005 10^-8", 6.13 for "5.1293 10^-8", 7.13 for "0.00000010536" and its two neighbours,
+    // 6.64 for "0.0000013863" and the three after it.
+    std::vector<double> rules = {11.4};
+    for (double width : {6.0, 6.13, 7.13, 7.13, 7.13, 6.64, 6.64, 6.64, 6.64})
+        rules.push_back(rules.back() + width);
     EXPECT_EQ(table.Row(-5), Row{"Percentiles in Fraction Defective"});
-    EXPECT_EQ(table.Find("Percentiles in Fraction Defective").x, 47);
+    EXPECT_NEAR(table.Find("Percentiles in Fraction Defective").x, rules.back() / 2, 0.01);
     EXPECT_EQ(table.Row(0.5),
               (Row{"Sampling Plan", "99%", "95%", "90%", "75%", "50%", "25%", "10%", "5%", "1%"}));
-    EXPECT_EQ(table.Find("1%").x, 91);
-    for (double x = 40; x <= 94; x += 6)
+    EXPECT_NEAR(table.Find("1%").x, rules.back() - 3.32, 0.01);
+    for (double x : rules)
         EXPECT_TRUE(table.HasRule(x, 0, x, 4)) << x;
-    EXPECT_EQ(list->PercentilesTable()->dRight(), 96);
+    EXPECT_NEAR(list->PercentilesTable()->dRight(), rules.back() + 2, 1e-9);
     const Row row = table.Row(2.5);
     EXPECT_EQ(Row(row.begin() + 1, row.begin() + 4),
               (Row{"1.005 10^-8", "5.1293 10^-8", "0.00000010536"}));

@@ -10,6 +10,7 @@
 #include "tests/plans/PlanTestEnvironment.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -151,9 +152,15 @@ public:
         return *std::find_if(texts.begin(), texts.end(),
                              [&](const Text& t) { return t.text == text; });
     }
+    // A rule from (x1, y1) to (x2, y2), to the hundredth of a line the canvas is painted at.
     bool HasRule(double x1, double y1, double x2, double y2) const
     {
-        return std::find(rules.begin(), rules.end(), Rule{x1, y1, x2, y2}) != rules.end();
+        const auto near = [](double a, double b) { return std::abs(a - b) < 1.01 / scale; };
+        return std::any_of(rules.begin(), rules.end(),
+                           [&](const Rule& r) {
+                               return near(r.x1, x1) && near(r.y1, y1) && near(r.x2, x2) &&
+                                      near(r.y2, y2);
+                           });
     }
 
     std::vector<Text> texts;

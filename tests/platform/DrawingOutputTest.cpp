@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMimeData>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -114,6 +115,68 @@ TEST_F(DrawingOutput, PrintsTheDrawingFittedOnOnePdfPage)
     EXPECT_TRUE(QString::fromLatin1(content).contains(
         QRegularExpression(QStringLiteral(R"(\b0 -(1|0\.\d+) 1 0 )"))));
     EXPECT_TRUE(content.contains(" Tj"));
+}
+
+// The clip rectangles of a page: a closed path of four lines, then "W* n".
+std::vector<QRectF> ClipRects(const QByteArray& content)
+{
+    std::vector<QRectF> rects;
+    const QString number = QStringLiteral(R"(([-\d.]+) ([-\d.]+) )");
+    const QRegularExpression clip(number + "m\n" + number + "l\n" + number + "l\n" + number +
+                                  "l\n" + number + "l\nh\nW\\* n");
+    auto matches = clip.globalMatch(QString::fromLatin1(content));
+    while (matches.hasNext())
+    {
+        const auto match = matches.next();
+        rects.emplace_back(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
+                           QPointF(match.captured(5).toDouble(), match.captured(6).toDouble()));
+    }
+    return rects;
+}
+
+// A table 90 lines wide in blank margins of 2 fits A4 turned at 8 points only without them, and
+// prints so, on one part of the page; the rules on its far edges, its right-hand border and its
+// bottom rule, are drawn within that part like every other.
+TEST_F(DrawingOutput, PrintsATableWithoutItsMarginsAndWithItsBorder)
+{
+    Drawing table;
+    for (double y : {0.0, 2.0, 6.0})
+        table.AddLine(0, y, 90, y, 1, 0, 0, 0, 0);
+    for (double x : {0.0, 45.0, 90.0})
+        table.AddLine(x, 0, x, 6, 1, 0, 0, 0, 0);
+    for (double x : {22.5, 67.5})
+        for (double y : {0.5, 2.5, 3.5, 4.5})
+            table.AddText("cell", x, y, 1, TextAlignment::Middle, 0, false, false, 0);
+    table.AddRect(-2, -2, 92, 8, 0, 0, 0, false, 0, 0);
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(directory.filePath("table.pdf"));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Point));
+    ASSERT_TRUE(PrintDrawing(&owner, table, 0, PrintFit::ReadableText, printer).bDone);
+    QFile file(printer.outputFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 842.000000 595.000000]"));
+    const QByteArray content = InflatedStreams(pdf);
+    const std::vector<QRectF> clips = ClipRects(content);
+    ASSERT_EQ(clips.size(), 1u);
+    // The six rules, and the first side of the clip's own path, along its top.
+    const std::vector<Segment> segments = Segments(content);
+    ASSERT_EQ(segments.size(), 7u);
+    // The table fills the page's width within its margins, 90 lines over 822 points, and its part
+    // shows a point more on either side: a viewer at 72 pixels per inch draws each rule, the
+    // border too, a pixel wide within what the part shows.
+    constexpr double pixelsPerPoint = 1200 / 72.0;
+    EXPECT_NEAR((clips[0].width() / pixelsPerPoint - 2) / 90, 822.0 / 90, 0.02);
+    const QRectF inside = clips[0].adjusted(pixelsPerPoint / 2, pixelsPerPoint / 2,
+                                            -pixelsPerPoint / 2, -pixelsPerPoint / 2);
+    for (const Segment& s : segments)
+        EXPECT_TRUE((s.y1 == clips[0].top() && s.y2 == clips[0].top()) ||
+                    (inside.contains(QPointF(s.x1, s.y1)) && inside.contains(QPointF(s.x2, s.y2))))
+            << s.x1 << " " << s.y1 << " " << s.x2 << " " << s.y2;
 }
 
 TEST_F(DrawingOutput, CopiesAsSvgAndPngAtTwentyPixelsPerUnit)
