@@ -1,6 +1,7 @@
 #include "platform/ProgressDialogs.h"
 #include "platform/ApplicationPrinter.h"
 #include "platform/WaitCursor.h"
+#include "tests/platform/OutputSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,32 +21,6 @@ namespace Brosquin
 {
 namespace
 {
-
-template <class Form> std::vector<Form*> FormsOnScreen()
-{
-    std::vector<Form*> forms;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* form = dynamic_cast<Form*>(widget))
-            forms.push_back(form);
-    return forms;
-}
-
-// Counts the paint events that reach progress forms.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    PaintCounter() { qApp->installEventFilter(this); }
-    ~PaintCounter() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && dynamic_cast<TPleaseWaitDialog*>(watched))
-            ++paints;
-        return false;
-    }
-};
 
 bool HourglassShown()
 {
@@ -87,24 +62,27 @@ TEST(ProgressForms, ThePrintingPictureKeepsToSixteenColours)
         }
 }
 
+// The moment the guard is made is the moment the work starts: from then on no event is handled
+// until the work ends, so what the screen shows then is what it shows throughout.
 TEST(ProgressForms, AreShownAndPaintedBeforeTheWorkAndGoneAfterIt)
 {
     QWidget owner;
-    PaintCounter counter;
+    owner.show();
     {
         ProgressShown<TPrintingDialog> progress(&owner);
         const auto forms = FormsOnScreen<TPrintingDialog>();
         ASSERT_EQ(forms.size(), 1u);
-        EXPECT_TRUE(forms[0]->isVisible());
-        EXPECT_GE(counter.paints, 1);
-        // Centred on the screen.
+        EXPECT_TRUE(bPaintedOnScreen(*forms[0]));
+        // Centred on the screen, frame and all.
         const QRect screen = forms[0]->screen()->availableGeometry();
         EXPECT_LE((forms[0]->frameGeometry().center() - screen.center()).manhattanLength(), 2);
     }
     EXPECT_TRUE(FormsOnScreen<TPrintingDialog>().empty());
     {
         ProgressShown<TCopyingDialog> progress(&owner);
-        EXPECT_EQ(FormsOnScreen<TCopyingDialog>().size(), 1u);
+        const auto forms = FormsOnScreen<TCopyingDialog>();
+        ASSERT_EQ(forms.size(), 1u);
+        EXPECT_TRUE(bPaintedOnScreen(*forms[0]));
     }
     EXPECT_TRUE(FormsOnScreen<TCopyingDialog>().empty());
 }
