@@ -391,24 +391,27 @@ void TEvaluationWindow::CopyButtonClick()
 {
     if (!pList)
         return;
-    const WaitCursor hourglass;
     const int page = pPageControl->currentIndex();
-    String text;
-    switch (page)
-    {
-    case SummaryPage:
-        pList->GetPlansTableText(text);
-        break;
-    case PercentilesPage:
-        pList->GetPercentilesTableText(text);
-        break;
-    case TablePage:
-        pList->GetCurvesTableText(text);
-        break;
-    default:
-        break;
-    }
-    components[page]->vdClipboard(QStringOfAnsi(text.Text()));
+    components[page]->vdClipboard(
+        [this, page]
+        {
+            String text;
+            switch (page)
+            {
+            case SummaryPage:
+                pList->GetPlansTableText(text);
+                break;
+            case PercentilesPage:
+                pList->GetPercentilesTableText(text);
+                break;
+            case TablePage:
+                pList->GetCurvesTableText(text);
+                break;
+            default:
+                break;
+            }
+            return QStringOfAnsi(text.Text());
+        });
 }
 
 void TEvaluationWindow::TableOptionsItemClicked()

@@ -169,12 +169,15 @@ void TListSamplingPlansWindow::PrintButtonClick()
 
 void TListSamplingPlansWindow::CopyButtonClick()
 {
-    const WaitCursor hourglass;
     TDrawingControl& control = PlanTableControl(*this);
     control.vdSetDrawing(GetPlansTableDrawing(*pSession).release());
-    String text;
-    vdCopyAsText(*pSession, text);
-    control.vdClipboard(QStringOfAnsi(text.Text()));
+    control.vdClipboard(
+        [this]
+        {
+            String text;
+            vdCopyAsText(*pSession, text);
+            return QStringOfAnsi(text.Text());
+        });
 }
 
 } // namespace Brosquin

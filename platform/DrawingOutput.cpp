@@ -173,10 +173,8 @@ PrintOutcome PrintDrawing(QWidget* owner, const Drawing& drawing, double margin,
     return outcome;
 }
 
-std::unique_ptr<QMimeData> DrawingMimeData(QWidget* owner, const Drawing& drawing, PictureSize size)
+std::unique_ptr<QMimeData> DrawingMimeData(const Drawing& drawing, PictureSize size)
 {
-    const ProgressShown<TCopyingDialog> progress(owner);
-    const WaitCursor hourglass;
     auto data = std::make_unique<QMimeData>();
 
     SvgCanvas svg(PictureSide(size.width), PictureSide(size.height));

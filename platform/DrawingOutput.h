@@ -40,11 +40,10 @@ struct PrintOutcome
 PrintOutcome PrintDrawing(QWidget* owner, const Drawing& drawing, double margin, PrintFit fit,
                           QPrinter& printer = ApplicationPrinter());
 
-// The clipboard contents of a drawing, made under the "Copying ..." form and the hourglass: the
-// drawing fitted into a picture of the given size on white, as an SVG document (image/svg+xml)
-// and as a PNG image. The caller may add the drawing's text before it hands the data to the
-// clipboard. A very large PNG is made smaller, keeping its proportions; the SVG never is.
-std::unique_ptr<QMimeData> DrawingMimeData(QWidget* owner, const Drawing& drawing,
-                                           PictureSize size);
+// The clipboard contents of a drawing: the drawing fitted into a picture of the given size on
+// white, as an SVG document (image/svg+xml) and as a PNG image. The caller shows the "Copying ..."
+// form, and may add the drawing's text before it hands the data to the clipboard. A very large
+// PNG is made smaller, keeping its proportions; the SVG never is.
+std::unique_ptr<QMimeData> DrawingMimeData(const Drawing& drawing, PictureSize size);
 
 } // namespace Brosquin

@@ -9,7 +9,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -87,16 +89,61 @@ TPrintingDialog::TPrintingDialog(QWidget* owner)
 {
 }
 
+namespace
+{
+
+// The longest wait for the window system to put a shown form on the screen; past it the work
+// starts all the same.
+constexpr qint64 exposeWait = 1000;
+
+bool IsExposed(const QWidget& form)
+{
+    const QWindow* window = form.windowHandle();
+    return window && window->isExposed();
+}
+
+// The frame a window manager gives a top-level window, as it gave the owner's window; none
+// where the owner has no frame.
+QMargins FrameOf(const QWidget* owner)
+{
+    const QWidget* window = owner ? owner->window() : nullptr;
+    if (!window || !window->isVisible())
+        return {};
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// Centred on the screen, frame and all, before it is first shown: a form moved once it is on
+// the screen leaves its first place unpainted while the work blocks the loop.
+void vdCentreBeforeShowing(QWidget& form, const QWidget* owner)
+{
+    const QScreen* screen = form.screen() ? form.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A window's position is that of its frame.
+    QRect frame(QPoint(), form.size().grownBy(FrameOf(owner)));
+    frame.moveCenter(screen->availableGeometry().center());
+    form.move(frame.topLeft());
+}
+
+} // namespace
+
 void vdShowAndPaint(TPleaseWaitDialog* form)
 {
+    vdCentreBeforeShowing(*form, form->parentWidget());
     form->show();
-    // The frame is known once the form is shown; it is centred before it is first painted.
-    const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        form->move(form->pos() + screen->availableGeometry().center() -
-                   form->frameGeometry().center());
-    // Let the window system map the form, then paint it before the work blocks the loop.
+    // A window manager maps the form in its own time, and a paint before that reaches nothing:
+    // the form waits for the screen, then is painted there before the work blocks the loop.
+    QElapsedTimer clock;
+    clock.start();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    while (!IsExposed(*form) && clock.elapsed() < exposeWait)
+    {
+        QThread::msleep(1);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     form->repaint();
 }
 
@@ -169,14 +216,8 @@ bool ShownWorkProgress::Continues(double fraction)
         // Over the hourglass of the work, the arrow: the form answers its Cancel button.
         QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
         bArrowShown = true;
-        // Centred on the screen before it is first shown, so that nothing is drawn twice.
         form->adjustSize();
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-        {
-            QRect place(QPoint(), form->size());
-            place.moveCenter(screen->availableGeometry().center());
-            form->move(place.topLeft());
-        }
+        vdCentreBeforeShowing(*form, form->parentWidget());
         form->show();
         lastUpdate = now - updateEvery;
     }

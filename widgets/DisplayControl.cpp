@@ -3,7 +3,9 @@
 #include "graphics/Drawing.h"
 #include "graphics/SvgCanvas.h"
 #include "platform/PainterCanvas.h"
+#include "platform/ProgressDialogs.h"
 #include "platform/UserInteraction.h"
+#include "platform/WaitCursor.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -329,7 +331,7 @@ void TDisplayControl::vdPrint()
                      });
 }
 
-void TDisplayControl::vdClipboard(const QString& text)
+void TDisplayControl::vdClipboard(const std::function<QString()>& text)
 {
     const Drawing* drawing = ShownDrawing();
     if (!drawing)
@@ -337,11 +339,14 @@ void TDisplayControl::vdClipboard(const QString& text)
     vdReportFailures(QStringLiteral("The picture could not be copied to the clipboard."),
                      [&]
                      {
+                         // The text of a long table takes a while too: the form is up first.
+                         const ProgressShown<TCopyingDialog> progress(this);
+                         const WaitCursor hourglass;
+                         const QString copied = text ? text() : QString();
                          std::unique_ptr<QMimeData> data = DrawingMimeData(
-                             this, *drawing,
-                             CopyPictureSize(*drawing, limited ? plotPictureLimit : 0));
-                         if (!text.isEmpty())
-                             data->setText(text);
+                             *drawing, CopyPictureSize(*drawing, limited ? plotPictureLimit : 0));
+                         if (!copied.isEmpty())
+                             data->setText(copied);
                          QGuiApplication::clipboard()->setMimeData(data.release());
                          return QString();
                      });

@@ -64,10 +64,11 @@ public:
     // printer pixels): a plot whole on one page, a table at a readable size. A failure is shown
     // to the user; nothing without a Drawing.
     void vdPrint();
-    // Puts the Drawing on the clipboard as SVG and PNG in one go, together with the text when
-    // one is given (a table copies its tab-separated text with its picture). A failure is shown
-    // to the user; nothing without a Drawing.
-    void vdClipboard(const QString& text = QString());
+    // Puts the Drawing on the clipboard as SVG and PNG in one go, under the "Copying ..." form,
+    // together with the text that `text` gives (a table copies its tab-separated text with its
+    // picture), built under the form too. A failure is shown to the user; nothing without a
+    // Drawing.
+    void vdClipboard(const std::function<QString()>& text = nullptr);
     // The popup menu's Copy to Clipboard runs copy in place of vdClipboard, for an owner that
     // copies more than the picture.
     void vdSetCopyAction(const std::function<void()>& copy);

@@ -153,10 +153,14 @@ void TStandardPlanDialogBox::MenuButtonClick()
 
 void TStandardPlanDialogBox::CopyClipboardClick()
 {
-    const Choices c = ItemIndexes();
-    String text;
-    design.reportText(c[0], c[1], c[2], c[3], c[4], text);
-    pDrawingControl->vdClipboard(QStringOfAnsi(text.Text()));
+    pDrawingControl->vdClipboard(
+        [this]
+        {
+            const Choices c = ItemIndexes();
+            String text;
+            design.reportText(c[0], c[1], c[2], c[3], c[4], text);
+            return QStringOfAnsi(text.Text());
+        });
 }
 
 } // namespace Brosquin

@@ -8,7 +8,10 @@
 // process's peak memory in the run (peak_MB) and before it (before_MB), and the file's size
 // (file_MB); and the check a command makes of them before it lengthens the file. Goals: the
 // 10 000-plan window read under 0.1 s, the 1000 windows opened under 3 s, the peak under 2 GB,
-// and the check within a few milliseconds.
+// and the check within a few milliseconds. And a session of staged plans opened both ways a
+// session opens: named on the command line, into a main window not yet shown, and by File > Open;
+// the two should cost the same.
+#include "bench/LargeStagedPlans.h"
 #include "bench/app/OffscreenProgram.h"
 #include "plans/DefectsPerQuantitySingleSamplingPlan.h"
 #include "plans/SamplingPlanEvaluationList.h"
@@ -353,6 +356,53 @@ void SaveTheLargestSessionOfWindows(benchmark::State& state)
     vdMeasureSaving(state, TheLargestSessionOfWindows());
 }
 BENCHMARK(SaveTheLargestSessionOfWindows)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Twenty plans of 1000 stages (bench/LargeStagedPlans.h) of 1 to 5 units, one curtailing method
+// after another, as a user's session of large staged plans holds them.
+const QString& TwentyStagedPlans()
+{
+    static const QString path = []
+    {
+        SamplingPlanSession session;
+        for (int plan = 0; plan < 20; ++plan)
+            session.vdAddPlan(LargeStagedPlan(LargePlan::defectivesMultiple, 1 + plan % 5,
+                                              static_cast<std::int8_t>(plan % 7)));
+        std::ostringstream out;
+        vdWriteSessionFileHead(out);
+        session.vdWriteToStream(out);
+        vdWritePlanListRecord(out, {{0, 20, 20, 348, 922}, {20, 120, 372, 75, 75, 60, 120, 70}});
+        vdWriteSessionFileEnd(out);
+        return FileOf("twenty staged plans.vlx", out.str());
+    }();
+    return path;
+}
+
+// As a double click opens the file: the main window made for it, which opens the file before it
+// is shown.
+void OpenStagedPlansOnTheCommandLine(benchmark::State& state)
+{
+    Program();
+    const QString& path = TwentyStagedPlans();
+    vdResetPeakMemory();
+    const double before = dResidentMB("VmRSS:");
+    for (auto _ : state)
+    {
+        std::unique_ptr<TMainMDIWindow> window = CreateMainWindow({path});
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+    vdReportMemory(state, before);
+    vdReportFile(state, path);
+}
+BENCHMARK(OpenStagedPlansOnTheCommandLine)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void OpenStagedPlansThroughFileOpen(benchmark::State& state)
+{
+    vdMeasureOpening(state, TwentyStagedPlans());
+}
+BENCHMARK(OpenStagedPlansThroughFileOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // What a command asks before it lengthens the file of the largest sessions: the bytes the file
 // would take, from the sizes kept of its plans and windows.

@@ -310,6 +310,28 @@ TEST_F(EvaluationWindowTest, PrintAndCopyActOnThePageOnShow)
     EXPECT_TRUE(Clipboard().text().startsWith(QStringLiteral("\t\t\tSummary Information\n")));
 }
 
+// A table's copy keeps the form on the screen, painted, until the copy is on the clipboard: its
+// text, which for many plans takes seconds, is built under it too. Then the form goes.
+TEST_F(EvaluationWindowTest, CopyingATableShowsThePaintedFormThroughout)
+{
+    TEvaluationWindow* evaluation = EvaluateTwoPlans();
+    ASSERT_NE(evaluation, nullptr);
+    vdShowPage(*evaluation, TEvaluationWindow::SummaryPage);
+    bool bPainted = false;
+    const QMetaObject::Connection copied =
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                         [&]
+                         {
+                             const auto forms = FormsOnScreen<TCopyingDialog>();
+                             bPainted = forms.size() == 1 && bPaintedOnScreen(*forms[0]);
+                         });
+    ButtonOf(evaluation, "CopyButton")->click();
+    QObject::disconnect(copied);
+    EXPECT_TRUE(bPainted);
+    EXPECT_TRUE(Clipboard().text().startsWith(QStringLiteral("\t\t\tSummary Information\n")));
+    EXPECT_TRUE(bNothingLeftBehind());
+}
+
 TEST_F(EvaluationWindowTest, CommandsOfTheWindow)
 {
     vdEnterSinglePlan(SamplingPlan::DefectiveUnits, {"50", "1"});

@@ -185,7 +185,7 @@ TEST_F(DrawingOutput, CopiesAsSvgAndPngAtTwentyPixelsPerUnit)
     EXPECT_DOUBLE_EQ(size.width, 600);
     EXPECT_DOUBLE_EQ(size.height, 400);
     QGuiApplication::clipboard()->setText("kept");
-    const std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, drawing, size);
+    const std::unique_ptr<QMimeData> data = DrawingMimeData(drawing, size);
     EXPECT_TRUE(bNothingLeftBehind());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept") << "the caller sets the clipboard";
     ASSERT_TRUE(data->hasFormat("image/svg+xml"));
@@ -224,7 +224,7 @@ TEST_F(DrawingOutput, CopiesAsSvgAndPngAtTwentyPixelsPerUnit)
 TEST_F(DrawingOutput, CopiesAnEmptyDrawingAsAnEmptyPicture)
 {
     Drawing empty;
-    const std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, empty, CopyPictureSize(empty));
+    const std::unique_ptr<QMimeData> data = DrawingMimeData(empty, CopyPictureSize(empty));
     EXPECT_TRUE(QSvgRenderer(data->data("image/svg+xml")).isValid());
     const QImage png = QImage::fromData(data->data("image/png"), "PNG");
     EXPECT_EQ(png.size(), QSize(1, 1));
@@ -235,7 +235,7 @@ TEST_F(DrawingOutput, KeepsAVeryLargePngWithinBounds)
     Drawing huge;
     huge.AddRect(0, 0, 1000, 500, 1, 0, 0, true, 0x0000FF, 0);
     const PictureSize size = CopyPictureSize(huge);
-    const std::unique_ptr<QMimeData> data = DrawingMimeData(&owner, huge, size);
+    const std::unique_ptr<QMimeData> data = DrawingMimeData(huge, size);
     EXPECT_TRUE(data->data("image/svg+xml").contains("width=\"20000\" height=\"10000\""));
     const QImage png = QImage::fromData(data->data("image/png"), "PNG");
     EXPECT_NEAR(png.width(), 5657, 1);

@@ -5,14 +5,19 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
 #include <QPointF>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSizeF>
 #include <QStringList>
 #include <QTransform>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace Brosquin
@@ -25,6 +30,41 @@ inline bool bNothingLeftBehind()
         if (dynamic_cast<TPleaseWaitDialog*>(widget))
             return false;
     return QGuiApplication::overrideCursor() == nullptr;
+}
+
+// The progress forms of one kind that are up.
+template <class Form> std::vector<Form*> FormsOnScreen()
+{
+    std::vector<Form*> forms;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* form = dynamic_cast<Form*>(widget))
+            forms.push_back(form);
+    return forms;
+}
+
+// Whether the screen shows the form's picture and its "Please Wait!" as the form draws them: the
+// pixels the window system holds of the window, not a fresh rendering of the widget, so a form
+// that was shown but never painted, or painted before it was on the screen, fails.
+inline bool bPaintedOnScreen(TPleaseWaitDialog& form)
+{
+    const QWindow* window = form.windowHandle();
+    if (!form.isVisible() || !window || !window->isExposed())
+        return false;
+    const QImage screen =
+        form.screen()->grabWindow(form.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (const QLabel* part : {form.Image1, form.Label1})
+    {
+        const QImage shown = screen.copy(part->geometry());
+        std::set<QRgb> colours;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                colours.insert(shown.pixel(x, y));
+        // A blank part, or one that differs from what the form draws there, is not painted.
+        if (colours.size() < 2 || shown != drawn.copy(part->geometry()))
+            return false;
+    }
+    return true;
 }
 
 // The deflated streams of a PDF written by Qt, inflated and joined: among them the drawing

@@ -364,10 +364,35 @@ TEST_F(DrawingControlOutputTest, PrintsAndCopiesNothingWithoutADrawing)
 {
     QGuiApplication::clipboard()->setText("kept");
     control->vdPrint();
-    control->vdClipboard("text");
+    control->vdClipboard([] { return QStringLiteral("text"); });
     EXPECT_FALSE(QFile::exists(directory.filePath("drawing.pdf")));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
     EXPECT_TRUE(person.Messages().empty());
+}
+
+// A long table's text takes a while, like its picture: it is built once the form is on the
+// screen, painted; the form goes after the copy, and after a copy that fails.
+TEST_F(DrawingControlOutputTest, BuildsTheTextUnderThePaintedCopyingForm)
+{
+    control->vdSetDrawing(FramedDrawing(30, 20));
+    bool bPainted = false;
+    control->vdClipboard(
+        [&]
+        {
+            const auto forms = FormsOnScreen<TCopyingDialog>();
+            bPainted = forms.size() == 1 && bPaintedOnScreen(*forms[0]);
+            return QStringLiteral("n\ta\n");
+        });
+    EXPECT_TRUE(bPainted);
+    EXPECT_TRUE(FormsOnScreen<TCopyingDialog>().empty());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "n\ta\n");
+
+    control->vdClipboard([]() -> QString { throw std::bad_alloc(); });
+    EXPECT_TRUE(FormsOnScreen<TCopyingDialog>().empty());
+    EXPECT_TRUE(bNothingLeftBehind());
+    ASSERT_EQ(person.Messages().size(), 1u);
+    EXPECT_EQ(person.Messages()[0].text, "The picture could not be copied to the clipboard.");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "n\ta\n");
 }
 
 TEST_F(DrawingControlOutputTest, CopiesThePictureWithTheTextGiven)
@@ -384,7 +409,7 @@ TEST_F(DrawingControlOutputTest, CopiesThePictureWithTheTextGiven)
 
     // The drawing control has no size limit: 2000 x 100 units copy as 40000 x 2000 pixels.
     drawing->AddRect(0, 0, 2000, 100, 0, 0, 0, false, 0, 0);
-    control->vdClipboard("n\ta\n50\t1\n");
+    control->vdClipboard([] { return QStringLiteral("n\ta\n50\t1\n"); });
     data = QGuiApplication::clipboard()->mimeData();
     EXPECT_EQ(data->text(), "n\ta\n50\t1\n");
     EXPECT_EQ(QSvgRenderer(data->data("image/svg+xml")).defaultSize(), QSize(40000, 2000));
