@@ -102,9 +102,12 @@ template <class Size> struct Work
     std::vector<double> weights;
     std::vector<double> tails;
     std::vector<double> points;
-    // The kernel of the last stage size, for counts 0 ... kernel.size() - 1.
+    // The kernel of the last stage size, for counts 0 ... kernel.size() - 1, not 0 only at
+    // kernelFirst ... kernelLast.
     std::vector<double> kernel;
     Size kernelSize = -1;
+    std::int64_t kernelFirst = 0;
+    std::int64_t kernelLast = -1;
     // How many counts the last trimming dropped in front.
     std::size_t dropped = 0;
 };
@@ -263,18 +266,25 @@ std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Siz
     {
         FillLogConcave(0, longest, kernel, freshEveryCarried, work.kernel);
         work.kernelSize = size;
+        const auto nonzero = [](double point) { return point != 0.0; };
+        work.kernelFirst =
+            std::find_if(work.kernel.begin(), work.kernel.end(), nonzero) - work.kernel.begin();
+        work.kernelLast = std::find_if(work.kernel.rbegin(), work.kernel.rend(), nonzero).base() -
+                          work.kernel.begin() - 1;
     }
-    // next[y - first] = sum over x of carried[x - lowest] kernel[y - x]
+    // next[y - first] = sum over x of carried[x - lowest] kernel[y - x], over the counts the stage
+    // adds with a point that is not 0: the others add nothing.
     work.next.assign(static_cast<std::size_t>(last - first + 1), 0.0);
     double* const next = work.next.data();
     const double* const kernelValues = work.kernel.data();
     for (std::int64_t x = lowest; x <= std::min(highest, last); ++x)
     {
         const double carried = work.carried[static_cast<std::size_t>(x - lowest)];
-        const std::int64_t from = std::max(first, x);
-        if (carried != 0.0)
+        const std::int64_t from = std::max(first, x + work.kernelFirst);
+        const std::int64_t to = std::min(last, x + work.kernelLast);
+        if (carried != 0.0 && from <= to)
             AddMultiple(next + (from - first), kernelValues + (from - x), carried,
-                        static_cast<std::size_t>(last - from + 1));
+                        static_cast<std::size_t>(to - from + 1));
     }
     work.reaching = work.next;
     if constexpr (requires { lot.Weights(before + size); })
