@@ -2,6 +2,7 @@
 
 #include "plans/DefectivesDoubleSamplingPlan.h"
 #include "plans/DefectivesMultipleSamplingPlan.h"
+#include "plans/DefectsPerQuantityMultipleSamplingPlan.h"
 #include "plans/DefectsPerUnitMultipleSamplingPlan.h"
 
 #include <benchmark/benchmark.h>
@@ -69,6 +70,22 @@ inline std::unique_ptr<SamplingPlan> WideStagedPlan(int band)
     const std::vector<String> r = {text(w), text(2 * w + 11), text(5 * w / 2 + 12)};
     auto plan = std::make_unique<DefectivesMultipleSamplingPlan>();
     plan->vdDescribe(3, n.data(), a.data(), r.data(), 0, false, "");
+    return plan;
+}
+
+// A multiple plan for defects per quantity, lots of any size, that goes on at every count below
+// 95,105 and accepts only at the last stage: 8 stages of 40.8, 209.1, 25.75, 7, 48, 13.75, 141.1
+// and 175.1 units, no acceptance before the last, rejection at 95,105 at every stage and
+// acceptance at 95,104 at the last. Its counts that reject can have reached a stage far beyond its
+// bands, but only at levels at which nearly every lot is rejected.
+inline std::unique_ptr<SamplingPlan> LateAcceptancePlan()
+{
+    const std::vector<String> n = {"40.8", "209.1", "25.75", "7", "48", "13.75", "141.1", "175.1"};
+    std::vector<String> a(8, String("#"));
+    a.back() = "95104";
+    const std::vector<String> r(8, String("95105"));
+    auto plan = std::make_unique<DefectsPerQuantityMultipleSamplingPlan>();
+    plan->vdDescribe(8, n.data(), a.data(), r.data(), "Foot", 0, false, "");
     return plan;
 }
 

@@ -2,6 +2,7 @@
 #include "stats/DefectivesMultiple.h"
 #include "stats/DefectivesSingle.h"
 #include "stats/DefectsPerQuantityDouble.h"
+#include "stats/DefectsPerQuantityMultiple.h"
 #include "stats/DefectsPerUnitMultiple.h"
 #include "stats/DefectsPerUnitSingle.h"
 #include "stats/DiscreteDistributions.h"
@@ -254,31 +255,52 @@ void BM_DefectivesMultiple(benchmark::State& state)
 }
 BENCHMARK(BM_DefectivesMultiple)->Arg(0)->Arg(1)->Arg(2);
 
-// A multiple plan for defects per unit whose last five bands are very wide but carry a chance of
-// going on at no more than a few thousand counts each: the 98 evaluations of a summary, Pa alone
-// and the ASN at each of 49 levels from 0.004 to 0.02 defects per unit (where its summary's levels
-// lie), stage by stage (0) and from its chances of going on, prepared first (1). The goal:
-// preparing and the prepared evaluations cost at most about twice those stage by stage.
+// Multiple plans whose bands are very wide but carry a chance at no more than a few thousand
+// counts each: the 98 evaluations of a summary, Pa alone and the ASN at each of 49 levels where
+// its summary's levels lie, stage by stage (second argument 0) and from its chances of going on,
+// prepared first (1). Plan 0, defects per unit: fifteen stages whose last five bands reach 102,758
+// but carry a chance of going on at a few thousand counts each; levels 0.004 ... 0.02 a unit.
+// Plan 1, defects per quantity: eight stages of 40.8 ... 175.1 units of material that go on at
+// every count below 95,105 and accept only at the last, at 95,104, whose counts at or above 95,105
+// can have reached a stage up to some 600,000, but not at a level at which Pa can be above 1/4;
+// levels 142 ... 146 a unit. The goal: preparing and the prepared evaluations cost at most about
+// twice those stage by stage.
 void BM_WideLastBandsSummary(benchmark::State& state)
 {
-    const int n[] = {544,  615, 443,  686,  1283, 748,  2081, 299,
-                     1810, 765, 2185, 1429, 2151, 1920, 1901};
-    const int a[] = {-1, 5, 5, 5, 14, 14, 14, 38, 38, 38, 38, 64, 75, 100, 102758};
-    const int r[] = {17,  17,     387,    387,    387,    387,    387,   387,
-                     387, 102759, 102759, 102759, 102759, 102759, 102759};
-    constexpr int k = 15;
-    const bool prepared = state.range(0) != 0;
-    for (auto _ : state)
+    const bool prepared = state.range(1) != 0;
+    const auto summary = [&](auto prepare, auto measures, int k, const auto* n, const int* a,
+                             const int* r, double lowest, double highest)
     {
-        const auto chances = prepared ? PrepareDefectsConditionals(k, n, a, r) : nullptr;
-        for (int i = 0; i < 49; ++i)
-            for (StagedMeasure wanted :
-                 {StagedMeasure::probabilityAcceptance, StagedMeasure::averageSampleNumber})
-                benchmark::DoNotOptimize(DefectsPerUnitMultipleMeasures(
-                    0.004 + 0.016 * i / 48, k, n, a, r, 0, wanted, chances.get()));
+        for (auto _ : state)
+        {
+            const auto chances = prepared ? prepare(k, n, a, r) : nullptr;
+            for (int i = 0; i < 49; ++i)
+                for (StagedMeasure wanted :
+                     {StagedMeasure::probabilityAcceptance, StagedMeasure::averageSampleNumber})
+                    benchmark::DoNotOptimize(measures(lowest + (highest - lowest) * i / 48, k, n, a,
+                                                      r, 0, wanted, chances.get()));
+        }
+    };
+    if (state.range(0) == 0)
+    {
+        const int n[] = {544,  615, 443,  686,  1283, 748,  2081, 299,
+                         1810, 765, 2185, 1429, 2151, 1920, 1901};
+        const int a[] = {-1, 5, 5, 5, 14, 14, 14, 38, 38, 38, 38, 64, 75, 100, 102758};
+        const int r[] = {17,  17,     387,    387,    387,    387,    387,   387,
+                         387, 102759, 102759, 102759, 102759, 102759, 102759};
+        summary([](int k, const int* n, const int* a, const int* r)
+                { return PrepareDefectsConditionals(k, n, a, r); },
+                DefectsPerUnitMultipleMeasures, 15, n, a, r, 0.004, 0.02);
+        return;
     }
+    const double s[] = {40.8, 209.1, 25.75, 7, 48, 13.75, 141.1, 175.1};
+    const int a[] = {-1, -1, -1, -1, -1, -1, -1, 95104};
+    const int r[] = {95105, 95105, 95105, 95105, 95105, 95105, 95105, 95105};
+    summary([](int k, const double* s, const int* a, const int* r)
+            { return PrepareDefectsConditionals(k, s, a, r); },
+            DefectsPerQuantityMultipleMeasures, 8, s, a, r, 142.0, 146.0);
 }
-BENCHMARK(BM_WideLastBandsSummary)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WideLastBandsSummary)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // The double design for AQL 1 % and LTPD 5 % with the least ASN at 1 %.
 void BM_DefectivesDoubleDesignTwoLevels(benchmark::State& state)

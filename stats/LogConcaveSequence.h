@@ -107,6 +107,33 @@ void FillLogConcave(std::int64_t first, std::int64_t last, const Sequence& seque
         [&](std::int64_t k) { return sequence.Ratio(k); }, freshEvery, out);
 }
 
+// Sum over k = first ... last (first <= last), in the order of k, of g(k) w(k) with 0 <= w(k) <= 1,
+// g filled into points as FillLogConcave fills it: the same double as the whole sum, but past the
+// largest g(k) the terms stop where the sum is normal and g(k) below 2^-55 of it. Every later term
+// is then at most about g(k) (the values afresh and by recurrence agree to far better than a
+// factor 2), below half a unit in the sum's last place, and leaves it as it is.
+template <class Sequence, class Weight>
+double WeightedSumOfLogConcave(std::int64_t first, std::int64_t last, const Sequence& sequence,
+                               std::int64_t freshEvery, Weight weight, std::vector<double>& points)
+{
+    const std::int64_t peak =
+        PeakOfLogConcave(first, last, [&](std::int64_t k) { return sequence.Ratio(k); });
+    FillLogConcave(first, peak, sequence, freshEvery, points);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        sum += points[i] * weight(first + static_cast<std::int64_t>(i));
+    double value = points.back();
+    for (std::int64_t k = peak + 1; k <= last; ++k)
+    {
+        value = (k - peak) % freshEvery == 0 ? sequence.Point(k)
+                                             : sequence::Forward(value, sequence.Ratio(k - 1));
+        if (sum >= 0x1p-900 && value < 0x1p-55 * sum)
+            break;
+        sum += value * weight(k);
+    }
+    return sum;
+}
+
 // Counts first ... last; none where first > last.
 struct CountRange
 {

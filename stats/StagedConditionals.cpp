@@ -2,6 +2,7 @@
 
 #include "stats/DiscreteDistributions.h"
 #include "stats/LogConcaveSequence.h"
+#include "stats/ProbableCounts.h"
 #include "stats/SpecialFunctions.h"
 #include "stats/StagedLots.h"
 #include "stats/VectorArithmetic.h"
@@ -33,6 +34,9 @@ constexpr double mostKept = 0x1p24;
 struct DefectivesReference
 {
     static constexpr bool countsWithinUnits = true;
+    // Where a plan curtails acceptance alone, a stage's probability of rejecting is part of its
+    // ASN at every level.
+    static constexpr bool rejectingForPaAlone = false;
     // ln C(after, hi) - ln C(after, lo) + (hi - lo) ln(t / (1 - t)) = 0
     static double Rate(std::int64_t lo, std::int64_t hi, double after)
     {
@@ -52,6 +56,9 @@ struct DefectivesReference
 struct DefectsReference
 {
     static constexpr bool countsWithinUnits = false;
+    // Plans for defects curtail rejection alone: a stage's probability of rejecting serves only
+    // Pa, and only where the probability of accepting is above 1/2.
+    static constexpr bool rejectingForPaAlone = true;
     // (hi - lo) ln(t after) = ln hi! - ln lo!, with t kept to 12 significant bits: times a number
     // of units (a whole number below 2^41) it is then exact, so that the means of the points
     // before a stage, of the stage and after it stand in the very ratio of their sizes, as the
@@ -379,12 +386,72 @@ constexpr double leastRejecting = 1e-25;
 // The counts after a stage that can occur and carry a chance of going on that is not negligible:
 // between its accept and reject numbers (the band, for stages 1 ... k - 1), and at or above its
 // reject number (rejecting, for stages 2 ... k - 1; the first and last reject from tails at every
-// level).
+// level), of these only those that can occur where their chance is used. Their chances are worked
+// out in parts laid out over all such counts (carried), so that the chances kept are the same
+// however many of the rejecting counts are kept.
 struct StageCounts
 {
     CountRange band;
     CountRange rejecting;
+    CountRange carried;
 };
+
+// A rate of defects a unit (a unit amount) at and above which Pa is at most 1/4, on lots of any
+// size and on every given lot: a lot is accepted at stage j only where the count after its A_j
+// units is at most a_j, and by Chernoff's bound a Poisson or binomial count of mean t A_j > a_j is
+// at most a_j with probability below exp(-(t A_j - a_j)^2 / (2 t A_j)), which falls as t rises.
+// Infinite where no rate is found.
+template <class Sample> double RateAcceptingAQuarterAtMost(int k, const Sample n[], const int a[])
+{
+    const auto bound = [&](double rate)
+    {
+        double sum = 0.0;
+        double inspected = 0.0;
+        for (int j = 0; j < k; ++j)
+        {
+            inspected += static_cast<double>(n[j]);
+            const double mean = rate * inspected;
+            const auto accept = static_cast<double>(a[j]);
+            if (a[j] >= 0)
+                sum += mean > accept ? std::exp(-(mean - accept) * (mean - accept) / (2.0 * mean))
+                                     : 1.0;
+        }
+        return sum;
+    };
+    constexpr double quarter = 0.25;
+    double lo = 0.0;
+    double hi = 1.0;
+    while (!(bound(hi) <= quarter))
+    {
+        if (!(hi < 0x1p900))
+            return HUGE_VAL;
+        lo = hi;
+        hi *= 2.0;
+    }
+    for (int step = 0; step < 64 && lo < hi; ++step)
+    {
+        const double middle = 0.5 * (lo + hi);
+        if (middle <= lo || middle >= hi)
+            break;
+        if (bound(middle) <= quarter)
+            hi = middle;
+        else
+            lo = middle;
+    }
+    return hi;
+}
+
+// The counts after `after` units at or below which every count lies that can occur at a rate
+// below rate: the counts of a Poisson count of mean rate x after, which holds those of every
+// binomial count of that mean or less (of less spread), and a little more for the rounding of
+// their means.
+CountRange CountsBelowRate(double rate, double after)
+{
+    if (!(rate < HUGE_VAL))
+        return {0, LargestExactCount};
+    const ProbableCounts counts = PoissonProbableCounts(rate * after * (1.0 + 0x1p-40));
+    return {0, counts.hi};
+}
 
 // The counts of every stage up to the first after which no inspection goes on, whose band is
 // empty.
@@ -394,6 +461,12 @@ std::vector<StageCounts> Stages(int k, const Sample n[], const int a[], const in
     std::vector<StageCounts> stages;
     CountRange entered = {0, 0};
     double before = 0.0;
+    // Where the probability of rejecting serves Pa alone, it counts only where more lots are
+    // accepted than not, below the rate at which at most a quarter are: a rejecting count is kept
+    // only where it can occur below that rate.
+    double highestRate = HUGE_VAL;
+    if constexpr (Reference::rejectingForPaAlone)
+        highestRate = RateAcceptingAQuarterAtMost(k, n, a);
     for (int i = 0; i + 1 < k; ++i)
     {
         const double size = static_cast<double>(n[i]);
@@ -402,6 +475,7 @@ std::vector<StageCounts> Stages(int k, const Sample n[], const int a[], const in
             most = entered.last + n[i];
         StageCounts counts = {{std::max<std::int64_t>(a[i] + std::int64_t{1}, entered.first),
                                std::min<std::int64_t>(r[i] - std::int64_t{1}, most)},
+                              {1, 0},
                               {1, 0}};
         if (i > 0)
         {
@@ -412,6 +486,9 @@ std::vector<StageCounts> Stages(int k, const Sample n[], const int a[], const in
                 counts.rejecting =
                     Carrying<Reference>(entered, counts.rejecting, before, size, leastRejecting);
         }
+        counts.carried = Span(counts.band, counts.rejecting);
+        counts.rejecting.last =
+            std::min(counts.rejecting.last, CountsBelowRate(highestRate, before + size).last);
         stages.push_back(counts);
         if (counts.band.first > counts.band.last)
             break;
@@ -459,9 +536,14 @@ std::unique_ptr<StagedConditionals> Prepare(int k, const Sample n[], const int a
         sizes[i] = static_cast<double>(n[i]);
         befores[i] = befores[i - 1] + static_cast<double>(n[i - 1]);
         after[i] = Span(stages[i].band, stages[i].rejecting);
-        if (after[i].first <= after[i].last &&
-            !LayOut<Reference>(stages[i - 1].band, after[i], befores[i], sizes[i], parts[i]))
+        const CountRange carried = stages[i].carried;
+        if (carried.first <= carried.last &&
+            !LayOut<Reference>(stages[i - 1].band, carried, befores[i], sizes[i], parts[i]))
             return nullptr;
+        for (Part& part : parts[i])
+            part.after.last = std::min(part.after.last, after[i].last);
+        std::erase_if(parts[i],
+                      [](const Part& part) { return part.after.first > part.after.last; });
         for (const Part& part : parts[i])
             bound += WorkOf<Reference>(part, befores[i], sizes[i], nullptr);
     }

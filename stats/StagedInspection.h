@@ -102,9 +102,12 @@ template <class Size> struct Work
     std::vector<double> weights;
     std::vector<double> tails;
     std::vector<double> points;
-    // The kernel of the last stage size, for counts 0 ... kernel.size() - 1.
+    // The kernel of the last stage size, for counts 0 ... kernel.size() - 1, not 0 only at
+    // kernelFirst ... kernelLast.
     std::vector<double> kernel;
     Size kernelSize = -1;
+    std::int64_t kernelFirst = 0;
+    std::int64_t kernelLast = -1;
     // How many counts the last trimming dropped in front.
     std::size_t dropped = 0;
 };
@@ -263,18 +266,25 @@ std::int64_t Continue(const Lot& lot, Work<Size>& work, std::int64_t lowest, Siz
     {
         FillLogConcave(0, longest, kernel, freshEveryCarried, work.kernel);
         work.kernelSize = size;
+        const auto nonzero = [](double point) { return point != 0.0; };
+        work.kernelFirst =
+            std::find_if(work.kernel.begin(), work.kernel.end(), nonzero) - work.kernel.begin();
+        work.kernelLast = std::find_if(work.kernel.rbegin(), work.kernel.rend(), nonzero).base() -
+                          work.kernel.begin() - 1;
     }
-    // next[y - first] = sum over x of carried[x - lowest] kernel[y - x]
+    // next[y - first] = sum over x of carried[x - lowest] kernel[y - x], over the counts the stage
+    // adds with a point that is not 0: the others add nothing.
     work.next.assign(static_cast<std::size_t>(last - first + 1), 0.0);
     double* const next = work.next.data();
     const double* const kernelValues = work.kernel.data();
     for (std::int64_t x = lowest; x <= std::min(highest, last); ++x)
     {
         const double carried = work.carried[static_cast<std::size_t>(x - lowest)];
-        const std::int64_t from = std::max(first, x);
-        if (carried != 0.0)
+        const std::int64_t from = std::max(first, x + work.kernelFirst);
+        const std::int64_t to = std::min(last, x + work.kernelLast);
+        if (carried != 0.0 && from <= to)
             AddMultiple(next + (from - first), kernelValues + (from - x), carried,
-                        static_cast<std::size_t>(last - from + 1));
+                        static_cast<std::size_t>(to - from + 1));
     }
     work.reaching = work.next;
     if constexpr (requires { lot.Weights(before + size); })
@@ -309,21 +319,72 @@ std::int64_t GoOn(const Lot& lot, Work<Size>& work, const StagedConditionals::Ba
     return first + static_cast<std::int64_t>(work.dropped);
 }
 
-// The probability of accepting at any stage from the plan's conditional chances of going on alone:
-// each stage that can accept from the probabilities of the counts entered with, without a pass over
-// the stages between.
+// The probability of rejecting at a stage between the first and the last from its chances at or
+// above its reject number (rejecting), the probabilities of the counts after the stage (after
+// units) times those chances.
+template <class Lot, class Size>
+double PreparedRejected(const Lot& lot, Work<Size>& work, const StagedConditionals::Band& rejecting,
+                        Size after)
+{
+    if (rejecting.values.empty())
+        return 0.0;
+    const ProbableCounts probable = lot.CountsAfter(after);
+    const std::int64_t first = std::max(rejecting.lo, probable.lo);
+    const std::int64_t last = std::min(
+        rejecting.lo + static_cast<std::int64_t>(rejecting.values.size()) - 1, probable.hi);
+    if (first > last)
+        return 0.0;
+    const double* const chances = rejecting.values.data() + (first - rejecting.lo);
+    return WeightedSumOfLogConcave(
+        first, last, lot.Marginal(after), freshEveryUsedOnce,
+        [&](std::int64_t y) { return chances[y - first]; }, work.points);
+}
+
+// The probability of rejecting at the stages 1 ... end - 1 of those before the last from their
+// chances at their rejecting counts, added in the order of the stages to that of the first stage
+// (first), and then that of the last (last).
 template <class Lot, class Sample, class Count>
-double PreparedAccepted(const Lot& lot, StagedPlan<Sample, Count> plan,
-                        const StagedConditionals& prepared)
+double PreparedRejections(const Lot& lot, Work<typename Lot::Size>& work,
+                          StagedPlan<Sample, Count> plan, const StagedConditionals& prepared,
+                          int end, double first, double last)
+{
+    double rejected = first;
+    typename Lot::Size before = plan.n[0];
+    for (int i = 1; i < end; before += plan.n[i], ++i)
+        rejected += PreparedRejected(lot, work, prepared.rejecting[static_cast<std::size_t>(i - 1)],
+                                     before + plan.n[i]);
+    return rejected + last;
+}
+
+// Pa from the probabilities of accepting and of rejecting, which add up to 1: the smaller keeps
+// every digit.
+inline double ProbabilityOfAcceptance(double accepted, double rejected)
+{
+    return accepted <= 0.5 ? accepted : 1.0 - rejected;
+}
+
+// Pa from the plan's conditional chances of going on alone. The probability of accepting: each
+// stage that can accept from the probabilities of the counts entered with, without a pass over the
+// stages between. Where it is above 1/2 the probability of rejecting, the smaller, gives Pa: at
+// the first and the last stage from the tails of their counts, the last from the counts entered
+// with there that the work still holds where that stage can accept, and between them from their
+// chances at their rejecting counts.
+template <class Lot, class Sample, class Count>
+double PreparedProbabilityOfAcceptance(const Lot& lot, StagedPlan<Sample, Count> plan,
+                                       const StagedConditionals& prepared)
 {
     using Size = typename Lot::Size;
     Work<Size>& work = FreshWork<Size>();
+    const int last = plan.k - 1;
     double accepted = 0.0;
     Size before = 0;
+    Size beforeLast = 0;
     std::int64_t lowest = 0;
+    bool lastEntered = false;
     for (int i = 0; i < plan.k; before += plan.n[i], ++i)
     {
         const std::int64_t accept = plan.a[i];
+        beforeLast = before;
         if (i > 0)
         {
             const StagedConditionals::Band& band = prepared.bands[static_cast<std::size_t>(i - 1)];
@@ -332,61 +393,27 @@ double PreparedAccepted(const Lot& lot, StagedPlan<Sample, Count> plan,
             if (accept < band.lo)
                 continue;
             lowest = GoOn(lot, work, band, before);
+            lastEntered = i == last;
         }
         accepted += work.scale * Accepted(lot, work, lowest, plan.n[i], before, accept);
     }
-    return accepted;
-}
-
-// The probability of rejecting at a stage between the first and the last from its chances at or
-// above its reject number (rejecting), the probabilities of the counts after the stage (after
-// units) times those chances.
-template <class Lot, class Size>
-double PreparedRejected(const Lot& lot, Work<Size>& work, const StagedConditionals::Band& rejecting,
-                        Size after)
-{
-    const ProbableCounts probable = lot.CountsAfter(after);
-    const std::int64_t first = std::max(rejecting.lo, probable.lo);
-    const std::int64_t last = std::min(
-        rejecting.lo + static_cast<std::int64_t>(rejecting.values.size()) - 1, probable.hi);
-    if (first > last)
-        return 0.0;
-    FillLogConcave(first, last, lot.Marginal(after), freshEveryUsedOnce, work.points);
-    const double* const chances = rejecting.values.data() + (first - rejecting.lo);
-    double rejected = 0.0;
-    for (std::size_t i = 0; i < work.points.size(); ++i)
-        rejected += work.points[i] * chances[i];
-    return rejected;
-}
-
-// The probability of rejecting at any stage from the plan's conditional chances alone: at the
-// first and the last stage from the tails of their counts.
-template <class Lot, class Sample, class Count>
-double PreparedRejections(const Lot& lot, StagedPlan<Sample, Count> plan,
-                          const StagedConditionals& prepared)
-{
-    using Size = typename Lot::Size;
-    Work<Size>& work = FreshWork<Size>();
-    double rejected = Rejected(lot, work, 0, plan.n[0], Size{0}, plan.r[0]);
-    Size before = plan.n[0];
-    for (int i = 1; i + 1 < plan.k; before += plan.n[i], ++i)
-        rejected += PreparedRejected(lot, work, prepared.rejecting[static_cast<std::size_t>(i - 1)],
-                                     before + plan.n[i]);
-    const int last = plan.k - 1;
-    if (last == 0 || prepared.bands[static_cast<std::size_t>(last - 1)].values.empty())
-        return rejected;
-    const std::int64_t lowest =
-        GoOn(lot, work, prepared.bands[static_cast<std::size_t>(last - 1)], before);
-    if (!work.reaching.empty())
-        rejected += work.scale * Rejected(lot, work, lowest, plan.n[last], before, plan.r[last]);
-    return rejected;
-}
-
-// Pa from the probabilities of accepting and of rejecting, which add up to 1: the smaller keeps
-// every digit.
-inline double ProbabilityOfAcceptance(double accepted, double rejected)
-{
-    return accepted <= 0.5 ? accepted : 1.0 - rejected;
+    if (accepted <= 0.5)
+        return accepted;
+    double rejectedLast = 0.0;
+    if (last > 0 && !prepared.bands[static_cast<std::size_t>(last - 1)].values.empty())
+    {
+        if (!lastEntered)
+            lowest =
+                GoOn(lot, work, prepared.bands[static_cast<std::size_t>(last - 1)], beforeLast);
+        if (!work.reaching.empty())
+            rejectedLast =
+                work.scale * Rejected(lot, work, lowest, plan.n[last], beforeLast, plan.r[last]);
+    }
+    // The work as it is at the first stage, entered with count 0 for certain.
+    FreshWork<Size>();
+    const double rejectedFirst = Rejected(lot, work, 0, plan.n[0], Size{0}, plan.r[0]);
+    return ProbabilityOfAcceptance(
+        accepted, PreparedRejections(lot, work, plan, prepared, last, rejectedFirst, rejectedLast));
 }
 
 } // namespace staged
@@ -404,24 +431,26 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
     if (plan.k < 1)
         return {0.0, 0.0, wanted == StagedMeasure::probabilityAcceptance ? 0.0 : 1.0};
     if (prepared != nullptr && wanted == StagedMeasure::probabilityAcceptance)
-    {
-        // The probability of rejecting only where it is the smaller.
-        const double accepted = staged::PreparedAccepted(lot, plan, *prepared);
-        if (accepted <= 0.5)
-            return {accepted, 0.0, 0.0};
-        return {staged::ProbabilityOfAcceptance(accepted,
-                                                staged::PreparedRejections(lot, plan, *prepared)),
-                0.0, 0.0};
-    }
+        return {staged::PreparedProbabilityOfAcceptance(lot, plan, *prepared), 0.0, 0.0};
     const bool averageSampleNumber = wanted == StagedMeasure::averageSampleNumber;
+    // Prepared, the probabilities of rejecting at the stages between the first and the last serve
+    // only Pa, where the probability of accepting is above 1/2, unless those stages curtail
+    // acceptance alone and their units decided count them: they wait for the end of the pass.
+    const bool rejectionsLater =
+        prepared != nullptr &&
+        !(averageSampleNumber && curtailing.later.bAcceptance && !curtailing.later.bRejection);
     staged::Work<Size>& work = staged::FreshWork<Size>();
     std::int64_t lowest = 0;
     double reach = 1.0;
     double accepted = 0.0;
     double rejected = 0.0;
+    double rejectedFirst = 0.0;
+    double rejectedLast = 0.0;
+    int inspected = 0;
     Size before = 0;
     for (int i = 0; i < plan.k && reach > 0.0; ++i)
     {
+        inspected = i + 1;
         const Size size = plan.n[i];
         const std::int64_t accept = plan.a[i];
         const std::int64_t reject = plan.r[i];
@@ -433,14 +462,21 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         double rejectedHere = 0.0;
         if (prepared != nullptr && i > 0 && i + 1 < plan.k)
         {
-            rejectedHere = staged::PreparedRejected(
-                lot, work, prepared->rejecting[static_cast<std::size_t>(i - 1)], before + size);
-            rejecting = rejectedHere / work.scale;
+            if (!rejectionsLater)
+            {
+                rejectedHere = staged::PreparedRejected(
+                    lot, work, prepared->rejecting[static_cast<std::size_t>(i - 1)], before + size);
+                rejecting = rejectedHere / work.scale;
+            }
         }
         else
         {
             rejecting = staged::Rejected(lot, work, lowest, size, before, reject);
             rejectedHere = work.scale * rejecting;
+            if (i == 0)
+                rejectedFirst = rejectedHere;
+            else
+                rejectedLast = rejectedHere;
         }
         accepted += acceptedHere;
         rejected += rejectedHere;
@@ -478,6 +514,10 @@ StagedMeasures EvaluateStagedMeasures(const Lot& lot, StagedPlan<Sample, Count> 
         reach = goingOn;
         before += size;
     }
+    if (rejectionsLater && accepted > 0.5)
+        rejected =
+            staged::PreparedRejections(lot, work, plan, *prepared, std::min(inspected, plan.k - 1),
+                                       rejectedFirst, rejectedLast);
     measures.dProbabilityAcceptance = staged::ProbabilityOfAcceptance(accepted, rejected);
     if (wanted == StagedMeasure::probabilityAcceptance)
         measures.dExpectedStages = 0.0;

@@ -130,5 +130,14 @@ BENCHMARK(EvaluationOfWideStagedPlan)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
+// The goal for the plan that accepts only at its last stage (bench/LargeStagedPlans.h): its
+// summary within about 1.5 s, as its bands allow.
+void SummaryOfLateAcceptancePlan(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LateAcceptancePlan());
+}
+BENCHMARK(SummaryOfLateAcceptancePlan)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 } // namespace
 } // namespace Brosquin

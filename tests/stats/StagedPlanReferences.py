@@ -10,10 +10,11 @@ inspection unit by unit (which needs none of the closed forms).
   python3 StagedPlanReferences.py defects-given T
   python3 StagedPlanReferences.py cumulatives           the large plan from its cumulatives alone
   python3 StagedPlanReferences.py far-tail              the seven-stage plan rejected by a far tail
+  python3 StagedPlanReferences.py late-acceptance       three stages that accept only at the last
 """
 import sys
 
-from mpmath import mp, mpf, exp, betainc, gammainc, inf, loggamma, nstr
+from mpmath import mp, mpf, exp, betainc, gammainc, inf, log, loggamma, nstr
 
 mp.dps = 40
 
@@ -322,6 +323,65 @@ def far_tail():
           f"to {nstr(first + tail(26690, 36420) + tail(23949, 52508), 20)}")
 
 
+# Stages of material that reject at c + 1 defects and accept only at the last, at c: they go on
+# past stage i exactly when the count of their first A_i units is at most c, so that Pa is that
+# cumulative of all their units, E{#Stages} the sum of those of the first 0, A_1, ... units and
+# the ASN that of s_(i+1) times them; the counts Poisson at lambda a unit, or binomial of the T
+# defects of a lot of 1000 units, each in the first A_i with probability A_i / 1000; every
+# cumulative summed term by term from its count outward to 1e-60 of the sum.
+def count_tail(term_at, ratio_down, ratio_up, c, lower):
+    """P(X <= c) (lower) or P(X > c) from the points, each from its neighbour by its ratio."""
+    j = c if lower else c + 1
+    term, total = term_at(j), mpf(0)
+    while term > mpf(10) ** -60 * total or total == 0:
+        total += term
+        term *= ratio_down(j) if lower else ratio_up(j)
+        j += -1 if lower else 1
+        if term == 0:
+            break
+    return total
+
+
+def count_cumulative(points, c, mean):
+    term_at, ratio_down, ratio_up = points
+    if c < mean:
+        return count_tail(term_at, ratio_down, ratio_up, c, True)
+    return 1 - count_tail(term_at, ratio_down, ratio_up, c, False)
+
+
+def poisson_points(mean):
+    return (lambda j: exp(j * log(mean) - mean - loggamma(j + 1)),
+            lambda j: j / mean, lambda j: mean / (j + 1))
+
+
+def binomial_points(T, q):
+    return (lambda j: exp(loggamma(T + 1) - loggamma(j + 1) - loggamma(T - j + 1) + j * log(q) +
+                          (T - j) * log(1 - q)),
+            lambda j: j * (1 - q) / ((T - j + 1) * q), lambda j: (T - j) * q / ((j + 1) * (1 - q)))
+
+
+def late_acceptance():
+    s = [mpf(1), mpf(200), mpf(1)]
+    A = [sum(s[:i]) for i in range(len(s) + 1)]
+    c = 8000
+    levels = [("lambda", lam) for lam in ("36.5", "39", "39.6", "41")]
+    levels += [("T", T) for T in (36500, 39600)]
+    for kind, level in levels:
+        if kind == "lambda":
+            points = lambda units: poisson_points(units * mpf(level))
+            means = [a * mpf(level) for a in A]
+        else:
+            points = lambda units: binomial_points(level, units / 1000)
+            means = [a * level / 1000 for a in A]
+        k = len(s)
+        going = [mpf(1)] + [count_cumulative(points(A[i]), c, means[i]) for i in range(1, k + 1)]
+        complement = count_tail(*points(A[k]), c, False)
+        print(f"{k} stages, {kind} {level}: Pa {nstr(going[k], 20)}, "
+              f"1 - Pa {nstr(complement, 20)}, "
+              f"ASN {nstr(sum(s[i] * going[i] for i in range(k)), 20)}, "
+              f"E{{#Stages}} {nstr(sum(going[:k]), 20)}")
+
+
 if __name__ == "__main__":
     if len(sys.argv) == 1:
         small_plans()
@@ -334,6 +394,8 @@ if __name__ == "__main__":
                 cumulatives(kind, level)
     elif sys.argv[1] == "far-tail":
         far_tail()
+    elif sys.argv[1] == "late-acceptance":
+        late_acceptance()
     else:
         mp.dps = 25
         kind, level = sys.argv[1], sys.argv[2]

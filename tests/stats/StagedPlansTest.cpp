@@ -639,6 +639,68 @@ TEST(StagedPlansTest, WideBandsPreparedInPartsAsStageByStage)
     EXPECT_EQ(PrepareChances(plan), nullptr);
 }
 
+TEST(StagedPlansTest, RejectingCountsFarBeyondWhereTheyCount)
+{
+    // Three stages of 1, 200 and 1 units of material that reject at 8001 defects and accept only
+    // at the last, at 8000: the counts at or above 8001 can have reached stage 2 up to some
+    // 1,600,000, which would take seconds to prepare, but count only where Pa can be above 1/4,
+    // up to some 12,000. There stage 2 rejects up to half the lots. Prepared, Pa (alone and with
+    // the ASN), 1 - Pa, the ASN and E{#Stages} are those of the closed forms of its cumulatives
+    // (StagedPlanReferences.py late-acceptance) to 1e-14, where Pa is near 1 - 2.8e-13, 0.92,
+    // 1/2 and 1e-3 on lots of any size, and near 1 - 2.8e-16 and 1/2 on a lot of 1000 units.
+    AnyPlan plan = {Family::defectsPerQuantity,
+                    false,
+                    {1.0, 200.0, 1.0},
+                    {-1, -1, 8000},
+                    {8001, 8001, 8001},
+                    false,
+                    0.0,
+                    0,
+                    1000.0,
+                    0};
+    const auto chances = PrepareChances(plan);
+    ASSERT_NE(chances, nullptr);
+    struct Late
+    {
+        bool finite;
+        double level;
+        long double pa, complement, asn, stages;
+    };
+    const Late references[] = {
+        {false, 36.5, 0.99999999999971952057L, 2.8047943147840736896e-13L, 201.99999999999998925L,
+         2.9999999999999892528L},
+        {false, 39.0, 0.91597163915535344196L, 0.08402836084464655804L, 201.96560060650910115L,
+         2.9656006065091011507L},
+        {false, 39.6, 0.50654165618536453227L, 0.49345834381463546773L, 201.67720947760428119L,
+         2.6772094776042811865L},
+        {false, 41.0, 0.00093812080687521036421L, 0.99906187919312478964L, 201.00390166174023108L,
+         2.0039016617402310756L},
+        {true, 36500.0, 0.99999999999999972221L, 2.7778831954118699677e-16L, 202.0L,
+         2.9999999999999999953L},
+        {true, 39600.0, 0.50698675057095956897L, 0.49301324942904043103L, 201.69629935026056974L,
+         2.6962993502605697362L},
+    };
+    for (const Late& r : references)
+    {
+        plan.finite = r.finite;
+        plan.level = r.finite ? 0.0 : r.level;
+        plan.count = r.finite ? static_cast<int>(r.level) : 0;
+        SCOPED_TRACE(testing::Message() << r.finite << " " << r.level);
+        const Evaluations way =
+            EvaluateInOnePass(plan, StagedMeasure::averageSampleNumber, chances.get());
+        const double pa =
+            EvaluateInOnePass(plan, StagedMeasure::probabilityAcceptance, chances.get()).pa;
+        for (double each : {way.pa, pa})
+        {
+            EXPECT_LE(RelativeError(each, r.pa), 1e-14) << each;
+            EXPECT_LE(std::fabs((1.0L - each) - r.complement), 1e-14 * r.complement + 0x1p-53L)
+                << 1.0L - each;
+        }
+        EXPECT_LE(RelativeError(way.asn, r.asn), 1e-14) << way.asn;
+        EXPECT_LE(RelativeError(way.stages, r.stages), 1e-14) << way.stages;
+    }
+}
+
 TEST(StagedPlansTest, TypedNumbersBeyondAnyCountCostNothing)
 {
     // Reject numbers near the count range: only the counts that can occur are carried.
