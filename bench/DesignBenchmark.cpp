@@ -143,6 +143,33 @@ void BM_HighCountDoubleDesign(benchmark::State& state)
 }
 BENCHMARK(BM_HighCountDoubleDesign)->DenseRange(0, 6)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// Designs whose answer is known before any search: with C0 = 0 no double plan costs less than
+// the single plan, here at p0 = 0, where every double plan costs as much. Defects per unit at 2
+// and 2.1 and at 0.5 and 0.6, defective units at 1 % and 2 %.
+void BM_KnownAnswerDesign(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        switch (state.range(0))
+        {
+        case 0:
+            DefectsPerUnitDoubleDesignTwoLevels(2.0, 2.1, 0.95, 0.10, 0.0, 0.0, 1.0, n1, a1, r1, n2,
+                                                a2, 0);
+            break;
+        case 1:
+            DefectsPerUnitDoubleDesignTwoLevels(0.5, 0.6, 0.95, 0.10, 0.0, 0.0, 1.0, n1, a1, r1, n2,
+                                                a2, 0);
+            break;
+        default:
+            DefectivesDoubleDesignTwoLevels(0.01, 0.02, 0.95, 0.10, 0.0, 0.0, 1.0, n1, a1, r1, n2,
+                                            a2, 0);
+        }
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_KnownAnswerDesign)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
 // Double designs for defects per unit and per quantity, levels in thousandths: single plans of
 // 235 units at 1 and 1.2 per unit, of 468.11 units of quantity at 0.5 and 0.6, and of 134 units
 // at 0.01 and 0.05.

@@ -824,6 +824,12 @@ DoublePlanNumbers DoubleDesign::Run()
         return single;
     best = required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
     result = single;
+    // Every double plan takes at least one stage and inspects no fewer than no units: with C0
+    // and C1 not negative none costs less than C1. Where the single plan costs no more, as with
+    // C0 = 0, none beats it; a search would have to prove that of plans that all cost about as
+    // much (at p0 = 0 exactly as much), which no bound shortens.
+    if (required.dC0 >= 0.0 && required.dC1 >= 0.0 && !(required.dC1 < best))
+        return single;
     shared->best = best;
     shared->result = result;
     singleSize = n;

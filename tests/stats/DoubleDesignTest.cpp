@@ -15,6 +15,7 @@
 #include <optional>
 #include <stdexcept>
 #include <thread>
+#include <tuple>
 
 namespace Brosquin
 {
@@ -341,6 +342,30 @@ TEST(DoubleDesignTest, TheSearchersReportOnTheCallingThreadAndStopWhenAReportThr
         }
         EXPECT_FALSE(elsewhere);
     }
+}
+
+TEST(DoubleDesignTest, WhereNoDoublePlanCanCostLessTheAnswerComesAtOnce)
+{
+    // With C0 = 0 every double plan costs C1 E{#Stages} >= C1, the single plan's cost, and at
+    // p0 = 0 exactly that: no bound prunes such plans, and searching them took from seconds
+    // (1 % and 2 %) to over ten minutes (2 and 2.1 defects per unit). Under curtailing too.
+    for (const auto& [defectives, aql, ltpd] :
+         {std::tuple{false, 2.0, 2.1}, std::tuple{false, 0.5, 0.6}, std::tuple{true, 0.01, 0.02}})
+        for (const auto& [p0, method] :
+             {std::pair{0.0, std::uint8_t{0}}, std::pair{aql, std::uint8_t{1}}})
+        {
+            const Characteristic model = {defectives};
+            const Plan single = model.Single({aql, std::nullopt, ltpd, p0, 0.0, 1.0});
+            ASSERT_GT(single.a1, 0);
+            DoubleDesignRequirements required = {aql, std::nullopt, ltpd, paAql, paLtpd,
+                                                 p0,  0.0,          1.0,  method};
+            required.progress = [](double) { return true; };
+            Plan plan;
+            EXPECT_TRUE(vdDesignDoublePlan(defectives ? BinomialDoublePlanModel()
+                                                      : PoissonDoublePlanModel(),
+                                           required, plan.n1, plan.a1, plan.r1, plan.n2, plan.a2));
+            EXPECT_EQ(plan, (Plan{single.n1, single.a1, 0, 0, 0})) << aql << " " << p0;
+        }
 }
 
 TEST(DoubleDesignTest, TheMaximumAqlKeepsPaStrictlyBelowPaAql)
