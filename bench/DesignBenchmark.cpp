@@ -143,6 +143,31 @@ void BM_HighCountDoubleDesign(benchmark::State& state)
 }
 BENCHMARK(BM_HighCountDoubleDesign)->DenseRange(0, 6)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The sweep of a design shared among 1, 2, 4 and 8 searchers: case 0 of BM_HighCountDoubleDesign
+// (defects per unit, 0.741789 to 0.754708) and case 0 of BM_CloseLevelDoubleDesign (defective
+// units, 1 % and 1.135 %).
+void BM_DesignSearchers(benchmark::State& state)
+{
+    const bool defects = state.range(0) == 0;
+    DoubleDesignRequirements required =
+        defects
+            ? DoubleDesignRequirements{0.741789, 0.745019, 0.754708, 0.95, 0.05,
+                                       0.755048, 1.0,      100.0,    0}
+            : DoubleDesignRequirements{0.01, std::nullopt, 0.01135, 0.95, 0.10, 0.01, 1.0, 0.0, 0};
+    required.searchers = state.range(1);
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        vdDesignDoublePlan(defects ? PoissonDoublePlanModel() : BinomialDoublePlanModel(), required,
+                           n1, a1, r1, n2, a2);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_DesignSearchers)
+    ->ArgsProduct({{0, 1}, {1, 2, 4, 8}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 // Designs whose answer is known before any search: with C0 = 0 no double plan costs less than
 // the single plan, here at p0 = 0, where every double plan costs as much. Defects per unit at 2
 // and 2.1 and at 0.5 and 0.6, defective units at 1 % and 2 %.

@@ -312,14 +312,17 @@ TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundWhenStopped)
 TEST(DoubleDesignTest, TheSearchersReportOnTheCallingThreadAndStopWhenAReportThrows)
 {
     // The search shares its first samples among threads, but a progress window lives on the
-    // calling thread: every report comes there. A report that throws once the sweep has begun
-    // ends the design with that exception, the other searchers stopped and waited for.
+    // calling thread: every report comes there, and the plan is the same however many searchers
+    // share the sweep. A report that throws once the sweep has begun ends the design with that
+    // exception, the other searchers stopped and waited for.
     const auto caller = std::this_thread::get_id();
-    for (const bool throwing : {false, true})
+    for (const auto& [searchers, throwing] :
+         {std::pair{1, false}, std::pair{2, false}, std::pair{16, false}, std::pair{0, true}})
     {
         bool elsewhere = false;
         DoubleDesignRequirements required = {0.02, std::nullopt, 0.025, paAql, paLtpd,
                                              0.02, 1.0,          0.0,   0};
+        required.searchers = searchers;
         required.progress = [&](double fraction)
         {
             elsewhere = elsewhere || std::this_thread::get_id() != caller;
@@ -338,7 +341,7 @@ TEST(DoubleDesignTest, TheSearchersReportOnTheCallingThreadAndStopWhenAReportThr
         else
         {
             EXPECT_TRUE(design());
-            EXPECT_EQ(plan, (Plan{3482, 73, 93, 5354, 197}));
+            EXPECT_EQ(plan, (Plan{3482, 73, 93, 5354, 197})) << searchers;
         }
         EXPECT_FALSE(elsewhere);
     }
