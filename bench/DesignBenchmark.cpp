@@ -56,7 +56,8 @@ BENCHMARK(BM_CloseLevelCostDesign)->Unit(benchmark::kMillisecond);
 // ASN at the AQL and at 1.5 %, beyond the LTPD; AQL 1 % and LTPD 1.07 %, where it needs 178,799
 // (the least ASN at the AQL proves (80942, 822, 891, 128988, 2170)); and AQL 1.3271 %, LTPD
 // 1.51822 %, PaAQL 0.9775, the least ASN at 1.71782 %, beyond the LTPD (single plan 41,247; it
-// proves (11806, 129, 184, 40462, 759)).
+// proves (11806, 129, 184, 40462, 759)); AQL 1 % and LTPD 1.05 %, where the single plan needs
+// 347,178 (the least ASN at the AQL proves (156645, 1584, 1680, 250000, 4165)).
 void BM_CloseLevelDoubleDesign(benchmark::State& state)
 {
     struct Levels
@@ -69,7 +70,8 @@ void BM_CloseLevelDoubleDesign(benchmark::State& state)
     constexpr Levels designs[] = {{0.01, 0.01135, 0.95, 0.01},
                                   {0.01, 0.01135, 0.95, 0.015},
                                   {0.01, 0.0107, 0.95, 0.01},
-                                  {0.013271, 0.0151822, 0.9775, 0.0171782}};
+                                  {0.013271, 0.0151822, 0.9775, 0.0171782},
+                                  {0.01, 0.0105, 0.95, 0.01}};
     const Levels& d = designs[state.range(0)];
     for (auto _ : state)
     {
@@ -80,7 +82,7 @@ void BM_CloseLevelDoubleDesign(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CloseLevelDoubleDesign)
-    ->DenseRange(0, 3)
+    ->DenseRange(0, 4)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 
@@ -103,7 +105,9 @@ BENCHMARK(BM_CloseLevelDoubleDesign)
 // 6. defects per unit, AQL 6.16514932, LTPD 6.19772209, the least cost (C1 100) at the LTPD:
 //    single plan 49,899, proves (26364, 162587, 163296, 30386, 350977). Near-cheapest plans of
 //    thousands of first samples, each with scores of first accept numbers, come within millionths
-//    of the AQL's requirement: the slowest designs of this size.
+//    of the AQL's requirement: the slowest designs of this size;
+// 7. defects per unit, AQL 0.728, LTPD 0.740, the least ASN at the LTPD: single plan 43,651,
+//    proves (23013, 16768, 16997, 26719, 36561).
 void BM_HighCountDoubleDesign(benchmark::State& state)
 {
     struct Levels
@@ -124,7 +128,8 @@ void BM_HighCountDoubleDesign(benchmark::State& state)
         {true, 0.748815, 0.0, 0.756499, 0.99, 0.05, 0.755615, 0.0},
         {false, 0.784969, 0.0, 0.797522, 0.95, 0.10, 0.8004, 100.0},
         {false, 3.97401241, 0.0, 3.99734173, 0.90, 0.10, 3.97401241, 0.0},
-        {false, 6.16514932, 0.0, 6.19772209, 0.95, 0.10, 6.19772209, 100.0}};
+        {false, 6.16514932, 0.0, 6.19772209, 0.95, 0.10, 6.19772209, 100.0},
+        {false, 0.728, 0.0, 0.740, 0.95, 0.10, 0.740, 0.0}};
     const Levels& d = designs[state.range(0)];
     for (auto _ : state)
     {
@@ -141,7 +146,59 @@ void BM_HighCountDoubleDesign(benchmark::State& state)
         benchmark::DoNotOptimize(n1 + n2);
     }
 }
-BENCHMARK(BM_HighCountDoubleDesign)->DenseRange(0, 6)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_HighCountDoubleDesign)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The sweep of a design shared among 1, 2, 4 and 8 searchers: case 0 of BM_HighCountDoubleDesign
+// (defects per unit, 0.741789 to 0.754708) and case 0 of BM_CloseLevelDoubleDesign (defective
+// units, 1 % and 1.135 %).
+void BM_DesignSearchers(benchmark::State& state)
+{
+    const bool defects = state.range(0) == 0;
+    DoubleDesignRequirements required =
+        defects
+            ? DoubleDesignRequirements{0.741789, 0.745019, 0.754708, 0.95, 0.05,
+                                       0.755048, 1.0,      100.0,    0}
+            : DoubleDesignRequirements{0.01, std::nullopt, 0.01135, 0.95, 0.10, 0.01, 1.0, 0.0, 0};
+    required.searchers = state.range(1);
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        vdDesignDoublePlan(defects ? PoissonDoublePlanModel() : BinomialDoublePlanModel(), required,
+                           n1, a1, r1, n2, a2);
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_DesignSearchers)
+    ->ArgsProduct({{0, 1}, {1, 2, 4, 8}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// Designs whose answer is known before any search: with C0 = 0 no double plan costs less than
+// the single plan, here at p0 = 0, where every double plan costs as much. Defects per unit at 2
+// and 2.1 and at 0.5 and 0.6, defective units at 1 % and 2 %.
+void BM_KnownAnswerDesign(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        int n1 = 0, a1 = 0, r1 = 0, n2 = 0, a2 = 0;
+        switch (state.range(0))
+        {
+        case 0:
+            DefectsPerUnitDoubleDesignTwoLevels(2.0, 2.1, 0.95, 0.10, 0.0, 0.0, 1.0, n1, a1, r1, n2,
+                                                a2, 0);
+            break;
+        case 1:
+            DefectsPerUnitDoubleDesignTwoLevels(0.5, 0.6, 0.95, 0.10, 0.0, 0.0, 1.0, n1, a1, r1, n2,
+                                                a2, 0);
+            break;
+        default:
+            DefectivesDoubleDesignTwoLevels(0.01, 0.02, 0.95, 0.10, 0.0, 0.0, 1.0, n1, a1, r1, n2,
+                                            a2, 0);
+        }
+        benchmark::DoNotOptimize(n1 + n2);
+    }
+}
+BENCHMARK(BM_KnownAnswerDesign)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 // Double designs for defects per unit and per quantity, levels in thousandths: single plans of
 // 235 units at 1 and 1.2 per unit, of 468.11 units of quantity at 0.5 and 0.6, and of 134 units

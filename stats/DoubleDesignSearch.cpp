@@ -3,20 +3,18 @@
 #include "stats/DoublePlanCostBound.h"
 #include "stats/IntegerSearch.h"
 #include "stats/NegligibleCounts.h"
+#include "stats/SearcherCount.h"
+#include "stats/SearcherPool.h"
 #include "stats/SingleDesignSearch.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <bit>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <exception>
 #include <limits>
 #include <map>
 #include <mutex>
-#include <thread>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
@@ -364,25 +362,49 @@ struct SharedSearch
     std::atomic<std::int64_t> chunksDone = 0;
     // From this first sample on plans need counts beyond 32 bits.
     std::atomic<std::int64_t> beyondCounts = std::numeric_limits<std::int64_t>::max();
-    // The searchers still sweeping, and the calling one waiting on them.
-    int running = 0;
-    std::condition_variable finished;
-    std::exception_ptr failure;
+    // Set before the searchers start: the single plan's sample, the smallest first sample, the
+    // spacing of the fitted prices, and the prices of the first sample that the cost bound
+    // promised cheapest.
+    std::int64_t singleSize = 0;
+    std::int64_t smallestFirst = 1;
+    std::int64_t priceSpacing = 1;
+    RequirementPrices promisingPrices;
+    // The searchers of the sweep, each of which has progress told as it ends a chunk.
+    SearcherPool pool;
+
+    // Tells progress how much of the sweep is done; it stops the search by returning false.
+    void vdReport(const DesignProgress& progress)
+    {
+        if (bStopped || !progress)
+            return;
+        const std::int64_t chunks = std::max<std::int64_t>(1, chunkCount);
+        const double share =
+            static_cast<double>(std::min(chunksDone.load(), chunks)) / static_cast<double>(chunks);
+        if (!progress(share))
+            bStopped = true;
+    }
 };
 
 class DoubleDesign
 {
 public:
+    // A searcher with counts of its own, from the shared best plan; bCalling where it runs on
+    // the calling thread, which alone tells the progress.
     DoubleDesign(const DoublePlanModel& model, const DoubleDesignRequirements& requirements,
-                 SharedSearch& shared)
-        : model(model), required(requirements), shared(&shared), atAql(model, requirements.dAql),
-          atLtpd(model, requirements.dLtpd),
+                 SharedSearch& shared, bool bCalling)
+        : model(model), required(requirements), shared(&shared), bCalling(bCalling),
+          atAql(model, requirements.dAql), atLtpd(model, requirements.dLtpd),
           atMaximumAql(model, requirements.maximumAql.value_or(0.0)),
           atCost(model, requirements.dP0)
     {
+        const std::lock_guard lock(shared.mutex);
+        vdTakeUpBest();
     }
 
-    DoublePlanNumbers Run();
+    // The design: the search ahead on the calling thread, then the sweep shared among the
+    // searchers.
+    static DoublePlanNumbers Run(const DoublePlanModel& model,
+                                 const DoubleDesignRequirements& required, SharedSearch& shared);
 
 private:
     // The first-stage bounds of one first sample size: a1 up to a1max leaves Pa at the upper
@@ -534,14 +556,8 @@ private:
     const DoublePlanModel& model;
     const DoubleDesignRequirements& required;
     SharedSearch* shared;
-    // Whether this searcher runs on the calling thread, which alone tells the progress.
-    bool bCalling = true;
+    bool bCalling;
     std::uint64_t seenVersion = 0;
-    std::int64_t singleSize = 0; // the single plan's sample
-    // The prices of PromisingFirstSample, and the spacing of those fitted.
-    RequirementPrices promisingPrices;
-    std::int64_t smallestFirst = 1;
-    std::int64_t priceSpacing = 1;
     LevelCounts atAql;
     LevelCounts atLtpd;
     LevelCounts atMaximumAql;
@@ -627,14 +643,8 @@ bool DoubleDesign::Stopped()
         const std::lock_guard lock(shared->mutex);
         vdTakeUpBest();
     }
-    if (bCalling && !shared->bStopped && required.progress)
-    {
-        const std::int64_t chunks = std::max<std::int64_t>(1, shared->chunkCount);
-        const double share = static_cast<double>(std::min(shared->chunksDone.load(), chunks)) /
-                             static_cast<double>(chunks);
-        if (!required.progress(share))
-            shared->bStopped = true;
-    }
+    if (bCalling)
+        shared->vdReport(required.progress);
     return shared->bStopped;
 }
 
@@ -706,7 +716,8 @@ std::pair<std::int64_t, std::int64_t> DoubleDesign::GuideRange(const FirstSample
 {
     // A guide, not a bound: the cheapest plans' second samples are well below twice the single
     // plan's sample.
-    const std::int64_t most = std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * singleSize);
+    const std::int64_t most =
+        std::min(MostSecondSample(first.n1, first.leastGoOn), 2 * shared->singleSize);
     return {first.leastSecond, std::max(first.leastSecond, most)};
 }
 
@@ -717,7 +728,7 @@ RequirementPrices DoubleDesign::PricesAt(DoublePlanCostBound& bound, std::int64_
     const auto fittedAt = [&](std::int64_t at)
     {
         // From the prices of the nearest first sample fitted.
-        RequirementPrices start = promisingPrices;
+        RequirementPrices start = shared->promisingPrices;
         {
             const std::lock_guard lock(shared->mutex);
             const auto found = fittedPrices.find(at);
@@ -733,12 +744,14 @@ RequirementPrices DoubleDesign::PricesAt(DoublePlanCostBound& bound, std::int64_
         const std::lock_guard lock(shared->mutex);
         return fittedPrices.emplace(at, prices).first->second;
     };
-    const std::int64_t below = smallestFirst + (n1 - smallestFirst) / priceSpacing * priceSpacing;
+    const std::int64_t smallest = shared->smallestFirst;
+    const std::int64_t spacing = shared->priceSpacing;
+    const std::int64_t below = smallest + (n1 - smallest) / spacing * spacing;
     const RequirementPrices low = fittedAt(below);
     if (below == n1)
         return low;
-    const RequirementPrices high = fittedAt(below + priceSpacing);
-    const double share = static_cast<double>(n1 - below) / static_cast<double>(priceSpacing);
+    const RequirementPrices high = fittedAt(below + spacing);
+    const double share = static_cast<double>(n1 - below) / static_cast<double>(spacing);
     const auto between = [&](double from, double to)
     {
         return from > 0.0 && to > 0.0 ? std::exp(std::log(from) + share * std::log(to / from))
@@ -752,7 +765,7 @@ std::pair<DoubleDesign::FirstSample, RequirementPrices>
 DoubleDesign::PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n,
                                    std::int64_t leastTotal)
 {
-    const std::int64_t smallest = smallestFirst;
+    const std::int64_t smallest = shared->smallestFirst;
     const FirstSample none;
     if (!bound.Usable() || n - smallest < 2)
         return {none, {}};
@@ -808,11 +821,12 @@ DoubleDesign::PromisingFirstSample(DoublePlanCostBound& bound, std::int64_t n,
     return {first, prices};
 }
 
-DoublePlanNumbers DoubleDesign::Run()
+DoublePlanNumbers DoubleDesign::Run(const DoublePlanModel& model,
+                                    const DoubleDesignRequirements& required, SharedSearch& shared)
 {
     int n = 0;
     int c = 0;
-    if (HasMaximumAql())
+    if (required.maximumAql)
         model.singleThreeLevels(required.dAql, *required.maximumAql, required.dLtpd,
                                 required.dPaAql, required.dPaLtpd, n, c);
     else
@@ -822,82 +836,48 @@ DoublePlanNumbers DoubleDesign::Run()
     // With c = 0 no smaller first sample meets the LTPD requirement.
     if (n == 0 || c == 0 || (model.bCountsWithinSample ? c == n - 1 : n == 1))
         return single;
-    best = required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
-    result = single;
-    shared->best = best;
-    shared->result = result;
-    singleSize = n;
+    const double singleCost =
+        required.dC0 * model.singleAsn(required.dP0, n, c, required.method) + required.dC1;
+    // Every double plan takes at least one stage and inspects no fewer than no units: with C0
+    // and C1 not negative none costs less than C1. Where the single plan costs no more, as with
+    // C0 = 0, none beats it; a search would have to prove that of plans that all cost about as
+    // much (at p0 = 0 exactly as much), which no bound shortens.
+    if (required.dC0 >= 0.0 && required.dC1 >= 0.0 && !(required.dC1 < singleCost))
+        return single;
+    shared.best = singleCost;
+    shared.result = single;
+    shared.singleSize = n;
     // The total sample n1 + n2 of any double plan meeting the requirements.
     const std::int64_t leastTotal = LeastRandomisedSampleSize(
         model.cumulative, required.dAql, required.dLtpd, required.dPaAql, required.dPaLtpd, n);
-    // The most promising first sample first: the best plan found bounds the others.
-    smallestFirst = model.bCountsWithinSample ? 2 : 1;
-    priceSpacing = std::max<std::int64_t>(64, (n - smallestFirst) / 64);
+    shared.smallestFirst = model.bCountsWithinSample ? 2 : 1;
+    shared.priceSpacing = std::max<std::int64_t>(64, (n - shared.smallestFirst) / 64);
+    // The most promising first sample first: the best plan found bounds the others. The counts
+    // of this search are given back before the searchers fill their own.
     std::vector<std::int64_t> searched;
     {
+        DoubleDesign ahead(model, required, shared, true);
         DoublePlanCostBound bound(model, required);
-        vdSearchAhead(bound, n, leastTotal, searched);
+        ahead.vdSearchAhead(bound, n, leastTotal, searched);
     }
     std::sort(searched.begin(), searched.end());
     // Sweeps of wide ranges share out their first samples among as many searchers as the
-    // machine runs at once, each taking chunks small enough that the near-cheapest ones, which
-    // take the most searching, are spread among them.
-    const std::int64_t range = n - smallestFirst;
-    const std::int64_t cores = std::max(1U, std::thread::hardware_concurrency());
-    const std::int64_t searchers = std::clamp<std::int64_t>(range / 64, 1, cores);
+    // process may run at once, each taking chunks small enough that the near-cheapest ones,
+    // which take the most searching, are spread among them.
+    const std::int64_t range = n - shared.smallestFirst;
+    const std::int64_t searchers = std::clamp<std::int64_t>(
+        range / 64, 1, required.searchers > 0 ? required.searchers : SearcherCount());
     const std::int64_t chunk = std::max<std::int64_t>(16, range / (64 * searchers));
-    shared->chunkCount = (range + chunk - 1) / chunk;
-    shared->running = static_cast<int>(searchers);
-    std::vector<std::thread> threads;
-    // However the calling searcher ends, the others are stopped and waited for.
-    struct Joined
-    {
-        SharedSearch& shared;
-        std::vector<std::thread>& threads;
-        ~Joined()
+    shared.chunkCount = (range + chunk - 1) / chunk;
+    shared.pool.vdRun(
+        searchers,
+        [&]
         {
-            if (std::uncaught_exceptions() > 0)
-                shared.bStopped = true;
-            for (std::thread& thread : threads)
-                thread.join();
-        }
-    } joined{*shared, threads};
-    for (std::int64_t i = 1; i < searchers; ++i)
-        threads.emplace_back(
-            [this, n, chunk, leastTotal, &searched, searcher = *this]() mutable
-            {
-                searcher.bCalling = false;
-                try
-                {
-                    searcher.vdSweep(n, chunk, leastTotal, searched);
-                }
-                catch (...)
-                {
-                    const std::lock_guard lock(shared->mutex);
-                    shared->failure = std::current_exception();
-                    shared->bStopped = true;
-                }
-                const std::lock_guard lock(shared->mutex);
-                --shared->running;
-                shared->finished.notify_all();
-            });
-    vdSweep(n, chunk, leastTotal, searched);
-    {
-        // The progress is told on the calling thread alone, now and then while the others
-        // search.
-        std::unique_lock lock(shared->mutex);
-        --shared->running;
-        while (!shared->finished.wait_for(lock, std::chrono::milliseconds(20),
-                                          [&] { return shared->running == 0; }))
-        {
-            lock.unlock();
-            Stopped();
-            lock.lock();
-        }
-    }
-    if (shared->failure)
-        std::rethrow_exception(shared->failure);
-    return shared->result;
+            DoubleDesign searcher(model, required, shared, false);
+            searcher.vdSweep(n, chunk, leastTotal, searched);
+        },
+        [&] { shared.vdReport(required.progress); }, [&] { shared.bStopped = true; });
+    return shared.result;
 }
 
 void DoubleDesign::vdSweep(std::int64_t n, std::int64_t chunk, std::int64_t leastTotal,
@@ -906,11 +886,12 @@ void DoubleDesign::vdSweep(std::int64_t n, std::int64_t chunk, std::int64_t leas
     DoublePlanCostBound bound(model, required);
     while (!Stopped())
     {
-        const std::int64_t from = smallestFirst + chunk * shared->nextChunk++;
+        const std::int64_t from = shared->smallestFirst + chunk * shared->nextChunk++;
         if (from >= std::min(n, shared->beyondCounts.load()))
             break;
         vdSweepChunk(bound, from, std::min(n, from + chunk), leastTotal, searched);
         ++shared->chunksDone;
+        shared->pool.vdReportSoon();
     }
 }
 
@@ -960,7 +941,7 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
                                  std::int64_t leastTotal, std::vector<std::int64_t>& searched)
 {
     const auto [promising, prices] = PromisingFirstSample(bound, n, leastTotal);
-    promisingPrices = prices;
+    shared->promisingPrices = prices;
     // A search bounded by a best plan much dearer than the first sample's cheapest is wide: each
     // looks first for plans within a little of the least cost that the cost bound promises,
     // widening the limit until it finds one. Every plan passed over then costs more than the
@@ -999,11 +980,12 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
     // The estimates may be far from the cheapest plans of the first samples they promise: first
     // samples spread evenly over the range follow, and about the best found ever nearer ones.
     constexpr int spread = 16;
-    const std::int64_t range = n - 1 - smallestFirst;
+    const std::int64_t smallest = shared->smallestFirst;
+    const std::int64_t range = n - 1 - smallest;
     FirstSample at;
     for (int i = 1; i < spread; ++i)
     {
-        const std::int64_t n1 = smallestFirst + range * i / spread;
+        const std::int64_t n1 = smallest + range * i / spread;
         if (n1 <= at.n1)
             continue;
         at = FirstSampleAt(n1, at, leastTotal);
@@ -1013,7 +995,7 @@ void DoubleDesign::vdSearchAhead(DoublePlanCostBound& bound, std::int64_t n,
     {
         const std::int64_t centre = result.n1;
         for (const std::int64_t n1 : {centre - step, centre + step})
-            if (n1 >= smallestFirst && n1 < n)
+            if (n1 >= smallest && n1 < n)
                 search(FirstSampleAt(n1, {}, leastTotal));
     }
 }
@@ -1442,8 +1424,7 @@ bool vdDesignDoublePlan(const DoublePlanModel& model, const DoubleDesignRequirem
                         int& n1, int& a1, int& r1, int& n2, int& a2)
 {
     SharedSearch shared;
-    DoubleDesign design(model, requirements, shared);
-    const DoublePlanNumbers plan = design.Run();
+    const DoublePlanNumbers plan = DoubleDesign::Run(model, requirements, shared);
     n1 = static_cast<int>(plan.n1);
     a1 = static_cast<int>(plan.a1);
     r1 = static_cast<int>(plan.r1);

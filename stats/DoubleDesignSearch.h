@@ -76,8 +76,8 @@ std::int64_t FirstNormalCount(const DoublePlanModel& model, std::int64_t n, doub
                               std::int64_t from, std::int64_t to);
 
 // Told now and then how far a design has come, from 0 to 1; returns false to stop it. The search
-// shares its work among as many threads as the machine runs at once, but tells its progress on
-// the calling thread alone.
+// shares its work among as many threads as the process may run at once (see SearcherCount), but
+// tells its progress on the calling thread alone.
 using DesignProgress = std::function<bool(double fraction)>;
 
 struct DoubleDesignRequirements
@@ -92,6 +92,8 @@ struct DoubleDesignRequirements
     double dC1;
     std::uint8_t method;
     DesignProgress progress = {};
+    // The searchers to share the work among where it is wide enough; 0 for SearcherCount's.
+    std::int64_t searchers = 0;
 };
 
 // Writes the plan found; r1 = n2 = a2 = 0 when no double plan qualifies, n1 and a1 then hold the

@@ -305,6 +305,13 @@ TEST_F(PlanSelectionTest, AFailedDesignAddsNothing)
     EXPECT_STREQ(message.Text(),
                  "No double sampling plan better than corresponding single sampling plan.");
     EXPECT_FALSE(Select({.characteristic = perUnit}, 2));
+    // With C0 = 0 no double plan costs less than the single plan's C1: said at once, at 2 and 2.1
+    // defects per unit, where a search of plans that cost the same would take many minutes.
+    EXPECT_FALSE(Select(
+        {.characteristic = perUnit, .aql = "200", .ltpd = "210", .p = "0", .c0 = "0", .c1 = "1"},
+        1));
+    EXPECT_STREQ(message.Text(),
+                 "No double sampling plan better than corresponding single sampling plan.");
 
     failAllocations = true;
     const bool selected = Select({.characteristic = perQuantity, .unitsText = "Metre"}, 0);

@@ -15,6 +15,7 @@
 #include <optional>
 #include <stdexcept>
 #include <thread>
+#include <tuple>
 
 namespace Brosquin
 {
@@ -311,14 +312,17 @@ TEST(DoubleDesignTest, CloseLevelsGetTheCheapestPlanOrTheBestFoundWhenStopped)
 TEST(DoubleDesignTest, TheSearchersReportOnTheCallingThreadAndStopWhenAReportThrows)
 {
     // The search shares its first samples among threads, but a progress window lives on the
-    // calling thread: every report comes there. A report that throws once the sweep has begun
-    // ends the design with that exception, the other searchers stopped and waited for.
+    // calling thread: every report comes there, and the plan is the same however many searchers
+    // share the sweep. A report that throws once the sweep has begun ends the design with that
+    // exception, the other searchers stopped and waited for.
     const auto caller = std::this_thread::get_id();
-    for (const bool throwing : {false, true})
+    for (const auto& [searchers, throwing] :
+         {std::pair{1, false}, std::pair{2, false}, std::pair{16, false}, std::pair{0, true}})
     {
         bool elsewhere = false;
         DoubleDesignRequirements required = {0.02, std::nullopt, 0.025, paAql, paLtpd,
                                              0.02, 1.0,          0.0,   0};
+        required.searchers = searchers;
         required.progress = [&](double fraction)
         {
             elsewhere = elsewhere || std::this_thread::get_id() != caller;
@@ -337,10 +341,34 @@ TEST(DoubleDesignTest, TheSearchersReportOnTheCallingThreadAndStopWhenAReportThr
         else
         {
             EXPECT_TRUE(design());
-            EXPECT_EQ(plan, (Plan{3482, 73, 93, 5354, 197}));
+            EXPECT_EQ(plan, (Plan{3482, 73, 93, 5354, 197})) << searchers;
         }
         EXPECT_FALSE(elsewhere);
     }
+}
+
+TEST(DoubleDesignTest, WhereNoDoublePlanCanCostLessTheAnswerComesAtOnce)
+{
+    // With C0 = 0 every double plan costs C1 E{#Stages} >= C1, the single plan's cost, and at
+    // p0 = 0 exactly that: no bound prunes such plans, and searching them took from seconds
+    // (1 % and 2 %) to over ten minutes (2 and 2.1 defects per unit). Under curtailing too.
+    for (const auto& [defectives, aql, ltpd] :
+         {std::tuple{false, 2.0, 2.1}, std::tuple{false, 0.5, 0.6}, std::tuple{true, 0.01, 0.02}})
+        for (const auto& [p0, method] :
+             {std::pair{0.0, std::uint8_t{0}}, std::pair{aql, std::uint8_t{1}}})
+        {
+            const Characteristic model = {defectives};
+            const Plan single = model.Single({aql, std::nullopt, ltpd, p0, 0.0, 1.0});
+            ASSERT_GT(single.a1, 0);
+            DoubleDesignRequirements required = {aql, std::nullopt, ltpd, paAql, paLtpd,
+                                                 p0,  0.0,          1.0,  method};
+            required.progress = [](double) { return true; };
+            Plan plan;
+            EXPECT_TRUE(vdDesignDoublePlan(defectives ? BinomialDoublePlanModel()
+                                                      : PoissonDoublePlanModel(),
+                                           required, plan.n1, plan.a1, plan.r1, plan.n2, plan.a2));
+            EXPECT_EQ(plan, (Plan{single.n1, single.a1, 0, 0, 0})) << aql << " " << p0;
+        }
 }
 
 TEST(DoubleDesignTest, TheMaximumAqlKeepsPaStrictlyBelowPaAql)
